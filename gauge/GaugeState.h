@@ -1,0 +1,100 @@
+// The gauge's one module-wide state record. Every gauge operation reads and writes
+// `gaugeState` directly; it starts zero-filled when the module is loaded and is restored
+// from the configuration table at installation.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#ifdef _WIN32
+#include <windows.h>
+using WindowHandle = HWND;
+using ModuleHandle = HINSTANCE;
+#else
+using WindowHandle = void*;
+using ModuleHandle = void*;
+#endif
+
+// The kind of a waypoint, stored wherever a waypoint's source table is kept
+// (WaypointRecord::table, the configuration field "LASTFILE", route files).
+enum WaypointTable : int32_t {
+    WaypointNone = 0,      // 0 or less: an empty route slot
+    WaypointAirport = 1,   // AIRPORTS.DBF
+    WaypointNavaid = 2,    // NAVAIDS.DBF
+    WaypointUser = 3       // USERS.DBF
+};
+
+// The gauge's fixed-size copy of one waypoint record; copied whole.
+struct WaypointRecord {
+    char num[9];        // NUM, the full 8-character key as the engine returns it
+    char id[7];         // ID, up to 6 characters
+    int32_t table;      // WaypointTable of the table it was read from
+    char name[32];      // first 30 characters of NAME; the last two bytes stay zero
+    int32_t lat1, lat2, lat3, lat4;   // hemisphere (0 N, 1 S), degrees, minutes, seconds
+    int32_t lon1, lon2, lon3, lon4;   // hemisphere (0 W, 1 E), degrees, minutes, seconds
+};
+static_assert(offsetof(WaypointRecord, id) == 9);
+static_assert(offsetof(WaypointRecord, table) == 16);
+static_assert(offsetof(WaypointRecord, name) == 20);
+static_assert(offsetof(WaypointRecord, lat1) == 52);
+static_assert(offsetof(WaypointRecord, lon4) == 80);
+static_assert(sizeof(WaypointRecord) == 84);
+
+constexpr int RouteCapacity = 30;
+constexpr int ScreenLineCount = 4;
+constexpr int ScreenLineSize = 125;   // 124 characters and the terminator
+
+struct GaugeState {
+    // Unit and mode.
+    int32_t powerOn;
+    int32_t currentPage;       // from 1
+    int32_t pageCount;         // the page key wraps from it to 1
+    int32_t infoPageShown;     // information mode
+    int32_t routeMode;         // 1: a route is flown; 0: Direct-To
+    int32_t alarmOn;
+    int32_t autopilotOn;
+
+    // Settings, nautical miles.
+    double alarmDistance;
+    double nextWaypointDistance;
+
+    // Waypoints and route.
+    WaypointRecord activeWaypoint;
+    double activeLatitude;     // radians, north positive
+    double activeLongitude;    // radians, west positive
+    WaypointRecord route[RouteCapacity];
+    int32_t routeCount;        // 0 to 30
+    int32_t routeIndex;        // index in route of the active waypoint while routeMode is set
+    WaypointRecord infoWaypoint;
+    int32_t infoIndex;
+    WaypointRecord editedRoute[RouteCapacity];   // the Route dialog's working copy
+    WaypointRecord directToChoice;               // last OK of the Direct-To dialog
+    int32_t currentTable;      // WaypointTable last opened under "ACTWPT"
+
+    // Aircraft, refreshed at every tick.
+    double aircraftLatitude;   // degrees, north positive
+    double aircraftLongitude;  // degrees, west positive, -180 to +180
+    double altitudeFeet;
+    double aircraftHeading;    // degrees, as the host gives it
+    double magneticVariation;  // degrees, west positive
+
+    // Navigation values.
+    double groundSpeed;        // knots
+    double activeDistance;     // nautical miles, at most 9999
+    double activeBearing;      // whole degrees, magnetic, 0 to 360
+    int32_t activeEteHours;
+    int32_t activeEteMinutes;
+    int32_t tickCount;         // 0 to 5
+    double speedSamples[3];    // knots, oldest first
+    double sampleLatitude;     // radians
+    double sampleLongitude;    // radians
+
+    // Screen.
+    char screenLines[ScreenLineCount][ScreenLineSize];
+
+    // Host binding.
+    WindowHandle hostWindow;   // the simulator's main window, class "FS98MAIN"
+    ModuleHandle moduleInstance;
+};
+
+extern GaugeState gaugeState;
