@@ -1,0 +1,24 @@
+// The ten button callbacks, listed in the gauge's mouse areas. The host calls them
+// with two words that they ignore; each returns 0.
+#pragma once
+
+#include <cstdint>
+
+#ifdef _WIN32
+#define GAUGE_CALL __stdcall
+#else
+#define GAUGE_CALL
+#endif
+
+using MouseCallback = int32_t(GAUGE_CALL*)(uint32_t hostWord1, uint32_t hostWord2);
+
+int32_t GAUGE_CALL OnNavButton(uint32_t, uint32_t);
+int32_t GAUGE_CALL OnInfButton(uint32_t, uint32_t);
+int32_t GAUGE_CALL OnAlrButton(uint32_t, uint32_t);
+int32_t GAUGE_CALL OnSetButton(uint32_t, uint32_t);
+int32_t GAUGE_CALL OnPwrButton(uint32_t, uint32_t);
+int32_t GAUGE_CALL OnDirectToButton(uint32_t, uint32_t);
+int32_t GAUGE_CALL OnRteButton(uint32_t, uint32_t);
+int32_t GAUGE_CALL OnAutButton(uint32_t, uint32_t);
+int32_t GAUGE_CALL OnPrevButton(uint32_t, uint32_t);
+int32_t GAUGE_CALL OnNextButton(uint32_t, uint32_t);

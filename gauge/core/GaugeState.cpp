@@ -1,0 +1,4 @@
+#include "GaugeState.h"
+
+// Zero-filled at load, as static storage is.
+GaugeState gaugeState;
