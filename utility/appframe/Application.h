@@ -3,6 +3,7 @@
 #pragma once
 
 #include "RegistryProfile.h"
+#include "Window.h"
 
 #include <windows.h>
 
@@ -30,8 +31,9 @@ public:
     // The profile; SetRegistryKey must have run.
     const RegistryProfile& Profile() const { return *profile_; }
 
-    HWND MainWindow() const { return mainWindow_; }
-    void SetMainWindow(HWND window) { mainWindow_ = window; }
+    // The window that owns dialogs run without an owner of their own; null when none.
+    HWND MainWindow() const { return mainWindow_ ? mainWindow_->Handle() : nullptr; }
+    void SetMainWindow(const Window* window) { mainWindow_ = window; }
 
     // WinMain's whole work. A dialog program does everything inside its initialisation
     // (its main dialog runs modally there), so no message loop follows it.
@@ -47,7 +49,7 @@ protected:
 private:
     std::string name_;
     std::optional<RegistryProfile> profile_;
-    HWND mainWindow_ = nullptr;
+    const Window* mainWindow_ = nullptr;
     Application* previous_;
 };
 
