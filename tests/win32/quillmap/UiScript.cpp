@@ -150,6 +150,12 @@ Script& Script::On(const std::string& caption, std::function<void(HWND)> action)
     return *this;
 }
 
+Script& Script::OnMessage(const std::string& caption, std::function<void(HWND)> action)
+{
+    steps_.push_back({"message box \"" + caption + "\"", true, caption, std::move(action)});
+    return *this;
+}
+
 Script& Script::Answer(const std::string& caption, const std::string& text,
                        std::vector<int> buttons, HICON icon, int button)
 {

@@ -45,6 +45,8 @@ public:
 
     // Waits for a dialog (not a message box) with this caption, then runs the action.
     Script& On(const std::string& caption, std::function<void(HWND)> action);
+    // Waits for a message box with this caption, then runs the action (which answers it).
+    Script& OnMessage(const std::string& caption, std::function<void(HWND)> action);
     // Waits for a message box, checks its caption, text, buttons and icon, and presses
     // `button`.
     Script& Answer(const std::string& caption, const std::string& text, std::vector<int> buttons,
