@@ -35,7 +35,7 @@ void AirportEditorDialog::OnEditRunway(bool isNew)
     if (!editor_.TablesOpen())
         return;
     RunwayEditorDialog runway(editor_.SelectRunway(isNew));
-    if (runway.DoModal() == IDOK)
+    if (runway.DoModal(handle_) == IDOK)
         editor_.ShowRecord();
 }
 

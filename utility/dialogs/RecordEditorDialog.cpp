@@ -63,7 +63,7 @@ void RecordEditorDialog::OnFind()
     if (!Editor().TablesOpen())
         return;
     FindDialog find;
-    if (find.DoModal() == IDOK)
+    if (find.DoModal(handle_) == IDOK)
         Editor().ShowRecord();
 }
 

@@ -1,7 +1,7 @@
 #include "Settings.h"
 
 #include "Application.h"
-#include "DataFiles.h"
+#include "NavigationTables.h"
 
 namespace quillmap {
 
@@ -12,7 +12,7 @@ const appframe::RegistryProfile& Profile()
 
 std::string EditorDataDirectory()
 {
-    return Profile().GetString(kSettingsSection, kPathEntry, kEditorDefaultDataDirectory);
+    return Profile().GetString(kSettingsSection, kPathEntry, nav::defaultDirectory(nav::PathForm::Editors));
 }
 
 }  // namespace quillmap

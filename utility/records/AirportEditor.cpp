@@ -1,5 +1,6 @@
 #include "AirportEditor.h"
 
+#include "NavigationTables.h"
 #include "QuillmapResources.h"
 #include "TableConditions.h"
 #include "TableEngine.h"
@@ -25,12 +26,12 @@ void SelectArea(const char* alias)
 
 void AirportEditor::OpenCompanionTables(const std::string& dataDirectory)
 {
-    OpenTable(dataDirectory, kRunwaysAlias);
+    OpenTable(dataDirectory, nav::runwaysAlias);
 }
 
 void AirportEditor::ShowCompanions()
 {
-    SelectArea(kRunwaysAlias);
+    SelectArea(nav::runwaysAlias);
     QuerySet(NumCondition(Form().Text(IDC_NUM)).c_str());
     RecordGoTop();
     Form().ClearList(IDC_RUNWAY_LIST);
@@ -45,7 +46,7 @@ void AirportEditor::ShowCompanions()
 
 void AirportEditor::DeleteCompanions()
 {
-    SelectArea(kRunwaysAlias);
+    SelectArea(nav::runwaysAlias);
     QuerySet(NumCondition(Form().Text(IDC_NUM)).c_str());
     RecordGoTop();
     for (int i = 0; i < QueryCount(); ++i) {
@@ -77,7 +78,7 @@ void AirportEditor::DeleteRunway()
     const std::optional<std::string> entry = Form().SelectedListEntry(IDC_RUNWAY_LIST);
     if (!entry || !Form().Ask(kDeleteRunwayQuestion))
         return;
-    SelectArea(kRunwaysAlias);
+    SelectArea(nav::runwaysAlias);
     QuerySet(RunwayCondition(Form().Text(IDC_NUM), entry->substr(0, kDesignatorLength)).c_str());
     RecordGoTop();
     if (QueryCount() > 0)

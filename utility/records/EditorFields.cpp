@@ -1,5 +1,6 @@
 #include "EditorFields.h"
 
+#include "NavigationTables.h"
 #include "QuillmapResources.h"
 
 namespace quillmap {
@@ -79,21 +80,21 @@ constexpr std::array<EditorField, 10> kRunwayFields{{
 
 const EditorTable& AirportTable()
 {
-    static const EditorTable table{"AIRPORTS", kAirportShown, kAirportSaved,
+    static const EditorTable table{nav::airportsAlias, kAirportShown, kAirportSaved,
                                    "Insert a new blank airport ?", "Delete this airport ?"};
     return table;
 }
 
 const EditorTable& NavaidTable()
 {
-    static const EditorTable table{"NAVAIDS", kNavaidFields, kNavaidFields,
+    static const EditorTable table{nav::navaidsAlias, kNavaidFields, kNavaidFields,
                                    "Insert a new blank navaid ?", "Delete this navaid ?"};
     return table;
 }
 
 const EditorTable& UserWaypointTable()
 {
-    static const EditorTable table{"USERS", kUserFields, kUserFields,
+    static const EditorTable table{nav::usersAlias, kUserFields, kUserFields,
                                    "Insert a new blank user waypoint ?",
                                    "Delete this user waypoint ?"};
     return table;

@@ -22,7 +22,6 @@ struct EditorField {
 };
 
 inline constexpr char kSaveQuestion[] = "Save changes ?";
-inline constexpr char kRunwaysAlias[] = "RUNWAYS";
 
 // What one waypoint editor works on: its table, its fields in the order shown and in the
 // order saved, and its questions.

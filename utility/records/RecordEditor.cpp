@@ -1,16 +1,16 @@
 #include "RecordEditor.h"
 
-#include "DataFiles.h"
 #include "FieldTransfer.h"
+#include "NavigationTables.h"
 #include "TableEngine.h"
 
 namespace quillmap {
 
 bool RecordEditor::OpenTable(const std::string& dataDirectory, const char* alias)
 {
-    const std::string path = EditorTablePath(dataDirectory, alias);
+    const std::string path = nav::tablePath(nav::PathForm::Editors, dataDirectory.c_str(), alias);
     const bool opened = TableOpen(path.c_str(), alias, SDE_SHARED, SDE_KIND_DBF) != 0;
-    TableSetPassword(kTablePassword);
+    TableSetPassword(nav::tablePassword);
     if (!opened)
         unopened_.push_back(path);
     return opened;
@@ -35,7 +35,7 @@ void RecordEditor::Open(const std::string& dataDirectory)
         ShowEmpty();
         return;
     }
-    OrderSet(TagOrder("NUM"));
+    OrderSet(TagOrder(nav::numTag));
     RecordGoTop();
     ShowRecord();
 }

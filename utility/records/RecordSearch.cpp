@@ -1,5 +1,6 @@
 #include "RecordSearch.h"
 
+#include "NavigationTables.h"
 #include "TableEngine.h"
 
 namespace quillmap {
@@ -22,19 +23,19 @@ void SearchRecord(const SearchRequest& request, const DoubleByteCharacters* doub
 {
     SetSoftSeek(1);
     if (!request.num.empty()) {
-        OrderSet(TagOrder("NUM"));
+        OrderSet(TagOrder(nav::numTag));
         RecordSeek(request.num.c_str());
     }
     if (!request.id.empty()) {
-        OrderSet(TagOrder("ID"));
+        OrderSet(TagOrder(nav::idTag));
         RecordSeek(request.id.c_str());
     }
     if (!request.name.empty()) {
-        OrderSet(TagOrder("NAME"));
+        OrderSet(TagOrder(nav::nameTag));
         RecordSeek(UpperCaseName(request.name, doubleBytes).c_str());
     }
     SetSoftSeek(0);
-    OrderSet(TagOrder("NUM"));
+    OrderSet(TagOrder(nav::numTag));
 }
 
 }  // namespace quillmap

@@ -2,6 +2,7 @@
 
 #include "EditorFields.h"
 #include "FieldTransfer.h"
+#include "NavigationTables.h"
 #include "TableConditions.h"
 #include "TableEngine.h"
 
@@ -9,7 +10,7 @@ namespace quillmap {
 
 void RunwayEditor::Begin()
 {
-    AreaSelect(AreaOfAlias(kRunwaysAlias));
+    AreaSelect(AreaOfAlias(nav::runwaysAlias));
     if (selection_.isNew)
         return;
     QuerySet(RunwayCondition(selection_.airportNum, selection_.designator).c_str());

@@ -434,8 +434,9 @@ TEST_F(AirportEditorTest, RunwayEditorAddsRenamesInPlaceAndRemoves)
             EXPECT_EQ(runways.Text("RWY2"), "27");
             EXPECT_EQ(runways.Text("FREQ2"), "111.1");
         }
-        if (runways.Text("RUNWAYS") == "13R/31X")
+        if (runways.Text("RUNWAYS") == "13R/31X") {
             EXPECT_EQ(runways.Text("LEN"), "14511");  // renamed in place, the rest kept
+        }
     });
     std::sort(designators.begin(), designators.end());
     EXPECT_EQ(designators, (std::vector<std::string>{"  HIDDEN         ", "09/27            ",

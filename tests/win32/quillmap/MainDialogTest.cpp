@@ -102,7 +102,7 @@ TEST_F(MainDialogTest, DialogCarriesBothIconsAndShowsInTheTaskBar)
         DeleteObject(info.hbmColor);
         DeleteObject(info.hbmMask);
         EXPECT_TRUE(GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW);
-        EXPECT_EQ(ControlText(dialog, -1), "");
+        EXPECT_EQ(ControlText(dialog, -1), "Quillmap 1.5");
         Click(dialog, IDCANCEL);
     });
     RunProgram(script);
