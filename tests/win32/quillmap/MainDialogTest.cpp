@@ -136,4 +136,49 @@ TEST_F(MainDialogTest, ButtonsOpenTheirDialogsOwnedByTheMainDialog)
     RunProgram(script);
 }
 
+struct ProgramWindowSearch {
+    DWORD process;
+    HWND found;
+};
+
+BOOL CALLBACK FindProgramWindow(HWND window, LPARAM parameter)
+{
+    auto* search = reinterpret_cast<ProgramWindowSearch*>(parameter);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char caption[32] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    if (process == search->process && IsWindowVisible(window) && lstrcmpA(caption, "Quillmap") == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+TEST_F(MainDialogTest, QuillmapExeShowsItsMainDialogAndEndsWithExit)
+{
+    std::string command = "\"" + BuildTreeFile("utility/program/Quillmap.exe") + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &process))
+        << command;
+    ProgramWindowSearch search{process.dwProcessId, nullptr};
+    for (int wait = 0; wait < 400 && !search.found; ++wait) {
+        Sleep(50);
+        EnumWindows(FindProgramWindow, reinterpret_cast<LPARAM>(&search));
+    }
+    ASSERT_NE(search.found, nullptr) << "no main dialog";
+    EXPECT_EQ(GetDlgItem(search.found, IDC_REBUILD) != nullptr, true);
+    PostMessageA(search.found, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    EXPECT_EQ(exitCode, 0u);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(ValueCount(kSettingsKey), 0u);
+}
+
 }  // namespace

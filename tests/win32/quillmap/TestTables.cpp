@@ -16,20 +16,6 @@ namespace {
 
 constexpr char kPassword[] = "KW%BN4#3";
 
-// The build tree's delivered tables, as a Windows path.
-std::string DeliveredDirectory()
-{
-    const char* binary = std::getenv("QUILLMAP_BINARY_DIR");
-    if (!binary)
-        throw std::runtime_error("QUILLMAP_BINARY_DIR is not set");
-    std::string path = std::string("Z:") + binary + "/data/delivered/";
-    for (char& c : path) {
-        if (c == '/')
-            c = '\\';
-    }
-    return path;
-}
-
 std::string CurrentDirectory()
 {
     char directory[MAX_PATH];
@@ -63,13 +49,26 @@ void OpenTable(const TestDataDirectory& directory, const char* alias)
 
 }  // namespace
 
+std::string BuildTreeFile(const std::string& relative)
+{
+    const char* binary = std::getenv("QUILLMAP_BINARY_DIR");
+    if (!binary)
+        throw std::runtime_error("QUILLMAP_BINARY_DIR is not set");
+    std::string path = std::string("Z:") + binary + "/" + relative;
+    for (char& c : path) {
+        if (c == '/')
+            c = '\\';
+    }
+    return path;
+}
+
 TestDataDirectory::TestDataDirectory(const std::string& name)
 {
     const std::string folder = CurrentDirectory() + "\\" + name;
     RemoveTree(folder);
     CreateDirectoryA(folder.c_str(), nullptr);
     path_ = folder + "\\";
-    const std::string delivered = DeliveredDirectory();
+    const std::string delivered = BuildTreeFile("data/delivered/");
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((delivered + "*.*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)

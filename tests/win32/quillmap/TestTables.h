@@ -10,6 +10,9 @@
 
 namespace uitest {
 
+// A file of the build tree, as a Windows path.
+std::string BuildTreeFile(const std::string& relative);
+
 // A fresh folder holding a copy of the delivered tables; removed with the object.
 class TestDataDirectory {
 public:
