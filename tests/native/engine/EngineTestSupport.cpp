@@ -2,6 +2,15 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
+
+#ifdef _WIN32
+#include <windows.h>
+#define popen _popen
+#define pclose _pclose
+#else
+#include <unistd.h>
+#endif
 
 void EngineTest::SetUp() {
     static std::atomic<int> serial {0};
@@ -63,4 +72,36 @@ std::vector<std::string> EngineTest::walkNums() {
 std::string trimRight(std::string text) {
     text.erase(text.find_last_not_of(' ') + 1);
     return text;
+}
+
+std::string siblingProgram(const char* name) {
+#ifdef _WIN32
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    return (std::filesystem::path(self).parent_path() / (std::string(name) + ".exe")).string();
+#else
+    return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / name).string();
+#endif
+}
+
+ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& arguments) {
+    std::string command = program;
+    for (const std::string& argument : arguments) command += " " + argument;
+    output = popen(command.c_str(), "r");
+}
+
+ChildProcess::~ChildProcess() { wait(); }
+
+std::string ChildProcess::readLine() {
+    char line[256];
+    if (!output || !std::fgets(line, sizeof line, output)) return "";
+    std::string text(line);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    return text;
+}
+
+int ChildProcess::wait() {
+    int status = output ? pclose(output) : -1;
+    output = nullptr;
+    return status;
 }

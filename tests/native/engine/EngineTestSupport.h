@@ -38,3 +38,15 @@ protected:
 };
 
 std::string trimRight(std::string text);
+
+// A program built beside the running test program.
+std::string siblingProgram(const char* name);
+
+// Runs `program arguments...` with its standard output read through the returned stream.
+struct ChildProcess {
+    ChildProcess(const std::string& program, const std::vector<std::string>& arguments);
+    ~ChildProcess();
+    std::string readLine();   // without the line end; empty at the end of its output
+    int wait();               // exit status
+    FILE* output = nullptr;
+};
