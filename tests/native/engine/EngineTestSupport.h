@@ -25,6 +25,8 @@ protected:
 
     // Opens shared read-write with the password, as the editors do; the table is current.
     int openTable(const std::string& path, const char* alias, int mode = SDE_SHARED);
+
+public:
     static void replaceText(const char* field, const char* text) { FieldReplace(field, SDE_TEXT, text); }
     static void replaceInteger(const char* field, int value) { FieldReplace(field, SDE_INTEGER, &value); }
     static void replaceDouble(const char* field, double value) { FieldReplace(field, SDE_DOUBLE, &value); }
@@ -34,6 +36,7 @@ protected:
     // The NUM of every record visited from the top to the end, trailing blanks cut.
     static std::vector<std::string> walkNums();
 
+protected:
     std::filesystem::path directory_;
 };
 
