@@ -9,7 +9,8 @@ set(engine_shared_test_sources
   ${engine_test_dir}/FieldValuesTest.cpp
   ${engine_test_dir}/FailureTest.cpp
   ${engine_test_dir}/IndexPersistenceTest.cpp
-  ${engine_test_dir}/ExclusiveOpenTest.cpp)
+  ${engine_test_dir}/ExclusiveOpenTest.cpp
+  ${engine_test_dir}/CorruptionTest.cpp)
 
 function(engine_test_programs test_name)
   add_executable(table_holder ${engine_test_dir}/TableHolder.cpp)
