@@ -3,6 +3,7 @@
 #include "DbfFormat.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <ctime>
 
@@ -13,6 +14,12 @@ using namespace dbf;
 namespace {
 constexpr uint32_t recordsPerBlock = 256;
 constexpr size_t maxCachedBytes = 64u << 20;
+constexpr int64_t cacheCheckMilliseconds = 20;
+
+int64_t nowMilliseconds() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
 }  // namespace
 
 void todayForHeader(uint8_t out[3]) {
@@ -91,6 +98,7 @@ bool DbfTable::readHeader() {
     blankRecord_.assign(recordLength_ + 1, ' ');
     blankRecord_[recordLength_] = endOfFile;
     cacheStamp_ = stamp;
+    cacheCheckedAt_ = nowMilliseconds();
     return true;
 }
 
@@ -100,10 +108,15 @@ void DbfTable::dropCache() const {
 }
 
 void DbfTable::refreshCache() {
-    FileStamp now;
-    if (exclusive() || !file_.stamp(now) || now == cacheStamp_) return;
+    // An empty cache holds nothing stale; the stamp it keeps is older than anything it loads.
+    if (exclusive() || cache_.empty()) return;
+    int64_t now = nowMilliseconds();
+    if (now - cacheCheckedAt_ < cacheCheckMilliseconds) return;
+    cacheCheckedAt_ = now;
+    FileStamp stamp;
+    if (!file_.stamp(stamp) || stamp == cacheStamp_) return;
     dropCache();
-    cacheStamp_ = now;
+    cacheStamp_ = stamp;
 }
 
 char* DbfTable::cachedRecord(uint32_t recno) const {

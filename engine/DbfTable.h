@@ -4,7 +4,8 @@
 //
 // Single records are read through a cache of record blocks that our own writes keep up to
 // date. In exclusive use nobody else can change the file; in shared use the cache is dropped
-// whenever refreshCache() finds the file's size or time changed.
+// when refreshCache() finds the file's size or time changed (it looks at most every 20 ms:
+// asking for the file's time is a round trip to the server under Wine).
 #pragma once
 
 #include "TableField.h"
@@ -80,6 +81,7 @@ private:
     mutable std::vector<CachedBlock> cache_;
     mutable size_t cachedBytes_ = 0;
     FileStamp cacheStamp_;
+    int64_t cacheCheckedAt_ = 0;   // steady clock, milliseconds
     std::vector<char> blankRecord_;   // with the end-of-file marker after it
 };
 

@@ -71,6 +71,7 @@ void createTags() {
 int main(int argc, char** argv) {
     std::filesystem::path directory = argc > 1 ? std::filesystem::path(argv[1])
                                                : std::filesystem::temp_directory_path() / "engine-bench";
+    std::filesystem::remove_all(directory);
     std::filesystem::create_directories(directory);
     std::string path = (directory / "AIRPORTS.DBF").string();
     std::vector<sde::FieldSpec> fields;
@@ -152,9 +153,10 @@ int main(int argc, char** argv) {
 
     // Marks every hundredth record deleted, on a copy of the table, before each run.
     std::string original = (directory / "ORIGINAL.DBF").string();
-    std::filesystem::copy_file(path, original, std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(path, original);
     auto markDeleted = [&] {
-        std::filesystem::copy_file(original, path, std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::remove(path);
+        std::filesystem::copy_file(original, path);
         openAirports(path, SDE_SHARED);
         for (int i = 1; i <= recordCount; i += 100) {
             RecordGoTop();
