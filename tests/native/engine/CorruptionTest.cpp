@@ -3,21 +3,9 @@
 #include "EngineTestSupport.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <random>
 
 namespace {
-
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 // One kind of damage, picked by the generator.
 std::string damage(std::string bytes, std::mt19937& random, bool headerOnly) {
@@ -100,32 +88,30 @@ class CorruptionTest : public EngineTest {
 protected:
     void SetUp() override {
         EngineTest::SetUp();
-        path_ = createNavigationTable(nav::airportsTable);
-        index_ = path_.substr(0, path_.size() - 4) + ".QIX";
-        ASSERT_GT(openTable(path_, "AIRPORTS", SDE_EXCLUSIVE), 0);
+        openNewAirports(SDE_EXCLUSIVE);
         for (int i = 0; i < 40; ++i) {
             std::string n = std::to_string(1000 + i * 7 % 40);
             appendWaypoint(("0000" + n).c_str(), ("K" + n).c_str(), ("Field " + n).c_str());
             replaceDouble("ATIS", 120.5 + i);
         }
         TableCloseAll();
-        table_ = fileBytes(path_);
-        tags_ = fileBytes(index_);
+        table_ = fileBytes(airports_);
+        tags_ = fileBytes(airportsIndex_);
     }
     void run(int rounds, bool damageTable, bool damageIndex, unsigned seed) {
         std::mt19937 random(seed);
         for (int round = 0; round < rounds; ++round) {
             bool headerOnly = random() % 2;
-            writeBytes(path_, damageTable ? damage(table_, random, headerOnly) : table_);
-            writeBytes(index_, damageIndex ? damage(tags_, random, headerOnly) : tags_);
+            writeBytes(airports_, damageTable ? damage(table_, random, headerOnly) : table_);
+            writeBytes(airportsIndex_, damageIndex ? damage(tags_, random, headerOnly) : tags_);
             int mode = static_cast<int>(random() % 3);
-            openTable(path_, "AIRPORTS", mode);
+            openTable(airports_, "AIRPORTS", mode);
             SCOPED_TRACE("round " + std::to_string(round) + " mode " + std::to_string(mode));
             exercise(mode);
             TableCloseAll();
         }
     }
-    std::string path_, index_, table_, tags_;
+    std::string table_, tags_;
 };
 
 TEST_F(CorruptionTest, DamagedTablesNeverCrash) { run(150, true, false, 1); }
@@ -137,9 +123,9 @@ TEST_F(CorruptionTest, BothDamagedNeverCrash) { run(100, true, true, 3); }
 TEST_F(CorruptionTest, DamagedIndexStillGivesTheRightOrder) {
     std::mt19937 random(4);
     for (int round = 0; round < 60; ++round) {
-        writeBytes(path_, table_);
-        writeBytes(index_, damage(tags_, random, false));
-        ASSERT_GT(openTable(path_, "AIRPORTS", SDE_READONLY), 0);
+        writeBytes(airports_, table_);
+        writeBytes(airportsIndex_, damage(tags_, random, false));
+        ASSERT_GT(openTable(airports_, "AIRPORTS", SDE_READONLY), 0);
         int order = TagOrder("NUM");
         if (order == 0) {   // the tag directory itself was hit: the tags are gone, the table is not
             EXPECT_EQ(walkNums().size(), 40u);

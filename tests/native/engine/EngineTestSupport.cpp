@@ -3,6 +3,8 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -48,6 +50,12 @@ std::string EngineTest::createNavigationTable(const nav::TableDefinition& table)
     TableFinishIndexing();
     TableCloseAll();
     return path;
+}
+
+void EngineTest::openNewAirports(int mode) {
+    airports_ = createNavigationTable(nav::airportsTable);
+    airportsIndex_ = indexFileOf(airports_);
+    EXPECT_GT(openTable(airports_, nav::airportsAlias, mode), 0);
 }
 
 int EngineTest::openTable(const std::string& path, const char* alias, int mode) {
@@ -104,4 +112,18 @@ int ChildProcess::wait() {
     int status = output ? pclose(output) : -1;
     output = nullptr;
     return status;
+}
+
+std::string fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string indexFileOf(const std::string& tablePath) {
+    return tablePath.substr(0, tablePath.size() - 4) + ".QIX";
 }

@@ -22,6 +22,9 @@ protected:
     // Creates TABLE.DBF from the navigation schema, with its tags.
     std::string createNavigationTable(const nav::TableDefinition& table);
     std::string createTableWith(const char* table, const std::vector<sde::FieldSpec>& fields);
+    // A new AIRPORTS table with its tags, open in `mode`: its paths in airports_ and
+    // airportsIndex_.
+    void openNewAirports(int mode);
 
     // Opens shared read-write with the password, as the editors do; the table is current.
     int openTable(const std::string& path, const char* alias, int mode = SDE_SHARED);
@@ -38,9 +41,14 @@ public:
 
 protected:
     std::filesystem::path directory_;
+    std::string airports_, airportsIndex_;
 };
 
 std::string trimRight(std::string text);
+// The index file beside TABLE.DBF: TABLE.QIX.
+std::string indexFileOf(const std::string& tablePath);
+std::string fileBytes(const std::string& path);
+void writeBytes(const std::string& path, const std::string& bytes);
 
 // A program built beside the running test program.
 std::string siblingProgram(const char* name);
