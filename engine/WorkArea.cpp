@@ -218,7 +218,8 @@ void WorkArea::goBottom() {
 void WorkArea::skip(int count) {
     if (!table_.isOpen()) return;
     if (count == 0) {
-        if (!eof_ && table_.readRecord(recno_, scratch_.data())) record_.swap(scratch_);
+        // Reads the current record afresh from the file (another writer may have changed it).
+        if (!eof_ && table_.readRecords(recno_, 1, scratch_.data())) record_.swap(scratch_);
         return;
     }
     int64_t steps = count;
