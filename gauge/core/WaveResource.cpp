@@ -16,15 +16,16 @@ uint32_t ReadLittleEndian32(const uint8_t* bytes)
 
 bool IsTag(const uint8_t* bytes, const char* tag) { return std::memcmp(bytes, tag, 4) == 0; }
 
-}  // namespace
-
-bool ParseWaveResource(const void* image, uint32_t imageBytes, const void** format,
-                       const void** samples, uint32_t* sampleBytes)
+void ClearOutputs(const void** format, const void** samples, uint32_t* sampleBytes)
 {
     if (format) *format = nullptr;
     if (samples) *samples = nullptr;
     if (sampleBytes) *sampleBytes = 0;
+}
 
+bool FindChunks(const void* image, uint32_t imageBytes, const void** format, const void** samples,
+                uint32_t* sampleBytes)
+{
     const auto* bytes = static_cast<const uint8_t*>(image);
     if (!bytes || imageBytes < RiffHeaderBytes || !IsTag(bytes, "RIFF") || !IsTag(bytes + 8, "WAVE"))
         return false;
@@ -52,5 +53,16 @@ bool ParseWaveResource(const void* image, uint32_t imageBytes, const void** form
         }
         position = body + ((static_cast<uint64_t>(length) + 1) & ~1ull);
     }
+    return false;
+}
+
+}  // namespace
+
+bool ParseWaveResource(const void* image, uint32_t imageBytes, const void** format,
+                       const void** samples, uint32_t* sampleBytes)
+{
+    ClearOutputs(format, samples, sampleBytes);
+    if (FindChunks(image, imageBytes, format, samples, sampleBytes)) return true;
+    ClearOutputs(format, samples, sampleBytes);   // nothing half-found is handed out
     return false;
 }

@@ -9,6 +9,6 @@
 // their size, in either order, other chunks are skipped; a chunk's body is padded to an
 // even length. Succeeds once everything wanted is found. Nothing is read beyond
 // `imageBytes` or beyond the RIFF length, whichever ends first; a chunk that runs past
-// the end fails.
+// the end fails, and a failure leaves every output none or 0.
 bool ParseWaveResource(const void* image, uint32_t imageBytes, const void** format,
                        const void** samples, uint32_t* sampleBytes);
