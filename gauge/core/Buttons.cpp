@@ -4,15 +4,13 @@
 
 #include "GaugePlatform.h"
 #include "GaugeState.h"
+#include "HostCodes.h"
 #include "Power.h"
 #include "WaypointAccess.h"
 
 namespace {
 
 constexpr int ClickSound = 0;
-constexpr uint32_t AutopilotOnEvent = 0x10100;
-constexpr uint32_t AutopilotHeadingHoldEvent = 0x1010F;
-constexpr uint32_t AutopilotOffEvent = 0x10117;
 
 // Clicks; true when the unit is on and the button may act.
 bool Click()
@@ -101,12 +99,12 @@ int32_t GAUGE_CALL OnAutButton(uint32_t, uint32_t)
     GaugeState& s = gaugeState;
     if (s.autopilotOn == 0) {
         SetElementHidden(GaugeElement::autopilotLamp, false);
-        SendHostEvent(AutopilotOnEvent, 0);
-        SendHostEvent(AutopilotHeadingHoldEvent, 0);
+        SendHostEvent(EventAutopilotMaster, 0);
+        SendHostEvent(EventAutopilotHeadingHold, 0);
         s.autopilotOn = 1;
     } else {
         SetElementHidden(GaugeElement::autopilotLamp, true);
-        SendHostEvent(AutopilotOffEvent, 0);
+        SendHostEvent(EventAutopilotOff, 0);
         s.autopilotOn = 0;
     }
     return 0;

@@ -8,11 +8,11 @@
 constexpr double Pi = 3.14159265359;
 constexpr double DegreesToRadians = Pi / 180.0;
 constexpr double RadiansToDegrees = 180.0 / Pi;
-constexpr double FullTurn = 2.0 * Pi;
+constexpr double FullTurnRadians = 2.0 * Pi;
 constexpr double NauticalMilesPerRadian = 3437.7467707847127;   // 10800 / pi
 static_assert(DegreesToRadians == 0.017453292519944444);
 static_assert(RadiansToDegrees == 57.29577951307855);
-static_assert(FullTurn == 6.28318530718);
+static_assert(FullTurnRadians == 6.28318530718);
 
 constexpr double DegreesPerMinute = 0.016666666666666666;
 constexpr double DegreesPerSecond = 0.0002777777777777778;

@@ -5,6 +5,7 @@
 
 #include "GaugeAngles.h"
 #include "GaugePlatform.h"
+#include "HostCodes.h"
 #include "WaypointAccess.h"
 
 namespace {
@@ -15,7 +16,6 @@ constexpr double SpeedLimit = 2000.0;        // a higher average reads 0
 constexpr double DistanceLimit = 9999.0;
 constexpr int32_t TicksPerSpeedSample = 6;
 constexpr int32_t SteeringLimit = 25;        // degrees, one pixel each
-constexpr uint32_t AutopilotHeadingEvent = 0x101FA;
 constexpr int WaypointSound = 2;
 constexpr int AlarmSound = 1;
 
@@ -99,7 +99,7 @@ void ComputeNavigation()
     const double q = s.activeLongitude;
     const double g = CentralAngle(p, a, b - q);
     const double x = (std::sin(p) - std::cos(g) * std::sin(a)) / (std::sin(g) * std::cos(a));
-    const double trueCourse = std::sin(q - b) < 0 ? BoundedAcos(x) : FullTurn - BoundedAcos(x);
+    const double trueCourse = std::sin(q - b) < 0 ? BoundedAcos(x) : FullTurnRadians - BoundedAcos(x);
 
     s.activeDistance = std::min(g * NauticalMilesPerRadian, DistanceLimit);
     s.activeBearing = MagneticBearing(trueCourse);
@@ -140,7 +140,7 @@ void CoupleAutopilot()
 {
     GaugeState& s = gaugeState;
     if (!ActiveWaypointKnown()) return;
-    SendHostEvent(AutopilotHeadingEvent, static_cast<int32_t>(s.activeBearing));
+    SendHostEvent(EventAutopilotHeading, static_cast<int32_t>(s.activeBearing));
     // The simulator keeps the last heading it was given; no event on this release.
     if (s.routeMode == 0 && s.activeDistance < s.nextWaypointDistance) {
         PlayGaugeSound(WaypointSound);

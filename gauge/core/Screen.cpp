@@ -8,14 +8,13 @@
 
 #include "GaugePlatform.h"
 #include "GaugeState.h"
+#include "HostCodes.h"
 #include "Navigation.h"
 
 namespace {
 
 constexpr int OverwriteColumn = 15;
 constexpr int LineCapacities[ScreenLineCount] = {25, 25, 25, 12};
-constexpr uint32_t WindSpeedToken = 0x157;
-constexpr uint32_t WindDirectionToken = 0x158;
 constexpr const char* NoWaypointId = "-----";
 
 char* Line(int index) { return gaugeState.screenLines[index]; }
@@ -90,8 +89,8 @@ void FormatPositionPage()
     const GaugeState& s = gaugeState;
     Sexagesimal latitude = ToSexagesimal(s.aircraftLatitude);
     Sexagesimal longitude = ToSexagesimal(s.aircraftLongitude);
-    double windSpeed = RefreshHostVariable(WindSpeedToken);
-    double windDirection = RefreshHostVariable(WindDirectionToken);
+    double windSpeed = RefreshHostVariable(TokenWindSpeed);
+    double windDirection = RefreshHostVariable(TokenWindDirection);
     int variation = std::abs(static_cast<int>(s.magneticVariation));
 
     Print(0, "%c%03d\xB0%02d'%02d\"   ALT:%.0fFT", s.aircraftLatitude < 0 ? 'S' : 'N',

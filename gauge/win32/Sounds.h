@@ -3,6 +3,7 @@
 // PlayGaugeSound (GaugePlatform.h) plays them. Without a sound device all stays silent.
 #pragma once
 #include <windows.h>
+#include <mmsystem.h>   // WAVEFORMATEX, left out by WIN32_LEAN_AND_MEAN
 #include <dsound.h>
 
 // 1 when DirectSound could be created (each sound may still be silent on its own), else 0.
