@@ -11,7 +11,6 @@ namespace {
 
 constexpr uint32_t GeneratePhase = 1;
 constexpr int32_t QueryAccepted = 1;
-constexpr UINT ScreenCodePage = 1252;           // the gauge's texts are Windows-1252
 constexpr uint32_t RegisteredMark = 1;          // host word 0 of a registered variable
 
 PanelHost* activeHost = nullptr;

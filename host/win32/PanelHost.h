@@ -20,6 +20,9 @@
 #include "SimulatedAircraft.h"
 #include "VirtualClock.h"
 
+// The gauge's texts are Windows-1252 (the degree sign is byte 0xB0).
+constexpr UINT ScreenCodePage = 1252;
+
 struct RecordedEvent {
     uint32_t event;
     int32_t value;

@@ -17,6 +17,33 @@ std::string ExpandEnvironment(const std::string& text)
     return length == 0 || length > sizeof expanded ? text : std::string(expanded);
 }
 
+std::string Recode(const std::string& text, UINT from, UINT to, DWORD flags)
+{
+    if (text.empty()) return text;
+    int wideLength = MultiByteToWideChar(from, flags, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0);
+    if (wideLength == 0) return text;
+    std::wstring wide(wideLength, L'\0');
+    MultiByteToWideChar(from, flags, text.data(), static_cast<int>(text.size()), wide.data(),
+                        wideLength);
+    int length = WideCharToMultiByte(to, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    std::string out(length, '\0');
+    WideCharToMultiByte(to, 0, wide.data(), wideLength, out.data(), length, nullptr, nullptr);
+    return out;
+}
+
+// Scenario files are UTF-8 text; a line that is not valid UTF-8 is taken as it stands.
+std::string ToScreenText(const std::string& scenarioText)
+{
+    return Recode(scenarioText, CP_UTF8, ScreenCodePage, MB_ERR_INVALID_CHARS);
+}
+
+// The transcript is UTF-8 too.
+std::string FromScreenText(const std::string& screenText)
+{
+    return Recode(screenText, ScreenCodePage, CP_UTF8, 0);
+}
+
 std::string Format(const char* format, auto... values)
 {
     char text[512];
@@ -140,7 +167,8 @@ void ScenarioRunner::Execute(const ScenarioCommand& command)
     case CommandKind::Dialog: {
         DialogBlock block = *command.dialog;
         for (DialogStep& step : block.steps)
-            if (step.kind == DialogStepKind::File) step.text = ExpandEnvironment(step.text);
+            step.text = step.kind == DialogStepKind::File ? ExpandEnvironment(step.text)
+                                                          : ToScreenText(step.text);
         dialogs_.Expect(std::move(block));
         break;
     }
@@ -158,11 +186,11 @@ void ScenarioRunner::Execute(const ScenarioCommand& command)
             break;
         }
         std::string shown = host_.ScreenText(line);
-        if (shown == command.text)
+        if (shown == ToScreenText(command.text))
             Say("ok");
         else
             Fail(command.line, Format("screen line %d is \"%s\", expected \"%s\"", line,
-                                      shown.c_str(), command.text.c_str()));
+                                      FromScreenText(shown).c_str(), command.text.c_str()));
         break;
     }
     case CommandKind::Shot: {
@@ -190,11 +218,11 @@ void ScenarioRunner::Print(const std::string& topic)
 {
     if (topic == "screen") {
         for (int line = 1; line <= host_.TextLineCount(); ++line)
-            Say(Format("%d|%s|", line, host_.ScreenText(line).c_str()));
+            Say(Format("%d|%s|", line, FromScreenText(host_.ScreenText(line)).c_str()));
     } else if (topic == "lamps") {
         std::string text = "lamps:";
         for (const LampState& lamp : host_.Lamps())
-            text += " " + lamp.name + (lamp.lit ? " on" : " off");
+            text += (text.size() > 6 ? ", " : " ") + lamp.name + (lamp.lit ? " on" : " off");
         Say(text);
     } else if (topic == "marker") {
         MarkerState marker = host_.Marker();
