@@ -7,6 +7,7 @@ namespace {
 constexpr UINT PollPeriodMs = 20;
 constexpr char SeenProperty[] = "ScenarioSeen";          // the driver has taken the dialog
 constexpr char AnsweredProperty[] = "ScenarioAnswered";  // its block has run to the end
+constexpr char CancelledProperty[] = "ScenarioCancelled"; // asked to close as Cancel would
 constexpr int FileNameCombo = 0x47C;   // file name box of the common file dialogs
 constexpr int FileNameEdit = 0x480;    // the same in the older dialog layout
 
@@ -38,6 +39,19 @@ std::vector<HWND> ShownDialogs()
     std::vector<HWND> dialogs;
     EnumThreadWindows(GetCurrentThreadId(), CollectDialog, reinterpret_cast<LPARAM>(&dialogs));
     return dialogs;
+}
+
+// Closes a dialog as its Cancel button or the Esc key would; one that stays open after
+// that is ended on the next look.
+void Cancel(HWND dialog)
+{
+    if (GetPropA(dialog, CancelledProperty)) {
+        EndDialog(dialog, IDCANCEL);
+        return;
+    }
+    SetPropA(dialog, CancelledProperty, reinterpret_cast<HANDLE>(1));
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
 }
 
 void TypeCharacter(HWND target, unsigned char character)
@@ -95,9 +109,13 @@ void DialogDriver::Check()
 {
     for (HWND dialog : ShownDialogs()) {
         std::string caption = Caption(dialog);
+        if (GetPropA(dialog, CancelledProperty)) {
+            Cancel(dialog);
+            continue;
+        }
         if (GetPropA(dialog, AnsweredProperty)) {
             Fail("dialog \"" + caption + "\" is still open after its block; cancelled");
-            EndDialog(dialog, IDCANCEL);
+            Cancel(dialog);
             continue;
         }
         if (GetPropA(dialog, SeenProperty)) continue;   // being answered further up
@@ -107,7 +125,7 @@ void DialogDriver::Check()
         while (block != pending_.end() && block->caption != caption) ++block;
         if (block == pending_.end()) {
             Fail("unexpected dialog \"" + caption + "\"; cancelled");
-            EndDialog(dialog, IDCANCEL);
+            Cancel(dialog);
             continue;
         }
         DialogBlock answer = std::move(*block);
@@ -123,7 +141,7 @@ void DialogDriver::Answer(HWND dialog, const DialogBlock& block)
             false);
     for (const DialogStep& step : block.steps) {
         if (!RunStep(dialog, step)) {
-            if (IsWindow(dialog) && IsWindowVisible(dialog)) EndDialog(dialog, IDCANCEL);
+            if (IsWindow(dialog) && IsWindowVisible(dialog)) Cancel(dialog);
             return;
         }
     }
