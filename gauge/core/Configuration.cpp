@@ -6,6 +6,7 @@
 #include "GaugePlatform.h"
 #include "GaugeState.h"
 #include "GaugeTables.h"
+#include "NavigationTables.h"
 #include "Power.h"
 #include "RouteText.h"
 #include "TableEngine.h"
@@ -13,15 +14,10 @@
 
 namespace {
 
-constexpr const char* ConfigPathPattern = "%s\\CONFIG.DBF";
-constexpr const char* ConfigAlias = "CONFIG";
-
 void OpenConfiguration(int mode)
 {
-    char path[TablePathSize];
-    FormGaugeTablePath(ConfigPathPattern, path);
-    TableOpen(path, ConfigAlias, mode, SDE_KIND_DBF);
-    TableSetPassword(GaugeTablePassword);
+    TableOpen(GaugeTablePath(nav::configAlias).c_str(), nav::configAlias, mode, SDE_KIND_DBF);
+    TableSetPassword(nav::tablePassword);
     RecordGoTop();
 }
 

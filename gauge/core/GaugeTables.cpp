@@ -1,12 +1,11 @@
 #include "GaugeTables.h"
 
-#include <cstdio>
-
 #include "GaugePlatform.h"
+#include "NavigationTables.h"
 
-void FormGaugeTablePath(const char* pattern, char (&path)[TablePathSize])
+std::string GaugeTablePath(const char* table)
 {
     char directory[256];
-    ReadSetting(SettingsSection, DataPathValue, DefaultDataDirectory, directory);
-    std::snprintf(path, sizeof path, pattern, directory);
+    ReadSetting("Settings", "PATH", nav::defaultDirectory(nav::PathForm::Gauge), directory);
+    return nav::tablePath(nav::PathForm::Gauge, directory, table);
 }

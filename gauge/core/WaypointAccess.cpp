@@ -5,11 +5,11 @@
 #include "GaugeAngles.h"
 #include "GaugePlatform.h"
 #include "GaugeTables.h"
+#include "NavigationTables.h"
 #include "TableEngine.h"
 
 namespace {
 
-constexpr const char* WaypointAlias = "ACTWPT";
 constexpr int NameLength = 30;
 constexpr int KeyLength = 8;
 
@@ -29,20 +29,18 @@ void CopyField(char (&target)[Size], const char* field)
 
 void OpenWaypointTable(int32_t table)
 {
-    static const char* const pathPatterns[] = {
-        "%s\\AIRPORTS.DBF", "%s\\NAVAIDS.DBF", "%s\\USERS.DBF"};
+    static const char* const tables[] = {nav::airportsAlias, nav::navaidsAlias, nav::usersAlias};
 
     int32_t wrapped = table;
     if (wrapped > WaypointUser) wrapped = WaypointAirport;
     if (wrapped < WaypointAirport) wrapped = WaypointUser;
     gaugeState.currentTable = wrapped;
 
-    char path[TablePathSize];
-    FormGaugeTablePath(pathPatterns[wrapped - 1], path);
+    std::string path = GaugeTablePath(tables[wrapped - 1]);
     TableCloseAll();
-    waypointTableOpen = TableOpen(path, WaypointAlias, SDE_READONLY, SDE_KIND_DBF) != 0;
-    TableSetPassword(GaugeTablePassword);
-    OrderSet(TagOrder("ID"));
+    waypointTableOpen = TableOpen(path.c_str(), nav::gaugeWaypointAlias, SDE_READONLY, SDE_KIND_DBF) != 0;
+    TableSetPassword(nav::tablePassword);
+    OrderSet(TagOrder(nav::idTag));
     soughtNum[0] = '\0';
 
     // A blinking alarm lamp shows steadily again for the new waypoint.
@@ -53,9 +51,9 @@ void SeekWaypointByNum(const char* num)
 {
     std::strncpy(soughtNum, num, KeyLength);
     soughtNum[KeyLength] = '\0';
-    OrderSet(TagOrder("NUM"));
+    OrderSet(TagOrder(nav::numTag));
     RecordSeek(num);
-    OrderSet(TagOrder("ID"));
+    OrderSet(TagOrder(nav::idTag));
 }
 
 bool ReadWaypoint(WaypointRecord& waypoint)
