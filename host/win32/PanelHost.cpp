@@ -350,6 +350,16 @@ void PanelHost::ReleaseElements()
     elements_.clear();
 }
 
+bool PanelHost::PaintFace(bool powered)
+{
+    drawnPowered_ = powered;
+    if (elements_.empty()) return false;
+    GdiFlush();
+    const HostElement& face = *elements_.front();
+    DrawPicture(Frame(), face.picture, face.record->x, face.record->y, false);
+    return true;
+}
+
 void PanelHost::PaintText(HostElement& element)
 {
     auto* line = reinterpret_cast<TextLineElement*>(element.record);
@@ -369,7 +379,7 @@ void PanelHost::PaintText(HostElement& element)
 void PanelHost::PaintElement(HostElement& element)
 {
     ElementHead& head = *element.record;
-    PixelView frame{frameWidth_, frameHeight_, framePixels_};
+    PixelView frame = Frame();
     switch (head.type) {
     case ElementImage:
         DrawPicture(frame, element.picture, head.x, head.y, true);
@@ -395,13 +405,8 @@ void PanelHost::PaintElement(HostElement& element)
 
 void GAUGE_CALL PanelHost::DrawUnpowered(ElementHead*)
 {
-    PanelHost& host = Active();
-    host.drawnPowered_ = false;
-    if (host.elements_.empty()) return;
-    GdiFlush();
-    const HostElement& face = *host.elements_.front();
-    DrawPicture({host.frameWidth_, host.frameHeight_, host.framePixels_}, face.picture,
-                face.record->x, face.record->y, false);
+    // The unit's face alone: its screen stays dark.
+    Active().PaintFace(false);
 }
 
 void GAUGE_CALL PanelHost::SwitchOff(ElementHead*)
@@ -428,12 +433,7 @@ void GAUGE_CALL PanelHost::GenerateElements(ElementHead*, uint32_t) {}
 void GAUGE_CALL PanelHost::DrawElements(ElementHead*)
 {
     PanelHost& host = Active();
-    host.drawnPowered_ = true;
-    if (host.elements_.empty()) return;
-    GdiFlush();
-    const HostElement& face = *host.elements_.front();
-    DrawPicture({host.frameWidth_, host.frameHeight_, host.framePixels_}, face.picture,
-                face.record->x, face.record->y, false);
+    if (!host.PaintFace(true)) return;
     for (size_t i = 1; i < host.elements_.size(); ++i)
         if (!(host.elements_[i]->record->flags & HiddenBit)) host.PaintElement(*host.elements_[i]);
 }

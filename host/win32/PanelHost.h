@@ -114,6 +114,8 @@ private:
 
     void BuildElements(ElementHead* root);
     void ReleaseElements();
+    // The root's picture, opaque; false while no elements are installed.
+    bool PaintFace(bool powered);
     void PaintElement(HostElement& element);
     void PaintText(HostElement& element);
     const MouseArea* ButtonAt(int x, int y) const;

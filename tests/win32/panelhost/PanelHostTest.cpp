@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "DataPathSetting.h"
 #include "PanelHost.h"
 
 namespace {
@@ -22,18 +23,14 @@ std::string GaugeModule()
     return path;
 }
 
+// An empty folder as the gauge's data directory: nothing is restored or saved.
 void UseEmptyDataDirectory()
 {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     std::string folder = std::string(temp) + "panelhost_empty";
     CreateDirectoryA(folder.c_str(), nullptr);
-    HKEY key;
-    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Borealwing\\GPS\\Settings", 0, nullptr, 0,
-                    KEY_WRITE, nullptr, &key, nullptr);
-    RegSetValueExA(key, "PATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
-                   static_cast<DWORD>(folder.size() + 1));
-    RegCloseKey(key);
+    ASSERT_TRUE(WriteDataPath(folder));
 }
 
 bool IsScreenRed(uint32_t pixel)
