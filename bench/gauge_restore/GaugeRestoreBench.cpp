@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "DataPathSetting.h"
 #include "NavigationTables.h"
 #include "PanelHost.h"
 #include "TableCreation.h"
@@ -147,12 +148,7 @@ int main(int argc, char** argv)
     }
     std::printf("tables: %d airports made in %.0f ms\n", airports, Milliseconds(start, Now()));
 
-    HKEY key;
-    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Borealwing\\GPS\\Settings", 0, nullptr, 0, KEY_WRITE, nullptr,
-                    &key, nullptr);
-    RegSetValueExA(key, "PATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(directory.c_str()),
-                   static_cast<DWORD>(directory.size() + 1));
-    RegCloseKey(key);
+    WriteDataPath(directory);
 
     // Installs alternately with the route restored and without it (route mode off), so
     // that the cost of the route shows apart from loading the module and its sounds.

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "DataPathSetting.h"
 #include "EngineTestSupport.h"
 #include "PanelHost.h"
 #include "RecordingDirectSound.h"
@@ -40,16 +41,6 @@ std::string GaugeModule()
     std::string path = std::string("Z:") + GAUGE_MODULE;
     std::replace(path.begin(), path.end(), '/', '\\');
     return path;
-}
-
-void SetDataDirectory(const std::string& directory)
-{
-    HKEY key;
-    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Borealwing\\GPS\\Settings", 0, nullptr, 0, KEY_WRITE, nullptr,
-                    &key, nullptr);
-    RegSetValueExA(key, "PATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(directory.c_str()),
-                   static_cast<DWORD>(directory.size() + 1));
-    RegCloseKey(key);
 }
 
 int Count(const std::vector<GaugeSound>& plays, GaugeSound sound)
@@ -95,7 +86,7 @@ protected:
         openTable(config_, "CONFIG");
         RecordAppendBlank();
         TableCloseAll();
-        SetDataDirectory(directory_.string() + "\\");
+        WriteDataPath(directory_.string() + "\\");
     }
 
     // Fields of the saved state; the rest keep their values.
@@ -175,6 +166,8 @@ TEST_F(GaugeNavigationTest, ARestoredUnitFliesTowardItsAirport)
     Load(host);
     EXPECT_TRUE(host.DrawnPowered());
     EXPECT_EQ(host.Clock().Timers().size(), 1u);
+    EXPECT_EQ(recordedSound.liveDevices, 1);   // the three sounds made at installation
+    EXPECT_EQ(recordedSound.liveBuffers, 3);
     host.RunSeconds(1);
     EXPECT_EQ(host.ScreenText(1).substr(0, 12), "GO TO:KSEA  ");
     EXPECT_NEAR(NumberAfter(host.ScreenText(2), "DIS:"), 20.0 - 120.0 / 3600.0, 0.06);
@@ -191,6 +184,8 @@ TEST_F(GaugeNavigationTest, ARestoredUnitFliesTowardItsAirport)
     int minutes = std::atoi(host.ScreenText(3).c_str() + 22);
     EXPECT_NEAR(minutes, distance / 113.4 * 60, 1.0) << host.ScreenText(3);
     Unload(host);
+    EXPECT_EQ(recordedSound.liveDevices, 0);   // and released at removal
+    EXPECT_EQ(recordedSound.liveBuffers, 0);
 }
 
 TEST_F(GaugeNavigationTest, NavCyclesTwoPagesInDirectToAndThreeOnARoute)
@@ -372,7 +367,7 @@ TEST_F(GaugeNavigationTest, AMissingDatabaseIsNamedOnTheScreen)
 
     // Without the data directory the saved state cannot be read: the unit starts off,
     // and switched on it says why it shows no waypoint.
-    SetDataDirectory(directory_.string() + "\\missing\\");
+    WriteDataPath(directory_.string() + "\\missing\\");
     PanelHost host;
     Load(host);
     EXPECT_FALSE(host.DrawnPowered());

@@ -18,9 +18,13 @@ GaugeSound SoundOfSize(DWORD bytes)
     }
 }
 
-class Buffer final : public IDirectSoundBuffer {
+// The IUnknown part of both recorded objects: counted references, no other interfaces;
+// `live` counts the objects of one kind that are not yet released.
+template <typename Interface>
+class Counted : public Interface {
 public:
-    explicit Buffer(DWORD bytes) : samples_(bytes) { ++recordedSound.liveBuffers; }
+    explicit Counted(int& live) : live_(live) { ++live_; }
+    virtual ~Counted() { --live_; }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** object) override
     {
@@ -31,12 +35,19 @@ public:
     ULONG STDMETHODCALLTYPE Release() override
     {
         ULONG left = --references_;
-        if (left == 0) {
-            --recordedSound.liveBuffers;
-            delete this;
-        }
+        if (left == 0) delete this;
         return left;
     }
+
+private:
+    int& live_;
+    ULONG references_ = 1;
+};
+
+class Buffer final : public Counted<IDirectSoundBuffer> {
+public:
+    explicit Buffer(DWORD bytes) : Counted(recordedSound.liveBuffers), samples_(bytes) {}
+
     HRESULT STDMETHODCALLTYPE GetCaps(LPDSBCAPS) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetCurrentPosition(LPDWORD, LPDWORD) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetFormat(LPWAVEFORMATEX, DWORD, LPDWORD) override { return E_NOTIMPL; }
@@ -70,29 +81,13 @@ public:
     HRESULT STDMETHODCALLTYPE Restore() override { return DS_OK; }
 
 private:
-    ULONG references_ = 1;
     std::vector<BYTE> samples_;
 };
 
-class Device final : public IDirectSound {
+class Device final : public Counted<IDirectSound> {
 public:
-    Device() { ++recordedSound.liveDevices; }
+    Device() : Counted(recordedSound.liveDevices) {}
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** object) override
-    {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        ULONG left = --references_;
-        if (left == 0) {
-            --recordedSound.liveDevices;
-            delete this;
-        }
-        return left;
-    }
     HRESULT STDMETHODCALLTYPE CreateSoundBuffer(LPCDSBUFFERDESC description, LPDIRECTSOUNDBUFFER* buffer,
                                                 LPUNKNOWN) override
     {
@@ -109,9 +104,6 @@ public:
     HRESULT STDMETHODCALLTYPE GetSpeakerConfig(LPDWORD) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE SetSpeakerConfig(DWORD) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE Initialize(LPCGUID) override { return DS_OK; }
-
-private:
-    ULONG references_ = 1;
 };
 
 HRESULT WINAPI RecordingDirectSoundCreate(LPCGUID, LPDIRECTSOUND* device, LPUNKNOWN)
