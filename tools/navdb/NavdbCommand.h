@@ -11,6 +11,7 @@ struct NavdbCommand {
     const char* summary;
     int argumentCount;     // arguments after the name
     int (*run)(const std::vector<std::string>& arguments);   // exit status
+    bool moreArguments = false;   // argumentCount is the least number, more may follow
 };
 
 const std::vector<NavdbCommand>& navdbCommands();
