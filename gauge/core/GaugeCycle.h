@@ -1,0 +1,4 @@
+// The gauge's once-a-second cycle, run by timer 1 while the unit is on.
+#pragma once
+
+void RunGaugeCycle();
