@@ -1,0 +1,56 @@
+// The dBase III table file: a 32-byte header, one 32-byte descriptor per field, a 0x0D
+// terminator, then fixed-length records (a deletion flag and the fields' text) and a final
+// 0x1A. All numbers little-endian.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace sde::dbf {
+
+struct FileHeader {
+    uint8_t version;            // 0x03: dBase III without memo
+    uint8_t updated[3];         // year - 1900, month, day of the last update
+    uint8_t recordCount[4];
+    uint8_t headerLength[2];    // offset of the first record
+    uint8_t recordLength[2];    // deletion flag included
+    uint8_t reserved[20];
+};
+static_assert(sizeof(FileHeader) == 32);
+static_assert(offsetof(FileHeader, recordCount) == 4);
+static_assert(offsetof(FileHeader, headerLength) == 8);
+static_assert(offsetof(FileHeader, recordLength) == 10);
+
+struct FieldDescriptor {
+    char name[11];              // upper case, NUL-padded
+    char type;                  // 'C' character, 'N' numeric
+    uint8_t reserved1[4];
+    uint8_t length;             // character fields: low byte of the width
+    uint8_t decimals;           // numeric: decimals; character: high byte of the width
+    uint8_t reserved2[14];
+};
+static_assert(sizeof(FieldDescriptor) == 32);
+static_assert(offsetof(FieldDescriptor, type) == 11);
+static_assert(offsetof(FieldDescriptor, length) == 16);
+static_assert(offsetof(FieldDescriptor, decimals) == 17);
+
+constexpr uint8_t versionDbase3 = 0x03;
+constexpr char headerTerminator = 0x0D;
+constexpr char endOfFile = 0x1A;
+constexpr char liveFlag = ' ';
+constexpr char deletedFlag = '*';
+constexpr size_t maxFieldNameLength = 10;
+constexpr int maxNumericWidth = 20;
+constexpr int maxCharacterWidth = 65535 - 1;   // the record length must still fit 16 bits
+constexpr uint32_t maxRecordCount = 0x7FFFFFFF;
+
+inline uint32_t readLe32(const uint8_t* p) {
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+inline uint16_t readLe16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
+inline void writeLe32(uint8_t* p, uint32_t v) {
+    p[0] = uint8_t(v); p[1] = uint8_t(v >> 8); p[2] = uint8_t(v >> 16); p[3] = uint8_t(v >> 24);
+}
+inline void writeLe16(uint8_t* p, uint16_t v) { p[0] = uint8_t(v); p[1] = uint8_t(v >> 8); }
+
+}  // namespace sde::dbf

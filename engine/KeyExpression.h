@@ -1,0 +1,28 @@
+// Index key expressions: a field name ("NUM") or an upper-cased field ("UPPER(NAME)").
+// Upper-casing covers the ASCII letters only, like the C library's toupper in the "C"
+// locale that the callers use for their search texts.
+#pragma once
+
+#include "TableField.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sde {
+
+struct KeyExpression {
+    std::string text;     // normalised: "NUM", "UPPER(NAME)"
+    size_t fieldIndex = 0;
+    bool upper = false;
+
+    // The key of one record (its bytes from offset 0, deletion flag included).
+    void extract(const std::vector<TableField>& fields, const char* record, char* key) const;
+};
+
+// Parses `text` against the table's fields; nothing when the form or the field is unknown.
+std::optional<KeyExpression> parseKeyExpression(const char* text, const std::vector<TableField>& fields);
+
+char upperAscii(char c);
+
+}  // namespace sde

@@ -1,0 +1,98 @@
+#include "QueryCondition.h"
+
+#include "KeyExpression.h"
+
+#include <cstring>
+
+namespace sde {
+
+namespace {
+
+class Parser {
+public:
+    explicit Parser(const char* text) : p_(text) {}
+
+    void skipBlanks() {
+        while (*p_ == ' ' || *p_ == '\t') ++p_;
+    }
+    bool atEnd() {
+        skipBlanks();
+        return *p_ == '\0';
+    }
+    bool keyword(const char* word) {
+        skipBlanks();
+        size_t n = std::strlen(word);
+        for (size_t i = 0; i < n; ++i)
+            if (upperAscii(p_[i]) != word[i]) return false;
+        p_ += n;
+        return true;
+    }
+    bool name(std::string& out) {
+        skipBlanks();
+        out.clear();
+        while ((*p_ >= 'A' && *p_ <= 'Z') || (*p_ >= 'a' && *p_ <= 'z') || (*p_ >= '0' && *p_ <= '9') || *p_ == '_')
+            out += upperAscii(*p_++);
+        return !out.empty();
+    }
+    bool quoted(std::string& out) {
+        skipBlanks();
+        char quote = *p_;
+        if (quote != '"' && quote != '\'') return false;
+        const char* close = std::strchr(p_ + 1, quote);
+        if (!close) return false;
+        out.assign(p_ + 1, close);
+        p_ = close + 1;
+        return true;
+    }
+
+private:
+    const char* p_;
+};
+
+}  // namespace
+
+QueryCondition QueryCondition::parse(const char* text, const std::vector<TableField>& fields) {
+    QueryCondition condition;
+    Parser parser(text ? text : "");
+    if (parser.atEnd()) {
+        condition.valid_ = true;
+        return condition;
+    }
+    do {
+        std::string fieldName, value;
+        if (!parser.name(fieldName) || !parser.keyword("=") || !parser.quoted(value)) return QueryCondition();
+        const TableField* field = nullptr;
+        for (const TableField& f : fields)
+            if (f.name == fieldName) field = &f;
+        if (!field) return QueryCondition();
+        condition.terms_.push_back({field, value});
+    } while (parser.keyword(".AND."));
+    if (!parser.atEnd()) return QueryCondition();
+    condition.valid_ = true;
+    return condition;
+}
+
+bool QueryCondition::fieldBeginsWith(const TableField& field, const char* record, const std::string& text) {
+    const char* value = record + field.offset;
+    size_t width = static_cast<size_t>(field.width);
+    if (field.numeric()) {
+        while (width > 0 && *value == ' ') {
+            ++value;
+            --width;
+        }
+    }
+    size_t common = text.size() < width ? text.size() : width;
+    if (std::memcmp(value, text.data(), common) != 0) return false;
+    for (size_t i = common; i < text.size(); ++i)
+        if (text[i] != ' ') return false;
+    return true;
+}
+
+bool QueryCondition::matches(const char* record) const {
+    if (!valid_) return false;
+    for (const Term& term : terms_)
+        if (!fieldBeginsWith(*term.field, record, term.text)) return false;
+    return true;
+}
+
+}  // namespace sde

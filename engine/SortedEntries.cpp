@@ -1,0 +1,145 @@
+#include "SortedEntries.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace sde {
+
+namespace {
+constexpr size_t blockBytes = 8192;
+}
+
+SortedEntries::SortedEntries(size_t keyWidth)
+    : keyWidth_(keyWidth), maxEntriesPerBlock_(std::max<size_t>(8, blockBytes / (keyWidth + 4))) {}
+
+void SortedEntries::putRecno(char* entry, size_t keyWidth, uint32_t recno) {
+    auto* p = reinterpret_cast<unsigned char*>(entry + keyWidth);
+    p[0] = static_cast<unsigned char>(recno >> 24);
+    p[1] = static_cast<unsigned char>(recno >> 16);
+    p[2] = static_cast<unsigned char>(recno >> 8);
+    p[3] = static_cast<unsigned char>(recno);
+}
+
+uint32_t SortedEntries::recnoOf(const char* entry, size_t keyWidth) {
+    auto* p = reinterpret_cast<const unsigned char*>(entry + keyWidth);
+    return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
+}
+
+int SortedEntries::compareKey(const char* key, size_t keyWidth, const char* text, size_t length) {
+    size_t common = std::min(keyWidth, length);
+    if (int c = std::memcmp(key, text, common)) return c;
+    for (size_t i = common; i < length; ++i) {
+        auto t = static_cast<unsigned char>(text[i]);
+        if (t != ' ') return ' ' < t ? -1 : 1;
+    }
+    return 0;
+}
+
+void SortedEntries::assign(const char* flat, size_t entryCount) {
+    blocks_.clear();
+    count_ = entryCount;
+    // Blocks start three quarters full so that inserts rarely split at once.
+    size_t perBlock = std::max<size_t>(1, maxEntriesPerBlock_ * 3 / 4);
+    for (size_t at = 0; at < entryCount; at += perBlock) {
+        size_t n = std::min(perBlock, entryCount - at);
+        blocks_.emplace_back(flat + at * stride(), flat + (at + n) * stride());
+    }
+}
+
+void SortedEntries::appendFlat(std::vector<char>& out) const {
+    for (const auto& block : blocks_) out.insert(out.end(), block.begin(), block.end());
+}
+
+template <class Below>
+SortedEntries::Position SortedEntries::lowerBound(Below below) const {
+    // The first block whose last entry is not below the probe, then within it.
+    size_t lo = 0, hi = blocks_.size();
+    while (lo < hi) {
+        size_t mid = (lo + hi) / 2;
+        if (below(at({mid, blockEntries(mid) - 1}))) lo = mid + 1;
+        else hi = mid;
+    }
+    if (lo == blocks_.size()) return end();
+    size_t first = 0, last = blockEntries(lo);
+    while (first < last) {
+        size_t mid = (first + last) / 2;
+        if (below(at({lo, mid}))) first = mid + 1;
+        else last = mid;
+    }
+    return {lo, first};
+}
+
+SortedEntries::Position SortedEntries::lowerBoundEntry(const char* entry) const {
+    size_t n = stride();
+    return lowerBound([entry, n](const char* e) { return std::memcmp(e, entry, n) < 0; });
+}
+
+SortedEntries::Position SortedEntries::lowerBoundKey(const char* text, size_t length) const {
+    size_t width = keyWidth_;
+    return lowerBound([=](const char* e) { return compareKey(e, width, text, length) < 0; });
+}
+
+SortedEntries::Position SortedEntries::upperBoundKey(const char* text, size_t length) const {
+    size_t width = keyWidth_;
+    return lowerBound([=](const char* e) { return compareKey(e, width, text, length) <= 0; });
+}
+
+void SortedEntries::insert(const char* entry) {
+    size_t n = stride();
+    if (blocks_.empty()) {
+        blocks_.emplace_back(entry, entry + n);
+        ++count_;
+        return;
+    }
+    Position p = lowerBoundEntry(entry);
+    if (!valid(p)) p = {blocks_.size() - 1, blockEntries(blocks_.size() - 1)};
+    auto& block = blocks_[p.block];
+    block.insert(block.begin() + static_cast<std::ptrdiff_t>(p.slot * n), entry, entry + n);
+    ++count_;
+    if (block.size() / n > maxEntriesPerBlock_) {
+        size_t half = block.size() / n / 2 * n;
+        std::vector<char> upper(block.begin() + static_cast<std::ptrdiff_t>(half), block.end());
+        block.resize(half);
+        blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(p.block + 1), std::move(upper));
+    }
+}
+
+bool SortedEntries::erase(const char* entry) {
+    size_t n = stride();
+    Position p = lowerBoundEntry(entry);
+    if (!valid(p) || std::memcmp(at(p), entry, n) != 0) return false;
+    auto& block = blocks_[p.block];
+    auto from = block.begin() + static_cast<std::ptrdiff_t>(p.slot * n);
+    block.erase(from, from + static_cast<std::ptrdiff_t>(n));
+    if (block.empty()) blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(p.block));
+    --count_;
+    return true;
+}
+
+SortedEntries::Position SortedEntries::last() const {
+    if (blocks_.empty()) return end();
+    return {blocks_.size() - 1, blockEntries(blocks_.size() - 1) - 1};
+}
+
+bool SortedEntries::next(Position& p) const {
+    if (!valid(p)) return false;
+    if (++p.slot >= blockEntries(p.block)) {
+        ++p.block;
+        p.slot = 0;
+    }
+    return valid(p);
+}
+
+bool SortedEntries::prev(Position& p) const {
+    if (!valid(p)) return false;
+    if (p.slot > 0) {
+        --p.slot;
+        return true;
+    }
+    if (p.block == 0) return false;
+    --p.block;
+    p.slot = blockEntries(p.block) - 1;
+    return true;
+}
+
+}  // namespace sde

@@ -1,0 +1,72 @@
+// The tags of one open table, kept in memory while it is open and saved to its index file
+// (IndexFormat.h) when they or the table changed. Tags load from the file only when first
+// used; a tag whose file data is missing, damaged or out of step with the table is rebuilt
+// from the table.
+#pragma once
+
+#include "DbfTable.h"
+#include "KeyExpression.h"
+#include "SortedEntries.h"
+#include "os/OsFile.h"
+
+#include <string>
+#include <vector>
+
+namespace sde {
+
+class TagSet {
+public:
+    void open(const DbfTable& table);
+    // Saves the tags when that is safe (see save()) and forgets them.
+    void close(const DbfTable& table);
+
+    int count() const { return static_cast<int>(tags_.size()); }
+    int find(const char* name) const;                 // from 1; 0 when unknown
+    const KeyExpression& expression(int order) const { return tags_[order - 1].expression; }
+    // The entries of tag `order` (from 1), loaded or rebuilt on first use.
+    SortedEntries& entries(int order, const DbfTable& table);
+
+    // Builds the tag from the table, replacing a tag of the same name. False when the name
+    // or the expression is not usable.
+    bool create(const DbfTable& table, const char* name, const char* expression);
+
+    // Called before the table itself changes: every tag must be in memory to follow it.
+    void prepareForChange(const DbfTable& table);
+    void recordAppended(const DbfTable& table, uint32_t recno, const char* record);
+    void recordChanged(const DbfTable& table, uint32_t recno, const char* before, const char* after);
+    // After a pack the record numbers changed: every tag is rebuilt when next used.
+    void invalidateAll();
+
+    // Writes the index file if anything changed and our tags can be trusted to match the
+    // table: always in exclusive use; in shared use only while no other writer appended;
+    // after a read-only open only while the table is unchanged since we rebuilt from it.
+    void save(const DbfTable& table);
+
+private:
+    enum class State { Loaded, OnDisk, Stale };
+    struct Tag {
+        std::string name;
+        KeyExpression expression;
+        SortedEntries entries;
+        State state = State::Stale;
+        uint32_t dataOffset = 0;
+        uint32_t dataCount = 0;
+        uint32_t dataCrc = 0;
+    };
+
+    void readDirectory(const DbfTable& table);
+    void load(Tag& tag, const DbfTable& table);
+    void rebuildStale(const DbfTable& table);
+    bool safeToSave(const DbfTable& table) const;
+    int keyWidth(const Tag& tag, const DbfTable& table) const;
+
+    std::vector<Tag> tags_;
+    std::string indexPath_;
+    OsFile indexFile_;
+    uint64_t indexFileSize_ = 0;
+    bool dirty_ = false;
+    bool rebuiltFromTable_ = false;
+    FileStamp stampAtRebuild_;
+};
+
+}  // namespace sde

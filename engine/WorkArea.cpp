@@ -1,0 +1,438 @@
+#include "WorkArea.h"
+
+#include "DbfFormat.h"
+#include "FieldCodec.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+#include "TableEngine.h"
+
+namespace sde {
+
+namespace {
+constexpr uint32_t scanChunkRecords = 4096;
+}
+
+bool WorkArea::open(const std::string& path, const std::string& alias, OpenMode mode) {
+    close();
+    if (!table_.open(path, mode)) return false;
+    alias_ = alias;
+    tags_.open(table_);
+    record_.assign(table_.recordLength(), ' ');
+    scratch_.assign(table_.recordLength(), ' ');
+    goTop();
+    return true;
+}
+
+void WorkArea::close() {
+    if (!table_.isOpen()) return;
+    tags_.close(table_);
+    table_.close();
+    order_ = 0;
+    queryActive_ = false;
+    candidates_.clear();
+    queryCount_ = 0;
+    rangeTerm_ = nullptr;
+    recno_ = 0;
+    bof_ = eof_ = true;
+}
+
+// ---- places in the controlling order -------------------------------------------------
+
+bool WorkArea::isCandidate(uint32_t recno) const {
+    return recno > queryRecordLimit_ || std::binary_search(candidates_.begin(), candidates_.end(), recno);
+}
+
+bool WorkArea::inQueryRange(const SortedEntries& entries, SortedEntries::Position position) const {
+    if (!entries.valid(position)) return false;
+    if (!rangeTerm_) return true;
+    return SortedEntries::compareKey(entries.at(position), entries.keyWidth(), rangeTerm_->text.data(),
+                                     rangeTerm_->text.size()) == 0;
+}
+
+WorkArea::Place WorkArea::tagPlace(SortedEntries::Position position) {
+    SortedEntries& entries = tags_.entries(order_, table_);
+    Place place;
+    place.valid = inQueryRange(entries, position);
+    place.entry = position;
+    if (place.valid) place.recno = SortedEntries::recnoOf(entries.at(position), entries.keyWidth());
+    return place;
+}
+
+WorkArea::Place WorkArea::firstPlace() {
+    if (order_) {
+        SortedEntries& entries = tags_.entries(order_, table_);
+        return tagPlace(rangeTerm_ ? entries.lowerBoundKey(rangeTerm_->text.data(), rangeTerm_->text.size())
+                                   : entries.first());
+    }
+    Place place;
+    uint32_t count = table_.recordCount();
+    if (queryActive_)
+        place.recno = candidates_.empty() ? queryRecordLimit_ + 1 : candidates_.front();
+    else
+        place.recno = 1;
+    place.valid = place.recno >= 1 && place.recno <= count;
+    return place;
+}
+
+WorkArea::Place WorkArea::lastPlace() {
+    if (order_) {
+        SortedEntries& entries = tags_.entries(order_, table_);
+        if (!rangeTerm_) return tagPlace(entries.last());
+        SortedEntries::Position end = entries.upperBoundKey(rangeTerm_->text.data(), rangeTerm_->text.size());
+        SortedEntries::Position last = entries.valid(end) ? end : entries.last();
+        if (entries.valid(end) && !entries.prev(last)) return Place();
+        return tagPlace(last);
+    }
+    Place place;
+    uint32_t count = table_.recordCount();
+    if (queryActive_ && count <= queryRecordLimit_)
+        place.recno = candidates_.empty() ? 0 : candidates_.back();
+    else
+        place.recno = count;
+    place.valid = place.recno >= 1 && place.recno <= count;
+    return place;
+}
+
+bool WorkArea::nextPlace(Place& place) {
+    if (order_) {
+        SortedEntries& entries = tags_.entries(order_, table_);
+        SortedEntries::Position position = place.entry;
+        entries.next(position);
+        place = tagPlace(position);
+        return place.valid;
+    }
+    uint32_t recno = place.recno + 1;
+    if (queryActive_ && recno <= queryRecordLimit_) {
+        auto it = std::lower_bound(candidates_.begin(), candidates_.end(), recno);
+        recno = it == candidates_.end() ? queryRecordLimit_ + 1 : *it;
+    }
+    place.recno = recno;
+    place.valid = recno <= table_.recordCount();
+    return place.valid;
+}
+
+bool WorkArea::prevPlace(Place& place) {
+    if (order_) {
+        SortedEntries& entries = tags_.entries(order_, table_);
+        SortedEntries::Position position = place.entry;
+        // From past the last entry, the step back is onto the last one.
+        if (!entries.valid(position)) position = entries.last();
+        else if (!entries.prev(position)) return place.valid = false;
+        place = tagPlace(position);
+        return place.valid;
+    }
+    if (place.recno <= 1) return place.valid = false;
+    uint32_t recno = std::min(place.recno - 1, table_.recordCount());
+    if (queryActive_ && recno <= queryRecordLimit_) {
+        auto it = std::upper_bound(candidates_.begin(), candidates_.end(), recno);
+        recno = it == candidates_.begin() ? 0 : *(it - 1);
+    }
+    place.recno = recno;
+    place.valid = recno >= 1;
+    return place.valid;
+}
+
+WorkArea::Place WorkArea::currentPlace(bool& exact) {
+    exact = true;
+    if (!order_) {
+        Place place;
+        place.recno = recno_;
+        place.valid = true;
+        return place;
+    }
+    SortedEntries& entries = tags_.entries(order_, table_);
+    std::vector<char> entry(entries.stride());
+    tags_.expression(order_).extract(table_.fields(), record_.data(), entry.data());
+    SortedEntries::putRecno(entry.data(), entries.keyWidth(), recno_);
+    SortedEntries::Position position = entries.lowerBoundEntry(entry.data());
+    exact = entries.valid(position) && std::memcmp(entries.at(position), entry.data(), entry.size()) == 0;
+    Place place;
+    place.entry = position;
+    place.recno = entries.valid(position) ? SortedEntries::recnoOf(entries.at(position), entries.keyWidth()) : 0;
+    place.valid = entries.valid(position);
+    return place;
+}
+
+// ---- visibility and landing ------------------------------------------------------------
+
+bool WorkArea::visible(uint32_t recno) {
+    if (queryActive_ && !isCandidate(recno)) return false;
+    if (!table_.readRecord(recno, scratch_.data())) return false;
+    if (settings_.deletedHidden && scratch_[0] == dbf::deletedFlag) return false;
+    return !queryActive_ || query_.matches(scratch_.data());
+}
+
+bool WorkArea::forwardToVisible(Place& place) {
+    while (place.valid && !visible(place.recno)) nextPlace(place);
+    return place.valid;
+}
+
+bool WorkArea::backwardToVisible(Place& place) {
+    while (place.valid && !visible(place.recno)) prevPlace(place);
+    return place.valid;
+}
+
+void WorkArea::land(uint32_t recno) {
+    recno_ = recno;
+    record_.swap(scratch_);
+    bof_ = eof_ = false;
+}
+
+void WorkArea::standOnPhantom() {
+    recno_ = table_.recordCount() + 1;
+    std::fill(record_.begin(), record_.end(), ' ');
+    eof_ = true;
+}
+
+// ---- moves -------------------------------------------------------------------------------
+
+void WorkArea::goTop() {
+    Place place = firstPlace();
+    if (forwardToVisible(place)) {
+        land(place.recno);
+    } else {
+        standOnPhantom();
+        bof_ = true;
+    }
+}
+
+void WorkArea::goBottom() {
+    Place place = lastPlace();
+    if (backwardToVisible(place)) {
+        land(place.recno);
+    } else {
+        standOnPhantom();
+        bof_ = true;
+    }
+}
+
+void WorkArea::skip(int count) {
+    if (!table_.isOpen()) return;
+    if (count == 0) {
+        if (!eof_ && table_.readRecord(recno_, scratch_.data())) record_.swap(scratch_);
+        return;
+    }
+    int64_t steps = count;
+    if (steps > 0) {
+        if (eof_) return;
+        bool exact = true;
+        Place place = currentPlace(exact);
+        for (; steps > 0; --steps) {
+            if (exact || steps < count) nextPlace(place);
+            if (!forwardToVisible(place)) {
+                standOnPhantom();
+                bof_ = false;
+                return;
+            }
+        }
+        land(place.recno);
+        return;
+    }
+    Place place;
+    if (eof_) {
+        // Back from the phantom record: the last visible record is the first step.
+        place = lastPlace();
+        if (!backwardToVisible(place)) {
+            bof_ = true;
+            return;
+        }
+        ++steps;
+    } else {
+        bool exact = true;
+        place = currentPlace(exact);
+    }
+    for (; steps < 0; ++steps) {
+        prevPlace(place);
+        if (!backwardToVisible(place)) {
+            // Before the first visible record: stand on it with the begin flag set.
+            goTop();
+            bof_ = true;
+            return;
+        }
+    }
+    land(place.recno);
+}
+
+bool WorkArea::seek(const char* text) {
+    if (!table_.isOpen()) return false;
+    if (!order_) {
+        standOnPhantom();
+        bof_ = false;
+        return false;
+    }
+    size_t length = std::strlen(text);
+    SortedEntries& entries = tags_.entries(order_, table_);
+    SortedEntries::Position position = entries.lowerBoundKey(text, length);
+    while (entries.valid(position) &&
+           !visible(SortedEntries::recnoOf(entries.at(position), entries.keyWidth())))
+        entries.next(position);
+    if (entries.valid(position)) {
+        bool found = SortedEntries::compareKey(entries.at(position), entries.keyWidth(), text, length) == 0;
+        if (found || settings_.softSeek) {
+            land(SortedEntries::recnoOf(entries.at(position), entries.keyWidth()));
+            return found;
+        }
+    }
+    standOnPhantom();
+    bof_ = false;
+    return false;
+}
+
+void WorkArea::setOrder(int order) {
+    if (!table_.isOpen()) return;
+    order_ = order >= 1 && order <= tags_.count() ? order : 0;
+    chooseQueryRange();
+}
+
+// ---- query -------------------------------------------------------------------------------
+
+void WorkArea::chooseQueryRange() {
+    rangeTerm_ = nullptr;
+    if (!queryActive_ || !order_) return;
+    const KeyExpression& expression = tags_.expression(order_);
+    if (expression.upper) return;
+    for (const QueryCondition::Term& term : query_.terms())
+        if (term.field == &table_.fields()[expression.fieldIndex] && !term.field->numeric())
+            rangeTerm_ = &term;
+}
+
+std::vector<uint32_t> WorkArea::queryCandidates() {
+    std::vector<uint32_t> matches;
+    if (query_.matchesNone()) return matches;
+    uint32_t total = table_.recordCount();
+    auto accept = [&](uint32_t recno, const char* record) {
+        if (settings_.deletedHidden && record[0] == dbf::deletedFlag) return;
+        if (query_.matches(record)) matches.push_back(recno);
+    };
+
+    // A term on a field that some tag keys on without change narrows the records to read.
+    for (int order = 1; order <= tags_.count(); ++order) {
+        const KeyExpression& expression = tags_.expression(order);
+        if (expression.upper) continue;
+        for (const QueryCondition::Term& term : query_.terms()) {
+            if (term.field != &table_.fields()[expression.fieldIndex] || term.field->numeric()) continue;
+            SortedEntries& entries = tags_.entries(order, table_);
+            SortedEntries::Position from = entries.lowerBoundKey(term.text.data(), term.text.size());
+            SortedEntries::Position to = entries.upperBoundKey(term.text.data(), term.text.size());
+            std::vector<uint32_t> range;
+            for (SortedEntries::Position p = from; entries.valid(p) && (p.block != to.block || p.slot != to.slot);
+                 entries.next(p)) {
+                range.push_back(SortedEntries::recnoOf(entries.at(p), entries.keyWidth()));
+                if (range.size() > total / 16 + 16) break;
+            }
+            if (range.size() > total / 16 + 16) continue;
+            std::sort(range.begin(), range.end());
+            for (uint32_t recno : range)
+                if (table_.readRecord(recno, scratch_.data())) accept(recno, scratch_.data());
+            return matches;
+        }
+    }
+
+    std::vector<char> chunk(size_t(std::min(total, scanChunkRecords)) * table_.recordLength());
+    for (uint32_t first = 1; first <= total; first += scanChunkRecords) {
+        uint32_t n = std::min(scanChunkRecords, total - first + 1);
+        if (!table_.readRecords(first, n, chunk.data())) continue;
+        for (uint32_t i = 0; i < n; ++i) accept(first + i, chunk.data() + size_t(i) * table_.recordLength());
+    }
+    return matches;
+}
+
+void WorkArea::setQuery(const char* condition) {
+    if (!table_.isOpen()) return;
+    query_ = QueryCondition::parse(condition, table_.fields());
+    candidates_ = queryCandidates();
+    queryCount_ = static_cast<int>(std::min<size_t>(candidates_.size(), std::numeric_limits<int>::max()));
+    queryRecordLimit_ = table_.recordCount();
+    queryActive_ = !query_.matchesAll();
+    if (!queryActive_) candidates_.clear();
+    chooseQueryRange();
+    goTop();
+}
+
+// ---- fields and records ----------------------------------------------------------------
+
+const char* WorkArea::fieldBytes(const char* name, int& width) const {
+    if (!table_.isOpen()) return nullptr;
+    const TableField* field = table_.field(name);
+    if (!field) return nullptr;
+    width = field->width;
+    return record_.data() + field->offset;
+}
+
+void WorkArea::replace(const char* name, int type, const void* value) {
+    if (!table_.isOpen() || !table_.writable() || eof_ || !value) return;
+    const TableField* field = table_.field(name);
+    if (!field) return;
+    std::vector<char> after(record_);
+    char* bytes = after.data() + field->offset;
+    switch (type) {
+    case SDE_INTEGER:
+    case SDE_INTEGER_ALT: {
+        int32_t number;
+        std::memcpy(&number, value, sizeof number);
+        encodeInteger(*field, number, bytes);
+        break;
+    }
+    case SDE_DOUBLE: {
+        double number;
+        std::memcpy(&number, value, sizeof number);
+        encodeDouble(*field, number, bytes);
+        break;
+    }
+    case SDE_TEXT: encodeText(*field, static_cast<const char*>(value), bytes); break;
+    default: return;
+    }
+    // In exclusive use the file is known to hold what we read: an unchanged value needs no write.
+    if (table_.exclusive() && std::memcmp(bytes, record_.data() + field->offset, static_cast<size_t>(field->width)) == 0)
+        return;
+    tags_.prepareForChange(table_);
+    if (!table_.writeBytes(recno_, field->offset, bytes, field->width)) return;
+    tags_.recordChanged(table_, recno_, record_.data(), after.data());
+    record_.swap(after);
+}
+
+void WorkArea::appendBlank() {
+    if (!table_.isOpen() || !table_.writable()) return;
+    tags_.prepareForChange(table_);
+    uint32_t recno = table_.appendBlank();
+    if (!recno) return;
+    record_.assign(table_.recordLength(), ' ');
+    scratch_.assign(table_.recordLength(), ' ');
+    tags_.recordAppended(table_, recno, record_.data());
+    recno_ = recno;
+    bof_ = eof_ = false;
+}
+
+void WorkArea::deleteRecord() {
+    if (!table_.isOpen() || !table_.writable() || eof_ || record_[0] == dbf::deletedFlag) return;
+    tags_.prepareForChange(table_);
+    const char flag = dbf::deletedFlag;
+    if (table_.writeBytes(recno_, 0, &flag, 1)) record_[0] = flag;
+}
+
+void WorkArea::pack() {
+    if (!table_.isOpen() || !table_.exclusive()) return;
+    uint32_t before = table_.recordCount();
+    std::vector<uint32_t> kept;
+    tags_.prepareForChange(table_);
+    bool packed = table_.pack(kept);
+    if (packed && kept.size() == before) return;
+    tags_.invalidateAll();
+    queryActive_ = false;
+    candidates_.clear();
+    queryCount_ = 0;
+    rangeTerm_ = nullptr;
+    record_.assign(table_.recordLength(), ' ');
+    goTop();
+}
+
+void WorkArea::createTag(const char* name, const char* expression) {
+    if (!table_.isOpen() || !table_.writable()) return;
+    tags_.create(table_, name, expression);
+    chooseQueryRange();
+}
+
+}  // namespace sde

@@ -1,0 +1,105 @@
+// One open table with its cursor: the current record (or the phantom blank record past the
+// end), the begin and end flags, the controlling order (0: record number, n: tag n), and
+// the query that limits what moves visit.
+//
+// Movement follows the usual xBase rules: a skip past the last visible record stands on the
+// phantom record with RecordAtEof set; a skip before the first visible record stays on it
+// with RecordAtBof set; a skip back from the phantom record lands on the last visible one.
+#pragma once
+
+#include "DbfTable.h"
+#include "QueryCondition.h"
+#include "TagSet.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace sde {
+
+struct EngineSettings {
+    bool deletedHidden = false;
+    bool softSeek = false;
+};
+
+class WorkArea {
+public:
+    explicit WorkArea(const EngineSettings& settings) : settings_(settings) {}
+    ~WorkArea() { close(); }
+
+    bool open(const std::string& path, const std::string& alias, OpenMode mode);
+    void close();
+    const std::string& alias() const { return alias_; }
+
+    void goTop();
+    void goBottom();
+    void skip(int count);
+    bool atBof() const { return bof_; }
+    bool atEof() const { return eof_; }
+    bool seek(const char* text);
+
+    int tagOrder(const char* name) const { return tags_.find(name); }
+    void setOrder(int order);
+
+    void setQuery(const char* condition);
+    int queryCount() const { return queryCount_; }
+
+    // The current record's bytes of a field (blanks on the phantom record); null when the
+    // table has no such field.
+    const char* fieldBytes(const char* name, int& width) const;
+    void replace(const char* name, int type, const void* value);
+    void appendBlank();
+    void deleteRecord();
+    void pack();
+
+    void createTag(const char* name, const char* expression);
+    void finishIndexing() { tags_.save(table_); }
+
+private:
+    // A place in the controlling order: a record number, or an entry of the tag.
+    struct Place {
+        bool valid = false;
+        uint32_t recno = 0;
+        SortedEntries::Position entry;
+    };
+
+    Place firstPlace();
+    Place lastPlace();
+    bool nextPlace(Place& place);
+    bool prevPlace(Place& place);
+    // Where the current record stands; `exact` false when it has no entry of its own
+    // in the tag (the place is then the first entry after it).
+    Place currentPlace(bool& exact);
+    Place tagPlace(SortedEntries::Position position);
+    bool inQueryRange(const SortedEntries& entries, SortedEntries::Position position) const;
+
+    bool visible(uint32_t recno);                  // reads the record into scratch_
+    bool forwardToVisible(Place& place);
+    bool backwardToVisible(Place& place);
+    void land(uint32_t recno);                     // scratch_ holds the record
+    void standOnPhantom();
+    void chooseQueryRange();
+    bool isCandidate(uint32_t recno) const;
+    std::vector<uint32_t> queryCandidates();
+
+    const EngineSettings& settings_;
+    DbfTable table_;
+    TagSet tags_;
+    std::string alias_;
+
+    int order_ = 0;
+    uint32_t recno_ = 0;
+    bool bof_ = true;
+    bool eof_ = true;
+    std::vector<char> record_;    // the current record, read when the cursor landed on it
+    std::vector<char> scratch_;
+
+    bool queryActive_ = false;
+    QueryCondition query_;
+    std::vector<uint32_t> candidates_;   // sorted; the records that matched when it was set
+    uint32_t queryRecordLimit_ = 0;      // records appended later are candidates too
+    int queryCount_ = 0;
+    const QueryCondition::Term* rangeTerm_ = nullptr;   // narrows the walk of the tag
+};
+
+}  // namespace sde

@@ -1,0 +1,66 @@
+// The engine's only contact with the operating system: one open file with share modes,
+// positioned reads and writes that go straight to the file (no cache of our own), a
+// cross-process lock for appends, and the stamp (size, modification time) that tells an
+// index file whether it still matches its table.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace sde {
+
+enum class FileAccess {
+    ReadShared,       // read only; others may read and write
+    ReadWriteShared,  // read and write; others may read and write
+    Exclusive,        // read and write; every other open fails while this one lasts
+    Create            // create or truncate, read and write, exclusive
+};
+
+struct FileStamp {
+    uint64_t size = 0;
+    int64_t modified = 0;   // 100 ns ticks since 1601, on every platform
+    bool operator==(const FileStamp&) const = default;
+};
+
+class OsFile {
+public:
+    OsFile() = default;
+    ~OsFile() { close(); }
+    OsFile(const OsFile&) = delete;
+    OsFile& operator=(const OsFile&) = delete;
+    OsFile(OsFile&& other) noexcept : handle_(other.handle_) { other.handle_ = invalid; }
+    OsFile& operator=(OsFile&& other) noexcept;
+
+    // Opens `path` (already in the platform's form, see PathName.h). False when the file
+    // is missing, inaccessible, or held in a way that conflicts with `access`.
+    bool open(const std::string& path, FileAccess access);
+    void close();
+    bool isOpen() const { return handle_ != invalid; }
+
+    // Whole transfers only: false unless every byte was read or written.
+    bool readAt(uint64_t offset, void* buffer, size_t size) const;
+    bool writeAt(uint64_t offset, const void* data, size_t size);
+    bool truncate(uint64_t size);
+    bool stamp(FileStamp& out) const;
+
+    // A cross-process lock that serialises appends to a shared table. It lies on a byte
+    // far beyond any table's data, so it never blocks readers of the table itself.
+    bool lockAppend();
+    void unlockAppend();
+
+    // Replaces `target` by `source` (both closed), as atomically as the platform allows.
+    static bool replaceFile(const std::string& source, const std::string& target);
+    static bool removeFile(const std::string& path);
+
+private:
+#ifdef _WIN32
+    using Handle = void*;
+    static inline const Handle invalid = reinterpret_cast<Handle>(-1);
+#else
+    using Handle = int;
+    static constexpr Handle invalid = -1;
+#endif
+    Handle handle_ = invalid;
+};
+
+}  // namespace sde

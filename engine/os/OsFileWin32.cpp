@@ -1,0 +1,121 @@
+// Win32 implementation of OsFile: CreateFile share modes give the open modes their meaning
+// (an exclusive open shares nothing, so any other open of the file fails), positioned
+// ReadFile/WriteFile with an OVERLAPPED offset, and LockFileEx for appends.
+#include "os/OsFile.h"
+
+#include <windows.h>
+
+namespace sde {
+
+namespace {
+constexpr DWORD appendLockOffset = 0x7FFFFF00;
+
+OVERLAPPED at(uint64_t offset) {
+    OVERLAPPED position {};
+    position.Offset = static_cast<DWORD>(offset);
+    position.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    return position;
+}
+}  // namespace
+
+OsFile& OsFile::operator=(OsFile&& other) noexcept {
+    if (this != &other) {
+        close();
+        handle_ = other.handle_;
+        other.handle_ = invalid;
+    }
+    return *this;
+}
+
+bool OsFile::open(const std::string& path, FileAccess access) {
+    close();
+    DWORD desired = GENERIC_READ | GENERIC_WRITE;
+    DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
+    DWORD disposition = OPEN_EXISTING;
+    switch (access) {
+    case FileAccess::ReadShared: desired = GENERIC_READ; break;
+    case FileAccess::ReadWriteShared: break;
+    case FileAccess::Exclusive: share = 0; break;
+    case FileAccess::Create: share = 0; disposition = CREATE_ALWAYS; break;
+    }
+    HANDLE file = CreateFileA(path.c_str(), desired, share, nullptr, disposition,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    if (GetFileType(file) != FILE_TYPE_DISK) {
+        CloseHandle(file);
+        return false;
+    }
+    handle_ = file;
+    return true;
+}
+
+void OsFile::close() {
+    if (handle_ != invalid) {
+        CloseHandle(handle_);
+        handle_ = invalid;
+    }
+}
+
+bool OsFile::readAt(uint64_t offset, void* buffer, size_t size) const {
+    auto* out = static_cast<char*>(buffer);
+    while (size > 0) {
+        OVERLAPPED position = at(offset);
+        DWORD got = 0;
+        if (!ReadFile(handle_, out, static_cast<DWORD>(size), &got, &position) || got == 0)
+            return false;
+        out += got;
+        offset += got;
+        size -= got;
+    }
+    return true;
+}
+
+bool OsFile::writeAt(uint64_t offset, const void* data, size_t size) {
+    auto* in = static_cast<const char*>(data);
+    while (size > 0) {
+        OVERLAPPED position = at(offset);
+        DWORD put = 0;
+        if (!WriteFile(handle_, in, static_cast<DWORD>(size), &put, &position) || put == 0)
+            return false;
+        in += put;
+        offset += put;
+        size -= put;
+    }
+    return true;
+}
+
+bool OsFile::truncate(uint64_t size) {
+    LARGE_INTEGER end;
+    end.QuadPart = static_cast<LONGLONG>(size);
+    return SetFilePointerEx(handle_, end, nullptr, FILE_BEGIN) && SetEndOfFile(handle_);
+}
+
+bool OsFile::stamp(FileStamp& out) const {
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(handle_, &info)) return false;
+    out.size = (static_cast<uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    out.modified = static_cast<int64_t>(
+        (static_cast<uint64_t>(info.ftLastWriteTime.dwHighDateTime) << 32) |
+        info.ftLastWriteTime.dwLowDateTime);
+    return true;
+}
+
+bool OsFile::lockAppend() {
+    OVERLAPPED position = at(appendLockOffset);
+    return LockFileEx(handle_, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &position) != 0;
+}
+
+void OsFile::unlockAppend() {
+    OVERLAPPED position = at(appendLockOffset);
+    UnlockFileEx(handle_, 0, 1, 0, &position);
+}
+
+bool OsFile::replaceFile(const std::string& source, const std::string& target) {
+    return MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+bool OsFile::removeFile(const std::string& path) {
+    return DeleteFileA(path.c_str()) != 0;
+}
+
+}  // namespace sde

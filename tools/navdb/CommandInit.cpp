@@ -1,0 +1,66 @@
+// navdb init DIR: creates the delivered tables in DIR (made if missing), replacing any
+// tables of the same names: the four navigation tables, empty, with their tags, and CONFIG
+// with its one record of defaults.
+#include "NavdbCommand.h"
+#include "NavigationTables.h"
+#include "TableCreation.h"
+#include "TableEngine.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+void writeConfigRecord() {
+    using namespace nav::deliveredConfig;
+    auto integer = [](const char* field, int value) { FieldReplace(field, SDE_INTEGER, &value); };
+    auto number = [](const char* field, double value) { FieldReplace(field, SDE_DOUBLE, &value); };
+    RecordAppendBlank();
+    integer("POWER", power);
+    number("AUTODIS", nextWaypointDistance);
+    integer("AUTOPILOT", autopilot);
+    number("ALARMDIS", alarmDistance);
+    integer("ALARM", alarm);
+    integer("LASTFILE", lastFile);
+    integer("RTEMODE", routeMode);
+    integer("NRTEWPT", routeCount);
+    integer("ACTRTE", routeIndex);
+}
+
+bool createDeliveredTable(const std::string& directory, const nav::TableDefinition& table) {
+    std::vector<sde::FieldSpec> fields;
+    for (const nav::FieldDefinition& f : table.fields) fields.push_back({f.name, f.type, f.width, f.decimals});
+    std::string path = nav::tablePath(nav::PathForm::Rebuild, directory.c_str(), table.name);
+    std::string error;
+    if (!sde::createTable(path.c_str(), fields, &error)) {
+        std::fprintf(stderr, "navdb init: %s\n", error.c_str());
+        return false;
+    }
+    if (!TableOpen(path.c_str(), table.name, SDE_EXCLUSIVE, SDE_KIND_DBF)) {
+        std::fprintf(stderr, "navdb init: cannot open %s\n", path.c_str());
+        return false;
+    }
+    TableSetPassword(nav::tablePassword);
+    for (const nav::TagDefinition& tag : table.tags) IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
+    if (&table == &nav::configTable) writeConfigRecord();
+    TableFinishIndexing();
+    TableCloseAll();
+    return true;
+}
+
+int runInit(const std::vector<std::string>& arguments) {
+    std::error_code ignored;
+    std::filesystem::create_directories(arguments[0], ignored);
+    std::string directory = directoryWithSeparator(arguments[0]);
+    for (const nav::TableDefinition* table : nav::dataDirectoryTables())
+        if (!createDeliveredTable(directory, *table)) return 1;
+    return 0;
+}
+
+const NavdbCommandRegistration registration({"init", "DIR",
+                                             "creates the delivered tables (empty navigation tables with "
+                                             "their tags, CONFIG with its defaults) in DIR",
+                                             1, runInit});
+
+}  // namespace

@@ -1,0 +1,23 @@
+// navdb's commands: each lives in its own Command*.cpp and registers itself here, so a
+// command is added by adding its file.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct NavdbCommand {
+    const char* name;
+    const char* usage;     // the arguments after the name, e.g. "DIR TABLE"
+    const char* summary;
+    int argumentCount;     // arguments after the name
+    int (*run)(const std::vector<std::string>& arguments);   // exit status
+};
+
+const std::vector<NavdbCommand>& navdbCommands();
+
+struct NavdbCommandRegistration {
+    explicit NavdbCommandRegistration(const NavdbCommand& command);
+};
+
+// "DIR" with a separator at its end, ready for the "%s%s.DBF" path form.
+std::string directoryWithSeparator(const std::string& directory);
