@@ -9,7 +9,7 @@ struct NavdbCommand {
     const char* name;
     const char* usage;     // the arguments after the name, e.g. "DIR TABLE"
     const char* summary;
-    int argumentCount;     // arguments after the name
+    int argumentCount;     // arguments after the name; negative: at least that many
     int (*run)(const std::vector<std::string>& arguments);   // exit status
 };
 

@@ -35,7 +35,9 @@ int main(int argc, char** argv) {
     if (argc < 2) return usage();
     for (const NavdbCommand& command : navdbCommands()) {
         if (std::strcmp(command.name, argv[1]) != 0) continue;
-        if (argc - 2 != command.argumentCount) return usage();
+        int given = argc - 2;
+        bool fits = command.argumentCount >= 0 ? given == command.argumentCount : given >= -command.argumentCount;
+        if (!fits) return usage();
         return command.run(std::vector<std::string>(argv + 2, argv + argc));
     }
     return usage();

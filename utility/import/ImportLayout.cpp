@@ -1,5 +1,7 @@
 #include "ImportLayout.h"
 
+#include "NavigationTables.h"
+
 namespace {
 
 using enum ColumnConversion;
@@ -103,22 +105,12 @@ std::span<const ImportColumn> ImportColumns(ImportKind kind)
     }
 }
 
-const char* ImportTableName(ImportKind kind)
+const char* ImportTableAlias(ImportKind kind)
 {
     switch (kind) {
-    case ImportKind::Airports: return "AIRPORTS";
-    case ImportKind::Runways: return "RUNWAYS";
-    case ImportKind::Navaids: return "NAVAIDS";
-    default: return "";
-    }
-}
-
-const char* ImportTableFile(ImportKind kind)
-{
-    switch (kind) {
-    case ImportKind::Airports: return "AIRPORTS.DBF";
-    case ImportKind::Runways: return "RUNWAYS.DBF";
-    case ImportKind::Navaids: return "NAVAIDS.DBF";
+    case ImportKind::Airports: return nav::airportsAlias;
+    case ImportKind::Runways: return nav::runwaysAlias;
+    case ImportKind::Navaids: return nav::navaidsAlias;
     default: return "";
     }
 }

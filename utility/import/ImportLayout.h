@@ -38,9 +38,8 @@ struct ImportColumn {
 // The columns of each kind in the order the import writes them.
 std::span<const ImportColumn> ImportColumns(ImportKind kind);
 
-// The table an import kind fills: its alias, and its file name behind the data directory.
-const char* ImportTableName(ImportKind kind);
-const char* ImportTableFile(ImportKind kind);
+// The alias (and file base name) of the table an import kind fills.
+const char* ImportTableAlias(ImportKind kind);
 
 inline constexpr char ComputedVariationMark = 'A';
 

@@ -1,14 +1,13 @@
 #include "TableImport.h"
 
 #include "AirportVariation.h"
+#include "NavigationTables.h"
 #include "TableEngine.h"
 
 #include <cstdio>
 #include <cstring>
 
 namespace {
-
-constexpr char TablePassword[] = "KW%BN4#3";
 
 // The key of a record line: its first 8 characters as written to NUM, and the same padded
 // with blanks to the field's width, so that seeks and conditions match that NUM exactly
@@ -69,13 +68,13 @@ bool OpenImportTable(ImportFile& file, ImportKind kind, const std::string& dataD
                      ImportResult& result)
 {
     result.kind = kind;
-    result.tableFile = dataDirectory + ImportTableFile(kind);
-    result.tableOpened =
-        TableOpen(result.tableFile.c_str(), ImportTableName(kind), SDE_EXCLUSIVE, SDE_KIND_DBF) != 0;
+    const char* alias = ImportTableAlias(kind);
+    result.tableFile = nav::tablePath(nav::PathForm::Import, dataDirectory.c_str(), alias);
+    result.tableOpened = TableOpen(result.tableFile.c_str(), alias, SDE_EXCLUSIVE, SDE_KIND_DBF) != 0;
     if (!result.tableOpened)
         return false;
-    TableSetPassword(TablePassword);
-    OrderSet(TagOrder("NUM"));
+    TableSetPassword(nav::tablePassword);
+    OrderSet(TagOrder(nav::numTag));
     char skipped[RecordLineSize];
     for (int i = 0; i < ImportFreeLines; ++i)
         ReadImportLine(file, skipped);
@@ -122,6 +121,9 @@ ImportResult MergeByKey(ImportFile& file, ImportKind kind, const std::string& da
     if (!OpenImportTable(file, kind, dataDirectory, result))
         return result;
     RecordLines lines(file, result, progress);
+    // A record marked deleted but not yet removed by a rebuild is not overwritten: it would
+    // stay marked, and the imported values would vanish at the next rebuild.
+    SetDeletedHidden(1);
     while (lines.Next()) {
         RecordKey key = KeyOfLine(lines.Line());
         if (RecordSeek(key.padded)) {
@@ -132,6 +134,7 @@ ImportResult MergeByKey(ImportFile& file, ImportKind kind, const std::string& da
         }
         WriteColumns(kind, lines, key);
     }
+    SetDeletedHidden(0); // the program's setting: marked records visible to whole-table work
     TableCloseAll();
     return result;
 }
@@ -139,8 +142,10 @@ ImportResult MergeByKey(ImportFile& file, ImportKind kind, const std::string& da
 // Marks every stored runway of an airport deleted; returns how many there were.
 int DeleteRunwaysOf(const RecordKey& key)
 {
+    // The text goes in double quotes, or in single quotes when the key holds a double one.
+    char quote = std::strchr(key.padded, '"') ? '\'' : '"';
     char condition[sizeof key.padded + 16];
-    std::snprintf(condition, sizeof condition, "NUM = \"%s\"", key.padded);
+    std::snprintf(condition, sizeof condition, "NUM = %c%s%c", quote, key.padded, quote);
     QuerySet(condition);
     RecordGoTop();
     int deleted = 0;

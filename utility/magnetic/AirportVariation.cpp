@@ -1,5 +1,6 @@
 #include "AirportVariation.h"
 
+#include "Coordinates.h"
 #include "GeomagneticModel.h"
 #include "TableEngine.h"
 
@@ -7,26 +8,28 @@
 
 namespace {
 
-// Degrees, minutes and seconds of the current record's fields, in real arithmetic.
-double FieldDegrees(const char* degrees, const char* minutes, const char* seconds)
+// Degrees, minutes and seconds of the current record's fields, then its hemisphere.
+nav::StoredCoordinate ReadCoordinate(const char* degrees, const char* minutes, const char* seconds,
+                                     const char* hemisphere)
 {
-    return FieldGetInteger(degrees) + FieldGetInteger(minutes) / 60.0
-        + FieldGetInteger(seconds) / 3600.0;
+    nav::StoredCoordinate coordinate{};
+    coordinate.degrees = FieldGetInteger(degrees);
+    coordinate.minutes = FieldGetInteger(minutes);
+    coordinate.seconds = FieldGetInteger(seconds);
+    coordinate.hemisphere = FieldGetInteger(hemisphere);
+    return coordinate;
 }
 
 } // namespace
 
 void ComputeAirportVariation()
 {
-    double latitude = FieldDegrees("LAT2", "LAT3", "LAT4");
-    if (FieldGetInteger("LAT1") > 0) // south
-        latitude = -latitude;
-    double longitude = FieldDegrees("LON2", "LON3", "LON4");
-    if (FieldGetInteger("LON1") == 0) // west; the model takes longitudes east positive
-        longitude = -longitude;
+    nav::StoredCoordinate latitude = ReadCoordinate("LAT2", "LAT3", "LAT4", "LAT1");
+    nav::StoredCoordinate longitude = ReadCoordinate("LON2", "LON3", "LON4", "LON1");
 
     GeomagneticElements elements{};
-    ComputeGeomagneticElements(latitude, longitude, AirportVariationDate, elements);
+    ComputeGeomagneticElements(nav::utilityLatitude(latitude), nav::utilityLongitude(longitude),
+                               AirportVariationDate, elements);
     int32_t variation = elements.declinationDegrees;
     FieldReplace("VAR", SDE_INTEGER, &variation);
 }

@@ -1,14 +1,11 @@
 #include "TableRebuild.h"
 
+#include "NavigationTables.h"
 #include "TableEngine.h"
-
-namespace {
-constexpr char TablePassword[] = "KW%BN4#3";
-}
 
 std::string RebuildTableFile(const std::string& dataDirectory, const char* tableName)
 {
-    return dataDirectory + tableName + ".DBF";
+    return nav::tablePath(nav::PathForm::Rebuild, dataDirectory.c_str(), tableName);
 }
 
 bool RebuildTable(const std::string& dataDirectory, const char* tableName, bool withNameTags)
@@ -16,12 +13,12 @@ bool RebuildTable(const std::string& dataDirectory, const char* tableName, bool 
     std::string file = RebuildTableFile(dataDirectory, tableName);
     if (TableOpen(file.c_str(), tableName, SDE_EXCLUSIVE, SDE_KIND_DBF) == 0)
         return false;
-    TableSetPassword(TablePassword);
+    TableSetPassword(nav::tablePassword);
     TablePack();
-    IndexTagCreate(nullptr, "NUM", "NUM", 0, 0, nullptr);
+    IndexTagCreate(nullptr, nav::numTag, "NUM", 0, 0, nullptr);
     if (withNameTags) {
-        IndexTagCreate(nullptr, "ID", "ID", 0, 0, nullptr);
-        IndexTagCreate(nullptr, "NAME", "UPPER(NAME)", 0, 0, nullptr);
+        IndexTagCreate(nullptr, nav::idTag, "ID", 0, 0, nullptr);
+        IndexTagCreate(nullptr, nav::nameTag, "UPPER(NAME)", 0, 0, nullptr);
     }
     TableFinishIndexing();
     TableCloseAll();

@@ -2,6 +2,8 @@
 // index tags created afresh from the records.
 #pragma once
 
+#include "NavigationTables.h"
+
 #include <string>
 #include <vector>
 
@@ -12,10 +14,10 @@ struct RebuiltTable {
 
 // The tables in the order they are rebuilt.
 inline constexpr RebuiltTable NavigationTables[] = {
-    {"AIRPORTS", true},
-    {"NAVAIDS", true},
-    {"RUNWAYS", false},
-    {"USERS", true},
+    {nav::airportsAlias, true},
+    {nav::navaidsAlias, true},
+    {nav::runwaysAlias, false},
+    {nav::usersAlias, true},
 };
 
 // The file of a table: the data directory, the table's name and ".DBF" with nothing between.
