@@ -75,10 +75,21 @@ bool OpenImportTable(ImportFile& file, ImportKind kind, const std::string& dataD
         return false;
     TableSetPassword(nav::tablePassword);
     OrderSet(TagOrder(nav::numTag));
+    // The import works on live records only; records marked deleted are left to the
+    // rebuild. A marked record overwritten by the merge would stay marked and take the
+    // imported values with it at the next rebuild, and a runway marked earlier would be
+    // counted again among those replaced.
+    SetDeletedHidden(1);
     char skipped[RecordLineSize];
     for (int i = 0; i < ImportFreeLines; ++i)
         ReadImportLine(file, skipped);
     return true;
+}
+
+void CloseImportTable()
+{
+    SetDeletedHidden(0); // the program's setting: marked records visible to whole-table work
+    TableCloseAll();
 }
 
 // Writes every column of the kind from the current line into the current record.
@@ -121,9 +132,6 @@ ImportResult MergeByKey(ImportFile& file, ImportKind kind, const std::string& da
     if (!OpenImportTable(file, kind, dataDirectory, result))
         return result;
     RecordLines lines(file, result, progress);
-    // A record marked deleted but not yet removed by a rebuild is not overwritten: it would
-    // stay marked, and the imported values would vanish at the next rebuild.
-    SetDeletedHidden(1);
     while (lines.Next()) {
         RecordKey key = KeyOfLine(lines.Line());
         if (RecordSeek(key.padded)) {
@@ -134,8 +142,7 @@ ImportResult MergeByKey(ImportFile& file, ImportKind kind, const std::string& da
         }
         WriteColumns(kind, lines, key);
     }
-    SetDeletedHidden(0); // the program's setting: marked records visible to whole-table work
-    TableCloseAll();
+    CloseImportTable();
     return result;
 }
 
@@ -190,7 +197,7 @@ ImportResult ImportRunways(ImportFile& file, const std::string& dataDirectory,
         WriteColumns(ImportKind::Runways, lines, key);
     }
     TablePack();
-    TableCloseAll();
+    CloseImportTable();
     return result;
 }
 

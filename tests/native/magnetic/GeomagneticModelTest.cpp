@@ -100,17 +100,6 @@ TEST(GeomagneticElements, MinutesKeepTheSignBelowOneDegree)
     EXPECT_TRUE(found);
 }
 
-TEST(GeomagneticElements, SmallPositionChangesChangeTheResult)
-{
-    GeomagneticElements whole{}, withMinutes{};
-    ComputeGeomagneticElements(45.0, -73.0, AirportDate, whole);
-    double plain = RawDeclination();
-    ComputeGeomagneticElements(Minutes(45, 59), -73.0, AirportDate, withMinutes);
-    EXPECT_NE(RawDeclination(), plain);
-    ComputeGeomagneticElements(45.0 + 30.0 / 3600.0, -73.0, AirportDate, withMinutes);
-    EXPECT_NE(RawDeclination(), plain);
-}
-
 TEST(GeomagneticElements, AnnualChangesMatchAFiniteDifference)
 {
     const double latitude = 47.45, longitude = -122.3;
