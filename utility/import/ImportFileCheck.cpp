@@ -70,7 +70,10 @@ bool IsComputedVariation(std::string_view text)
 
 std::string Quoted(std::string_view text)
 {
-    return "\"" + std::string(text) + "\"";
+    std::string quoted(1, '"');
+    quoted += text;
+    quoted += '"';
+    return quoted;
 }
 
 void CheckRecordLine(ImportKind kind, std::string_view line, int number,
