@@ -40,12 +40,18 @@ FieldResults& Field(FieldDate date)
                                         : geomagneticWorkspace.fieldAtNextYear;
 }
 
-// Whole degrees truncated toward zero and the remaining minutes; the minutes keep the
-// angle's sign only when there are no whole degrees.
-void SplitDegrees(float angleDegrees, int32_t& degrees, double& minutes)
+// An angle in radians as whole degrees truncated toward zero and the remaining minutes;
+// the minutes keep the angle's sign only when there are no whole degrees.
+void SplitAngle(bool determined, float radians, int32_t& degrees, double& minutes)
 {
-    degrees = static_cast<int32_t>(angleDegrees);
-    float rest = (angleDegrees - static_cast<float>(degrees)) * MinutesPerDegree;
+    if (!determined) {
+        degrees = UndeterminedAngleDegrees;
+        minutes = 0.0;
+        return;
+    }
+    float angle = radians * RadiansToDegrees;
+    degrees = static_cast<int32_t>(angle);
+    float rest = (angle - static_cast<float>(degrees)) * MinutesPerDegree;
     minutes = degrees != 0 ? std::fabs(rest) : rest;
 }
 
@@ -253,20 +259,8 @@ int ComputeGeomagneticElements(double latitude, double longitude, double date,
     elements.verticalChange = next.z - now.z;
     elements.totalChange = next.f - now.f;
 
-    if (now.declinationDetermined) {
-        SplitDegrees(now.d * RadiansToDegrees, elements.declinationDegrees,
-                     elements.declinationMinutes);
-    } else {
-        elements.declinationDegrees = UndeterminedAngleDegrees;
-        elements.declinationMinutes = 0.0;
-    }
-    if (now.inclinationDetermined) {
-        SplitDegrees(now.i * RadiansToDegrees, elements.inclinationDegrees,
-                     elements.inclinationMinutes);
-    } else {
-        elements.inclinationDegrees = UndeterminedAngleDegrees;
-        elements.inclinationMinutes = 0.0;
-    }
+    SplitAngle(now.declinationDetermined, now.d, elements.declinationDegrees, elements.declinationMinutes);
+    SplitAngle(now.inclinationDetermined, now.i, elements.inclinationDegrees, elements.inclinationMinutes);
     elements.horizontal = now.h;
     elements.north = now.x;
     elements.east = now.y;

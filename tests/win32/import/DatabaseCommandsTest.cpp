@@ -92,6 +92,26 @@ protected:
 
     static HICON SystemIcon(LPCSTR id) { return LoadIcon(nullptr, id); }
 
+    // Runs the Import button: chooses the file in the dialog and confirms what follows.
+    static std::vector<SeenDialog> ImportChoosing(const std::string& path)
+    {
+        DialogDriver driver;
+        driver.Then(ChooseFile(path));
+        driver.Then(PressButton(IDOK));
+        RunImport(nullptr);
+        return driver.Seen();
+    }
+
+    // Runs the Rebuild button: answers the question and confirms what follows.
+    static std::vector<SeenDialog> RebuildAnswering(int answer)
+    {
+        DialogDriver driver;
+        driver.Then(PressButton(answer));
+        driver.Then(PressButton(IDOK));
+        RebuildAllTables(nullptr);
+        return driver.Seen();
+    }
+
     HKEY settings_ = nullptr;
     bool hadPath_ = false;
     std::string savedPath_;
@@ -100,16 +120,13 @@ protected:
 TEST_F(DatabaseCommandsTest, ImportThroughTheFileDialog)
 {
     WriteImportFile("AIRPORTS.GPS", AirportLines);
-    DialogDriver driver;
-    driver.Then(ChooseFile((directory_ / "AIRPORTS").string())); // the default extension is added
-    driver.Then(PressButton(IDOK));
-    RunImport(nullptr);
+    std::vector<SeenDialog> seen = ImportChoosing((directory_ / "AIRPORTS").string());
 
-    ASSERT_EQ(driver.Seen().size(), 2u);
-    const SeenDialog& files = driver.Seen()[0];
+    ASSERT_EQ(seen.size(), 2u);
+    const SeenDialog& files = seen[0];
     EXPECT_EQ(files.folder, directory_.string()); // starts in the data directory
     EXPECT_EQ(files.fileTypes, (std::vector<std::string>{"Gps Import Files (*.GPS)", "All Files (*.*)"}));
-    const SeenDialog& done = driver.Seen()[1];
+    const SeenDialog& done = seen[1];
     EXPECT_EQ(done.caption, "Quillmap");
     EXPECT_EQ(done.text, "Import completed.");
     EXPECT_EQ(done.icon, nullptr);
@@ -128,13 +145,10 @@ TEST_F(DatabaseCommandsTest, ImportThroughTheFileDialog)
 TEST_F(DatabaseCommandsTest, NotAnImportFileStops)
 {
     std::string path = WriteImportFile("NOTES.GPS", "EXPORT A\r\n\r\n\r\n" + AirportLines.substr(28));
-    DialogDriver driver;
-    driver.Then(ChooseFile(path));
-    driver.Then(PressButton(IDOK));
-    RunImport(nullptr);
+    std::vector<SeenDialog> seen = ImportChoosing(path);
 
-    ASSERT_EQ(driver.Seen().size(), 2u);
-    const SeenDialog& refusal = driver.Seen()[1];
+    ASSERT_EQ(seen.size(), 2u);
+    const SeenDialog& refusal = seen[1];
     EXPECT_EQ(refusal.caption, "Quillmap");
     EXPECT_EQ(refusal.text, "Not a GPS Import file !");
     EXPECT_EQ(refusal.icon, SystemIcon(IDI_HAND));
@@ -145,13 +159,10 @@ TEST_F(DatabaseCommandsTest, NotAnImportFileStops)
 TEST_F(DatabaseCommandsTest, UnknownKindStillCompletes)
 {
     std::string path = WriteImportFile("OTHER.GPS", "IMPORT Z" + AirportLines.substr(8));
-    DialogDriver driver;
-    driver.Then(ChooseFile(path));
-    driver.Then(PressButton(IDOK));
-    RunImport(nullptr);
+    std::vector<SeenDialog> seen = ImportChoosing(path);
 
-    ASSERT_EQ(driver.Seen().size(), 2u);
-    EXPECT_EQ(driver.Seen()[1].text, "Import completed.");
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].text, "Import completed.");
     EXPECT_EQ(RecordCount("AIRPORTS"), 0);
 }
 
@@ -160,7 +171,7 @@ TEST_F(DatabaseCommandsTest, CancelDoesNothing)
     DialogDriver driver;
     driver.Then(PressButton(IDCANCEL));
     RunImport(nullptr);
-    EXPECT_EQ(driver.Seen().size(), 1u);
+    EXPECT_EQ(driver.Seen().size(), 1u); // no message box follows
 }
 
 TEST_F(DatabaseCommandsTest, TableInUseIsNamed)
@@ -170,14 +181,11 @@ TEST_F(DatabaseCommandsTest, TableInUseIsNamed)
     HANDLE held = CreateFileA(tablePath("AIRPORTS").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    DialogDriver driver;
-    driver.Then(ChooseFile(path));
-    driver.Then(PressButton(IDOK));
-    RunImport(nullptr);
+    std::vector<SeenDialog> seen = ImportChoosing(path);
     CloseHandle(held);
 
-    ASSERT_EQ(driver.Seen().size(), 2u);
-    const SeenDialog& report = driver.Seen()[1];
+    ASSERT_EQ(seen.size(), 2u);
+    const SeenDialog& report = seen[1];
     EXPECT_NE(report.text.find(DataDirectory() + "AIRPORTS.DBF"), std::string::npos) << report.text;
     EXPECT_EQ(report.text.find("Import completed."), std::string::npos);
     EXPECT_EQ(report.icon, SystemIcon(IDI_HAND));
@@ -192,12 +200,10 @@ TEST_F(DatabaseCommandsTest, RebuildAnsweredNoTouchesNothing)
     TableCloseAll();
     std::string before = TableBytes("AIRPORTS");
 
-    DialogDriver driver;
-    driver.Then(PressButton(IDNO));
-    RebuildAllTables(nullptr);
+    std::vector<SeenDialog> seen = RebuildAnswering(IDNO);
 
-    ASSERT_EQ(driver.Seen().size(), 1u);
-    const SeenDialog& question = driver.Seen()[0];
+    ASSERT_EQ(seen.size(), 1u);
+    const SeenDialog& question = seen[0];
     EXPECT_EQ(question.caption, "Quillmap");
     EXPECT_EQ(question.text, "Rebuild all files ?");
     EXPECT_EQ(question.icon, SystemIcon(IDI_QUESTION));
@@ -213,13 +219,10 @@ TEST_F(DatabaseCommandsTest, RebuildAnsweredYes)
     RecordDelete();
     TableCloseAll();
 
-    DialogDriver driver;
-    driver.Then(PressButton(IDYES));
-    driver.Then(PressButton(IDOK));
-    RebuildAllTables(nullptr);
+    std::vector<SeenDialog> seen = RebuildAnswering(IDYES);
 
-    ASSERT_EQ(driver.Seen().size(), 2u);
-    const SeenDialog& done = driver.Seen()[1];
+    ASSERT_EQ(seen.size(), 2u);
+    const SeenDialog& done = seen[1];
     EXPECT_EQ(done.caption, "Quillmap");
     EXPECT_EQ(done.text, "Rebuild completed !");
     EXPECT_EQ(done.icon, nullptr);
@@ -229,13 +232,10 @@ TEST_F(DatabaseCommandsTest, RebuildAnsweredYes)
 TEST_F(DatabaseCommandsTest, RebuildNamesTablesItCouldNotOpen)
 {
     std::filesystem::remove(tablePath("USERS"));
-    DialogDriver driver;
-    driver.Then(PressButton(IDYES));
-    driver.Then(PressButton(IDOK));
-    RebuildAllTables(nullptr);
+    std::vector<SeenDialog> seen = RebuildAnswering(IDYES);
 
-    ASSERT_EQ(driver.Seen().size(), 2u);
-    const SeenDialog& done = driver.Seen()[1];
+    ASSERT_EQ(seen.size(), 2u);
+    const SeenDialog& done = seen[1];
     EXPECT_NE(done.text.find(DataDirectory() + "USERS.DBF"), std::string::npos) << done.text;
     EXPECT_EQ(done.text.find("AIRPORTS.DBF"), std::string::npos) << done.text;
     EXPECT_NE(done.text, "Rebuild completed !");
