@@ -9,7 +9,8 @@ ImportFile::ImportFile(const char* path)
     : file_(std::fopen(path, "rb")), buffer_(new unsigned char[ReadChunk])
 {
     if (file_ && std::fseek(file_, 0, SEEK_END) == 0) {
-        size_ = std::ftell(file_);
+        long size = std::ftell(file_);
+        size_ = size > 0 ? size : 0;
         std::fseek(file_, 0, SEEK_SET);
     }
 }

@@ -23,7 +23,7 @@ public:
         return buffer_[position_++];
     }
     int64_t BytesRead() const { return consumed_ + static_cast<int64_t>(position_); }
-    int64_t Size() const { return size_; }
+    int64_t Size() const { return size_; } // 0 when unknown
     int LinesRead() const { return linesRead_; }
     void CountLine() { ++linesRead_; }
 
