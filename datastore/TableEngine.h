@@ -3,12 +3,17 @@
 // codes of FieldReplace.
 //
 // Conventions of the engine:
-//  - One table is current at a time; TableOpen makes the opened table current.
+//  - One table is current at a time; TableOpen makes the opened table current. Tables are
+//    dBase III files; paths take "\" and "/" alike, doubled separators included.
 //  - Text results are blank-padded to the field width and stay valid until the next
-//    engine call.
-//  - After a failed open no table is current and every operation is harmless: moves do
-//    nothing, RecordAtBof/RecordAtEof report non-zero, reads give blank text and 0,
-//    writes are ignored.
+//    engine call. An unknown field reads as "" and 0 and is never written.
+//  - After a failed open (or AreaSelect of an area that is not open) no table is current
+//    and every operation is harmless: moves do nothing, RecordAtBof/RecordAtEof report
+//    non-zero, reads give blank text and 0, writes are ignored.
+//  - Moving past the last visible record stands on a blank record with RecordAtEof set
+//    (writes there are ignored); RecordSkip(-1) from it returns to the last record. Moving
+//    before the first stays on the first record with RecordAtBof set.
+//  - Every change is in the file when the call returns.
 #pragma once
 
 #ifdef _WIN32
@@ -37,8 +42,10 @@ enum {
     SDE_KIND_DBF = 2
 };
 
-// Ord 132. Returns the work area (> 0) of the opened table, 0 when the open failed.
+// Ord 132. Returns the work area (> 0) of the opened table, 0 when the open failed. An
+// alias names one area: opening under an alias in use closes that area first.
 int SDE_CALL TableOpen(const char* path, const char* alias, int mode, int kind);
+// Ord 123. Accepted and not needed: the tables are not encrypted.
 void SDE_CALL TableSetPassword(const char* password);              // 123
 void SDE_CALL TableCloseAll(void);                                 // 29
 int SDE_CALL AreaOfAlias(const char* alias);                       // 134
@@ -50,22 +57,38 @@ void SDE_CALL RecordGoBottom(void);                                // 75
 void SDE_CALL RecordSkip(int count);                               // 128
 short SDE_CALL RecordAtBof(void);                                  // 27
 short SDE_CALL RecordAtEof(void);                                  // 44
+// Ord 109. Compares `key` with the controlling tag's keys over the key text's length (a
+// prefix finds the first key that begins with it). Not found: past the end, or with soft
+// seek on, on the next higher key. Without a tag nothing is found.
 short SDE_CALL RecordSeek(const char* key);                        // 109
 void SDE_CALL SetSoftSeek(int on);                                 // 126
+// Ord 98. Terms FIELD = "text" joined by .and.; a record matches when each field's stored
+// value begins with its text. Moves then visit only matches (records appended later
+// included) until another query or the close; "" shows every record again; a condition that
+// cannot be parsed matches none. Stands on the first match.
 void SDE_CALL QuerySet(const char* condition);                     // 98
-int SDE_CALL QueryCount(void);                                     // 99
+int SDE_CALL QueryCount(void);                                     // 99: matches when set
 const char* SDE_CALL FieldGetString(const char* field);            // 71
+// Ord 65. The fraction is cut off; values beyond the 16-bit range are held at its limits.
 short SDE_CALL FieldGetInteger(const char* field);                 // 65
 double SDE_CALL FieldGetDouble(const char* field);                 // 64
+// Ord 107. Numbers are right-aligned with the field's decimals; one that does not fit gives
+// up decimals, then fills the field with asterisks (which read back as 0).
 void SDE_CALL FieldReplace(const char* field, int type, const void* value);  // 107
 void SDE_CALL RecordAppendBlank(void);                             // 23
 void SDE_CALL RecordDelete(void);                                  // 40
-void SDE_CALL TablePack(void);                                     // 95
+void SDE_CALL TablePack(void);                                     // 95: exclusive use only
+// Ord 85. Builds tag `tagName` on `keyExpression` (a field name or UPPER(field)) in the
+// table's own index file (TABLE.QIX), replacing a tag of that name; not in read-only use.
+// The index file name, unique, descending and condition are ignored.
 void SDE_CALL IndexTagCreate(const char* indexFile, const char* tagName,
                              const char* keyExpression, int unique, int descending,
                              const char* condition);               // 85
+// Ord 38. Saves the tags now (they are saved at close in any case).
 void SDE_CALL TableFinishIndexing(void);                           // 38
 void SDE_CALL SetDeletedHidden(int on);                            // 114
+// Ord 127. Starts a fresh session: every table is closed, deleted records are shown and
+// soft seek is off again. The flag's value does not matter.
 void SDE_CALL EngineSetStartFlag(int flag);                        // 127
 
 #ifdef __cplusplus

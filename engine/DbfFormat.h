@@ -14,12 +14,15 @@ struct FileHeader {
     uint8_t recordCount[4];
     uint8_t headerLength[2];    // offset of the first record
     uint8_t recordLength[2];    // deletion flag included
-    uint8_t reserved[20];
+    uint8_t reserved[17];
+    uint8_t languageDriver;     // code page of the text (0x03: Windows ANSI)
+    uint8_t reserved2[2];
 };
 static_assert(sizeof(FileHeader) == 32);
 static_assert(offsetof(FileHeader, recordCount) == 4);
 static_assert(offsetof(FileHeader, headerLength) == 8);
 static_assert(offsetof(FileHeader, recordLength) == 10);
+static_assert(offsetof(FileHeader, languageDriver) == 29);
 
 struct FieldDescriptor {
     char name[11];              // upper case, NUL-padded
@@ -35,6 +38,7 @@ static_assert(offsetof(FieldDescriptor, length) == 16);
 static_assert(offsetof(FieldDescriptor, decimals) == 17);
 
 constexpr uint8_t versionDbase3 = 0x03;
+constexpr uint8_t languageWindowsAnsi = 0x03;   // text is Windows-1252
 constexpr char headerTerminator = 0x0D;
 constexpr char endOfFile = 0x1A;
 constexpr char liveFlag = ' ';

@@ -3,12 +3,24 @@
 #include "DbfFormat.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <ctime>
 
 namespace sde {
 
 using namespace dbf;
+
+namespace {
+constexpr uint32_t recordsPerBlock = 256;
+constexpr size_t maxCachedBytes = 64u << 20;
+constexpr int64_t cacheCheckMilliseconds = 20;
+
+int64_t nowMilliseconds() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+}  // namespace
 
 void todayForHeader(uint8_t out[3]) {
     std::time_t now = std::time(nullptr);
@@ -35,6 +47,7 @@ bool DbfTable::open(const std::string& path, OpenMode mode) {
 
 void DbfTable::close() {
     file_.close();
+    dropCache();
     fields_.clear();
     recordCount_ = headerLength_ = recordLength_ = 0;
     dateWritten_ = false;
@@ -82,7 +95,35 @@ bool DbfTable::readHeader() {
     uint64_t fits = (stamp.size - headerLength_) / recordLength_;
     recordCount_ = static_cast<uint32_t>(std::min<uint64_t>(readLe32(header.recordCount),
                                                             std::min<uint64_t>(fits, maxRecordCount)));
+    blankRecord_.assign(recordLength_ + 1, ' ');
+    blankRecord_[recordLength_] = endOfFile;
+    cacheStamp_ = stamp;
+    cacheCheckedAt_ = nowMilliseconds();
     return true;
+}
+
+void DbfTable::dropCache() const {
+    cache_.clear();
+    cachedBytes_ = 0;
+}
+
+void DbfTable::refreshCache() {
+    // An empty cache holds nothing stale; the stamp it keeps is older than anything it loads.
+    if (exclusive() || cache_.empty()) return;
+    int64_t now = nowMilliseconds();
+    if (now - cacheCheckedAt_ < cacheCheckMilliseconds) return;
+    cacheCheckedAt_ = now;
+    FileStamp stamp;
+    if (!file_.stamp(stamp) || stamp == cacheStamp_) return;
+    dropCache();
+    cacheStamp_ = stamp;
+}
+
+char* DbfTable::cachedRecord(uint32_t recno) const {
+    uint32_t block = (recno - 1) / recordsPerBlock;
+    uint32_t slot = (recno - 1) % recordsPerBlock;
+    if (block >= cache_.size() || slot >= cache_[block].records) return nullptr;
+    return cache_[block].bytes.data() + size_t(slot) * recordLength_;
 }
 
 const TableField* DbfTable::field(const char* name) const {
@@ -100,7 +141,24 @@ const TableField* DbfTable::field(const char* name) const {
 }
 
 bool DbfTable::readRecord(uint32_t recno, char* out) const {
-    return readRecords(recno, 1, out);
+    if (recno < 1 || recno > recordCount_) return false;
+    if (const char* cached = cachedRecord(recno)) {
+        std::memcpy(out, cached, recordLength_);
+        return true;
+    }
+    if (cachedBytes_ > maxCachedBytes) dropCache();
+    uint32_t block = (recno - 1) / recordsPerBlock;
+    uint32_t first = block * recordsPerBlock + 1;
+    uint32_t count = std::min(recordsPerBlock, recordCount_ - first + 1);
+    if (cache_.size() <= block) cache_.resize(block + 1);
+    CachedBlock& cached = cache_[block];
+    cachedBytes_ -= cached.bytes.size();
+    cached.bytes.resize(size_t(count) * recordLength_);
+    cachedBytes_ += cached.bytes.size();
+    cached.records = readRecords(first, count, cached.bytes.data()) ? count : 0;
+    if (!cached.records) return readRecords(recno, 1, out);
+    std::memcpy(out, cachedRecord(recno), recordLength_);
+    return true;
 }
 
 bool DbfTable::readRecords(uint32_t first, uint32_t count, char* out) const {
@@ -123,6 +181,7 @@ bool DbfTable::writeBytes(uint32_t recno, int offset, const char* bytes, int len
         return false;
     if (!file_.writeAt(recordOffset(recno) + static_cast<uint32_t>(offset), bytes, static_cast<size_t>(length)))
         return false;
+    if (char* cached = cachedRecord(recno)) std::memcpy(cached + offset, bytes, static_cast<size_t>(length));
     markUpdated();
     return true;
 }
@@ -141,9 +200,7 @@ uint32_t DbfTable::appendBlank() {
     uint32_t count = shared ? std::max(recordCount_, recordCountOnDisk()) : recordCount_;
     uint32_t recno = count + 1;
 
-    std::vector<char> record(recordLength_ + 1, ' ');
-    record[recordLength_] = endOfFile;
-    bool ok = file_.writeAt(headerLength_ + uint64_t(count) * recordLength_, record.data(), record.size());
+    bool ok = file_.writeAt(headerLength_ + uint64_t(count) * recordLength_, blankRecord_.data(), blankRecord_.size());
     if (ok) {
         uint8_t stamp[7];
         todayForHeader(stamp);
@@ -154,12 +211,20 @@ uint32_t DbfTable::appendBlank() {
     if (shared) file_.unlockAppend();
     if (!ok) return 0;
     recordCount_ = recno;
+    // The new record joins its cached block when it follows on from what the block holds.
+    uint32_t block = (recno - 1) / recordsPerBlock;
+    if (block < cache_.size() && cache_[block].records == (recno - 1) % recordsPerBlock && cache_[block].records) {
+        cache_[block].bytes.insert(cache_[block].bytes.end(), blankRecord_.begin(), blankRecord_.end() - 1);
+        cache_[block].records++;
+        cachedBytes_ += recordLength_;
+    }
     return recno;
 }
 
 bool DbfTable::pack(std::vector<uint32_t>& kept) {
     kept.clear();
     if (!exclusive()) return false;
+    dropCache();
     std::vector<char> records(size_t(recordCount_) * recordLength_ + 1);
     if (recordCount_ > 0 && !readRecords(1, recordCount_, records.data())) return false;
 

@@ -1,7 +1,11 @@
-// One open dBase III table file. Every change goes to the file before the call returns
-// (no cache of our own), in an order that leaves a readable table if the process dies in
-// between: an appended record and its end-of-file marker are written before the header
-// counts it.
+// One open dBase III table file. Every change goes to the file before the call returns (no
+// write cache), in an order that leaves a readable table if the process dies in between: an
+// appended record and its end-of-file marker are written before the header counts it.
+//
+// Single records are read through a cache of record blocks that our own writes keep up to
+// date. In exclusive use nobody else can change the file; in shared use the cache is dropped
+// when refreshCache() finds the file's size or time changed (it looks at most every 20 ms:
+// asking for the file's time is a round trip to the server under Wine).
 #pragma once
 
 #include "TableField.h"
@@ -32,7 +36,10 @@ public:
 
     // Record numbers run from 1. Reads fail (false) outside 1..recordCount().
     bool readRecord(uint32_t recno, char* out) const;
+    // A run of records straight from the file (the cache is for single records).
     bool readRecords(uint32_t first, uint32_t count, char* out) const;
+    // In shared use: forgets the cached records if another writer may have changed them.
+    void refreshCache();
     bool writeBytes(uint32_t recno, int offset, const char* bytes, int length);
 
     // Appends a blank record at the end of the file (taking the shared-append lock in the
@@ -51,6 +58,9 @@ public:
 private:
     bool readHeader();
     void markUpdated();
+    void dropCache() const;
+    // The cached copy of a record, null when its block is not loaded.
+    char* cachedRecord(uint32_t recno) const;
     uint64_t recordOffset(uint32_t recno) const {
         return headerLength_ + uint64_t(recno - 1) * recordLength_;
     }
@@ -63,6 +73,16 @@ private:
     uint32_t headerLength_ = 0;
     uint32_t recordLength_ = 0;
     bool dateWritten_ = false;
+
+    struct CachedBlock {
+        std::vector<char> bytes;
+        uint32_t records = 0;   // loaded from the block's first record on
+    };
+    mutable std::vector<CachedBlock> cache_;
+    mutable size_t cachedBytes_ = 0;
+    FileStamp cacheStamp_;
+    int64_t cacheCheckedAt_ = 0;   // steady clock, milliseconds
+    std::vector<char> blankRecord_;   // with the end-of-file marker after it
 };
 
 // The header's last-update date for today, as year - 1900, month, day.

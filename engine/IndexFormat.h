@@ -1,7 +1,7 @@
 // The index file (extension .QIX): every tag of one table, each a flat sorted array of
 // fixed-width entries (the key, then the record number big-endian), behind a header that
 // records the state of the table the tags were built from. A tag is trusted only while that
-// stamp matches the table and its checksum holds; otherwise it is rebuilt from the table.
+// stamp matches the table and its checksum (Checksum.h) holds; otherwise it is rebuilt from the table.
 //
 //   IndexHeader   64 bytes
 //   IndexTagEntry 64 bytes per tag
@@ -19,7 +19,7 @@ namespace sde::qix {
 static_assert(std::endian::native == std::endian::little);
 
 constexpr char magic[8] = {'Q', 'M', 'A', 'P', 'Q', 'I', 'X', '1'};
-constexpr uint32_t formatVersion = 1;
+constexpr uint32_t formatVersion = 2;
 constexpr uint32_t maxTags = 64;
 
 struct IndexHeader {
@@ -30,13 +30,13 @@ struct IndexHeader {
     int64_t tableModified;     // and record length when the tags were last in step with it
     uint32_t recordCount;
     uint32_t recordLength;
-    uint32_t reserved[5];
-    uint32_t directoryCrc;     // of this header (with this field 0) and the tag entries
+    uint32_t reserved[4];
+    uint64_t directoryChecksum;   // of this header (with this field 0) and the tag entries
 };
 static_assert(sizeof(IndexHeader) == 64);
 static_assert(offsetof(IndexHeader, tableSize) == 16);
 static_assert(offsetof(IndexHeader, recordCount) == 32);
-static_assert(offsetof(IndexHeader, directoryCrc) == 60);
+static_assert(offsetof(IndexHeader, directoryChecksum) == 56);
 
 struct IndexTagEntry {
     char name[12];             // NUL-padded, upper case
@@ -44,11 +44,10 @@ struct IndexTagEntry {
     uint32_t keyWidth;
     uint32_t entryCount;
     uint32_t dataOffset;
-    uint32_t dataCrc;
-    uint32_t reserved;
+    uint64_t dataChecksum;
 };
 static_assert(sizeof(IndexTagEntry) == 64);
 static_assert(offsetof(IndexTagEntry, keyWidth) == 44);
-static_assert(offsetof(IndexTagEntry, dataCrc) == 56);
+static_assert(offsetof(IndexTagEntry, dataChecksum) == 56);
 
 }  // namespace sde::qix

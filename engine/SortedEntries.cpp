@@ -1,6 +1,7 @@
 #include "SortedEntries.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 namespace sde {
@@ -10,7 +11,14 @@ constexpr size_t blockBytes = 8192;
 }
 
 SortedEntries::SortedEntries(size_t keyWidth)
-    : keyWidth_(keyWidth), maxEntriesPerBlock_(std::max<size_t>(8, blockBytes / (keyWidth + 4))) {}
+    : keyWidth_(keyWidth), maxEntriesPerBlock_(std::max<size_t>(8, blockBytes / (keyWidth + 4))) {
+    changed();
+}
+
+void SortedEntries::changed() {
+    static std::atomic<uint64_t> lastVersion {0};
+    version_ = ++lastVersion;
+}
 
 void SortedEntries::putRecno(char* entry, size_t keyWidth, uint32_t recno) {
     auto* p = reinterpret_cast<unsigned char*>(entry + keyWidth);
@@ -36,6 +44,7 @@ int SortedEntries::compareKey(const char* key, size_t keyWidth, const char* text
 }
 
 void SortedEntries::assign(const char* flat, size_t entryCount) {
+    changed();
     blocks_.clear();
     count_ = entryCount;
     // Blocks start three quarters full so that inserts rarely split at once.
@@ -86,6 +95,7 @@ SortedEntries::Position SortedEntries::upperBoundKey(const char* text, size_t le
 
 void SortedEntries::insert(const char* entry) {
     size_t n = stride();
+    changed();
     if (blocks_.empty()) {
         blocks_.emplace_back(entry, entry + n);
         ++count_;
@@ -108,6 +118,7 @@ bool SortedEntries::erase(const char* entry) {
     size_t n = stride();
     Position p = lowerBoundEntry(entry);
     if (!valid(p) || std::memcmp(at(p), entry, n) != 0) return false;
+    changed();
     auto& block = blocks_[p.block];
     auto from = block.begin() + static_cast<std::ptrdiff_t>(p.slot * n);
     block.erase(from, from + static_cast<std::ptrdiff_t>(n));

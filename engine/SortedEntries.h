@@ -23,6 +23,8 @@ public:
     size_t keyWidth() const { return keyWidth_; }
     size_t stride() const { return keyWidth_ + 4; }
     size_t size() const { return count_; }
+    // Changes with every insert, erase or assign, and differs between any two instances.
+    uint64_t version() const { return version_; }
 
     // Replaces the content by `flat`, which holds size()/stride() entries in order.
     void assign(const char* flat, size_t entryCount);
@@ -57,7 +59,10 @@ private:
 
     size_t keyWidth_;
     size_t maxEntriesPerBlock_;
+    void changed();
+
     size_t count_ = 0;
+    uint64_t version_ = 0;
     std::vector<std::vector<char>> blocks_;
 };
 

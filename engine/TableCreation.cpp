@@ -60,6 +60,7 @@ bool createTable(const char* path, const std::vector<FieldSpec>& fields, std::st
 
     FileHeader header {};
     header.version = versionDbase3;
+    header.languageDriver = languageWindowsAnsi;
     todayForHeader(header.updated);
     size_t headerLength = sizeof(FileHeader) + descriptors.size() * sizeof(FieldDescriptor) + 1;
     if (headerLength > 0xFFFF) return fail(error, "too many fields");

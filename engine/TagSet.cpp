@@ -1,6 +1,6 @@
 #include "TagSet.h"
 
-#include "Crc32.h"
+#include "Checksum.h"
 #include "IndexFormat.h"
 #include "PathName.h"
 
@@ -26,10 +26,19 @@ std::string tagName(const char* name) {
 
 std::string fixedText(const char* text, size_t size) { return std::string(text, strnlen(text, size)); }
 
-uint32_t directoryCrc(IndexHeader header, const std::vector<IndexTagEntry>& entries) {
-    header.directoryCrc = 0;
-    uint32_t crc = crc32(&header, sizeof header);
-    return crc32(entries.data(), entries.size() * sizeof(IndexTagEntry), crc);
+// The header and the tag entries as they lie at the start of the file.
+std::vector<char> directoryBytes(const IndexHeader& header, const std::vector<IndexTagEntry>& entries) {
+    std::vector<char> bytes(sizeof header + entries.size() * sizeof(IndexTagEntry));
+    std::memcpy(bytes.data(), &header, sizeof header);
+    for (size_t i = 0; i < entries.size(); ++i)
+        std::memcpy(bytes.data() + sizeof header + i * sizeof(IndexTagEntry), &entries[i], sizeof(IndexTagEntry));
+    return bytes;
+}
+
+uint64_t directoryChecksum(IndexHeader header, const std::vector<IndexTagEntry>& entries) {
+    header.directoryChecksum = 0;
+    std::vector<char> bytes = directoryBytes(header, entries);
+    return checksum64(bytes.data(), bytes.size());
 }
 
 }  // namespace
@@ -54,7 +63,7 @@ void TagSet::readDirectory(const DbfTable& table) {
     }
     std::vector<IndexTagEntry> entries(header.tagCount);
     if ((header.tagCount && !indexFile_.readAt(sizeof header, entries.data(), entries.size() * sizeof(IndexTagEntry))) ||
-        directoryCrc(header, entries) != header.directoryCrc) {
+        directoryChecksum(header, entries) != header.directoryChecksum) {
         indexFile_.close();
         return;
     }
@@ -75,7 +84,7 @@ void TagSet::readDirectory(const DbfTable& table) {
             tag.state = State::OnDisk;
             tag.dataOffset = entry.dataOffset;
             tag.dataCount = entry.entryCount;
-            tag.dataCrc = entry.dataCrc;
+            tag.dataChecksum = entry.dataChecksum;
         }
         tags_.push_back(std::move(tag));
     }
@@ -106,7 +115,7 @@ void TagSet::load(Tag& tag, const DbfTable& table) {
     if (tag.state == State::OnDisk) {
         std::vector<char> flat(size_t(tag.dataCount) * tag.entries.stride());
         if (indexFile_.isOpen() && (flat.empty() || indexFile_.readAt(tag.dataOffset, flat.data(), flat.size())) &&
-            crc32(flat.data(), flat.size()) == tag.dataCrc && tag.dataCount == table.recordCount()) {
+            checksum64(flat.data(), flat.size()) == tag.dataChecksum && tag.dataCount == table.recordCount()) {
             tag.entries.assign(flat.data(), tag.dataCount);
             tag.state = State::Loaded;
             return;
@@ -183,28 +192,28 @@ void TagSet::prepareForChange(const DbfTable& table) {
 }
 
 void TagSet::recordAppended(const DbfTable& table, uint32_t recno, const char* record) {
-    std::vector<char> entry;
     for (Tag& tag : tags_) {
-        entry.resize(tag.entries.stride());
-        tag.expression.extract(table.fields(), record, entry.data());
-        SortedEntries::putRecno(entry.data(), tag.entries.keyWidth(), recno);
-        tag.entries.insert(entry.data());
+        newEntry_.resize(tag.entries.stride());
+        tag.expression.extract(table.fields(), record, newEntry_.data());
+        SortedEntries::putRecno(newEntry_.data(), tag.entries.keyWidth(), recno);
+        tag.entries.insert(newEntry_.data());
     }
 }
 
-void TagSet::recordChanged(const DbfTable& table, uint32_t recno, const char* before, const char* after) {
-    std::vector<char> oldEntry, newEntry;
+void TagSet::recordChanged(const DbfTable& table, uint32_t recno, size_t fieldIndex, const char* before,
+                           const char* after) {
     for (Tag& tag : tags_) {
+        if (tag.expression.fieldIndex != fieldIndex) continue;
         size_t width = tag.entries.keyWidth();
-        oldEntry.resize(tag.entries.stride());
-        newEntry.resize(tag.entries.stride());
-        tag.expression.extract(table.fields(), before, oldEntry.data());
-        tag.expression.extract(table.fields(), after, newEntry.data());
-        if (std::memcmp(oldEntry.data(), newEntry.data(), width) == 0) continue;
-        SortedEntries::putRecno(oldEntry.data(), width, recno);
-        SortedEntries::putRecno(newEntry.data(), width, recno);
-        tag.entries.erase(oldEntry.data());
-        tag.entries.insert(newEntry.data());
+        oldEntry_.resize(tag.entries.stride());
+        newEntry_.resize(tag.entries.stride());
+        tag.expression.extract(table.fields(), before, oldEntry_.data());
+        tag.expression.extract(table.fields(), after, newEntry_.data());
+        if (std::memcmp(oldEntry_.data(), newEntry_.data(), width) == 0) continue;
+        SortedEntries::putRecno(oldEntry_.data(), width, recno);
+        SortedEntries::putRecno(newEntry_.data(), width, recno);
+        tag.entries.erase(oldEntry_.data());
+        tag.entries.insert(newEntry_.data());
     }
 }
 
@@ -254,13 +263,11 @@ void TagSet::save(const DbfTable& table) {
         entry.keyWidth = static_cast<uint32_t>(tag.entries.keyWidth());
         entry.entryCount = static_cast<uint32_t>(tag.entries.size());
         entry.dataOffset = static_cast<uint32_t>(offset + start);
-        entry.dataCrc = crc32(data.data() + start, data.size() - start);
+        entry.dataChecksum = checksum64(data.data() + start, data.size() - start);
     }
-    header.directoryCrc = directoryCrc(header, entries);
+    header.directoryChecksum = directoryChecksum(header, entries);
 
-    std::vector<char> file(sizeof header + entries.size() * sizeof(IndexTagEntry));
-    std::memcpy(file.data(), &header, sizeof header);
-    std::memcpy(file.data() + sizeof header, entries.data(), entries.size() * sizeof(IndexTagEntry));
+    std::vector<char> file = directoryBytes(header, entries);
     file.insert(file.end(), data.begin(), data.end());
 
     std::string temporary = indexPath_ + "~";

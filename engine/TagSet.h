@@ -33,7 +33,9 @@ public:
     // Called before the table itself changes: every tag must be in memory to follow it.
     void prepareForChange(const DbfTable& table);
     void recordAppended(const DbfTable& table, uint32_t recno, const char* record);
-    void recordChanged(const DbfTable& table, uint32_t recno, const char* before, const char* after);
+    // Field `fieldIndex` of record `recno` changed from `before` to `after` (whole records).
+    void recordChanged(const DbfTable& table, uint32_t recno, size_t fieldIndex, const char* before,
+                       const char* after);
     // After a pack the record numbers changed: every tag is rebuilt when next used.
     void invalidateAll();
 
@@ -51,7 +53,7 @@ private:
         State state = State::Stale;
         uint32_t dataOffset = 0;
         uint32_t dataCount = 0;
-        uint32_t dataCrc = 0;
+        uint64_t dataChecksum = 0;
     };
 
     void readDirectory(const DbfTable& table);
@@ -66,6 +68,7 @@ private:
     uint64_t indexFileSize_ = 0;
     bool dirty_ = false;
     bool rebuiltFromTable_ = false;
+    std::vector<char> oldEntry_, newEntry_;
     FileStamp stampAtRebuild_;
 };
 

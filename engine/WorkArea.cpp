@@ -144,11 +144,12 @@ WorkArea::Place WorkArea::currentPlace(bool& exact) {
         return place;
     }
     SortedEntries& entries = tags_.entries(order_, table_);
-    std::vector<char> entry(entries.stride());
-    tags_.expression(order_).extract(table_.fields(), record_.data(), entry.data());
-    SortedEntries::putRecno(entry.data(), entries.keyWidth(), recno_);
-    SortedEntries::Position position = entries.lowerBoundEntry(entry.data());
-    exact = entries.valid(position) && std::memcmp(entries.at(position), entry.data(), entry.size()) == 0;
+    if (landedOrder_ == order_ && landedVersion_ == entries.version() && landed_.recno == recno_) return landed_;
+    entry_.resize(entries.stride());
+    tags_.expression(order_).extract(table_.fields(), record_.data(), entry_.data());
+    SortedEntries::putRecno(entry_.data(), entries.keyWidth(), recno_);
+    SortedEntries::Position position = entries.lowerBoundEntry(entry_.data());
+    exact = entries.valid(position) && std::memcmp(entries.at(position), entry_.data(), entry_.size()) == 0;
     Place place;
     place.entry = position;
     place.recno = entries.valid(position) ? SortedEntries::recnoOf(entries.at(position), entries.keyWidth()) : 0;
@@ -175,10 +176,13 @@ bool WorkArea::backwardToVisible(Place& place) {
     return place.valid;
 }
 
-void WorkArea::land(uint32_t recno) {
-    recno_ = recno;
+void WorkArea::land(const Place& place) {
+    recno_ = place.recno;
     record_.swap(scratch_);
     bof_ = eof_ = false;
+    landed_ = place;
+    landedOrder_ = order_;
+    landedVersion_ = order_ ? tags_.entries(order_, table_).version() : 0;
 }
 
 void WorkArea::standOnPhantom() {
@@ -190,9 +194,10 @@ void WorkArea::standOnPhantom() {
 // ---- moves -------------------------------------------------------------------------------
 
 void WorkArea::goTop() {
+    table_.refreshCache();
     Place place = firstPlace();
     if (forwardToVisible(place)) {
-        land(place.recno);
+        land(place);
     } else {
         standOnPhantom();
         bof_ = true;
@@ -200,9 +205,10 @@ void WorkArea::goTop() {
 }
 
 void WorkArea::goBottom() {
+    table_.refreshCache();
     Place place = lastPlace();
     if (backwardToVisible(place)) {
-        land(place.recno);
+        land(place);
     } else {
         standOnPhantom();
         bof_ = true;
@@ -212,7 +218,8 @@ void WorkArea::goBottom() {
 void WorkArea::skip(int count) {
     if (!table_.isOpen()) return;
     if (count == 0) {
-        if (!eof_ && table_.readRecord(recno_, scratch_.data())) record_.swap(scratch_);
+        // Reads the current record afresh from the file (another writer may have changed it).
+        if (!eof_ && table_.readRecords(recno_, 1, scratch_.data())) record_.swap(scratch_);
         return;
     }
     int64_t steps = count;
@@ -228,7 +235,7 @@ void WorkArea::skip(int count) {
                 return;
             }
         }
-        land(place.recno);
+        land(place);
         return;
     }
     Place place;
@@ -253,7 +260,7 @@ void WorkArea::skip(int count) {
             return;
         }
     }
-    land(place.recno);
+    land(place);
 }
 
 bool WorkArea::seek(const char* text) {
@@ -263,6 +270,7 @@ bool WorkArea::seek(const char* text) {
         bof_ = false;
         return false;
     }
+    table_.refreshCache();
     size_t length = std::strlen(text);
     SortedEntries& entries = tags_.entries(order_, table_);
     SortedEntries::Position position = entries.lowerBoundKey(text, length);
@@ -272,7 +280,11 @@ bool WorkArea::seek(const char* text) {
     if (entries.valid(position)) {
         bool found = SortedEntries::compareKey(entries.at(position), entries.keyWidth(), text, length) == 0;
         if (found || settings_.softSeek) {
-            land(SortedEntries::recnoOf(entries.at(position), entries.keyWidth()));
+            Place place;
+            place.valid = true;
+            place.entry = position;
+            place.recno = SortedEntries::recnoOf(entries.at(position), entries.keyWidth());
+            land(place);
             return found;
         }
     }
@@ -342,6 +354,7 @@ std::vector<uint32_t> WorkArea::queryCandidates() {
 
 void WorkArea::setQuery(const char* condition) {
     if (!table_.isOpen()) return;
+    table_.refreshCache();
     query_ = QueryCondition::parse(condition, table_.fields());
     candidates_ = queryCandidates();
     queryCount_ = static_cast<int>(std::min<size_t>(candidates_.size(), std::numeric_limits<int>::max()));
@@ -366,7 +379,8 @@ void WorkArea::replace(const char* name, int type, const void* value) {
     if (!table_.isOpen() || !table_.writable() || eof_ || !value) return;
     const TableField* field = table_.field(name);
     if (!field) return;
-    std::vector<char> after(record_);
+    std::vector<char>& after = scratch_;
+    after.assign(record_.begin(), record_.end());
     char* bytes = after.data() + field->offset;
     switch (type) {
     case SDE_INTEGER:
@@ -390,7 +404,8 @@ void WorkArea::replace(const char* name, int type, const void* value) {
         return;
     tags_.prepareForChange(table_);
     if (!table_.writeBytes(recno_, field->offset, bytes, field->width)) return;
-    tags_.recordChanged(table_, recno_, record_.data(), after.data());
+    tags_.recordChanged(table_, recno_, static_cast<size_t>(field - table_.fields().data()), record_.data(),
+                        after.data());
     record_.swap(after);
 }
 
@@ -399,8 +414,7 @@ void WorkArea::appendBlank() {
     tags_.prepareForChange(table_);
     uint32_t recno = table_.appendBlank();
     if (!recno) return;
-    record_.assign(table_.recordLength(), ' ');
-    scratch_.assign(table_.recordLength(), ' ');
+    std::fill(record_.begin(), record_.end(), ' ');
     tags_.recordAppended(table_, recno, record_.data());
     recno_ = recno;
     bof_ = eof_ = false;

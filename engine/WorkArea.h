@@ -76,7 +76,7 @@ private:
     bool visible(uint32_t recno);                  // reads the record into scratch_
     bool forwardToVisible(Place& place);
     bool backwardToVisible(Place& place);
-    void land(uint32_t recno);                     // scratch_ holds the record
+    void land(const Place& place);                 // scratch_ holds the record
     void standOnPhantom();
     void chooseQueryRange();
     bool isCandidate(uint32_t recno) const;
@@ -93,6 +93,12 @@ private:
     bool eof_ = true;
     std::vector<char> record_;    // the current record, read when the cursor landed on it
     std::vector<char> scratch_;
+    std::vector<char> entry_;     // the current record's entry in the tag, when looked up
+
+    // Where the cursor landed in the order, trusted while the tag has not changed since.
+    Place landed_;
+    int landedOrder_ = -1;
+    uint64_t landedVersion_ = 0;
 
     bool queryActive_ = false;
     QueryCondition query_;

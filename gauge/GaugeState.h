@@ -40,6 +40,15 @@ static_assert(offsetof(WaypointRecord, lat1) == 52);
 static_assert(offsetof(WaypointRecord, lon4) == 80);
 static_assert(sizeof(WaypointRecord) == 84);
 
+// The outcome of the last lookup of the active waypoint. When it is not found, the
+// record keeps the table and key that were asked for, so that they are saved again, and
+// the screen names the reason instead of showing an empty waypoint.
+enum WaypointLookup : int32_t {
+    WaypointFound = 0,
+    WaypointNoDatabase = 1,   // the data directory or the waypoint table could not be opened
+    WaypointNoRecord = 2      // the table holds no record at or after the key
+};
+
 constexpr int RouteCapacity = 30;
 constexpr int ScreenLineCount = 4;
 constexpr int ScreenLineSize = 125;   // 124 characters and the terminator
@@ -62,6 +71,7 @@ struct GaugeState {
     WaypointRecord activeWaypoint;
     double activeLatitude;     // radians, north positive
     double activeLongitude;    // radians, west positive
+    int32_t activeWaypointLookup;   // WaypointLookup: whether activeWaypoint came from a table
     WaypointRecord route[RouteCapacity];
     int32_t routeCount;        // 0 to 30
     int32_t routeIndex;        // index in route of the active waypoint while routeMode is set

@@ -1,4 +1,5 @@
-// The unit's saved state in the configuration table CONFIG.DBF.
+// The unit's saved state in the configuration table CONFIG.DBF: switches, distances,
+// active waypoint and route, restored at installation and saved at removal.
 #pragma once
 
 void LoadConfiguration();

@@ -1,5 +1,36 @@
 // Ground speed, distance, bearing, time to go, alarm, route advance and autopilot.
 #pragma once
 
+#include <cstdint>
+
+#include "GaugeState.h"
+
+struct FlightTime {
+    int32_t hours;
+    int32_t minutes;   // in the last minute of an hour: seconds
+};
+
+// One tick's navigation: speed sample every sixth tick, distance, magnetic bearing and
+// time to go to the active waypoint, and the proximity alarm.
+void ComputeNavigation();
+
+// Time to fly `distance` nautical miles at the present ground speed; (0, 0) without
+// ground speed, for a zero distance and from 100 hours on.
+FlightTime ComputeEte(double distance);
+
+// Moves a flown route on to its next waypoint inside the next-waypoint distance; at the
+// last waypoint releases the autopilot coupling instead.
+void SequenceRoute();
+
+// Sends the bearing to the autopilot; a Direct-To coupling ends inside the
+// next-waypoint distance.
+void CoupleAutopilot();
+
+// Great-circle distances in nautical miles, not clamped.
+double LegDistance(const WaypointRecord& from, const WaypointRecord& to);
+double FromDistance();             // aircraft to the route waypoint before the active one
+double NextDistance();             // active waypoint's distance plus the leg after it
+double RouteRemainingDistance();   // to the end of the route by way of every waypoint
+
 // The steering marker's offset in pixels for the aircraft heading in degrees.
 double SteeringOffsetFor(double heading);

@@ -87,6 +87,6 @@ int RunImportCommand(const std::vector<std::string>& arguments)
 const NavdbCommandRegistration registration({"import", "DIR FILE...",
                                              "imports GPS import files into the tables of DIR (airports and "
                                              "navaids merged by NUM, runways replaced per airport)",
-                                             -2, RunImportCommand});
+                                             2, RunImportCommand, true});
 
 } // namespace

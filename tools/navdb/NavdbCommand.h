@@ -9,8 +9,9 @@ struct NavdbCommand {
     const char* name;
     const char* usage;     // the arguments after the name, e.g. "DIR TABLE"
     const char* summary;
-    int argumentCount;     // arguments after the name; negative: at least that many
+    int argumentCount;     // arguments after the name
     int (*run)(const std::vector<std::string>& arguments);   // exit status
+    bool moreArguments = false;   // argumentCount is the least number, more may follow
 };
 
 const std::vector<NavdbCommand>& navdbCommands();

@@ -36,8 +36,8 @@ int main(int argc, char** argv) {
     for (const NavdbCommand& command : navdbCommands()) {
         if (std::strcmp(command.name, argv[1]) != 0) continue;
         int given = argc - 2;
-        bool fits = command.argumentCount >= 0 ? given == command.argumentCount : given >= -command.argumentCount;
-        if (!fits) return usage();
+        if (given < command.argumentCount || (given > command.argumentCount && !command.moreArguments))
+            return usage();
         return command.run(std::vector<std::string>(argv + 2, argv + argc));
     }
     return usage();

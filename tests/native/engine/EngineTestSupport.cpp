@@ -2,6 +2,17 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#ifdef _WIN32
+#include <windows.h>
+#define popen _popen
+#define pclose _pclose
+#else
+#include <unistd.h>
+#endif
 
 void EngineTest::SetUp() {
     static std::atomic<int> serial {0};
@@ -41,6 +52,12 @@ std::string EngineTest::createNavigationTable(const nav::TableDefinition& table)
     return path;
 }
 
+void EngineTest::openNewAirports(int mode) {
+    airports_ = createNavigationTable(nav::airportsTable);
+    airportsIndex_ = indexFileOf(airports_);
+    EXPECT_GT(openTable(airports_, nav::airportsAlias, mode), 0);
+}
+
 int EngineTest::openTable(const std::string& path, const char* alias, int mode) {
     int area = TableOpen(path.c_str(), alias, mode, SDE_KIND_DBF);
     TableSetPassword(nav::tablePassword);
@@ -63,4 +80,50 @@ std::vector<std::string> EngineTest::walkNums() {
 std::string trimRight(std::string text) {
     text.erase(text.find_last_not_of(' ') + 1);
     return text;
+}
+
+std::string siblingProgram(const char* name) {
+#ifdef _WIN32
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    return (std::filesystem::path(self).parent_path() / (std::string(name) + ".exe")).string();
+#else
+    return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / name).string();
+#endif
+}
+
+ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& arguments) {
+    std::string command = program;
+    for (const std::string& argument : arguments) command += " " + argument;
+    output = popen(command.c_str(), "r");
+}
+
+ChildProcess::~ChildProcess() { wait(); }
+
+std::string ChildProcess::readLine() {
+    char line[256];
+    if (!output || !std::fgets(line, sizeof line, output)) return "";
+    std::string text(line);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    return text;
+}
+
+int ChildProcess::wait() {
+    int status = output ? pclose(output) : -1;
+    output = nullptr;
+    return status;
+}
+
+std::string fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string indexFileOf(const std::string& tablePath) {
+    return tablePath.substr(0, tablePath.size() - 4) + ".QIX";
 }

@@ -2,8 +2,6 @@
 // nothing is written, and the results are the harmless ones.
 #include "EngineTestSupport.h"
 
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -31,10 +29,6 @@ void expectHarmlessOperations() {
     TableFinishIndexing();
 }
 
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 }  // namespace
 

@@ -1,0 +1,183 @@
+// How long the gauge takes to install when it restores a route of 30 waypoints from a
+// table of 30,000 airports: gps.gau is loaded by the panel host (virtual clock) over a
+// generated data directory, and the install is timed with and without the route.
+//
+//   gauge_restore_bench [AIRPORTS]     prints the figures in milliseconds
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "DataPathSetting.h"
+#include "NavigationTables.h"
+#include "PanelHost.h"
+#include "TableCreation.h"
+#include "TableEngine.h"
+
+namespace {
+
+constexpr int RouteLength = 30;
+constexpr int Rounds = 5;
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double Milliseconds(LARGE_INTEGER start, LARGE_INTEGER end)
+{
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return (end.QuadPart - start.QuadPart) * 1000.0 / frequency.QuadPart;
+}
+
+LARGE_INTEGER Now()
+{
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now;
+}
+
+bool CreateTable(const std::string& directory, const nav::TableDefinition& table, bool withTags)
+{
+    std::vector<sde::FieldSpec> fields;
+    for (const nav::FieldDefinition& f : table.fields) fields.push_back({f.name, f.type, f.width, f.decimals});
+    std::string path = nav::tablePath(nav::PathForm::Rebuild, directory.c_str(), table.name);
+    std::string error;
+    if (!sde::createTable(path.c_str(), fields, &error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return false;
+    }
+    if (!TableOpen(path.c_str(), table.name, SDE_EXCLUSIVE, SDE_KIND_DBF)) return false;
+    TableSetPassword(nav::tablePassword);
+    if (withTags)
+        for (const nav::TagDefinition& tag : table.tags) IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
+    return true;
+}
+
+void FinishTable()
+{
+    TableFinishIndexing();
+    TableCloseAll();
+}
+
+std::string Key(int number)
+{
+    char key[16];
+    std::snprintf(key, sizeof key, "%08d", number);
+    return key;
+}
+
+// Airports spread over a band of the northern hemisphere, with their tags built at the end.
+bool MakeAirports(const std::string& directory, int count)
+{
+    if (!CreateTable(directory, nav::airportsTable, false)) return false;
+    for (int i = 1; i <= count; ++i) {
+        RecordAppendBlank();
+        char id[8], name[48];
+        std::snprintf(id, sizeof id, "A%05d", i);
+        std::snprintf(name, sizeof name, "GENERATED AIRPORT %d", i);
+        FieldReplace("NUM", SDE_TEXT, Key(i).c_str());
+        FieldReplace("ID", SDE_TEXT, id);
+        FieldReplace("NAME", SDE_TEXT, name);
+        int values[] = {30 + i % 30, i % 60, (i * 7) % 60, 70 + i % 50, (i * 11) % 60, (i * 13) % 60};
+        const char* fields[] = {"LAT2", "LAT3", "LAT4", "LON2", "LON3", "LON4"};
+        for (int f = 0; f < 6; ++f) FieldReplace(fields[f], SDE_INTEGER, &values[f]);
+    }
+    for (const nav::TagDefinition& tag : nav::airportsTable.tags)
+        IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
+    FinishTable();
+    return true;
+}
+
+// The saved state: switched on, flying a route of 30 airports spread over the table.
+bool MakeConfiguration(const std::string& directory, int airports)
+{
+    if (!CreateTable(directory, nav::configTable, true)) return false;
+    RecordAppendBlank();
+    std::string route;
+    for (int i = 0; i < RouteLength; ++i) route += "1" + Key(1 + i * (airports / RouteLength));
+    int one = 1, thirty = RouteLength, index = 5;
+    double nextDistance = 0.5, alarmDistance = 2.0;
+    FieldReplace("POWER", SDE_INTEGER, &one);
+    FieldReplace("AUTODIS", SDE_DOUBLE, &nextDistance);
+    FieldReplace("ALARMDIS", SDE_DOUBLE, &alarmDistance);
+    FieldReplace("LASTFILE", SDE_INTEGER, &one);
+    FieldReplace("LASTREC", SDE_TEXT, route.substr(index * 9 + 1, 8).c_str());
+    FieldReplace("RTEMODE", SDE_INTEGER, &one);
+    FieldReplace("NRTEWPT", SDE_INTEGER, &thirty);
+    FieldReplace("ACTRTE", SDE_INTEGER, &index);
+    FieldReplace("RTEWPTS", SDE_TEXT, route.c_str());
+    FinishTable();
+    return true;
+}
+
+std::string GaugeModule()
+{
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of("\\/") + 1) + "gps.gau";
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    int airports = argc > 1 ? std::atoi(argv[1]) : 30000;
+    if (airports < RouteLength) airports = RouteLength;
+
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    std::string directory = std::string(temp) + "gauge_restore_bench\\";
+    CreateDirectoryA(directory.c_str(), nullptr);
+
+    EngineSetStartFlag(1);
+    LARGE_INTEGER start = Now();
+    if (!MakeAirports(directory, airports) || !MakeConfiguration(directory, airports)) {
+        std::fprintf(stderr, "cannot make the tables in %s\n", directory.c_str());
+        return 1;
+    }
+    for (const nav::TableDefinition* table : {&nav::navaidsTable, &nav::usersTable, &nav::runwaysTable}) {
+        if (!CreateTable(directory, *table, true)) return 1;
+        FinishTable();
+    }
+    std::printf("tables: %d airports made in %.0f ms\n", airports, Milliseconds(start, Now()));
+
+    WriteDataPath(directory);
+
+    // Installs alternately with the route restored and without it (route mode off), so
+    // that the cost of the route shows apart from loading the module and its sounds.
+    std::string config = nav::tablePath(nav::PathForm::Rebuild, directory.c_str(), nav::configAlias);
+    std::vector<double> withRoute, withoutRoute;
+    for (int round = 0; round < 2 * Rounds; ++round) {
+        int routeMode = round % 2 == 0 ? 1 : 0;
+        TableOpen(config.c_str(), nav::configAlias, SDE_SHARED, SDE_KIND_DBF);
+        TableSetPassword(nav::tablePassword);
+        RecordGoTop();
+        FieldReplace("RTEMODE", SDE_INTEGER, &routeMode);
+        TableCloseAll();
+
+        PanelHost host;
+        std::string error;
+        LARGE_INTEGER begin = Now();
+        if (!host.Load(GaugeModule(), error)) {
+            std::fprintf(stderr, "%s\n", error.c_str());
+            return 1;
+        }
+        (routeMode ? withRoute : withoutRoute).push_back(Milliseconds(begin, Now()));
+        host.RunSeconds(1);
+        if (round == 0) std::printf("screen: %s | %s\n", host.ScreenText(1).c_str(), host.ScreenText(4).c_str());
+        std::string problem;
+        host.Unload(problem);
+    }
+    double route = Median(withRoute), plain = Median(withoutRoute);
+    std::printf("install restoring %d route waypoints from %d airports: %.1f ms (median of %d)\n", RouteLength,
+                airports, route, Rounds);
+    std::printf("install without the route: %.1f ms; the route's share: %.1f ms\n", plain, route - plain);
+    return 0;
+}

@@ -1,0 +1,16 @@
+#include "GaugeCycle.h"
+
+#include "GaugeState.h"
+#include "HostVariables.h"
+#include "Navigation.h"
+#include "Screen.h"
+
+void RunGaugeCycle()
+{
+    ReadHostVariables();
+    ComputeNavigation();
+    if (gaugeState.routeMode) SequenceRoute();
+    if (gaugeState.autopilotOn) CoupleAutopilot();
+    if (!gaugeState.infoPageShown) FormatScreen();
+    CopyLinesToScreen();
+}

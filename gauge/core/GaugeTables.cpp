@@ -1,0 +1,11 @@
+#include "GaugeTables.h"
+
+#include "GaugePlatform.h"
+#include "NavigationTables.h"
+
+std::string GaugeTablePath(const char* table)
+{
+    char directory[256];
+    ReadSetting("Settings", "PATH", nav::defaultDirectory(nav::PathForm::Gauge), directory);
+    return nav::tablePath(nav::PathForm::Gauge, directory, table);
+}

@@ -1,0 +1,25 @@
+#include "Power.h"
+
+#include "GaugePlatform.h"
+#include "GaugeState.h"
+
+void SetPower(int32_t on)
+{
+    gaugeState.powerOn = on;
+    if (!on) {
+        // The flags stay as they are; switching on resets them.
+        StopGaugeTimer();
+        NotifyHostSwitchOff();
+        return;
+    }
+    gaugeState.pageCount = gaugeState.routeMode ? 3 : 2;
+    SetElementHidden(GaugeElement::autopilotLamp, true);
+    SetElementHidden(GaugeElement::alarmLamp, true);
+    SetElementHidden(GaugeElement::steeringScale, false);
+    SetElementHidden(GaugeElement::steeringMarker, false);
+    gaugeState.infoPageShown = 0;
+    gaugeState.currentPage = 1;
+    gaugeState.autopilotOn = 0;
+    gaugeState.alarmOn = 0;
+    StartGaugeTimer();   // restarts a running timer
+}

@@ -1,0 +1,10 @@
+#include "GaugeDialogs.h"
+
+#include "GaugeState.h"
+
+INT_PTR RunGaugeDialog(int templateId, DLGPROC procedure, LPARAM parameter)
+{
+    if (gaugeState.hostWindow) SendMessageA(gaugeState.hostWindow, WM_SYSCOMMAND, SC_MOUSEMENU, 0);
+    return DialogBoxParamA(gaugeState.moduleInstance, MAKEINTRESOURCEA(templateId),
+                           gaugeState.hostWindow, procedure, parameter);
+}

@@ -1,0 +1,9 @@
+// Opening one of the gauge's dialogs (Setup, Route, Direct To).
+#pragma once
+
+#include <windows.h>
+
+// Sends the simulator's window the system-menu command, then runs the dialog template
+// from the gauge module modally, owned by that window (without an owner when there is
+// no simulator window). Returns what the dialog ended with.
+INT_PTR RunGaugeDialog(int templateId, DLGPROC procedure, LPARAM parameter = 0);

@@ -1,0 +1,7 @@
+// The slider callback of the steering marker: the host passes the marker's heading
+// variable record and shifts the marker by the result, in pixels.
+#pragma once
+
+#include "PanelRecords.h"
+
+double GAUGE_CALL SteeringOffset(HostVariable* variable);

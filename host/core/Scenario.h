@@ -1,0 +1,69 @@
+// The panel host's scenario language: one command a line, read whole before it runs.
+//
+//   data PATH                      the gauge's data directory (registry value "PATH")
+//   aircraft LAT LON [ALT_FT [HDG_MAG [KT]]]   degrees, north and east positive
+//   variation DEG                  simulator form: 0 to 360, east positive
+//   wind KT DIR
+//   load | unload
+//   click NAV|INF|ALR|SET|PWR|DTO|RTE|AUT|<|>
+//   dialog CAPTION                 answer the next dialog with this caption, with:
+//     text ID TEXT | select ID INDEX | press ID | file PATH
+//   end
+//   run SECONDS
+//   print screen|lamps|marker|events|aircraft|state
+//   expect screen N TEXT
+//   shot FILE.bmp
+//
+// A line whose first non-blank character is '#' is a comment, and so is a '#' after
+// the arguments of a command that ends in numbers or words. A CAPTION with blanks is
+// written in double quotes. TEXT is everything after the one blank that follows the
+// word before it, blanks included; a PATH is the rest of the line without trailing blanks.
+#pragma once
+
+#include <istream>
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class DialogStepKind { Text, Select, Press, File };
+
+struct DialogStep {
+    DialogStepKind kind;
+    int line;
+    int control = 0;        // Text, Select, Press
+    int index = 0;          // Select
+    std::string text;       // Text: what to type; File: the path
+};
+
+struct DialogBlock {
+    std::string caption;
+    int line;
+    std::vector<DialogStep> steps;
+};
+
+enum class CommandKind {
+    Data, Aircraft, Variation, Wind, Load, Unload, Click, Dialog, Run, Print, ExpectScreen, Shot
+};
+
+struct ScenarioCommand {
+    CommandKind kind;
+    int line;
+    std::string source;              // the line as written, for the transcript
+    std::string text;                // Data, Shot: path; Click: label; Print: what;
+                                     // ExpectScreen: the expected text
+    std::vector<double> numbers;     // Aircraft, Variation, Wind, Run, ExpectScreen (line)
+    std::optional<DialogBlock> dialog;
+};
+
+struct ScenarioError {
+    int line;
+    std::string message;
+};
+
+// The button labels in the order of the gauge's button areas.
+extern const char* const ButtonLabels[10];
+// What `print` can show.
+extern const char* const PrintTopics[6];
+
+// Reads a whole scenario; on a fault returns nothing and fills `error`.
+std::optional<std::vector<ScenarioCommand>> ParseScenario(std::istream& in, ScenarioError& error);

@@ -1,0 +1,16 @@
+#include "DataPathSetting.h"
+
+#include <windows.h>
+
+bool WriteDataPath(const std::string& path)
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Borealwing\\GPS\\Settings", 0, nullptr,
+                        REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return false;
+    bool written = RegSetValueExA(key, "PATH", 0, REG_SZ,
+                                  reinterpret_cast<const BYTE*>(path.c_str()),
+                                  static_cast<DWORD>(path.size() + 1)) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return written;
+}

@@ -1,0 +1,262 @@
+#include "ScenarioRunner.h"
+
+#include <windows.h>
+
+#include <cmath>
+#include <cstdio>
+
+#include "DataPathSetting.h"
+
+namespace {
+
+// Expands %NAME% environment references, as the command shell does.
+std::string ExpandEnvironment(const std::string& text)
+{
+    char expanded[MAX_PATH * 4];
+    DWORD length = ExpandEnvironmentStringsA(text.c_str(), expanded, sizeof expanded);
+    return length == 0 || length > sizeof expanded ? text : std::string(expanded);
+}
+
+std::string Recode(const std::string& text, UINT from, UINT to, DWORD flags)
+{
+    if (text.empty()) return text;
+    int wideLength = MultiByteToWideChar(from, flags, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0);
+    if (wideLength == 0) return text;
+    std::wstring wide(wideLength, L'\0');
+    MultiByteToWideChar(from, flags, text.data(), static_cast<int>(text.size()), wide.data(),
+                        wideLength);
+    int length = WideCharToMultiByte(to, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    std::string out(length, '\0');
+    WideCharToMultiByte(to, 0, wide.data(), wideLength, out.data(), length, nullptr, nullptr);
+    return out;
+}
+
+// Scenario files are UTF-8 text; a line that is not valid UTF-8 is taken as it stands.
+std::string ToScreenText(const std::string& scenarioText)
+{
+    return Recode(scenarioText, CP_UTF8, ScreenCodePage, MB_ERR_INVALID_CHARS);
+}
+
+// The transcript is UTF-8 too.
+std::string FromScreenText(const std::string& screenText)
+{
+    return Recode(screenText, ScreenCodePage, CP_UTF8, 0);
+}
+
+std::string Format(const char* format, auto... values)
+{
+    char text[512];
+    std::snprintf(text, sizeof text, format, values...);
+    return text;
+}
+
+std::string Hemisphere(double degrees, char positive, char negative)
+{
+    return Format("%.4f %c", std::fabs(degrees), degrees < 0 ? negative : positive);
+}
+
+int ButtonIndex(const std::string& label)
+{
+    for (int i = 0; i < static_cast<int>(std::size(ButtonLabels)); ++i)
+        if (label == ButtonLabels[i]) return i;
+    return -1;
+}
+
+}  // namespace
+
+ScenarioRunner::ScenarioRunner(PanelHost& host, std::string gaugePath, std::FILE* transcript)
+    : host_(host),
+      gaugePath_(std::move(gaugePath)),
+      out_(transcript),
+      dialogs_([this](const std::string& line, bool failure) {
+          if (failure)
+              Fail(0, line);
+          else
+              Say(line);
+      })
+{
+}
+
+void ScenarioRunner::Say(const std::string& line)
+{
+    std::fprintf(out_, "  %s\n", line.c_str());
+    std::fflush(out_);
+}
+
+void ScenarioRunner::Fail(int line, const std::string& message)
+{
+    ++failures_;
+    if (line > 0)
+        std::fprintf(out_, "FAIL line %d: %s\n", line, message.c_str());
+    else
+        std::fprintf(out_, "FAIL: %s\n", message.c_str());
+    std::fflush(out_);
+}
+
+int ScenarioRunner::Run(const std::vector<ScenarioCommand>& commands)
+{
+    dialogs_.Start();
+    for (const ScenarioCommand& command : commands) {
+        std::fprintf(out_, "> %s\n", command.source.c_str());
+        std::fflush(out_);
+        Execute(command);
+    }
+    dialogs_.Stop();
+    for (const DialogBlock& block : dialogs_.Pending())
+        Fail(block.line, "the dialog \"" + block.caption + "\" never opened");
+    std::fprintf(out_, "scenario: %zu commands, %d expectations, %d failures\n", commands.size(),
+                 expectations_, failures_);
+    std::fflush(out_);
+    return failures_;
+}
+
+void ScenarioRunner::Execute(const ScenarioCommand& command)
+{
+    const std::vector<double>& n = command.numbers;
+    switch (command.kind) {
+    case CommandKind::Data: {
+        std::string path = ExpandEnvironment(command.text);
+        if (WriteDataPath(path))
+            Say("PATH = " + path);
+        else
+            Fail(command.line, "cannot write the registry value PATH");
+        break;
+    }
+    case CommandKind::Aircraft: {
+        AircraftPlacement placement = host_.Aircraft().Placement();
+        placement.latitude = n[0];
+        placement.longitude = n[1];
+        if (n.size() > 2) placement.altitudeFeet = n[2];
+        if (n.size() > 3) placement.heading = n[3];
+        if (n.size() > 4) placement.knots = n[4];
+        host_.Aircraft().Place(placement);
+        break;
+    }
+    case CommandKind::Variation:
+        host_.Aircraft().SetVariation(n[0]);
+        break;
+    case CommandKind::Wind:
+        host_.Aircraft().SetWind(n[0], n[1]);
+        break;
+    case CommandKind::Load: {
+        std::string error;
+        if (!host_.Load(gaugePath_, error)) {
+            Fail(command.line, error);
+            break;
+        }
+        Say("loaded " + gaugePath_);
+        if (!host_.TimersBound())
+            Fail(command.line, "the module imports no SetTimer and KillTimer to bind to the clock");
+        break;
+    }
+    case CommandKind::Unload: {
+        std::string problem;
+        if (host_.Unload(problem))
+            Say("unloaded");
+        else
+            Fail(command.line, problem);
+        break;
+    }
+    case CommandKind::Click:
+        if (!host_.Loaded())
+            Fail(command.line, "no gauge is loaded");
+        else if (!host_.ClickButton(ButtonIndex(command.text)))
+            Fail(command.line, "the gauge has no button area for " + command.text);
+        break;
+    case CommandKind::Dialog: {
+        DialogBlock block = *command.dialog;
+        for (DialogStep& step : block.steps)
+            step.text = step.kind == DialogStepKind::File ? ExpandEnvironment(step.text)
+                                                          : ToScreenText(step.text);
+        dialogs_.Expect(std::move(block));
+        break;
+    }
+    case CommandKind::Run:
+        host_.RunSeconds(static_cast<int>(n[0]));
+        break;
+    case CommandKind::Print:
+        Print(command.text);
+        break;
+    case CommandKind::ExpectScreen: {
+        ++expectations_;
+        int line = static_cast<int>(n[0]);
+        if (!host_.Loaded()) {
+            Fail(command.line, "no gauge is loaded");
+            break;
+        }
+        std::string shown = host_.ScreenText(line);
+        if (shown == ToScreenText(command.text))
+            Say("ok");
+        else
+            Fail(command.line, Format("screen line %d is \"%s\", expected \"%s\"", line,
+                                      FromScreenText(shown).c_str(), command.text.c_str()));
+        break;
+    }
+    case CommandKind::Shot: {
+        PixelView frame = host_.Frame();
+        std::string path = ExpandEnvironment(command.text);
+        if (!frame.pixels) {
+            Fail(command.line, "nothing has been drawn yet");
+            break;
+        }
+        std::vector<uint8_t> file = EncodeBitmapFile(frame);
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        if (!f || std::fwrite(file.data(), 1, file.size(), f) != file.size()) {
+            if (f) std::fclose(f);
+            Fail(command.line, "cannot write " + path);
+            break;
+        }
+        std::fclose(f);
+        Say(Format("%dx%d written to %s", frame.width, frame.height, path.c_str()));
+        break;
+    }
+    }
+}
+
+void ScenarioRunner::Print(const std::string& topic)
+{
+    if (topic == "screen") {
+        for (int line = 1; line <= host_.TextLineCount(); ++line)
+            Say(Format("%d|%s|", line, FromScreenText(host_.ScreenText(line)).c_str()));
+    } else if (topic == "lamps") {
+        std::string text = "lamps:";
+        for (const LampState& lamp : host_.Lamps())
+            text += (text.size() > 6 ? ", " : " ") + lamp.name + (lamp.lit ? " on" : " off");
+        Say(text);
+    } else if (topic == "marker") {
+        MarkerState marker = host_.Marker();
+        Say(marker.shown ? Format("marker: shown, offset %+.0f px", marker.offset)
+                         : std::string("marker: hidden"));
+    } else if (topic == "events") {
+        const std::vector<RecordedEvent>& events = host_.Events();
+        std::string text = "events:";
+        if (eventsPrinted_ == events.size()) text += " none";
+        for (size_t i = eventsPrinted_; i < events.size(); ++i)
+            text += Format("%s 0x%X %d", i == eventsPrinted_ ? "" : ",", events[i].event,
+                           events[i].value);
+        eventsPrinted_ = events.size();
+        Say(text);
+    } else if (topic == "aircraft") {
+        const SimulatedAircraft& a = host_.Aircraft();
+        const AircraftPlacement& p = a.Placement();
+        Say("aircraft: " + Hemisphere(p.latitude, 'N', 'S') + " " +
+            Hemisphere(p.longitude, 'E', 'W') +
+            Format(", %.0f ft, heading %05.1f, %.0f kt, variation %.1f, wind %.0f kt from %.0f",
+                   p.altitudeFeet, p.heading, p.knots, a.Variation(), a.WindSpeed(),
+                   a.WindDirection()) +
+            (a.AutopilotEngaged() ? Format(", autopilot on heading %03.0f", a.AutopilotHeading())
+                                  : std::string(", autopilot off")));
+    } else if (topic == "state") {
+        const std::vector<ClockTimer>& timers = host_.Clock().Timers();
+        std::string timer = timers.empty()
+                                ? std::string("gauge timer stopped")
+                                : Format("gauge timer running (%u ms)", timers.front().periodMs);
+        Say(Format("state: %s, drawn %s, %s, clock %llu s, switched off %d times, "
+                   "system-menu commands %d",
+                   host_.Loaded() ? "loaded" : "not loaded",
+                   host_.DrawnPowered() ? "powered" : "unpowered", timer.c_str(),
+                   static_cast<unsigned long long>(host_.Clock().NowMs() / 1000),
+                   host_.SwitchOffCount(), host_.SystemMenuCount()));
+    }
+}

@@ -1,0 +1,34 @@
+// Runs a scenario (Scenario.h) against the panel host and writes its transcript: each
+// command as written, then what it showed or why it failed.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "DialogDriver.h"
+#include "PanelHost.h"
+#include "Scenario.h"
+
+class ScenarioRunner {
+public:
+    ScenarioRunner(PanelHost& host, std::string gaugePath, std::FILE* transcript);
+
+    // Runs every command; returns the number of failures (failed commands, failed
+    // expectations, dialog faults and dialog blocks left unused).
+    int Run(const std::vector<ScenarioCommand>& commands);
+
+private:
+    void Execute(const ScenarioCommand& command);
+    void Print(const std::string& topic);
+    void Say(const std::string& line);
+    void Fail(int line, const std::string& message);
+
+    PanelHost& host_;
+    std::string gaugePath_;
+    std::FILE* out_;
+    DialogDriver dialogs_;
+    size_t eventsPrinted_ = 0;
+    int failures_ = 0;
+    int expectations_ = 0;
+};

@@ -1,0 +1,182 @@
+// Tags kept in the index file: saved at close, trusted only while in step with the table,
+// rebuilt when stale or damaged, replaced by a new tag of the same name, and correct after
+// a pack.
+#include "EngineTestSupport.h"
+
+#include <algorithm>
+
+using Nums = std::vector<std::string>;
+
+class IndexPersistenceTest : public EngineTest {
+protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        openNewAirports(SDE_EXCLUSIVE);
+        appendWaypoint("00000003", "KCCC", "Charlie");
+        appendWaypoint("00000001", "KAAA", "alpha");
+        appendWaypoint("00000002", "KBBB", "Bravo");
+        TableCloseAll();
+    }
+    Nums numsInOrder(const char* tag, int mode = SDE_READONLY) {
+        EXPECT_GT(openTable(airports_, "AIRPORTS", mode), 0);
+        OrderSet(TagOrder(tag));
+        Nums nums = walkNums();
+        TableCloseAll();
+        return nums;
+    }
+};
+
+TEST_F(IndexPersistenceTest, TagsSurviveClosing) {
+    EXPECT_EQ(numsInOrder("NUM"), (Nums {"00000001", "00000002", "00000003"}));
+    EXPECT_EQ(numsInOrder("ID"), (Nums {"00000001", "00000002", "00000003"}));
+    EXPECT_EQ(numsInOrder("NAME"), (Nums {"00000001", "00000002", "00000003"}));
+}
+
+TEST_F(IndexPersistenceTest, IndexOlderThanTheTableIsRebuilt) {
+    std::string old = fileBytes(airportsIndex_);
+    ASSERT_GT(openTable(airports_, "AIRPORTS"), 0);
+    appendWaypoint("00000000", "KZZZ", "zulu");
+    RecordGoTop();
+    replaceText("NUM", "00000009");   // was 00000003
+    TableCloseAll();
+    writeBytes(airportsIndex_, old);
+    EXPECT_EQ(numsInOrder("NUM"), (Nums {"00000000", "00000001", "00000002", "00000009"}));
+    EXPECT_EQ(numsInOrder("NAME"), (Nums {"00000001", "00000002", "00000009", "00000000"}));
+}
+
+TEST_F(IndexPersistenceTest, DamagedTagDataIsRebuilt) {
+    std::string bytes = fileBytes(airportsIndex_);
+    ASSERT_GT(bytes.size(), 256u);
+    for (size_t i = bytes.size() - 20; i < bytes.size(); ++i) bytes[i] = '\x01';
+    writeBytes(airportsIndex_, bytes);
+    EXPECT_EQ(numsInOrder("NUM"), (Nums {"00000001", "00000002", "00000003"}));
+    EXPECT_EQ(numsInOrder("NAME"), (Nums {"00000001", "00000002", "00000003"}));
+}
+
+TEST_F(IndexPersistenceTest, IndexCutShortIsRebuilt) {
+    std::string bytes = fileBytes(airportsIndex_);
+    writeBytes(airportsIndex_, bytes.substr(0, bytes.size() - 10));
+    EXPECT_EQ(numsInOrder("NAME"), (Nums {"00000001", "00000002", "00000003"}));
+}
+
+TEST_F(IndexPersistenceTest, ReadOnlyOpenRepairsTheIndexForTheNextOne) {
+    std::string bytes = fileBytes(airportsIndex_);
+    bytes[bytes.size() - 1] ^= 0x55;   // in the NAME tag, the last one
+    writeBytes(airportsIndex_, bytes);
+    EXPECT_EQ(numsInOrder("NAME"), (Nums {"00000001", "00000002", "00000003"}));
+    std::string repaired = fileBytes(airportsIndex_);
+    EXPECT_NE(repaired, bytes);
+    EXPECT_EQ(numsInOrder("NAME"), (Nums {"00000001", "00000002", "00000003"}));
+    EXPECT_EQ(fileBytes(airportsIndex_), repaired);   // in step now: nothing rebuilt or rewritten
+}
+
+TEST_F(IndexPersistenceTest, DamagedDirectoryLosesTheTagsButNothingElse) {
+    std::string bytes = fileBytes(airportsIndex_);
+    bytes[70] ^= 0x20;   // inside the first tag's entry
+    writeBytes(airportsIndex_, bytes);
+    ASSERT_GT(openTable(airports_, "AIRPORTS"), 0);
+    EXPECT_EQ(TagOrder("NUM"), 0);
+    EXPECT_EQ(walkNums(), (Nums {"00000003", "00000001", "00000002"}));
+    // Creating the tags again restores them.
+    TableCloseAll();
+    ASSERT_GT(openTable(airports_, "AIRPORTS", SDE_EXCLUSIVE), 0);
+    IndexTagCreate(nullptr, "NUM", "NUM", 0, 0, nullptr);
+    TableFinishIndexing();
+    TableCloseAll();
+    EXPECT_EQ(numsInOrder("NUM"), (Nums {"00000001", "00000002", "00000003"}));
+}
+
+TEST_F(IndexPersistenceTest, CreatingATagReplacesOneOfTheSameName) {
+    ASSERT_GT(openTable(airports_, "AIRPORTS", SDE_EXCLUSIVE), 0);
+    int order = TagOrder("NUM");
+    IndexTagCreate(nullptr, "num", "UPPER(NAME)", 0, 0, nullptr);
+    EXPECT_EQ(TagOrder("NUM"), order);
+    OrderSet(order);
+    EXPECT_EQ(walkNums(), (Nums {"00000001", "00000002", "00000003"}));
+    IndexTagCreate(nullptr, "NUM", "NOSUCHFIELD", 0, 0, nullptr);   // refused: the old tag stays
+    IndexTagCreate(nullptr, "NUM", "NUM", 0, 0, nullptr);
+    TableCloseAll();
+    EXPECT_EQ(numsInOrder("NUM"), (Nums {"00000001", "00000002", "00000003"}));
+    ASSERT_GT(openTable(airports_, "AIRPORTS"), 0);
+    EXPECT_EQ(TagOrder("NAME"), 3);
+}
+
+TEST_F(IndexPersistenceTest, PackRemovesMarkedRecordsAndKeepsTagsRight) {
+    ASSERT_GT(openTable(airports_, "AIRPORTS", SDE_EXCLUSIVE), 0);
+    OrderSet(TagOrder("NUM"));
+    RecordSeek("00000002");
+    RecordDelete();
+    RecordSeek("00000003");
+    RecordDelete();
+    appendWaypoint("00000004", "KDDD", "delta");
+    TablePack();
+    EXPECT_EQ(RecordAtEof(), 0);
+    EXPECT_EQ(walkNums(), (Nums {"00000001", "00000004"}));
+    OrderSet(0);
+    EXPECT_EQ(walkNums(), (Nums {"00000001", "00000004"}));
+    TableCloseAll();
+    EXPECT_EQ(numsInOrder("NAME"), (Nums {"00000001", "00000004"}));
+    std::string bytes = fileBytes(airports_);
+    int headerLength = static_cast<unsigned char>(bytes[8]) | static_cast<unsigned char>(bytes[9]) << 8;
+    int recordLength = static_cast<unsigned char>(bytes[10]) | static_cast<unsigned char>(bytes[11]) << 8;
+    EXPECT_EQ(bytes[4], 2);
+    EXPECT_EQ(bytes.size(), size_t(headerLength + 2 * recordLength + 1));
+    EXPECT_EQ(bytes.back(), '\x1A');
+}
+
+TEST_F(IndexPersistenceTest, PackNeedsExclusiveUse) {
+    ASSERT_GT(openTable(airports_, "AIRPORTS"), 0);
+    RecordGoTop();
+    RecordDelete();
+    TablePack();
+    EXPECT_EQ(walkNums().size(), 3u);
+}
+
+TEST_F(IndexPersistenceTest, RebuildingTwiceGivesTheSameTablesAndTags) {
+    auto rebuild = [&] {
+        ASSERT_GT(openTable(airports_, "AIRPORTS", SDE_EXCLUSIVE), 0);
+        TablePack();
+        for (const nav::TagDefinition& tag : nav::airportsTable.tags)
+            IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
+        TableFinishIndexing();
+        TableCloseAll();
+    };
+    ASSERT_GT(openTable(airports_, "AIRPORTS"), 0);
+    RecordGoTop();
+    RecordDelete();
+    TableCloseAll();
+    rebuild();
+    std::string table = fileBytes(airports_);
+    Nums byName = numsInOrder("NAME");
+    rebuild();
+    EXPECT_EQ(fileBytes(airports_), table);
+    EXPECT_EQ(numsInOrder("NAME"), byName);
+    EXPECT_EQ(byName, (Nums {"00000001", "00000002"}));
+}
+
+TEST_F(IndexPersistenceTest, ManyChangesKeepEveryTagInStepWithTheTable) {
+    // A pseudo-random mix of appends, key replaces and deletes, checked against a sort.
+    ASSERT_GT(openTable(airports_, "AIRPORTS", SDE_EXCLUSIVE), 0);
+    unsigned seed = 12345;
+    auto next = [&seed] { return seed = seed * 1103515245 + 12345, (seed >> 8) % 1000; };
+    for (int i = 0; i < 600; ++i) {
+        unsigned action = next() % 10;
+        if (action < 6) {
+            RecordAppendBlank();
+            replaceText("NUM", std::to_string(next() % 300).c_str());
+            replaceText("NAME", ("n" + std::to_string(next())).c_str());
+        } else {
+            RecordGoTop();
+            RecordSkip(static_cast<int>(next() % 50));
+            if (action < 9) replaceText("NUM", std::to_string(next() % 300).c_str());
+            else RecordDelete();
+        }
+    }
+    TablePack();
+    TableCloseAll();
+    Nums byNum = numsInOrder("NUM");
+    Nums natural = numsInOrder("NOSUCH");
+    std::sort(natural.begin(), natural.end());
+    EXPECT_EQ(byNum, natural);
+    EXPECT_GT(byNum.size(), 250u);
+}

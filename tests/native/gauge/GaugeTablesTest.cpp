@@ -1,0 +1,181 @@
+// Waypoint lookups and the saved state against real tables made from the navigation schema.
+#include <cstring>
+#include <string>
+
+#include "Configuration.h"
+#include "EngineTestSupport.h"
+#include "GaugeAngles.h"
+#include "GaugeState.h"
+#include "RecordingPlatform.h"
+#include "WaypointAccess.h"
+
+namespace {
+
+class GaugeTablesTest : public EngineTest {
+protected:
+    void SetUp() override
+    {
+        EngineTest::SetUp();
+        ResetGauge();
+        SetDeletedHidden(1);
+        SetSoftSeek(1);
+        platform.dataDirectory = directory_.string() + "/";
+        airports_ = createNavigationTable(nav::airportsTable);
+        createNavigationTable(nav::navaidsTable);
+        createNavigationTable(nav::usersTable);
+        createNavigationTable(nav::runwaysTable);
+        config_ = createNavigationTable(nav::configTable);
+        openTable(airports_, "AIRPORTS");
+        AddPlace("00000030", "KPDX", "PORTLAND INTL", 45, 35, 19, 122, 35, 51);
+        AddPlace("00000010", "KSEA", "SEATTLE-TACOMA INTERNATIONAL AIRPORT", 47, 26, 56, 122, 18, 34);
+        AddPlace("00000020", "KOLM", "OLYMPIA RGNL", 46, 58, 11, 122, 54, 8);
+        TableCloseAll();
+        openTable(config_, "CONFIG");
+        RecordAppendBlank();
+        TableCloseAll();
+    }
+
+    static void AddPlace(const char* num, const char* id, const char* name, int latDeg, int latMin, int latSec,
+                         int lonDeg, int lonMin, int lonSec)
+    {
+        appendWaypoint(num, id, name);
+        replaceInteger("LAT2", latDeg);
+        replaceInteger("LAT3", latMin);
+        replaceInteger("LAT4", latSec);
+        replaceInteger("LON2", lonDeg);
+        replaceInteger("LON3", lonMin);
+        replaceInteger("LON4", lonSec);
+    }
+
+    void SetConfig(std::initializer_list<std::pair<const char*, int>> integers, const char* lastKey,
+                   const std::string& route = "")
+    {
+        openTable(config_, "CONFIG");
+        RecordGoTop();
+        for (auto [field, value] : integers) replaceInteger(field, value);
+        replaceText("LASTREC", lastKey);
+        replaceText("RTEWPTS", route.c_str());
+        TableCloseAll();
+    }
+
+    std::string airports_;
+    std::string config_;
+};
+
+TEST_F(GaugeTablesTest, SeekFindsTheKeyOrTheNextHigherOne)
+{
+    OpenWaypointTable(4);
+    SeekWaypointByNum("00000020");
+    LoadActiveWaypoint();
+    EXPECT_EQ(trimRight(gaugeState.activeWaypoint.id), "KOLM");
+    EXPECT_EQ(gaugeState.activeWaypoint.table, 1);
+    EXPECT_EQ(gaugeState.activeLongitude, (8 * DegreesPerSecond + 54 * DegreesPerMinute + 122) * DegreesToRadians);
+
+    SeekWaypointByNum("00000011");
+    LoadActiveWaypoint();
+    EXPECT_STREQ(gaugeState.activeWaypoint.num, "00000020");
+    EXPECT_EQ(gaugeState.activeWaypointLookup, WaypointFound);
+
+    WaypointRecord w{};
+    SeekWaypointByNum("00000010");
+    EXPECT_TRUE(ReadWaypoint(w));
+    EXPECT_EQ(std::string(w.name), "SEATTLE-TACOMA INTERNATIONAL A");
+    TableCloseAll();
+}
+
+TEST_F(GaugeTablesTest, NoRecordAfterTheLastKeyAndNoDatabaseWithoutTheTable)
+{
+    OpenWaypointTable(1);
+    SeekWaypointByNum("00000099");
+    LoadActiveWaypoint();
+    EXPECT_EQ(gaugeState.activeWaypointLookup, WaypointNoRecord);
+    EXPECT_STREQ(gaugeState.activeWaypoint.num, "00000099");
+
+    OpenWaypointTable(3);   // empty user waypoints
+    SeekWaypointByNum("        ");
+    LoadActiveWaypoint();
+    EXPECT_EQ(gaugeState.activeWaypointLookup, WaypointNoRecord);
+
+    platform.dataDirectory = (directory_ / "missing").string() + "/";
+    OpenWaypointTable(1);
+    SeekWaypointByNum("00000010");
+    LoadActiveWaypoint();
+    EXPECT_EQ(gaugeState.activeWaypointLookup, WaypointNoDatabase);
+    EXPECT_STREQ(gaugeState.activeWaypoint.num, "00000010");
+    TableCloseAll();
+}
+
+TEST_F(GaugeTablesTest, OpeningAWaypointTableClosesTheRunwayTable)
+{
+    openTable(tablePath("RUNWAYS"), "RUNWAYS");
+    EXPECT_GT(AreaOfAlias("RUNWAYS"), 0);
+    OpenWaypointTable(2);
+    EXPECT_EQ(AreaOfAlias("RUNWAYS"), 0);
+    TableCloseAll();
+}
+
+TEST_F(GaugeTablesTest, UnloadSavesWhatLoadRestores)
+{
+    SetConfig({{"POWER", 1}, {"AUTOPILOT", 1}, {"ALARM", 1}, {"LASTFILE", 1}, {"RTEMODE", 1}, {"NRTEWPT", 3},
+               {"ACTRTE", 1}},
+              "00000020", "100000010" "100000020" "100000030");
+    LoadConfiguration();
+    GaugeState loaded = gaugeState;
+    EXPECT_EQ(loaded.routeCount, 3);
+    EXPECT_EQ(trimRight(loaded.route[2].id), "KPDX");
+    EXPECT_EQ(trimRight(loaded.activeWaypoint.id), "KOLM");
+    EXPECT_EQ(loaded.autopilotOn, 1);
+    EXPECT_EQ(loaded.pageCount, 3);
+
+    gaugeState.alarmDistance = 4.5;
+    gaugeState.nextWaypointDistance = 0.25;
+    SaveConfiguration();
+    openTable(config_, "CONFIG");
+    RecordGoTop();
+    EXPECT_EQ(text("RTEWPTS"), "100000010100000020100000030" + std::string(27 * 9, ' '));
+    EXPECT_EQ(trimRight(text("LASTREC")), "00000020");
+    EXPECT_EQ(FieldGetDouble("ALARMDIS"), 4.5);
+    TableCloseAll();
+
+    ResetGauge();
+    platform.dataDirectory = directory_.string() + "/";
+    LoadConfiguration();
+    EXPECT_EQ(gaugeState.alarmDistance, 4.5);
+    EXPECT_EQ(gaugeState.nextWaypointDistance, 0.25);
+    EXPECT_EQ(std::memcmp(gaugeState.route, loaded.route, sizeof loaded.route), 0);
+    EXPECT_EQ(std::memcmp(&gaugeState.activeWaypoint, &loaded.activeWaypoint, sizeof loaded.activeWaypoint), 0);
+    EXPECT_EQ(gaugeState.routeIndex, 1);
+    EXPECT_EQ(gaugeState.alarmOn, 1);
+}
+
+TEST_F(GaugeTablesTest, ABlankKeyOpensTheLowestKey)
+{
+    SetConfig({{"POWER", 0}, {"LASTFILE", 1}, {"RTEMODE", 0}, {"NRTEWPT", 3}}, "", "100000030");
+    LoadConfiguration();
+    EXPECT_EQ(trimRight(gaugeState.activeWaypoint.id), "KSEA");
+    EXPECT_EQ(gaugeState.routeCount, 0);
+    EXPECT_EQ(gaugeState.route[0].table, 0);
+    EXPECT_EQ(gaugeState.pageCount, 2);
+}
+
+TEST_F(GaugeTablesTest, AStoredCountAboveThirtyIsClamped)
+{
+    SetConfig({{"POWER", 1}, {"LASTFILE", 1}, {"RTEMODE", 1}, {"NRTEWPT", 99}, {"ACTRTE", 50}}, "00000010",
+              "100000010");
+    LoadConfiguration();
+    EXPECT_EQ(gaugeState.routeCount, 30);
+    EXPECT_EQ(gaugeState.routeIndex, 29);
+    EXPECT_EQ(gaugeState.route[0].table, 1);
+    EXPECT_EQ(gaugeState.route[1].table, 0);
+}
+
+TEST_F(GaugeTablesTest, AMissingDataDirectoryKeepsTheUnitRunning)
+{
+    platform.dataDirectory = (directory_ / "missing").string() + "/";
+    LoadConfiguration();
+    EXPECT_EQ(gaugeState.activeWaypointLookup, WaypointNoDatabase);
+    EXPECT_EQ(gaugeState.powerOn, 0);
+    SaveConfiguration();   // writes into nothing
+}
+
+}  // namespace

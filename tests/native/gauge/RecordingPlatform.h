@@ -1,0 +1,32 @@
+// A recording stand-in for the gauge's surroundings (GaugePlatform.h): element bits,
+// sounds, host events, host variables, screen buffers, the timer and the settings.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "GaugePlatform.h"
+
+struct RecordingPlatform {
+    bool hidden[4] = {};
+    std::vector<int> sounds;
+    std::vector<std::pair<uint32_t, int32_t>> events;
+    std::map<uint32_t, double> hostValues;
+    std::vector<uint32_t> refreshed;
+    char screenBuffers[4][64] = {};
+    int timerStarts = 0;
+    int timerStops = 0;
+    int switchOffs = 0;
+    std::string dataDirectory;   // empty: the setting is missing and the default applies
+
+    bool IsHidden(GaugeElement element) const { return hidden[static_cast<int>(element)]; }
+    std::string Screen(int line) const { return screenBuffers[line - 1]; }
+};
+
+extern RecordingPlatform platform;
+
+// Zero-fills the gauge state and forgets everything recorded, as a fresh module load.
+void ResetGauge();
