@@ -34,7 +34,7 @@ std::optional<std::string> AskFileToOpen(HWND owner, const FileOpenRequest& requ
     dialog.nMaxFile = static_cast<DWORD>(path.size());
     dialog.lpstrInitialDir = *request.initialDirectory ? request.initialDirectory : nullptr;
     dialog.lpstrDefExt = *extension ? extension : nullptr;
-    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
     if (!GetOpenFileNameA(&dialog))
         return std::nullopt;
     return std::string(path.data());

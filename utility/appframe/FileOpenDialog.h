@@ -18,7 +18,8 @@ struct FileOpenRequest {
 };
 
 // The chosen path, or nothing when the user cancels. The read-only check box is hidden;
-// a typed name need not exist (opening it is the caller's affair).
+// a typed name need not exist (opening it is the caller's affair). As with every such
+// dialog, the current directory becomes the folder of the chosen file.
 std::optional<std::string> AskFileToOpen(HWND owner, const FileOpenRequest& request);
 
 // The filter in the dialog's own form: '|' separators become NULs, ending with two NULs.

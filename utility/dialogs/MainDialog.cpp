@@ -4,6 +4,8 @@
 #include "MessageBoxes.h"
 #include "PreferencesDialog.h"
 #include "QuillmapResources.h"
+#include "RebuildAllTables.h"
+#include "RunImport.h"
 #include "TableEngine.h"
 #include "WaypointEditorDialogs.h"
 
@@ -63,8 +65,10 @@ bool MainDialog::OnButtonClicked(int id)
         RunDialog<PreferencesDialog>();
         return true;
     case IDC_IMPORT:
+        RunImport(handle_);
+        return true;
     case IDC_REBUILD:
-        // Bound to the import and the rebuild of all tables as they land.
+        RebuildAllTables(handle_);
         return true;
     default:
         return ModalDialog::OnButtonClicked(id);

@@ -132,6 +132,13 @@ TEST_F(MainDialogTest, ButtonsOpenTheirDialogsOwnedByTheMainDialog)
         .On("Users waypoints", leave)
         .On("Quillmap", click(IDC_PREFERENCES))
         .On("Preferences", leave)
+        .On("Quillmap", click(IDC_IMPORT))
+        .On("Open", leave)
+        .On("Quillmap", click(IDC_REBUILD))
+        .Question("Rebuild all files ?", false)
+        .On("Quillmap", click(IDC_REBUILD))
+        .Question("Rebuild all files ?", true)
+        .Answer("Quillmap", "Rebuild completed !", {IDOK}, nullptr, IDOK)
         .On("Quillmap", click(IDCANCEL));
     RunProgram(script);
 }
