@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr DWORD kSettleMilliseconds = 500;
+
 // Writes what the screen shows of the window (frame and caption included) as a 24-bit BMP.
 bool SaveWindowPicture(HWND window, const std::string& path)
 {
@@ -70,7 +72,8 @@ int main(int argc, char** argv)
     bool saved = true;
 
     uitest::Script main;
-    main.On("Quillmap", [&](HWND dialog) {
+    // The pauses let the X server catch up with what the dialogs drew.
+    main.Pause(kSettleMilliseconds).On("Quillmap", [&](HWND dialog) {
         saved &= SaveWindowPicture(dialog, output + "main-dialog.bmp");
         uitest::Click(dialog, IDCANCEL);
     });
@@ -85,6 +88,7 @@ int main(int argc, char** argv)
                 uitest::TypeText(dialog, IDC_NUM, airport);
                 uitest::Click(dialog, IDOK);
             })
+        .Pause(kSettleMilliseconds)
         .On("Airports", [&](HWND dialog) {
             saved &= SaveWindowPicture(dialog, output + "airport-editor.bmp");
             uitest::Click(dialog, IDCANCEL);

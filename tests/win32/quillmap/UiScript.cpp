@@ -176,6 +176,14 @@ Script& Script::Question(const std::string& text, bool yes)
                   yes ? IDYES : IDNO);
 }
 
+Script& Script::Pause(DWORD milliseconds)
+{
+    Step step{"a pause", false, "", nullptr};
+    step.pause = milliseconds;
+    steps_.push_back(std::move(step));
+    return *this;
+}
+
 void Script::Start()
 {
     running = this;
@@ -194,6 +202,17 @@ void Script::RunDueStep()
     if (Finished())
         return;
     const Step& step = steps_[next_];
+    if (step.pause) {
+        if (!pausing_) {
+            pausing_ = true;
+            pauseEnd_ = GetTickCount() + step.pause;
+        } else if (static_cast<LONG>(GetTickCount() - pauseEnd_) >= 0) {
+            pausing_ = false;
+            ++next_;
+            lastProgress_ = GetTickCount();
+        }
+        return;
+    }
     Search search{&step.caption, step.messageBox, nullptr};
     EnumThreadWindows(GetCurrentThreadId(), Consider, reinterpret_cast<LPARAM>(&search));
     if (!search.found) {

@@ -54,6 +54,9 @@ public:
     // A Yes/No question of the program ("Quillmap", question icon).
     Script& Question(const std::string& text, bool yes);
 
+    // Lets the dialogs run on their own for a while before the next step.
+    Script& Pause(DWORD milliseconds);
+
     // Starts the timer; the steps run while the caller's modal dialog runs.
     void Start();
     bool Finished() const { return next_ == steps_.size(); }
@@ -65,6 +68,7 @@ private:
         bool messageBox;
         std::string caption;
         std::function<void(HWND)> action;
+        DWORD pause = 0;  // a pause instead of a window
     };
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
     void RunDueStep();
@@ -74,6 +78,8 @@ private:
     size_t next_ = 0;
     UINT_PTR timer_ = 0;
     DWORD lastProgress_ = 0;
+    DWORD pauseEnd_ = 0;
+    bool pausing_ = false;
 };
 
 }  // namespace uitest
