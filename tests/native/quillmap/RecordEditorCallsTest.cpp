@@ -224,17 +224,6 @@ TEST_F(RecordEditorCallsTest, MovesShowOnlyWhenTheEngineStaysOnARecord)
     EXPECT_EQ(CallsSince(mark).front(), "RecordGoTop");
 }
 
-TEST_F(RecordEditorCallsTest, NewAppendsABlankRecordAndShowsIt)
-{
-    RecordEditor editor(quillmap::UserWaypointTable(), form);
-    editor.Open(kDirectory);
-    form.answers = {true};
-    const size_t mark = Engine().calls.size();
-    editor.New();
-    EXPECT_EQ(form.questions, (std::vector<std::string>{"Insert a new blank user waypoint ?"}));
-    EXPECT_EQ(CallsSince(mark), Concat({{"RecordAppendBlank"}, kWaypointReads, {"FieldGetInteger \"ALT\""}}));
-}
-
 TEST_F(RecordEditorCallsTest, DeletingAnAirportDeletesTheRunwaysOfTheTypedNumberFirst)
 {
     AirportEditor editor(form);
@@ -257,19 +246,6 @@ TEST_F(RecordEditorCallsTest, DeletingAnAirportDeletesTheRunwaysOfTheTypedNumber
     ASSERT_GT(after.size(), deletion.size());
     EXPECT_EQ(Calls(after.begin(), after.begin() + static_cast<std::ptrdiff_t>(deletion.size())), deletion);
     EXPECT_EQ(after[deletion.size()], "FieldGetString \"NUM\"");
-}
-
-TEST_F(RecordEditorCallsTest, DeletingANavaidTouchesNoOtherTable)
-{
-    RecordEditor editor(quillmap::NavaidTable(), form);
-    editor.Open(kDirectory);
-    form.answers = {true};
-    const size_t mark = Engine().calls.size();
-    editor.Delete();
-    EXPECT_EQ(form.questions, (std::vector<std::string>{"Delete this navaid ?"}));
-    const Calls after = CallsSince(mark);
-    EXPECT_EQ(Calls(after.begin(), after.begin() + 3), (Calls{"RecordDelete", "RecordSkip 1", "RecordAtEof"}));
-    EXPECT_EQ(after[3], "FieldGetString \"NUM\"");
 }
 
 TEST_F(RecordEditorCallsTest, DeletingARunwayNeedsASelectionAndDeletesTheFirstMatch)
@@ -395,16 +371,6 @@ TEST_F(RecordEditorCallsTest, ATableThatCannotBeOpenedIsNamedOnceAndNothingIsWri
     EXPECT_TRUE(CallsSince(mark).empty());
     EXPECT_TRUE(form.questions.empty());
     EXPECT_EQ(form.notices.size(), 1u);
-}
-
-TEST_F(RecordEditorCallsTest, BothTablesMissingAreNamedInOneNotice)
-{
-    Engine().openResult = 0;
-    AirportEditor editor(form);
-    editor.Open(kDirectory);
-    ASSERT_EQ(form.notices.size(), 1u);
-    EXPECT_NE(form.notices[0].find("D:\\NAV\\\\RUNWAYS.DBF"), std::string::npos);
-    EXPECT_NE(form.notices[0].find("D:\\NAV\\\\AIRPORTS.DBF"), std::string::npos);
 }
 
 }  // namespace
