@@ -70,32 +70,37 @@ int main(int argc, char** argv)
     uitest::TestApplication application;
     application.Profile().WriteString(quillmap::kSettingsSection, quillmap::kPathEntry, argv[2]);
     bool saved = true;
+    bool finished = true;
 
-    uitest::Script main;
-    // The pauses let the X server catch up with what the dialogs drew.
-    main.Pause(kSettleMilliseconds).On("Quillmap", [&](HWND dialog) {
-        saved &= SaveWindowPicture(dialog, output + "main-dialog.bmp");
-        uitest::Click(dialog, IDCANCEL);
-    });
-    main.Start();
-    quillmap::MainDialog mainDialog;
-    mainDialog.DoModal();
-
-    uitest::Script editor;
-    editor.On("Airports", [](HWND dialog) { uitest::Click(dialog, IDC_FIND); })
-        .On("Find",
-            [&](HWND dialog) {
-                uitest::TypeText(dialog, IDC_NUM, airport);
-                uitest::Click(dialog, IDOK);
-            })
-        .Pause(kSettleMilliseconds)
-        .On("Airports", [&](HWND dialog) {
-            saved &= SaveWindowPicture(dialog, output + "airport-editor.bmp");
+    {
+        // The pauses let the X server catch up with what the dialogs drew.
+        uitest::Script script;
+        script.Pause(kSettleMilliseconds).On("Quillmap", [&](HWND dialog) {
+            saved &= SaveWindowPicture(dialog, output + "main-dialog.bmp");
             uitest::Click(dialog, IDCANCEL);
         });
-    editor.Start();
-    quillmap::AirportEditorDialog editorDialog;
-    editorDialog.DoModal();
-
-    return saved && main.Finished() && editor.Finished() ? 0 : 1;
+        script.Start();
+        quillmap::MainDialog dialog;
+        dialog.DoModal();
+        finished &= script.Finished();
+    }
+    {
+        uitest::Script script;
+        script.On("Airports", [](HWND dialog) { uitest::Click(dialog, IDC_FIND); })
+            .On("Find",
+                [&](HWND dialog) {
+                    uitest::TypeText(dialog, IDC_NUM, airport);
+                    uitest::Click(dialog, IDOK);
+                })
+            .Pause(kSettleMilliseconds)
+            .On("Airports", [&](HWND dialog) {
+                saved &= SaveWindowPicture(dialog, output + "airport-editor.bmp");
+                uitest::Click(dialog, IDCANCEL);
+            });
+        script.Start();
+        quillmap::AirportEditorDialog dialog;
+        dialog.DoModal();
+        finished &= script.Finished();
+    }
+    return saved && finished ? 0 : 1;
 }

@@ -6,7 +6,8 @@ as PNG files: docs/quillmap-main-dialog.png and docs/quillmap-airport-editor.png
 
 DATA_FOLDER is a Linux folder holding the tables (for example build/win32/data/sample);
 AIRPORT_NUM is the number of the airport to show. Needs the Windows build tree
-(build/win32) with quillmap_screenshots.exe. Standard library only.
+(build/win32) with quillmap_screenshots.exe; the program points the "PATH" setting of the
+build tree's Wine prefix at DATA_FOLDER. Standard library only.
 """
 import os
 import struct
