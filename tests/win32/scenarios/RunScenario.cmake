@@ -1,5 +1,11 @@
-# Runs one scenario: cmake -DPANELHOST=... -DSCENARIO=... -DWORK=... -DDATA=... -DWINE_RUN=...
-#   -P RunScenario.cmake. The transcript goes to the output; a non-zero exit fails the test.
+# Runs one scenario: cmake -DPANELHOST=... -DNAVDB=... -DSCENARIO=... -DWORK=... -DDATA=...
+#   -DWINE_RUN=... -P RunScenario.cmake. The transcript goes to the output; a non-zero exit
+#   fails the test.
+#
+# WORK is made afresh with copies of the built tables (delivered\ and sample\). A file
+# beside the scenario with the extension .config prepares the unit's saved state first:
+# each line names a folder of WORK and the CONFIG fields to set there (navdb config), e.g.
+#   sample POWER=1 RTEMODE=1 NRTEWPT=2 RTEWPTS=100000108100000132
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 foreach(set delivered sample)
@@ -8,10 +14,28 @@ foreach(set delivered sample)
   endif()
 endforeach()
 
-# Wine shows the build tree on drive Z:.
+get_filename_component(scenario_dir ${SCENARIO} DIRECTORY)
+get_filename_component(scenario_name ${SCENARIO} NAME_WE)
+set(config_file ${scenario_dir}/${scenario_name}.config)
+if(EXISTS ${config_file})
+  file(STRINGS ${config_file} config_lines REGEX "^[^#]")
+  foreach(line ${config_lines})
+    separate_arguments(words UNIX_COMMAND "${line}")
+    list(POP_FRONT words folder)
+    execute_process(COMMAND ${WINE_RUN} ${NAVDB} config ${WORK}/${folder} ${words}
+                    OUTPUT_QUIET RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+      message(FATAL_ERROR "${config_file}: navdb config ${folder} failed (exit ${result})")
+    endif()
+  endforeach()
+endif()
+
+# Wine shows the build tree on drive Z:. The sound device plays into nothing, so the
+# sound path runs without ALSA's complaints on machines without sound.
 string(REPLACE "/" "\\" work_windows "Z:${WORK}")
 string(REPLACE "/" "\\" scenario_windows "Z:${SCENARIO}")
 set(ENV{SCENARIO_DIR} "${work_windows}")
+set(ENV{ALSA_CONFIG_PATH} "${CMAKE_CURRENT_LIST_DIR}/../gauge_sounds/alsa-null.conf")
 
 execute_process(COMMAND ${WINE_RUN} ${PANELHOST} --script ${scenario_windows}
                 WORKING_DIRECTORY ${WORK}
