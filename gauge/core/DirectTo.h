@@ -1,0 +1,33 @@
+// The table work of the Direct-To dialog, and the activation of its choice from the
+// gauge's DTO button. The dialog (gauge/win32) keeps the chosen table open under "ACTWPT"
+// between its messages and moves it with these operations.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "GaugeState.h"
+
+// The searches use at most this many characters of the identifier and name boxes.
+constexpr int IdSearchLength = 4;
+constexpr int NameSearchLength = 44;
+
+// Every NAME of the open table in name order, as the engine gives it (blank-padded);
+// records marked deleted are left out. The table is in identifier order afterwards.
+std::vector<std::string> ListWaypointNames();
+
+// Seeks the first identifier at or after the first 4 characters of `text` (soft seek) and
+// returns that record's NAME. Identifier order stays.
+std::string SearchWaypointById(const char* text);
+
+// Seeks the first upper-cased name at or after the first 44 characters of `text` and
+// returns that record's ID. Name order stays until the next identifier search or open.
+std::string SearchWaypointByName(const char* text);
+
+// Moves to the record of list line `index` (0-based, name order).
+void GoToWaypointNameLine(int index);
+
+// The DTO button after OK: the route is emptied, Direct-To operation on normal page 1 of 2,
+// and gaugeState.directToChoice, looked up afresh, becomes the active waypoint.
+void ActivateDirectToChoice();
