@@ -106,6 +106,12 @@ INT_PTR OnCommand(HWND dialog, int control, int notification)
 {
     switch (control) {
     case IDOK:
+        // A search past the last identifier or name, an empty table or one that could not
+        // be opened stands on no record: OK then chooses nothing and the dialog stays.
+        if (RecordAtEof()) {
+            MessageBeep(MB_OK);
+            return TRUE;
+        }
         gaugeState.directToChoice.table = directToTable;
         ReadWaypoint(gaugeState.directToChoice);
         EndDialog(dialog, 1);
