@@ -88,7 +88,7 @@ std::string ControlText(HWND control)
     return text;
 }
 
-// The window as it shows on the screen, as a bitmap file.
+// A picture of the window, frame included, as a bitmap file.
 bool WriteWindowPicture(HWND window, const std::string& path)
 {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -109,7 +109,11 @@ bool WriteWindowPicture(HWND window, const std::string& path)
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, box.left, box.top, SRCCOPY);
+    // From the window's own surface: what it has drawn, frame and controls, whether or
+    // not the display shows it yet.
+    HDC source = GetWindowDC(window);
+    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
+    ReleaseDC(window, source);
     GdiFlush();
     std::vector<uint8_t> file = EncodeBitmapFile({width, height, static_cast<uint32_t*>(bits)});
     SelectObject(memory, previous);
