@@ -27,7 +27,9 @@ std::vector<std::string> ListWaypointNames()
         names.emplace_back(FieldGetString("NAME"));
         RecordSkip(1);
     }
+    // Back on a record, so that OK before any search still chooses one.
     OrderSet(TagOrder(nav::idTag));
+    RecordGoTop();
     return names;
 }
 

@@ -14,7 +14,8 @@ constexpr int IdSearchLength = 4;
 constexpr int NameSearchLength = 44;
 
 // Every NAME of the open table in name order, as the engine gives it (blank-padded);
-// records marked deleted are left out. The table is in identifier order afterwards.
+// records marked deleted are left out. The table is in identifier order afterwards, on
+// its first record.
 std::vector<std::string> ListWaypointNames();
 
 // Seeks the first identifier at or after the first 4 characters of `text` (soft seek) and

@@ -84,6 +84,7 @@ TEST_F(FlightPlanningTablesTest, TheNameListSkipsDeletedRecordsAndItsLinesLeadTo
     EXPECT_EQ(trimmed, (std::vector<std::string>{"Bellingham Intl", "Boeing Field King Co Intl", "OLYMPIA RGNL",
                                                  "PORTLAND INTL", "SEATTLE-TACOMA INTERNATIONAL AIRPORT"}));
     EXPECT_EQ(names[0].size(), 45u);   // as the engine gives it
+    EXPECT_EQ(trimRight(FieldGetString("ID")), "KBFI") << "on the first identifier afterwards";
 
     GoToWaypointNameLine(3);
     WaypointRecord choice{};

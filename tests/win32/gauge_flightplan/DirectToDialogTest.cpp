@@ -122,6 +122,14 @@ TEST_F(DirectToDialogTest, OkRightAfterOpeningTakesTheRecordTheTableStandsOn)
     driver.Expect("Direct To", [&](HWND dialog) { Press(dialog, IDOK); });
     EXPECT_EQ(RunDialog(), 1);
     EXPECT_STREQ(gaugeState.directToChoice.num, ksea.num);   // the first record of the table
+
+    // After the list is filled, the first identifier.
+    driver.Expect("Direct To", [&](HWND dialog) {
+        Press(dialog, IDC_DIRECT_TO_LIST_TOGGLE);
+        Press(dialog, IDOK);
+    });
+    EXPECT_EQ(RunDialog(), 1);
+    EXPECT_EQ(trimRight(gaugeState.directToChoice.id), "KBFI");
 }
 
 TEST_F(DirectToDialogTest, OkWithoutARecordFoundChoosesNothingAndTheDialogStays)
