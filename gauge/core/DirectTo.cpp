@@ -16,6 +16,14 @@ std::string Prefix(const char* text, int length)
     return std::string(text, strnlen(text, length));
 }
 
+FoundWaypoint CurrentWaypoint()
+{
+    FoundWaypoint found;
+    found.id = FieldGetString("ID");
+    found.name = FieldGetString("NAME");
+    return found;
+}
+
 }  // namespace
 
 std::vector<std::string> ListWaypointNames()
@@ -33,25 +41,26 @@ std::vector<std::string> ListWaypointNames()
     return names;
 }
 
-std::string SearchWaypointById(const char* text)
+FoundWaypoint SearchWaypointById(const char* text)
 {
     OrderSet(TagOrder(nav::idTag));
     RecordSeek(Prefix(text, IdSearchLength).c_str());
-    return FieldGetString("NAME");
+    return CurrentWaypoint();
 }
 
-std::string SearchWaypointByName(const char* text)
+FoundWaypoint SearchWaypointByName(const char* text)
 {
     OrderSet(TagOrder(nav::nameTag));
     RecordSeek(Prefix(text, NameSearchLength).c_str());
-    return FieldGetString("ID");
+    return CurrentWaypoint();
 }
 
-void GoToWaypointNameLine(int index)
+FoundWaypoint GoToWaypointNameLine(int index)
 {
     OrderSet(TagOrder(nav::nameTag));
     RecordGoTop();
     RecordSkip(index);
+    return CurrentWaypoint();
 }
 
 void ActivateDirectToChoice()

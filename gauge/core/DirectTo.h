@@ -18,16 +18,23 @@ constexpr int NameSearchLength = 44;
 // its first record.
 std::vector<std::string> ListWaypointNames();
 
-// Seeks the first identifier at or after the first 4 characters of `text` (soft seek) and
-// returns that record's NAME. Identifier order stays.
-std::string SearchWaypointById(const char* text);
+// The record a search lands on, as the engine gives its fields (blank-padded); both empty
+// when the search ran past the last key.
+struct FoundWaypoint {
+    std::string id;
+    std::string name;
+};
 
-// Seeks the first upper-cased name at or after the first 44 characters of `text` and
-// returns that record's ID. Name order stays until the next identifier search or open.
-std::string SearchWaypointByName(const char* text);
+// Seeks the first identifier at or after the first 4 characters of `text` (soft seek).
+// Identifier order stays.
+FoundWaypoint SearchWaypointById(const char* text);
+
+// Seeks the first upper-cased name at or after the first 44 characters of `text`. Name
+// order stays until the next identifier search or open.
+FoundWaypoint SearchWaypointByName(const char* text);
 
 // Moves to the record of list line `index` (0-based, name order).
-void GoToWaypointNameLine(int index);
+FoundWaypoint GoToWaypointNameLine(int index);
 
 // The DTO button after OK: the route is emptied, Direct-To operation on normal page 1 of 2,
 // and gaugeState.directToChoice, looked up afresh, becomes the active waypoint.

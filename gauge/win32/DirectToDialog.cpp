@@ -66,15 +66,21 @@ bool HasFocus(HWND dialog, int control)
     return GetFocus() == GetDlgItem(dialog, control);
 }
 
-// A search from the text of box `from`: its first `length` characters; the record found
-// fills box `to` and selects its list line.
-void Search(HWND dialog, int from, int length, int to, std::string (*search)(const char*))
+// Shows a record in both boxes and selects its list line. Writing the box that is being
+// typed in would disturb the typing, so only the other one is written.
+void ShowFound(HWND dialog, int typedBox, const FoundWaypoint& found)
+{
+    if (typedBox != IDC_DIRECT_TO_ID) SetDlgItemTextA(dialog, IDC_DIRECT_TO_ID, found.id.c_str());
+    if (typedBox != IDC_DIRECT_TO_NAME) SetDlgItemTextA(dialog, IDC_DIRECT_TO_NAME, found.name.c_str());
+    SelectMatchingLine(dialog, found.name);
+}
+
+// A search from the first `length` characters of the box being typed in.
+void Search(HWND dialog, int box, int length, FoundWaypoint (*search)(const char*))
 {
     char text[NameSearchLength + 1] = {};
-    GetDlgItemTextA(dialog, from, text, length + 1);
-    const std::string found = search(text);
-    SetDlgItemTextA(dialog, to, found.c_str());
-    SelectMatchingLine(dialog, found);
+    GetDlgItemTextA(dialog, box, text, length + 1);
+    ShowFound(dialog, box, search(text));
 }
 
 void ShowListLine(HWND dialog)
@@ -82,11 +88,9 @@ void ShowListLine(HWND dialog)
     const LRESULT line = SendDlgItemMessageA(dialog, IDC_DIRECT_TO_LIST, LB_GETCURSEL, 0, 0);
     if (line == LB_ERR) return;
     ShowCursorShape(IDC_WAIT);
-    GoToWaypointNameLine(static_cast<int>(line));
-    const std::string id = FieldGetString("ID");
-    const std::string name = FieldGetString("NAME");
-    SetDlgItemTextA(dialog, IDC_DIRECT_TO_ID, id.c_str());
-    SetDlgItemTextA(dialog, IDC_DIRECT_TO_NAME, name.c_str());
+    const FoundWaypoint found = GoToWaypointNameLine(static_cast<int>(line));
+    SetDlgItemTextA(dialog, IDC_DIRECT_TO_ID, found.id.c_str());
+    SetDlgItemTextA(dialog, IDC_DIRECT_TO_NAME, found.name.c_str());
     ShowCursorShape(IDC_ARROW);
 }
 
@@ -121,11 +125,11 @@ INT_PTR OnCommand(HWND dialog, int control, int notification)
         return TRUE;
     case IDC_DIRECT_TO_ID:
         if (notification == EN_CHANGE && HasFocus(dialog, control))
-            Search(dialog, control, IdSearchLength, IDC_DIRECT_TO_NAME, SearchWaypointById);
+            Search(dialog, control, IdSearchLength, SearchWaypointById);
         return FALSE;
     case IDC_DIRECT_TO_NAME:
         if (notification == EN_CHANGE && HasFocus(dialog, control))
-            Search(dialog, control, NameSearchLength, IDC_DIRECT_TO_ID, SearchWaypointByName);
+            Search(dialog, control, NameSearchLength, SearchWaypointByName);
         return FALSE;
     case IDC_DIRECT_TO_AIRPORTS:
     case IDC_DIRECT_TO_NAVAIDS:

@@ -306,6 +306,7 @@ bool DialogDriver::Perform(HWND dialog, const DialogStep& step)
         SendMessageA(control, BM_CLICK, 0, 0);
         return true;
     case DialogStepKind::Expect: {
+        ++checks_;
         std::string shown = ControlText(control);
         if (shown != step.text)
             Fail("control " + std::to_string(step.control) + " shows \"" + shown + "\", expected \"" +
@@ -313,6 +314,7 @@ bool DialogDriver::Perform(HWND dialog, const DialogStep& step)
         return true;
     }
     case DialogStepKind::Count: {
+        ++checks_;
         int count = static_cast<int>(SendMessageA(control, LB_GETCOUNT, 0, 0));
         if (count != step.index)
             Fail("list " + std::to_string(step.control) + " has " + std::to_string(count) +

@@ -43,6 +43,7 @@ public:
     void Expect(std::string caption, Handler handler);
     const std::deque<Expectation>& Pending() const { return pending_; }
     int Failures() const { return failures_; }
+    int Checks() const { return checks_; }   // `expect` and `count` steps run
 
     // Runs one step on a dialog as a block would; false when the step could not be done
     // (the failure is reported). A failed `expect` or `count` is reported and returns true.
@@ -59,4 +60,5 @@ private:
     std::deque<Expectation> pending_;
     UINT_PTR timer_ = 0;
     int failures_ = 0;
+    int checks_ = 0;
 };

@@ -107,7 +107,7 @@ int ScenarioRunner::Run(const std::vector<ScenarioCommand>& commands)
     for (const DialogDriver::Expectation& expected : dialogs_.Pending())
         Fail(expected.block.line, "the dialog \"" + expected.block.caption + "\" never opened");
     std::fprintf(out_, "scenario: %zu commands, %d expectations, %d failures\n", commands.size(),
-                 expectations_, failures_);
+                 expectations_ + dialogs_.Checks(), failures_);
     std::fflush(out_);
     return failures_;
 }

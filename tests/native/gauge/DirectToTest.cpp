@@ -122,9 +122,9 @@ TEST_F(DirectToTest, AHeldAdvanceIsDroppedWhenTheDialogReplacesTheRoute)
 TEST_F(DirectToTest, SearchesUseFourAndFortyFourCharacters)
 {
     engine.texts = {{"NAME", "SEATTLE"}, {"ID", "KSEA  "}};
-    EXPECT_EQ(SearchWaypointById("ksea5"), "SEATTLE");
+    EXPECT_EQ(SearchWaypointById("ksea5").name, "SEATTLE");
     const std::string name(50, 'N');
-    EXPECT_EQ(SearchWaypointByName(name.c_str()), "KSEA  ");
+    EXPECT_EQ(SearchWaypointByName(name.c_str()).id, "KSEA  ");
     EXPECT_EQ(engine.calls, (Calls{"TagOrder(ID)", "RecordSeek(ksea)", "TagOrder(NAME)",
                                    "RecordSeek(" + std::string(44, 'N') + ")"}));
 }

@@ -58,20 +58,22 @@ protected:
 TEST_F(FlightPlanningTablesTest, IdentifierPrefixFindsTheFirstIdentifierAtOrAfterIt)
 {
     OpenWaypointTable(WaypointAirport);
-    EXPECT_EQ(trimRight(SearchWaypointById("KB")), "Boeing Field King Co Intl");
-    EXPECT_EQ(trimRight(SearchWaypointById("KBL")), "Bellingham Intl");
-    EXPECT_EQ(trimRight(SearchWaypointById("KBLIX")), "Bellingham Intl");   // the fifth is not used
-    EXPECT_EQ(trimRight(SearchWaypointById("KR")), "SEATTLE-TACOMA INTERNATIONAL AIRPORT");
-    EXPECT_EQ(trimRight(SearchWaypointById("KZ")), "");   // past the last identifier
+    EXPECT_EQ(trimRight(SearchWaypointById("KB").name), "Boeing Field King Co Intl");
+    EXPECT_EQ(trimRight(SearchWaypointById("KBL").name), "Bellingham Intl");
+    EXPECT_EQ(trimRight(SearchWaypointById("KBLIX").name), "Bellingham Intl");   // the fifth is not used
+    EXPECT_EQ(trimRight(SearchWaypointById("KR").name), "SEATTLE-TACOMA INTERNATIONAL AIRPORT");
+    EXPECT_EQ(trimRight(SearchWaypointById("KZ").name), "");   // past the last identifier
     TableCloseAll();
 }
 
 TEST_F(FlightPlanningTablesTest, NameSearchUsesTheUpperCasedNameIndex)
 {
     OpenWaypointTable(WaypointAirport);
-    EXPECT_EQ(trimRight(SearchWaypointByName("BOEING")), "KBFI");
-    EXPECT_EQ(trimRight(SearchWaypointByName("BEL")), "KBLI");
-    EXPECT_EQ(trimRight(SearchWaypointByName("OLY")), "KOLM");
+    FoundWaypoint found = SearchWaypointByName("BOEING");
+    EXPECT_EQ(trimRight(found.id), "KBFI");
+    EXPECT_EQ(trimRight(found.name), "Boeing Field King Co Intl");
+    EXPECT_EQ(trimRight(SearchWaypointByName("BEL").id), "KBLI");
+    EXPECT_EQ(trimRight(SearchWaypointByName("OLY").id), "KOLM");
     TableCloseAll();
 }
 
@@ -90,8 +92,7 @@ TEST_F(FlightPlanningTablesTest, TheNameListSkipsDeletedRecordsAndItsLinesLeadTo
     WaypointRecord choice{};
     EXPECT_TRUE(ReadWaypoint(choice));
     EXPECT_EQ(trimRight(choice.id), "KPDX");
-    GoToWaypointNameLine(0);
-    EXPECT_EQ(trimRight(FieldGetString("ID")), "KBLI");
+    EXPECT_EQ(trimRight(GoToWaypointNameLine(0).id), "KBLI");
     TableCloseAll();
 }
 

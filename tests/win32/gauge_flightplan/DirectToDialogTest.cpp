@@ -67,6 +67,9 @@ TEST_F(DirectToDialogTest, AListLineFillsBothBoxesAndOkTakesThatRecord)
         // A search selects the line of the record it finds.
         Type(dialog, IDC_DIRECT_TO_ID, "KSEA");
         EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_DIRECT_TO_LIST, LB_GETCURSEL, 0, 0), 3);
+        Type(dialog, IDC_DIRECT_TO_NAME, "mc ch");
+        EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_DIRECT_TO_LIST, LB_GETCURSEL, 0, 0), 1);
+        EXPECT_EQ(Text(dialog, IDC_DIRECT_TO_NAME), "MC CH");   // the typing is left alone
         Select(dialog, IDC_DIRECT_TO_LIST, 2);
         Press(dialog, IDOK);
     });
