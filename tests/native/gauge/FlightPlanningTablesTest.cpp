@@ -23,6 +23,11 @@ protected:
         RecordDelete();
         TableCloseAll();
 
+        openTable(tablePath("USERS"), "USERS");
+        AddPlace("00000001", "HOME", "HOME STRIP", 45, 1, 2, 122, 3, 4);
+        replaceInteger("ALT", 150);
+        TableCloseAll();
+
         openTable(tablePath("RUNWAYS"), "RUNWAYS");
         AddRunway("00000010", "16L/34R", "11901", "ISNQ", "16L", "110.30");
         AddRunway("00000040", "13R/31L", "9994", "IBFI", "13R", "110.90");
@@ -44,9 +49,9 @@ protected:
         replaceText("FREQ1", frequency);
     }
 
-    static void Activate(const char* num)
+    static void Activate(const char* num, int32_t table = WaypointAirport)
     {
-        OpenWaypointTable(WaypointAirport);
+        OpenWaypointTable(table);
         SeekWaypointByNum(num);
         LoadActiveWaypoint();
         TableCloseAll();
@@ -145,6 +150,20 @@ TEST_F(FlightPlanningTablesTest, AnAirportWithoutRunwaysShowsNoData)
     EXPECT_EQ(gaugeState.pageCount, 2);
     Press(OnInfButton);
     EXPECT_EQ(trimRight(Line(1)), "OLYMPIA RGNL");
+}
+
+TEST_F(FlightPlanningTablesTest, AUserWaypointHasOnePageWithoutAFourthLine)
+{
+    Activate("00000001", WaypointUser);
+    gaugeState.powerOn = 1;
+    Press(OnInfButton);
+    EXPECT_EQ(gaugeState.pageCount, 1);
+    EXPECT_EQ(trimRight(Line(1)), "HOME STRIP");
+    EXPECT_EQ(Line(2), "N045\xB0" "01'02\"  ALT:150FT");
+    EXPECT_EQ(Line(3), "W122\xB0" "03'04\"           ");
+    EXPECT_EQ(Line(4), "");
+    Press(OnInfButton);
+    EXPECT_EQ(gaugeState.currentPage, 1);
 }
 
 }  // namespace
