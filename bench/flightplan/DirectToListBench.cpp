@@ -15,6 +15,7 @@
 
 #include "DataPathSetting.h"
 #include "DialogDriver.h"
+#include "GaugeModulePath.h"
 #include "GaugeResourceIds.h"
 #include "GeneratedTables.h"
 #include "PanelHost.h"
@@ -46,14 +47,6 @@ double Timed(Step step)
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
-std::string GaugeModule()
-{
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of("\\/") + 1) + "gps.gau";
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -75,7 +68,7 @@ int main(int argc, char** argv)
 
     PanelHost host;
     std::string error;
-    if (!host.Load(GaugeModule(), error)) {
+    if (!host.Load(GaugeModuleBesideProgram(), error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }

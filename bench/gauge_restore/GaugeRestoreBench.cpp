@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "DataPathSetting.h"
+#include "GaugeModulePath.h"
 #include "GeneratedTables.h"
 #include "NavigationTables.h"
 #include "PanelHost.h"
@@ -64,14 +65,6 @@ bool MakeConfiguration(const std::string& directory, int airports)
     return true;
 }
 
-std::string GaugeModule()
-{
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of("\\/") + 1) + "gps.gau";
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -110,7 +103,7 @@ int main(int argc, char** argv)
         PanelHost host;
         std::string error;
         LARGE_INTEGER begin = Now();
-        if (!host.Load(GaugeModule(), error)) {
+        if (!host.Load(GaugeModuleBesideProgram(), error)) {
             std::fprintf(stderr, "%s\n", error.c_str());
             return 1;
         }

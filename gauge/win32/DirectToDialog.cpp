@@ -180,9 +180,7 @@ INT_PTR CALLBACK DirectToDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM
         TableCloseAll();
         return TRUE;
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) != SC_CLOSE) return FALSE;
-        EndDialog(dialog, 0);
-        return TRUE;
+        return EndDialogOnClose(dialog, wParam, 0);
     case WM_COMMAND:
         return OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
     default:

@@ -116,9 +116,7 @@ INT_PTR CALLBACK RouteDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM)
     case WM_DESTROY:
         return TRUE;
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) != SC_CLOSE) return FALSE;
-        EndDialog(dialog, 1);
-        return TRUE;
+        return EndDialogOnClose(dialog, wParam, 1);
     case WM_COMMAND:
         return OnCommand(dialog, LOWORD(wParam));
     default:

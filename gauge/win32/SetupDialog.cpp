@@ -37,9 +37,7 @@ INT_PTR CALLBACK SetupDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM)
     case WM_DESTROY:
         return TRUE;
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) != SC_CLOSE) return FALSE;
-        EndDialog(dialog, 1);
-        return TRUE;
+        return EndDialogOnClose(dialog, wParam, 1);
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) {
             s.alarmDistance = ReadDistance(dialog, IDC_SETUP_ALARM_DISTANCE);
