@@ -1,0 +1,153 @@
+// Import and rebuild figures: 30,000 generated airport lines that ask for the computed
+// variation and 30,000 runway lines imported into copies of the delivered tables, then
+// every table rebuilt. Prints records per second for each step.
+#include "TableEngine.h"
+#include "TableImport.h"
+#include "TableRebuild.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <numeric>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int AirportCount = 30000;
+constexpr int RunwayCount = 30000;
+
+std::string Number(int value, int width)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%0*d", width, value);
+    return text;
+}
+
+void Put(std::string& line, std::size_t offset, const std::string& text)
+{
+    if (line.size() < offset + text.size())
+        line.resize(offset + text.size(), ' ');
+    line.replace(offset, text.size(), text);
+}
+
+// Airports in shuffled NUM order at positions all over the globe, each with "A" for VAR.
+std::string AirportFile(std::mt19937& random)
+{
+    std::vector<int> nums(AirportCount);
+    std::iota(nums.begin(), nums.end(), 1);
+    std::shuffle(nums.begin(), nums.end(), random);
+    std::uniform_int_distribution<int> latitude(0, 89), longitude(0, 179), sixty(0, 59), half(0, 1);
+    std::string file = "IMPORT A\r\ngenerated airports\r\n\r\n";
+    for (int num : nums) {
+        std::string line;
+        Put(line, 0, Number(num, 8));
+        Put(line, 9, "X");
+        Put(line, 10, Number(num % 100000, 5));
+        Put(line, 15, "Generated airport " + std::to_string(num));
+        Put(line, 61, "ZZ");
+        Put(line, 65, "ZZ");
+        Put(line, 70, Number(num % 9000, 5));
+        Put(line, 76, "A");
+        Put(line, 80, std::to_string(half(random)) + " " + Number(latitude(random), 2) + " "
+                          + Number(sixty(random), 2) + " " + Number(sixty(random), 2) + " "
+                          + std::to_string(half(random)) + " " + Number(longitude(random), 3) + " "
+                          + Number(sixty(random), 2) + " " + Number(sixty(random), 2));
+        Put(line, 103, "118.30");
+        Put(line, 110, "121.90");
+        file += line + "\r\n";
+    }
+    return file;
+}
+
+// Runways in groups of one to three per airport.
+std::string RunwayFile(std::mt19937& random)
+{
+    std::uniform_int_distribution<int> perAirport(1, 3);
+    std::string file = "IMPORT R\r\ngenerated runways\r\n\r\n";
+    int written = 0;
+    for (int airport = 1; written < RunwayCount; ++airport) {
+        for (int i = perAirport(random); i > 0 && written < RunwayCount; --i, ++written) {
+            std::string line;
+            Put(line, 0, Number(airport, 8));
+            Put(line, 9, Number(i * 6, 2) + "/" + Number(i * 6 + 18, 2));
+            Put(line, 27, Number(3000 + written % 9000, 5));
+            Put(line, 37, "ASPH");
+            Put(line, 46, "generated");
+            Put(line, 67, "IXYZ");
+            Put(line, 71, Number(i * 6, 2));
+            Put(line, 75, "110.30");
+            file += line + "\r\n";
+        }
+    }
+    return file;
+}
+
+double Seconds(std::chrono::steady_clock::time_point since)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+void Report(const char* step, int records, double seconds)
+{
+    std::printf("%-30s %6d records %8.3f s %10.0f records/s\n", step, records, seconds, records / seconds);
+}
+
+} // namespace
+
+int main()
+{
+    namespace fs = std::filesystem;
+    fs::path directory = fs::temp_directory_path() / "quillmap-import-bench";
+    fs::remove_all(directory);
+    fs::create_directories(directory);
+    for (const auto& entry : fs::directory_iterator(QUILLMAP_DELIVERED_TABLES))
+        fs::copy_file(entry.path(), directory / entry.path().filename());
+    std::string dataDirectory = directory.string() + "/";
+
+    std::mt19937 random(1997);
+    std::ofstream(directory / "AIRPORTS.GPS", std::ios::binary) << AirportFile(random);
+    std::ofstream(directory / "RUNWAYS.GPS", std::ios::binary) << RunwayFile(random);
+
+    EngineSetStartFlag(1);
+    SetDeletedHidden(0);
+    auto import = [&](const char* name) {
+        ImportFile file((directory / name).string().c_str());
+        ImportKind kind = ReadImportSignature(file);
+        return ImportRecords(kind, file, dataDirectory);
+    };
+
+    auto start = std::chrono::steady_clock::now();
+    ImportResult airports = import("AIRPORTS.GPS");
+    double airportSeconds = Seconds(start);
+    start = std::chrono::steady_clock::now();
+    ImportResult runways = import("RUNWAYS.GPS");
+    double runwaySeconds = Seconds(start);
+    // Again, so that every airport's runways replace stored ones.
+    start = std::chrono::steady_clock::now();
+    ImportResult replaced = import("RUNWAYS.GPS");
+    double replaceSeconds = Seconds(start);
+    start = std::chrono::steady_clock::now();
+    std::vector<RebuildOutcome> rebuilt = RebuildNavigationTables(dataDirectory);
+    double rebuildSeconds = Seconds(start);
+
+    if (!airports.tableOpened || !runways.tableOpened || airports.recordsAdded != AirportCount
+        || runways.recordsAdded != RunwayCount || replaced.runwaysReplaced != RunwayCount) {
+        std::fprintf(stderr, "import_bench: the import did not do what was asked\n");
+        return 1;
+    }
+    Report("airports with computed VAR", AirportCount, airportSeconds);
+    Report("runways into an empty table", RunwayCount, runwaySeconds);
+    Report("runways replacing stored ones", RunwayCount, replaceSeconds);
+    Report("rebuild of all tables", AirportCount + RunwayCount, rebuildSeconds);
+    std::printf("whole import (airports + runways): %.3f s (aim < 1.5 s); rebuild %.3f s (aim < 0.5 s)\n",
+                airportSeconds + runwaySeconds, rebuildSeconds);
+    for (const RebuildOutcome& outcome : rebuilt) {
+        if (!outcome.opened)
+            std::printf("rebuild could not open %s\n", outcome.file.c_str());
+    }
+    fs::remove_all(directory);
+    return 0;
+}

@@ -1,0 +1,41 @@
+// navdb check FILE: validates an import file without touching any table; prints each
+// suspicious line as FILE:LINE: problem.
+#include "ImportFileCheck.h"
+#include "NavdbCommand.h"
+
+#include <cstdio>
+
+namespace {
+
+const char* KindName(ImportKind kind)
+{
+    switch (kind) {
+    case ImportKind::Airports: return "airport";
+    case ImportKind::Runways: return "runway";
+    case ImportKind::Navaids: return "navaid";
+    default: return "unknown";
+    }
+}
+
+int RunCheckCommand(const std::vector<std::string>& arguments)
+{
+    const std::string& fileName = arguments[0];
+    ImportFile file(fileName.c_str());
+    if (!file.IsOpen()) {
+        std::fprintf(stderr, "navdb check: cannot open %s\n", fileName.c_str());
+        return 1;
+    }
+    ImportFileCheckReport report = CheckImportFile(file);
+    for (const ImportFileProblem& problem : report.problems)
+        std::printf("%s:%d: %s\n", fileName.c_str(), problem.line, problem.message.c_str());
+    std::printf("%s: %d %s records, %zu problems\n", fileName.c_str(), report.recordLines,
+                KindName(report.kind), report.problems.size());
+    return report.problems.empty() ? 0 : 1;
+}
+
+const NavdbCommandRegistration registration({"check", "FILE",
+                                             "validates a GPS import file and reports suspicious lines by "
+                                             "number; touches no table",
+                                             1, RunCheckCommand});
+
+} // namespace

@@ -1,0 +1,92 @@
+// navdb import DIR FILE...: imports each import file into the navigation tables of DIR,
+// as the Import button does, and prints what it did.
+#include "NavdbCommand.h"
+#include "TableEngine.h"
+#include "TableImport.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// Files above this size get a progress line.
+constexpr int64_t LargeFileBytes = 512 * 1024;
+
+const char* KindName(ImportKind kind)
+{
+    switch (kind) {
+    case ImportKind::Airports: return "airports";
+    case ImportKind::Runways: return "runways";
+    case ImportKind::Navaids: return "navaids";
+    default: return "nothing";
+    }
+}
+
+void PrintResult(const std::string& fileName, const ImportResult& result)
+{
+    std::printf("%s: %s into %s: %d added", fileName.c_str(), KindName(result.kind),
+                result.tableFile.c_str(), result.recordsAdded);
+    if (result.kind == ImportKind::Runways)
+        std::printf(", %d stored runways replaced", result.runwaysReplaced);
+    else
+        std::printf(", %d overwritten", result.recordsOverwritten);
+    std::printf(", %d lines cut (longer than %zu characters)\n", result.linesCut, RecordLineSize - 1);
+}
+
+// Returns false when the file could not be imported.
+bool ImportOneFile(const std::string& directory, const std::string& fileName)
+{
+    ImportFile file(fileName.c_str());
+    if (!file.IsOpen()) {
+        std::fprintf(stderr, "navdb import: cannot open %s\n", fileName.c_str());
+        return false;
+    }
+    ImportKind kind = ReadImportSignature(file);
+    if (kind == ImportKind::NotImportFile) {
+        std::fprintf(stderr, "navdb import: %s: not a GPS import file (line 1 does not begin with IMPORT)\n",
+                     fileName.c_str());
+        return false;
+    }
+    if (kind == ImportKind::Unrecognised) {
+        std::printf("%s: the kind on line 1 is none of A, R, N: nothing imported\n", fileName.c_str());
+        return true;
+    }
+
+    bool large = file.Size() > LargeFileBytes;
+    ImportProgress progress;
+    if (large) {
+        progress = [&fileName](const ImportFile& read) {
+            std::fprintf(stderr, "\r%s: %d lines, %d%%", fileName.c_str(), read.LinesRead(),
+                         static_cast<int>(read.BytesRead() * 100 / read.Size()));
+            std::fflush(stderr);
+        };
+    }
+    ImportResult result = ImportRecords(kind, file, directory, progress);
+    if (large)
+        std::fprintf(stderr, "\r%s: %d lines, 100%%\n", fileName.c_str(), file.LinesRead());
+    if (!result.tableOpened) {
+        std::fprintf(stderr, "navdb import: %s: cannot open %s (missing, or in use by another program); "
+                             "nothing imported\n", fileName.c_str(), result.tableFile.c_str());
+        return false;
+    }
+    PrintResult(fileName, result);
+    return true;
+}
+
+int RunImportCommand(const std::vector<std::string>& arguments)
+{
+    EngineSetStartFlag(1);
+    SetDeletedHidden(0);
+    std::string directory = directoryWithSeparator(arguments[0]);
+    bool allImported = true;
+    for (std::size_t i = 1; i < arguments.size(); ++i)
+        allImported = ImportOneFile(directory, arguments[i]) && allImported;
+    return allImported ? 0 : 1;
+}
+
+const NavdbCommandRegistration registration({"import", "DIR FILE...",
+                                             "imports GPS import files into the tables of DIR (airports and "
+                                             "navaids merged by NUM, runways replaced per airport)",
+                                             2, RunImportCommand, true});
+
+} // namespace

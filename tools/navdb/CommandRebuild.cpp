@@ -1,0 +1,33 @@
+// navdb rebuild DIR: rebuilds the navigation tables of DIR as the Rebuild button does:
+// records marked deleted removed, tags created afresh.
+#include "NavdbCommand.h"
+#include "TableEngine.h"
+#include "TableRebuild.h"
+
+#include <cstdio>
+
+namespace {
+
+int RunRebuildCommand(const std::vector<std::string>& arguments)
+{
+    EngineSetStartFlag(1);
+    SetDeletedHidden(0);
+    bool allOpened = true;
+    for (const RebuildOutcome& outcome : RebuildNavigationTables(directoryWithSeparator(arguments[0]))) {
+        if (!outcome.opened) {
+            std::fprintf(stderr, "navdb rebuild: cannot open %s (missing, or in use by another program)\n",
+                         outcome.file.c_str());
+            allOpened = false;
+            continue;
+        }
+        std::printf("%s: packed, tags %s\n", outcome.file.c_str(),
+                    outcome.table->withNameTags ? "NUM, ID, NAME" : "NUM");
+    }
+    return allOpened ? 0 : 1;
+}
+
+const NavdbCommandRegistration registration({"rebuild", "DIR",
+                                             "packs the navigation tables of DIR and creates their tags afresh",
+                                             1, RunRebuildCommand});
+
+} // namespace

@@ -1,0 +1,51 @@
+// An import file opened for reading, and the line reader of the import (bytes as they
+// stand, no translation).
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <span>
+
+class ImportFile {
+public:
+    explicit ImportFile(const char* path);
+    ~ImportFile();
+    ImportFile(const ImportFile&) = delete;
+    ImportFile& operator=(const ImportFile&) = delete;
+
+    bool IsOpen() const { return file_ != nullptr; }
+    // The next byte, or EOF at the end of the file.
+    int NextByte()
+    {
+        if (position_ == filled_ && !Refill())
+            return EOF;
+        return buffer_[position_++];
+    }
+    int64_t BytesRead() const { return consumed_ + static_cast<int64_t>(position_); }
+    int64_t Size() const { return size_; } // 0 when unknown
+    int LinesRead() const { return linesRead_; }
+    void CountLine() { ++linesRead_; }
+
+private:
+    bool Refill();
+
+    std::FILE* file_ = nullptr;
+    std::unique_ptr<unsigned char[]> buffer_;
+    std::size_t filled_ = 0;
+    std::size_t position_ = 0;
+    int64_t consumed_ = 0;
+    int64_t size_ = 0;
+    int linesRead_ = 0;
+};
+
+struct ImportLine {
+    std::size_t length; // characters in the buffer, terminator excluded
+    bool cut;           // the line was longer than the buffer holds
+};
+
+// Reads the next line into buffer (NUL-terminated). A line ends at a line feed, which is
+// not part of it; a carriage return stays; a zero byte adds nothing; the end of the file
+// ends the last line, and reading at the end gives an empty line. A line longer than the
+// buffer holds is cut to fit and the rest of it skipped.
+ImportLine ReadImportLine(ImportFile& file, std::span<char> buffer);

@@ -1,0 +1,26 @@
+// Validation of an import file without touching any table: each suspicious line is
+// reported by its number.
+#pragma once
+
+#include "ImportFile.h"
+#include "ImportLayout.h"
+
+#include <string>
+#include <vector>
+
+struct ImportFileProblem {
+    int line;            // 1 for the signature line
+    std::string message;
+};
+
+struct ImportFileCheckReport {
+    ImportKind kind = ImportKind::NotImportFile;
+    int recordLines = 0;
+    std::vector<ImportFileProblem> problems;
+};
+
+// Reports: a first line that is not a signature or names no known kind; record lines that
+// are longer than the line buffer, or too short to hold every number column; number
+// columns that are not numbers; hemisphere codes other than 0 or 1; degrees, minutes or
+// seconds out of range; non-empty lines after the empty line that ends the records.
+ImportFileCheckReport CheckImportFile(ImportFile& file);

@@ -1,0 +1,224 @@
+#include "TableImport.h"
+
+#include "AirportVariation.h"
+#include "NavigationTables.h"
+#include "TableEngine.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// The key of a record line: its first 8 characters as written to NUM, and the same padded
+// with blanks to the field's width, so that seeks and conditions match that NUM exactly
+// and never a longer one that merely begins with a short key.
+struct RecordKey {
+    char text[ImportKeyLength + 1];
+    char padded[ImportKeyLength + 1];
+};
+
+RecordKey KeyOfLine(std::string_view line)
+{
+    RecordKey key{};
+    std::string_view text = line.substr(0, ImportKeyLength);
+    text.copy(key.text, text.size());
+    std::memset(key.padded, ' ', ImportKeyLength);
+    text.copy(key.padded, text.size());
+    return key;
+}
+
+// The record section of an open import file, line by line.
+class RecordLines {
+public:
+    RecordLines(ImportFile& file, ImportResult& result, const ImportProgress& progress)
+        : file_(file), result_(result), progress_(progress) {}
+
+    // Reads the next record line; false at the first empty line or the end of the file.
+    bool Next()
+    {
+        ImportLine read = ReadImportLine(file_, buffer_);
+        if (read.length == 0)
+            return false;
+        if (read.cut)
+            ++result_.linesCut;
+        length_ = read.length;
+        if (progress_ && ++count_ % ImportProgressInterval == 0)
+            progress_(file_);
+        return true;
+    }
+
+    std::string_view Line() const { return {buffer_, length_}; }
+    // The text from a column to the end of the line, empty beyond its end.
+    const char* TextFrom(std::size_t offset) const
+    {
+        return offset < length_ ? buffer_ + offset : "";
+    }
+
+private:
+    ImportFile& file_;
+    ImportResult& result_;
+    const ImportProgress& progress_;
+    char buffer_[RecordLineSize];
+    std::size_t length_ = 0;
+    int count_ = 0;
+};
+
+// Opens the kind's table for exclusive use in NUM order and skips the two free lines.
+bool OpenImportTable(ImportFile& file, ImportKind kind, const std::string& dataDirectory,
+                     ImportResult& result)
+{
+    result.kind = kind;
+    const char* alias = ImportTableAlias(kind);
+    result.tableFile = nav::tablePath(nav::PathForm::Import, dataDirectory.c_str(), alias);
+    result.tableOpened = TableOpen(result.tableFile.c_str(), alias, SDE_EXCLUSIVE, SDE_KIND_DBF) != 0;
+    if (!result.tableOpened)
+        return false;
+    TableSetPassword(nav::tablePassword);
+    OrderSet(TagOrder(nav::numTag));
+    // The import works on live records only; records marked deleted are left to the
+    // rebuild. A marked record overwritten by the merge would stay marked and take the
+    // imported values with it at the next rebuild, and a runway marked earlier would be
+    // counted again among those replaced.
+    SetDeletedHidden(1);
+    char skipped[RecordLineSize];
+    for (int i = 0; i < ImportFreeLines; ++i)
+        ReadImportLine(file, skipped);
+    return true;
+}
+
+void CloseImportTable()
+{
+    SetDeletedHidden(0); // the program's setting: marked records visible to whole-table work
+    TableCloseAll();
+}
+
+// Writes every column of the kind from the current line into the current record.
+void WriteColumns(ImportKind kind, const RecordLines& lines, const RecordKey& key)
+{
+    std::string_view line = lines.Line();
+    for (const ImportColumn& column : ImportColumns(kind)) {
+        switch (column.conversion) {
+        case ColumnConversion::Key:
+            FieldReplace(column.field, SDE_TEXT, key.text);
+            break;
+        case ColumnConversion::Text:
+            FieldReplace(column.field, SDE_TEXT, lines.TextFrom(column.offset));
+            break;
+        case ColumnConversion::Variation:
+            if (column.offset < line.size() && line[column.offset] == ComputedVariationMark) {
+                ComputeAirportVariation();
+                break;
+            }
+            [[fallthrough]];
+        case ColumnConversion::Integer: {
+            int32_t value = ParseImportInteger(ColumnText(line, column));
+            FieldReplace(column.field, SDE_INTEGER_ALT, &value);
+            break;
+        }
+        case ColumnConversion::Real: {
+            double value = ParseImportReal(ColumnText(line, column));
+            FieldReplace(column.field, SDE_DOUBLE, &value);
+            break;
+        }
+        }
+    }
+}
+
+// Airports and navaids: a stored NUM is overwritten with every column, a new one appended.
+ImportResult MergeByKey(ImportFile& file, ImportKind kind, const std::string& dataDirectory,
+                        const ImportProgress& progress)
+{
+    ImportResult result;
+    if (!OpenImportTable(file, kind, dataDirectory, result))
+        return result;
+    RecordLines lines(file, result, progress);
+    while (lines.Next()) {
+        RecordKey key = KeyOfLine(lines.Line());
+        if (RecordSeek(key.padded)) {
+            ++result.recordsOverwritten;
+        } else {
+            RecordAppendBlank();
+            ++result.recordsAdded;
+        }
+        WriteColumns(kind, lines, key);
+    }
+    CloseImportTable();
+    return result;
+}
+
+// Marks every stored runway of an airport deleted; returns how many there were.
+int DeleteRunwaysOf(const RecordKey& key)
+{
+    // The text goes in double quotes, or in single quotes when the key holds a double one.
+    char quote = std::strchr(key.padded, '"') ? '\'' : '"';
+    char condition[sizeof key.padded + 16];
+    std::snprintf(condition, sizeof condition, "NUM = %c%s%c", quote, key.padded, quote);
+    QuerySet(condition);
+    RecordGoTop();
+    int deleted = 0;
+    for (; deleted < QueryCount(); ++deleted) {
+        RecordDelete();
+        RecordSkip(1);
+    }
+    return deleted;
+}
+
+} // namespace
+
+ImportResult ImportAirports(ImportFile& file, const std::string& dataDirectory,
+                            const ImportProgress& progress)
+{
+    return MergeByKey(file, ImportKind::Airports, dataDirectory, progress);
+}
+
+ImportResult ImportNavaids(ImportFile& file, const std::string& dataDirectory,
+                           const ImportProgress& progress)
+{
+    return MergeByKey(file, ImportKind::Navaids, dataDirectory, progress);
+}
+
+ImportResult ImportRunways(ImportFile& file, const std::string& dataDirectory,
+                           const ImportProgress& progress)
+{
+    ImportResult result;
+    if (!OpenImportTable(file, ImportKind::Runways, dataDirectory, result))
+        return result;
+    RecordLines lines(file, result, progress);
+    char previousKey[ImportKeyLength + 1] = " ";
+    while (lines.Next()) {
+        RecordKey key = KeyOfLine(lines.Line());
+        // The first line of each group of an airport's runways replaces what is stored.
+        if (std::strncmp(key.text, previousKey, ImportKeyLength) != 0) {
+            result.runwaysReplaced += DeleteRunwaysOf(key);
+            std::memcpy(previousKey, key.text, sizeof previousKey);
+        }
+        RecordAppendBlank();
+        ++result.recordsAdded;
+        WriteColumns(ImportKind::Runways, lines, key);
+    }
+    TablePack();
+    CloseImportTable();
+    return result;
+}
+
+ImportKind ReadImportSignature(ImportFile& file)
+{
+    char signature[SignatureLineSize];
+    ImportLine line = ReadImportLine(file, signature);
+    return ImportKindOfSignature({signature, line.length});
+}
+
+ImportResult ImportRecords(ImportKind kind, ImportFile& file, const std::string& dataDirectory,
+                           const ImportProgress& progress)
+{
+    switch (kind) {
+    case ImportKind::Airports: return ImportAirports(file, dataDirectory, progress);
+    case ImportKind::Runways: return ImportRunways(file, dataDirectory, progress);
+    case ImportKind::Navaids: return ImportNavaids(file, dataDirectory, progress);
+    default: {
+        ImportResult nothing;
+        nothing.kind = kind;
+        return nothing;
+    }
+    }
+}
