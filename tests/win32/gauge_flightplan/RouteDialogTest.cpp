@@ -81,14 +81,24 @@ TEST_F(RouteDialogTest, AddInsertsBeforeTheSelectedLineRemoveNewAndCancelKeepThe
 TEST_F(RouteDialogTest, FinishWithTwoWaypointsFliesTheFirstOnPageOneOfThree)
 {
     gaugeState.infoPageShown = 1;
-    ChooseById("KBFI");
+    HWND directToOwner = nullptr;
+    driver.Expect("Direct To", [&](HWND dialog) {
+        directToOwner = GetWindow(dialog, GW_OWNER);
+        Type(dialog, IDC_DIRECT_TO_ID, "KBFI");
+        Press(dialog, IDOK);
+    });
     ChooseById("KSEA");
+    HWND route = nullptr;
     driver.Expect("Route", [&](HWND dialog) {
+        route = dialog;
+        EXPECT_EQ(GetWindow(dialog, GW_OWNER), simulatorWindow);
         Press(dialog, IDC_ROUTE_ADD);
         Press(dialog, IDC_ROUTE_ADD);
         Press(dialog, IDOK);
     });
     OnRteButton(0, 0);
+    EXPECT_EQ(directToOwner, route) << "Add runs Direct To owned by the Route dialog";
+    EXPECT_EQ(systemMenuCommands, 1);
     EXPECT_EQ(gaugeState.routeMode, 1);
     EXPECT_EQ(gaugeState.routeCount, 2);
     EXPECT_EQ(gaugeState.routeIndex, 0);
