@@ -66,21 +66,18 @@ bool HasFocus(HWND dialog, int control)
     return GetFocus() == GetDlgItem(dialog, control);
 }
 
-// Shows a record in both boxes and selects its list line. Writing the box that is being
-// typed in would disturb the typing, so only the other one is written.
-void ShowFound(HWND dialog, int typedBox, const FoundWaypoint& found)
-{
-    if (typedBox != IDC_DIRECT_TO_ID) SetDlgItemTextA(dialog, IDC_DIRECT_TO_ID, found.id.c_str());
-    if (typedBox != IDC_DIRECT_TO_NAME) SetDlgItemTextA(dialog, IDC_DIRECT_TO_NAME, found.name.c_str());
-    SelectMatchingLine(dialog, found.name);
-}
-
-// A search from the first `length` characters of the box being typed in.
+// A search from the first `length` characters of the box being typed in: the record found
+// shows in the other box, and its name selects its list line.
 void Search(HWND dialog, int box, int length, FoundWaypoint (*search)(const char*))
 {
     char text[NameSearchLength + 1] = {};
     GetDlgItemTextA(dialog, box, text, length + 1);
-    ShowFound(dialog, box, search(text));
+    const FoundWaypoint found = search(text);
+    if (box == IDC_DIRECT_TO_ID)
+        SetDlgItemTextA(dialog, IDC_DIRECT_TO_NAME, found.name.c_str());
+    else
+        SetDlgItemTextA(dialog, IDC_DIRECT_TO_ID, found.id.c_str());
+    SelectMatchingLine(dialog, found.name);
 }
 
 void ShowListLine(HWND dialog)
