@@ -31,6 +31,13 @@ void StartGaugeTimer();
 void StopGaugeTimer();
 void NotifyHostSwitchOff();
 
+// The gauge's dialogs (Setup, Route, Direct To): the system-menu command to the simulator's
+// window, then the dialog run modally from the gauge module, owned by that window. Each
+// returns what the dialog ended with: 1 when Direct To ended with OK.
+int RunSetupDialog();
+int RunRouteDialog();
+int RunDirectToDialog();
+
 // Registry setting of the section under HKEY_CURRENT_USER\Software\Borealwing\GPS;
 // `out` (at least 256 bytes) receives the value or defaultText.
 void ReadSetting(const char* section, const char* valueName, const char* defaultText, char* out);

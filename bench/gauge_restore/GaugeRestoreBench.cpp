@@ -12,9 +12,10 @@
 #include <vector>
 
 #include "DataPathSetting.h"
+#include "GaugeModulePath.h"
+#include "GeneratedTables.h"
 #include "NavigationTables.h"
 #include "PanelHost.h"
-#include "TableCreation.h"
 #include "TableEngine.h"
 
 namespace {
@@ -42,58 +43,6 @@ LARGE_INTEGER Now()
     return now;
 }
 
-bool CreateTable(const std::string& directory, const nav::TableDefinition& table, bool withTags)
-{
-    std::vector<sde::FieldSpec> fields;
-    for (const nav::FieldDefinition& f : table.fields) fields.push_back({f.name, f.type, f.width, f.decimals});
-    std::string path = nav::tablePath(nav::PathForm::Rebuild, directory.c_str(), table.name);
-    std::string error;
-    if (!sde::createTable(path.c_str(), fields, &error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return false;
-    }
-    if (!TableOpen(path.c_str(), table.name, SDE_EXCLUSIVE, SDE_KIND_DBF)) return false;
-    TableSetPassword(nav::tablePassword);
-    if (withTags)
-        for (const nav::TagDefinition& tag : table.tags) IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
-    return true;
-}
-
-void FinishTable()
-{
-    TableFinishIndexing();
-    TableCloseAll();
-}
-
-std::string Key(int number)
-{
-    char key[16];
-    std::snprintf(key, sizeof key, "%08d", number);
-    return key;
-}
-
-// Airports spread over a band of the northern hemisphere, with their tags built at the end.
-bool MakeAirports(const std::string& directory, int count)
-{
-    if (!CreateTable(directory, nav::airportsTable, false)) return false;
-    for (int i = 1; i <= count; ++i) {
-        RecordAppendBlank();
-        char id[8], name[48];
-        std::snprintf(id, sizeof id, "A%05d", i);
-        std::snprintf(name, sizeof name, "GENERATED AIRPORT %d", i);
-        FieldReplace("NUM", SDE_TEXT, Key(i).c_str());
-        FieldReplace("ID", SDE_TEXT, id);
-        FieldReplace("NAME", SDE_TEXT, name);
-        int values[] = {30 + i % 30, i % 60, (i * 7) % 60, 70 + i % 50, (i * 11) % 60, (i * 13) % 60};
-        const char* fields[] = {"LAT2", "LAT3", "LAT4", "LON2", "LON3", "LON4"};
-        for (int f = 0; f < 6; ++f) FieldReplace(fields[f], SDE_INTEGER, &values[f]);
-    }
-    for (const nav::TagDefinition& tag : nav::airportsTable.tags)
-        IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
-    FinishTable();
-    return true;
-}
-
 // The saved state: switched on, flying a route of 30 airports spread over the table.
 bool MakeConfiguration(const std::string& directory, int airports)
 {
@@ -116,14 +65,6 @@ bool MakeConfiguration(const std::string& directory, int airports)
     return true;
 }
 
-std::string GaugeModule()
-{
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of("\\/") + 1) + "gps.gau";
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -142,10 +83,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot make the tables in %s\n", directory.c_str());
         return 1;
     }
-    for (const nav::TableDefinition* table : {&nav::navaidsTable, &nav::usersTable, &nav::runwaysTable}) {
-        if (!CreateTable(directory, *table, true)) return 1;
-        FinishTable();
-    }
+    if (!MakeEmptyTables(directory, {&nav::navaidsTable, &nav::usersTable, &nav::runwaysTable})) return 1;
     std::printf("tables: %d airports made in %.0f ms\n", airports, Milliseconds(start, Now()));
 
     WriteDataPath(directory);
@@ -165,7 +103,7 @@ int main(int argc, char** argv)
         PanelHost host;
         std::string error;
         LARGE_INTEGER begin = Now();
-        if (!host.Load(GaugeModule(), error)) {
+        if (!host.Load(GaugeModuleBesideProgram(), error)) {
             std::fprintf(stderr, "%s\n", error.c_str());
             return 1;
         }

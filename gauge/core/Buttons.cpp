@@ -2,9 +2,12 @@
 // button does nothing more while the unit is off.
 #include "GaugeButtons.h"
 
+#include "DirectTo.h"
 #include "GaugePlatform.h"
 #include "GaugeState.h"
 #include "HostCodes.h"
+#include "InfoPages.h"
+#include "Navigation.h"
 #include "Power.h"
 #include "WaypointAccess.h"
 
@@ -19,15 +22,29 @@ bool Click()
     return gaugeState.powerOn != 0;
 }
 
-// Steps the flown route by one waypoint either way, wrapping at both ends, and makes
-// that waypoint active. The autopilot coupling stays as it was; no waypoint sound.
+// The route index `step` places on from `index`, wrapping at both ends.
+int32_t StepRouteIndex(int32_t index, int32_t step)
+{
+    index += step;
+    if (index < 0) index = gaugeState.routeCount - 1;
+    if (index >= gaugeState.routeCount) index = 0;
+    return index;
+}
+
+// Steps through the flown route by one waypoint either way. In normal mode that waypoint
+// becomes active (the autopilot coupling stays as it was; no waypoint sound); in
+// information mode its page 1 is shown and the active waypoint stays.
 void StepRoute(int32_t step)
 {
     GaugeState& s = gaugeState;
     if (!s.routeMode || s.routeCount < 1) return;
-    s.routeIndex += step;
-    if (s.routeIndex < 0) s.routeIndex = s.routeCount - 1;
-    if (s.routeIndex >= s.routeCount) s.routeIndex = 0;
+    if (s.infoPageShown) {
+        s.infoIndex = StepRouteIndex(s.infoIndex, step);
+        ShowRouteWaypointInfo(s.infoIndex);
+        return;
+    }
+    s.routeIndex = StepRouteIndex(s.routeIndex, step);
+    DropHeldRouteAdvance();   // the pilot's choice replaces an advance a dialog held back
     ActivateRouteWaypoint(s.routeIndex);
 }
 
@@ -38,11 +55,7 @@ int32_t GAUGE_CALL OnNavButton(uint32_t, uint32_t)
     if (!Click()) return 0;
     GaugeState& s = gaugeState;
     if (s.infoPageShown) {
-        s.infoPageShown = 0;
-        SetElementHidden(GaugeElement::steeringScale, false);
-        SetElementHidden(GaugeElement::steeringMarker, false);
-        s.currentPage = 1;
-        s.pageCount = s.routeMode ? 3 : 2;
+        ShowNormalPages(s.routeMode ? 3 : 2);
     } else if (s.currentPage >= s.pageCount) {
         s.currentPage = 1;
     } else {
@@ -51,29 +64,28 @@ int32_t GAUGE_CALL OnNavButton(uint32_t, uint32_t)
     return 0;
 }
 
-// The information pages, the Setup, Route and Direct-To dialogs are not part of the
-// unit yet: their buttons only click.
 int32_t GAUGE_CALL OnInfButton(uint32_t, uint32_t)
 {
-    Click();
+    if (Click()) TurnInfoPage();
     return 0;
 }
 
+// Setup and Route change the gauge state themselves when they are confirmed.
 int32_t GAUGE_CALL OnSetButton(uint32_t, uint32_t)
 {
-    Click();
+    if (Click()) RunSetupDialog();
     return 0;
 }
 
 int32_t GAUGE_CALL OnRteButton(uint32_t, uint32_t)
 {
-    Click();
+    if (Click()) RunRouteDialog();
     return 0;
 }
 
 int32_t GAUGE_CALL OnDirectToButton(uint32_t, uint32_t)
 {
-    Click();
+    if (Click() && RunDirectToDialog()) ActivateDirectToChoice();
     return 0;
 }
 
@@ -110,16 +122,14 @@ int32_t GAUGE_CALL OnAutButton(uint32_t, uint32_t)
     return 0;
 }
 
-// In information mode < and > step through the route's information pages, which come
-// with those pages; until then they act only in normal mode.
 int32_t GAUGE_CALL OnPrevButton(uint32_t, uint32_t)
 {
-    if (Click() && !gaugeState.infoPageShown) StepRoute(-1);
+    if (Click()) StepRoute(-1);
     return 0;
 }
 
 int32_t GAUGE_CALL OnNextButton(uint32_t, uint32_t)
 {
-    if (Click() && !gaugeState.infoPageShown) StepRoute(+1);
+    if (Click()) StepRoute(+1);
     return 0;
 }

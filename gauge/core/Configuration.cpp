@@ -6,6 +6,7 @@
 #include "GaugePlatform.h"
 #include "GaugeState.h"
 #include "GaugeTables.h"
+#include "InfoPages.h"
 #include "NavigationTables.h"
 #include "Power.h"
 #include "RouteText.h"
@@ -86,11 +87,7 @@ void LoadConfiguration()
     LoadActiveWaypoint();
     TableCloseAll();
 
-    s.pageCount = s.routeMode ? 3 : 2;
-    s.infoPageShown = 0;
-    SetElementHidden(GaugeElement::steeringScale, false);
-    SetElementHidden(GaugeElement::steeringMarker, false);
-    s.currentPage = 1;
+    ShowNormalPages(s.routeMode ? 3 : 2);
 }
 
 void SaveConfiguration()

@@ -6,6 +6,7 @@
 #include "GaugeAngles.h"
 #include "GaugePlatform.h"
 #include "HostCodes.h"
+#include "TableDialogHold.h"
 #include "WaypointAccess.h"
 
 namespace {
@@ -83,6 +84,9 @@ void ReleaseAutopilot()
 
 bool ActiveWaypointKnown() { return gaugeState.activeWaypointLookup == WaypointFound; }
 
+// A route advance that fell due while a dialog held the tables.
+bool routeAdvanceHeld = false;
+
 }  // namespace
 
 void ComputeNavigation()
@@ -124,12 +128,21 @@ FlightTime ComputeEte(double distance)
 void SequenceRoute()
 {
     GaugeState& s = gaugeState;
-    if (!ActiveWaypointKnown() || !(s.activeDistance < s.nextWaypointDistance)) return;
+    if (!ActiveWaypointKnown()) return;
+    const bool due = s.activeDistance < s.nextWaypointDistance;
     if (s.routeIndex < s.routeCount - 1) {
+        if (TableDialogOpen()) {
+            // The advance would close the table the open dialog stands on: it waits, and
+            // the first tick after the dialog makes it, even when the aircraft has flown on.
+            routeAdvanceHeld = routeAdvanceHeld || due;
+            return;
+        }
+        if (!due && !routeAdvanceHeld) return;
+        routeAdvanceHeld = false;
         ++s.routeIndex;
         ActivateRouteWaypoint(s.routeIndex);
         PlayGaugeSound(WaypointSound);
-    } else {
+    } else if (due) {
         // The last waypoint: the route stays in force; the coupling ends with one sound.
         if (s.autopilotOn) PlayGaugeSound(WaypointSound);
         ReleaseAutopilot();
@@ -146,6 +159,11 @@ void CoupleAutopilot()
         PlayGaugeSound(WaypointSound);
         ReleaseAutopilot();
     }
+}
+
+void DropHeldRouteAdvance()
+{
+    routeAdvanceHeld = false;
 }
 
 double LegDistance(const WaypointRecord& from, const WaypointRecord& to)

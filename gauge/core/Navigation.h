@@ -20,7 +20,13 @@ FlightTime ComputeEte(double distance);
 
 // Moves a flown route on to its next waypoint inside the next-waypoint distance; at the
 // last waypoint releases the autopilot coupling instead.
+// While a dialog holds the tables (TableDialogHold.h) the advance waits; the first tick
+// after it makes an advance that fell due meanwhile.
 void SequenceRoute();
+
+// Forgets an advance held for a route that has since been replaced (Direct-To activation,
+// a finished Route dialog).
+void DropHeldRouteAdvance();
 
 // Sends the bearing to the autopilot; a Direct-To coupling ends inside the
 // next-waypoint distance.

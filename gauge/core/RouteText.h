@@ -7,6 +7,9 @@
 
 #include "GaugeState.h"
 
+// A route's 30 slots (GaugeState::route, GaugeState::editedRoute).
+using RouteSlots = WaypointRecord[RouteCapacity];
+
 constexpr int RouteEntryLength = 9;
 constexpr int RouteTextLength = RouteCapacity * RouteEntryLength;   // 270
 

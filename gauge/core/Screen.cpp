@@ -19,56 +19,27 @@ constexpr const char* NoWaypointId = "-----";
 
 char* Line(int index) { return gaugeState.screenLines[index]; }
 
-void ClearLine(int index) { Line(index)[0] = '\0'; }
-
-__attribute__((format(gnu_printf, 2, 3))) void Print(int index, const char* format, ...)
-{
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(Line(index), ScreenLineSize, format, args);
-    va_end(args);
-}
-
-// Formats into the line from its 16th character on, over what stood there; the line
-// then ends where this text ends. A shorter line is first filled out with blanks.
-__attribute__((format(gnu_printf, 2, 3))) void PrintAtColumn(int index, const char* format, ...)
-{
-    char* line = Line(index);
-    std::size_t length = std::strlen(line);
-    if (length < OverwriteColumn) std::memset(line + length, ' ', OverwriteColumn - length);
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(line + OverwriteColumn, ScreenLineSize - OverwriteColumn, format, args);
-    va_end(args);
-}
-
-// Why the active waypoint could not be read, in place of its identifier.
-const char* MissingWaypointText()
-{
-    return gaugeState.activeWaypointLookup == WaypointNoDatabase ? "NO DATABASE" : "NO WAYPOINT";
-}
-
 void FormatNavigationPage()
 {
     const GaugeState& s = gaugeState;
     if (s.activeWaypointLookup != WaypointFound) {
-        Print(0, "GO TO:%s", MissingWaypointText());
-        ClearLine(1);
-        ClearLine(2);
+        PrintScreenLine(0, "GO TO:%s", MissingWaypointText(s.activeWaypointLookup));
+        ClearScreenLine(1);
+        ClearScreenLine(2);
     } else {
-        Print(0, "GO TO:%s    GS:%.0fKT", s.activeWaypoint.id, s.groundSpeed);
-        Print(1, "DIS:%4.1fNM      ", s.activeDistance);
-        PrintAtColumn(1, "BRG:%03.0f\xB0", s.activeBearing);
+        PrintScreenLine(0, "GO TO:%s    GS:%.0fKT", s.activeWaypoint.id, s.groundSpeed);
+        PrintScreenLine(1, "DIS:%4.1fNM      ", s.activeDistance);
+        PrintScreenLineAt(1, OverwriteColumn, "BRG:%03.0f\xB0", s.activeBearing);
         if (s.routeMode == 0 || s.routeIndex + 1 == s.routeCount)
-            Print(2, "NXT:-----       ");
+            PrintScreenLine(2, "NXT:-----       ");
         else
-            Print(2, "NXT:%s          ", s.route[s.routeIndex + 1].id);
-        PrintAtColumn(2, "ETE:%02d:%02d", s.activeEteHours, s.activeEteMinutes);
+            PrintScreenLine(2, "NXT:%s          ", s.route[s.routeIndex + 1].id);
+        PrintScreenLineAt(2, OverwriteColumn, "ETE:%02d:%02d", s.activeEteHours, s.activeEteMinutes);
     }
     if (s.routeMode)
-        Print(3, "  WPT:%d/%d", s.routeIndex + 1, s.routeCount);
+        PrintScreenLine(3, "  WPT:%d/%d", s.routeIndex + 1, s.routeCount);
     else
-        ClearLine(3);
+        ClearScreenLine(3);
 }
 
 struct Sexagesimal {
@@ -93,28 +64,28 @@ void FormatPositionPage()
     double windDirection = RefreshHostVariable(TokenWindDirection);
     int variation = std::abs(static_cast<int>(s.magneticVariation));
 
-    Print(0, "%c%03d\xB0%02d'%02d\"   ALT:%.0fFT", s.aircraftLatitude < 0 ? 'S' : 'N',
+    PrintScreenLine(0, "%c%03d\xB0%02d'%02d\"   ALT:%.0fFT", s.aircraftLatitude < 0 ? 'S' : 'N',
           latitude.degrees, latitude.minutes, latitude.seconds, s.altitudeFeet);
-    Print(1, "%c%03d\xB0%02d'%02d\"   HDG:%.0f\xB0", s.aircraftLongitude < 0 ? 'E' : 'W',
+    PrintScreenLine(1, "%c%03d\xB0%02d'%02d\"   HDG:%.0f\xB0", s.aircraftLongitude < 0 ? 'E' : 'W',
           longitude.degrees, longitude.minutes, longitude.seconds, s.aircraftHeading);
-    Print(2, "VAR:%c%02d\xB0      WIND:%.0fKT", s.magneticVariation < 0 ? 'E' : 'W', variation,
+    PrintScreenLine(2, "VAR:%c%02d\xB0      WIND:%.0fKT", s.magneticVariation < 0 ? 'E' : 'W', variation,
           windSpeed);
-    Print(3, " DIR:%.0f\xB0", windDirection);
+    PrintScreenLine(3, " DIR:%.0f\xB0", windDirection);
 }
 
 void PrintLeg(int index, const char* label, const char* id, double distance, FlightTime time)
 {
-    Print(index, "%s:%s %6.1fNM %02d:%02d", label, id, distance, time.hours, time.minutes);
+    PrintScreenLine(index, "%s:%s %6.1fNM %02d:%02d", label, id, distance, time.hours, time.minutes);
 }
 
 void FormatRoutePage()
 {
     const GaugeState& s = gaugeState;
     if (s.activeWaypointLookup != WaypointFound) {
-        ClearLine(0);
-        Print(1, "GOTO:%s", MissingWaypointText());
-        ClearLine(2);
-        ClearLine(3);
+        ClearScreenLine(0);
+        PrintScreenLine(1, "GOTO:%s", MissingWaypointText(s.activeWaypointLookup));
+        ClearScreenLine(2);
+        ClearScreenLine(3);
         return;
     }
     if (s.routeIndex > 0) {
@@ -132,7 +103,7 @@ void FormatRoutePage()
         PrintLeg(2, "NEXT", NoWaypointId, 0.0, ComputeEte(0.0));
     }
     FlightTime toEnd = ComputeEte(RouteRemainingDistance());
-    Print(3, "   ETA:%02d:%02d", toEnd.hours, toEnd.minutes);
+    PrintScreenLine(3, "   ETA:%02d:%02d", toEnd.hours, toEnd.minutes);
 }
 
 }  // namespace
@@ -145,6 +116,35 @@ void FormatScreen()
     case 3: FormatRoutePage(); break;
     default: break;
     }
+}
+
+const char* MissingWaypointText(int32_t lookup)
+{
+    return lookup == WaypointNoDatabase ? "NO DATABASE" : "NO WAYPOINT";
+}
+
+void ClearScreenLine(int index)
+{
+    Line(index)[0] = '\0';
+}
+
+void PrintScreenLine(int index, const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(Line(index), ScreenLineSize, format, args);
+    va_end(args);
+}
+
+void PrintScreenLineAt(int index, int column, const char* format, ...)
+{
+    char* line = Line(index);
+    std::size_t length = std::strlen(line);
+    if (length < static_cast<std::size_t>(column)) std::memset(line + length, ' ', column - length);
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(line + column, ScreenLineSize - column, format, args);
+    va_end(args);
 }
 
 void CopyLinesToScreen()

@@ -83,12 +83,16 @@ bool ReadWaypoint(WaypointRecord& waypoint)
     return true;
 }
 
+WaypointLookup CurrentWaypointLookup()
+{
+    if (!waypointTableOpen) return WaypointNoDatabase;
+    return RecordAtEof() ? WaypointNoRecord : WaypointFound;
+}
+
 void LoadActiveWaypoint()
 {
-    if (ReadWaypoint(gaugeState.activeWaypoint))
-        gaugeState.activeWaypointLookup = WaypointFound;
-    else
-        gaugeState.activeWaypointLookup = waypointTableOpen ? WaypointNoRecord : WaypointNoDatabase;
+    gaugeState.activeWaypointLookup = CurrentWaypointLookup();
+    ReadWaypoint(gaugeState.activeWaypoint);
     gaugeState.activeLatitude = WaypointLatitude(gaugeState.activeWaypoint);
     gaugeState.activeLongitude = WaypointLongitude(gaugeState.activeWaypoint);
 }

@@ -20,6 +20,9 @@ void SeekWaypointByNum(const char* num);
 // only the table and the key last sought, so that saving it again loses nothing.
 bool ReadWaypoint(WaypointRecord& waypoint);
 
+// Whether the table last opened with OpenWaypointTable stands on a record.
+WaypointLookup CurrentWaypointLookup();
+
 // Reads the active waypoint, its position in radians and gaugeState.activeWaypointLookup.
 void LoadActiveWaypoint();
 

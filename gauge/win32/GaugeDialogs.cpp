@@ -8,3 +8,10 @@ INT_PTR RunGaugeDialog(int templateId, DLGPROC procedure, LPARAM parameter)
     return DialogBoxParamA(gaugeState.moduleInstance, MAKEINTRESOURCEA(templateId),
                            gaugeState.hostWindow, procedure, parameter);
 }
+
+INT_PTR EndDialogOnClose(HWND dialog, WPARAM command, INT_PTR result)
+{
+    if ((command & 0xFFF0) != SC_CLOSE) return FALSE;
+    EndDialog(dialog, result);
+    return TRUE;
+}

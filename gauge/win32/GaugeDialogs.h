@@ -1,4 +1,4 @@
-// Opening one of the gauge's dialogs (Setup, Route, Direct To).
+// Opening one of the gauge's dialogs (Setup, Route, Direct To), and what they share.
 #pragma once
 
 #include <windows.h>
@@ -7,3 +7,7 @@
 // from the gauge module modally, owned by that window (without an owner when there is
 // no simulator window). Returns what the dialog ended with.
 INT_PTR RunGaugeDialog(int templateId, DLGPROC procedure, LPARAM parameter = 0);
+
+// The window's close box (the system command "close"): ends the dialog with `result` and
+// returns TRUE; any other system command is left to the dialog manager (FALSE).
+INT_PTR EndDialogOnClose(HWND dialog, WPARAM command, INT_PTR result);

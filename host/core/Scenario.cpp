@@ -261,13 +261,38 @@ private:
             step.control = *control;
             return true;
         }
-        if (word == "file") {
-            step.kind = DialogStepKind::File;
+        if (word == "file" || word == "shot") {
+            step.kind = word == "file" ? DialogStepKind::File : DialogStepKind::Shot;
             step.text = cursor.Path();
-            if (step.text.empty()) return Fail("usage: file PATH");
+            if (step.text.empty()) return Fail("usage: " + word + " PATH");
             return true;
         }
-        return Fail("'" + word + "' is not a step of a dialog block (text, select, press, file, end)");
+        if (word == "close") {
+            step.kind = DialogStepKind::Close;
+            return cursor.AtEnd() || Fail("close takes no arguments");
+        }
+        if (word == "expect") {
+            step.kind = DialogStepKind::Expect;
+            auto control = Integer(cursor.Word());
+            if (!control) return Fail("usage: expect ID TEXT");
+            step.control = *control;
+            step.text = cursor.Text();
+            return true;
+        }
+        if (word == "count" || word == "run") {
+            bool count = word == "count";
+            step.kind = count ? DialogStepKind::Count : DialogStepKind::Run;
+            std::optional<int> control = count ? Integer(cursor.Word()) : 0;
+            auto number = Integer(cursor.Word());
+            if (!control || !number || *number < 0 || !cursor.AtEnd())
+                return Fail(count ? "usage: count ID N" : "usage: run SECONDS (a whole number)");
+            step.control = *control;
+            step.index = *number;
+            return true;
+        }
+        return Fail("'" + word +
+                    "' is not a step of a dialog block (text, select, press, file, close, expect, "
+                    "count, run, shot, end)");
     }
 
     std::istream& in_;

@@ -8,6 +8,12 @@
 //   click NAV|INF|ALR|SET|PWR|DTO|RTE|AUT|<|>
 //   dialog CAPTION                 answer the next dialog with this caption, with:
 //     text ID TEXT | select ID INDEX | press ID | file PATH
+//     close                        the window's close box
+//     expect ID TEXT               the control's text without trailing blanks (a list:
+//                                  its selected line, empty without a selection)
+//     count ID N                   the list has N lines
+//     run SECONDS                  simulated seconds while the dialog stays open
+//     shot FILE.bmp                a picture of the dialog window
 //   end
 //   run SECONDS
 //   print screen|lamps|marker|events|aircraft|state
@@ -25,14 +31,14 @@
 #include <string>
 #include <vector>
 
-enum class DialogStepKind { Text, Select, Press, File };
+enum class DialogStepKind { Text, Select, Press, File, Close, Expect, Count, Run, Shot };
 
 struct DialogStep {
     DialogStepKind kind;
     int line;
-    int control = 0;        // Text, Select, Press
-    int index = 0;          // Select
-    std::string text;       // Text: what to type; File: the path
+    int control = 0;        // Text, Select, Press, Expect, Count
+    int index = 0;          // Select: the line; Count: the lines; Run: the seconds
+    std::string text;       // Text: what to type; Expect: what to find; File, Shot: the path
 };
 
 struct DialogBlock {

@@ -1,6 +1,10 @@
 #include "DialogDriver.h"
 
+#include <cstdio>
+#include <cstring>
 #include <vector>
+
+#include "Picture.h"
 
 namespace {
 
@@ -65,6 +69,64 @@ void TypeCharacter(HWND target, unsigned char character)
     if (key) SendMessageA(target, WM_KEYUP, key, up);
 }
 
+// A control's text without trailing blanks; a list's selected line, empty without one.
+std::string ControlText(HWND control)
+{
+    std::string text;
+    if (_stricmp(ClassOf(control).c_str(), "ListBox") == 0) {
+        LRESULT line = SendMessageA(control, LB_GETCURSEL, 0, 0);
+        if (line != LB_ERR) {
+            text.resize(SendMessageA(control, LB_GETTEXTLEN, line, 0) + 1);
+            SendMessageA(control, LB_GETTEXT, line, reinterpret_cast<LPARAM>(text.data()));
+        }
+    } else {
+        text.resize(GetWindowTextLengthA(control) + 1);
+        GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
+    }
+    text.resize(std::strlen(text.c_str()));
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+// A picture of the window, frame included, as a bitmap file.
+bool WriteWindowPicture(HWND window, const std::string& path)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT box;
+    GetWindowRect(window, &box);
+    const int width = box.right - box.left;
+    const int height = box.bottom - box.top;
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height;   // top row first
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap) return false;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    // From the window's own surface: what it has drawn, frame and controls, whether or
+    // not the display shows it yet.
+    HDC source = GetWindowDC(window);
+    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
+    ReleaseDC(window, source);
+    GdiFlush();
+    std::vector<uint8_t> file = EncodeBitmapFile({width, height, static_cast<uint32_t*>(bits)});
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(bitmap);
+
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    if (!out) return false;
+    bool written = std::fwrite(file.data(), 1, file.size(), out) == file.size();
+    return std::fclose(out) == 0 && written;
+}
+
 }  // namespace
 
 DialogDriver::DialogDriver(Reporter report) : report_(std::move(report))
@@ -91,7 +153,12 @@ void DialogDriver::Stop()
 
 void DialogDriver::Expect(DialogBlock block)
 {
-    pending_.push_back(std::move(block));
+    pending_.push_back({std::move(block), {}});
+}
+
+void DialogDriver::Expect(std::string caption, Handler handler)
+{
+    pending_.push_back({{std::move(caption), 0, {}}, std::move(handler)});
 }
 
 void CALLBACK DialogDriver::Poll(HWND, UINT, UINT_PTR, DWORD)
@@ -121,37 +188,61 @@ void DialogDriver::Check()
         if (GetPropA(dialog, SeenProperty)) continue;   // being answered further up
         SetPropA(dialog, SeenProperty, reinterpret_cast<HANDLE>(1));
 
-        auto block = pending_.begin();
-        while (block != pending_.end() && block->caption != caption) ++block;
-        if (block == pending_.end()) {
+        auto expected = pending_.begin();
+        while (expected != pending_.end() && expected->block.caption != caption) ++expected;
+        if (expected == pending_.end()) {
             Fail("unexpected dialog \"" + caption + "\"; cancelled");
             Cancel(dialog);
             continue;
         }
-        DialogBlock answer = std::move(*block);
-        pending_.erase(block);
+        Expectation answer = std::move(*expected);
+        pending_.erase(expected);
         Answer(dialog, answer);
     }
 }
 
-void DialogDriver::Answer(HWND dialog, const DialogBlock& block)
+void DialogDriver::Answer(HWND dialog, const Expectation& expectation)
 {
-    report_("dialog \"" + block.caption + "\" (block of line " + std::to_string(block.line) +
-                ") answered",
+    const DialogBlock& block = expectation.block;
+    report_("dialog \"" + block.caption + "\"" +
+                (block.line > 0 ? " (block of line " + std::to_string(block.line) + ")" : std::string()) +
+                " answered",
             false);
-    for (const DialogStep& step : block.steps) {
-        if (!RunStep(dialog, step)) {
-            if (IsWindow(dialog) && IsWindowVisible(dialog)) Cancel(dialog);
-            return;
+    if (expectation.handler) {
+        expectation.handler(dialog);
+    } else {
+        for (const DialogStep& step : block.steps) {
+            if (!Perform(dialog, step)) {
+                if (IsWindow(dialog) && IsWindowVisible(dialog)) Cancel(dialog);
+                return;
+            }
         }
     }
     if (IsWindow(dialog)) SetPropA(dialog, AnsweredProperty, reinterpret_cast<HANDLE>(1));
 }
 
-bool DialogDriver::RunStep(HWND dialog, const DialogStep& step)
+bool DialogDriver::Perform(HWND dialog, const DialogStep& step)
 {
     const std::string where = " (line " + std::to_string(step.line) + ")";
-    if (step.kind == DialogStepKind::File) {
+    switch (step.kind) {
+    case DialogStepKind::Close:
+        SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return true;
+    case DialogStepKind::Run:
+        if (!clock_) {
+            Fail("no clock to run" + where);
+            return false;
+        }
+        clock_(step.index);
+        return true;
+    case DialogStepKind::Shot:
+        if (!WriteWindowPicture(dialog, step.text)) {
+            Fail("cannot write " + step.text + where);
+            return false;
+        }
+        report_("picture of \"" + Caption(dialog) + "\" written to " + step.text, false);
+        return true;
+    case DialogStepKind::File: {
         HWND name = GetDlgItem(dialog, FileNameCombo);
         if (!name) name = GetDlgItem(dialog, FileNameEdit);
         HWND ok = GetDlgItem(dialog, IDOK);
@@ -163,6 +254,11 @@ bool DialogDriver::RunStep(HWND dialog, const DialogStep& step)
         SendMessageA(ok, BM_CLICK, 0, 0);
         return true;
     }
+    default:
+        break;
+    }
+
+    // The steps on one control.
 
     HWND control = GetDlgItem(dialog, step.control);
     if (!control) {
@@ -209,7 +305,23 @@ bool DialogDriver::RunStep(HWND dialog, const DialogStep& step)
         }
         SendMessageA(control, BM_CLICK, 0, 0);
         return true;
-    case DialogStepKind::File:
+    case DialogStepKind::Expect: {
+        ++checks_;
+        std::string shown = ControlText(control);
+        if (shown != step.text)
+            Fail("control " + std::to_string(step.control) + " shows \"" + shown + "\", expected \"" +
+                 step.text + "\"" + where);
+        return true;
+    }
+    case DialogStepKind::Count: {
+        ++checks_;
+        int count = static_cast<int>(SendMessageA(control, LB_GETCOUNT, 0, 0));
+        if (count != step.index)
+            Fail("list " + std::to_string(step.control) + " has " + std::to_string(count) +
+                 " lines, expected " + std::to_string(step.index) + where);
+        return true;
+    }
+    default:
         break;
     }
     return false;

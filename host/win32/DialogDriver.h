@@ -3,7 +3,8 @@
 // box's, a file dialog's), looks for newly shown dialog windows of the thread and
 // answers each with the first expected block of its caption: focus a control and type
 // into it key by key, select list lines with their notification, press buttons, enter a
-// path into a file dialog. A dialog nobody expects is cancelled and reported, and so is
+// path into a file dialog, check a control's text, let simulated time pass, take a
+// picture of the dialog. A dialog nobody expects is cancelled and reported, and so is
 // one that its block leaves open.
 #pragma once
 
@@ -11,7 +12,6 @@
 
 #include <deque>
 #include <functional>
-#include <set>
 #include <string>
 
 #include "Scenario.h"
@@ -19,6 +19,15 @@
 class DialogDriver {
 public:
     using Reporter = std::function<void(const std::string& line, bool failure)>;
+    // Code that answers a dialog itself (Windows tests), given the dialog window.
+    using Handler = std::function<void(HWND dialog)>;
+    // Moves simulated time on by whole seconds (the `run` step).
+    using Clock = std::function<void(int seconds)>;
+
+    struct Expectation {
+        DialogBlock block;   // a handler's block has its caption and no steps
+        Handler handler;
+    };
 
     explicit DialogDriver(Reporter report);
     ~DialogDriver();
@@ -28,22 +37,28 @@ public:
     // Starts or stops watching for dialogs.
     void Start();
     void Stop();
+    void SetClock(Clock clock) { clock_ = std::move(clock); }
 
     void Expect(DialogBlock block);
-    const std::deque<DialogBlock>& Pending() const { return pending_; }
+    void Expect(std::string caption, Handler handler);
+    const std::deque<Expectation>& Pending() const { return pending_; }
     int Failures() const { return failures_; }
+    int Checks() const { return checks_; }   // `expect` and `count` steps run
+
+    // Runs one step on a dialog as a block would; false when the step could not be done
+    // (the failure is reported). A failed `expect` or `count` is reported and returns true.
+    bool Perform(HWND dialog, const DialogStep& step);
 
 private:
     static void CALLBACK Poll(HWND, UINT, UINT_PTR, DWORD);
     void Check();
-    void Answer(HWND dialog, const DialogBlock& block);
-    bool RunStep(HWND dialog, const DialogStep& step);
+    void Answer(HWND dialog, const Expectation& expectation);
     void Fail(const std::string& message);
 
     Reporter report_;
-    std::deque<DialogBlock> pending_;
-    std::set<HWND> seen_;        // dialogs already answered or refused
-    std::set<HWND> answered_;    // dialogs whose block has run; they should be gone
+    Clock clock_;
+    std::deque<Expectation> pending_;
     UINT_PTR timer_ = 0;
     int failures_ = 0;
+    int checks_ = 0;
 };

@@ -76,6 +76,7 @@ ScenarioRunner::ScenarioRunner(PanelHost& host, std::string gaugePath, std::FILE
               Say(line);
       })
 {
+    dialogs_.SetClock([this](int seconds) { host_.RunSeconds(seconds); });
 }
 
 void ScenarioRunner::Say(const std::string& line)
@@ -103,10 +104,10 @@ int ScenarioRunner::Run(const std::vector<ScenarioCommand>& commands)
         Execute(command);
     }
     dialogs_.Stop();
-    for (const DialogBlock& block : dialogs_.Pending())
-        Fail(block.line, "the dialog \"" + block.caption + "\" never opened");
+    for (const DialogDriver::Expectation& expected : dialogs_.Pending())
+        Fail(expected.block.line, "the dialog \"" + expected.block.caption + "\" never opened");
     std::fprintf(out_, "scenario: %zu commands, %d expectations, %d failures\n", commands.size(),
-                 expectations_, failures_);
+                 expectations_ + dialogs_.Checks(), failures_);
     std::fflush(out_);
     return failures_;
 }
@@ -167,8 +168,9 @@ void ScenarioRunner::Execute(const ScenarioCommand& command)
     case CommandKind::Dialog: {
         DialogBlock block = *command.dialog;
         for (DialogStep& step : block.steps)
-            step.text = step.kind == DialogStepKind::File ? ExpandEnvironment(step.text)
-                                                          : ToScreenText(step.text);
+            step.text = step.kind == DialogStepKind::File || step.kind == DialogStepKind::Shot
+                            ? ExpandEnvironment(step.text)
+                            : ToScreenText(step.text);
         dialogs_.Expect(std::move(block));
         break;
     }

@@ -10,8 +10,6 @@ using Events = std::vector<std::pair<uint32_t, int32_t>>;
 MouseCallback const allButtons[] = {OnNavButton, OnInfButton,  OnAlrButton, OnSetButton,  OnPwrButton,
                                     OnDirectToButton, OnRteButton, OnAutButton, OnPrevButton, OnNextButton};
 
-void Press(MouseCallback button) { EXPECT_EQ(button(0x1234, 0x5678), 0); }
-
 class ButtonsTest : public GaugeTest {
 protected:
     void SetRoute(int count)

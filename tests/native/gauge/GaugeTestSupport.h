@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "GaugeAngles.h"
+#include "GaugeButtons.h"
 #include "GaugeState.h"
 #include "RecordingEngine.h"
 #include "RecordingPlatform.h"
@@ -36,6 +37,9 @@ inline void SetActiveWaypoint(const WaypointRecord& w)
     gaugeState.activeLongitude = WaypointLongitude(w);
     gaugeState.activeWaypointLookup = WaypointFound;
 }
+
+// A click on a button, as the host makes it; every callback returns 0.
+inline void Press(MouseCallback button) { EXPECT_EQ(button(0x1234, 0x5678), 0); }
 
 class GaugeTest : public ::testing::Test {
 protected:

@@ -40,7 +40,7 @@ int TagOrder(const char* tag)
 void OrderSet(int) {}
 void RecordGoTop() { Log("RecordGoTop"); }
 void RecordGoBottom() {}
-void RecordSkip(int) {}
+void RecordSkip(int count) { Log("RecordSkip(" + std::to_string(count) + ")"); }
 short RecordAtBof() { return engine.atEof; }
 short RecordAtEof() { return engine.atEof; }
 short RecordSeek(const char* key)
@@ -49,8 +49,8 @@ short RecordSeek(const char* key)
     return !engine.atEof;
 }
 void SetSoftSeek(int) {}
-void QuerySet(const char*) {}
-int QueryCount() { return 0; }
+void QuerySet(const char* condition) { Log("QuerySet(" + std::string(condition) + ")"); }
+int QueryCount() { return engine.queryCount; }
 const char* FieldGetString(const char* field)
 {
     static std::string value;

@@ -10,6 +10,7 @@ struct RecordingEngine {
     std::vector<std::string> calls;
     bool openSucceeds = true;
     bool atEof = false;
+    int queryCount = 0;
     std::map<std::string, std::string> texts;
     std::map<std::string, short> integers;
     std::map<std::string, double> doubles;

@@ -35,6 +35,24 @@ void StartGaugeTimer() { ++platform.timerStarts; }
 void StopGaugeTimer() { ++platform.timerStops; }
 void NotifyHostSwitchOff() { ++platform.switchOffs; }
 
+int RunSetupDialog()
+{
+    platform.dialogs.push_back("Setup");
+    return 1;
+}
+
+int RunRouteDialog()
+{
+    platform.dialogs.push_back("Route");
+    return 1;
+}
+
+int RunDirectToDialog()
+{
+    platform.dialogs.push_back("Direct To");
+    return platform.directToResult;
+}
+
 void ReadSetting(const char*, const char*, const char* defaultText, char* out)
 {
     std::strcpy(out, platform.dataDirectory.empty() ? defaultText : platform.dataDirectory.c_str());

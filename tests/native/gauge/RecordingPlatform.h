@@ -1,5 +1,6 @@
 // A recording stand-in for the gauge's surroundings (GaugePlatform.h): element bits,
-// sounds, host events, host variables, screen buffers, the timer and the settings.
+// sounds, host events, host variables, screen buffers, the timer, the dialogs and the
+// settings.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +21,8 @@ struct RecordingPlatform {
     int timerStarts = 0;
     int timerStops = 0;
     int switchOffs = 0;
+    std::vector<std::string> dialogs;   // captions of the dialogs run, in order
+    int directToResult = 0;             // what the Direct-To dialog ends with
     std::string dataDirectory;   // empty: the setting is missing and the default applies
 
     bool IsHidden(GaugeElement element) const { return hidden[static_cast<int>(element)]; }

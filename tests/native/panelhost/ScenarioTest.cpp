@@ -103,6 +103,41 @@ TEST(ScenarioTest, DialogBlocksCollectTheirSteps)
     EXPECT_EQ(commands[2].kind, CommandKind::Click);
 }
 
+TEST(ScenarioTest, DialogBlocksCheckRunAndPicture)
+{
+    auto commands = Parse(
+        "dialog Route\n"
+        "  expect 1006 KBFI  \n"
+        "  expect 1007\n"
+        "  count 1011 30\n"
+        "  run 2\n"
+        "  shot %SCENARIO_DIR%\\route dialog.bmp \n"
+        "  close\n"
+        "end\n");
+    ASSERT_EQ(commands.size(), 1u);
+    const std::vector<DialogStep>& steps = commands[0].dialog->steps;
+    ASSERT_EQ(steps.size(), 6u);
+    EXPECT_EQ(steps[0].kind, DialogStepKind::Expect);
+    EXPECT_EQ(steps[0].control, 1006);
+    EXPECT_EQ(steps[0].text, "KBFI  ");
+    EXPECT_EQ(steps[1].text, "");
+    EXPECT_EQ(steps[2].kind, DialogStepKind::Count);
+    EXPECT_EQ(steps[2].control, 1011);
+    EXPECT_EQ(steps[2].index, 30);
+    EXPECT_EQ(steps[3].kind, DialogStepKind::Run);
+    EXPECT_EQ(steps[3].index, 2);
+    EXPECT_EQ(steps[4].kind, DialogStepKind::Shot);
+    EXPECT_EQ(steps[4].text, "%SCENARIO_DIR%\\route dialog.bmp");
+    EXPECT_EQ(steps[5].kind, DialogStepKind::Close);
+
+    EXPECT_EQ(ParseError("dialog Route\n  count 1011\nend\n").line, 2);
+    EXPECT_EQ(ParseError("dialog Route\n  run -2\nend\n").line, 2);
+    EXPECT_EQ(ParseError("dialog Route\n  run\nend\n").line, 2);
+    EXPECT_EQ(ParseError("dialog Route\n  close now\nend\n").line, 2);
+    EXPECT_EQ(ParseError("dialog Route\n  shot\nend\n").line, 2);
+    EXPECT_EQ(ParseError("dialog Route\n  expect\nend\n").line, 2);
+}
+
 TEST(ScenarioTest, FaultsNameTheirLine)
 {
     EXPECT_EQ(ParseError("load\nfly 3\n").line, 2);

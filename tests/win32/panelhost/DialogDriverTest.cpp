@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -147,6 +148,56 @@ TEST_F(DialogDriverTest, StepsOnMissingOrDisabledControlsFail)
     EXPECT_NE(failures[0].find("disabled"), std::string::npos);
     EXPECT_NE(failures[1].find("no control 999"), std::string::npos);
     EXPECT_NE(failures[2].find("has 3 lines"), std::string::npos);
+}
+
+TEST_F(DialogDriverTest, ChecksTextsAndLinesRunsTheClockTakesAPictureAndCloses)
+{
+    int seconds = 0;
+    driver.SetClock([&](int more) { seconds += more; });
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string picture = std::string(temp) + "driver dialog.bmp";
+    DeleteFileA(picture.c_str());
+    driver.Expect({"Driver Test", 1,
+                   {Step(DialogStepKind::Expect, NameEdit, 0, "OLD"),
+                    Step(DialogStepKind::Expect, NameList, 0, ""),
+                    Step(DialogStepKind::Select, NameList, 1),
+                    Step(DialogStepKind::Expect, NameList, 0, "KBFI"),
+                    Step(DialogStepKind::Count, NameList, 3),
+                    Step(DialogStepKind::Count, NameList, 2),
+                    Step(DialogStepKind::Expect, NameEdit, 0, "NEW"),
+                    Step(DialogStepKind::Run, 0, 3),
+                    Step(DialogStepKind::Shot, 0, 0, picture),
+                    Step(DialogStepKind::Close, 0)}});
+    EXPECT_EQ(RunDialog(), IDCANCEL);
+    EXPECT_EQ(seconds, 3);
+    ASSERT_EQ(failures.size(), 2u);
+    EXPECT_NE(failures[0].find("has 3 lines, expected 2"), std::string::npos);
+    EXPECT_NE(failures[1].find("shows \"OLD\", expected \"NEW\""), std::string::npos);
+
+    HANDLE file = CreateFileA(picture.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    char header[26] = {};
+    DWORD read = 0;
+    ReadFile(file, header, sizeof header, &read, nullptr);
+    CloseHandle(file);
+    EXPECT_EQ(std::string(header, 2), "BM");
+    int32_t width = 0;
+    std::memcpy(&width, header + 18, sizeof width);
+    EXPECT_GT(width, 200);   // the dialog in pixels, frame included
+}
+
+TEST_F(DialogDriverTest, AHandlerAnswersWithCodeAndARunWithoutAClockFails)
+{
+    driver.Expect("Driver Test", [&](HWND dialog) {
+        EXPECT_TRUE(driver.Perform(dialog, Step(DialogStepKind::Text, NameEdit, 0, "KPAE")));
+        EXPECT_FALSE(driver.Perform(dialog, Step(DialogStepKind::Run, 0, 1)));
+        EXPECT_TRUE(driver.Perform(dialog, Step(DialogStepKind::Press, IDOK)));
+    });
+    EXPECT_EQ(RunDialog(), IDOK);
+    EXPECT_EQ(results.name, "KPAE");
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_NE(failures[0].find("no clock"), std::string::npos);
 }
 
 TEST_F(DialogDriverTest, AnswersTheCommonFileDialogWithAPath)
