@@ -1,33 +1,22 @@
 #include "RunImport.h"
 
 #include "DataDirectorySetting.h"
+#include "FileOpenDialog.h"
 #include "TableImport.h"
-
-#include <commdlg.h>
 
 #include <string>
 
 namespace {
 
 constexpr char Caption[] = "Quillmap";
-constexpr char ImportFileFilter[] =
-    "Gps Import Files (*.GPS)\0*.GPS\0All Files (*.*)\0*.*\0";
-
 // The chosen file, or empty when the user cancelled.
 std::string AskForImportFile(HWND owner, const std::string& dataDirectory)
 {
-    char fileName[MAX_PATH] = "";
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = ImportFileFilter;
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = fileName;
-    dialog.nMaxFile = sizeof fileName;
-    dialog.lpstrInitialDir = dataDirectory.empty() ? nullptr : dataDirectory.c_str();
-    dialog.lpstrDefExt = "GPS";
-    dialog.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_PATHMUSTEXIST;
-    return GetOpenFileNameA(&dialog) ? fileName : "";
+    appframe::FileOpenRequest request;
+    request.filter = "Gps Import Files (*.GPS)|*.GPS|All Files (*.*)|*.*||";
+    request.defaultExtension = ".GPS";
+    request.initialDirectory = dataDirectory.c_str();
+    return appframe::AskFileToOpen(owner, request).value_or("");
 }
 
 void ShowMessage(HWND owner, const std::string& text, UINT icon)

@@ -1,0 +1,20 @@
+// An application object named and keyed as Quillmap's, for tests that run single dialogs.
+#pragma once
+
+#include "Application.h"
+#include "Settings.h"
+
+namespace uitest {
+
+class TestApplication final : public appframe::Application {
+public:
+    TestApplication() : Application(quillmap::kApplicationName)
+    {
+        SetRegistryKey(quillmap::kRegistryKeyWord);
+    }
+
+protected:
+    void InitInstance() override {}
+};
+
+}  // namespace uitest

@@ -1,0 +1,24 @@
+#include "Application.h"
+
+namespace appframe {
+
+namespace {
+Application* current = nullptr;
+}
+
+Application::Application(std::string name) : name_(std::move(name)), previous_(current)
+{
+    current = this;
+}
+
+Application::~Application()
+{
+    current = previous_;
+}
+
+Application* Application::Current()
+{
+    return current;
+}
+
+}  // namespace appframe

@@ -1,0 +1,25 @@
+// The main dialog of Quillmap: one button per editor or whole-database operation. It sets
+// the table engine's start settings and warns when the flight simulator is running.
+#pragma once
+
+#include "ModalDialog.h"
+
+namespace quillmap {
+
+// Window class of the flight simulator's main window.
+inline constexpr char kSimulatorWindowClass[] = "FS98MAIN";
+
+class MainDialog final : public appframe::ModalDialog {
+public:
+    MainDialog();
+
+protected:
+    bool OnInit() override;
+    bool OnButtonClicked(int id) override;
+
+private:
+    HICON bigIcon_;
+    HICON smallIcon_;
+};
+
+}  // namespace quillmap

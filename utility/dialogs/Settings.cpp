@@ -1,0 +1,18 @@
+#include "Settings.h"
+
+#include "Application.h"
+#include "NavigationTables.h"
+
+namespace quillmap {
+
+const appframe::RegistryProfile& Profile()
+{
+    return appframe::Application::Current()->Profile();
+}
+
+std::string EditorDataDirectory()
+{
+    return Profile().GetString(kSettingsSection, kPathEntry, nav::defaultDirectory(nav::PathForm::Editors));
+}
+
+}  // namespace quillmap

@@ -1,0 +1,27 @@
+// The program's settings in its registry profile (section "Settings" under
+// HKEY_CURRENT_USER\Software\Borealwing\GPS) and the caption of its own message boxes.
+#pragma once
+
+#include "RegistryProfile.h"
+
+#include <string>
+
+namespace quillmap {
+
+inline constexpr char kApplicationName[] = "GPS";
+inline constexpr char kRegistryKeyWord[] = "Borealwing";
+inline constexpr char kSettingsSection[] = "Settings";
+inline constexpr char kPathEntry[] = "PATH";  // data directory, ends with a backslash
+inline constexpr char kPosXEntry[] = "X";     // kept for the gauge release 2.0
+inline constexpr char kPosYEntry[] = "Y";
+
+// Questions and notices of the dialogs carry this caption.
+inline constexpr char kProgramCaption[] = "Quillmap";
+
+// The profile of the running application.
+const appframe::RegistryProfile& Profile();
+
+// The data directory as the record editors read it, with their default.
+std::string EditorDataDirectory();
+
+}  // namespace quillmap

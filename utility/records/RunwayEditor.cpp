@@ -1,0 +1,38 @@
+#include "RunwayEditor.h"
+
+#include "EditorFields.h"
+#include "FieldTransfer.h"
+#include "NavigationTables.h"
+#include "TableConditions.h"
+#include "TableEngine.h"
+
+namespace quillmap {
+
+void RunwayEditor::Begin()
+{
+    AreaSelect(AreaOfAlias(nav::runwaysAlias));
+    if (selection_.isNew)
+        return;
+    QuerySet(RunwayCondition(selection_.airportNum, selection_.designator).c_str());
+    RecordGoTop();
+    for (const EditorField& field : RunwayFields())
+        ShowField(field, form_);
+}
+
+void RunwayEditor::Save()
+{
+    if (!form_.Ask(kSaveQuestion))
+        return;
+    if (selection_.isNew)
+        RecordAppendBlank();
+    FieldReplace("NUM", SDE_TEXT, selection_.airportNum.c_str());
+    for (const EditorField& field : RunwayFields())
+        WriteField(field, form_);
+}
+
+void RunwayEditor::End()
+{
+    AreaSelect(AreaOfAlias(AirportTable().alias));
+}
+
+}  // namespace quillmap
