@@ -15,4 +15,9 @@ std::string EditorDataDirectory()
     return Profile().GetString(kSettingsSection, kPathEntry, nav::defaultDirectory(nav::PathForm::Editors));
 }
 
+std::string ImportDataDirectory()
+{
+    return Profile().GetString(kSettingsSection, kPathEntry, nav::defaultDirectory(nav::PathForm::Import));
+}
+
 }  // namespace quillmap

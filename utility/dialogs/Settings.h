@@ -23,5 +23,8 @@ const appframe::RegistryProfile& Profile();
 
 // The data directory as the record editors read it, with their default.
 std::string EditorDataDirectory();
+// The data directory as import and rebuild read it, with their default (empty: the current
+// directory); they put the table's file name directly behind it.
+std::string ImportDataDirectory();
 
 }  // namespace quillmap

@@ -1,14 +1,14 @@
 #include "RunImport.h"
 
-#include "DataDirectorySetting.h"
 #include "FileOpenDialog.h"
+#include "MessageBoxes.h"
+#include "Settings.h"
 #include "TableImport.h"
 
 #include <string>
 
 namespace {
 
-constexpr char Caption[] = "Quillmap";
 // The chosen file, or empty when the user cancelled.
 std::string AskForImportFile(HWND owner, const std::string& dataDirectory)
 {
@@ -21,14 +21,14 @@ std::string AskForImportFile(HWND owner, const std::string& dataDirectory)
 
 void ShowMessage(HWND owner, const std::string& text, UINT icon)
 {
-    MessageBoxA(owner, text.c_str(), Caption, MB_OK | icon);
+    appframe::ShowMessageBox(owner, text.c_str(), MB_OK | icon, quillmap::kProgramCaption);
 }
 
 } // namespace
 
 void RunImport(HWND owner)
 {
-    std::string dataDirectory = ReadDataDirectorySetting();
+    std::string dataDirectory = quillmap::ImportDataDirectory();
     std::string fileName = AskForImportFile(owner, dataDirectory);
     if (fileName.empty())
         return;

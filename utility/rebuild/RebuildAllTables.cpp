@@ -1,21 +1,18 @@
 #include "RebuildAllTables.h"
 
-#include "DataDirectorySetting.h"
+#include "MessageBoxes.h"
+#include "Settings.h"
 #include "TableRebuild.h"
 
 #include <string>
 
-namespace {
-constexpr char Caption[] = "Quillmap";
-}
-
 void RebuildAllTables(HWND owner)
 {
-    if (MessageBoxA(owner, "Rebuild all files ?", Caption, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (!appframe::AskYesNo(owner, "Rebuild all files ?", quillmap::kProgramCaption))
         return;
 
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    std::vector<RebuildOutcome> outcomes = RebuildNavigationTables(ReadDataDirectorySetting());
+    std::vector<RebuildOutcome> outcomes = RebuildNavigationTables(quillmap::ImportDataDirectory());
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
 
     std::string notOpened;
@@ -24,10 +21,10 @@ void RebuildAllTables(HWND owner)
             notOpened += "\n" + outcome.file;
     }
     if (notOpened.empty()) {
-        MessageBoxA(owner, "Rebuild completed !", Caption, MB_OK);
+        appframe::ShowMessageBox(owner, "Rebuild completed !", MB_OK, quillmap::kProgramCaption);
         return;
     }
     std::string text = "Rebuild completed, except for these tables, which could not be opened "
                        "(missing, or in use by another program):" + notOpened;
-    MessageBoxA(owner, text.c_str(), Caption, MB_OK | MB_ICONEXCLAMATION);
+    appframe::ShowMessageBox(owner, text.c_str(), MB_OK | MB_ICONEXCLAMATION, quillmap::kProgramCaption);
 }

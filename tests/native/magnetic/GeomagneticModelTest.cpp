@@ -138,19 +138,6 @@ TEST(FieldElements, DueSouthGivesHalfACircle)
     EXPECT_FLOAT_EQ(field.h, 20000.0f);
 }
 
-TEST(FieldElements, HalfAngleFormFollowsTheQuadrant)
-{
-    FieldResults& field = geomagneticWorkspace.fieldAtNextYear;
-    const float components[][2] = {{1000, 1000}, {-1000, 1000}, {-1000, -1000}, {1000, -1000}};
-    for (const auto& c : components) {
-        field.x = c[0];
-        field.y = c[1];
-        field.z = 0.0f;
-        ComputeFieldElements(FieldDate::NextYear);
-        EXPECT_NEAR(field.d, std::atan2(c[1], c[0]), 1e-5);
-    }
-}
-
 TEST(FieldElements, VanishingIntensitiesLeaveAnglesUndetermined)
 {
     FieldResults& field = geomagneticWorkspace.fieldAtDate;

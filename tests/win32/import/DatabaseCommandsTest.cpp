@@ -1,16 +1,23 @@
 // The Import and Rebuild buttons' handlers under Wine, against SDE3032.dll: their file
 // dialog and message boxes answered from this thread, the tables checked afterwards.
-#include "DialogDriver.h"
 #include "EngineTestSupport.h"
 #include "RebuildAllTables.h"
 #include "RunImport.h"
+#include "TestApplication.h"
+#include "TestRegistry.h"
+#include "UiScript.h"
+
+#include <commdlg.h>
+#include <dlgs.h>
 
 #include <fstream>
 #include <iterator>
 
 namespace {
 
-constexpr char SettingsKey[] = "Software\\Borealwing\\GPS\\Settings";
+using uitest::Click;
+using uitest::MessageBoxView;
+using uitest::Script;
 
 // A record line with each text at its column offset.
 std::string RecordLine(std::initializer_list<std::pair<std::size_t, const char*>> columns)
@@ -40,29 +47,13 @@ protected:
         for (const nav::TableDefinition* table :
              {&nav::airportsTable, &nav::navaidsTable, &nav::runwaysTable, &nav::usersTable})
             createNavigationTable(*table);
-        RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &settings_, nullptr);
-        char saved[MAX_PATH] = "";
-        DWORD size = sizeof saved;
-        hadPath_ = RegQueryValueExA(settings_, "PATH", nullptr, nullptr, reinterpret_cast<BYTE*>(saved), &size)
-            == ERROR_SUCCESS;
-        savedPath_ = saved;
-        SetPath(DataDirectory());
+        uitest::PutString(uitest::kSettingsKey, "PATH", DataDirectory());
     }
 
     void TearDown() override
     {
-        if (hadPath_)
-            SetPath(savedPath_);
-        else
-            RegDeleteValueA(settings_, "PATH");
-        RegCloseKey(settings_);
+        uitest::DeleteProgramKey();
         EngineTest::TearDown();
-    }
-
-    void SetPath(const std::string& path)
-    {
-        RegSetValueExA(settings_, "PATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
-                       static_cast<DWORD>(path.size() + 1));
     }
 
     std::string DataDirectory() const { return directory_.string() + "\\"; }
@@ -90,47 +81,74 @@ protected:
         return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     }
 
+    // Chooses a file in the import's file dialog.
+    static std::function<void(HWND)> ChooseFile(const std::string& path)
+    {
+        return [path](HWND dialog) {
+            SetDlgItemTextA(dialog, cmb13, path.c_str());
+            Click(dialog, IDOK);
+        };
+    }
+
+    // Runs the Import button on a file and reads the message box that ends it.
+    static MessageBoxView ImportChoosing(const std::string& path)
+    {
+        MessageBoxView end;
+        Script script;
+        script.On("Open", ChooseFile(path)).OnMessage("Quillmap", [&end](HWND box) {
+            end = uitest::ReadMessageBox(box);
+            Click(box, IDOK);
+        });
+        script.Start();
+        RunImport(nullptr);
+        EXPECT_TRUE(script.Finished());
+        return end;
+    }
+
+    // Runs the Rebuild button, answers Yes and reads the message box that ends it.
+    static MessageBoxView RebuildAnsweringYes()
+    {
+        MessageBoxView end;
+        Script script;
+        script.Question("Rebuild all files ?", true).OnMessage("Quillmap", [&end](HWND box) {
+            end = uitest::ReadMessageBox(box);
+            Click(box, IDOK);
+        });
+        script.Start();
+        RebuildAllTables(nullptr);
+        EXPECT_TRUE(script.Finished());
+        return end;
+    }
+
     static HICON SystemIcon(LPCSTR id) { return LoadIcon(nullptr, id); }
 
-    // Runs the Import button: chooses the file in the dialog and confirms what follows.
-    static std::vector<SeenDialog> ImportChoosing(const std::string& path)
-    {
-        DialogDriver driver;
-        driver.Then(ChooseFile(path));
-        driver.Then(PressButton(IDOK));
-        RunImport(nullptr);
-        return driver.Seen();
-    }
-
-    // Runs the Rebuild button: answers the question and confirms what follows.
-    static std::vector<SeenDialog> RebuildAnswering(int answer)
-    {
-        DialogDriver driver;
-        driver.Then(PressButton(answer));
-        driver.Then(PressButton(IDOK));
-        RebuildAllTables(nullptr);
-        return driver.Seen();
-    }
-
-    HKEY settings_ = nullptr;
-    bool hadPath_ = false;
-    std::string savedPath_;
+    uitest::TestApplication application_;
 };
 
 TEST_F(DatabaseCommandsTest, ImportThroughTheFileDialog)
 {
     WriteImportFile("AIRPORTS.GPS", AirportLines);
-    std::vector<SeenDialog> seen = ImportChoosing((directory_ / "AIRPORTS").string());
-
-    ASSERT_EQ(seen.size(), 2u);
-    const SeenDialog& files = seen[0];
-    EXPECT_EQ(files.folder, directory_.string()); // starts in the data directory
-    EXPECT_EQ(files.fileTypes, (std::vector<std::string>{"Gps Import Files (*.GPS)", "All Files (*.*)"}));
-    const SeenDialog& done = seen[1];
-    EXPECT_EQ(done.caption, "Quillmap");
-    EXPECT_EQ(done.text, "Import completed.");
-    EXPECT_EQ(done.icon, nullptr);
-    EXPECT_EQ(done.buttons, std::vector<int>{IDOK});
+    char folder[MAX_PATH] = "";
+    std::vector<std::string> fileTypes;
+    Script script;
+    script
+        .On("Open",
+            [&](HWND dialog) {
+                SendMessageA(dialog, CDM_GETFOLDERPATH, sizeof folder, reinterpret_cast<LPARAM>(folder));
+                int count = static_cast<int>(SendDlgItemMessageA(dialog, cmb1, CB_GETCOUNT, 0, 0));
+                for (int i = 0; i < count; ++i) {
+                    char entry[128] = "";
+                    SendDlgItemMessageA(dialog, cmb1, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
+                    fileTypes.push_back(entry);
+                }
+                ChooseFile("AIRPORTS")(dialog); // the default extension is added
+            })
+        .Answer("Quillmap", "Import completed.", {IDOK}, nullptr, IDOK);
+    script.Start();
+    RunImport(nullptr);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(std::string(folder), directory_.string()); // starts in the data directory
+    EXPECT_EQ(fileTypes, (std::vector<std::string>{"Gps Import Files (*.GPS)", "All Files (*.*)"}));
 
     openTable(tablePath("AIRPORTS"), "AIRPORTS");
     OrderSet(TagOrder("NUM"));
@@ -144,11 +162,8 @@ TEST_F(DatabaseCommandsTest, ImportThroughTheFileDialog)
 
 TEST_F(DatabaseCommandsTest, NotAnImportFileStops)
 {
-    std::string path = WriteImportFile("NOTES.GPS", "EXPORT A\r\n\r\n\r\n" + AirportLines.substr(28));
-    std::vector<SeenDialog> seen = ImportChoosing(path);
-
-    ASSERT_EQ(seen.size(), 2u);
-    const SeenDialog& refusal = seen[1];
+    std::string path = WriteImportFile("NOTES.GPS", "EXPORT A" + AirportLines.substr(8));
+    MessageBoxView refusal = ImportChoosing(path);
     EXPECT_EQ(refusal.caption, "Quillmap");
     EXPECT_EQ(refusal.text, "Not a GPS Import file !");
     EXPECT_EQ(refusal.icon, SystemIcon(IDI_HAND));
@@ -159,19 +174,19 @@ TEST_F(DatabaseCommandsTest, NotAnImportFileStops)
 TEST_F(DatabaseCommandsTest, UnknownKindStillCompletes)
 {
     std::string path = WriteImportFile("OTHER.GPS", "IMPORT Z" + AirportLines.substr(8));
-    std::vector<SeenDialog> seen = ImportChoosing(path);
-
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[1].text, "Import completed.");
+    EXPECT_EQ(ImportChoosing(path).text, "Import completed.");
     EXPECT_EQ(RecordCount("AIRPORTS"), 0);
 }
 
 TEST_F(DatabaseCommandsTest, CancelDoesNothing)
 {
-    DialogDriver driver;
-    driver.Then(PressButton(IDCANCEL));
-    RunImport(nullptr);
-    EXPECT_EQ(driver.Seen().size(), 1u); // no message box follows
+    std::string before = TableBytes("AIRPORTS");
+    Script script;
+    script.On("Open", [](HWND dialog) { Click(dialog, IDCANCEL); });
+    script.Start();
+    RunImport(nullptr); // a message box would stall the script's end here
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(TableBytes("AIRPORTS"), before);
 }
 
 TEST_F(DatabaseCommandsTest, TableInUseIsNamed)
@@ -181,11 +196,9 @@ TEST_F(DatabaseCommandsTest, TableInUseIsNamed)
     HANDLE held = CreateFileA(tablePath("AIRPORTS").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    std::vector<SeenDialog> seen = ImportChoosing(path);
+    MessageBoxView report = ImportChoosing(path);
     CloseHandle(held);
 
-    ASSERT_EQ(seen.size(), 2u);
-    const SeenDialog& report = seen[1];
     EXPECT_NE(report.text.find(DataDirectory() + "AIRPORTS.DBF"), std::string::npos) << report.text;
     EXPECT_EQ(report.text.find("Import completed."), std::string::npos);
     EXPECT_EQ(report.icon, SystemIcon(IDI_HAND));
@@ -200,14 +213,11 @@ TEST_F(DatabaseCommandsTest, RebuildAnsweredNoTouchesNothing)
     TableCloseAll();
     std::string before = TableBytes("AIRPORTS");
 
-    std::vector<SeenDialog> seen = RebuildAnswering(IDNO);
-
-    ASSERT_EQ(seen.size(), 1u);
-    const SeenDialog& question = seen[0];
-    EXPECT_EQ(question.caption, "Quillmap");
-    EXPECT_EQ(question.text, "Rebuild all files ?");
-    EXPECT_EQ(question.icon, SystemIcon(IDI_QUESTION));
-    EXPECT_EQ(question.buttons, (std::vector<int>{IDYES, IDNO}));
+    Script script;
+    script.Question("Rebuild all files ?", false);
+    script.Start();
+    RebuildAllTables(nullptr);
+    EXPECT_TRUE(script.Finished());
     EXPECT_EQ(TableBytes("AIRPORTS"), before);
 }
 
@@ -219,26 +229,20 @@ TEST_F(DatabaseCommandsTest, RebuildAnsweredYes)
     RecordDelete();
     TableCloseAll();
 
-    std::vector<SeenDialog> seen = RebuildAnswering(IDYES);
-
-    ASSERT_EQ(seen.size(), 2u);
-    const SeenDialog& done = seen[1];
+    MessageBoxView done = RebuildAnsweringYes();
     EXPECT_EQ(done.caption, "Quillmap");
     EXPECT_EQ(done.text, "Rebuild completed !");
     EXPECT_EQ(done.icon, nullptr);
+    EXPECT_EQ(done.buttons, std::vector<int>{IDOK});
     EXPECT_EQ(RecordCount("AIRPORTS"), 1);
 }
 
 TEST_F(DatabaseCommandsTest, RebuildNamesTablesItCouldNotOpen)
 {
     std::filesystem::remove(tablePath("USERS"));
-    std::vector<SeenDialog> seen = RebuildAnswering(IDYES);
-
-    ASSERT_EQ(seen.size(), 2u);
-    const SeenDialog& done = seen[1];
+    MessageBoxView done = RebuildAnsweringYes();
     EXPECT_NE(done.text.find(DataDirectory() + "USERS.DBF"), std::string::npos) << done.text;
     EXPECT_EQ(done.text.find("AIRPORTS.DBF"), std::string::npos) << done.text;
-    EXPECT_NE(done.text, "Rebuild completed !");
     EXPECT_EQ(done.icon, SystemIcon(IDI_EXCLAMATION));
 }
 
