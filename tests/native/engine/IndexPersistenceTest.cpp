@@ -70,22 +70,6 @@ TEST_F(IndexPersistenceTest, ReadOnlyOpenRepairsTheIndexForTheNextOne) {
     EXPECT_EQ(fileBytes(airportsIndex_), repaired);   // in step now: nothing rebuilt or rewritten
 }
 
-TEST_F(IndexPersistenceTest, DamagedDirectoryLosesTheTagsButNothingElse) {
-    std::string bytes = fileBytes(airportsIndex_);
-    bytes[70] ^= 0x20;   // inside the first tag's entry
-    writeBytes(airportsIndex_, bytes);
-    ASSERT_GT(openTable(airports_, "AIRPORTS"), 0);
-    EXPECT_EQ(TagOrder("NUM"), 0);
-    EXPECT_EQ(walkNums(), (Nums {"00000003", "00000001", "00000002"}));
-    // Creating the tags again restores them.
-    TableCloseAll();
-    ASSERT_GT(openTable(airports_, "AIRPORTS", SDE_EXCLUSIVE), 0);
-    IndexTagCreate(nullptr, "NUM", "NUM", 0, 0, nullptr);
-    TableFinishIndexing();
-    TableCloseAll();
-    EXPECT_EQ(numsInOrder("NUM"), (Nums {"00000001", "00000002", "00000003"}));
-}
-
 TEST_F(IndexPersistenceTest, CreatingATagReplacesOneOfTheSameName) {
     ASSERT_GT(openTable(airports_, "AIRPORTS", SDE_EXCLUSIVE), 0);
     int order = TagOrder("NUM");
