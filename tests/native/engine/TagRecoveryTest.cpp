@@ -33,13 +33,6 @@ protected:
         TableCloseAll();
     }
     void loseIndex() { ASSERT_TRUE(std::filesystem::remove(airportsIndex_)); }
-    Nums numsInOrder(const char* tag) {
-        EXPECT_GT(openTable(airports_, "AIRPORTS", SDE_READONLY), 0);
-        OrderSet(TagOrder(tag));
-        Nums nums = walkNums();
-        TableCloseAll();
-        return nums;
-    }
     void recreateTag(const char* name, const char* expression) {
         ASSERT_GT(openTable(airports_, "AIRPORTS", SDE_EXCLUSIVE), 0);
         IndexTagCreate(nullptr, name, expression, 0, 0, nullptr);
@@ -92,19 +85,19 @@ TEST_F(TagRecoveryTest, HeaderRecordSurvivesAppendsPacksAndReadOnlyOpens) {
     RecordDelete();
     TablePack();
     TableCloseAll();
-    numsInOrder("NUM");
+    airportNumsInOrder("NUM");
     EXPECT_EQ(headerTagBytes(airports_), recorded);
 
     loseIndex();
-    EXPECT_EQ(numsInOrder("NAME"), (Nums {"00000003", "00000001", "00000000"}));
-    EXPECT_EQ(numsInOrder("ID"), (Nums {"00000000", "00000003", "00000001"}));
+    EXPECT_EQ(airportNumsInOrder("NAME"), (Nums {"00000003", "00000001", "00000000"}));
+    EXPECT_EQ(airportNumsInOrder("ID"), (Nums {"00000000", "00000003", "00000001"}));
 }
 
 TEST_F(TagRecoveryTest, OnlyTagsNamedAfterTheirFieldAreRecorded) {
     // NUM keyed on the name is no longer named after its key field: only the index file knows it.
     recreateTag("NUM", "UPPER(NAME)");
     recreateTag("BYID", "ID");
-    EXPECT_EQ(numsInOrder("BYID"), (Nums {"00000002", "00000003", "00000001"}));
+    EXPECT_EQ(airportNumsInOrder("BYID"), (Nums {"00000002", "00000003", "00000001"}));
     loseIndex();
     ASSERT_GT(openTable(airports_, "AIRPORTS"), 0);
     EXPECT_EQ(TagOrder("NUM"), 0);
@@ -115,7 +108,7 @@ TEST_F(TagRecoveryTest, OnlyTagsNamedAfterTheirFieldAreRecorded) {
 
     recreateTag("NUM", "NUM");
     loseIndex();
-    EXPECT_EQ(numsInOrder("NUM"), (Nums {"00000001", "00000002", "00000003"}));
+    EXPECT_EQ(airportNumsInOrder("NUM"), (Nums {"00000001", "00000002", "00000003"}));
 }
 
 TEST_F(TagRecoveryTest, HeaderIsNewerThanAnIndexFileSavedBeforeATagWasReplaced) {
@@ -125,13 +118,13 @@ TEST_F(TagRecoveryTest, HeaderIsNewerThanAnIndexFileSavedBeforeATagWasReplaced) 
     std::string older = fileBytes(airportsIndex_);
     recreateTag("NUM", "NUM");
     writeBytes(airportsIndex_, older);
-    EXPECT_EQ(numsInOrder("NUM"), (Nums {"00000001", "00000002", "00000003"}));
-    EXPECT_EQ(numsInOrder("NAME"), (Nums {"00000003", "00000001", "00000002"}));
+    EXPECT_EQ(airportNumsInOrder("NUM"), (Nums {"00000001", "00000002", "00000003"}));
+    EXPECT_EQ(airportNumsInOrder("NAME"), (Nums {"00000003", "00000001", "00000002"}));
 }
 
 TEST_F(TagRecoveryTest, TableWithoutAHeaderRecordBehavesAsBefore) {
     setHeaderTagBytes(airports_, std::string(tagBytesSize, '\0'));
-    EXPECT_EQ(numsInOrder("NAME"), (Nums {"00000003", "00000001", "00000002"}));   // from the index file
+    EXPECT_EQ(airportNumsInOrder("NAME"), (Nums {"00000003", "00000001", "00000002"}));   // from the index file
     ASSERT_GT(openTable(airports_, "AIRPORTS"), 0);
     appendWaypoint("00000004", "KDDD", "delta");
     TableCloseAll();
@@ -164,6 +157,6 @@ TEST_F(TagRecoveryTest, DamagedIndexDirectoryFallsBackOnTheHeader) {
     std::string bytes = fileBytes(airportsIndex_);
     bytes[70] ^= 0x20;   // inside the first tag's entry: the index file's directory is refused
     writeBytes(airportsIndex_, bytes);
-    EXPECT_EQ(numsInOrder("NUM"), (Nums {"00000001", "00000002", "00000003"}));
-    EXPECT_EQ(numsInOrder("NAME"), (Nums {"00000003", "00000001", "00000002"}));
+    EXPECT_EQ(airportNumsInOrder("NUM"), (Nums {"00000001", "00000002", "00000003"}));
+    EXPECT_EQ(airportNumsInOrder("NAME"), (Nums {"00000003", "00000001", "00000002"}));
 }
