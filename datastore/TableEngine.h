@@ -80,7 +80,9 @@ void SDE_CALL RecordDelete(void);                                  // 40
 void SDE_CALL TablePack(void);                                     // 95: exclusive use only
 // Ord 85. Builds tag `tagName` on `keyExpression` (a field name or UPPER(field)) in the
 // table's own index file (TABLE.QIX), replacing a tag of that name; not in read-only use.
-// The index file name, unique, descending and condition are ignored.
+// The index file name, unique, descending and condition are ignored. A tag named after its
+// key field (NUM on "NUM", NAME on "UPPER(NAME)") is also recorded in the table's header, so
+// it is rebuilt at open even when the index file is lost; other tags live in TABLE.QIX only.
 void SDE_CALL IndexTagCreate(const char* indexFile, const char* tagName,
                              const char* keyExpression, int unique, int descending,
                              const char* condition);               // 85

@@ -8,13 +8,29 @@
 
 namespace sde::dbf {
 
+// Bytes 16..27, reserved by dBase for its multi-user versions and not read by dbfread or
+// LibreOffice, hold the table's own record of its tags (TagDirectory.h), so that tags named
+// after their field survive the loss of the index file. Other writers leave zeros there (or,
+// rarely, bytes of their own, which the mark and the check byte tell apart).
+struct TagDirectoryBytes {
+    uint8_t mark;               // tagDirectoryMark when the bytes are ours
+    uint8_t check;              // low byte of checksum64 over mark and slots
+    uint8_t slots[10];          // one per tag, in tag order, 0 ends: see TagDirectory.h
+};
+static_assert(sizeof(TagDirectoryBytes) == 12);
+static_assert(offsetof(TagDirectoryBytes, slots) == 2);
+
 struct FileHeader {
     uint8_t version;            // 0x03: dBase III without memo
     uint8_t updated[3];         // year - 1900, month, day of the last update
     uint8_t recordCount[4];
     uint8_t headerLength[2];    // offset of the first record
     uint8_t recordLength[2];    // deletion flag included
-    uint8_t reserved[17];
+    uint8_t reserved[2];
+    uint8_t transactionFlag;    // dBase IV: a transaction left incomplete; always 0 here
+    uint8_t encryptionFlag;     // dBase IV: records encrypted; always 0 here
+    TagDirectoryBytes tags;
+    uint8_t productionIndex;    // dBase IV: a production .MDX exists; always 0 here
     uint8_t languageDriver;     // code page of the text (0x03: Windows ANSI)
     uint8_t reserved2[2];
 };
@@ -22,6 +38,10 @@ static_assert(sizeof(FileHeader) == 32);
 static_assert(offsetof(FileHeader, recordCount) == 4);
 static_assert(offsetof(FileHeader, headerLength) == 8);
 static_assert(offsetof(FileHeader, recordLength) == 10);
+static_assert(offsetof(FileHeader, transactionFlag) == 14);
+static_assert(offsetof(FileHeader, encryptionFlag) == 15);
+static_assert(offsetof(FileHeader, tags) == 16);
+static_assert(offsetof(FileHeader, productionIndex) == 28);
 static_assert(offsetof(FileHeader, languageDriver) == 29);
 
 struct FieldDescriptor {
@@ -47,6 +67,7 @@ constexpr size_t maxFieldNameLength = 10;
 constexpr int maxNumericWidth = 20;
 constexpr int maxCharacterWidth = 65535 - 1;   // the record length must still fit 16 bits
 constexpr uint32_t maxRecordCount = 0x7FFFFFFF;
+constexpr uint8_t tagDirectoryMark = 'Q';
 
 inline uint32_t readLe32(const uint8_t* p) {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;

@@ -51,6 +51,7 @@ void DbfTable::close() {
     fields_.clear();
     recordCount_ = headerLength_ = recordLength_ = 0;
     dateWritten_ = false;
+    tagDirectory_ = {};
 }
 
 bool DbfTable::readHeader() {
@@ -95,6 +96,7 @@ bool DbfTable::readHeader() {
     uint64_t fits = (stamp.size - headerLength_) / recordLength_;
     recordCount_ = static_cast<uint32_t>(std::min<uint64_t>(readLe32(header.recordCount),
                                                             std::min<uint64_t>(fits, maxRecordCount)));
+    tagDirectory_ = header.tags;
     blankRecord_.assign(recordLength_ + 1, ' ');
     blankRecord_[recordLength_] = endOfFile;
     cacheStamp_ = stamp;
@@ -183,6 +185,13 @@ bool DbfTable::writeBytes(uint32_t recno, int offset, const char* bytes, int len
         return false;
     if (char* cached = cachedRecord(recno)) std::memcpy(cached + offset, bytes, static_cast<size_t>(length));
     markUpdated();
+    return true;
+}
+
+bool DbfTable::writeTagDirectory(const TagDirectoryBytes& directory) {
+    if (std::memcmp(&directory, &tagDirectory_, sizeof directory) == 0) return true;
+    if (!writable() || !file_.writeAt(offsetof(FileHeader, tags), &directory, sizeof directory)) return false;
+    tagDirectory_ = directory;
     return true;
 }
 

@@ -8,6 +8,7 @@
 // asking for the file's time is a round trip to the server under Wine).
 #pragma once
 
+#include "DbfFormat.h"
 #include "TableField.h"
 #include "os/OsFile.h"
 
@@ -51,6 +52,12 @@ public:
     // record that remains, its old number, in order.
     bool pack(std::vector<uint32_t>& kept);
 
+    // The header's record of the tags (TagDirectory.h), as read at open or last written.
+    const dbf::TagDirectoryBytes& tagDirectory() const { return tagDirectory_; }
+    // Writes that record into the header, unless it holds it already. Every other header
+    // write (record count, date) leaves these bytes alone.
+    bool writeTagDirectory(const dbf::TagDirectoryBytes& directory);
+
     // The record count as the file's header states it now (other writers included).
     uint32_t recordCountOnDisk() const;
     bool stamp(FileStamp& out) const { return file_.stamp(out); }
@@ -73,6 +80,7 @@ private:
     uint32_t headerLength_ = 0;
     uint32_t recordLength_ = 0;
     bool dateWritten_ = false;
+    dbf::TagDirectoryBytes tagDirectory_ {};
 
     struct CachedBlock {
         std::vector<char> bytes;

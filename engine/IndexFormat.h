@@ -2,6 +2,8 @@
 // fixed-width entries (the key, then the record number big-endian), behind a header that
 // records the state of the table the tags were built from. A tag is trusted only while that
 // stamp matches the table and its checksum (Checksum.h) holds; otherwise it is rebuilt from the table.
+// Tags named after their key field are also recorded in the table's header (TagDirectory.h),
+// so they are rebuilt even when this file is lost; other tags are known from this file only.
 //
 //   IndexHeader   64 bytes
 //   IndexTagEntry 64 bytes per tag

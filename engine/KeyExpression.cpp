@@ -19,20 +19,21 @@ std::string compact(const char* text) {
 
 std::optional<KeyExpression> parseKeyExpression(const char* text, const std::vector<TableField>& fields) {
     if (!text) return std::nullopt;
-    KeyExpression expression;
     std::string name = compact(text);
-    if (name.size() > 7 && name.compare(0, 6, "UPPER(") == 0 && name.back() == ')') {
-        expression.upper = true;
-        name = name.substr(6, name.size() - 7);
-    }
-    for (size_t i = 0; i < fields.size(); ++i) {
-        if (fields[i].name == name) {
-            expression.fieldIndex = i;
-            expression.text = expression.upper ? "UPPER(" + name + ")" : name;
-            return expression;
-        }
-    }
+    bool upper = name.size() > 7 && name.compare(0, 6, "UPPER(") == 0 && name.back() == ')';
+    if (upper) name = name.substr(6, name.size() - 7);
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (fields[i].name == name) return keyOnField(fields, i, upper);
     return std::nullopt;
+}
+
+KeyExpression keyOnField(const std::vector<TableField>& fields, size_t fieldIndex, bool upper) {
+    KeyExpression expression;
+    const std::string& name = fields[fieldIndex].name;
+    expression.text = upper ? "UPPER(" + name + ")" : name;
+    expression.fieldIndex = fieldIndex;
+    expression.upper = upper;
+    return expression;
 }
 
 void KeyExpression::extract(const std::vector<TableField>& fields, const char* record, char* key) const {

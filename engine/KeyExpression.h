@@ -22,6 +22,8 @@ struct KeyExpression {
 
 // Parses `text` against the table's fields; nothing when the form or the field is unknown.
 std::optional<KeyExpression> parseKeyExpression(const char* text, const std::vector<TableField>& fields);
+// The key on field `fieldIndex` (which must exist), upper-cased or not.
+KeyExpression keyOnField(const std::vector<TableField>& fields, size_t fieldIndex, bool upper);
 
 char upperAscii(char c);
 

@@ -3,6 +3,7 @@
 #include "Checksum.h"
 #include "IndexFormat.h"
 #include "PathName.h"
+#include "TagDirectory.h"
 
 #include <algorithm>
 #include <cstring>
@@ -48,6 +49,26 @@ void TagSet::open(const DbfTable& table) {
     dirty_ = rebuiltFromTable_ = false;
     indexPath_ = indexPathFor(table.path());
     readDirectory(table);
+    adoptHeaderDirectory(table);
+}
+
+// The header is written when a tag is created, before the index file is saved: where the two
+// disagree on a tag the header names, the header is the newer (the index file was not saved
+// after the change). Tags the header does not name keep what the index file says.
+void TagSet::adoptHeaderDirectory(const DbfTable& table) {
+    for (const KeyExpression& key : readTagDirectory(table.tagDirectory(), table.fields())) {
+        std::string name = tagName(table.fields()[key.fieldIndex].name.c_str());
+        int existing = find(name.c_str());
+        if (existing && tags_[existing - 1].expression.text == key.text) continue;
+        put(Tag {name, key, SortedEntries(table.fields()[key.fieldIndex].width)});
+        dirty_ = true;
+    }
+}
+
+void TagSet::put(Tag tag) {
+    int existing = find(tag.name.c_str());
+    if (existing) tags_[existing - 1] = std::move(tag);
+    else tags_.push_back(std::move(tag));
 }
 
 void TagSet::readDirectory(const DbfTable& table) {
@@ -176,12 +197,16 @@ bool TagSet::create(const DbfTable& table, const char* name, const char* express
     std::string wanted = tagName(name);
     auto expression = parseKeyExpression(expressionText, table.fields());
     if (wanted.empty() || !expression) return false;
-    Tag tag {wanted, *expression, SortedEntries(table.fields()[expression->fieldIndex].width)};
-    int existing = find(wanted.c_str());
-    if (existing) tags_[existing - 1] = std::move(tag);
-    else tags_.push_back(std::move(tag));
+    put(Tag {wanted, *expression, SortedEntries(table.fields()[expression->fieldIndex].width)});
     rebuildStale(table);
     return true;
+}
+
+dbf::TagDirectoryBytes TagSet::headerDirectory(const DbfTable& table) const {
+    std::vector<KeyExpression> keys;
+    for (const Tag& tag : tags_)
+        if (tag.name == table.fields()[tag.expression.fieldIndex].name) keys.push_back(tag.expression);
+    return makeTagDirectory(keys);
 }
 
 void TagSet::prepareForChange(const DbfTable& table) {

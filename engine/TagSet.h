@@ -1,7 +1,8 @@
 // The tags of one open table, kept in memory while it is open and saved to its index file
 // (IndexFormat.h) when they or the table changed. Tags load from the file only when first
 // used; a tag whose file data is missing, damaged or out of step with the table is rebuilt
-// from the table.
+// from the table. The tags named after their field are also recorded in the table's header
+// (TagDirectory.h), which keeps them when the index file is lost.
 #pragma once
 
 #include "DbfTable.h"
@@ -29,6 +30,8 @@ public:
     // Builds the tag from the table, replacing a tag of the same name. False when the name
     // or the expression is not usable.
     bool create(const DbfTable& table, const char* name, const char* expression);
+    // The header's record of the tags that are named after their field, in tag order.
+    dbf::TagDirectoryBytes headerDirectory(const DbfTable& table) const;
 
     // Called before the table itself changes: every tag must be in memory to follow it.
     void prepareForChange(const DbfTable& table);
@@ -57,6 +60,8 @@ private:
     };
 
     void readDirectory(const DbfTable& table);
+    void adoptHeaderDirectory(const DbfTable& table);
+    void put(Tag tag);   // in place of the tag of its name, or added after the others
     void load(Tag& tag, const DbfTable& table);
     void rebuildStale(const DbfTable& table);
     bool safeToSave(const DbfTable& table) const;

@@ -445,7 +445,7 @@ void WorkArea::pack() {
 
 void WorkArea::createTag(const char* name, const char* expression) {
     if (!table_.isOpen() || !table_.writable()) return;
-    tags_.create(table_, name, expression);
+    if (tags_.create(table_, name, expression)) table_.writeTagDirectory(tags_.headerDirectory(table_));
     chooseQueryRange();
 }
 

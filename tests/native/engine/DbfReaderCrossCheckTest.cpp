@@ -1,5 +1,5 @@
-// The tables the engine writes read the same in python3-dbfread: every navigation table
-// after appends, replaces, deletes and a pack.
+// The tables the engine writes read the same in python3-dbfread: every navigation table,
+// its tags recorded in the header, after appends, replaces, deletes and a pack.
 #include "EngineTestSupport.h"
 
 #include <cstdio>
@@ -62,6 +62,9 @@ class DbfReaderCrossCheckTest : public EngineTest, public ::testing::WithParamIn
 TEST_P(DbfReaderCrossCheckTest, DbfreadReadsWhatTheEngineWrote) {
     const nav::TableDefinition& table = *GetParam();
     std::string path = createNavigationTable(table);
+    // The tags are recorded in the header's reserved bytes, which dbfread must not mind.
+    bool tagsRecorded = fileBytes(path).substr(16, 12) != std::string(12, '\0');
+    EXPECT_EQ(tagsRecorded, !table.tags.empty());
     ASSERT_GT(openTable(path, table.name, SDE_EXCLUSIVE), 0);
     fill(table, 12);
     RecordGoTop();

@@ -9,6 +9,7 @@ set(engine_shared_test_sources
   ${engine_test_dir}/FieldValuesTest.cpp
   ${engine_test_dir}/FailureTest.cpp
   ${engine_test_dir}/IndexPersistenceTest.cpp
+  ${engine_test_dir}/TagRecoveryTest.cpp
   ${engine_test_dir}/ExclusiveOpenTest.cpp
   ${engine_test_dir}/CorruptionTest.cpp)
 

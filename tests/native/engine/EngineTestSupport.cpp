@@ -64,6 +64,14 @@ int EngineTest::openTable(const std::string& path, const char* alias, int mode) 
     return area;
 }
 
+std::vector<std::string> EngineTest::airportNumsInOrder(const char* tag, int mode) {
+    EXPECT_GT(openTable(airports_, nav::airportsAlias, mode), 0);
+    OrderSet(TagOrder(tag));
+    std::vector<std::string> nums = walkNums();
+    TableCloseAll();
+    return nums;
+}
+
 void EngineTest::appendWaypoint(const char* num, const char* id, const char* name) {
     RecordAppendBlank();
     replaceText("NUM", num);

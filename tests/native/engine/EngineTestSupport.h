@@ -28,6 +28,9 @@ protected:
 
     // Opens shared read-write with the password, as the editors do; the table is current.
     int openTable(const std::string& path, const char* alias, int mode = SDE_SHARED);
+    // The NUM of every record of airports_ in the order of `tag` (record order for an unknown
+    // tag), from an open in `mode` that is closed again.
+    std::vector<std::string> airportNumsInOrder(const char* tag, int mode = SDE_READONLY);
 
 public:
     static void replaceText(const char* field, const char* text) { FieldReplace(field, SDE_TEXT, text); }
