@@ -29,7 +29,14 @@ public:
     OsFile(const OsFile&) = delete;
     OsFile& operator=(const OsFile&) = delete;
     OsFile(OsFile&& other) noexcept : handle_(other.handle_) { other.handle_ = invalid; }
-    OsFile& operator=(OsFile&& other) noexcept;
+    OsFile& operator=(OsFile&& other) noexcept {
+        if (this != &other) {
+            close();
+            handle_ = other.handle_;
+            other.handle_ = invalid;
+        }
+        return *this;
+    }
 
     // Opens `path` (already in the platform's form, see PathName.h). False when the file
     // is missing, inaccessible, or held in a way that conflicts with `access`.

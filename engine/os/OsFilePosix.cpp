@@ -17,15 +17,6 @@ constexpr off_t appendLockOffset = 0x7FFFFF00;
 constexpr int64_t windowsEpochOffset = 11644473600;   // seconds from 1601 to 1970
 }
 
-OsFile& OsFile::operator=(OsFile&& other) noexcept {
-    if (this != &other) {
-        close();
-        handle_ = other.handle_;
-        other.handle_ = invalid;
-    }
-    return *this;
-}
-
 bool OsFile::open(const std::string& path, FileAccess access) {
     close();
     int flags = O_CLOEXEC;

@@ -26,15 +26,6 @@ bool moveTo(HANDLE file, uint64_t offset) {
 }
 }  // namespace
 
-OsFile& OsFile::operator=(OsFile&& other) noexcept {
-    if (this != &other) {
-        close();
-        handle_ = other.handle_;
-        other.handle_ = invalid;
-    }
-    return *this;
-}
-
 bool OsFile::open(const std::string& path, FileAccess access) {
     close();
     DWORD desired = GENERIC_READ | GENERIC_WRITE;
