@@ -1,6 +1,6 @@
 # Runs one scenario: cmake -DPANELHOST=... -DNAVDB=... -DSCENARIO=... -DWORK=... -DDATA=...
-#   -DWINE_RUN=... -P RunScenario.cmake. The transcript goes to the output; a non-zero exit
-#   fails the test.
+#   -DWINE_RUN=... -DWINE_TREE=--win32|--win64 -P RunScenario.cmake. The transcript goes to
+#   the output; a non-zero exit fails the test.
 #
 # WORK is made afresh with copies of the built tables (delivered\ and sample\). A file
 # beside the scenario with the extension .config prepares the unit's saved state first:
@@ -22,7 +22,7 @@ if(EXISTS ${config_file})
   foreach(line ${config_lines})
     separate_arguments(words UNIX_COMMAND "${line}")
     list(POP_FRONT words folder)
-    execute_process(COMMAND ${WINE_RUN} ${NAVDB} config ${WORK}/${folder} ${words}
+    execute_process(COMMAND ${WINE_RUN} ${WINE_TREE} ${NAVDB} config ${WORK}/${folder} ${words}
                     OUTPUT_QUIET RESULT_VARIABLE result)
     if(NOT result EQUAL 0)
       message(FATAL_ERROR "${config_file}: navdb config ${folder} failed (exit ${result})")
@@ -37,7 +37,7 @@ string(REPLACE "/" "\\" scenario_windows "Z:${SCENARIO}")
 set(ENV{SCENARIO_DIR} "${work_windows}")
 set(ENV{ALSA_CONFIG_PATH} "${CMAKE_CURRENT_LIST_DIR}/../gauge_sounds/alsa-null.conf")
 
-execute_process(COMMAND ${WINE_RUN} ${PANELHOST} --script ${scenario_windows}
+execute_process(COMMAND ${WINE_RUN} ${WINE_TREE} ${PANELHOST} --script ${scenario_windows}
                 WORKING_DIRECTORY ${WORK}
                 RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
