@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -338,6 +339,8 @@ ConversionResult ConvertWorldData(const std::string& aptPath, const std::string&
     std::string directory = outputDirectory.empty() || outputDirectory.back() == '/' || outputDirectory.back() == '\\'
                                 ? outputDirectory
                                 : outputDirectory + "/";
+    std::error_code ignored;   // a directory that cannot be made shows as a file that cannot be written
+    std::filesystem::create_directories(outputDirectory, ignored);
     StagedFile airports(directory + nav::airportsAlias + ".GPS");
     StagedFile runways(directory + nav::runwaysAlias + ".GPS");
     StagedFile navaids(directory + nav::navaidsAlias + ".GPS");

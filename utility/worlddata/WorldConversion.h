@@ -51,6 +51,7 @@ struct ConversionResult {
     std::map<std::string, int> skipped;
 };
 
+// The output directory is made when missing, once both files have been found readable.
 ConversionResult ConvertWorldData(const std::string& aptPath, const std::string& navPath,
                                   const std::string& outputDirectory, const ConversionOptions& options);
 
