@@ -1,6 +1,6 @@
 #include "AptDatReader.h"
 
-#include "DataFileHeader.h"
+#include "VersionedDataFile.h"
 #include "RowFields.h"
 
 #include <cmath>
@@ -125,14 +125,8 @@ void ReadMetadata(const RowFields& fields, AptAirport& airport)
 }  // namespace
 
 AptDatReader::AptDatReader(DataFileReader& file, RowProblem problem)
-    : file_(file), problem_(std::move(problem))
+    : VersionedDataFile(file, std::move(problem), "apt.dat", kFirstVersion, kLastVersion)
 {
-}
-
-bool AptDatReader::ReadHeader()
-{
-    version_ = ReadDataFileVersion(file_, "apt.dat", kFirstVersion, kLastVersion, error_);
-    return version_ != 0;
 }
 
 bool AptDatReader::ReadHeaderRow(int code, const std::string& row, AptAirport& airport)

@@ -19,10 +19,9 @@
 // Every other row code is skipped.
 #pragma once
 
-#include "DataFileReader.h"
 #include "GeoPosition.h"
+#include "VersionedDataFile.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -62,18 +61,9 @@ struct AptAirport {
     std::vector<AptRunway> runways;
 };
 
-// A row that could not be read: its line and what is wrong.
-using RowProblem = std::function<void(int line, const std::string& problem)>;
-
-class AptDatReader {
+class AptDatReader : public VersionedDataFile {
 public:
     AptDatReader(DataFileReader& file, RowProblem problem);
-
-    // Reads the two header lines; false (with Error()) when the file is no apt.dat of a
-    // version this reader knows.
-    bool ReadHeader();
-    int Version() const { return version_; }
-    const std::string& Error() const { return error_; }
 
     // The next airport; false at the end of the data (or when the file failed to read).
     bool Next(AptAirport& airport);
@@ -84,10 +74,6 @@ private:
     void ReadRow(const std::string& row, AptAirport& airport);
     bool ReadHeaderRow(int code, const std::string& row, AptAirport& airport);
 
-    DataFileReader& file_;
-    RowProblem problem_;
-    int version_ = 0;
-    std::string error_;
     std::string pending_;         // a header row read while finishing the previous airport
     int pendingLine_ = 0;
     bool ended_ = false;

@@ -1,6 +1,6 @@
 #include "NavDatReader.h"
 
-#include "DataFileHeader.h"
+#include "VersionedDataFile.h"
 #include "RowFields.h"
 
 namespace worlddata {
@@ -31,20 +31,14 @@ NavRowKind KindOfRow(int code)
 }  // namespace
 
 NavDatReader::NavDatReader(DataFileReader& file, RowProblem problem)
-    : file_(file), problem_(std::move(problem))
+    : VersionedDataFile(file, std::move(problem), "nav.dat", kFirstVersion, kLastVersion)
 {
-}
-
-bool NavDatReader::ReadHeader()
-{
-    version_ = ReadDataFileVersion(file_, "nav.dat", kFirstVersion, kLastVersion, error_);
-    return version_ != 0;
 }
 
 bool NavDatReader::ReadRow(const std::string& text, int code, NavDatRow& row)
 {
     RowFields fields(text);
-    bool regions = version_ >= kFirstRegionVersion;
+    bool regions = Version() >= kFirstRegionVersion;
     bool localizer = row.kind == NavRowKind::Localizer;
     std::size_t after = kSharedFields + (regions ? 2 : 0) + (localizer ? 1 : 0);
     std::optional<double> latitude = fields.Real(1);

@@ -12,9 +12,8 @@
 // Glide slopes, markers and the rows of the newer editions (14 and up) are skipped.
 #pragma once
 
-#include "AptDatReader.h"
-#include "DataFileReader.h"
 #include "GeoPosition.h"
+#include "VersionedDataFile.h"
 
 #include <string>
 
@@ -36,13 +35,9 @@ struct NavDatRow {
     std::string name;
 };
 
-class NavDatReader {
+class NavDatReader : public VersionedDataFile {
 public:
     NavDatReader(DataFileReader& file, RowProblem problem);
-
-    bool ReadHeader();
-    int Version() const { return version_; }
-    const std::string& Error() const { return error_; }
 
     // The next navaid or localizer row; false at the end of the data. Rows of other kinds
     // are passed over; malformed rows are reported and passed over.
@@ -51,10 +46,6 @@ public:
 private:
     bool ReadRow(const std::string& text, int code, NavDatRow& row);
 
-    DataFileReader& file_;
-    RowProblem problem_;
-    int version_ = 0;
-    std::string error_;
     bool ended_ = false;
 };
 

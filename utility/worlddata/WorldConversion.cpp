@@ -8,6 +8,7 @@
 #include "RunwayDescription.h"
 #include "StableNum.h"
 #include "StagedFile.h"
+#include "StateCodes.h"
 #include "TextEncoding.h"
 
 #include <algorithm>
@@ -234,14 +235,16 @@ void Conversion::WriteAirport(const AptAirport& airport, const GeoPosition& posi
     line.Text("ID", airport.ident);
     line.Text("NAME", ToWindows1252(airport.name));
     // Codes where the metadata gives them; a country given by its full name is known by
-    // its ICAO region instead (a name cut to four letters would say nothing).
+    // its ICAO region instead, a state by its postal code (a name cut to four or five
+    // letters would say nothing).
     std::string country = Upper(airport.country);
     if (country.size() > line.TextWidth("COUNTRY"))
         country = Upper(airport.regionCode);
     line.Text("COUNTRY", country);
     std::string state = Upper(airport.state);
-    if (state.size() <= line.TextWidth("STATE"))
-        line.Text("STATE", state);
+    if (state.size() > line.TextWidth("STATE"))
+        state = StateCode(state);
+    line.Text("STATE", state);
     line.Integer("ALT", airport.elevationFeet);
     line.ComputedVariation();
     line.Position(position);

@@ -70,13 +70,15 @@ TEST_F(ConversionMapping, AirportFields)
     EXPECT_EQ(Field(A, Airport("KPAE"), "ALT"), "1526");
 
     // Codes from the metadata; a country named in full gives its ICAO region instead, a
-    // state too long for its field gives nothing.
+    // state named in full its postal code where it has one.
     EXPECT_EQ(Field(A, Airport("KJFK"), "COUNTRY"), "US");
     EXPECT_EQ(Field(A, Airport("KJFK"), "STATE"), "NY");
     EXPECT_EQ(Field(A, seattle, "COUNTRY"), "K1");
-    EXPECT_EQ(Field(A, seattle, "STATE"), "");
+    EXPECT_EQ(Field(A, seattle, "STATE"), "WA");   // "Washington"
+    EXPECT_EQ(Field(A, Airport("SBGR"), "STATE"), "");   // "S\xE3o Paulo": no code known
     EXPECT_EQ(Field(A, Airport("CYVR"), "STATE"), "BC");
     EXPECT_EQ(Field(A, Airport("KBFI"), "COUNTRY"), "");   // 850 has no metadata
+    EXPECT_EQ(Field(A, Airport("SBGR"), "COUNTRY"), "SB");
 
     // Names in the tables' code page, cut at the field's 45 characters: the columns after
     // them stay in place.

@@ -18,28 +18,28 @@ struct Problems {
     }
 };
 
-std::vector<AptAirport> ReadAirports(const char* fixture, Problems& problems, int& version)
+// Every record the reader of `fixture` gives, and its version.
+template <typename Reader, typename Record>
+std::vector<Record> ReadAll(const char* fixture, Problems& problems, int& version)
 {
     DataFileReader file(Fixture(fixture));
-    AptDatReader reader(file, problems.Sink());
+    Reader reader(file, problems.Sink());
     EXPECT_TRUE(reader.ReadHeader()) << reader.Error();
     version = reader.Version();
-    std::vector<AptAirport> airports;
-    for (AptAirport airport; reader.Next(airport);)
-        airports.push_back(airport);
-    return airports;
+    std::vector<Record> records;
+    for (Record record; reader.Next(record);)
+        records.push_back(record);
+    return records;
+}
+
+std::vector<AptAirport> ReadAirports(const char* fixture, Problems& problems, int& version)
+{
+    return ReadAll<AptDatReader, AptAirport>(fixture, problems, version);
 }
 
 std::vector<NavDatRow> ReadNavRows(const char* fixture, Problems& problems, int& version)
 {
-    DataFileReader file(Fixture(fixture));
-    NavDatReader reader(file, problems.Sink());
-    EXPECT_TRUE(reader.ReadHeader()) << reader.Error();
-    version = reader.Version();
-    std::vector<NavDatRow> rows;
-    for (NavDatRow row; reader.Next(row);)
-        rows.push_back(row);
-    return rows;
+    return ReadAll<NavDatReader, NavDatRow>(fixture, problems, version);
 }
 
 TEST(AptDatReader, Version850LandWaterAndHelipadRowsAndTenKilohertzFrequencies)
