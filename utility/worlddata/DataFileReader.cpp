@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -72,23 +73,26 @@ bool DataFileReader::ReadLine(std::string& line)
 {
     line.clear();
     bool any = false;
+    bool cut = false;
     for (;;) {
         if (position_ == filled_ && !Refill())
             break;
         any = true;
         const char* start = buffer_.data() + position_;
         const void* end = std::memchr(start, '\n', filled_ - position_);
+        std::size_t length = end ? static_cast<const char*>(end) - start : filled_ - position_;
+        std::size_t room = kMaximumLineBytes - line.size();
+        cut = cut || length > room;
+        line.append(start, std::min(length, room));
+        position_ += length;
         if (end) {
-            std::size_t length = static_cast<const char*>(end) - start;
-            line.append(start, length);
-            position_ += length + 1;
+            ++position_;
             break;
         }
-        line.append(start, filled_ - position_);
-        position_ = filled_;
     }
     if (Failed() || !any)
         return false;
+    linesCut_ += cut ? 1 : 0;
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     ++lineNumber_;

@@ -8,6 +8,9 @@
 
 namespace worlddata {
 
+// Far above any row of the data files.
+inline constexpr std::size_t kMaximumLineBytes = 64 * 1024;
+
 class DataFileReader {
 public:
     explicit DataFileReader(const std::string& path);
@@ -17,9 +20,11 @@ public:
 
     bool IsOpen() const { return file_ != nullptr; }
     const std::string& Path() const { return path_; }
-    // The next line without its line end (line feed, and a carriage return before it).
+    // The next line without its line end (line feed, and a carriage return before it),
+    // cut at kMaximumLineBytes so that a file without line ends cannot fill the memory.
     // False at the end of the file or when reading failed (then Failed() is true).
     bool ReadLine(std::string& line);
+    int LinesCut() const { return linesCut_; }
     bool Failed() const { return !error_.empty(); }
     // Why the file could not be opened or read.
     const std::string& Error() const { return error_; }
@@ -38,6 +43,7 @@ private:
     std::size_t position_ = 0;
     bool atEnd_ = false;
     int lineNumber_ = 0;
+    int linesCut_ = 0;
     int64_t size_ = 0;
     std::string error_;
 };

@@ -298,8 +298,11 @@ bool Opened(const DataFileReader& file, ConversionResult& result)
     return file.IsOpen();
 }
 
-bool ReadWhole(const DataFileReader& file, ConversionResult& result)
+bool ReadWhole(const DataFileReader& file, ConversionResult& result, const ConversionOptions& options)
 {
+    if (file.LinesCut() > 0 && options.problem)
+        options.problem(file.Path() + ": " + std::to_string(file.LinesCut()) + " rows longer than "
+                        + std::to_string(kMaximumLineBytes) + " characters, read only that far");
     if (file.Failed())
         result.error = "cannot read " + file.Path() + ": " + file.Error() + " (at line "
                        + std::to_string(file.LineNumber() + 1) + ")";
@@ -358,10 +361,10 @@ ConversionResult ConvertWorldData(const std::string& aptPath, const std::string&
     WriteHeader(navaids, 'N', "navaids", navPath, result.navVersion);
 
     conversion.ReadNavaids(navReader, navFile, navaids);
-    if (!ReadWhole(navFile, result))
+    if (!ReadWhole(navFile, result, options))
         return result;
     conversion.ReadAirports(aptReader, aptFile, airports, runways);
-    if (!ReadWhole(aptFile, result))
+    if (!ReadWhole(aptFile, result, options))
         return result;
     for (StagedFile* file : {&airports, &runways, &navaids}) {
         if (!file->Commit()) {

@@ -52,13 +52,17 @@ TEST(DataFileReader, GzipReadsLikeThePlainFile)
     EXPECT_EQ(gzipReader.BytesRead(), gzipReader.Size());
 }
 
-TEST(DataFileReader, LastLineWithoutLineFeedAndLongLines)
+TEST(DataFileReader, LastLineWithoutLineFeedAndOverlongLinesCut)
 {
     ScratchDirectory scratch;
-    std::string longLine(600000, 'x');   // longer than the read buffer
-    std::ofstream(scratch.path / "a.dat", std::ios::binary) << "one\n" << longLine << "\nlast";
+    std::string longest(worlddata::kMaximumLineBytes, 'x');
+    std::string overlong(600000, 'y');   // longer than the read buffer too
+    std::ofstream(scratch.path / "a.dat", std::ios::binary) << "one\n" << longest << "\n" << overlong << "\nlast";
     DataFileReader reader((scratch.path / "a.dat").string());
-    EXPECT_EQ(AllLines(reader), (std::vector<std::string>{"one", longLine, "last"}));
+    std::vector<std::string> expected{"one", longest, overlong.substr(0, worlddata::kMaximumLineBytes), "last"};
+    EXPECT_EQ(AllLines(reader), expected);
+    EXPECT_EQ(reader.LinesCut(), 1);
+    EXPECT_EQ(reader.LineNumber(), 4);
 }
 
 TEST(DataFileReader, DamagedGzipAndMissingFilesAreFailures)
