@@ -3,13 +3,26 @@
 #include "RowFields.h"
 #include "RunwayDescription.h"
 
+#include <initializer_list>
+
 namespace worlddata {
 
 namespace {
 
 constexpr int kKilohertzPerUnit = 10;   // VHF frequencies are given in units of 10 kHz
 
-bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
+// Whether a blank-separated word of the name is one of `words`.
+bool HasWord(std::string_view name, std::initializer_list<std::string_view> words)
+{
+    RowFields fields(name);
+    for (std::size_t i = 0; i < fields.Count(); ++i) {
+        for (std::string_view word : words) {
+            if (fields[i] == word)
+                return true;
+        }
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -26,7 +39,7 @@ std::string NavaidType(const NavDatRow& row)
         return "VOR";
     case NavRowKind::Dme:
         // The DME of a VOR-DME, VORTAC or ILS: the VOR row or the runway carries it.
-        if (Contains(row.name, "ILS") || Contains(row.name, "LOC") || Contains(row.name, "VOR"))
+        if (HasWord(row.name, {"DME-ILS", "ILS", "ILS-DME", "LOC", "VOR", "VOR-DME", "VOR/DME", "VORTAC"}))
             return {};
         [[fallthrough]];
     case NavRowKind::StandaloneDme: return last == "TACAN" ? "TACAN" : "DME";

@@ -5,6 +5,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 
@@ -183,6 +184,37 @@ TEST(Conversion, KeysStayTheSameFromOneEditionToTheNext)
         EXPECT_EQ(num.size(), 8u);
         EXPECT_EQ(num.find_first_not_of("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"), std::string::npos) << num;
     }
+}
+
+TEST(Conversion, ProgressInPercentOfTheBytesRead)
+{
+    ScratchDirectory scratch;
+    {
+        std::ofstream apt(scratch.path / "apt.dat", std::ios::binary);
+        apt << "I\n1100 Version\n\n";
+        // Ground rows (passed over) make the file megabytes long: bytes are read in large
+        // blocks.
+        for (int i = 0; i < 4000; ++i) {
+            apt << "1 10 0 0 P" << i << " Field\n1302 datum_lat 10\n1302 datum_lon 10\n";
+            for (int row = 0; row < 25; ++row)
+                apt << "111 10.00000000 10.00000000\n";
+        }
+        apt << "99\n";
+    }
+    std::vector<int> percents;
+    worlddata::ConversionOptions options;
+    options.progress = [&percents](const std::string& file, int percent) {
+        EXPECT_EQ(std::filesystem::path(file).filename(), "apt.dat");
+        percents.push_back(percent);
+    };
+    Converted converted;
+    Convert(converted, (scratch.path / "apt.dat").string(), "nav1100.dat", options);
+    ASSERT_EQ(converted.airports.size(), 4000u);
+    ASSERT_GE(percents.size(), 5u);
+    EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
+    EXPECT_LT(percents.front(), 20);
+    EXPECT_GT(percents.back(), 80);
+    EXPECT_LE(percents.back(), 100);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // What each row of apt.dat and nav.dat becomes in the import files, read back at the
 // columns the import reads.
+#include "ImportLineBuilder.h"
 #include "WorldDataTestSupport.h"
 
 namespace {
@@ -163,6 +164,17 @@ TEST_F(ConversionMapping, NavaidTypesFrequenciesAndElevations)
     // The DME rows of the VORTAC and of the ILS are not navaids of their own.
     EXPECT_EQ(LinesWhere(N, navaids, "ID", "SEA").size(), 2u);   // 810 and 1100 editions
     EXPECT_EQ(LinesWhere(N, navaids, "TYPE", "DME").size(), 2u);  // PAE of 810 and 1100
+}
+
+TEST(ImportLineBuilder, NumbersBeyondTheirColumnAreLimitedToWhatItHolds)
+{
+    worlddata::ImportLineBuilder line(A);
+    line.Text("NUM", "KXXX____");
+    line.Integer("ALT", 123456);
+    EXPECT_EQ(Field(A, line.Line(), "ALT"), "99999");
+    line.Integer("ALT", -123456);
+    EXPECT_EQ(Field(A, line.Line(), "ALT"), "-9999");
+    EXPECT_EQ(line.Line().size(), 75u);   // nothing written into VAR's column
 }
 
 }  // namespace
