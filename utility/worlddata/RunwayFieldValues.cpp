@@ -1,4 +1,4 @@
-#include "RunwayDescription.h"
+#include "RunwayFieldValues.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "NavaidDescription.h"
+#include "NavaidFieldValues.h"
 
 #include "RowFields.h"
-#include "RunwayDescription.h"
+#include "RunwayFieldValues.h"
 
 #include <initializer_list>
 
