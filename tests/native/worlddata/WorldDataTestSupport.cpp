@@ -1,0 +1,93 @@
+#include "WorldDataTestSupport.h"
+
+#include "ImportLineBuilder.h"
+
+#include <fstream>
+#include <random>
+
+std::string Fixture(const char* name)
+{
+    return std::string(WORLDDATA_FIXTURES) + "/" + name;
+}
+
+ScratchDirectory::ScratchDirectory()
+{
+    std::random_device random;
+    path = std::filesystem::temp_directory_path() / ("worlddata-" + std::to_string(random()));
+    std::filesystem::create_directories(path);
+}
+
+ScratchDirectory::~ScratchDirectory()
+{
+    std::error_code error;
+    std::filesystem::remove_all(path, error);
+}
+
+std::vector<std::string> RecordLines(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::vector<std::string> lines;
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (number <= 3)
+            continue;
+        if (line.empty())
+            break;
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+void Convert(Converted& converted, const std::string& apt, const std::string& nav, worlddata::ConversionOptions options)
+{
+    auto path = [](const std::string& name) {
+        return name.find('/') == std::string::npos ? Fixture(name.c_str()) : name;
+    };
+    options.problem = [&converted](const std::string& message) { converted.problems.push_back(message); };
+    converted.result = worlddata::ConvertWorldData(path(apt), path(nav), converted.output.path.string(), options);
+    converted.airports = RecordLines(converted.output.path / "AIRPORTS.GPS");
+    converted.runways = RecordLines(converted.output.path / "RUNWAYS.GPS");
+    converted.navaids = RecordLines(converted.output.path / "NAVAIDS.GPS");
+}
+
+std::string Field(ImportKind kind, const std::string& line, const char* field)
+{
+    for (const ImportColumn& column : ImportColumns(kind)) {
+        if (std::string(column.field) != field)
+            continue;
+        std::string text(ColumnText(line, column));
+        if (column.conversion == ColumnConversion::Text)
+            text = text.substr(0, worlddata::ImportLineBuilder(kind).TextWidth(field));
+        else
+            text.erase(0, text.find_first_not_of(' '));
+        return text.substr(0, text.find_last_not_of(' ') + 1);
+    }
+    ADD_FAILURE() << "no column " << field;
+    return {};
+}
+
+std::vector<std::string> LinesWhere(ImportKind kind, const std::vector<std::string>& lines, const char* field,
+                                    const std::string& value)
+{
+    std::vector<std::string> found;
+    for (const std::string& line : lines) {
+        if (Field(kind, line, field) == value)
+            found.push_back(line);
+    }
+    return found;
+}
+
+std::string LineWhere(ImportKind kind, const std::vector<std::string>& lines, const char* field,
+                      const std::string& value)
+{
+    std::vector<std::string> found = LinesWhere(kind, lines, field, value);
+    return found.empty() ? std::string() : found.front();
+}
+
+std::string PositionText(ImportKind kind, const std::string& line)
+{
+    std::string text;
+    for (const char* field : {"LAT1", "LAT2", "LAT3", "LAT4", "LON1", "LON2", "LON3", "LON4"})
+        text += (text.empty() ? "" : " ") + Field(kind, line, field);
+    return text;
+}

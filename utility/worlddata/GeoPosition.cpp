@@ -1,0 +1,70 @@
+#include "GeoPosition.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace worlddata {
+
+namespace {
+
+constexpr double kEarthRadiusMeters = 6371008.8;   // mean radius (IUGG)
+constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
+constexpr long kSecondsPerDegree = 3600;
+
+StoredAngle Stored(double degrees, int negativeHemisphere)
+{
+    StoredAngle angle;
+    angle.hemisphere = degrees < 0 ? negativeHemisphere : 1 - negativeHemisphere;
+    long seconds = std::lround(std::fabs(degrees) * kSecondsPerDegree);
+    angle.degrees = static_cast<int>(seconds / kSecondsPerDegree);
+    angle.minutes = static_cast<int>(seconds % kSecondsPerDegree / 60);
+    angle.seconds = static_cast<int>(seconds % 60);
+    return angle;
+}
+
+struct Vector {
+    double x, y, z;
+};
+
+Vector UnitVector(const GeoPosition& position)
+{
+    double latitude = position.latitude * kRadiansPerDegree;
+    double longitude = position.longitude * kRadiansPerDegree;
+    return {std::cos(latitude) * std::cos(longitude), std::cos(latitude) * std::sin(longitude),
+            std::sin(latitude)};
+}
+
+}  // namespace
+
+// North is code 0 and south 1; for longitudes west is 0 and east 1.
+StoredAngle StoredLatitude(double degrees) { return Stored(degrees, 1); }
+StoredAngle StoredLongitude(double degrees) { return Stored(degrees, 0); }
+
+double GreatCircleFeet(const GeoPosition& from, const GeoPosition& to)
+{
+    // Haversine: accurate for the short distances of a runway.
+    double dLatitude = (to.latitude - from.latitude) * kRadiansPerDegree;
+    double dLongitude = (to.longitude - from.longitude) * kRadiansPerDegree;
+    double a = std::pow(std::sin(dLatitude / 2), 2)
+               + std::cos(from.latitude * kRadiansPerDegree) * std::cos(to.latitude * kRadiansPerDegree)
+                     * std::pow(std::sin(dLongitude / 2), 2);
+    double angle = 2 * std::atan2(std::sqrt(a), std::sqrt(1 - a));
+    return angle * kEarthRadiusMeters * kFeetPerMeter;
+}
+
+GeoPosition GreatCircleMidpoint(const GeoPosition& from, const GeoPosition& to)
+{
+    Vector a = UnitVector(from);
+    Vector b = UnitVector(to);
+    Vector sum{a.x + b.x, a.y + b.y, a.z + b.z};
+    double horizontal = std::hypot(sum.x, sum.y);
+    return {std::atan2(sum.z, horizontal) / kRadiansPerDegree, std::atan2(sum.y, sum.x) / kRadiansPerDegree};
+}
+
+bool IsValidPosition(const GeoPosition& position)
+{
+    return std::isfinite(position.latitude) && std::isfinite(position.longitude)
+           && std::fabs(position.latitude) <= 90 && std::fabs(position.longitude) <= 180;
+}
+
+}  // namespace worlddata

@@ -1,0 +1,94 @@
+#include "RunwayFieldValues.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace worlddata {
+
+namespace {
+
+// Surface codes of apt.dat: 1..5 and 12..15 in every version, and from 1200 on the
+// asphalt (20..38) and concrete (50..57) kinds.
+const char* SurfaceOfCode(int code)
+{
+    switch (code) {
+    case 1: return "ASPH";
+    case 2: return "CONC";
+    case 3: return "GRASS";
+    case 4: return "DIRT";
+    case 5: return "GRVL";
+    case 12: return "LAKE";
+    case 13: return "WATER";
+    case 14: return "SNOW";
+    case 15: return "TRANSP";
+    default: break;
+    }
+    if (code >= 20 && code <= 38)
+        return "ASPH";
+    if (code >= 50 && code <= 57)
+        return "CONC";
+    return "OTHER";
+}
+
+const char* EdgeLightsName(int code)
+{
+    switch (code) {
+    case 1: return "LIRL";
+    case 2: return "MIRL";
+    case 3: return "HIRL";
+    default: return "";
+    }
+}
+
+void AddWord(std::string& text, const char* word)
+{
+    if (!*word)
+        return;
+    if (!text.empty())
+        text += ' ';
+    text += word;
+}
+
+}  // namespace
+
+std::string RunwayDesignators(const AptRunway& runway)
+{
+    if (runway.kind == RunwayKind::Helipad)
+        return runway.ends[0].designator;
+    return runway.ends[0].designator + "/" + runway.ends[1].designator;
+}
+
+int RunwayLengthFeet(const AptRunway& runway)
+{
+    double feet = runway.kind == RunwayKind::Helipad
+                      ? runway.helipadLengthMeters * kFeetPerMeter
+                      : GreatCircleFeet(runway.ends[0].position, runway.ends[1].position);
+    return static_cast<int>(std::lround(feet));
+}
+
+std::string SurfaceName(const AptRunway& runway)
+{
+    return runway.kind == RunwayKind::Water ? "WATER" : SurfaceOfCode(runway.surfaceCode);
+}
+
+std::string LightingRemark(const AptRunway& runway)
+{
+    std::string remark;
+    AddWord(remark, EdgeLightsName(runway.edgeLights));
+    if (runway.centrelineLights)
+        AddWord(remark, "CL");
+    if (runway.ends[0].approachLights > 0 || runway.ends[1].approachLights > 0)
+        AddWord(remark, "ALS");
+    if (runway.ends[0].reil || runway.ends[1].reil)
+        AddWord(remark, "REIL");
+    return remark;
+}
+
+std::string MegahertzText(int khz)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%d.%02d", khz / 1000, khz % 1000 / 10);
+    return text;
+}
+
+}  // namespace worlddata
