@@ -52,7 +52,8 @@ def install_text(template, version):
 
 
 def checksums(entries):
-    lines = [f"{hashlib.sha256(data).hexdigest()}  {name}\n" for name, data in sorted(entries.items())]
+    lines = [f"{hashlib.sha256(data).hexdigest()}  {name}\n"
+             for name, data in sorted(entries.items())]
     return "".join(lines).encode("ascii")
 
 

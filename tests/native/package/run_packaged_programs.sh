@@ -9,7 +9,8 @@ wine_run=$1 panelhost=$2 layout=$3
 export WINEPREFIX=$4
 windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
 
-"$wine_run" "$panelhost" --gauge "$(windows_path "$layout/FS98/GAUGES/gps.gau")" --script - <<SCENARIO
+gauge=$(windows_path "$layout/FS98/GAUGES/gps.gau")
+"$wine_run" "$panelhost" --gauge "$gauge" --script - <<SCENARIO
 data $(windows_path "$layout/FS98/GPSDATA/")
 aircraft 47.45125 -122.30125 3000 90 120
 load
