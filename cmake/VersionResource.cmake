@@ -1,0 +1,28 @@
+# quillmap_version_resource(TARGET FILE_NAME DESCRIPTION): gives a Windows binary a
+# VERSIONINFO resource with the project's version, the product name, a one-line
+# description and the file's own name. No-op outside the Windows tree.
+function(quillmap_version_resource target file_name description)
+  if(NOT WIN32)
+    return()
+  endif()
+  set(resource_file_name ${file_name})
+  set(resource_description ${description})
+  get_filename_component(resource_internal_name ${file_name} NAME_WE)
+  set(words ${PROJECT_VERSION_MAJOR} ${PROJECT_VERSION_MINOR} ${PROJECT_VERSION_PATCH}
+            ${PROJECT_VERSION_TWEAK})
+  list(LENGTH words count)
+  while(count LESS 4)
+    list(APPEND words 0)
+    math(EXPR count "${count} + 1")
+  endwhile()
+  list(JOIN words "," resource_version_words)
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "EXECUTABLE")
+    set(resource_file_type VFT_APP)
+  else()
+    set(resource_file_type VFT_DLL)
+  endif()
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/VersionResource.rc.in ${rc} @ONLY)
+  target_sources(${target} PRIVATE ${rc})
+endfunction()
