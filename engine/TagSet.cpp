@@ -225,10 +225,8 @@ void TagSet::recordAppended(const DbfTable& table, uint32_t recno, const char* r
     }
 }
 
-void TagSet::recordChanged(const DbfTable& table, uint32_t recno, size_t fieldIndex, const char* before,
-                           const char* after) {
+void TagSet::recordChanged(const DbfTable& table, uint32_t recno, const char* before, const char* after) {
     for (Tag& tag : tags_) {
-        if (tag.expression.fieldIndex != fieldIndex) continue;
         size_t width = tag.entries.keyWidth();
         oldEntry_.resize(tag.entries.stride());
         newEntry_.resize(tag.entries.stride());

@@ -36,9 +36,8 @@ public:
     // Called before the table itself changes: every tag must be in memory to follow it.
     void prepareForChange(const DbfTable& table);
     void recordAppended(const DbfTable& table, uint32_t recno, const char* record);
-    // Field `fieldIndex` of record `recno` changed from `before` to `after` (whole records).
-    void recordChanged(const DbfTable& table, uint32_t recno, size_t fieldIndex, const char* before,
-                       const char* after);
+    // Record `recno` changed from `before` to `after`: the tags whose key changed follow.
+    void recordChanged(const DbfTable& table, uint32_t recno, const char* before, const char* after);
     // After a pack the record numbers changed: every tag is rebuilt when next used.
     void invalidateAll();
 
