@@ -27,6 +27,7 @@ bool runWriterKilledAt(int n, const std::vector<std::string>& arguments)
     command.insert(command.end(), arguments.begin(), arguments.end());
     pid_t child = fork();
     if (child == 0) {
+        setenv("ASAN_OPTIONS", "detect_leaks=0", 1);   // the leak check cannot run under ptrace
         std::vector<char*> argv;
         for (std::string& argument : command) argv.push_back(argument.data());
         argv.push_back(nullptr);
@@ -147,15 +148,15 @@ TEST_F(KillTest, KilledAppendLeavesWholeRecordsOnly) {
     for (int n = 1; killed && n <= maxKills; ++n) {
         SCOPED_TRACE("killed at write " + std::to_string(n));
         restoreOriginal();
-        killed = runWriterKilledAt(n, {airports_, "append", "6", "25"});
+        killed = runWriterKilledAt(n, {airports_, "append", "6", "15"});
         ASSERT_GT(openTable(airports_, nav::airportsAlias, SDE_READONLY), 0);
         int records = 0;
         for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) ASSERT_TRUE(holdsAirport(++records)) << records;
         TableCloseAll();
         // A later kill never leaves fewer records; a writer that finished left them all.
         EXPECT_GE(records, previous);
-        EXPECT_LE(records, 25);
-        if (!killed) EXPECT_EQ(records, 25);
+        EXPECT_LE(records, 15);
+        EXPECT_TRUE(killed || records == 15) << records;
         previous = records;
         rebuild(records);
     }
@@ -184,7 +185,7 @@ TEST_F(KillTest, KilledUpdateLeavesEachRecordOldOrNew) {
         }
         TableCloseAll();
         EXPECT_EQ(records, 8);
-        if (!killed) EXPECT_EQ(renamed, 8);
+        EXPECT_TRUE(killed || renamed == 8) << renamed;
     }
     EXPECT_FALSE(killed);
 }
@@ -219,7 +220,7 @@ TEST_F(KillTest, KilledPackLeavesTheOldTableOrThePackedOne) {
         killed = runWriterKilledAt(n, {airports_, "pack"});
         std::vector<int> all = walk(false);
         EXPECT_TRUE(all == every || all == live);
-        if (!killed) EXPECT_EQ(all, live);
+        EXPECT_TRUE(killed || all == live);
         EXPECT_EQ(walk(true), live);   // nothing deleted comes back
         std::vector<std::string> read = readWithDbfread(airports_);
         ASSERT_GE(read.size(), 2u);
