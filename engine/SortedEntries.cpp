@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <numeric>
 
 namespace sde {
 
@@ -112,6 +113,37 @@ void SortedEntries::insert(const char* entry) {
         block.resize(half);
         blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(p.block + 1), std::move(upper));
     }
+}
+
+std::vector<char> SortedEntries::sorted(const char* flat, size_t count, size_t stride) {
+    std::vector<uint32_t> order(count);
+    std::iota(order.begin(), order.end(), 0u);
+    std::sort(order.begin(), order.end(), [flat, stride](uint32_t a, uint32_t b) {
+        return std::memcmp(flat + size_t(a) * stride, flat + size_t(b) * stride, stride) < 0;
+    });
+    std::vector<char> out(count * stride);
+    for (size_t i = 0; i < count; ++i) std::memcpy(out.data() + i * stride, flat + size_t(order[i]) * stride, stride);
+    return out;
+}
+
+void SortedEntries::insertAll(const char* flat, size_t count) {
+    size_t n = stride();
+    if (count <= std::max<size_t>(64, count_ / 16)) {
+        for (size_t i = 0; i < count; ++i) insert(flat + i * n);
+        return;
+    }
+    std::vector<char> added = sorted(flat, count, n);
+    std::vector<char> held;
+    appendFlat(held);
+    std::vector<char> merged(held.size() + added.size());
+    auto before = [n](const char* a, const char* b) { return std::memcmp(a, b, n) < 0; };
+    const char *a = held.data(), *aEnd = a + held.size(), *b = added.data(), *bEnd = b + added.size();
+    for (char* out = merged.data(); a != aEnd || b != bEnd; out += n) {
+        const char*& next = b == bEnd || (a != aEnd && !before(b, a)) ? a : b;
+        std::memcpy(out, next, n);
+        next += n;
+    }
+    assign(merged.data(), merged.size() / n);
 }
 
 bool SortedEntries::erase(const char* entry) {

@@ -52,6 +52,7 @@ private:
         std::string name;
         KeyExpression expression;
         SortedEntries entries;
+        std::vector<char> appended {};   // entries of appended records, not yet in `entries`
         State state = State::Stale;
         uint32_t dataOffset = 0;
         uint32_t dataCount = 0;
@@ -63,6 +64,7 @@ private:
     void put(Tag tag);   // in place of the tag of its name, or added after the others
     void load(Tag& tag, const DbfTable& table);
     void rebuildStale(const DbfTable& table);
+    void mergeAppended(Tag& tag);
     bool safeToSave(const DbfTable& table) const;
     int keyWidth(const Tag& tag, const DbfTable& table) const;
 

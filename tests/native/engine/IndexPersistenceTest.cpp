@@ -154,6 +154,28 @@ TEST_F(IndexPersistenceTest, RebuildingTwiceGivesTheSameTablesAndTags) {
     EXPECT_EQ(byName, (Nums {"00000001", "00000002"}));
 }
 
+TEST_F(IndexPersistenceTest, RunsOfAppendsKeepEveryTagInOrder) {
+    // Keys in a scrambled order; a seek halfway takes in the first run, the walk the second.
+    ASSERT_GT(openTable(airports_, "AIRPORTS", SDE_EXCLUSIVE), 0);
+    Nums expected = {"00000001", "00000002", "00000003"};
+    for (int i = 0; i < 500; ++i) {
+        std::string num = "1" + std::to_string(100000 + i * 7919 % 500);
+        appendWaypoint(num.c_str(), "", ("n" + num).c_str());
+        expected.push_back(num);
+        if (i == 200) {
+            OrderSet(TagOrder("NUM"));
+            EXPECT_NE(RecordSeek("1100000"), 0);   // the first appended
+            EXPECT_EQ(trimRight(text("NAME")), "n1100000");
+        }
+    }
+    std::sort(expected.begin(), expected.end());
+    OrderSet(TagOrder("NUM"));
+    EXPECT_EQ(walkNums(), expected);
+    TableCloseAll();
+    EXPECT_EQ(airportNumsInOrder("NUM"), expected);
+    EXPECT_EQ(airportNumsInOrder("NAME"), expected);   // "alpha", "Bravo", "Charlie", "n1100000", ...
+}
+
 TEST_F(IndexPersistenceTest, ManyChangesKeepEveryTagInStepWithTheTable) {
     // A pseudo-random mix of appends, key replaces and deletes, checked against a sort.
     ASSERT_GT(openTable(airports_, "AIRPORTS", SDE_EXCLUSIVE), 0);
