@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
-#include <numeric>
 
 namespace sde {
 
@@ -116,13 +115,27 @@ void SortedEntries::insert(const char* entry) {
 }
 
 std::vector<char> SortedEntries::sorted(const char* flat, size_t count, size_t stride) {
-    std::vector<uint32_t> order(count);
-    std::iota(order.begin(), order.end(), 0u);
-    std::sort(order.begin(), order.end(), [flat, stride](uint32_t a, uint32_t b) {
-        return std::memcmp(flat + size_t(a) * stride, flat + size_t(b) * stride, stride) < 0;
+    // Sorted by the first eight bytes as a number, which settles most comparisons without
+    // touching the entries; equal prefixes compare the whole entries.
+    struct Item {
+        uint64_t prefix;
+        uint32_t index;
+    };
+    size_t prefixBytes = std::min<size_t>(stride, sizeof(uint64_t));
+    std::vector<Item> items(count);
+    for (size_t i = 0; i < count; ++i) {
+        uint64_t prefix = 0;
+        const auto* entry = reinterpret_cast<const unsigned char*>(flat + i * stride);
+        for (size_t b = 0; b < sizeof(uint64_t); ++b) prefix = prefix << 8 | (b < prefixBytes ? entry[b] : 0);
+        items[i] = {prefix, static_cast<uint32_t>(i)};
+    }
+    std::sort(items.begin(), items.end(), [flat, stride](const Item& a, const Item& b) {
+        if (a.prefix != b.prefix) return a.prefix < b.prefix;
+        return std::memcmp(flat + size_t(a.index) * stride, flat + size_t(b.index) * stride, stride) < 0;
     });
     std::vector<char> out(count * stride);
-    for (size_t i = 0; i < count; ++i) std::memcpy(out.data() + i * stride, flat + size_t(order[i]) * stride, stride);
+    for (size_t i = 0; i < count; ++i)
+        std::memcpy(out.data() + i * stride, flat + size_t(items[i].index) * stride, stride);
     return out;
 }
 
