@@ -13,7 +13,12 @@
 //  - Moving past the last visible record stands on a blank record with RecordAtEof set
 //    (writes there are ignored); RecordSkip(-1) from it returns to the last record. Moving
 //    before the first stays on the first record with RecordAtBof set.
-//  - Every change is in the file when the call returns.
+//  - Field puts and RecordDelete change the current record; it is written, whole, when the
+//    cursor leaves it (a move, seek, query, append or pack), when another work area becomes
+//    current or is opened, and at TableFinishIndexing and TableCloseAll. Another process
+//    that opens the table then sees it; a process killed before loses that record only.
+//    In exclusive use the header's record count follows at the close (an open recovers
+//    records the count missed, see engine/DbfTable.h).
 #pragma once
 
 #ifdef _WIN32

@@ -13,6 +13,7 @@ using namespace dbf;
 
 namespace {
 constexpr uint32_t recordsPerBlock = 256;
+constexpr uint32_t scanChunkRecords = 4096;
 constexpr size_t maxCachedBytes = 64u << 20;
 constexpr int64_t cacheCheckMilliseconds = 20;
 
@@ -42,6 +43,7 @@ bool DbfTable::open(const std::string& path, OpenMode mode) {
         close();
         return false;
     }
+    todayForHeader(today_);
     return true;
 }
 
@@ -49,8 +51,8 @@ void DbfTable::close() {
     file_.close();
     dropCache();
     fields_.clear();
-    recordCount_ = headerLength_ = recordLength_ = 0;
-    dateWritten_ = false;
+    recordCount_ = recordsInFile_ = headerCount_ = headerLength_ = recordLength_ = 0;
+    dateWritten_ = changed_ = false;
     tagDirectory_ = {};
 }
 
@@ -92,16 +94,33 @@ bool DbfTable::readHeader() {
     }
     if (fields_.empty() || static_cast<uint32_t>(offset) != recordLength_) return false;
 
-    // A count beyond the records the file can hold (a torn or damaged file) is cut back.
-    uint64_t fits = (stamp.size - headerLength_) / recordLength_;
-    recordCount_ = static_cast<uint32_t>(std::min<uint64_t>(readLe32(header.recordCount),
-                                                            std::min<uint64_t>(fits, maxRecordCount)));
+    headerCount_ = readLe32(header.recordCount);
+    recordCount_ = recordsInFile_ = wholeRecords(headerCount_, stamp.size);
     tagDirectory_ = header.tags;
     blankRecord_.assign(recordLength_ + 1, ' ');
     blankRecord_[recordLength_] = endOfFile;
+    appended_ = blankRecord_;
     cacheStamp_ = stamp;
     cacheCheckedAt_ = nowMilliseconds();
     return true;
+}
+
+uint32_t DbfTable::wholeRecords(uint32_t headerCount, uint64_t fileSize) const {
+    if (fileSize < headerLength_) return 0;
+    uint32_t fits = static_cast<uint32_t>(std::min<uint64_t>((fileSize - headerLength_) / recordLength_, maxRecordCount));
+    if (headerCount >= fits) return fits;
+    uint32_t count = headerCount;
+    std::vector<char> chunk;
+    while (count < fits) {
+        uint32_t n = std::min(scanChunkRecords, fits - count);
+        chunk.resize(size_t(n) * recordLength_);
+        if (!file_.readAt(recordOffset(count + 1), chunk.data(), chunk.size())) break;
+        for (uint32_t i = 0; i < n; ++i, ++count) {
+            char flag = chunk[size_t(i) * recordLength_];
+            if (flag != liveFlag && flag != deletedFlag) return count;
+        }
+    }
+    return count;
 }
 
 void DbfTable::dropCache() const {
@@ -143,7 +162,7 @@ const TableField* DbfTable::field(const char* name) const {
 }
 
 bool DbfTable::readRecord(uint32_t recno, char* out) const {
-    if (recno < 1 || recno > recordCount_) return false;
+    if (recno < 1 || recno > recordsInFile_) return false;
     if (const char* cached = cachedRecord(recno)) {
         std::memcpy(out, cached, recordLength_);
         return true;
@@ -151,7 +170,7 @@ bool DbfTable::readRecord(uint32_t recno, char* out) const {
     if (cachedBytes_ > maxCachedBytes) dropCache();
     uint32_t block = (recno - 1) / recordsPerBlock;
     uint32_t first = block * recordsPerBlock + 1;
-    uint32_t count = std::min(recordsPerBlock, recordCount_ - first + 1);
+    uint32_t count = std::min(recordsPerBlock, recordsInFile_ - first + 1);
     if (cache_.size() <= block) cache_.resize(block + 1);
     CachedBlock& cached = cache_[block];
     cachedBytes_ -= cached.bytes.size();
@@ -164,27 +183,63 @@ bool DbfTable::readRecord(uint32_t recno, char* out) const {
 }
 
 bool DbfTable::readRecords(uint32_t first, uint32_t count, char* out) const {
-    if (first < 1 || count == 0 || first > recordCount_ || count > recordCount_ - first + 1)
+    if (first < 1 || count == 0 || first > recordsInFile_ || count > recordsInFile_ - first + 1)
         return false;
     return file_.readAt(recordOffset(first), out, size_t(count) * recordLength_);
 }
 
+// In shared use the date goes to the header with the first change of this open; in exclusive
+// use syncHeader() writes it with the count.
 void DbfTable::markUpdated() {
-    if (dateWritten_) return;
-    uint8_t date[3];
-    todayForHeader(date);
-    file_.writeAt(offsetof(FileHeader, updated), date, sizeof date);
+    changed_ = true;
+    if (exclusive() || dateWritten_) return;
+    file_.writeAt(offsetof(FileHeader, updated), today_, sizeof today_);
     dateWritten_ = true;
 }
 
-bool DbfTable::writeBytes(uint32_t recno, int offset, const char* bytes, int length) {
-    if (!writable() || recno < 1 || recno > recordCount_ || offset < 0 || length < 0 ||
-        static_cast<uint32_t>(offset + length) > recordLength_)
+bool DbfTable::writeRecord(uint32_t recno, const char* record) {
+    bool appending = recno == recordsInFile_ + 1;
+    if (!writable() || recno < 1 || recno > recordCount_ || (recno > recordsInFile_ && !appending)) return false;
+    bool written;
+    if (appending) {
+        std::memcpy(appended_.data(), record, recordLength_);
+        written = file_.writeAt(recordOffset(recno), appended_.data(), appended_.size());
+    } else {
+        written = file_.writeAt(recordOffset(recno), record, recordLength_);
+    }
+    if (!written) {
+        if (appending && exclusive()) recordCount_ = recordsInFile_;   // the reservation lapses
         return false;
-    if (!file_.writeAt(recordOffset(recno) + static_cast<uint32_t>(offset), bytes, static_cast<size_t>(length)))
-        return false;
-    if (char* cached = cachedRecord(recno)) std::memcpy(cached + offset, bytes, static_cast<size_t>(length));
+    }
+    if (char* cached = cachedRecord(recno)) {
+        std::memcpy(cached, record, recordLength_);
+    } else if (appending) {
+        // The new record joins its cached block when it follows on from what the block holds.
+        uint32_t block = (recno - 1) / recordsPerBlock;
+        if (block < cache_.size() && cache_[block].records && cache_[block].records == (recno - 1) % recordsPerBlock) {
+            cache_[block].bytes.insert(cache_[block].bytes.end(), record, record + recordLength_);
+            cache_[block].records++;
+            cachedBytes_ += recordLength_;
+        }
+    }
+    if (appending) recordsInFile_ = recno;
     markUpdated();
+    return true;
+}
+
+void DbfTable::stampHeader(uint8_t out[headerStampSize], uint32_t count) const {
+    static_assert(offsetof(FileHeader, updated) + headerStampSize == offsetof(FileHeader, headerLength));
+    std::memcpy(out, today_, sizeof today_);
+    writeLe32(out + sizeof today_, count);
+}
+
+bool DbfTable::syncHeader() {
+    if (!exclusive() || (!changed_ && recordsInFile_ == headerCount_)) return false;
+    uint8_t stamp[headerStampSize];
+    stampHeader(stamp, recordsInFile_);
+    if (!file_.writeAt(offsetof(FileHeader, updated), stamp, sizeof stamp)) return false;
+    headerCount_ = recordsInFile_;
+    changed_ = false;
     return true;
 }
 
@@ -201,71 +256,74 @@ uint32_t DbfTable::recordCountOnDisk() const {
     return readLe32(count);
 }
 
-uint32_t DbfTable::appendBlank() {
+uint32_t DbfTable::appendRecord() {
     if (!writable() || recordCount_ >= maxRecordCount) return 0;
-    bool shared = !exclusive();
-    if (shared && !file_.lockAppend()) return 0;
-    // Another writer may have appended since we last looked: never reuse its slot.
-    uint32_t count = shared ? std::max(recordCount_, recordCountOnDisk()) : recordCount_;
-    uint32_t recno = count + 1;
-
-    bool ok = file_.writeAt(headerLength_ + uint64_t(count) * recordLength_, blankRecord_.data(), blankRecord_.size());
-    if (ok) {
-        uint8_t stamp[7];
-        todayForHeader(stamp);
-        writeLe32(stamp + 3, recno);
-        ok = file_.writeAt(offsetof(FileHeader, updated), stamp, sizeof stamp);
-        dateWritten_ = true;
+    if (exclusive()) {
+        // A reserved record not yet written is written before the next one is reserved.
+        if (recordCount_ != recordsInFile_) return 0;
+        return ++recordCount_;
     }
-    if (shared) file_.unlockAppend();
-    if (!ok) return 0;
-    recordCount_ = recno;
-    // The new record joins its cached block when it follows on from what the block holds.
-    uint32_t block = (recno - 1) / recordsPerBlock;
-    if (block < cache_.size() && cache_[block].records == (recno - 1) % recordsPerBlock && cache_[block].records) {
-        cache_[block].bytes.insert(cache_[block].bytes.end(), blankRecord_.begin(), blankRecord_.end() - 1);
-        cache_[block].records++;
-        cachedBytes_ += recordLength_;
+    // Another writer may have appended since we last looked: the slot follows the records the
+    // file holds now, never a count the header merely states.
+    if (!file_.lockAppend()) return 0;
+    uint32_t recno = 0;
+    FileStamp stamp;
+    uint8_t count[4];
+    if (file_.stamp(stamp) && file_.readAt(offsetof(FileHeader, recordCount), count, sizeof count)) {
+        uint32_t whole = wholeRecords(readLe32(count), stamp.size);
+        std::vector<char> placeholder = blankRecord_;
+        placeholder[0] = deletedFlag;
+        uint8_t header[headerStampSize];
+        stampHeader(header, whole + 1);
+        if (whole < maxRecordCount &&
+            file_.writeAt(recordOffset(whole + 1), placeholder.data(), placeholder.size()) &&
+            file_.writeAt(offsetof(FileHeader, updated), header, sizeof header))
+            recno = whole + 1;
     }
+    file_.unlockAppend();
+    if (!recno) return 0;
+    recordCount_ = recordsInFile_ = headerCount_ = recno;
+    dateWritten_ = true;
     return recno;
 }
 
 bool DbfTable::pack(std::vector<uint32_t>& kept) {
     kept.clear();
-    if (!exclusive()) return false;
+    if (!exclusive() || recordsInFile_ != recordCount_) return false;
     dropCache();
-    std::vector<char> records(size_t(recordCount_) * recordLength_ + 1);
-    if (recordCount_ > 0 && !readRecords(1, recordCount_, records.data())) return false;
+    std::vector<char> bytes(headerLength_ + size_t(recordCount_) * recordLength_ + 1);
+    if (!file_.readAt(0, bytes.data(), headerLength_) ||
+        (recordCount_ > 0 && !readRecords(1, recordCount_, bytes.data() + headerLength_)))
+        return false;
 
-    // Compact in memory; the kept records only ever move towards the start, so a process
-    // that dies while they are written back leaves every record at least once in the file.
-    uint32_t firstMoved = 0;
-    size_t write = 0;
+    size_t write = headerLength_;
     for (uint32_t recno = 1; recno <= recordCount_; ++recno) {
-        const char* record = records.data() + size_t(recno - 1) * recordLength_;
-        if (record[0] == deletedFlag) {
-            if (!firstMoved) firstMoved = recno;
-            continue;
-        }
-        if (write != size_t(recno - 1) * recordLength_)
-            std::memmove(records.data() + write, record, recordLength_);
+        const char* record = bytes.data() + recordOffset(recno);
+        if (record[0] == deletedFlag) continue;
+        if (write != recordOffset(recno)) std::memmove(bytes.data() + write, record, recordLength_);
         write += recordLength_;
         kept.push_back(recno);
     }
-    if (!firstMoved) return true;
+    if (kept.size() == recordCount_) return true;
 
+    // The packed table goes to a file of its own, which then takes the old one's place.
     uint32_t newCount = static_cast<uint32_t>(kept.size());
-    records[write] = endOfFile;
-    size_t from = size_t(firstMoved - 1) * recordLength_;
-    if (!file_.writeAt(recordOffset(firstMoved), records.data() + from, write + 1 - from))
+    bytes[write] = endOfFile;
+    bytes.resize(write + 1);
+    uint8_t stamp[headerStampSize];
+    stampHeader(stamp, newCount);
+    std::memcpy(bytes.data() + offsetof(FileHeader, updated), stamp, sizeof stamp);
+    std::string packedPath = path_ + "~";
+    OsFile packed;
+    if (!packed.open(packedPath, FileAccess::Create) || !packed.writeAt(0, bytes.data(), bytes.size()) ||
+        !file_.replaceWith(packed, packedPath, path_)) {
+        packed.close();
+        OsFile::removeFile(packedPath);
         return false;
-    uint8_t stamp[7];
-    todayForHeader(stamp);
-    writeLe32(stamp + 3, newCount);
-    if (!file_.writeAt(offsetof(FileHeader, updated), stamp, sizeof stamp)) return false;
-    dateWritten_ = true;
-    recordCount_ = newCount;
-    return file_.truncate(headerLength_ + uint64_t(newCount) * recordLength_ + 1);
+    }
+    recordCount_ = recordsInFile_ = headerCount_ = newCount;
+    changed_ = false;
+    return true;
 }
 
 }  // namespace sde

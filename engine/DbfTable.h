@@ -1,11 +1,27 @@
-// One open dBase III table file. Every change goes to the file before the call returns (no
-// write cache), in an order that leaves a readable table if the process dies in between: an
-// appended record and its end-of-file marker are written before the header counts it.
+// One open dBase III table file. Records are read through a cache of record blocks that our
+// own writes keep up to date; in exclusive use nobody else can change the file, in shared use
+// the cache is dropped when refreshCache() finds the file's size or time changed (it looks at
+// most every 20 ms: asking for the file's time is a round trip to the server under Wine).
 //
-// Single records are read through a cache of record blocks that our own writes keep up to
-// date. In exclusive use nobody else can change the file; in shared use the cache is dropped
-// when refreshCache() finds the file's size or time changed (it looks at most every 20 ms:
-// asking for the file's time is a round trip to the server under Wine).
+// Writes, and what a process killed at any instant leaves behind:
+//  - A record is written whole, in one write, by writeRecord() (the work area calls it when its
+//    cursor leaves the record). A record appended at the end goes out together with the
+//    end-of-file marker behind it, so the file always ends in whole records and a marker.
+//  - Exclusive use: an append only reserves the next record number; the header's record count
+//    and date are written at syncHeader() (close, pack, saving the tags), not per record. A
+//    writer killed in between leaves the count behind the file.
+//  - Shared use: other processes append too, so an append claims its slot at once, under the
+//    cross-process append lock: a placeholder record marked deleted (and the marker), and the
+//    header's count. A writer killed before its record is written leaves a deleted blank
+//    record, which moves skip when deleted records are hidden and a pack removes.
+//  - Open: the record count is held to what the file holds. A header count beyond the file's
+//    whole records is cut back; a count behind them (a killed writer, another program) is
+//    brought up to the whole records that follow, as long as each carries a deletion flag
+//    (the end-of-file marker stops it). Those records are intact: they are kept, written to
+//    the header at the next syncHeader(), and appends go after them.
+//  - Pack writes the packed table to a new file and puts it in place of the old one: the
+//    table is at every instant either the old one or the packed one.
+// The header's date is taken once per open.
 #pragma once
 
 #include "DbfFormat.h"
@@ -35,18 +51,24 @@ public:
     bool writable() const { return mode_ != OpenMode::ReadOnlyShared; }
     bool exclusive() const { return mode_ == OpenMode::Exclusive; }
 
-    // Record numbers run from 1. Reads fail (false) outside 1..recordCount().
+    // Record numbers run from 1. Reads fail (false) outside 1..recordCount(), and for a
+    // reserved record not yet written.
     bool readRecord(uint32_t recno, char* out) const;
     // A run of records straight from the file (the cache is for single records).
     bool readRecords(uint32_t first, uint32_t count, char* out) const;
     // In shared use: forgets the cached records if another writer may have changed them.
     void refreshCache();
-    bool writeBytes(uint32_t recno, int offset, const char* bytes, int length);
+    // Forgets every cached record (another handle of this process wrote to the file).
+    void dropCache() const;
 
-    // Appends a blank record at the end of the file (taking the shared-append lock in the
-    // shared mode so that two writers never use the same slot). Returns its number, 0 on
-    // failure.
-    uint32_t appendBlank();
+    // Reserves (exclusive use) or claims (shared use) the record after the last one and
+    // returns its number, 0 on failure. The caller writes it with writeRecord().
+    uint32_t appendRecord();
+    // Writes record `recno` (recordLength() bytes) in one write.
+    bool writeRecord(uint32_t recno, const char* record);
+    // Exclusive use: writes the header's record count and date if they changed. True when
+    // the header was written.
+    bool syncHeader();
 
     // Removes the records marked deleted (exclusive mode only). `kept` receives, for each
     // record that remains, its old number, in order.
@@ -64,8 +86,12 @@ public:
 
 private:
     bool readHeader();
+    // The records the file holds whole, for a header that counts `headerCount` (see above).
+    uint32_t wholeRecords(uint32_t headerCount, uint64_t fileSize) const;
     void markUpdated();
-    void dropCache() const;
+    // The header's date and record count, as they lie from byte 1 on.
+    static constexpr size_t headerStampSize = 7;
+    void stampHeader(uint8_t out[headerStampSize], uint32_t count) const;
     // The cached copy of a record, null when its block is not loaded.
     char* cachedRecord(uint32_t recno) const;
     uint64_t recordOffset(uint32_t recno) const {
@@ -79,7 +105,11 @@ private:
     uint32_t recordCount_ = 0;
     uint32_t headerLength_ = 0;
     uint32_t recordLength_ = 0;
+    uint32_t recordsInFile_ = 0;     // records written (recordCount_ includes a reserved one)
+    uint32_t headerCount_ = 0;       // the count the header holds, as we last read or wrote it
+    uint8_t today_[3] {};            // the header's date for this open
     bool dateWritten_ = false;
+    bool changed_ = false;           // since the header was last written
     dbf::TagDirectoryBytes tagDirectory_ {};
 
     struct CachedBlock {
@@ -91,6 +121,7 @@ private:
     FileStamp cacheStamp_;
     int64_t cacheCheckedAt_ = 0;   // steady clock, milliseconds
     std::vector<char> blankRecord_;   // with the end-of-file marker after it
+    std::vector<char> appended_;      // a record and the end-of-file marker, written together
 };
 
 // The header's last-update date for today, as year - 1900, month, day.

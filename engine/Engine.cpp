@@ -29,6 +29,7 @@ Engine& Engine::instance() {
 }
 
 int Engine::open(const char* path, const char* alias, int mode) {
+    leaveRecords();
     current_ = 0;
     if (!path || mode < 0 || mode > 2) return 0;
     std::string file = platformPath(path);
@@ -46,7 +47,18 @@ int Engine::open(const char* path, const char* alias, int mode) {
     return current_;
 }
 
+void Engine::leaveRecords() {
+    bool written = false;
+    for (auto& area : areas_)
+        if (area && area->flush()) written = true;
+    // The other areas' handles cache what they read before.
+    if (written)
+        for (auto& area : areas_)
+            if (area) area->forgetCachedRecords();
+}
+
 void Engine::closeAll() {
+    leaveRecords();
     areas_.clear();
     current_ = 0;
 }
@@ -59,6 +71,7 @@ int Engine::areaOfAlias(const char* alias) const {
 }
 
 void Engine::select(int area) {
+    leaveRecords();
     current_ = area >= 1 && area <= static_cast<int>(areas_.size()) && areas_[area - 1] ? area : 0;
 }
 

@@ -30,6 +30,9 @@ public:
     const char* text(const char* bytes, int width);
 
 private:
+    // Writes every area's changed current record before another area can read the file.
+    void leaveRecords();
+
     EngineSettings settings_;
     std::vector<std::unique_ptr<WorkArea>> areas_;   // index = area number - 1
     int current_ = 0;

@@ -114,6 +114,51 @@ void SortedEntries::insert(const char* entry) {
     }
 }
 
+std::vector<char> SortedEntries::sorted(const char* flat, size_t count, size_t stride) {
+    // Sorted by the first eight bytes as a number, which settles most comparisons without
+    // touching the entries; equal prefixes compare the whole entries.
+    struct Item {
+        uint64_t prefix;
+        uint32_t index;
+    };
+    size_t prefixBytes = std::min<size_t>(stride, sizeof(uint64_t));
+    std::vector<Item> items(count);
+    for (size_t i = 0; i < count; ++i) {
+        uint64_t prefix = 0;
+        const auto* entry = reinterpret_cast<const unsigned char*>(flat + i * stride);
+        for (size_t b = 0; b < sizeof(uint64_t); ++b) prefix = prefix << 8 | (b < prefixBytes ? entry[b] : 0);
+        items[i] = {prefix, static_cast<uint32_t>(i)};
+    }
+    std::sort(items.begin(), items.end(), [flat, stride](const Item& a, const Item& b) {
+        if (a.prefix != b.prefix) return a.prefix < b.prefix;
+        return std::memcmp(flat + size_t(a.index) * stride, flat + size_t(b.index) * stride, stride) < 0;
+    });
+    std::vector<char> out(count * stride);
+    for (size_t i = 0; i < count; ++i)
+        std::memcpy(out.data() + i * stride, flat + size_t(items[i].index) * stride, stride);
+    return out;
+}
+
+void SortedEntries::insertAll(const char* flat, size_t count) {
+    size_t n = stride();
+    if (count <= std::max<size_t>(64, count_ / 16)) {
+        for (size_t i = 0; i < count; ++i) insert(flat + i * n);
+        return;
+    }
+    std::vector<char> added = sorted(flat, count, n);
+    std::vector<char> held;
+    appendFlat(held);
+    std::vector<char> merged(held.size() + added.size());
+    auto before = [n](const char* a, const char* b) { return std::memcmp(a, b, n) < 0; };
+    const char *a = held.data(), *aEnd = a + held.size(), *b = added.data(), *bEnd = b + added.size();
+    for (char* out = merged.data(); a != aEnd || b != bEnd; out += n) {
+        const char*& next = b == bEnd || (a != aEnd && !before(b, a)) ? a : b;
+        std::memcpy(out, next, n);
+        next += n;
+    }
+    assign(merged.data(), merged.size() / n);
+}
+
 bool SortedEntries::erase(const char* entry) {
     size_t n = stride();
     Position p = lowerBoundEntry(entry);

@@ -31,7 +31,12 @@ public:
     void appendFlat(std::vector<char>& out) const;
 
     void insert(const char* entry);
+    // Inserts the `count` entries of `flat`, in any order: one by one when they are few
+    // against the entries held, else sorted and merged with them in one pass.
+    void insertAll(const char* flat, size_t count);
     bool erase(const char* entry);
+    // `count` entries of `stride` bytes each, sorted by their bytes.
+    static std::vector<char> sorted(const char* flat, size_t count, size_t stride);
 
     bool valid(Position p) const { return p.block < blocks_.size(); }
     Position end() const { return {blocks_.size(), 0}; }

@@ -36,9 +36,8 @@ public:
     // Called before the table itself changes: every tag must be in memory to follow it.
     void prepareForChange(const DbfTable& table);
     void recordAppended(const DbfTable& table, uint32_t recno, const char* record);
-    // Field `fieldIndex` of record `recno` changed from `before` to `after` (whole records).
-    void recordChanged(const DbfTable& table, uint32_t recno, size_t fieldIndex, const char* before,
-                       const char* after);
+    // Record `recno` changed from `before` to `after`: the tags whose key changed follow.
+    void recordChanged(const DbfTable& table, uint32_t recno, const char* before, const char* after);
     // After a pack the record numbers changed: every tag is rebuilt when next used.
     void invalidateAll();
 
@@ -53,6 +52,7 @@ private:
         std::string name;
         KeyExpression expression;
         SortedEntries entries;
+        std::vector<char> appended {};   // entries of appended records, not yet in `entries`
         State state = State::Stale;
         uint32_t dataOffset = 0;
         uint32_t dataCount = 0;
@@ -64,6 +64,7 @@ private:
     void put(Tag tag);   // in place of the tag of its name, or added after the others
     void load(Tag& tag, const DbfTable& table);
     void rebuildStale(const DbfTable& table);
+    void mergeAppended(Tag& tag);
     bool safeToSave(const DbfTable& table) const;
     int keyWidth(const Tag& tag, const DbfTable& table) const;
 

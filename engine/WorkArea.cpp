@@ -28,6 +28,9 @@ bool WorkArea::open(const std::string& path, const std::string& alias, OpenMode 
 
 void WorkArea::close() {
     if (!table_.isOpen()) return;
+    flush();
+    // The header first: the index file records the table's size and time as they end up.
+    table_.syncHeader();
     tags_.close(table_);
     table_.close();
     order_ = 0;
@@ -194,6 +197,7 @@ void WorkArea::standOnPhantom() {
 // ---- moves -------------------------------------------------------------------------------
 
 void WorkArea::goTop() {
+    flush();
     table_.refreshCache();
     Place place = firstPlace();
     if (forwardToVisible(place)) {
@@ -205,6 +209,7 @@ void WorkArea::goTop() {
 }
 
 void WorkArea::goBottom() {
+    flush();
     table_.refreshCache();
     Place place = lastPlace();
     if (backwardToVisible(place)) {
@@ -217,6 +222,7 @@ void WorkArea::goBottom() {
 
 void WorkArea::skip(int count) {
     if (!table_.isOpen()) return;
+    flush();
     if (count == 0) {
         // Reads the current record afresh from the file (another writer may have changed it).
         if (!eof_ && table_.readRecords(recno_, 1, scratch_.data())) record_.swap(scratch_);
@@ -265,6 +271,7 @@ void WorkArea::skip(int count) {
 
 bool WorkArea::seek(const char* text) {
     if (!table_.isOpen()) return false;
+    flush();
     if (!order_) {
         standOnPhantom();
         bof_ = false;
@@ -272,25 +279,38 @@ bool WorkArea::seek(const char* text) {
     }
     table_.refreshCache();
     size_t length = std::strlen(text);
-    SortedEntries& entries = tags_.entries(order_, table_);
-    SortedEntries::Position position = entries.lowerBoundKey(text, length);
-    while (entries.valid(position) &&
-           !visible(SortedEntries::recnoOf(entries.at(position), entries.keyWidth())))
-        entries.next(position);
-    if (entries.valid(position)) {
-        bool found = SortedEntries::compareKey(entries.at(position), entries.keyWidth(), text, length) == 0;
-        if (found || settings_.softSeek) {
-            Place place;
-            place.valid = true;
-            place.entry = position;
-            place.recno = SortedEntries::recnoOf(entries.at(position), entries.keyWidth());
-            land(place);
-            return found;
+    for (bool checked = false;; checked = true) {
+        SortedEntries& entries = tags_.entries(order_, table_);
+        SortedEntries::Position position = entries.lowerBoundKey(text, length);
+        while (entries.valid(position) &&
+               !visible(SortedEntries::recnoOf(entries.at(position), entries.keyWidth())))
+            entries.next(position);
+        if (!entries.valid(position)) break;
+        // An index file can pass every check of its own and still point at other records:
+        // the record must carry the entry's key, or the tags are rebuilt from the table.
+        if (!recordHasEntryKey(entries, position)) {
+            if (checked) break;
+            tags_.invalidateAll();
+            continue;
         }
+        bool found = SortedEntries::compareKey(entries.at(position), entries.keyWidth(), text, length) == 0;
+        if (!found && !settings_.softSeek) break;
+        Place place;
+        place.valid = true;
+        place.entry = position;
+        place.recno = SortedEntries::recnoOf(entries.at(position), entries.keyWidth());
+        land(place);
+        return found;
     }
     standOnPhantom();
     bof_ = false;
     return false;
+}
+
+bool WorkArea::recordHasEntryKey(const SortedEntries& entries, SortedEntries::Position position) {
+    entry_.resize(entries.stride());
+    tags_.expression(order_).extract(table_.fields(), scratch_.data(), entry_.data());
+    return std::memcmp(entry_.data(), entries.at(position), entries.keyWidth()) == 0;
 }
 
 void WorkArea::setOrder(int order) {
@@ -354,6 +374,7 @@ std::vector<uint32_t> WorkArea::queryCandidates() {
 
 void WorkArea::setQuery(const char* condition) {
     if (!table_.isOpen()) return;
+    flush();
     table_.refreshCache();
     query_ = QueryCondition::parse(condition, table_.fields());
     candidates_ = queryCandidates();
@@ -375,13 +396,19 @@ const char* WorkArea::fieldBytes(const char* name, int& width) const {
     return record_.data() + field->offset;
 }
 
+void WorkArea::beginChange() {
+    if (recordChanged_) return;
+    tags_.prepareForChange(table_);
+    stored_ = record_;
+    recordChanged_ = true;
+}
+
 void WorkArea::replace(const char* name, int type, const void* value) {
     if (!table_.isOpen() || !table_.writable() || eof_ || !value) return;
     const TableField* field = table_.field(name);
     if (!field) return;
-    std::vector<char>& after = scratch_;
-    after.assign(record_.begin(), record_.end());
-    char* bytes = after.data() + field->offset;
+    fieldText_.resize(static_cast<size_t>(field->width));
+    char* bytes = fieldText_.data();
     switch (type) {
     case SDE_INTEGER:
     case SDE_INTEGER_ALT: {
@@ -399,36 +426,49 @@ void WorkArea::replace(const char* name, int type, const void* value) {
     case SDE_TEXT: encodeText(*field, static_cast<const char*>(value), bytes); break;
     default: return;
     }
-    // In exclusive use the file is known to hold what we read: an unchanged value needs no write.
-    if (table_.exclusive() && std::memcmp(bytes, record_.data() + field->offset, static_cast<size_t>(field->width)) == 0)
-        return;
-    tags_.prepareForChange(table_);
-    if (!table_.writeBytes(recno_, field->offset, bytes, field->width)) return;
-    tags_.recordChanged(table_, recno_, static_cast<size_t>(field - table_.fields().data()), record_.data(),
-                        after.data());
-    record_.swap(after);
-}
-
-void WorkArea::appendBlank() {
-    if (!table_.isOpen() || !table_.writable()) return;
-    tags_.prepareForChange(table_);
-    uint32_t recno = table_.appendBlank();
-    if (!recno) return;
-    std::fill(record_.begin(), record_.end(), ' ');
-    tags_.recordAppended(table_, recno, record_.data());
-    recno_ = recno;
-    bof_ = eof_ = false;
+    char* current = record_.data() + field->offset;
+    if (std::memcmp(bytes, current, fieldText_.size()) == 0) return;
+    beginChange();
+    std::memcpy(current, bytes, fieldText_.size());
 }
 
 void WorkArea::deleteRecord() {
     if (!table_.isOpen() || !table_.writable() || eof_ || record_[0] == dbf::deletedFlag) return;
+    beginChange();
+    record_[0] = dbf::deletedFlag;
+}
+
+bool WorkArea::flush() {
+    if (!recordChanged_) return false;
+    recordChanged_ = false;
+    bool appended = recordNew_;
+    recordNew_ = false;
+    if (!table_.writeRecord(recno_, record_.data())) {
+        // Nothing was written: the cursor stands on the record as the file holds it.
+        if (appended) standOnPhantom();
+        else record_ = stored_;
+        return false;
+    }
+    if (appended) tags_.recordAppended(table_, recno_, record_.data());
+    else tags_.recordChanged(table_, recno_, stored_.data(), record_.data());
+    return true;
+}
+
+void WorkArea::appendBlank() {
+    if (!table_.isOpen() || !table_.writable()) return;
+    flush();
     tags_.prepareForChange(table_);
-    const char flag = dbf::deletedFlag;
-    if (table_.writeBytes(recno_, 0, &flag, 1)) record_[0] = flag;
+    uint32_t recno = table_.appendRecord();
+    if (!recno) return;
+    std::fill(record_.begin(), record_.end(), ' ');
+    recno_ = recno;
+    bof_ = eof_ = false;
+    recordChanged_ = recordNew_ = true;
 }
 
 void WorkArea::pack() {
     if (!table_.isOpen() || !table_.exclusive()) return;
+    flush();
     uint32_t before = table_.recordCount();
     std::vector<uint32_t> kept;
     tags_.prepareForChange(table_);
@@ -443,8 +483,15 @@ void WorkArea::pack() {
     goTop();
 }
 
+void WorkArea::finishIndexing() {
+    flush();
+    table_.syncHeader();
+    tags_.save(table_);
+}
+
 void WorkArea::createTag(const char* name, const char* expression) {
     if (!table_.isOpen() || !table_.writable()) return;
+    flush();
     if (tags_.create(table_, name, expression)) table_.writeTagDirectory(tags_.headerDirectory(table_));
     chooseQueryRange();
 }

@@ -5,6 +5,12 @@
 // Movement follows the usual xBase rules: a skip past the last visible record stands on the
 // phantom record with RecordAtEof set; a skip before the first visible record stays on it
 // with RecordAtBof set; a skip back from the phantom record lands on the last visible one.
+//
+// The current record is a buffer: field puts and deletion change it in memory, and flush()
+// writes it whole, in one write, and brings the tags up to date. Every operation that leaves
+// the record or reads beyond it flushes first (moves, seeks, queries, appends, pack, tag
+// creation, saving the tags, close); the engine flushes every area before another area
+// becomes current, so no other area of this process reads the record before it is written.
 #pragma once
 
 #include "DbfTable.h"
@@ -53,7 +59,12 @@ public:
     void pack();
 
     void createTag(const char* name, const char* expression);
-    void finishIndexing() { tags_.save(table_); }
+    void finishIndexing();
+
+    // Writes the current record if it changed since the cursor came to it; true when it wrote.
+    bool flush();
+    // Another area of this process wrote to the file: cached records may be old.
+    void forgetCachedRecords() { table_.dropCache(); }
 
 private:
     // A place in the controlling order: a record number, or an entry of the tag.
@@ -73,6 +84,11 @@ private:
     Place tagPlace(SortedEntries::Position position);
     bool inQueryRange(const SortedEntries& entries, SortedEntries::Position position) const;
 
+    // Before the first change of the current record: its stored copy, and every tag loaded.
+    void beginChange();
+    // Whether the record in scratch_ carries the key of the tag entry at `position`.
+    bool recordHasEntryKey(const SortedEntries& entries, SortedEntries::Position position);
+
     bool visible(uint32_t recno);                  // reads the record into scratch_
     bool forwardToVisible(Place& place);
     bool backwardToVisible(Place& place);
@@ -91,8 +107,12 @@ private:
     uint32_t recno_ = 0;
     bool bof_ = true;
     bool eof_ = true;
-    std::vector<char> record_;    // the current record, read when the cursor landed on it
+    std::vector<char> record_;    // the current record, with the changes not yet written
+    std::vector<char> stored_;    // the current record as the file and the tags hold it
+    bool recordChanged_ = false;  // record_ is to be written
+    bool recordNew_ = false;      // appended: not in the file (exclusive use) nor in the tags yet
     std::vector<char> scratch_;
+    std::vector<char> fieldText_;
     std::vector<char> entry_;     // the current record's entry in the tag, when looked up
 
     // Where the cursor landed in the order, trusted while the tag has not changed since.

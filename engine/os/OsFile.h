@@ -57,6 +57,13 @@ public:
 
     // Replaces `target` by `source` (both closed), as atomically as the platform allows.
     static bool replaceFile(const std::string& source, const std::string& target);
+    // Puts the file `source`, held by `replacement` (opened with Create), in the place of
+    // `target`, which this object holds; this object then holds the new file for exclusive
+    // use and `replacement` is closed. On POSIX the rename is atomic and the new file's lock
+    // is held throughout. Windows renames no open file, so there both are closed for the move
+    // and the result reopened: another program taking the file in that instant makes the
+    // reopen fail (false, this object closed).
+    bool replaceWith(OsFile& replacement, const std::string& source, const std::string& target);
     static bool removeFile(const std::string& path);
 
 private:

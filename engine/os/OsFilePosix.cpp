@@ -115,6 +115,12 @@ bool OsFile::replaceFile(const std::string& source, const std::string& target) {
     return std::rename(source.c_str(), target.c_str()) == 0;
 }
 
+bool OsFile::replaceWith(OsFile& replacement, const std::string& source, const std::string& target) {
+    if (std::rename(source.c_str(), target.c_str()) != 0) return false;
+    *this = std::move(replacement);
+    return true;
+}
+
 bool OsFile::removeFile(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
 }

@@ -108,6 +108,13 @@ bool OsFile::replaceFile(const std::string& source, const std::string& target) {
     return MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
+bool OsFile::replaceWith(OsFile& replacement, const std::string& source, const std::string& target) {
+    replacement.close();
+    close();
+    bool moved = MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    return open(target, FileAccess::Exclusive) && moved;
+}
+
 bool OsFile::removeFile(const std::string& path) {
     return DeleteFileA(path.c_str()) != 0;
 }

@@ -4,6 +4,7 @@
 #include "TableEngine.h"
 #include "TableImport.h"
 
+#include <chrono>
 #include <cstdio>
 #include <string>
 
@@ -22,7 +23,9 @@ const char* KindName(ImportKind kind)
     }
 }
 
-void PrintResult(const std::string& fileName, const ImportResult& result)
+// The figures of one file; `seconds` is the time of the import itself, and the records per
+// second count the records added or overwritten.
+void PrintResult(const std::string& fileName, const ImportResult& result, double seconds)
 {
     std::printf("%s: %s into %s: %d added", fileName.c_str(), KindName(result.kind),
                 result.tableFile.c_str(), result.recordsAdded);
@@ -30,7 +33,9 @@ void PrintResult(const std::string& fileName, const ImportResult& result)
         std::printf(", %d stored runways replaced", result.runwaysReplaced);
     else
         std::printf(", %d overwritten", result.recordsOverwritten);
-    std::printf(", %d lines cut (longer than %zu characters)\n", result.linesCut, RecordLineSize - 1);
+    std::printf(", %d lines cut (longer than %zu characters)", result.linesCut, RecordLineSize - 1);
+    int records = result.recordsAdded + result.recordsOverwritten;
+    std::printf(", %.3f s, %.0f records/s\n", seconds, seconds > 0 ? records / seconds : 0.0);
 }
 
 // Returns false when the file could not be imported.
@@ -61,7 +66,9 @@ bool ImportOneFile(const std::string& directory, const std::string& fileName)
             std::fflush(stderr);
         };
     }
+    auto start = std::chrono::steady_clock::now();
     ImportResult result = ImportRecords(kind, file, directory, progress);
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (large)
         std::fprintf(stderr, "\r%s: %d lines, 100%%\n", fileName.c_str(), file.LinesRead());
     if (!result.tableOpened) {
@@ -69,7 +76,7 @@ bool ImportOneFile(const std::string& directory, const std::string& fileName)
                              "nothing imported\n", fileName.c_str(), result.tableFile.c_str());
         return false;
     }
-    PrintResult(fileName, result);
+    PrintResult(fileName, result, seconds);
     return true;
 }
 

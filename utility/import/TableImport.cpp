@@ -4,7 +4,6 @@
 #include "NavigationTables.h"
 #include "TableEngine.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -146,19 +145,18 @@ ImportResult MergeByKey(ImportFile& file, ImportKind kind, const std::string& da
     return result;
 }
 
-// Marks every stored runway of an airport deleted; returns how many there were.
+// Marks every stored runway of an airport deleted; returns how many there were. The runways
+// are found by a seek of the padded key in the NUM order, not through a query condition, so
+// that any key is found, one holding both quote characters included (no quoted condition can
+// hold it). The table is in NUM order, so they follow one another from there.
 int DeleteRunwaysOf(const RecordKey& key)
 {
-    // The text goes in double quotes, or in single quotes when the key holds a double one.
-    char quote = std::strchr(key.padded, '"') ? '\'' : '"';
-    char condition[sizeof key.padded + 16];
-    std::snprintf(condition, sizeof condition, "NUM = %c%s%c", quote, key.padded, quote);
-    QuerySet(condition);
-    RecordGoTop();
     int deleted = 0;
-    for (; deleted < QueryCount(); ++deleted) {
+    if (!RecordSeek(key.padded))
+        return 0;
+    for (; !RecordAtEof() && std::strncmp(FieldGetString("NUM"), key.padded, ImportKeyLength) == 0; RecordSkip(1)) {
         RecordDelete();
-        RecordSkip(1);
+        ++deleted;
     }
     return deleted;
 }

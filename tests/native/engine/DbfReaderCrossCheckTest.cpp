@@ -1,20 +1,11 @@
 // The tables the engine writes read the same in python3-dbfread: every navigation table,
 // its tags recorded in the header, after appends, replaces, deletes and a pack.
+#include "DbfreadReader.h"
 #include "EngineTestSupport.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
-
-std::vector<std::string> readWithDbfread(const std::string& path) {
-    std::string script = std::string(std::getenv("QUILLMAP_SOURCE_DIR")) + "/tests/native/engine/read_with_dbfread.py";
-    ChildProcess reader("/usr/bin/python3", {script, path});
-    std::vector<std::string> lines;
-    for (std::string line = reader.readLine(); !line.empty(); line = reader.readLine()) lines.push_back(line);
-    EXPECT_EQ(reader.wait(), 0);
-    return lines;
-}
 
 // The same lines from the engine's own reading.
 std::vector<std::string> readWithEngine(const nav::TableDefinition& table) {

@@ -11,7 +11,9 @@ set(engine_shared_test_sources
   ${engine_test_dir}/IndexPersistenceTest.cpp
   ${engine_test_dir}/TagRecoveryTest.cpp
   ${engine_test_dir}/ExclusiveOpenTest.cpp
-  ${engine_test_dir}/CorruptionTest.cpp)
+  ${engine_test_dir}/CorruptionTest.cpp
+  ${engine_test_dir}/HeaderCountTest.cpp
+  ${engine_test_dir}/RecordBufferTest.cpp)
 
 function(engine_test_programs test_name)
   add_executable(table_holder ${engine_test_dir}/TableHolder.cpp)

@@ -36,6 +36,7 @@ TEST_F(EngineTest, MissingFileLeavesNoTableCurrent) {
     std::string airports = createNavigationTable(nav::airportsTable);
     ASSERT_GT(openTable(airports, "AIRPORTS"), 0);
     appendWaypoint("00000001", "KAAA", "A");
+    RecordGoTop();   // leaves the record: it is in the file
     std::string before = fileBytes(airports);
     EXPECT_EQ(openTable(tablePath("NOSUCH"), "NOSUCH"), 0);
     expectHarmlessOperations();
@@ -69,6 +70,7 @@ TEST_F(EngineTest, SelectingAnUnknownAreaLeavesNoTableCurrent) {
     std::string path = createNavigationTable(nav::usersTable);
     ASSERT_GT(openTable(path, "USERS"), 0);
     appendWaypoint("00000001", "HOME", "Home");
+    RecordGoTop();
     std::string before = fileBytes(path);
     AreaSelect(AreaOfAlias("AIRPORTS"));   // not open
     expectHarmlessOperations();

@@ -46,6 +46,29 @@ TEST_F(IndexPersistenceTest, DamagedTagDataIsRebuilt) {
     EXPECT_EQ(airportNumsInOrder("NAME"), (Nums {"00000001", "00000002", "00000003"}));
 }
 
+TEST_F(IndexPersistenceTest, IndexPointingAtOtherRecordsIsRebuilt) {
+    // The first two records change places, the table's size and time kept: the index file
+    // still passes every check of its own, and its entries point at each other's record.
+    std::string bytes = fileBytes(airports_);
+    auto modified = std::filesystem::last_write_time(airports_);
+    size_t headerLength = static_cast<unsigned char>(bytes[8]) | static_cast<unsigned char>(bytes[9]) << 8;
+    size_t recordLength = static_cast<unsigned char>(bytes[10]) | static_cast<unsigned char>(bytes[11]) << 8;
+    std::string first = bytes.substr(headerLength, recordLength);
+    bytes.replace(headerLength, recordLength, bytes.substr(headerLength + recordLength, recordLength));
+    bytes.replace(headerLength + recordLength, recordLength, first);
+    writeBytes(airports_, bytes);
+    std::filesystem::last_write_time(airports_, modified);
+
+    ASSERT_GT(openTable(airports_, "AIRPORTS", SDE_READONLY), 0);
+    OrderSet(TagOrder("NUM"));
+    for (const char* num : {"00000003", "00000001", "00000002"}) {
+        EXPECT_NE(RecordSeek(num), 0) << num;
+        EXPECT_EQ(text("NUM"), num);
+    }
+    TableCloseAll();
+    EXPECT_EQ(airportNumsInOrder("NAME"), (Nums {"00000001", "00000002", "00000003"}));
+}
+
 TEST_F(IndexPersistenceTest, IndexCutShortIsRebuilt) {
     std::string bytes = fileBytes(airportsIndex_);
     writeBytes(airportsIndex_, bytes.substr(0, bytes.size() - 10));
@@ -129,6 +152,28 @@ TEST_F(IndexPersistenceTest, RebuildingTwiceGivesTheSameTablesAndTags) {
     EXPECT_EQ(fileBytes(airports_), table);
     EXPECT_EQ(airportNumsInOrder("NAME"), byName);
     EXPECT_EQ(byName, (Nums {"00000001", "00000002"}));
+}
+
+TEST_F(IndexPersistenceTest, RunsOfAppendsKeepEveryTagInOrder) {
+    // Keys in a scrambled order; a seek halfway takes in the first run, the walk the second.
+    ASSERT_GT(openTable(airports_, "AIRPORTS", SDE_EXCLUSIVE), 0);
+    Nums expected = {"00000001", "00000002", "00000003"};
+    for (int i = 0; i < 500; ++i) {
+        std::string num = "1" + std::to_string(100000 + i * 7919 % 500);
+        appendWaypoint(num.c_str(), "", ("n" + num).c_str());
+        expected.push_back(num);
+        if (i == 200) {
+            OrderSet(TagOrder("NUM"));
+            EXPECT_NE(RecordSeek("1100000"), 0);   // the first appended
+            EXPECT_EQ(trimRight(text("NAME")), "n1100000");
+        }
+    }
+    std::sort(expected.begin(), expected.end());
+    OrderSet(TagOrder("NUM"));
+    EXPECT_EQ(walkNums(), expected);
+    TableCloseAll();
+    EXPECT_EQ(airportNumsInOrder("NUM"), expected);
+    EXPECT_EQ(airportNumsInOrder("NAME"), expected);   // "alpha", "Bravo", "Charlie", "n1100000", ...
 }
 
 TEST_F(IndexPersistenceTest, ManyChangesKeepEveryTagInStepWithTheTable) {

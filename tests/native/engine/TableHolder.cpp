@@ -1,7 +1,7 @@
 // table_holder PATH MODE RELEASE [APPENDS]: a second process for the engine tests. Opens
 // PATH in MODE through the engine and prints "opened" or "failed"; then appends APPENDS
-// records (NUM "H1", "H2", ...) and prints "appended"; then keeps the table open until the
-// file RELEASE exists (at most a minute).
+// records (NUM "H1", "H2", ...), moves off the last one and prints "appended"; then keeps the
+// table open until the file RELEASE exists (at most a minute).
 #include "TableEngine.h"
 
 #include <chrono>
@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
         FieldReplace("NUM", SDE_TEXT, ("H" + std::to_string(i)).c_str());
     }
     if (appends) {
+        RecordGoTop();
         std::printf("appended\n");
         std::fflush(stdout);
     }

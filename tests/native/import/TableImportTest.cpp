@@ -303,6 +303,18 @@ TEST_F(TableImportTest, RunwayColumnsAndAShortKeyGroup)
     EXPECT_EQ(records[1]["RUNWAYS"], "again");
 }
 
+TEST_F(TableImportTest, RunwayKeyHoldingBothQuotesIsReplaced)
+{
+    const std::string key = "1\"2'3";
+    Import("IMPORT R\n\n\n" + RunwayLine(key, "01/19") + "\n" + RunwayLine(key, "02/20") + "\n");
+    ImportResult result = Import("IMPORT R\n\n\n" + RunwayLine(key, "09/27") + "\n");
+    EXPECT_EQ(result.runwaysReplaced, 2);
+    auto records = Records("RUNWAYS", {"NUM", "RUNWAYS"});
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0]["NUM"], key);
+    EXPECT_EQ(records[0]["RUNWAYS"], "09/27");
+}
+
 TEST_F(TableImportTest, NavaidColumns)
 {
     const std::string line =
