@@ -3,6 +3,7 @@
 namespace {
 constexpr std::size_t ReadChunk = 64 * 1024;
 constexpr int LineFeed = 10;
+constexpr int CarriageReturn = 13;
 }
 
 ImportFile::ImportFile(const char* path)
@@ -33,16 +34,30 @@ bool ImportFile::Refill()
 
 ImportLine ReadImportLine(ImportFile& file, std::span<char> buffer)
 {
-    ImportLine line{0, false};
+    ImportLine line{0, false, LineEnd::EndOfFile};
     const std::size_t room = buffer.size() - 1;
-    for (int byte = file.NextByte(); byte != EOF && byte != LineFeed; byte = file.NextByte()) {
+    std::size_t skipped = 0; // bytes that did not fit
+    int last = EOF;          // the last byte of the line that is not a zero
+    int byte = file.NextByte();
+    for (; byte != EOF && byte != LineFeed; byte = file.NextByte()) {
         if (byte == 0)
             continue;
+        last = byte;
         if (line.length < room)
             buffer[line.length++] = static_cast<char>(byte);
         else
-            line.cut = true;
+            ++skipped;
     }
+    const bool endsInReturn = last == CarriageReturn;
+    if (endsInReturn) {
+        if (skipped > 0)
+            --skipped;
+        else
+            --line.length;
+    }
+    line.cut = skipped > 0;
+    if (byte == LineFeed)
+        line.end = endsInReturn ? LineEnd::CarriageReturnLineFeed : LineEnd::LineFeed;
     buffer[line.length] = '\0';
     file.CountLine();
     return line;
