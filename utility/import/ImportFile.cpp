@@ -1,5 +1,7 @@
 #include "ImportFile.h"
 
+#include <algorithm>
+
 namespace {
 constexpr std::size_t ReadChunk = 64 * 1024;
 constexpr int LineFeed = 10;
@@ -36,28 +38,25 @@ ImportLine ReadImportLine(ImportFile& file, std::span<char> buffer)
 {
     ImportLine line{0, false, LineEnd::EndOfFile};
     const std::size_t room = buffer.size() - 1;
-    std::size_t skipped = 0; // bytes that did not fit
-    int last = EOF;          // the last byte of the line that is not a zero
+    std::size_t skipped = 0;         // bytes that did not fit
+    std::size_t endingReturns = 0;   // carriage returns at the end so far (zero bytes aside)
     int byte = file.NextByte();
     for (; byte != EOF && byte != LineFeed; byte = file.NextByte()) {
         if (byte == 0)
             continue;
-        last = byte;
+        endingReturns = byte == CarriageReturn ? endingReturns + 1 : 0;
         if (line.length < room)
             buffer[line.length++] = static_cast<char>(byte);
         else
             ++skipped;
     }
-    const bool endsInReturn = last == CarriageReturn;
-    if (endsInReturn) {
-        if (skipped > 0)
-            --skipped;
-        else
-            --line.length;
-    }
+    // The skipped bytes are the end of the line: its returns are there first.
+    const std::size_t skippedReturns = std::min(endingReturns, skipped);
+    skipped -= skippedReturns;
+    line.length -= endingReturns - skippedReturns;
     line.cut = skipped > 0;
     if (byte == LineFeed)
-        line.end = endsInReturn ? LineEnd::CarriageReturnLineFeed : LineEnd::LineFeed;
+        line.end = endingReturns > 0 ? LineEnd::CarriageReturnLineFeed : LineEnd::LineFeed;
     buffer[line.length] = '\0';
     file.CountLine();
     return line;

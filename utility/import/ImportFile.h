@@ -54,8 +54,8 @@ struct ImportLine {
 
 // Reads the next line into buffer (NUL-terminated). A line ends at a line feed, which is
 // not part of it; a zero byte adds nothing; the end of the file ends the last line, and
-// reading at the end gives an empty line. A carriage return at the end of a line, as files
-// saved on Windows have, is not part of it either, so a line holding only one is empty and
-// no field ever takes one in; a carriage return elsewhere stays. A line longer than the
+// reading at the end gives an empty line. Carriage returns at the end of a line, as files
+// saved on Windows have, are not part of it either, so a line holding only returns is empty
+// and no field ever takes one in; a carriage return elsewhere stays. A line longer than the
 // buffer holds is cut to fit and the rest of it skipped.
 ImportLine ReadImportLine(ImportFile& file, std::span<char> buffer);

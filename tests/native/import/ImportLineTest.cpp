@@ -28,7 +28,7 @@ protected:
 
 TEST_F(ImportFileTest, LinesEndAtLineFeedsWithoutTheirCarriageReturns)
 {
-    const char content[] = "IMPORT A\r\nsecond\n\r\nmid\rdle\r\nnul\0led\nlast\r";
+    const char content[] = "IMPORT A\r\nsecond\n\r\nmid\rdle\r\r\nnul\0led\nlast\r";
     ImportFile file(Write(std::string(content, sizeof content - 1)).c_str());
     ASSERT_TRUE(file.IsOpen());
     char buffer[RecordLineSize];
@@ -39,7 +39,7 @@ TEST_F(ImportFileTest, LinesEndAtLineFeedsWithoutTheirCarriageReturns)
         {"IMPORT A", LineEnd::CarriageReturnLineFeed},
         {"second", LineEnd::LineFeed},
         {"", LineEnd::CarriageReturnLineFeed}, // a return alone: an empty line
-        {"mid\rdle", LineEnd::CarriageReturnLineFeed},
+        {"mid\rdle", LineEnd::CarriageReturnLineFeed}, // every return at the end goes
         {"nulled", LineEnd::LineFeed},         // a zero byte adds nothing
         {"last", LineEnd::EndOfFile},          // the end of the file ends the last line
         {"", LineEnd::EndOfFile},              // at the end: empty lines
