@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,10 @@ namespace {
 
 constexpr int kMostOperations = 96;
 constexpr std::size_t kMostFileBytes = 8192;
+// Far more than the operations of one run can write to a table made of at most
+// kMostFileBytes; a larger file means a write far past the records (the file system keeps
+// such a file sparse, so the run costs no disk space).
+constexpr std::uintmax_t kMostGrownBytes = 16 * 1024 * 1024;
 
 // The input's first byte: the table definition in its low bits, and whether the files are
 // the input's bytes as they stand or a table made by the engine with bytes of it changed.
@@ -247,6 +252,14 @@ int FuzzEngine(const std::uint8_t* data, std::size_t size)
         Operate(in, definition, files);
     TableCloseAll();
     EngineSetStartFlag(1);
+    for (const std::string& path : {files.table, files.index}) {
+        std::error_code missing;
+        const std::uintmax_t bytes = std::filesystem::file_size(path, missing);
+        if (!missing && bytes > kMostGrownBytes) {
+            std::fprintf(stderr, "%s grew to %ju bytes\n", path.c_str(), bytes);
+            std::abort();
+        }
+    }
     return 0;
 }
 

@@ -18,8 +18,7 @@ int FuzzEngine(const std::uint8_t* data, std::size_t size);
 // and the column conversions of every line.
 int FuzzImportLine(const std::uint8_t* data, std::size_t size);
 
-// A folder of this process for the targets' files, made at the first call. Files written
-// there are held to a size limit, so that a runaway write fails instead of filling the disk.
+// A folder of this process for the targets' files, made at the first call.
 const std::string& ScratchDirectory();
 
 }  // namespace fuzz
