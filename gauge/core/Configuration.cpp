@@ -88,7 +88,8 @@ void LoadConfiguration()
         storedCount = std::clamp<int32_t>(FieldGetInteger("NRTEWPT"), 0, RouteCapacity);
         s.routeIndex = FieldGetInteger("ACTRTE");
         CopyField(routeText, "RTEWPTS");
-        for (int32_t i = 0; i < storedCount; ++i) ParseRouteEntry(routeText + i * RouteEntryLength, stored[i]);
+        for (int32_t i = 0; i < storedCount; ++i)
+            ParseRouteEntry(routeText + i * RouteEntryLength, stored[i]);
         s.routeCount = CloseRouteGaps(stored, s.routeIndex);
         if (s.routeCount == 0) s.routeMode = 0;
     }

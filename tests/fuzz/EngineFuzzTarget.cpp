@@ -112,7 +112,8 @@ void Replace(FuzzInput& in, const nav::TableDefinition& definition)
     switch (in.Byte() % 4) {
     case 0: {
         const std::uint32_t low = in.Word();
-        const std::int32_t value = static_cast<std::int32_t>(low | static_cast<std::uint32_t>(in.Word()) << 16);
+        const std::uint32_t high = in.Word();
+        const std::int32_t value = static_cast<std::int32_t>(low | high << 16);
         FieldReplace(field.c_str(), SDE_INTEGER, &value);
         break;
     }

@@ -21,7 +21,8 @@ std::vector<std::filesystem::path> Regressions(const char* target)
     const char* source = std::getenv("QUILLMAP_SOURCE_DIR");
     EXPECT_NE(source, nullptr);
     std::vector<std::filesystem::path> inputs;
-    const std::filesystem::path folder = std::filesystem::path(source ? source : ".") / "tests/fuzz/regressions" / target;
+    const std::filesystem::path folder =
+        std::filesystem::path(source ? source : ".") / "tests/fuzz/regressions" / target;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
         if (entry.is_regular_file() && entry.path().filename().string()[0] != '.')
             inputs.push_back(entry.path());

@@ -67,8 +67,9 @@ std::string rangeOf(const nav::FieldDefinition& field) {
 
 bool parseAssignment(const std::string& source, Assignment& assignment) {
     std::size_t equals = source.find('=');
+    const std::string name = source.substr(0, equals);
     const nav::FieldDefinition* field =
-        equals == std::string::npos ? nullptr : nav::findField(nav::configTable, source.substr(0, equals).c_str());
+        equals == std::string::npos ? nullptr : nav::findField(nav::configTable, name.c_str());
     if (!field) {
         std::fprintf(stderr, "navdb config: '%s' is not FIELD=VALUE with a field of CONFIG\n", source.c_str());
         return false;
