@@ -59,15 +59,28 @@ std::span<const TableDefinition* const> dataDirectoryTables() {
     return tables;
 }
 
+namespace {
+
+// Whether `name`, in any case, is the upper-case name `stored`.
+bool namedAnyCase(const char* stored, const char* name) {
+    size_t i = 0;
+    while (stored[i] && name[i] && std::toupper(static_cast<unsigned char>(name[i])) == stored[i]) ++i;
+    return !stored[i] && !name[i];
+}
+
+}  // namespace
+
 const TableDefinition* findTableDefinition(const char* name) {
     if (!name) return nullptr;
-    for (const TableDefinition* table : dataDirectoryTables()) {
-        size_t i = 0;
-        while (table->name[i] && name[i] &&
-               std::toupper(static_cast<unsigned char>(name[i])) == table->name[i])
-            ++i;
-        if (!table->name[i] && !name[i]) return table;
-    }
+    for (const TableDefinition* table : dataDirectoryTables())
+        if (namedAnyCase(table->name, name)) return table;
+    return nullptr;
+}
+
+const FieldDefinition* findField(const TableDefinition& table, const char* name) {
+    if (!name) return nullptr;
+    for (const FieldDefinition& field : table.fields)
+        if (namedAnyCase(field.name, name)) return &field;
     return nullptr;
 }
 

@@ -53,6 +53,8 @@ extern const TableDefinition configTable;
 std::span<const TableDefinition* const> dataDirectoryTables();
 // The definition named `name` (any case); null when there is none.
 const TableDefinition* findTableDefinition(const char* name);
+// The field `name` (any case) of `table`; null when it has none.
+const FieldDefinition* findField(const TableDefinition& table, const char* name);
 
 // The one record of the delivered CONFIG table: the receiver switched on, Direct-To to the
 // first airport (LASTFILE 1 with a blank LASTREC lands on the lowest key), alarm and

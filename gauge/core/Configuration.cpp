@@ -9,6 +9,7 @@
 #include "InfoPages.h"
 #include "NavigationTables.h"
 #include "Power.h"
+#include "RouteEditing.h"
 #include "RouteText.h"
 #include "TableEngine.h"
 #include "WaypointAccess.h"
@@ -32,6 +33,24 @@ void CopyField(char (&target)[Size], const char* field)
 void ShowLampIf(int32_t on, GaugeElement lamp)
 {
     if (on) SetElementHidden(lamp, false);
+}
+
+// Closes the gaps of a restored route (blank entries between its waypoints) as route files
+// and the Route dialog do, so that no slot of table 0 is ever flown. The active index
+// follows its waypoint, or from a gap the next one, and stays inside the route. Returns the
+// number of waypoints.
+int32_t CloseRouteGaps(RouteSlots& slots, int32_t& index)
+{
+    int32_t before = 0;
+    int32_t filled = 0;
+    for (int32_t i = 0; i < RouteCapacity; ++i) {
+        if (slots[i].table <= 0) continue;
+        if (i < index) ++before;
+        ++filled;
+    }
+    CompactRoute(slots);
+    index = std::min(before, std::max(filled - 1, 0));
+    return filled;
 }
 
 void ReplaceInteger(const char* field, const int32_t& value) { FieldReplace(field, SDE_INTEGER, &value); }
@@ -62,24 +81,29 @@ void LoadConfiguration()
     // A stored count outside the 30 slots or an index outside the route is brought into
     // range; a route without waypoints is Direct-To operation.
     char routeText[300] = {};
+    RouteSlots stored{};
+    int32_t storedCount = 0;
     s.routeMode = FieldGetInteger("RTEMODE");
     if (s.routeMode) {
-        s.routeCount = std::clamp<int32_t>(FieldGetInteger("NRTEWPT"), 0, RouteCapacity);
-        s.routeIndex = std::clamp<int32_t>(FieldGetInteger("ACTRTE"), 0, std::max(s.routeCount - 1, 0));
+        storedCount = std::clamp<int32_t>(FieldGetInteger("NRTEWPT"), 0, RouteCapacity);
+        s.routeIndex = FieldGetInteger("ACTRTE");
         CopyField(routeText, "RTEWPTS");
+        for (int32_t i = 0; i < storedCount; ++i)
+            ParseRouteEntry(routeText + i * RouteEntryLength, stored[i]);
+        s.routeCount = CloseRouteGaps(stored, s.routeIndex);
         if (s.routeCount == 0) s.routeMode = 0;
     }
 
-    // Each lookup below closes every open table first, CONFIG included.
+    // The stored slots, gaps closed; each lookup closes every open table first, CONFIG
+    // included.
     if (s.routeMode) {
-        for (int32_t i = 0; i < s.routeCount; ++i) {
+        for (int32_t i = 0; i < storedCount; ++i) {
             WaypointRecord& slot = s.route[i];
-            ParseRouteEntry(routeText + i * RouteEntryLength, slot);
-            if (slot.table > 0) {
-                OpenWaypointTable(slot.table);
-                SeekWaypointByNum(slot.num);
-                ReadWaypoint(slot);
-            }
+            slot = stored[i];
+            if (i >= s.routeCount) continue;
+            OpenWaypointTable(slot.table);
+            SeekWaypointByNum(slot.num);
+            ReadWaypoint(slot);
         }
     }
     OpenWaypointTable(lastTable);

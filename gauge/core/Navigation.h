@@ -25,7 +25,7 @@ FlightTime ComputeEte(double distance);
 void SequenceRoute();
 
 // Forgets an advance held for a route that has since been replaced (Direct-To activation,
-// a finished Route dialog).
+// a finished Route dialog) or for a unit switched off.
 void DropHeldRouteAdvance();
 
 // Sends the bearing to the autopilot; a Direct-To coupling ends inside the

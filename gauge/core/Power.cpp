@@ -2,12 +2,16 @@
 
 #include "GaugePlatform.h"
 #include "GaugeState.h"
+#include "Navigation.h"
 
 void SetPower(int32_t on)
 {
     gaugeState.powerOn = on;
     if (!on) {
-        // The flags stay as they are; switching on resets them.
+        // The flags stay as they are; switching on resets them. A route advance held back by
+        // a dialog is forgotten: the first tick after switching on again would otherwise
+        // make it, however far the aircraft has flown from that waypoint meanwhile.
+        DropHeldRouteAdvance();
         StopGaugeTimer();
         NotifyHostSwitchOff();
         return;

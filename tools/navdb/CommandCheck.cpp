@@ -1,5 +1,6 @@
 // navdb check FILE: validates an import file without touching any table; prints each
-// suspicious line as FILE:LINE: problem.
+// suspicious line as FILE:LINE: problem, then the count of records and problems and the
+// file's line ends (CR LF for a file saved on Windows).
 #include "ImportFileCheck.h"
 #include "NavdbCommand.h"
 
@@ -28,8 +29,8 @@ int RunCheckCommand(const std::vector<std::string>& arguments)
     ImportFileCheckReport report = CheckImportFile(file);
     for (const ImportFileProblem& problem : report.problems)
         std::printf("%s:%d: %s\n", fileName.c_str(), problem.line, problem.message.c_str());
-    std::printf("%s: %d %s records, %zu problems\n", fileName.c_str(), report.recordLines,
-                KindName(report.kind), report.problems.size());
+    std::printf("%s: %d %s records, %zu problems, line ends %s\n", fileName.c_str(), report.recordLines,
+                KindName(report.kind), report.problems.size(), LineEndsName(report));
     return report.problems.empty() ? 0 : 1;
 }
 

@@ -7,20 +7,14 @@
 #include "NavigationTables.h"
 #include "TableEngine.h"
 
-#include <cerrno>
+#include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <strings.h>
 #include <vector>
 
 namespace {
-
-const nav::FieldDefinition* findField(const std::string& name) {
-    for (const nav::FieldDefinition& field : nav::configTable.fields)
-        if (strcasecmp(field.name, name.c_str()) == 0) return &field;
-    return nullptr;
-}
 
 std::string trimmed(const char* text) {
     std::string value(text);
@@ -36,9 +30,46 @@ struct Assignment {
     double number;      // numeric fields
 };
 
+// A number as a numeric field takes it: an optional sign, digits and, for a field with
+// decimals, a fraction; nothing else (no words such as "inf" or "nan", no exponent, no
+// hexadecimal form).
+bool isPlainNumber(const std::string& text, bool withFraction) {
+    std::size_t at = text[0] == '-' || text[0] == '+' ? 1 : 0;
+    std::size_t digits = 0;
+    while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]))) ++at, ++digits;
+    if (withFraction && at < text.size() && text[at] == '.') {
+        for (++at; at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])); ++at) ++digits;
+    }
+    return digits > 0 && at == text.size();
+}
+
+// Whether `value`, written with the field's decimals, fits its width; a value that does not
+// would be stored as asterisks, which read back as 0.
+bool fits(const nav::FieldDefinition& field, double value) {
+    char written[64];
+    int length = std::snprintf(written, sizeof written, "%.*f", field.decimals, value);
+    return std::isfinite(value) && length > 0 && length <= field.width;
+}
+
+// `digits` nines before the point and the field's decimals after it.
+double nines(int digits, const nav::FieldDefinition& field) {
+    return std::pow(10.0, digits) - std::pow(10.0, -field.decimals);
+}
+
+// The range of the field, in the words of a refusal: the minus sign takes one place.
+std::string rangeOf(const nav::FieldDefinition& field) {
+    int whole = field.width - (field.decimals > 0 ? field.decimals + 1 : 0);
+    char range[96];
+    std::snprintf(range, sizeof range, "a %snumber from %.*f to %.*f", field.decimals > 0 ? "" : "whole ",
+                  field.decimals, -nines(whole - 1, field), field.decimals, nines(whole, field));
+    return range;
+}
+
 bool parseAssignment(const std::string& source, Assignment& assignment) {
     std::size_t equals = source.find('=');
-    const nav::FieldDefinition* field = equals == std::string::npos ? nullptr : findField(source.substr(0, equals));
+    const std::string name = source.substr(0, equals);
+    const nav::FieldDefinition* field =
+        equals == std::string::npos ? nullptr : nav::findField(nav::configTable, name.c_str());
     if (!field) {
         std::fprintf(stderr, "navdb config: '%s' is not FIELD=VALUE with a field of CONFIG\n", source.c_str());
         return false;
@@ -50,19 +81,12 @@ bool parseAssignment(const std::string& source, Assignment& assignment) {
         std::fprintf(stderr, "navdb config: %s takes at most %d characters\n", field->name, field->width);
         return false;
     }
-    char* end = nullptr;
-    errno = 0;
-    bool ok = !value.empty();
-    if (field->decimals > 0) {
-        assignment.number = std::strtod(value.c_str(), &end);
-    } else {
-        long whole = std::strtol(value.c_str(), &end, 10);
-        ok = ok && whole >= -32768 && whole <= 32767;
-        assignment.number = static_cast<double>(whole);
+    if (!value.empty() && isPlainNumber(value, field->decimals > 0)) {
+        assignment.number = std::strtod(value.c_str(), nullptr);
+        if (fits(*field, assignment.number)) return true;
     }
-    if (ok && *end == '\0' && errno == 0) return true;
-    std::fprintf(stderr, "navdb config: %s takes a%s number, not '%s'\n", field->name,
-                 field->decimals > 0 ? "" : " whole", value.c_str());
+    std::fprintf(stderr, "navdb config: %s takes %s, not '%s'\n", field->name, rangeOf(*field).c_str(),
+                 value.c_str());
     return false;
 }
 
@@ -81,7 +105,7 @@ void write(const Assignment& assignment) {
 int runConfig(const std::vector<std::string>& arguments) {
     std::vector<Assignment> assignments(arguments.size() - 1);
     for (std::size_t i = 1; i < arguments.size(); ++i)
-        if (!parseAssignment(arguments[i], assignments[i - 1])) return 2;
+        if (!parseAssignment(arguments[i], assignments[i - 1])) return 1;
 
     std::string path = nav::tablePath(nav::PathForm::Rebuild, directoryWithSeparator(arguments[0]).c_str(),
                                       nav::configAlias);

@@ -1,8 +1,11 @@
 #include "ImportFile.h"
 
+#include <algorithm>
+
 namespace {
 constexpr std::size_t ReadChunk = 64 * 1024;
 constexpr int LineFeed = 10;
+constexpr int CarriageReturn = 13;
 }
 
 ImportFile::ImportFile(const char* path)
@@ -33,16 +36,27 @@ bool ImportFile::Refill()
 
 ImportLine ReadImportLine(ImportFile& file, std::span<char> buffer)
 {
-    ImportLine line{0, false};
+    ImportLine line{0, false, LineEnd::EndOfFile};
     const std::size_t room = buffer.size() - 1;
-    for (int byte = file.NextByte(); byte != EOF && byte != LineFeed; byte = file.NextByte()) {
+    std::size_t skipped = 0;         // bytes that did not fit
+    std::size_t endingReturns = 0;   // carriage returns at the end so far (zero bytes aside)
+    int byte = file.NextByte();
+    for (; byte != EOF && byte != LineFeed; byte = file.NextByte()) {
         if (byte == 0)
             continue;
+        endingReturns = byte == CarriageReturn ? endingReturns + 1 : 0;
         if (line.length < room)
             buffer[line.length++] = static_cast<char>(byte);
         else
-            line.cut = true;
+            ++skipped;
     }
+    // The skipped bytes are the end of the line: its returns are there first.
+    const std::size_t skippedReturns = std::min(endingReturns, skipped);
+    skipped -= skippedReturns;
+    line.length -= endingReturns - skippedReturns;
+    line.cut = skipped > 0;
+    if (byte == LineFeed)
+        line.end = endingReturns > 0 ? LineEnd::CarriageReturnLineFeed : LineEnd::LineFeed;
     buffer[line.length] = '\0';
     file.CountLine();
     return line;

@@ -1,5 +1,5 @@
 // An import file opened for reading, and the line reader of the import (bytes as they
-// stand, no translation).
+// stand, apart from the line ends).
 #pragma once
 
 #include <cstdint>
@@ -39,13 +39,23 @@ private:
     int linesRead_ = 0;
 };
 
+// How a line ended.
+enum class LineEnd {
+    EndOfFile,          // no line feed: the last line, or reading at the end
+    LineFeed,
+    CarriageReturnLineFeed,
+};
+
 struct ImportLine {
     std::size_t length; // characters in the buffer, terminator excluded
     bool cut;           // the line was longer than the buffer holds
+    LineEnd end;
 };
 
 // Reads the next line into buffer (NUL-terminated). A line ends at a line feed, which is
-// not part of it; a carriage return stays; a zero byte adds nothing; the end of the file
-// ends the last line, and reading at the end gives an empty line. A line longer than the
+// not part of it; a zero byte adds nothing; the end of the file ends the last line, and
+// reading at the end gives an empty line. Carriage returns at the end of a line, as files
+// saved on Windows have, are not part of it either, so a line holding only returns is empty
+// and no field ever takes one in; a carriage return elsewhere stays. A line longer than the
 // buffer holds is cut to fit and the rest of it skipped.
 ImportLine ReadImportLine(ImportFile& file, std::span<char> buffer);

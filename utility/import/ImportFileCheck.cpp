@@ -38,7 +38,7 @@ const CoordinateRange* RangeOf(const char* field)
     return nullptr;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Blanks, an optional sign, digits (with a fraction for a real), blanks.
@@ -65,7 +65,7 @@ bool IsNumber(std::string_view text, bool withFraction)
 bool IsComputedVariation(std::string_view text)
 {
     return !text.empty() && text[0] == ComputedVariationMark
-        && text.find_first_not_of(" \r", 1) == std::string_view::npos;
+        && text.find_first_not_of(' ', 1) == std::string_view::npos;
 }
 
 std::string Quoted(std::string_view text)
@@ -106,14 +106,32 @@ void CheckRecordLine(ImportKind kind, std::string_view line, int number,
     }
 }
 
+// Reads a line and counts how it ended.
+ImportLine ReadCountedLine(ImportFile& file, std::span<char> buffer, ImportFileCheckReport& report)
+{
+    ImportLine line = ReadImportLine(file, buffer);
+    if (line.end == LineEnd::CarriageReturnLineFeed)
+        ++report.carriageReturnLineFeeds;
+    else if (line.end == LineEnd::LineFeed)
+        ++report.lineFeeds;
+    return line;
+}
+
 } // namespace
+
+const char* LineEndsName(const ImportFileCheckReport& report)
+{
+    if (report.carriageReturnLineFeeds > 0)
+        return report.lineFeeds > 0 ? "mixed CR LF and LF" : "CR LF";
+    return report.lineFeeds > 0 ? "LF" : "none";
+}
 
 ImportFileCheckReport CheckImportFile(ImportFile& file)
 {
     ImportFileCheckReport report;
     char buffer[RecordLineSize];
 
-    ImportLine signature = ReadImportLine(file, std::span<char>(buffer, SignatureLineSize));
+    ImportLine signature = ReadCountedLine(file, std::span<char>(buffer, SignatureLineSize), report);
     report.kind = ImportKindOfSignature({buffer, signature.length});
     if (report.kind == ImportKind::NotImportFile) {
         report.problems.push_back({1, "not an import file: line 1 does not begin with IMPORT"});
@@ -124,10 +142,10 @@ ImportFileCheckReport CheckImportFile(ImportFile& file)
         return report;
     }
     for (int i = 0; i < ImportFreeLines; ++i)
-        ReadImportLine(file, buffer);
+        ReadCountedLine(file, buffer, report);
 
     for (;;) {
-        ImportLine read = ReadImportLine(file, buffer);
+        ImportLine read = ReadCountedLine(file, buffer, report);
         if (read.length == 0)
             break;
         ++report.recordLines;
@@ -143,7 +161,7 @@ ImportFileCheckReport CheckImportFile(ImportFile& file)
     int endLine = file.LinesRead();
     int ignored = 0;
     while (file.BytesRead() < file.Size()) {
-        if (ReadImportLine(file, buffer).length > 0)
+        if (ReadCountedLine(file, buffer, report).length > 0)
             ++ignored;
     }
     if (ignored > 0) {

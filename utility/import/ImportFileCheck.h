@@ -17,7 +17,13 @@ struct ImportFileCheckReport {
     ImportKind kind = ImportKind::NotImportFile;
     int recordLines = 0;
     std::vector<ImportFileProblem> problems;
+    // Lines read that ended with a carriage return and a line feed, or a line feed alone.
+    int carriageReturnLineFeeds = 0;
+    int lineFeeds = 0;
 };
+
+// The line ends of the lines read: "CR LF", "LF", "mixed CR LF and LF" or "none".
+const char* LineEndsName(const ImportFileCheckReport& report);
 
 // Reports: a first line that is not a signature or names no known kind; record lines that
 // are longer than the line buffer, or too short to hold every number column; number

@@ -1,4 +1,7 @@
-// Query conditions of the record editors.
+// Query conditions of the record editors. The engine's conditions match every stored value
+// that begins with their text, so each text is padded to its field's width: a condition
+// then names one value exactly, never the longer numbers that begin with a typed one ("3"
+// would otherwise reach the runways of airports 300, 301, ...; an empty box every runway).
 #pragma once
 
 #include <string>

@@ -86,9 +86,12 @@ TEST_F(ConfigurationTest, StoredCountsAndIndexesOutsideTheRouteAreBroughtIntoRan
         short count, index;
         int32_t mode, restoredCount, restoredIndex;
     } cases[] = {{45, 40, 1, 30, 29}, {3, 7, 1, 3, 2}, {3, -2, 1, 3, 0}, {-4, 0, 0, 0, 0}, {0, 5, 0, 0, 0}};
+    std::string fullRoute;
+    for (int i = 0; i < RouteCapacity; ++i) fullRoute += "1" + std::to_string(10000000 + i);
     for (const Case& c : cases) {
         ResetGauge();
         platform.dataDirectory = "C:\\DATA";
+        engine.texts["RTEWPTS"] = fullRoute;
         engine.integers["NRTEWPT"] = c.count;
         engine.integers["ACTRTE"] = c.index;
         LoadConfiguration();
@@ -97,6 +100,44 @@ TEST_F(ConfigurationTest, StoredCountsAndIndexesOutsideTheRouteAreBroughtIntoRan
         EXPECT_EQ(gaugeState.routeIndex, c.restoredIndex) << c.count << " " << c.index;
         EXPECT_EQ(gaugeState.pageCount, c.mode ? 3 : 2);
     }
+}
+
+TEST_F(ConfigurationTest, GapsInARestoredRouteCloseAndTheActiveIndexFollowsItsWaypoint)
+{
+    const std::string blank(9, ' ');
+    struct Case {
+        short index;
+        int32_t restoredIndex;
+    } cases[] = {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}, {5, 2}};   // a gap leads to the next waypoint
+    for (const Case& c : cases) {
+        ResetGauge();
+        engine.calls.clear();
+        platform.dataDirectory = "C:\\DATA";
+        // Slots 0, 2, 4 filled; 1, 3 and 5 blank, all inside the stored count.
+        engine.texts["RTEWPTS"] = "100000010" + blank + "200000020" + blank + "300000030" + blank;
+        engine.integers["NRTEWPT"] = 6;
+        engine.integers["ACTRTE"] = c.index;
+        LoadConfiguration();
+        const GaugeState& s = gaugeState;
+        EXPECT_EQ(s.routeMode, 1);
+        EXPECT_EQ(s.routeCount, 3);
+        EXPECT_EQ(s.routeIndex, c.restoredIndex) << c.index;
+        EXPECT_EQ((std::vector<int32_t>{s.route[0].table, s.route[1].table, s.route[2].table, s.route[3].table}),
+                  (std::vector<int32_t>{1, 2, 3, 0}));
+        // Only waypoints are looked up, never a table 0 that would wrap to user waypoints.
+        EXPECT_EQ(engine.CallsStartingWith("RecordSeek"),
+                  (Calls{"RecordSeek(00000010)", "RecordSeek(00000020)", "RecordSeek(00000030)",
+                         "RecordSeek(00000020)"}));
+    }
+
+    // Nothing but gaps: Direct-To operation.
+    ResetGauge();
+    engine.texts["RTEWPTS"] = blank + blank;
+    engine.integers["NRTEWPT"] = 2;
+    LoadConfiguration();
+    EXPECT_EQ(gaugeState.routeMode, 0);
+    EXPECT_EQ(gaugeState.routeCount, 0);
+    EXPECT_EQ(gaugeState.pageCount, 2);
 }
 
 TEST_F(ConfigurationTest, SavesEveryFieldInItsOrder)

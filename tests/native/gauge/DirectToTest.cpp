@@ -7,6 +7,7 @@
 #include "DistanceText.h"
 #include "GaugeTestSupport.h"
 #include "Navigation.h"
+#include "Power.h"
 #include "TableDialogHold.h"
 
 namespace {
@@ -114,6 +115,20 @@ TEST_F(DirectToTest, AHeldAdvanceIsDroppedWhenTheDialogReplacesTheRoute)
     gaugeState.directToChoice = gaugeState.route[2];
     Press(OnDirectToButton);
     FlyRoute();
+    gaugeState.activeDistance = 3.0;
+    SequenceRoute();
+    EXPECT_EQ(gaugeState.routeIndex, 0);
+}
+
+TEST_F(DirectToTest, AHeldAdvanceIsDroppedWhenTheUnitIsSwitchedOff)
+{
+    FlyRoute();
+    {
+        TableDialogScope hold;   // a Direct-To dialog, then cancelled
+        SequenceRoute();
+    }
+    SetPower(0);
+    SetPower(1);
     gaugeState.activeDistance = 3.0;
     SequenceRoute();
     EXPECT_EQ(gaugeState.routeIndex, 0);

@@ -107,13 +107,14 @@ TEST_F(GaugeTablesTest, ABlankKeyOpensTheLowestKey)
 
 TEST_F(GaugeTablesTest, AStoredCountAboveThirtyIsClamped)
 {
-    SetConfig({{"POWER", 1}, {"LASTFILE", 1}, {"RTEMODE", 1}, {"NRTEWPT", 99}, {"ACTRTE", 50}}, "00000010",
-              "100000010");
+    std::string route;
+    for (int i = 0; i < 30; ++i) route += i % 2 ? "100000020" : "100000010";
+    SetConfig({{"POWER", 1}, {"LASTFILE", 1}, {"RTEMODE", 1}, {"NRTEWPT", 99}, {"ACTRTE", 50}}, "00000010", route);
     LoadConfiguration();
     EXPECT_EQ(gaugeState.routeCount, 30);
     EXPECT_EQ(gaugeState.routeIndex, 29);
-    EXPECT_EQ(gaugeState.route[0].table, 1);
-    EXPECT_EQ(gaugeState.route[1].table, 0);
+    EXPECT_EQ(trimRight(gaugeState.route[0].id), "KSEA");
+    EXPECT_EQ(trimRight(gaugeState.route[29].id), "KOLM");
 }
 
 TEST_F(GaugeTablesTest, AMissingDataDirectoryKeepsTheUnitRunning)

@@ -101,6 +101,21 @@ TEST_F(CheckTest, NavaidAndRunwayColumns)
     EXPECT_EQ(Messages(runways), "5: short line: 8 characters, the columns need 10\n");
 }
 
+TEST_F(CheckTest, LineEndsAreCountedAndAReturnAloneEndsTheRecords)
+{
+    ImportFileCheckReport windows = Check("IMPORT A\r\nfree\r\nfree\r\n" + GoodAirport + "\r\n\r\nnotes\r\n");
+    EXPECT_EQ(windows.recordLines, 1);
+    EXPECT_EQ(Messages(windows), "5: empty line ends the records: 1 further lines are not imported\n");
+    EXPECT_EQ(windows.carriageReturnLineFeeds, 6);
+    EXPECT_STREQ(LineEndsName(windows), "CR LF");
+
+    ImportFileCheckReport lineFeedsOnly = Check("IMPORT A\n\n\n" + GoodAirport + "\n");
+    EXPECT_EQ(lineFeedsOnly.lineFeeds, 4);
+    EXPECT_STREQ(LineEndsName(lineFeedsOnly), "LF");
+    EXPECT_STREQ(LineEndsName(Check("IMPORT A\r\n\n\n" + GoodAirport)), "mixed CR LF and LF");
+    EXPECT_STREQ(LineEndsName(Check("IMPORT A")), "none");
+}
+
 TEST_F(CheckTest, SignatureProblems)
 {
     EXPECT_EQ(Messages(Check("")), "1: not an import file: line 1 does not begin with IMPORT\n");

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -25,27 +26,32 @@ protected:
            + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".GPS");
 };
 
-TEST_F(ImportFileTest, LinesEndAtLineFeedsAndKeepCarriageReturns)
+TEST_F(ImportFileTest, LinesEndAtLineFeedsWithoutTheirCarriageReturns)
 {
-    const char content[] = "IMPORT A\r\nsecond\n\r\nnul\0led\nlast";
+    const char content[] = "IMPORT A\r\nsecond\n\r\nmid\rdle\r\r\nnul\0led\nlast\r";
     ImportFile file(Write(std::string(content, sizeof content - 1)).c_str());
     ASSERT_TRUE(file.IsOpen());
     char buffer[RecordLineSize];
-    EXPECT_EQ(ReadImportLine(file, buffer).length, 9u);
-    EXPECT_STREQ(buffer, "IMPORT A\r");
-    ReadImportLine(file, buffer);
-    EXPECT_STREQ(buffer, "second");
-    ImportLine onlyReturn = ReadImportLine(file, buffer);
-    EXPECT_EQ(onlyReturn.length, 1u); // not an empty line
-    EXPECT_STREQ(buffer, "\r");
-    ReadImportLine(file, buffer);
-    EXPECT_STREQ(buffer, "nulled"); // a zero byte adds nothing
-    ImportLine last = ReadImportLine(file, buffer);
-    EXPECT_STREQ(buffer, "last");    // the end of the file ends the last line
-    EXPECT_FALSE(last.cut);
-    EXPECT_EQ(ReadImportLine(file, buffer).length, 0u); // at the end: empty lines
-    EXPECT_STREQ(buffer, "");
-    EXPECT_EQ(ReadImportLine(file, buffer).length, 0u);
+    const struct {
+        const char* text;
+        LineEnd end;
+    } lines[] = {
+        {"IMPORT A", LineEnd::CarriageReturnLineFeed},
+        {"second", LineEnd::LineFeed},
+        {"", LineEnd::CarriageReturnLineFeed}, // a return alone: an empty line
+        {"mid\rdle", LineEnd::CarriageReturnLineFeed}, // every return at the end goes
+        {"nulled", LineEnd::LineFeed},         // a zero byte adds nothing
+        {"last", LineEnd::EndOfFile},          // the end of the file ends the last line
+        {"", LineEnd::EndOfFile},              // at the end: empty lines
+        {"", LineEnd::EndOfFile},
+    };
+    for (const auto& expected : lines) {
+        ImportLine line = ReadImportLine(file, buffer);
+        EXPECT_STREQ(buffer, expected.text);
+        EXPECT_EQ(line.length, std::strlen(expected.text)) << expected.text;
+        EXPECT_EQ(line.end, expected.end) << expected.text;
+        EXPECT_FALSE(line.cut);
+    }
     EXPECT_EQ(file.BytesRead(), file.Size());
 }
 
@@ -66,12 +72,16 @@ TEST_F(ImportFileTest, OverlongLinesAreCutAndTheirRestSkipped)
     EXPECT_FALSE(ReadImportLine(file, std::span<char>(buffer, RecordLineSize)).cut);
     EXPECT_STREQ(buffer, "next");
 
-    // A line of exactly the buffer's room is not cut.
-    ImportFile exact(Write(std::string(79, 's') + "\n").c_str());
+    // A line of exactly the buffer's room is not cut, with or without a carriage return;
+    // one character more is, and its carriage return is not stored.
+    ImportFile exact(Write(std::string(79, 's') + "\n" + std::string(79, 't') + "\r\n"
+                           + std::string(80, 'u') + "\r\n").c_str());
     char signature[SignatureLineSize];
-    ImportLine fits = ReadImportLine(exact, signature);
-    EXPECT_FALSE(fits.cut);
-    EXPECT_EQ(fits.length, 79u);
+    for (char letter : {'s', 't', 'u'}) {
+        ImportLine line = ReadImportLine(exact, signature);
+        EXPECT_EQ(line.cut, letter == 'u');
+        EXPECT_EQ(std::string(signature), std::string(79, letter));
+    }
 }
 
 TEST_F(ImportFileTest, BuffersSpanChunkBoundaries)

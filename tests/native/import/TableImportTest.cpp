@@ -241,20 +241,17 @@ TEST_F(TableImportTest, RecordSectionBounds)
     EXPECT_EQ(Import("IMPORT A\n\n\n\n" + two.Text() + "\n").recordsAdded, 0);
 }
 
-TEST_F(TableImportTest, CarriageReturnsStayInTheLines)
+TEST_F(TableImportTest, AFileSavedOnWindowsImportsLikeAnyOther)
 {
-    // The return lands in the last text column while the field has room; a line holding
-    // only a return is a record line, not the end of the section.
+    // No field takes a line's carriage return; a line holding only one ends the records.
     ImportResult result = Import("IMPORT R\r\nfree\r\nfree\r\n" + RunwayLine("00000001", "09/27", "2001", "GRASS")
-                                 + "\r\n\r\n" + RunwayLine("00000002", "16/34") + "\r\n");
+                                 + "\r\n\r\nnotes after the records\r\n");
     EXPECT_EQ(result.kind, ImportKind::Runways);
-    EXPECT_EQ(result.recordsAdded, 3);
+    EXPECT_EQ(result.recordsAdded, 1);
     auto records = Records("RUNWAYS", {"NUM", "RUNWAYS", "LEN", "SURFACE"});
-    ASSERT_EQ(records.size(), 3u);
-    EXPECT_EQ(records[0]["SURFACE"], "GRASS\r");
-    EXPECT_EQ(records[1]["NUM"], "\r");
-    EXPECT_EQ(records[2]["NUM"], "00000002");
-    EXPECT_EQ(records[2]["SURFACE"], "ASPH\r");
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0]["NUM"], "00000001");
+    EXPECT_EQ(records[0]["SURFACE"], "GRASS");
 }
 
 TEST_F(TableImportTest, RunwaysReplacedAirportByAirport)

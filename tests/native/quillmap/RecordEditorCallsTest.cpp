@@ -236,7 +236,7 @@ TEST_F(RecordEditorCallsTest, DeletingAnAirportDeletesTheRunwaysOfTheTypedNumber
     editor.Delete();
 
     const Calls deletion = {
-        "AreaOfAlias \"RUNWAYS\"", "AreaSelect 1", "QuerySet NUM = \"TYPED\"", "RecordGoTop",
+        "AreaOfAlias \"RUNWAYS\"", "AreaSelect 1", "QuerySet NUM = \"TYPED   \"", "RecordGoTop",
         "QueryCount",             "RecordDelete", "RecordSkip 1",
         "QueryCount",             "RecordDelete", "RecordSkip 1",
         "QueryCount",             "AreaOfAlias \"AIRPORTS\"", "AreaSelect 2",

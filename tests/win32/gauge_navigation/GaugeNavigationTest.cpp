@@ -48,6 +48,24 @@ int Count(const std::vector<GaugeSound>& plays, GaugeSound sound)
     return static_cast<int>(std::count(plays.begin(), plays.end(), sound));
 }
 
+// Every sound played so far started from its beginning and plays once: each Play follows a
+// rewind of the same buffer to 0 and does not ask to loop.
+void ExpectEverySoundRewoundAndPlayedOnce()
+{
+    const std::vector<SoundBufferCall>& calls = recordedSound.bufferCalls;
+    int plays = 0;
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        if (calls[i].kind != SoundBufferCall::Play) continue;
+        ++plays;
+        EXPECT_EQ(calls[i].value & DSBPLAY_LOOPING, 0u) << "play " << i << " loops";
+        ASSERT_GT(i, 0u) << "played without a rewind";
+        EXPECT_EQ(calls[i - 1].kind, SoundBufferCall::SetPosition) << "play " << i << " without a rewind";
+        EXPECT_EQ(calls[i - 1].sound, calls[i].sound) << "play " << i << " after another sound's rewind";
+        EXPECT_EQ(calls[i - 1].value, 0u) << "play " << i << " not from the beginning";
+    }
+    EXPECT_EQ(plays, static_cast<int>(recordedSound.plays.size()));
+}
+
 bool LampLit(const PanelHost& host, const char* label)
 {
     for (const LampState& lamp : host.Lamps())
@@ -236,6 +254,7 @@ TEST_F(GaugeNavigationTest, AnArmedAlarmBlinksAndSoundsEverySecondTick)
     EXPECT_EQ(lamp, (std::vector<bool>{false, true, false, true, false, true}));
     EXPECT_EQ(Count(recordedSound.plays, GaugeSound::Alarm), 3);
     EXPECT_EQ(Count(recordedSound.plays, GaugeSound::Click), 1);
+    ExpectEverySoundRewoundAndPlayedOnce();
 
     Click(host, Alr);   // disarmed: dark and quiet
     host.RunSeconds(4);
@@ -273,6 +292,7 @@ TEST_F(GaugeNavigationTest, TheAutopilotFliesARestoredRouteToItsEnd)
     // At the end the unit stays quiet and keeps the last waypoint.
     host.RunSeconds(10);
     EXPECT_EQ(Count(recordedSound.plays, GaugeSound::Waypoint), 3);
+    ExpectEverySoundRewoundAndPlayedOnce();
     EXPECT_EQ(host.ScreenText(4), "  WPT:3/3");
 
     std::size_t events = host.Events().size();

@@ -66,12 +66,17 @@ public:
         if (secondBytes) *secondBytes = 0;
         return DS_OK;
     }
-    HRESULT STDMETHODCALLTYPE Play(DWORD, DWORD, DWORD) override
+    HRESULT STDMETHODCALLTYPE Play(DWORD, DWORD, DWORD flags) override
     {
-        recordedSound.plays.push_back(SoundOfSize(static_cast<DWORD>(samples_.size())));
+        recordedSound.plays.push_back(Sound());
+        recordedSound.bufferCalls.push_back({Sound(), SoundBufferCall::Play, flags});
         return DS_OK;
     }
-    HRESULT STDMETHODCALLTYPE SetCurrentPosition(DWORD) override { return DS_OK; }
+    HRESULT STDMETHODCALLTYPE SetCurrentPosition(DWORD position) override
+    {
+        recordedSound.bufferCalls.push_back({Sound(), SoundBufferCall::SetPosition, position});
+        return DS_OK;
+    }
     HRESULT STDMETHODCALLTYPE SetFormat(LPCWAVEFORMATEX) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE SetVolume(LONG) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE SetPan(LONG) override { return E_NOTIMPL; }
@@ -81,6 +86,8 @@ public:
     HRESULT STDMETHODCALLTYPE Restore() override { return DS_OK; }
 
 private:
+    GaugeSound Sound() const { return SoundOfSize(static_cast<DWORD>(samples_.size())); }
+
     std::vector<BYTE> samples_;
 };
 
