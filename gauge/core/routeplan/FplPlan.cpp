@@ -65,7 +65,7 @@ Plan ReadFpl(const XmlElement& root, const std::string& source)
     const XmlElement* table = root.Child("waypoint-table");
     const XmlElement* route = root.Child("route");
     if (!route) throw PlanError(source + " holds no route (<route>)");
-    if (!table) ThrowMissing(root, "waypoint-table", source);
+    if (!table) throw PlanError(Where(source, root.line) + ": <flight-plan> has no <waypoint-table>");
 
     std::map<TableKey, PlanWaypoint> known;
     for (const XmlElement* entry : table->Children("waypoint")) {
@@ -73,9 +73,12 @@ Plan ReadFpl(const XmlElement& root, const std::string& source)
         PlanWaypoint waypoint;
         waypoint.identifier = entry->ChildText("identifier");
         waypoint.kind = KindFromWord(entry->ChildText("type"));
-        if (!entry->Child("lat") || !entry->Child("lon")) throw PlanError(where + ": <waypoint> needs <lat> and <lon>");
-        waypoint.position = Position{DegreesFromText(entry->ChildText("lat"), 90.0, "latitude", where),
-                                     DegreesFromText(entry->ChildText("lon"), 180.0, "longitude", where)};
+        // An airport or navaid may be named without its position; then the tables give it.
+        if (entry->Child("lat") || entry->Child("lon")) {
+            if (!entry->Child("lat") || !entry->Child("lon")) throw PlanError(where + ": <waypoint> needs <lat> and <lon>");
+            waypoint.position = Position{DegreesFromText(entry->ChildText("lat"), 90.0, "latitude", where),
+                                         DegreesFromText(entry->ChildText("lon"), 180.0, "longitude", where)};
+        }
         waypoint.name = entry->ChildText("comment");
         waypoint.line = entry->line;
         known[{waypoint.identifier, waypoint.kind, entry->ChildText("country-code")}] = waypoint;

@@ -115,11 +115,6 @@ std::string RouteTitle(const std::vector<TableWaypoint>& waypoints)
     return std::string(waypoints.front().record.id) + " to " + waypoints.back().record.id;
 }
 
-void ThrowMissing(const XmlElement& parent, const std::string& child, const std::string& source)
-{
-    throw PlanError(Where(source, parent.line) + ": <" + parent.name + "> has no <" + child + ">");
-}
-
 std::string Where(const std::string& source, int line)
 {
     return source + " line " + std::to_string(line);

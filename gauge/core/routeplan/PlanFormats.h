@@ -48,8 +48,6 @@ WaypointKind KindFromWord(std::string_view word);
 double DegreesFromText(const std::string& text, double limit, const std::string& what, const std::string& where);
 // "FIRST to LAST" of a route's identifiers.
 std::string RouteTitle(const std::vector<TableWaypoint>& waypoints);
-// A PlanError for an element that is missing: "SOURCE line N: <parent> has no <child>".
-[[noreturn]] void ThrowMissing(const XmlElement& parent, const std::string& child, const std::string& source);
 // "SOURCE line N"
 std::string Where(const std::string& source, int line);
 

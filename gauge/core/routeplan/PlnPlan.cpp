@@ -134,8 +134,8 @@ Plan ReadPln(const XmlElement& root, const std::string& source)
         if (icao) waypoint.identifier = icao->ChildText("ICAOIdent");
         if (waypoint.identifier.empty() && point->Attribute("id")) waypoint.identifier = Trimmed(*point->Attribute("id"));
         waypoint.kind = KindFromWord(point->ChildText("ATCWaypointType"));
-        if (!point->Child("WorldPosition")) ThrowMissing(*point, "WorldPosition", source);
-        waypoint.position = PositionFromText(point->ChildText("WorldPosition"), where);
+        // An airport or navaid may be named by its ICAO identifier alone.
+        if (point->Child("WorldPosition")) waypoint.position = PositionFromText(point->ChildText("WorldPosition"), where);
         waypoint.line = point->line;
         plan.waypoints.push_back(std::move(waypoint));
     }
