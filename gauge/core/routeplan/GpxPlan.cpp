@@ -12,7 +12,7 @@ std::string WriteGpx(const RouteListing& listing)
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                       "<gpx version=\"1.1\" creator=\"Quillmap navdb\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
                       "  <rte>\n"
-                      "    <name>" + XmlEscaped(RouteTitle(waypoints)) + "</name>\n";
+                      "    <name>" + XmlEscaped(Utf8FromTable(RouteTitle(waypoints))) + "</name>\n";
     for (const TableWaypoint& w : waypoints) {
         const Position p = PositionOf(w.record);
         out += "    <rtept lat=\"" + DecimalDegrees(p.latitude) + "\" lon=\"" + DecimalDegrees(p.longitude) + "\">\n";

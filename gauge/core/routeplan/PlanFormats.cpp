@@ -70,7 +70,8 @@ Plan ReadPlanFile(PlanFormat format, const std::string& path)
 std::string DecimalDegrees(double degrees)
 {
     char text[32];
-    std::snprintf(text, sizeof text, "%.8f", degrees);
+    // Adding zero turns a negative zero (0 degrees west) into a plain one.
+    std::snprintf(text, sizeof text, "%.8f", degrees + 0.0);
     return text;
 }
 

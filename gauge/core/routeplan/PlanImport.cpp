@@ -6,6 +6,7 @@
 #include "PlanError.h"
 #include "PlanFormats.h"
 #include "PlanResolution.h"
+#include "PlanText.h"
 #include "StoredRoute.h"
 #include "WaypointTables.h"
 
@@ -17,7 +18,7 @@ std::string ResolutionLine(int index, const Resolution& r)
 {
     char text[160];
     std::snprintf(text, sizeof text, "%3d  %-6s  %-8s  %-8s  %s", index + 1, r.record.id, TableName(r.record.table),
-                  r.record.num, TrimmedRight(r.record.name).c_str());
+                  r.record.num, Utf8FromTable(TrimmedRight(r.record.name)).c_str());
     return text + (r.note.empty() ? std::string() : "\n       " + r.note) + "\n";
 }
 

@@ -8,6 +8,7 @@
 #include "GeomagneticModel.h"
 #include "GreatCircle.h"
 #include "PlanError.h"
+#include "PlanText.h"
 
 namespace routeplan {
 
@@ -77,7 +78,7 @@ std::string SlotText(const ListedSlot& slot)
     } else {
         const TableWaypoint& w = *slot.waypoint;
         std::snprintf(text, sizeof text, "%3d  %-8s  %-8s  %-6s  %s  %s\n", slot.slot + 1, TableName(w.record.table),
-                      w.record.num, w.record.id, PositionText(w.record).c_str(), w.name.c_str());
+                      w.record.num, w.record.id, PositionText(w.record).c_str(), Utf8FromTable(w.name).c_str());
     }
     return text;
 }

@@ -41,7 +41,7 @@ RouteListing ListRoute(const StoredRoute& route, WaypointTables& tables);
 // a record that its table lacks, or when there is no waypoint at all.
 std::vector<TableWaypoint> RouteWaypoints(const RouteListing& listing);
 
-// The listing as `navdb route show` prints it.
+// The listing as `navdb route show` prints it (UTF-8).
 std::string ShowText(const RouteListing& listing);
 
 }  // namespace routeplan
