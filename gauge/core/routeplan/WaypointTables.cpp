@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 #include "AirportVariation.h"
 #include "Coordinates.h"
@@ -19,6 +20,8 @@ namespace {
 constexpr int NumWidth = 8;
 constexpr int IdWidth = 6;
 constexpr long long LargestNum = 99999999;
+// The numeric fields of a new user waypoint, in the order AppendUsers gives their values.
+constexpr const char* NewUserFields[] = {"LAT1", "LAT2", "LAT3", "LAT4", "LON1", "LON2", "LON3", "LON4", "ALT"};
 
 std::string Padded(const std::string& text, std::size_t width)
 {
@@ -126,15 +129,9 @@ void WaypointTables::AppendUsers(const std::vector<NewUserWaypoint>& waypoints)
         FieldReplace("NAME", SDE_TEXT, waypoint.name.c_str());
         const nav::StoredCoordinate lat = nav::StoredFromDegrees(waypoint.position.latitude, nav::Axis::Latitude);
         const nav::StoredCoordinate lon = nav::StoredFromDegrees(waypoint.position.longitude, nav::Axis::Longitude);
-        ReplaceInteger("LAT1", lat.hemisphere);
-        ReplaceInteger("LAT2", lat.degrees);
-        ReplaceInteger("LAT3", lat.minutes);
-        ReplaceInteger("LAT4", lat.seconds);
-        ReplaceInteger("LON1", lon.hemisphere);
-        ReplaceInteger("LON2", lon.degrees);
-        ReplaceInteger("LON3", lon.minutes);
-        ReplaceInteger("LON4", lon.seconds);
-        ReplaceInteger("ALT", 0);
+        const int32_t values[] = {lat.hemisphere, lat.degrees, lat.minutes, lat.seconds,
+                                  lon.hemisphere, lon.degrees, lon.minutes, lon.seconds, 0};
+        for (std::size_t i = 0; i < std::size(values); ++i) ReplaceInteger(NewUserFields[i], values[i]);
     }
     TableCloseAll();
 }
