@@ -1,18 +1,5 @@
-# Cross toolchain: 32-bit Windows binaries with mingw-w64 (posix thread model, whose
-# libstdc++ has std::mutex as GoogleTest needs; winpthread is linked statically),
-# run by CTest through Wine.
-set(CMAKE_SYSTEM_NAME Windows)
+# The shipped binaries: 32-bit Windows, as the simulator loads them; tests run under 32-bit Wine.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
 set(TOOLCHAIN_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER   ${TOOLCHAIN_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER  ${TOOLCHAIN_PREFIX}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# Every test program runs under Wine; scripts/wine-run picks the prefix of the build tree.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
+set(WINE_TREE --win32)
+include(${CMAKE_CURRENT_LIST_DIR}/MingwToolchain.cmake)

@@ -4,11 +4,7 @@
 
 #include <cstdint>
 
-#ifdef _WIN32
-#define GAUGE_CALL __stdcall
-#else
-#define GAUGE_CALL
-#endif
+#include "ModuleAbi.h"
 
 using MouseCallback = int32_t(GAUGE_CALL*)(uint32_t hostWord1, uint32_t hostWord2);
 

@@ -3,17 +3,20 @@
 // the import table and then reads the gauge header, the element tree, the mouse area
 // list and the host variable records in place. Their layout is an interface: every
 // word is 32 bits, every address 32 bits, little-endian, and every size and offset is
-// fixed below. The gauge module defines these records; the host (the simulator or our
-// stand-in, panelhost) includes this header and nothing else of the gauge.
+// fixed below (asserted in 32-bit builds, see ModuleAbi.h). The gauge module defines
+// these records; the host (the simulator or our stand-in, panelhost) includes this header
+// and nothing else of the gauge.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
-#include "GaugeButtons.h"   // GAUGE_CALL, MouseCallback
+#include "GaugeButtons.h"   // MouseCallback
 #include "HostCodes.h"
+#include "ModuleAbi.h"
 
-static_assert(sizeof(void*) == 4, "the panel records are laid out for 32-bit modules");
+// A word the host hands a gauge routine and takes back unread (32 bits in the simulator).
+using HostWord = uintptr_t;
 
 struct GaugeHeader;
 struct ElementHead;
@@ -25,7 +28,7 @@ struct MouseArea;
 
 using ModuleRoutine = void(GAUGE_CALL*)();                       // module init and deinit
 using QueryRoutine = int32_t(GAUGE_CALL*)();                     // QueryGauge
-using InstallRoutine = void(GAUGE_CALL*)(uint32_t argument);     // InstallGauge
+using InstallRoutine = void(GAUGE_CALL*)(HostWord argument);     // InstallGauge
 using GaugeRoutine = void(GAUGE_CALL*)();                        // Initialize, Update, Draw, Kill
 using GenerateRoutine = void(GAUGE_CALL*)(uint32_t phase);       // GenerateGauge
 using SliderCallback = double(GAUGE_CALL*)(HostVariable* variable);   // offset in pixels
@@ -35,7 +38,7 @@ using SliderCallback = double(GAUGE_CALL*)(HostVariable* variable);   // offset 
 
 using ElementService = void(GAUGE_CALL*)(ElementHead* root);
 using QueryElementsService = int32_t(GAUGE_CALL*)(ElementHead* root);
-using InstallElementsService = void(GAUGE_CALL*)(ElementHead* root, uint32_t argument);
+using InstallElementsService = void(GAUGE_CALL*)(ElementHead* root, HostWord argument);
 using GenerateElementsService = void(GAUGE_CALL*)(ElementHead* root, uint32_t phase);
 using InstallMouseAreasService = void(GAUGE_CALL*)(MouseArea* areas, GaugeHeader* gauge,
                                                    void* block);
@@ -87,22 +90,22 @@ struct HostServices {
     void* slot39;
     VariableService refreshVariable;                 // 40: current value up to date on return
 };
-static_assert(offsetof(HostServices, drawUnpowered) == SlotDrawUnpowered * 4);
-static_assert(offsetof(HostServices, switchOff) == SlotSwitchOff * 4);
-static_assert(offsetof(HostServices, queryElements) == SlotQueryElements * 4);
-static_assert(offsetof(HostServices, installElements) == SlotInstallElements * 4);
-static_assert(offsetof(HostServices, initializeElements) == SlotInitializeElements * 4);
-static_assert(offsetof(HostServices, updateElements) == SlotUpdateElements * 4);
-static_assert(offsetof(HostServices, generateElements) == SlotGenerateElements * 4);
-static_assert(offsetof(HostServices, drawElements) == SlotDrawElements * 4);
-static_assert(offsetof(HostServices, killElements) == SlotKillElements * 4);
-static_assert(offsetof(HostServices, installMouseAreas) == SlotInstallMouseAreas * 4);
-static_assert(offsetof(HostServices, registerMouseAreas) == SlotRegisterMouseAreas * 4);
-static_assert(offsetof(HostServices, unregisterMouseAreas) == SlotUnregisterMouseAreas * 4);
-static_assert(offsetof(HostServices, sendEvent) == SlotSendEvent * 4);
-static_assert(offsetof(HostServices, registerVariable) == SlotRegisterVariable * 4);
-static_assert(offsetof(HostServices, refreshVariable) == SlotRefreshVariable * 4);
-static_assert(sizeof(HostServices) == HostServiceSlotCount * 4);
+ASSERT_32BIT_LAYOUT(offsetof(HostServices, drawUnpowered) == SlotDrawUnpowered * 4);
+ASSERT_32BIT_LAYOUT(offsetof(HostServices, switchOff) == SlotSwitchOff * 4);
+ASSERT_32BIT_LAYOUT(offsetof(HostServices, queryElements) == SlotQueryElements * 4);
+ASSERT_32BIT_LAYOUT(offsetof(HostServices, installElements) == SlotInstallElements * 4);
+ASSERT_32BIT_LAYOUT(offsetof(HostServices, initializeElements) == SlotInitializeElements * 4);
+ASSERT_32BIT_LAYOUT(offsetof(HostServices, updateElements) == SlotUpdateElements * 4);
+ASSERT_32BIT_LAYOUT(offsetof(HostServices, generateElements) == SlotGenerateElements * 4);
+ASSERT_32BIT_LAYOUT(offsetof(HostServices, drawElements) == SlotDrawElements * 4);
+ASSERT_32BIT_LAYOUT(offsetof(HostServices, killElements) == SlotKillElements * 4);
+ASSERT_32BIT_LAYOUT(offsetof(HostServices, installMouseAreas) == SlotInstallMouseAreas * 4);
+ASSERT_32BIT_LAYOUT(offsetof(HostServices, registerMouseAreas) == SlotRegisterMouseAreas * 4);
+ASSERT_32BIT_LAYOUT(offsetof(HostServices, unregisterMouseAreas) == SlotUnregisterMouseAreas * 4);
+ASSERT_32BIT_LAYOUT(offsetof(HostServices, sendEvent) == SlotSendEvent * 4);
+ASSERT_32BIT_LAYOUT(offsetof(HostServices, registerVariable) == SlotRegisterVariable * 4);
+ASSERT_32BIT_LAYOUT(offsetof(HostServices, refreshVariable) == SlotRefreshVariable * 4);
+ASSERT_32BIT_LAYOUT(sizeof(HostServices) == HostServiceSlotCount * 4);
 
 #pragma pack(push, 4)
 
@@ -119,17 +122,17 @@ struct LinkageRecord {
     uint32_t reserved[3];
     GaugeHeader* gauges[2];         // the list of gauge headers: one entry and its end
 };
-static_assert(offsetof(LinkageRecord, moduleInit) == 4);
-static_assert(offsetof(LinkageRecord, moduleDeinit) == 8);
-static_assert(offsetof(LinkageRecord, gauges) == 24);
-static_assert(sizeof(LinkageRecord) == 32);
+ASSERT_32BIT_LAYOUT(offsetof(LinkageRecord, moduleInit) == 4);
+ASSERT_32BIT_LAYOUT(offsetof(LinkageRecord, moduleDeinit) == 8);
+ASSERT_32BIT_LAYOUT(offsetof(LinkageRecord, gauges) == 24);
+ASSERT_32BIT_LAYOUT(sizeof(LinkageRecord) == 32);
 
 // One pair of the import table, which ends with a pair of zeros.
 struct ImportEntry {
     uint32_t id;                    // 0x0F: the host's service table
     void* address;                  // stored by the host before any gauge routine runs
 };
-static_assert(sizeof(ImportEntry) == 8);
+ASSERT_32BIT_LAYOUT(sizeof(ImportEntry) == 8);
 
 constexpr uint32_t GaugeHeaderVersion = 0x262;
 constexpr uint32_t GaugeSizeValue = 57;
@@ -149,12 +152,12 @@ struct GaugeHeader {
     uint32_t sizeValue;             // 57
     uint32_t hostWords[10];
 };
-static_assert(offsetof(GaugeHeader, elements) == 8);
-static_assert(offsetof(GaugeHeader, query) == 12);
-static_assert(offsetof(GaugeHeader, kill) == 36);
-static_assert(offsetof(GaugeHeader, sizeValue) == 44);
-static_assert(offsetof(GaugeHeader, hostWords) == 48);
-static_assert(sizeof(GaugeHeader) == 22 * 4);
+ASSERT_32BIT_LAYOUT(offsetof(GaugeHeader, elements) == 8);
+ASSERT_32BIT_LAYOUT(offsetof(GaugeHeader, query) == 12);
+ASSERT_32BIT_LAYOUT(offsetof(GaugeHeader, kill) == 36);
+ASSERT_32BIT_LAYOUT(offsetof(GaugeHeader, sizeValue) == 44);
+ASSERT_32BIT_LAYOUT(offsetof(GaugeHeader, hostWords) == 48);
+ASSERT_32BIT_LAYOUT(sizeof(GaugeHeader) == 22 * 4);
 
 // ---------------------------------------------------------------------------------------
 // Host variables: the gauge names a token, the host fills in the value.
@@ -165,16 +168,16 @@ struct HostVariable {
     double value;                   // current value, up to date after a refresh
     double previousValue;           // the host's
 };
-static_assert(offsetof(HostVariable, value) == 12);
-static_assert(offsetof(HostVariable, previousValue) == 20);
-static_assert(sizeof(HostVariable) == 28);
+ASSERT_32BIT_LAYOUT(offsetof(HostVariable, value) == 12);
+ASSERT_32BIT_LAYOUT(offsetof(HostVariable, previousValue) == 20);
+ASSERT_32BIT_LAYOUT(sizeof(HostVariable) == 28);
 
 // The gauge lays its free-standing variable records 32 bytes apart.
 struct HostVariableSlot {
     HostVariable variable;
     uint32_t unused;
 };
-static_assert(sizeof(HostVariableSlot) == 32);
+ASSERT_32BIT_LAYOUT(sizeof(HostVariableSlot) == 32);
 
 // ---------------------------------------------------------------------------------------
 // Elements. Every element starts with the same head; words the gauge leaves zero
@@ -196,19 +199,19 @@ struct ElementHead {
     uint32_t flags;                 // HiddenBit keeps the element from being drawn
     uint32_t reserved52[2];
 };
-static_assert(offsetof(ElementHead, bitmap) == 4);
-static_assert(offsetof(ElementHead, x) == 8);
-static_assert(offsetof(ElementHead, y) == 12);
-static_assert(offsetof(ElementHead, gauge) == 32);
-static_assert(offsetof(ElementHead, children) == 40);
-static_assert(offsetof(ElementHead, flags) == 48);
-static_assert(sizeof(ElementHead) == 60);
+ASSERT_32BIT_LAYOUT(offsetof(ElementHead, bitmap) == 4);
+ASSERT_32BIT_LAYOUT(offsetof(ElementHead, x) == 8);
+ASSERT_32BIT_LAYOUT(offsetof(ElementHead, y) == 12);
+ASSERT_32BIT_LAYOUT(offsetof(ElementHead, gauge) == 32);
+ASSERT_32BIT_LAYOUT(offsetof(ElementHead, children) == 40);
+ASSERT_32BIT_LAYOUT(offsetof(ElementHead, flags) == 48);
+ASSERT_32BIT_LAYOUT(sizeof(ElementHead) == 60);
 
 struct ImageElement {
     ElementHead head;
     uint32_t hostWords[5];
 };
-static_assert(sizeof(ImageElement) == 80);
+ASSERT_32BIT_LAYOUT(sizeof(ImageElement) == 80);
 
 constexpr int FontFaceSize = 32;
 
@@ -230,20 +233,20 @@ struct TextLineElement {
     int32_t allBits;                // -1
     uint32_t reserved300[3];
 };
-static_assert(offsetof(TextLineElement, variables) == 60);
-static_assert(offsetof(TextLineElement, variables) + sizeof(HostVariable) == 88);
-static_assert(offsetof(TextLineElement, variables) + 2 * sizeof(HostVariable) == 116);
-static_assert(offsetof(TextLineElement, buffer) == 184);
-static_assert(offsetof(TextLineElement, width) == 192);
-static_assert(offsetof(TextLineElement, height) == 196);
-static_assert(offsetof(TextLineElement, colour) == 208);
-static_assert(offsetof(TextLineElement, fontFace) == 248);
-static_assert(offsetof(TextLineElement, fontWeight) == 280);
-static_assert(offsetof(TextLineElement, characterSet) == 284);
-static_assert(offsetof(TextLineElement, drawFlags) == 288);
-static_assert(offsetof(TextLineElement, capacity) == 292);
-static_assert(offsetof(TextLineElement, allBits) == 296);
-static_assert(sizeof(TextLineElement) == 312);
+ASSERT_32BIT_LAYOUT(offsetof(TextLineElement, variables) == 60);
+ASSERT_32BIT_LAYOUT(offsetof(TextLineElement, variables) + sizeof(HostVariable) == 88);
+ASSERT_32BIT_LAYOUT(offsetof(TextLineElement, variables) + 2 * sizeof(HostVariable) == 116);
+ASSERT_32BIT_LAYOUT(offsetof(TextLineElement, buffer) == 184);
+ASSERT_32BIT_LAYOUT(offsetof(TextLineElement, width) == 192);
+ASSERT_32BIT_LAYOUT(offsetof(TextLineElement, height) == 196);
+ASSERT_32BIT_LAYOUT(offsetof(TextLineElement, colour) == 208);
+ASSERT_32BIT_LAYOUT(offsetof(TextLineElement, fontFace) == 248);
+ASSERT_32BIT_LAYOUT(offsetof(TextLineElement, fontWeight) == 280);
+ASSERT_32BIT_LAYOUT(offsetof(TextLineElement, characterSet) == 284);
+ASSERT_32BIT_LAYOUT(offsetof(TextLineElement, drawFlags) == 288);
+ASSERT_32BIT_LAYOUT(offsetof(TextLineElement, capacity) == 292);
+ASSERT_32BIT_LAYOUT(offsetof(TextLineElement, allBits) == 296);
+ASSERT_32BIT_LAYOUT(sizeof(TextLineElement) == 312);
 
 struct SliderElement {
     ElementHead head;
@@ -253,10 +256,10 @@ struct SliderElement {
     double scale;                   // pixels per unit of the callback's result
     uint32_t reserved104[16];
 };
-static_assert(offsetof(SliderElement, variable) == 60);
-static_assert(offsetof(SliderElement, callback) == 88);
-static_assert(offsetof(SliderElement, scale) == 96);
-static_assert(sizeof(SliderElement) == 168);
+ASSERT_32BIT_LAYOUT(offsetof(SliderElement, variable) == 60);
+ASSERT_32BIT_LAYOUT(offsetof(SliderElement, callback) == 88);
+ASSERT_32BIT_LAYOUT(offsetof(SliderElement, scale) == 96);
+ASSERT_32BIT_LAYOUT(sizeof(SliderElement) == 168);
 
 // ---------------------------------------------------------------------------------------
 // Mouse areas: a list of 11-word records ended by a record of kind MouseAreaEnd.
@@ -277,9 +280,9 @@ struct MouseArea {
     MouseCallback callback;
     uint32_t reserved10;
 };
-static_assert(offsetof(MouseArea, cursor) == 20);
-static_assert(offsetof(MouseArea, eventMask) == 28);
-static_assert(offsetof(MouseArea, callback) == 36);
-static_assert(sizeof(MouseArea) == 44);
+ASSERT_32BIT_LAYOUT(offsetof(MouseArea, cursor) == 20);
+ASSERT_32BIT_LAYOUT(offsetof(MouseArea, eventMask) == 28);
+ASSERT_32BIT_LAYOUT(offsetof(MouseArea, callback) == 36);
+ASSERT_32BIT_LAYOUT(sizeof(MouseArea) == 44);
 
 #pragma pack(pop)

@@ -6,7 +6,7 @@
 
 void GAUGE_CALL ModuleInitDeinit();
 int32_t GAUGE_CALL QueryGauge();
-void GAUGE_CALL InstallGauge(uint32_t argument);
+void GAUGE_CALL InstallGauge(HostWord argument);
 void GAUGE_CALL InitializeGauge();
 void GAUGE_CALL UpdateGauge();
 void GAUGE_CALL GenerateGauge(uint32_t phase);

@@ -16,7 +16,7 @@ int32_t GAUGE_CALL QueryGauge()
     return Host().queryElements(&background.head);
 }
 
-void GAUGE_CALL InstallGauge(uint32_t argument)
+void GAUGE_CALL InstallGauge(HostWord argument)
 {
     gaugeState.hostWindow = FindWindowExA(nullptr, nullptr, "FS98MAIN", nullptr);
     HostServices& host = Host();

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "GaugePlatform.h"
+#include "ModuleAbi.h"
 #include "GaugeState.h"
 #include "WaveResource.h"
 
@@ -15,7 +16,7 @@ constexpr int SoundResources[SoundCount] = {107, 105, 106};
 // The five-field buffer description: static, with frequency, pan and volume control.
 constexpr DWORD SoundBufferFlags = DSBCAPS_STATIC | DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN | DSBCAPS_CTRLVOLUME;
 static_assert(SoundBufferFlags == 0xE2);
-static_assert(sizeof(DSBUFFERDESC1) == 20);
+ASSERT_32BIT_LAYOUT(sizeof(DSBUFFERDESC1) == 20);
 
 IDirectSound* soundDevice;
 IDirectSoundBuffer* soundBuffers[SoundCount];

@@ -140,7 +140,7 @@ bool PanelHost::Load(const std::string& modulePath, std::string& error)
         if (entry->id == ImportHostServicesId) entry->address = &services_;
 
     gauge_->query();
-    gauge_->install(reinterpret_cast<uint32_t>(gauge_));
+    gauge_->install(reinterpret_cast<HostWord>(gauge_));
     gauge_->initialize();
     DrawFrame();
     return true;
@@ -419,7 +419,7 @@ int32_t GAUGE_CALL PanelHost::QueryElements(ElementHead*)
     return QueryAccepted;
 }
 
-void GAUGE_CALL PanelHost::InstallElements(ElementHead* root, uint32_t)
+void GAUGE_CALL PanelHost::InstallElements(ElementHead* root, HostWord)
 {
     Active().BuildElements(root);
 }

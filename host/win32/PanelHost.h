@@ -93,7 +93,7 @@ private:
     static void GAUGE_CALL DrawUnpowered(ElementHead* root);
     static void GAUGE_CALL SwitchOff(ElementHead* root);
     static int32_t GAUGE_CALL QueryElements(ElementHead* root);
-    static void GAUGE_CALL InstallElements(ElementHead* root, uint32_t argument);
+    static void GAUGE_CALL InstallElements(ElementHead* root, HostWord argument);
     static void GAUGE_CALL InitializeElements(ElementHead* root);
     static void GAUGE_CALL UpdateElements(ElementHead* root);
     static void GAUGE_CALL GenerateElements(ElementHead* root, uint32_t phase);

@@ -18,7 +18,7 @@ int32_t GAUGE_CALL QueryElements(ElementHead* root)
     Record(SlotQueryElements, root);
     return 0x5A;
 }
-void GAUGE_CALL InstallElements(ElementHead* root, uint32_t argument)
+void GAUGE_CALL InstallElements(ElementHead* root, HostWord argument)
 {
     Record(SlotInstallElements, root, argument);
     TextLineElement* lines[] = {&screenLine1, &screenLine2, &screenLine3, &screenLine4};

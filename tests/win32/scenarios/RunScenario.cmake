@@ -1,6 +1,6 @@
-# Runs one scenario: cmake -DPANELHOST=... -DNAVDB=... -DROUTE_NAVDB=... -DSCENARIO=... -DWORK=...
-#   -DDATA=... -DWINE_RUN=... -P RunScenario.cmake. The transcript goes to the output; a non-zero exit
-#   fails the test.
+# Runs one scenario: cmake -DPANELHOST=... -DNAVDB=... -DNATIVE_NAVDB=... -DSCENARIO=...
+#   -DWORK=... -DDATA=... -DWINE_RUN=... -DWINE_TREE=--win32|--win64 -P RunScenario.cmake.
+#   The transcript goes to the output; a non-zero exit fails the test.
 #
 # WORK is made afresh with copies of the built tables (delivered\ and sample\). A file
 # beside the scenario with the extension .config prepares the unit's saved state first:
@@ -22,7 +22,7 @@ if(EXISTS ${config_file})
   foreach(line ${config_lines})
     separate_arguments(words UNIX_COMMAND "${line}")
     list(POP_FRONT words folder)
-    execute_process(COMMAND ${WINE_RUN} ${NAVDB} config ${WORK}/${folder} ${words}
+    execute_process(COMMAND ${WINE_RUN} ${WINE_TREE} ${NAVDB} config ${WORK}/${folder} ${words}
                     OUTPUT_QUIET RESULT_VARIABLE result)
     if(NOT result EQUAL 0)
       message(FATAL_ERROR "${config_file}: navdb config ${folder} failed (exit ${result})")
@@ -32,17 +32,17 @@ endif()
 
 # A flight plan beside the scenario (NAME.gpx, NAME.fpl or NAME.pln) becomes the route of
 # the sample database's CONFIG (navdb route import --config). The route commands are in the
-# native navdb only (ROUTE_NAVDB), which runs without Wine.
+# native navdb only (NATIVE_NAVDB), which runs without Wine.
 foreach(extension gpx fpl pln)
   set(plan_file ${scenario_dir}/${scenario_name}.${extension})
   if(NOT EXISTS ${plan_file})
     continue()
   endif()
-  if(NOT EXISTS "${ROUTE_NAVDB}")
-    message(FATAL_ERROR "${plan_file}: importing a flight plan needs the native navdb (${ROUTE_NAVDB}); "
+  if(NOT EXISTS "${NATIVE_NAVDB}")
+    message(FATAL_ERROR "${plan_file}: importing a flight plan needs the native navdb (${NATIVE_NAVDB}); "
                         "build the native tree first")
   endif()
-  execute_process(COMMAND ${ROUTE_NAVDB} route import ${WORK}/sample ${plan_file} --config
+  execute_process(COMMAND ${NATIVE_NAVDB} route import ${WORK}/sample ${plan_file} --config
                   RESULT_VARIABLE result)
   if(NOT result EQUAL 0)
     message(FATAL_ERROR "${plan_file}: navdb route import failed (exit ${result})")
@@ -56,7 +56,7 @@ string(REPLACE "/" "\\" scenario_windows "Z:${SCENARIO}")
 set(ENV{SCENARIO_DIR} "${work_windows}")
 set(ENV{ALSA_CONFIG_PATH} "${CMAKE_CURRENT_LIST_DIR}/../gauge_sounds/alsa-null.conf")
 
-execute_process(COMMAND ${WINE_RUN} ${PANELHOST} --script ${scenario_windows}
+execute_process(COMMAND ${WINE_RUN} ${WINE_TREE} ${PANELHOST} --script ${scenario_windows}
                 WORKING_DIRECTORY ${WORK}
                 RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
