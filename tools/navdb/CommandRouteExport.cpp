@@ -1,25 +1,12 @@
 // navdb route export DIR [FILE.rte] --format gpx|fpl|pln|csv [-o OUT]: the route in DIR's
 // CONFIG, or in a route file, as a flight plan file (standard output without -o).
-#include <fstream>
-
 #include "NavdbCommand.h"
 #include "PlanError.h"
 #include "PlanFormats.h"
+#include "ReplacingFile.h"
 #include "RouteCommandSupport.h"
 
 namespace {
-
-void WriteWhole(const std::string& path, const std::string& text)
-{
-    const std::string partial = path + ".partial";
-    std::ofstream file(partial, std::ios::binary | std::ios::trunc);
-    file.write(text.data(), static_cast<std::streamsize>(text.size()));
-    file.close();
-    if (!file || std::rename(partial.c_str(), path.c_str()) != 0) {
-        std::remove(partial.c_str());
-        throw routeplan::PlanError("cannot write " + path);
-    }
-}
 
 int RunRouteExport(const std::vector<std::string>& arguments)
 {
@@ -39,7 +26,7 @@ int RunRouteExport(const std::vector<std::string>& arguments)
         const std::string plan = routeplan::WritePlan(*chosen, routeplan::ListRoute(route, tables));
         const auto out = split.options.find("-o");
         if (out == split.options.end()) return plan;
-        WriteWhole(out->second, plan);
+        routeplan::ReplacingFile(out->second, plan).Commit();
         return std::string();
     });
 }

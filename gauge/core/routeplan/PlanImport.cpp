@@ -7,6 +7,7 @@
 #include "PlanFormats.h"
 #include "PlanResolution.h"
 #include "PlanText.h"
+#include "ReplacingFile.h"
 #include "StoredRoute.h"
 #include "WaypointTables.h"
 
@@ -50,7 +51,7 @@ std::string ImportPlan(const std::string& directory, const std::string& planPath
         report += "CONFIG: RTEMODE 1, NRTEWPT " + std::to_string(records.size()) + ", ACTRTE 0, flying to " +
                   records.front().id + "\n";
     } else {
-        RouteFileWriter file(target.routeFile, RouteTextOf(records));
+        ReplacingFile file(target.routeFile, RouteTextOf(records));
         tables.AppendUsers(resolved.newUsers);
         file.Commit();
         report += "wrote " + target.routeFile + " (" + std::to_string(RouteTextLength) + " bytes)\n";

@@ -1,11 +1,8 @@
 #include "StoredRoute.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <utility>
 
 #include "NavigationTables.h"
 #include "PlanError.h"
@@ -70,31 +67,6 @@ std::string RouteTextOf(const std::vector<WaypointRecord>& waypoints)
     char text[RouteTextLength + 1];
     FormatRouteText(slots, text);
     return std::string(text, RouteTextLength);
-}
-
-RouteFileWriter::RouteFileWriter(std::string path, const std::string& routeText)
-    : path_(std::move(path)), partial_(path_ + ".partial")
-{
-    std::ofstream file(partial_, std::ios::binary | std::ios::trunc);
-    file.write(routeText.data(), static_cast<std::streamsize>(routeText.size()));
-    file.close();
-    if (!file) {
-        std::remove(partial_.c_str());
-        throw PlanError("cannot write " + path_);
-    }
-}
-
-RouteFileWriter::~RouteFileWriter()
-{
-    if (!committed_) std::remove(partial_.c_str());
-}
-
-void RouteFileWriter::Commit()
-{
-    std::error_code error;
-    std::filesystem::rename(partial_, path_, error);
-    if (error) throw PlanError("cannot write " + path_ + ": " + error.message());
-    committed_ = true;
 }
 
 void CheckConfig(const std::string& directory)

@@ -30,22 +30,6 @@ StoredRoute ReadConfigRoute(const std::string& directory);
 // The 270 characters of a route of up to 30 waypoints, filled from the first slot.
 std::string RouteTextOf(const std::vector<WaypointRecord>& waypoints);
 
-// Writes a route file beside its place first and puts it in place on Commit, so that a
-// failure before then leaves nothing behind and an existing file as it was.
-class RouteFileWriter {
-public:
-    RouteFileWriter(std::string path, const std::string& routeText);
-    ~RouteFileWriter();
-    RouteFileWriter(const RouteFileWriter&) = delete;
-    RouteFileWriter& operator=(const RouteFileWriter&) = delete;
-    void Commit();
-
-private:
-    std::string path_;
-    std::string partial_;
-    bool committed_ = false;
-};
-
 // Makes sure CONFIG opens and holds its record; throws otherwise.
 void CheckConfig(const std::string& directory);
 

@@ -3,6 +3,7 @@
 #include "RoutePlanFixture.h"
 
 #include "PlanError.h"
+#include "PlanFormats.h"
 #include "PlanImport.h"
 
 using namespace routeplan;
@@ -43,6 +44,22 @@ TEST_F(PlanResolution, RepeatedNavaidIdentifierTakesTheRecordAtThePlansPosition)
 {
     ImportGpx(GpxPoint("SEA", 40.001, -80.001, "VOR") + GpxPoint("sea", SeattleLatitude, SeattleLongitude, "VOR"));
     EXPECT_EQ(Route(), RouteText({"200000090", "200000031"}));
+}
+
+TEST_F(PlanResolution, FplCannotTellApartTwoNavaidsOfOneNameAndSaysSo)
+{
+    WriteFile(PathOf("two.rte"), RouteText({"200000031", "200000090"}));
+    WaypointTables tables(Directory());
+    const RouteListing listing = ListRoute(ReadRouteFile(PathOf("two.rte")), tables);
+    try {
+        WritePlan(PlanFormat::Fpl, listing);
+        FAIL() << "FPL would name both by SEA (VOR)";
+    } catch (const PlanError& error) {
+        EXPECT_NE(std::string(error.what()).find("export it as GPX or PLN"), std::string::npos) << error.what();
+    }
+    WriteFile(PathOf("two.gpx"), WritePlan(PlanFormat::Gpx, listing));
+    ImportPlan(Directory(), PathOf("two.gpx"), {PathOf("route.rte")});
+    EXPECT_EQ(Route(), FileBytes(PathOf("two.rte")));
 }
 
 TEST_F(PlanResolution, WithoutPositionsTheRecordNearestThePreviousWaypointIsTaken)
