@@ -38,7 +38,7 @@ if(DEFINED ORDINALS)
 endif()
 
 foreach(export ${EXPORTS})
-  if(NOT dump MATCHES "\\+base\\[ *[0-9]+\\] [0-9a-fA-F]+ ${export}\n")
+  if(NOT dump MATCHES "\n\t\\[ *[0-9]+\\] ${export}\n")
     message(FATAL_ERROR "${name} does not export ${export}")
   endif()
 endforeach()

@@ -26,6 +26,11 @@ double gaugeDegrees(const StoredCoordinate& c);
 double utilityLatitude(const StoredCoordinate& c);
 double utilityLongitude(const StoredCoordinate& c);
 
+// The stored form of signed degrees (north or east positive), rounded to the nearest second;
+// a value that rounds to zero is stored as north or west.
+enum class Axis { Latitude, Longitude };
+StoredCoordinate StoredFromDegrees(double degrees, Axis axis);
+
 // The letter shown for a hemisphere index: "N"/"S" and "W"/"E".
 char latitudeHemisphereLetter(int hemisphere);
 char longitudeHemisphereLetter(int hemisphere);

@@ -5,6 +5,7 @@
 
 #include "GaugeAngles.h"
 #include "GaugePlatform.h"
+#include "GreatCircle.h"
 #include "HostCodes.h"
 #include "TableDialogHold.h"
 #include "WaypointAccess.h"
@@ -19,21 +20,6 @@ constexpr int32_t TicksPerSpeedSample = 6;
 constexpr int32_t SteeringLimit = 25;        // degrees, one pixel each
 constexpr int WaypointSound = 2;
 constexpr int AlarmSound = 1;
-
-// acos with its argument held to [-1, 1]: rounding pushes it just outside when the two
-// points coincide or a course runs due north or south. A NaN passes through, so a course
-// at zero distance still meets the bearing rule for it.
-double BoundedAcos(double x)
-{
-    return std::acos(std::clamp(x, -1.0, 1.0));
-}
-
-// The central angle between two points, in the order the gauge's formula takes them.
-double CentralAngle(double latitude1, double latitude2, double longitudeDifference)
-{
-    return BoundedAcos(std::cos(longitudeDifference) * std::cos(latitude1) * std::cos(latitude2) +
-                       std::sin(latitude1) * std::sin(latitude2));
-}
 
 double AircraftLatitude() { return gaugeState.aircraftLatitude * DegreesToRadians; }
 double AircraftLongitude() { return gaugeState.aircraftLongitude * DegreesToRadians; }
@@ -51,17 +37,6 @@ void TakeSpeedSample(double latitude, double longitude)
     s.sampleLatitude = latitude;
     s.sampleLongitude = longitude;
     s.tickCount = 0;
-}
-
-// Magnetic bearing in whole degrees from a true course in radians.
-double MagneticBearing(double trueCourse)
-{
-    double b = trueCourse * RadiansToDegrees + 0.5;
-    if (b == 0.0 || std::isnan(b)) b = 360.0;
-    b += gaugeState.magneticVariation;
-    if (b < 0) b += 360.0;
-    if (b > 360.0) b -= 360.0;
-    return std::trunc(b);
 }
 
 void SoundAlarm()
@@ -102,11 +77,10 @@ void ComputeNavigation()
     const double p = s.activeLatitude;
     const double q = s.activeLongitude;
     const double g = CentralAngle(p, a, b - q);
-    const double x = (std::sin(p) - std::cos(g) * std::sin(a)) / (std::sin(g) * std::cos(a));
-    const double trueCourse = std::sin(q - b) < 0 ? BoundedAcos(x) : FullTurnRadians - BoundedAcos(x);
+    const double trueCourse = TrueCourse(a, b, p, q, g);
 
     s.activeDistance = std::min(g * NauticalMilesPerRadian, DistanceLimit);
-    s.activeBearing = MagneticBearing(trueCourse);
+    s.activeBearing = MagneticBearing(trueCourse, s.magneticVariation);
     FlightTime ete = ComputeEte(s.activeDistance);
     s.activeEteHours = ete.hours;
     s.activeEteMinutes = ete.minutes;
@@ -164,13 +138,6 @@ void CoupleAutopilot()
 void DropHeldRouteAdvance()
 {
     routeAdvanceHeld = false;
-}
-
-double LegDistance(const WaypointRecord& from, const WaypointRecord& to)
-{
-    return CentralAngle(WaypointLatitude(from), WaypointLatitude(to),
-                        WaypointLongitude(from) - WaypointLongitude(to)) *
-           NauticalMilesPerRadian;
 }
 
 double FromDistance()

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "GaugeState.h"
+#include "GreatCircle.h"
 
 struct FlightTime {
     int32_t hours;
@@ -32,8 +33,7 @@ void DropHeldRouteAdvance();
 // next-waypoint distance.
 void CoupleAutopilot();
 
-// Great-circle distances in nautical miles, not clamped.
-double LegDistance(const WaypointRecord& from, const WaypointRecord& to);
+// Great-circle distances in nautical miles, not clamped (LegDistance: GreatCircle.h).
 double FromDistance();             // aircraft to the route waypoint before the active one
 double NextDistance();             // active waypoint's distance plus the leg after it
 double RouteRemainingDistance();   // to the end of the route by way of every waypoint

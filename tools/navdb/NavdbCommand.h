@@ -6,7 +6,7 @@
 #include <vector>
 
 struct NavdbCommand {
-    const char* name;
+    const char* name;      // one word, or two for a command of a group ("route show")
     const char* usage;     // the arguments after the name, e.g. "DIR TABLE"
     const char* summary;
     int argumentCount;     // arguments after the name

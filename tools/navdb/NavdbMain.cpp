@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -31,14 +32,24 @@ std::string directoryWithSeparator(const std::string& directory) {
     return directory + "/";
 }
 
+// How many words of the command line name `command` (1 or 2); 0 when they do not.
+int NameWordsMatched(const NavdbCommand& command, int argc, char** argv)
+{
+    const std::string name = command.name;
+    const std::size_t space = name.find(' ');
+    if (space == std::string::npos) return name == argv[1] ? 1 : 0;
+    return argc > 2 && name.compare(0, space, argv[1]) == 0 && name.substr(space + 1) == argv[2] ? 2 : 0;
+}
+
 int main(int argc, char** argv) {
     if (argc < 2) return usage();
     for (const NavdbCommand& command : navdbCommands()) {
-        if (std::strcmp(command.name, argv[1]) != 0) continue;
-        int given = argc - 2;
+        const int words = NameWordsMatched(command, argc, argv);
+        if (words == 0) continue;
+        int given = argc - 1 - words;
         if (given < command.argumentCount || (given > command.argumentCount && !command.moreArguments))
             return usage();
-        return command.run(std::vector<std::string>(argv + 2, argv + argc));
+        return command.run(std::vector<std::string>(argv + 1 + words, argv + argc));
     }
     return usage();
 }

@@ -22,14 +22,18 @@ nav::StoredCoordinate ReadCoordinate(const char* degrees, const char* minutes, c
 
 } // namespace
 
+int32_t AirportVariationAt(double latitude, double longitude)
+{
+    GeomagneticElements elements{};
+    ComputeGeomagneticElements(latitude, longitude, AirportVariationDate, elements);
+    return elements.declinationDegrees;
+}
+
 void ComputeAirportVariation()
 {
     nav::StoredCoordinate latitude = ReadCoordinate("LAT2", "LAT3", "LAT4", "LAT1");
     nav::StoredCoordinate longitude = ReadCoordinate("LON2", "LON3", "LON4", "LON1");
 
-    GeomagneticElements elements{};
-    ComputeGeomagneticElements(nav::utilityLatitude(latitude), nav::utilityLongitude(longitude),
-                               AirportVariationDate, elements);
-    int32_t variation = elements.declinationDegrees;
+    int32_t variation = AirportVariationAt(nav::utilityLatitude(latitude), nav::utilityLongitude(longitude));
     FieldReplace("VAR", SDE_INTEGER, &variation);
 }

@@ -74,3 +74,24 @@ TEST(Coordinates, GaugeUsesItsConstantsTheModelRealDivision) {
     EXPECT_EQ(nav::latitudeHemisphereLetter(2), 'S');
     EXPECT_EQ(nav::longitudeHemisphereLetter(0), 'W');
 }
+
+TEST(Coordinates, SignedDegreesAreStoredToTheNearestSecondInTheirHemisphere) {
+    const auto expectStored = [](double degrees, nav::Axis axis, nav::StoredCoordinate expected) {
+        nav::StoredCoordinate c = nav::StoredFromDegrees(degrees, axis);
+        EXPECT_EQ(c.hemisphere, expected.hemisphere) << degrees;
+        EXPECT_EQ(c.degrees, expected.degrees) << degrees;
+        EXPECT_EQ(c.minutes, expected.minutes) << degrees;
+        EXPECT_EQ(c.seconds, expected.seconds) << degrees;
+    };
+    expectStored(-45.5, nav::Axis::Latitude, {1, 45, 30, 0});
+    expectStored(-73.5, nav::Axis::Longitude, {0, 73, 30, 0});
+    expectStored(151.16722, nav::Axis::Longitude, {1, 151, 10, 2});
+    // 59.9 seconds round up into the next minute and degree.
+    expectStored(47.0 + 59 / 60.0 + 59.9 / 3600.0, nav::Axis::Latitude, {0, 48, 0, 0});
+    // Less than half a second south or east is stored as north or west.
+    expectStored(-0.0001, nav::Axis::Latitude, {0, 0, 0, 0});
+    expectStored(0.0001, nav::Axis::Longitude, {0, 0, 0, 0});
+    // Back through the model's conversion, a stored second comes out as it went in.
+    nav::StoredCoordinate c = nav::StoredFromDegrees(nav::utilityLongitude({1, 174, 47, 10}), nav::Axis::Longitude);
+    EXPECT_EQ(nav::utilityLongitude(c), nav::utilityLongitude({1, 174, 47, 10}));
+}

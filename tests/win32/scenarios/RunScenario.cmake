@@ -1,6 +1,6 @@
-# Runs one scenario: cmake -DPANELHOST=... -DNAVDB=... -DSCENARIO=... -DWORK=... -DDATA=...
-#   -DWINE_RUN=... -DWINE_TREE=--win32|--win64 -P RunScenario.cmake. The transcript goes to
-#   the output; a non-zero exit fails the test.
+# Runs one scenario: cmake -DPANELHOST=... -DNAVDB=... -DNATIVE_NAVDB=... -DSCENARIO=...
+#   -DWORK=... -DDATA=... -DWINE_RUN=... -DWINE_TREE=--win32|--win64 -P RunScenario.cmake.
+#   The transcript goes to the output; a non-zero exit fails the test.
 #
 # WORK is made afresh with copies of the built tables (delivered\ and sample\). A file
 # beside the scenario with the extension .config prepares the unit's saved state first:
@@ -29,6 +29,25 @@ if(EXISTS ${config_file})
     endif()
   endforeach()
 endif()
+
+# A flight plan beside the scenario (NAME.gpx, NAME.fpl or NAME.pln) becomes the route of
+# the sample database's CONFIG (navdb route import --config). The route commands are in the
+# native navdb only (NATIVE_NAVDB), which runs without Wine.
+foreach(extension gpx fpl pln)
+  set(plan_file ${scenario_dir}/${scenario_name}.${extension})
+  if(NOT EXISTS ${plan_file})
+    continue()
+  endif()
+  if(NOT EXISTS "${NATIVE_NAVDB}")
+    message(FATAL_ERROR "${plan_file}: importing a flight plan needs the native navdb (${NATIVE_NAVDB}); "
+                        "build the native tree first")
+  endif()
+  execute_process(COMMAND ${NATIVE_NAVDB} route import ${WORK}/sample ${plan_file} --config
+                  RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${plan_file}: navdb route import failed (exit ${result})")
+  endif()
+endforeach()
 
 # Wine shows the build tree on drive Z:. The sound device plays into nothing, so the
 # sound path runs without ALSA's complaints on machines without sound.

@@ -1,0 +1,30 @@
+// navdb route import DIR PLAN.gpx|fpl|pln (--rte OUT.rte | --config): a flight plan file
+// as a route file, or as the route the unit flies from its first waypoint (CONFIG).
+#include "NavdbCommand.h"
+#include "PlanError.h"
+#include "PlanImport.h"
+#include "RouteCommandSupport.h"
+
+namespace {
+
+int RunRouteImport(const std::vector<std::string>& arguments)
+{
+    return navdb::RunRouteCommand("import", [&] {
+        const navdb::RouteArguments split = navdb::SplitRouteArguments(arguments, {"--rte"}, {"--config"});
+        if (split.positional.size() != 2) throw routeplan::PlanError("takes DIR and one plan file");
+        const auto rte = split.options.find("--rte");
+        const bool config = split.options.count("--config") != 0;
+        if ((rte == split.options.end()) == !config)
+            throw routeplan::PlanError("give either --rte OUT.rte or --config");
+        routeplan::ImportTarget target;
+        if (!config) target.routeFile = rte->second;
+        return routeplan::ImportPlan(directoryWithSeparator(split.positional[0]), split.positional[1], target);
+    });
+}
+
+const NavdbCommandRegistration registration({"route import", "DIR PLAN.gpx|fpl|pln (--rte OUT.rte | --config)",
+                                             "resolves a flight plan's waypoints against DIR's tables (new ones "
+                                             "into USERS) and writes a route file or CONFIG's route",
+                                             3, RunRouteImport, true});
+
+}  // namespace

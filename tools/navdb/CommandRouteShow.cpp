@@ -1,0 +1,27 @@
+// navdb route show DIR [FILE.rte]: the route in DIR's CONFIG, or in a route file, waypoint
+// by waypoint with the legs between them and the total distance.
+#include "NavdbCommand.h"
+#include "PlanError.h"
+#include "RouteCommandSupport.h"
+#include "RouteListing.h"
+
+namespace {
+
+int RunRouteShow(const std::vector<std::string>& arguments)
+{
+    return navdb::RunRouteCommand("show", [&] {
+        if (arguments.size() > 2) throw routeplan::PlanError("takes DIR and at most one route file");
+        const std::string directory = directoryWithSeparator(arguments[0]);
+        const routeplan::StoredRoute route = arguments.size() == 2 ? routeplan::ReadRouteFile(arguments[1])
+                                                                   : routeplan::ReadConfigRoute(directory);
+        routeplan::WaypointTables tables(directory);
+        return routeplan::ShowText(routeplan::ListRoute(route, tables));
+    });
+}
+
+const NavdbCommandRegistration registration({"route show", "DIR [FILE.rte]",
+                                             "lists the route in DIR/CONFIG.DBF or in FILE.rte with its legs "
+                                             "(great-circle NM, initial magnetic course) and total",
+                                             1, RunRouteShow, true});
+
+}  // namespace
