@@ -108,3 +108,10 @@ struct GaugeState {
 };
 
 extern GaugeState gaugeState;
+
+// The pages the page key steps through outside information mode: position and waypoint,
+// and the route page while a route is flown.
+inline int32_t NormalPageCount(const GaugeState& state)
+{
+    return state.routeMode ? 3 : 2;
+}

@@ -55,7 +55,7 @@ int32_t GAUGE_CALL OnNavButton(uint32_t, uint32_t)
     if (!Click()) return 0;
     GaugeState& s = gaugeState;
     if (s.infoPageShown) {
-        ShowNormalPages(s.routeMode ? 3 : 2);
+        ShowNormalPages(NormalPageCount(s));
     } else if (s.currentPage >= s.pageCount) {
         s.currentPage = 1;
     } else {

@@ -111,7 +111,7 @@ void LoadConfiguration()
     LoadActiveWaypoint();
     TableCloseAll();
 
-    ShowNormalPages(s.routeMode ? 3 : 2);
+    ShowNormalPages(NormalPageCount(s));
 }
 
 void SaveConfiguration()

@@ -16,7 +16,7 @@ void SetPower(int32_t on)
         NotifyHostSwitchOff();
         return;
     }
-    gaugeState.pageCount = gaugeState.routeMode ? 3 : 2;
+    gaugeState.pageCount = NormalPageCount(gaugeState);
     SetElementHidden(GaugeElement::autopilotLamp, true);
     SetElementHidden(GaugeElement::alarmLamp, true);
     SetElementHidden(GaugeElement::steeringScale, false);
