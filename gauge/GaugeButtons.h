@@ -6,8 +6,6 @@
 
 #include "ModuleAbi.h"
 
-using MouseCallback = int32_t(GAUGE_CALL*)(uint32_t hostWord1, uint32_t hostWord2);
-
 int32_t GAUGE_CALL OnNavButton(uint32_t, uint32_t);
 int32_t GAUGE_CALL OnInfButton(uint32_t, uint32_t);
 int32_t GAUGE_CALL OnAlrButton(uint32_t, uint32_t);

@@ -11,7 +11,6 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "GaugeButtons.h"   // MouseCallback
 #include "HostCodes.h"
 #include "ModuleAbi.h"
 
