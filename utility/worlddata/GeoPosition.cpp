@@ -9,19 +9,6 @@ namespace {
 
 constexpr double kEarthRadiusMeters = 6371008.8;   // mean radius (IUGG)
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
-constexpr long kSecondsPerDegree = 3600;
-
-StoredAngle Stored(double degrees, int negativeHemisphere)
-{
-    StoredAngle angle;
-    angle.hemisphere = degrees < 0 ? negativeHemisphere : 1 - negativeHemisphere;
-    long seconds = std::lround(std::fabs(degrees) * kSecondsPerDegree);
-    angle.degrees = static_cast<int>(seconds / kSecondsPerDegree);
-    angle.minutes = static_cast<int>(seconds % kSecondsPerDegree / 60);
-    angle.seconds = static_cast<int>(seconds % 60);
-    return angle;
-}
-
 struct Vector {
     double x, y, z;
 };
@@ -35,10 +22,6 @@ Vector UnitVector(const GeoPosition& position)
 }
 
 }  // namespace
-
-// North is code 0 and south 1; for longitudes west is 0 and east 1.
-StoredAngle StoredLatitude(double degrees) { return Stored(degrees, 1); }
-StoredAngle StoredLongitude(double degrees) { return Stored(degrees, 0); }
 
 double GreatCircleFeet(const GeoPosition& from, const GeoPosition& to)
 {

@@ -2,6 +2,8 @@
 // them, and their form in the tables: hemisphere code, degrees, minutes, seconds.
 #pragma once
 
+#include "Coordinates.h"
+
 namespace worlddata {
 
 struct GeoPosition {
@@ -10,16 +12,17 @@ struct GeoPosition {
 };
 
 // One coordinate as the tables store it: hemisphere 0 north / west, 1 south / east.
-struct StoredAngle {
-    int hemisphere = 0;
-    int degrees = 0;
-    int minutes = 0;
-    int seconds = 0;
-};
+using StoredAngle = nav::StoredCoordinate;
 
 // Rounded to the nearest whole second, a 60 carried into the minutes and degrees.
-StoredAngle StoredLatitude(double degrees);
-StoredAngle StoredLongitude(double degrees);
+inline StoredAngle StoredLatitude(double degrees)
+{
+    return nav::StoredFromDegrees(degrees, nav::Axis::Latitude);
+}
+inline StoredAngle StoredLongitude(double degrees)
+{
+    return nav::StoredFromDegrees(degrees, nav::Axis::Longitude);
+}
 
 // Along the great circle on a sphere of the Earth's mean radius.
 double GreatCircleFeet(const GeoPosition& from, const GeoPosition& to);
