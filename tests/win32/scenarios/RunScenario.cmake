@@ -54,7 +54,7 @@ endforeach()
 string(REPLACE "/" "\\" work_windows "Z:${WORK}")
 string(REPLACE "/" "\\" scenario_windows "Z:${SCENARIO}")
 set(ENV{SCENARIO_DIR} "${work_windows}")
-set(ENV{ALSA_CONFIG_PATH} "${CMAKE_CURRENT_LIST_DIR}/../gauge_sounds/alsa-null.conf")
+set(ENV{ALSA_CONFIG_PATH} "${CMAKE_CURRENT_LIST_DIR}/../gauge/win32/alsa-null.conf")
 
 execute_process(COMMAND ${WINE_RUN} ${WINE_TREE} ${PANELHOST} --script ${scenario_windows}
                 WORKING_DIRECTORY ${WORK}

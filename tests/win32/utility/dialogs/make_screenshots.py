@@ -2,7 +2,7 @@
 """Takes the documentation's pictures of Quillmap under a virtual X server and writes them
 as PNG files: docs/quillmap-main-dialog.png and docs/quillmap-airport-editor.png.
 
-    python3 tests/win32/quillmap/make_screenshots.py DATA_FOLDER AIRPORT_NUM
+    python3 tests/win32/utility/dialogs/make_screenshots.py DATA_FOLDER AIRPORT_NUM
 
 DATA_FOLDER is a Linux folder holding the tables (for example build/win32/data/sample);
 AIRPORT_NUM is the number of the airport to show. Needs the Windows build tree
