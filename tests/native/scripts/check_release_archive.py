@@ -164,7 +164,7 @@ def run_packaged_programs(source, unpacked, work):
     if not os.environ.get("DISPLAY"):
         command = ["xvfb-run", "-a"] + command
     env = dict(os.environ, ALSA_CONFIG_PATH=str(
-        source / "tests" / "win32" / "gauge_sounds" / "alsa-null.conf"))
+        source / "tests" / "win32" / "gauge" / "win32" / "alsa-null.conf"))
     if subprocess.run(command, env=env).returncode != 0:
         fail("the packaged gauge or program did not run as installed (transcript above)")
 
