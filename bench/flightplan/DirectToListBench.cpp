@@ -21,6 +21,8 @@
 #include "PanelHost.h"
 #include "TableEngine.h"
 
+using namespace gauge;
+
 namespace {
 
 constexpr int Rounds = 5;

@@ -18,6 +18,8 @@
 #include "PanelHost.h"
 #include "TableEngine.h"
 
+using namespace gauge;
+
 namespace {
 
 constexpr int RouteLength = 30;

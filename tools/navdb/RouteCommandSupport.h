@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace routeplan = gauge::routeplan;
+
 namespace navdb {
 
 // Positional arguments and options ("--format gpx", "-o OUT", "--config") of one command.

@@ -12,6 +12,8 @@
 
 #include "GaugeResourceIds.h"
 
+using namespace gauge;
+
 namespace {
 
 enum ControlClass : WORD { ButtonClass = 0x80, EditClass = 0x81, StaticClass = 0x82, ListBoxClass = 0x83 };

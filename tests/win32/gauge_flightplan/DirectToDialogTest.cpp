@@ -10,6 +10,9 @@
 #include "GaugePlatform.h"
 #include "Navigation.h"
 
+using namespace gauge;
+using namespace host;
+
 namespace {
 
 class DirectToDialogTest : public FlightPlanTest {

@@ -3,6 +3,9 @@
 #include "DataPathSetting.h"
 #include "WaypointAccess.h"
 
+using namespace gauge;
+using namespace host;
+
 const TestWaypoint ksea{WaypointAirport, "00000132", "KSEA", "Seattle Tacoma Intl", {47, 26, 51}, {122, 18, 28}};
 const TestWaypoint kbfi{WaypointAirport, "00000108", "KBFI", "Boeing Field King Co Intl", {47, 32, 1}, {122, 18, 13}};
 const TestWaypoint ktcm{WaypointAirport, "00000135", "KTCM", "MC CHORD AFB", {47, 8, 16}, {122, 28, 35}};

@@ -45,9 +45,9 @@ protected:
 
     // Makes `waypoint` the active one and the route of these waypoints the flown route.
     static void FlyRoute(const std::vector<const TestWaypoint*>& waypoints, int index);
-    static WaypointRecord Lookup(const TestWaypoint& waypoint);
+    static gauge::WaypointRecord Lookup(const TestWaypoint& waypoint);
 
-    DialogDriver driver;
+    host::DialogDriver driver;
     std::vector<std::string> driverFailures;
     HWND simulatorWindow = nullptr;
 

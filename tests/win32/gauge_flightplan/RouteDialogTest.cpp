@@ -9,6 +9,9 @@
 #include "GaugeButtons.h"
 #include "RouteText.h"
 
+using namespace gauge;
+using namespace host;
+
 namespace {
 
 class RouteDialogTest : public FlightPlanTest {

@@ -17,6 +17,9 @@
 #include "PanelHost.h"
 #include "RecordingDirectSound.h"
 
+using namespace gauge;
+using namespace host;
+
 namespace {
 
 enum Button { Nav, Inf, Alr, Set, Pwr, Dto, Rte, Aut, Prev, Next };

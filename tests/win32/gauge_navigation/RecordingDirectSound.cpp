@@ -4,6 +4,9 @@
 
 #include "ImportBinding.h"
 
+using namespace gauge;
+using namespace host;
+
 RecordingDirectSound recordedSound;
 
 namespace {

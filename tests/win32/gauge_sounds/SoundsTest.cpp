@@ -9,6 +9,8 @@
 #include "GaugeState.h"
 #include "Sounds.h"
 
+using namespace gauge;
+
 namespace {
 
 bool DeviceExpected()

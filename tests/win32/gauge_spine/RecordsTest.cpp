@@ -8,6 +8,8 @@
 #include "GaugeRecords.h"
 #include "SteeringMarker.h"
 
+using namespace gauge;
+
 namespace {
 
 // Copies taken before any test changes an element's flags or a host fills in a word.
