@@ -21,7 +21,10 @@
 #include "PanelHost.h"
 #include "TableEngine.h"
 
-using namespace gauge;
+using host::DialogDriver;
+using host::DialogStepKind;
+using host::PanelHost;
+using host::WriteDataPath;
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "DialogWindows.h"
 #include "Picture.h"
 
 namespace host {
@@ -19,31 +20,11 @@ constexpr int FileNameEdit = 0x480;    // the same in the older dialog layout
 
 DialogDriver* activeDriver = nullptr;
 
-std::string Caption(HWND window)
-{
-    char text[256] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-std::string ClassOf(HWND window)
-{
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-BOOL CALLBACK CollectDialog(HWND window, LPARAM list)
-{
-    if (IsWindowVisible(window) && ClassOf(window) == "#32770")
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-    return TRUE;
-}
-
 std::vector<HWND> ShownDialogs()
 {
     std::vector<HWND> dialogs;
-    EnumThreadWindows(GetCurrentThreadId(), CollectDialog, reinterpret_cast<LPARAM>(&dialogs));
+    for (HWND window : ShownThreadWindows())
+        if (WindowClass(window) == "#32770") dialogs.push_back(window);
     return dialogs;
 }
 
@@ -72,10 +53,10 @@ void TypeCharacter(HWND target, unsigned char character)
 }
 
 // A control's text without trailing blanks; a list's selected line, empty without one.
-std::string ControlText(HWND control)
+std::string ShownText(HWND control)
 {
     std::string text;
-    if (_stricmp(ClassOf(control).c_str(), "ListBox") == 0) {
+    if (_stricmp(WindowClass(control).c_str(), "ListBox") == 0) {
         LRESULT line = SendMessageA(control, LB_GETCURSEL, 0, 0);
         if (line != LB_ERR) {
             text.resize(SendMessageA(control, LB_GETTEXTLEN, line, 0) + 1);
@@ -183,7 +164,7 @@ void DialogDriver::Fail(const std::string& message)
 void DialogDriver::Check()
 {
     for (HWND dialog : ShownDialogs()) {
-        std::string caption = Caption(dialog);
+        std::string caption = WindowText(dialog);
         if (GetPropA(dialog, CancelledProperty)) {
             Cancel(dialog);
             continue;
@@ -267,7 +248,7 @@ bool DialogDriver::TakePicture(HWND dialog, const DialogStep& step)
         Fail("cannot write " + step.text + Where(step));
         return false;
     }
-    report_("picture of \"" + Caption(dialog) + "\" written to " + step.text, false);
+    report_("picture of \"" + WindowText(dialog) + "\" written to " + step.text, false);
     return true;
 }
 
@@ -277,7 +258,7 @@ bool DialogDriver::EnterFileName(HWND dialog, const DialogStep& step)
     if (!name) name = GetDlgItem(dialog, FileNameEdit);
     HWND ok = GetDlgItem(dialog, IDOK);
     if (!name || !ok) {
-        Fail("dialog \"" + Caption(dialog) + "\" is not a file dialog" + Where(step));
+        Fail("dialog \"" + WindowText(dialog) + "\" is not a file dialog" + Where(step));
         return false;
     }
     SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(step.text.c_str()));
@@ -289,7 +270,7 @@ bool DialogDriver::OnControl(HWND dialog, const DialogStep& step, ControlStep pe
 {
     HWND control = GetDlgItem(dialog, step.control);
     if (!control) {
-        Fail("dialog \"" + Caption(dialog) + "\" has no control " + std::to_string(step.control) +
+        Fail("dialog \"" + WindowText(dialog) + "\" has no control " + std::to_string(step.control) +
              Where(step));
         return false;
     }
@@ -308,7 +289,7 @@ bool DialogDriver::TypeText(HWND dialog, HWND control, const DialogStep& step)
 
 bool DialogDriver::SelectLine(HWND dialog, HWND control, const DialogStep& step)
 {
-    std::string kind = ClassOf(control);
+    std::string kind = WindowClass(control);
     bool list = _stricmp(kind.c_str(), "ListBox") == 0;
     bool combo = _stricmp(kind.c_str(), "ComboBox") == 0;
     if (!list && !combo) {
@@ -344,7 +325,7 @@ bool DialogDriver::PressButton(HWND, HWND control, const DialogStep& step)
 bool DialogDriver::CheckText(HWND, HWND control, const DialogStep& step)
 {
     ++checks_;
-    std::string shown = ControlText(control);
+    std::string shown = ShownText(control);
     if (shown != step.text)
         Fail("control " + std::to_string(step.control) + " shows \"" + shown + "\", expected \"" +
              step.text + "\"" + Where(step));

@@ -15,8 +15,7 @@ constexpr UINT_PTR RealTimeTimer = 100;      // not the gauge's timer 1
 constexpr UINT RealTimePeriodMs = 1000;
 constexpr int StatusHeight = 20;
 
-// The main window's procedure while it shows the gauge; what the view does not handle
-// goes on to the window's own procedure.
+// What the main window shows while it runs interactively, and its own procedure.
 struct InteractiveView {
     PanelHost* host;
     int scale;
@@ -55,6 +54,8 @@ void PaintView(HWND window, const InteractiveView& view)
     EndPaint(window, &paint);
 }
 
+// The main window's procedure while it shows the gauge; what the view does not handle goes
+// on to the window's own procedure.
 LRESULT CALLBACK ViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     InteractiveView* view = ViewOf(window);

@@ -12,7 +12,6 @@
 
 #include "GaugeResourceIds.h"
 
-using namespace gauge;
 
 namespace {
 

@@ -4,8 +4,7 @@
 
 #include "ImportBinding.h"
 
-using namespace gauge;
-using namespace host;
+using host::BindModuleImport;
 
 RecordingDirectSound recordedSound;
 
