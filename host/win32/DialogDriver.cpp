@@ -217,7 +217,7 @@ bool DialogDriver::Perform(HWND dialog, const DialogStep& step)
     case DialogStepKind::Run: return RunClock(step);
     case DialogStepKind::Shot: return TakePicture(dialog, step);
     case DialogStepKind::File: return EnterFileName(dialog, step);
-    case DialogStepKind::Text: return OnControl(dialog, step, &DialogDriver::TypeText);
+    case DialogStepKind::Text: return OnControl(dialog, step, &DialogDriver::TypeInto);
     case DialogStepKind::Select: return OnControl(dialog, step, &DialogDriver::SelectLine);
     case DialogStepKind::Press: return OnControl(dialog, step, &DialogDriver::PressButton);
     case DialogStepKind::Expect: return OnControl(dialog, step, &DialogDriver::CheckText);
@@ -277,7 +277,7 @@ bool DialogDriver::OnControl(HWND dialog, const DialogStep& step, ControlStep pe
     return (this->*perform)(dialog, control, step);
 }
 
-bool DialogDriver::TypeText(HWND dialog, HWND control, const DialogStep& step)
+bool DialogDriver::TypeInto(HWND dialog, HWND control, const DialogStep& step)
 {
     // Focus as the dialog manager does (an edit box selects its text), then type.
     SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);

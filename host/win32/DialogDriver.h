@@ -61,7 +61,7 @@ private:
     bool TakePicture(HWND dialog, const DialogStep& step);
     bool EnterFileName(HWND dialog, const DialogStep& step);
     bool OnControl(HWND dialog, const DialogStep& step, ControlStep perform);
-    bool TypeText(HWND dialog, HWND control, const DialogStep& step);
+    bool TypeInto(HWND dialog, HWND control, const DialogStep& step);
     bool SelectLine(HWND dialog, HWND control, const DialogStep& step);
     bool PressButton(HWND dialog, HWND control, const DialogStep& step);
     bool CheckText(HWND dialog, HWND control, const DialogStep& step);

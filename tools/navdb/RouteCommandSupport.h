@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "PlanError.h"
+
 namespace routeplan = gauge::routeplan;
 
 namespace navdb {
