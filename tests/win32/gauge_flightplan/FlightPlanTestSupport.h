@@ -24,7 +24,7 @@ struct TestWaypoint {
 };
 
 // In the order they are appended to their tables.
-extern const TestWaypoint ksea, kbfi, ktcm, kolm, sea, olm, home;
+extern const TestWaypoint Ksea, Kbfi, Ktcm, Kolm, Sea, Olm, Home;
 
 class FlightPlanTest : public EngineTest {
 protected:
