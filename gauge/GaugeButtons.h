@@ -6,6 +6,8 @@
 
 #include "ModuleAbi.h"
 
+namespace gauge {
+
 int32_t GAUGE_CALL OnNavButton(uint32_t, uint32_t);
 int32_t GAUGE_CALL OnInfButton(uint32_t, uint32_t);
 int32_t GAUGE_CALL OnAlrButton(uint32_t, uint32_t);
@@ -16,3 +18,5 @@ int32_t GAUGE_CALL OnRteButton(uint32_t, uint32_t);
 int32_t GAUGE_CALL OnAutButton(uint32_t, uint32_t);
 int32_t GAUGE_CALL OnPrevButton(uint32_t, uint32_t);
 int32_t GAUGE_CALL OnNextButton(uint32_t, uint32_t);
+
+}  // namespace gauge

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace gauge {
+
 // The elements whose hiddenBit the gauge switches.
 enum class GaugeElement { autopilotLamp, alarmLamp, steeringScale, steeringMarker };
 
@@ -41,3 +43,5 @@ int RunDirectToDialog();
 // Registry setting of the section under HKEY_CURRENT_USER\Software\Borealwing\GPS;
 // `out` (at least 256 bytes) receives the value or defaultText.
 void ReadSetting(const char* section, const char* valueName, const char* defaultText, char* out);
+
+}  // namespace gauge

@@ -8,6 +8,11 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#endif
+
+namespace gauge {
+
+#ifdef _WIN32
 using WindowHandle = HWND;
 using ModuleHandle = HINSTANCE;
 #else
@@ -115,3 +120,5 @@ inline int32_t NormalPageCount(const GaugeState& state)
 {
     return state.routeMode ? 3 : 2;
 }
+
+}  // namespace gauge

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace gauge {
+
 // Host variables, by token, in the form the host gives them.
 enum HostVariableToken : uint32_t {
     TokenTextLine = 0x05,           // named by every text line record; its meaning is the host's
@@ -24,3 +26,5 @@ enum HostEvent : uint32_t {
     EventAutopilotHeading = 0x101FA,      // value: whole-degree magnetic heading to hold
     EventAutopilotOff = 0x10117
 };
+
+}  // namespace gauge

@@ -16,8 +16,12 @@
 #define GAUGE_CALL
 #endif
 
+namespace gauge {
+
 // A button's mouse callback: two words from the host, which it ignores; returns 0.
 using MouseCallback = int32_t(GAUGE_CALL*)(uint32_t hostWord1, uint32_t hostWord2);
+
+}  // namespace gauge
 
 #if defined(_WIN32) && !defined(_WIN64)
 #define ASSERT_32BIT_LAYOUT(...) static_assert(__VA_ARGS__)

@@ -14,6 +14,8 @@
 #include "HostCodes.h"
 #include "ModuleAbi.h"
 
+namespace gauge {
+
 // A word the host hands a gauge routine and takes back unread (32 bits in the simulator).
 using HostWord = uintptr_t;
 
@@ -285,3 +287,5 @@ ASSERT_32BIT_LAYOUT(offsetof(MouseArea, callback) == 36);
 ASSERT_32BIT_LAYOUT(sizeof(MouseArea) == 44);
 
 #pragma pack(pop)
+
+}  // namespace gauge

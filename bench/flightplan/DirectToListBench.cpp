@@ -21,6 +21,11 @@
 #include "PanelHost.h"
 #include "TableEngine.h"
 
+using host::DialogDriver;
+using host::DialogStepKind;
+using host::PanelHost;
+using host::WriteDataPath;
+
 namespace {
 
 constexpr int Rounds = 5;

@@ -13,14 +13,18 @@
 
 #include "DataPathSetting.h"
 #include "GaugeModulePath.h"
+#include "GaugeState.h"
 #include "GeneratedTables.h"
 #include "NavigationTables.h"
 #include "PanelHost.h"
 #include "TableEngine.h"
 
+using gauge::RouteCapacity;
+using host::PanelHost;
+using host::WriteDataPath;
+
 namespace {
 
-constexpr int RouteLength = 30;
 constexpr int Rounds = 5;
 
 double Median(std::vector<double> values)
@@ -49,8 +53,8 @@ bool MakeConfiguration(const std::string& directory, int airports)
     if (!CreateTable(directory, nav::configTable, true)) return false;
     RecordAppendBlank();
     std::string route;
-    for (int i = 0; i < RouteLength; ++i) route += "1" + Key(1 + i * (airports / RouteLength));
-    int one = 1, thirty = RouteLength, index = 5;
+    for (int i = 0; i < RouteCapacity; ++i) route += "1" + Key(1 + i * (airports / RouteCapacity));
+    int one = 1, thirty = RouteCapacity, index = 5;
     double nextDistance = 0.5, alarmDistance = 2.0;
     FieldReplace("POWER", SDE_INTEGER, &one);
     FieldReplace("AUTODIS", SDE_DOUBLE, &nextDistance);
@@ -70,7 +74,7 @@ bool MakeConfiguration(const std::string& directory, int airports)
 int main(int argc, char** argv)
 {
     int airports = argc > 1 ? std::atoi(argv[1]) : 30000;
-    if (airports < RouteLength) airports = RouteLength;
+    if (airports < RouteCapacity) airports = RouteCapacity;
 
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
@@ -114,7 +118,7 @@ int main(int argc, char** argv)
         host.Unload(problem);
     }
     double route = Median(withRoute), plain = Median(withoutRoute);
-    std::printf("install restoring %d route waypoints from %d airports: %.1f ms (median of %d)\n", RouteLength,
+    std::printf("install restoring %d route waypoints from %d airports: %.1f ms (median of %d)\n", RouteCapacity,
                 airports, route, Rounds);
     std::printf("install without the route: %.1f ms; the route's share: %.1f ms\n", plain, route - plain);
     return 0;

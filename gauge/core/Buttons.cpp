@@ -11,6 +11,8 @@
 #include "Power.h"
 #include "WaypointAccess.h"
 
+namespace gauge {
+
 namespace {
 
 constexpr int ClickSound = 0;
@@ -133,3 +135,5 @@ int32_t GAUGE_CALL OnNextButton(uint32_t, uint32_t)
     if (Click()) StepRoute(+1);
     return 0;
 }
+
+}  // namespace gauge

@@ -1,8 +1,8 @@
 #include "Configuration.h"
 
 #include <algorithm>
-#include <cstring>
 
+#include "CopyField.h"
 #include "GaugePlatform.h"
 #include "GaugeState.h"
 #include "GaugeTables.h"
@@ -14,6 +14,8 @@
 #include "TableEngine.h"
 #include "WaypointAccess.h"
 
+namespace gauge {
+
 namespace {
 
 void OpenConfiguration(int mode)
@@ -21,13 +23,6 @@ void OpenConfiguration(int mode)
     TableOpen(GaugeTablePath(nav::configAlias).c_str(), nav::configAlias, mode, SDE_KIND_DBF);
     TableSetPassword(nav::tablePassword);
     RecordGoTop();
-}
-
-template <std::size_t Size>
-void CopyField(char (&target)[Size], const char* field)
-{
-    std::strncpy(target, FieldGetString(field), Size - 1);
-    target[Size - 1] = '\0';
 }
 
 void ShowLampIf(int32_t on, GaugeElement lamp)
@@ -80,7 +75,7 @@ void LoadConfiguration()
 
     // A stored count outside the 30 slots or an index outside the route is brought into
     // range; a route without waypoints is Direct-To operation.
-    char routeText[300] = {};
+    char routeText[RouteTextLength + 1] = {};
     RouteSlots stored{};
     int32_t storedCount = 0;
     s.routeMode = FieldGetInteger("RTEMODE");
@@ -133,3 +128,5 @@ void SaveConfiguration()
     ReplaceText("RTEWPTS", routeText);
     TableCloseAll();
 }
+
+}  // namespace gauge

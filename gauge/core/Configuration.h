@@ -2,5 +2,9 @@
 // active waypoint and route, restored at installation and saved at removal.
 #pragma once
 
+namespace gauge {
+
 void LoadConfiguration();
 void SaveConfiguration();
+
+}  // namespace gauge

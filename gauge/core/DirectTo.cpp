@@ -8,6 +8,8 @@
 #include "TableEngine.h"
 #include "WaypointAccess.h"
 
+namespace gauge {
+
 namespace {
 
 // The first `length` characters of `text`.
@@ -75,3 +77,5 @@ void ActivateDirectToChoice()
     LoadActiveWaypoint();
     TableCloseAll();
 }
+
+}  // namespace gauge

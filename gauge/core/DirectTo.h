@@ -9,6 +9,8 @@
 
 #include "GaugeState.h"
 
+namespace gauge {
+
 // The searches use at most this many characters of the identifier and name boxes.
 constexpr int IdSearchLength = 4;
 constexpr int NameSearchLength = 44;
@@ -39,3 +41,5 @@ FoundWaypoint GoToWaypointNameLine(int index);
 // The DTO button after OK: the route is emptied, Direct-To operation on normal page 1 of 2,
 // and gaugeState.directToChoice, looked up afresh, becomes the active waypoint.
 void ActivateDirectToChoice();
+
+}  // namespace gauge

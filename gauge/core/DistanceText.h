@@ -4,6 +4,8 @@
 
 #include <cstddef>
 
+namespace gauge {
+
 constexpr std::size_t DistanceTextSize = 32;
 
 // "%2.1f": one decimal, at least two characters (5 gives "5.0", 0.26 gives "0.3").
@@ -13,3 +15,5 @@ void FormatDistance(double nauticalMiles, char (&text)[DistanceTextSize]);
 // there is none ("abc"). Text that reads as infinite or not a number gives 0 as well, so
 // that only finite distances reach the gauge and its configuration table.
 double ParseDistance(const char* text);
+
+}  // namespace gauge

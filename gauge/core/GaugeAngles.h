@@ -5,6 +5,8 @@
 
 #include "GaugeState.h"
 
+namespace gauge {
+
 constexpr double Pi = 3.14159265359;
 constexpr double DegreesToRadians = Pi / 180.0;
 constexpr double RadiansToDegrees = 180.0 / Pi;
@@ -34,3 +36,5 @@ inline double WaypointLongitude(const WaypointRecord& waypoint)
 {
     return WaypointAngle(waypoint.lon1, waypoint.lon2, waypoint.lon3, waypoint.lon4);
 }
+
+}  // namespace gauge

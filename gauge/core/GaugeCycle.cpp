@@ -5,6 +5,8 @@
 #include "Navigation.h"
 #include "Screen.h"
 
+namespace gauge {
+
 void RunGaugeCycle()
 {
     ReadHostVariables();
@@ -14,3 +16,5 @@ void RunGaugeCycle()
     if (!gaugeState.infoPageShown) FormatScreen();
     CopyLinesToScreen();
 }
+
+}  // namespace gauge

@@ -1,4 +1,8 @@
 #include "GaugeState.h"
 
+namespace gauge {
+
 // Zero-filled at load, as static storage is.
 GaugeState gaugeState;
+
+}  // namespace gauge

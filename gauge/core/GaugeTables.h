@@ -4,7 +4,11 @@
 
 #include <string>
 
+namespace gauge {
+
 // The path of table `table` ("AIRPORTS", "CONFIG", ...) in the data directory, as
 // "DIRECTORY\TABLE.DBF". The default directory ends in a backslash, so such a path holds
 // two in a row, which the file system accepts.
 std::string GaugeTablePath(const char* table);
+
+}  // namespace gauge

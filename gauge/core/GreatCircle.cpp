@@ -5,6 +5,8 @@
 
 #include "GaugeAngles.h"
 
+namespace gauge {
+
 double BoundedAcos(double x)
 {
     return std::acos(std::clamp(x, -1.0, 1.0));
@@ -41,3 +43,5 @@ double LegDistance(const WaypointRecord& from, const WaypointRecord& to)
                         WaypointLongitude(from) - WaypointLongitude(to)) *
            NauticalMilesPerRadian;
 }
+
+}  // namespace gauge

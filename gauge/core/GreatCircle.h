@@ -5,6 +5,8 @@
 
 #include "GaugeState.h"
 
+namespace gauge {
+
 // acos with its argument held to [-1, 1]: rounding pushes it just outside when the two
 // points coincide or a course runs due north or south. A NaN passes through, so a course
 // at zero distance still meets the bearing rule for it.
@@ -25,3 +27,5 @@ double MagneticBearing(double trueCourse, double variationWest);
 
 // Great-circle distance between two waypoints in nautical miles, not clamped.
 double LegDistance(const WaypointRecord& from, const WaypointRecord& to);
+
+}  // namespace gauge

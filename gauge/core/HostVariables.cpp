@@ -4,6 +4,8 @@
 #include "GaugeState.h"
 #include "HostCodes.h"
 
+namespace gauge {
+
 namespace {
 
 constexpr double MetresToDegreesLatitude = 8.998425275576774e-06;   // 90 / 10 001 750
@@ -35,3 +37,5 @@ void ReadHostVariables()
     double variation = RefreshHostVariable(TokenVariation);
     gaugeState.magneticVariation = variation > HalfTurn ? FullTurn - variation : -variation;
 }
+
+}  // namespace gauge

@@ -11,6 +11,8 @@
 #include "TableEngine.h"
 #include "WaypointAccess.h"
 
+namespace gauge {
+
 namespace {
 
 // Line 3 of page 1 holds the longitude, then from this position the tower frequency or
@@ -152,3 +154,5 @@ void ShowRunwayPage()
     TableCloseAll();
     CopyLinesToScreen();
 }
+
+}  // namespace gauge

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace gauge {
+
 // Leaves information mode, or resets the normal pages: page 1 of `pageCount` with the
 // steering scale and marker shown.
 void ShowNormalPages(int32_t pageCount);
@@ -23,3 +25,5 @@ void ShowInfoPage();
 // Writes and shows runway page gaugeState.currentPage (2 and up) of infoWaypoint, and
 // raises pageCount to the number of runways plus 1. Every table is closed afterwards.
 void ShowRunwayPage();
+
+}  // namespace gauge

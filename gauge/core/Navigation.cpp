@@ -10,6 +10,8 @@
 #include "TableDialogHold.h"
 #include "WaypointAccess.h"
 
+namespace gauge {
+
 namespace {
 
 constexpr double SpeedFactor = 567.0;        // one sample from the arc flown in six ticks
@@ -174,3 +176,5 @@ double SteeringOffsetFor(double heading)
     }
     return offset;
 }
+
+}  // namespace gauge

@@ -6,6 +6,8 @@
 #include "GaugeState.h"
 #include "GreatCircle.h"
 
+namespace gauge {
+
 struct FlightTime {
     int32_t hours;
     int32_t minutes;   // in the last minute of an hour: seconds
@@ -40,3 +42,5 @@ double RouteRemainingDistance();   // to the end of the route by way of every wa
 
 // The steering marker's offset in pixels for the aircraft heading in degrees.
 double SteeringOffsetFor(double heading);
+
+}  // namespace gauge

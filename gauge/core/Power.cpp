@@ -4,6 +4,8 @@
 #include "GaugeState.h"
 #include "Navigation.h"
 
+namespace gauge {
+
 void SetPower(int32_t on)
 {
     gaugeState.powerOn = on;
@@ -27,3 +29,5 @@ void SetPower(int32_t on)
     gaugeState.alarmOn = 0;
     StartGaugeTimer();   // restarts a running timer
 }
+
+}  // namespace gauge

@@ -2,4 +2,8 @@
 #pragma once
 #include <cstdint>
 
+namespace gauge {
+
 void SetPower(int32_t on);
+
+}  // namespace gauge

@@ -8,6 +8,8 @@
 #include "TableEngine.h"
 #include "WaypointAccess.h"
 
+namespace gauge {
+
 namespace {
 
 bool Filled(const WaypointRecord& slot) { return slot.table > 0; }
@@ -74,3 +76,5 @@ void FinishRoute()
         ShowNormalPages(2);
     }
 }
+
+}  // namespace gauge

@@ -8,6 +8,8 @@
 
 #include "RouteText.h"
 
+namespace gauge {
+
 // The number of slots of gaugeState.route whose table is not 0.
 int32_t CountRouteWaypoints();
 
@@ -28,3 +30,5 @@ std::string RouteListLine(const WaypointRecord& slot);
 // first one on normal page 1 of 3; without, Direct-To operation on page 1 of 2 keeps the
 // active waypoint.
 void FinishRoute();
+
+}  // namespace gauge

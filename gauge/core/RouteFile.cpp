@@ -6,6 +6,8 @@
 #include "TableEngine.h"
 #include "WaypointAccess.h"
 
+namespace gauge {
+
 void ParseRouteFile(const char* bytes, std::size_t length, RouteSlots& slots)
 {
     const std::size_t entries = std::min<std::size_t>(length / RouteEntryLength, RouteCapacity);
@@ -26,3 +28,5 @@ void LookUpRouteSlots(RouteSlots& slots)
     }
     TableCloseAll();
 }
+
+}  // namespace gauge

@@ -7,6 +7,8 @@
 
 #include "RouteText.h"
 
+namespace gauge {
+
 constexpr std::size_t RouteFileSize = RouteTextLength;
 
 // Reads the entries of a file's first `length` bytes into `slots`. Every slot starts
@@ -19,3 +21,5 @@ void ParseRouteFile(const char* bytes, std::size_t length, RouteSlots& slots);
 // key), so that it holds the record found; a number above 3 is an airport. Every table is
 // closed afterwards.
 void LookUpRouteSlots(RouteSlots& slots);
+
+}  // namespace gauge

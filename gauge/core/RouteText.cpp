@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+namespace gauge {
+
 namespace {
 
 constexpr int KeyLength = 8;
@@ -33,3 +35,5 @@ void ParseRouteEntry(const char* entry, WaypointRecord& slot)
     std::memcpy(slot.num, entry + 1, KeyLength);
     slot.num[KeyLength] = '\0';
 }
+
+}  // namespace gauge

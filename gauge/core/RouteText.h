@@ -7,6 +7,8 @@
 
 #include "GaugeState.h"
 
+namespace gauge {
+
 // A route's 30 slots (GaugeState::route, GaugeState::editedRoute).
 using RouteSlots = WaypointRecord[RouteCapacity];
 
@@ -22,3 +24,5 @@ void FormatRouteText(const WaypointRecord (&route)[RouteCapacity], char (&text)[
 // Reads an entry's table (its first character as a digit, 0 for anything else) and its
 // 8-character key into `slot`; the slot's other fields are left as they are.
 void ParseRouteEntry(const char* entry, WaypointRecord& slot);
+
+}  // namespace gauge

@@ -1,6 +1,5 @@
 #include "Screen.h"
 
-#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +9,8 @@
 #include "GaugeState.h"
 #include "HostCodes.h"
 #include "Navigation.h"
+
+namespace gauge {
 
 namespace {
 
@@ -157,3 +158,5 @@ void CopyLinesToScreen()
         buffer[length] = '\0';
     }
 }
+
+}  // namespace gauge

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace gauge {
+
 // Writes gaugeState.screenLines for gaugeState.currentPage; other page numbers write nothing.
 void FormatScreen();
 
@@ -19,3 +21,5 @@ __attribute__((format(gnu_printf, 3, 4))) void PrintScreenLineAt(int index, int 
 
 // Copies the four lines into the host's buffers, cut to 25 characters (12 for line 4).
 void CopyLinesToScreen();
+
+}  // namespace gauge

@@ -1,5 +1,7 @@
 #include "TableDialogHold.h"
 
+namespace gauge {
+
 namespace {
 
 int openTableDialogs = 0;
@@ -11,3 +13,5 @@ TableDialogScope::TableDialogScope() { ++openTableDialogs; }
 TableDialogScope::~TableDialogScope() { --openTableDialogs; }
 
 bool TableDialogOpen() { return openTableDialogs > 0; }
+
+}  // namespace gauge

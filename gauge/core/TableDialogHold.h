@@ -5,6 +5,8 @@
 // tick after the dialog closes catches up (Navigation.h).
 #pragma once
 
+namespace gauge {
+
 // Held for as long as a dialog that works on the tables is open; scopes nest.
 class TableDialogScope {
 public:
@@ -15,3 +17,5 @@ public:
 };
 
 bool TableDialogOpen();
+
+}  // namespace gauge

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace gauge {
+
 namespace {
 
 constexpr uint32_t RiffHeaderBytes = 12;
@@ -66,3 +68,5 @@ bool ParseWaveResource(const void* image, uint32_t imageBytes, const void** form
     ClearOutputs(format, samples, sampleBytes);   // nothing half-found is handed out
     return false;
 }
+
+}  // namespace gauge

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace gauge {
+
 // Sets every wanted output (a non-null pointer) to none or 0 first, then walks the chunks
 // from byte 12: "fmt " gives the format block (at least 14 bytes), "data" the samples and
 // their size, in either order, other chunks are skipped; a chunk's body is padded to an
@@ -12,3 +14,5 @@
 // the end fails, and a failure leaves every output none or 0.
 bool ParseWaveResource(const void* image, uint32_t imageBytes, const void** format,
                        const void** samples, uint32_t* sampleBytes);
+
+}  // namespace gauge

@@ -9,6 +9,8 @@
 #include "TableEngine.h"
 #include "WaypointFields.h"
 
+namespace gauge {
+
 namespace {
 
 constexpr int KeyLength = 8;
@@ -79,3 +81,5 @@ void ActivateRouteWaypoint(int32_t index)
     SeekWaypointByNum(entry.num);
     LoadActiveWaypoint();
 }
+
+}  // namespace gauge

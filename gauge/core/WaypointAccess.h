@@ -6,6 +6,8 @@
 
 #include "GaugeState.h"
 
+namespace gauge {
+
 // Opens AIRPORTS (1), NAVAIDS (2) or USERS (3) under "ACTWPT" in identifier order after
 // closing every open table. Numbers above 3 open airports, below 1 user waypoints; the
 // wrapped number is kept in gaugeState.currentTable.
@@ -28,3 +30,5 @@ void LoadActiveWaypoint();
 
 // Makes route slot `index` the active waypoint (route advance and the < and > buttons).
 void ActivateRouteWaypoint(int32_t index);
+
+}  // namespace gauge

@@ -2,20 +2,15 @@
 
 #include <cstring>
 
+#include "CopyField.h"
 #include "NavigationTables.h"
 #include "TableEngine.h"
+
+namespace gauge {
 
 namespace {
 
 constexpr int NameLength = 30;
-
-// Copies at most size - 1 characters of the engine's text and terminates.
-template <std::size_t Size>
-void CopyField(char (&target)[Size], const char* field)
-{
-    std::strncpy(target, FieldGetString(field), Size - 1);
-    target[Size - 1] = '\0';
-}
 
 }  // namespace
 
@@ -44,3 +39,5 @@ const char* WaypointTableAlias(int32_t table)
     static const char* const aliases[] = {nav::airportsAlias, nav::navaidsAlias, nav::usersAlias};
     return aliases[table - WaypointAirport];
 }
+
+}  // namespace gauge

@@ -6,6 +6,8 @@
 
 #include "GaugeState.h"
 
+namespace gauge {
+
 // Copies NUM, ID, the first 30 characters of NAME and the stored coordinates of the
 // current record of the current table into `waypoint`, whose table becomes `table`. The
 // caller has made sure that the table stands on a record.
@@ -13,3 +15,5 @@ void ReadWaypointFields(WaypointRecord& waypoint, int32_t table);
 
 // The alias and file base name of waypoint table 1 (AIRPORTS), 2 (NAVAIDS) or 3 (USERS).
 const char* WaypointTableAlias(int32_t table);
+
+}  // namespace gauge

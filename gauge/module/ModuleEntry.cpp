@@ -5,6 +5,7 @@
 
 #include "GaugeState.h"
 
+namespace gauge {
 namespace {
 
 BOOL WINAPI ModuleEntry(HINSTANCE module, DWORD, LPVOID)
@@ -14,8 +15,9 @@ BOOL WINAPI ModuleEntry(HINSTANCE module, DWORD, LPVOID)
 }
 
 }  // namespace
+}  // namespace gauge
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved)
 {
-    return ModuleEntry(module, reason, reserved);
+    return gauge::ModuleEntry(module, reason, reserved);
 }

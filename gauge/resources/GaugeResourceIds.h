@@ -1,7 +1,19 @@
-/* Numbers of the gauge's dialog templates and of their controls, shared by the resource
-   script and the dialog procedures. Plain defines, so that the resource compiler reads them. */
+/* Numbers of the gauge's resources: its bitmaps, its sounds, its dialog templates and their
+   controls, shared by the resource scripts and the code that loads them. Plain defines, so
+   that the resource compiler reads them. */
 #ifndef GAUGE_RESOURCE_IDS_H
 #define GAUGE_RESOURCE_IDS_H
+
+/* Bitmaps, drawn by make_bitmaps.py. */
+#define BMP_UNIT 102               /* 164 x 89: bezel, screen, button faces */
+#define BMP_STEERING_SCALE 108     /* 51 x 9 */
+#define BMP_STEERING_MARKER 109    /* 7 x 4 */
+#define BMP_LAMP 112               /* 2 x 2 */
+
+/* Sounds ("WAVE" resources), made by make_sounds.py. */
+#define WAVE_ALARM 105
+#define WAVE_WAYPOINT 106
+#define WAVE_CLICK 107
 
 /* Dialog templates. */
 #define DLG_ROUTE 103

@@ -12,6 +12,8 @@
 #include "TableEngine.h"
 #include "WaypointAccess.h"
 
+namespace gauge {
+
 namespace {
 
 constexpr int ShortHeightMargin = 20;   // pixels above half the full height
@@ -198,3 +200,5 @@ int RunDirectToDialog()
     // A dialog that could not be created (-1) is no choice.
     return RunGaugeDialog(DLG_DIRECT_TO, DirectToDialog) == 1 ? 1 : 0;
 }
+
+}  // namespace gauge

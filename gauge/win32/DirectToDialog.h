@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+namespace gauge {
+
 // The dialog procedure; the dialog ends with 1 on OK, 0 on Cancel, Escape or the close box.
 INT_PTR CALLBACK DirectToDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -16,3 +18,5 @@ void SelectDirectToTable(HWND dialog, int32_t table);
 
 // Runs the dialog owned by `owner` (the Route dialog's "&Add..."); true when it ended with OK.
 bool ChooseDirectToWaypoint(HWND owner);
+
+}  // namespace gauge

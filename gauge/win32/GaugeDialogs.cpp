@@ -2,6 +2,8 @@
 
 #include "GaugeState.h"
 
+namespace gauge {
+
 INT_PTR RunGaugeDialog(int templateId, DLGPROC procedure, LPARAM parameter)
 {
     if (gaugeState.hostWindow) SendMessageA(gaugeState.hostWindow, WM_SYSCOMMAND, SC_MOUSEMENU, 0);
@@ -15,3 +17,5 @@ INT_PTR EndDialogOnClose(HWND dialog, WPARAM command, INT_PTR result)
     EndDialog(dialog, result);
     return TRUE;
 }
+
+}  // namespace gauge

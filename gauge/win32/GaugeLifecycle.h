@@ -4,6 +4,8 @@
 
 #include "PanelRecords.h"
 
+namespace gauge {
+
 void GAUGE_CALL ModuleInitDeinit();
 int32_t GAUGE_CALL QueryGauge();
 void GAUGE_CALL InstallGauge(HostWord argument);
@@ -12,3 +14,5 @@ void GAUGE_CALL UpdateGauge();
 void GAUGE_CALL GenerateGauge(uint32_t phase);
 void GAUGE_CALL DrawGauge();
 void GAUGE_CALL KillGauge();
+
+}  // namespace gauge

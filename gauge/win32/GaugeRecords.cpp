@@ -2,7 +2,10 @@
 
 #include "GaugeButtons.h"
 #include "GaugeLifecycle.h"
+#include "GaugeResourceIds.h"
 #include "SteeringMarker.h"
+
+namespace gauge {
 
 namespace {
 
@@ -23,7 +26,7 @@ constexpr char ScreenFont[] = "Courier New";
 constexpr int32_t ButtonWidth = 30;
 constexpr int32_t ButtonHeight = 13;
 
-const char gaugeName[] = "gps";
+const char GaugeName[] = "gps";
 
 ElementHead* backgroundChildren[] = {
     &autopilotLamp.head, &alarmLamp.head,
@@ -75,7 +78,7 @@ constexpr TextLineElement TextLine(int32_t x, int32_t y, int32_t width, int32_t 
 constexpr SliderElement Marker()
 {
     SliderElement marker{};
-    marker.head = Head(ElementSlider, BitmapSteeringMarker, 33, 50, MarkerFlags);
+    marker.head = Head(ElementSlider, BMP_STEERING_MARKER, 33, 50, MarkerFlags);
     marker.variable.token = TokenHeading;
     marker.callback = SteeringOffset;
     marker.scale = 1.0;
@@ -97,24 +100,19 @@ constexpr HostVariableSlot Variable(HostVariableToken token)
 
 }  // namespace
 
-constinit LinkageRecord Linkage = {
-    LinkageModuleId, ModuleInitDeinit, ModuleInitDeinit, {0, 0, 0}, {&gaugeHeader, nullptr}};
-
-constinit ImportEntry ImportTable[2] = {{ImportHostServicesId, nullptr}, {0, nullptr}};
-
 constinit GaugeHeader gaugeHeader = {
-    GaugeHeaderVersion, gaugeName, gaugeElements,
+    GaugeHeaderVersion, GaugeName, gaugeElements,
     QueryGauge, InstallGauge, InitializeGauge, UpdateGauge, GenerateGauge, DrawGauge, KillGauge,
     0, GaugeSizeValue, {}};
 
-constinit ImageElement background = Image(BitmapUnit, 0, 0, BackgroundFlags, backgroundChildren);
-constinit ImageElement autopilotLamp = Image(BitmapLamp, 70, 76, LampFlags);
-constinit ImageElement alarmLamp = Image(BitmapLamp, 70, 61, LampFlags);
+constinit ImageElement background = Image(BMP_UNIT, 0, 0, BackgroundFlags, backgroundChildren);
+constinit ImageElement autopilotLamp = Image(BMP_LAMP, 70, 76, LampFlags);
+constinit ImageElement alarmLamp = Image(BMP_LAMP, 70, 61, LampFlags);
 constinit TextLineElement screenLine1 = TextLine(7, 5, 150, 25);
 constinit TextLineElement screenLine2 = TextLine(7, 17, 150, 25);
 constinit TextLineElement screenLine3 = TextLine(7, 29, 150, 25);
 constinit TextLineElement screenLine4 = TextLine(85, 41, 72, 12);
-constinit ImageElement steeringScale = Image(BitmapSteeringScale, 11, 41, ScaleFlags);
+constinit ImageElement steeringScale = Image(BMP_STEERING_SCALE, 11, 41, ScaleFlags);
 constinit SliderElement steeringMarker = Marker();
 
 constinit MouseArea mouseAreas[ButtonCount + 2] = {
@@ -135,3 +133,12 @@ constinit HostVariableSlot hostVariables[FreeVariableCount] = {
     Variable(TokenLatitude), Variable(TokenLongitude), Variable(TokenAltitude),
     Variable(TokenHeading), Variable(TokenVariation), Variable(TokenWindSpeed),
     Variable(TokenWindDirection)};
+
+}  // namespace gauge
+
+constinit gauge::LinkageRecord Linkage = {
+    gauge::LinkageModuleId, gauge::ModuleInitDeinit, gauge::ModuleInitDeinit, {0, 0, 0},
+    {&gauge::gaugeHeader, nullptr}};
+
+constinit gauge::ImportEntry ImportTable[2] = {{gauge::ImportHostServicesId, nullptr},
+                                               {0, nullptr}};

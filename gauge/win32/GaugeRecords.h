@@ -5,8 +5,11 @@
 
 #include "PanelRecords.h"
 
-extern "C" LinkageRecord Linkage;
-extern "C" ImportEntry ImportTable[2];
+// The module's two exports keep their plain C names.
+extern "C" gauge::LinkageRecord Linkage;
+extern "C" gauge::ImportEntry ImportTable[2];
+
+namespace gauge {
 
 extern GaugeHeader gaugeHeader;
 extern ImageElement background;
@@ -28,10 +31,4 @@ constexpr int FreeVariableCount = 7;
 // registered in this order.
 extern HostVariableSlot hostVariables[FreeVariableCount];
 
-// Bitmap resources of the unit.
-enum GaugeBitmap : uint32_t {
-    BitmapUnit = 102,           // 164 x 89: bezel, screen, button faces
-    BitmapSteeringScale = 108,  // 51 x 9
-    BitmapSteeringMarker = 109, // 7 x 4
-    BitmapLamp = 112            // 2 x 2
-};
+}  // namespace gauge

@@ -4,6 +4,8 @@
 #include "GaugeState.h"
 #include "core/GaugeCycle.h"
 
+namespace gauge {
+
 namespace {
 
 // Without a host window SetTimer ignores the id it is given and returns a new one;
@@ -39,3 +41,5 @@ void StopGaugeTimer()
         windowlessTimer = 0;
     }
 }
+
+}  // namespace gauge

@@ -3,8 +3,12 @@
 
 #include <windows.h>
 
+namespace gauge {
+
 constexpr UINT_PTR GaugeTimerId = 1;
 constexpr UINT GaugeTimerPeriodMs = 1000;
 
 // The timer procedure: runs one gauge cycle; ignores its arguments.
 void CALLBACK OnTimerTick(HWND window, UINT message, UINT_PTR id, DWORD time);
+
+}  // namespace gauge

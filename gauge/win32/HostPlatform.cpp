@@ -4,6 +4,8 @@
 #include "GaugeRecords.h"
 #include "HostServiceCalls.h"
 
+namespace gauge {
+
 namespace {
 
 ElementHead& ElementOf(GaugeElement element)
@@ -61,3 +63,5 @@ void NotifyHostSwitchOff()
 {
     Host().switchOff(&background.head);
 }
+
+}  // namespace gauge

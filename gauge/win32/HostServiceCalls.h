@@ -4,4 +4,8 @@
 
 #include "PanelRecords.h"
 
+namespace gauge {
+
 HostServices& Host();
+
+}  // namespace gauge

@@ -9,6 +9,8 @@
 #include "TableEngine.h"
 #include "core/Configuration.h"
 
+namespace gauge {
+
 void GAUGE_CALL ModuleInitDeinit() {}
 
 int32_t GAUGE_CALL QueryGauge()
@@ -62,3 +64,5 @@ void GAUGE_CALL KillGauge()
     Host().unregisterMouseAreas(mouseAreas, &gaugeHeader);
     Host().killElements(&background.head);
 }
+
+}  // namespace gauge

@@ -11,6 +11,8 @@
 #include "RouteEditing.h"
 #include "RouteFileDialogs.h"
 
+namespace gauge {
+
 namespace {
 
 // The list's one tab stop, in dialog units from its left edge: the "Name" heading stands
@@ -128,3 +130,5 @@ int RunRouteDialog()
 {
     return static_cast<int>(RunGaugeDialog(DLG_ROUTE, RouteDialog));
 }
+
+}  // namespace gauge

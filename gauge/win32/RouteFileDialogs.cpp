@@ -9,6 +9,8 @@
 #include "RouteFile.h"
 #include "TableEngine.h"
 
+namespace gauge {
+
 namespace {
 
 constexpr char RouteFileFilter[] = "GPS Files (*.rte)\0*.rte\0";
@@ -83,3 +85,5 @@ void LoadRouteFile()
     }
     TableCloseAll();
 }
+
+}  // namespace gauge

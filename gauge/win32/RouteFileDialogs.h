@@ -2,6 +2,8 @@
 // from one, through the common file dialogs owned by the simulator's window.
 #pragma once
 
+namespace gauge {
+
 // Asks for a file name and writes the 270 bytes of the edited route to it.
 void SaveRouteFile();
 
@@ -9,3 +11,5 @@ void SaveRouteFile();
 // in its table again. A file that cannot be opened or read leaves the route as it was.
 // Every table is closed afterwards, also when the dialog was cancelled.
 void LoadRouteFile();
+
+}  // namespace gauge

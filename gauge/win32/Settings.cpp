@@ -4,6 +4,8 @@
 
 #include "GaugePlatform.h"
 
+namespace gauge {
+
 namespace {
 
 constexpr REGSAM SettingsAccess = 0x2001F;   // read and write
@@ -70,3 +72,5 @@ void ReadSetting(const char* section, const char* valueName, const char* default
         out[SettingBufferSize - 1] = '\0';
     }
 }
+
+}  // namespace gauge

@@ -5,7 +5,11 @@
 
 #include <windows.h>
 
+namespace gauge {
+
 // HKEY_CURRENT_USER\Software\Borealwing\GPS, or null.
 HKEY OpenGaugeKey();
 // The section's subkey of the gauge key, or null.
 HKEY OpenSectionKey(const char* section);
+
+}  // namespace gauge

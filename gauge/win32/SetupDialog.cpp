@@ -6,6 +6,8 @@
 #include "GaugeResourceIds.h"
 #include "GaugeState.h"
 
+namespace gauge {
+
 namespace {
 
 constexpr int MaxDistanceText = 254;   // characters read from a box
@@ -59,3 +61,5 @@ int RunSetupDialog()
 {
     return static_cast<int>(RunGaugeDialog(DLG_SETUP, SetupDialog));
 }
+
+}  // namespace gauge

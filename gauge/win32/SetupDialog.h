@@ -3,5 +3,9 @@
 
 #include <windows.h>
 
+namespace gauge {
+
 // The dialog procedure; it always ends with 1. OK stores both boxes, unchecked.
 INT_PTR CALLBACK SetupDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace gauge

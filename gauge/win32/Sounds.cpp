@@ -3,15 +3,18 @@
 #include <cstring>
 
 #include "GaugePlatform.h"
-#include "ModuleAbi.h"
+#include "GaugeResourceIds.h"
 #include "GaugeState.h"
+#include "ModuleAbi.h"
 #include "WaveResource.h"
+
+namespace gauge {
 
 namespace {
 
 // Sound numbers 0 click, 1 alarm, 2 waypoint and their resources.
 constexpr int SoundCount = 3;
-constexpr int SoundResources[SoundCount] = {107, 105, 106};
+constexpr int SoundResources[SoundCount] = {WAVE_CLICK, WAVE_ALARM, WAVE_WAYPOINT};
 
 // The five-field buffer description: static, with frequency, pan and volume control.
 constexpr DWORD SoundBufferFlags = DSBCAPS_STATIC | DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN | DSBCAPS_CTRLVOLUME;
@@ -100,3 +103,5 @@ bool FillSoundBuffer(IDirectSoundBuffer* buffer, const void* samples, DWORD samp
     buffer->Unlock(first, firstBytes, second, secondBytes);
     return true;
 }
+
+}  // namespace gauge

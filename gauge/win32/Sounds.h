@@ -6,6 +6,8 @@
 #include <mmsystem.h>   // WAVEFORMATEX, left out by WIN32_LEAN_AND_MEAN
 #include <dsound.h>
 
+namespace gauge {
+
 // 1 when DirectSound could be created (each sound may still be silent on its own), else 0.
 int InitSounds(HWND window);
 void ReleaseSounds();
@@ -15,3 +17,5 @@ IDirectSoundBuffer* LoadSoundBuffer(IDirectSound* device, int resourceId);
 
 // Copies the samples into the buffer from its start.
 bool FillSoundBuffer(IDirectSoundBuffer* buffer, const void* samples, DWORD sampleBytes);
+
+}  // namespace gauge

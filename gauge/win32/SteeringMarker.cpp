@@ -2,7 +2,11 @@
 
 #include "core/Navigation.h"
 
+namespace gauge {
+
 double GAUGE_CALL SteeringOffset(HostVariable* variable)
 {
     return SteeringOffsetFor(variable->value);
 }
+
+}  // namespace gauge

@@ -4,4 +4,8 @@
 
 #include "PanelRecords.h"
 
+namespace gauge {
+
 double GAUGE_CALL SteeringOffset(HostVariable* variable);
+
+}  // namespace gauge

@@ -17,6 +17,10 @@
 #include "Scenario.h"
 #include "ScenarioRunner.h"
 
+using host::PanelHost;
+using host::ScenarioError;
+using host::ScenarioRunner;
+
 namespace {
 
 constexpr int DefaultScale = 4;

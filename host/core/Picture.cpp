@@ -1,5 +1,7 @@
 #include "Picture.h"
 
+namespace host {
+
 namespace {
 
 void PutLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes)
@@ -59,3 +61,5 @@ std::vector<uint8_t> EncodeBitmapFile(const PixelView& view)
     }
     return out;
 }
+
+}  // namespace host

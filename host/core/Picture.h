@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace host {
+
 struct Picture {
     int width = 0;
     int height = 0;
@@ -23,3 +25,5 @@ void DrawPicture(PixelView target, const Picture& source, int x, int y, bool bla
 
 // A 24-bit bottom-up Windows bitmap file of the view.
 std::vector<uint8_t> EncodeBitmapFile(const PixelView& view);
+
+}  // namespace host

@@ -2,8 +2,10 @@
 
 #include <cstdlib>
 
-const char* const ButtonLabels[10] = {"NAV", "INF", "ALR", "SET", "PWR",
-                                      "DTO", "RTE", "AUT", "<",   ">"};
+#include "ButtonLabels.h"
+
+namespace host {
+
 const char* const PrintTopics[6] = {"screen", "lamps", "marker", "events", "aircraft", "state"};
 
 namespace {
@@ -306,3 +308,5 @@ std::optional<std::vector<ScenarioCommand>> ParseScenario(std::istream& in, Scen
 {
     return Parser(in, error).Run();
 }
+
+}  // namespace host

@@ -31,6 +31,8 @@
 #include <string>
 #include <vector>
 
+namespace host {
+
 enum class DialogStepKind { Text, Select, Press, File, Close, Expect, Count, Run, Shot };
 
 struct DialogStep {
@@ -66,10 +68,10 @@ struct ScenarioError {
     std::string message;
 };
 
-// The button labels in the order of the gauge's button areas.
-extern const char* const ButtonLabels[10];
 // What `print` can show.
 extern const char* const PrintTopics[6];
 
 // Reads a whole scenario; on a fault returns nothing and fills `error`.
 std::optional<std::vector<ScenarioCommand>> ParseScenario(std::istream& in, ScenarioError& error);
+
+}  // namespace host

@@ -4,6 +4,11 @@
 
 #include "HostCodes.h"
 
+namespace host {
+
+using enum gauge::HostEvent;
+using enum gauge::HostVariableToken;
+
 namespace {
 
 constexpr double Pi = 3.14159265358979323846;
@@ -124,3 +129,5 @@ double SimulatedAircraft::VariableValue(uint32_t token) const
     default: return 0.0;
     }
 }
+
+}  // namespace host

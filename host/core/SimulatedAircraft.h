@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace host {
+
 struct AircraftPlacement {
     double latitude = 0.0;     // degrees, north positive
     double longitude = 0.0;    // degrees, east positive
@@ -55,3 +57,4 @@ double LongitudeTurns(double degreesEast);       // scaled fraction of a turn, 0
 double AltitudeMetres(double feet);
 double NormalizedDegrees(double degrees);         // into [0, 360)
 
+}  // namespace host

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace host {
+
 std::vector<ClockTimer>::iterator VirtualClock::Find(uintptr_t window, uintptr_t id)
 {
     return std::find_if(timers_.begin(), timers_.end(), [&](const ClockTimer& t) {
@@ -49,3 +51,5 @@ void VirtualClock::Advance(uint64_t ms, const std::function<void(const ClockTime
     }
     nowMs_ = end;
 }
+
+}  // namespace host

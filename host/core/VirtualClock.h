@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+namespace host {
+
 struct ClockTimer {
     uintptr_t window;       // 0: no window
     uintptr_t id;
@@ -41,3 +43,5 @@ private:
     uint64_t nextSerial_ = 1;
     uintptr_t nextWindowlessId_ = FirstWindowlessId;
 };
+
+}  // namespace host

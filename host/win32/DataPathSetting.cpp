@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+namespace host {
+
 bool WriteDataPath(const std::string& path)
 {
     HKEY key = nullptr;
@@ -14,3 +16,5 @@ bool WriteDataPath(const std::string& path)
     RegCloseKey(key);
     return written;
 }
+
+}  // namespace host

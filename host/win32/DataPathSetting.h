@@ -4,5 +4,9 @@
 
 #include <string>
 
+namespace host {
+
 // Returns false when the key cannot be created or the value written.
 bool WriteDataPath(const std::string& path);
+
+}  // namespace host

@@ -4,7 +4,10 @@
 #include <cstring>
 #include <vector>
 
+#include "DialogWindows.h"
 #include "Picture.h"
+
+namespace host {
 
 namespace {
 
@@ -17,31 +20,11 @@ constexpr int FileNameEdit = 0x480;    // the same in the older dialog layout
 
 DialogDriver* activeDriver = nullptr;
 
-std::string Caption(HWND window)
-{
-    char text[256] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-std::string ClassOf(HWND window)
-{
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-BOOL CALLBACK CollectDialog(HWND window, LPARAM list)
-{
-    if (IsWindowVisible(window) && ClassOf(window) == "#32770")
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-    return TRUE;
-}
-
 std::vector<HWND> ShownDialogs()
 {
     std::vector<HWND> dialogs;
-    EnumThreadWindows(GetCurrentThreadId(), CollectDialog, reinterpret_cast<LPARAM>(&dialogs));
+    for (HWND window : ShownThreadWindows())
+        if (WindowClass(window) == "#32770") dialogs.push_back(window);
     return dialogs;
 }
 
@@ -70,10 +53,10 @@ void TypeCharacter(HWND target, unsigned char character)
 }
 
 // A control's text without trailing blanks; a list's selected line, empty without one.
-std::string ControlText(HWND control)
+std::string ShownText(HWND control)
 {
     std::string text;
-    if (_stricmp(ClassOf(control).c_str(), "ListBox") == 0) {
+    if (_stricmp(WindowClass(control).c_str(), "ListBox") == 0) {
         LRESULT line = SendMessageA(control, LB_GETCURSEL, 0, 0);
         if (line != LB_ERR) {
             text.resize(SendMessageA(control, LB_GETTEXTLEN, line, 0) + 1);
@@ -86,6 +69,12 @@ std::string ControlText(HWND control)
     text.resize(std::strlen(text.c_str()));
     while (!text.empty() && text.back() == ' ') text.pop_back();
     return text;
+}
+
+// Where a failed step stands in the scenario.
+std::string Where(const DialogStep& step)
+{
+    return " (line " + std::to_string(step.line) + ")";
 }
 
 // A picture of the window, frame included, as a bitmap file.
@@ -175,7 +164,7 @@ void DialogDriver::Fail(const std::string& message)
 void DialogDriver::Check()
 {
     for (HWND dialog : ShownDialogs()) {
-        std::string caption = Caption(dialog);
+        std::string caption = WindowText(dialog);
         if (GetPropA(dialog, CancelledProperty)) {
             Cancel(dialog);
             continue;
@@ -223,106 +212,134 @@ void DialogDriver::Answer(HWND dialog, const Expectation& expectation)
 
 bool DialogDriver::Perform(HWND dialog, const DialogStep& step)
 {
-    const std::string where = " (line " + std::to_string(step.line) + ")";
     switch (step.kind) {
-    case DialogStepKind::Close:
-        SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-        return true;
-    case DialogStepKind::Run:
-        if (!clock_) {
-            Fail("no clock to run" + where);
-            return false;
-        }
-        clock_(step.index);
-        return true;
-    case DialogStepKind::Shot:
-        if (!WriteWindowPicture(dialog, step.text)) {
-            Fail("cannot write " + step.text + where);
-            return false;
-        }
-        report_("picture of \"" + Caption(dialog) + "\" written to " + step.text, false);
-        return true;
-    case DialogStepKind::File: {
-        HWND name = GetDlgItem(dialog, FileNameCombo);
-        if (!name) name = GetDlgItem(dialog, FileNameEdit);
-        HWND ok = GetDlgItem(dialog, IDOK);
-        if (!name || !ok) {
-            Fail("dialog \"" + Caption(dialog) + "\" is not a file dialog" + where);
-            return false;
-        }
-        SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(step.text.c_str()));
-        SendMessageA(ok, BM_CLICK, 0, 0);
-        return true;
-    }
-    default:
-        break;
-    }
-
-    // The steps on one control.
-
-    HWND control = GetDlgItem(dialog, step.control);
-    if (!control) {
-        Fail("dialog \"" + Caption(dialog) + "\" has no control " + std::to_string(step.control) +
-             where);
-        return false;
-    }
-    switch (step.kind) {
-    case DialogStepKind::Text: {
-        // Focus as the dialog manager does (an edit box selects its text), then type.
-        SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-        HWND target = GetFocus();
-        if (target != control && !IsChild(control, target)) target = control;
-        for (unsigned char character : step.text) TypeCharacter(target, character);
-        return true;
-    }
-    case DialogStepKind::Select: {
-        std::string kind = ClassOf(control);
-        bool list = _stricmp(kind.c_str(), "ListBox") == 0;
-        bool combo = _stricmp(kind.c_str(), "ComboBox") == 0;
-        if (!list && !combo) {
-            Fail("control " + std::to_string(step.control) + " is not a list" + where);
-            return false;
-        }
-        int count = static_cast<int>(SendMessageA(control, list ? LB_GETCOUNT : CB_GETCOUNT, 0, 0));
-        if (step.index >= count) {
-            Fail("list " + std::to_string(step.control) + " has " + std::to_string(count) +
-                 " lines" + where);
-            return false;
-        }
-        if (list && (GetWindowLongA(control, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)))
-            SendMessageA(control, LB_SETSEL, TRUE, step.index);
-        else
-            SendMessageA(control, list ? LB_SETCURSEL : CB_SETCURSEL, step.index, 0);
-        WORD notification = list ? LBN_SELCHANGE : CBN_SELCHANGE;
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(step.control, notification),
-                     reinterpret_cast<LPARAM>(control));
-        return true;
-    }
-    case DialogStepKind::Press:
-        if (!IsWindowEnabled(control)) {
-            Fail("button " + std::to_string(step.control) + " is disabled" + where);
-            return false;
-        }
-        SendMessageA(control, BM_CLICK, 0, 0);
-        return true;
-    case DialogStepKind::Expect: {
-        ++checks_;
-        std::string shown = ControlText(control);
-        if (shown != step.text)
-            Fail("control " + std::to_string(step.control) + " shows \"" + shown + "\", expected \"" +
-                 step.text + "\"" + where);
-        return true;
-    }
-    case DialogStepKind::Count: {
-        ++checks_;
-        int count = static_cast<int>(SendMessageA(control, LB_GETCOUNT, 0, 0));
-        if (count != step.index)
-            Fail("list " + std::to_string(step.control) + " has " + std::to_string(count) +
-                 " lines, expected " + std::to_string(step.index) + where);
-        return true;
-    }
-    default:
-        break;
+    case DialogStepKind::Close: return CloseBox(dialog);
+    case DialogStepKind::Run: return RunClock(step);
+    case DialogStepKind::Shot: return TakePicture(dialog, step);
+    case DialogStepKind::File: return EnterFileName(dialog, step);
+    case DialogStepKind::Text: return OnControl(dialog, step, &DialogDriver::TypeInto);
+    case DialogStepKind::Select: return OnControl(dialog, step, &DialogDriver::SelectLine);
+    case DialogStepKind::Press: return OnControl(dialog, step, &DialogDriver::PressButton);
+    case DialogStepKind::Expect: return OnControl(dialog, step, &DialogDriver::CheckText);
+    case DialogStepKind::Count: return OnControl(dialog, step, &DialogDriver::CheckCount);
     }
     return false;
 }
+
+bool DialogDriver::CloseBox(HWND dialog)
+{
+    SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return true;
+}
+
+bool DialogDriver::RunClock(const DialogStep& step)
+{
+    if (!clock_) {
+        Fail("no clock to run" + Where(step));
+        return false;
+    }
+    clock_(step.index);
+    return true;
+}
+
+bool DialogDriver::TakePicture(HWND dialog, const DialogStep& step)
+{
+    if (!WriteWindowPicture(dialog, step.text)) {
+        Fail("cannot write " + step.text + Where(step));
+        return false;
+    }
+    report_("picture of \"" + WindowText(dialog) + "\" written to " + step.text, false);
+    return true;
+}
+
+bool DialogDriver::EnterFileName(HWND dialog, const DialogStep& step)
+{
+    HWND name = GetDlgItem(dialog, FileNameCombo);
+    if (!name) name = GetDlgItem(dialog, FileNameEdit);
+    HWND ok = GetDlgItem(dialog, IDOK);
+    if (!name || !ok) {
+        Fail("dialog \"" + WindowText(dialog) + "\" is not a file dialog" + Where(step));
+        return false;
+    }
+    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(step.text.c_str()));
+    SendMessageA(ok, BM_CLICK, 0, 0);
+    return true;
+}
+
+bool DialogDriver::OnControl(HWND dialog, const DialogStep& step, ControlStep perform)
+{
+    HWND control = GetDlgItem(dialog, step.control);
+    if (!control) {
+        Fail("dialog \"" + WindowText(dialog) + "\" has no control " + std::to_string(step.control) +
+             Where(step));
+        return false;
+    }
+    return (this->*perform)(dialog, control, step);
+}
+
+bool DialogDriver::TypeInto(HWND dialog, HWND control, const DialogStep& step)
+{
+    // Focus as the dialog manager does (an edit box selects its text), then type.
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    HWND target = GetFocus();
+    if (target != control && !IsChild(control, target)) target = control;
+    for (unsigned char character : step.text) TypeCharacter(target, character);
+    return true;
+}
+
+bool DialogDriver::SelectLine(HWND dialog, HWND control, const DialogStep& step)
+{
+    std::string kind = WindowClass(control);
+    bool list = _stricmp(kind.c_str(), "ListBox") == 0;
+    bool combo = _stricmp(kind.c_str(), "ComboBox") == 0;
+    if (!list && !combo) {
+        Fail("control " + std::to_string(step.control) + " is not a list" + Where(step));
+        return false;
+    }
+    int count = static_cast<int>(SendMessageA(control, list ? LB_GETCOUNT : CB_GETCOUNT, 0, 0));
+    if (step.index >= count) {
+        Fail("list " + std::to_string(step.control) + " has " + std::to_string(count) +
+             " lines" + Where(step));
+        return false;
+    }
+    if (list && (GetWindowLongA(control, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)))
+        SendMessageA(control, LB_SETSEL, TRUE, step.index);
+    else
+        SendMessageA(control, list ? LB_SETCURSEL : CB_SETCURSEL, step.index, 0);
+    WORD notification = list ? LBN_SELCHANGE : CBN_SELCHANGE;
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(step.control, notification),
+                 reinterpret_cast<LPARAM>(control));
+    return true;
+}
+
+bool DialogDriver::PressButton(HWND, HWND control, const DialogStep& step)
+{
+    if (!IsWindowEnabled(control)) {
+        Fail("button " + std::to_string(step.control) + " is disabled" + Where(step));
+        return false;
+    }
+    SendMessageA(control, BM_CLICK, 0, 0);
+    return true;
+}
+
+bool DialogDriver::CheckText(HWND, HWND control, const DialogStep& step)
+{
+    ++checks_;
+    std::string shown = ShownText(control);
+    if (shown != step.text)
+        Fail("control " + std::to_string(step.control) + " shows \"" + shown + "\", expected \"" +
+             step.text + "\"" + Where(step));
+    return true;
+}
+
+bool DialogDriver::CheckCount(HWND, HWND control, const DialogStep& step)
+{
+    ++checks_;
+    int count = static_cast<int>(SendMessageA(control, LB_GETCOUNT, 0, 0));
+    if (count != step.index)
+        Fail("list " + std::to_string(step.control) + " has " + std::to_string(count) +
+             " lines, expected " + std::to_string(step.index) + Where(step));
+    return true;
+}
+
+}  // namespace host

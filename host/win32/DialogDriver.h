@@ -16,6 +16,8 @@
 
 #include "Scenario.h"
 
+namespace host {
+
 class DialogDriver {
 public:
     using Reporter = std::function<void(const std::string& line, bool failure)>;
@@ -50,6 +52,21 @@ public:
     bool Perform(HWND dialog, const DialogStep& step);
 
 private:
+    // A step on one control of the dialog.
+    using ControlStep = bool (DialogDriver::*)(HWND dialog, HWND control, const DialogStep& step);
+
+    // One handler per step; each reports its own failure.
+    bool CloseBox(HWND dialog);
+    bool RunClock(const DialogStep& step);
+    bool TakePicture(HWND dialog, const DialogStep& step);
+    bool EnterFileName(HWND dialog, const DialogStep& step);
+    bool OnControl(HWND dialog, const DialogStep& step, ControlStep perform);
+    bool TypeInto(HWND dialog, HWND control, const DialogStep& step);
+    bool SelectLine(HWND dialog, HWND control, const DialogStep& step);
+    bool PressButton(HWND dialog, HWND control, const DialogStep& step);
+    bool CheckText(HWND dialog, HWND control, const DialogStep& step);
+    bool CheckCount(HWND dialog, HWND control, const DialogStep& step);
+
     static void CALLBACK Poll(HWND, UINT, UINT_PTR, DWORD);
     void Check();
     void Answer(HWND dialog, const Expectation& expectation);
@@ -62,3 +79,5 @@ private:
     int failures_ = 0;
     int checks_ = 0;
 };
+
+}  // namespace host

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace host {
+
 namespace {
 
 bool Rebind(IMAGE_THUNK_DATA* slot, void* replacement)
@@ -57,3 +59,5 @@ int BindModuleImport(HMODULE module, const char* library, const char* function, 
     }
     return bound;
 }
+
+}  // namespace host

@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+namespace host {
+
 // Replaces every import of `function` from `library` (case-insensitive) in `module`'s
 // import address table with `replacement`; returns how many slots were rebound.
 int BindModuleImport(HMODULE module, const char* library, const char* function, void* replacement);
+
+}  // namespace host

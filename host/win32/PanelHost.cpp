@@ -1,11 +1,17 @@
 #include "PanelHost.h"
 
-#include <cmath>
-#include <cstring>
+#include "ButtonLabels.h"
+#include "MainWindow.h"
 
-#include "ImportBinding.h"
-#include "PanelWindow.h"
-#include "Scenario.h"
+namespace host {
+
+using gauge::ElementHead;
+using gauge::GaugeHeader;
+using gauge::HiddenBit;
+using gauge::HostVariable;
+using gauge::HostWord;
+using gauge::MouseArea;
+using gauge::MouseClickMask;
 
 namespace {
 
@@ -15,57 +21,12 @@ constexpr uint32_t RegisteredMark = 1;          // host word 0 of a registered v
 
 PanelHost* activeHost = nullptr;
 
-Picture LoadPicture(HMODULE module, uint32_t resource)
-{
-    Picture picture;
-    auto bitmap = static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(resource),
-                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (!bitmap) return picture;
-    BITMAP info{};
-    GetObjectA(bitmap, sizeof info, &info);
-    picture.width = info.bmWidth;
-    picture.height = info.bmHeight;
-    picture.pixels.resize(static_cast<size_t>(picture.width) * picture.height);
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = picture.width;
-    format.bmiHeader.biHeight = -picture.height;   // top row first
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    HDC screen = GetDC(nullptr);
-    GetDIBits(screen, bitmap, 0, picture.height, picture.pixels.data(), &format, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    DeleteObject(bitmap);
-    return picture;
-}
-
-HFONT CreateLineFont(const TextLineElement& line)
-{
-    LOGFONTA font{};
-    font.lfHeight = -(line.height - 2);
-    font.lfWidth = line.capacity > 0 ? line.width / line.capacity : 0;
-    font.lfWeight = line.fontWeight;
-    font.lfCharSet = static_cast<BYTE>(line.characterSet);
-    font.lfQuality = NONANTIALIASED_QUALITY;
-    font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-    std::memcpy(font.lfFaceName, line.fontFace, LF_FACESIZE - 1);
-    return CreateFontIndirectA(&font);
-}
-
 bool Contains(const MouseArea& area, int x, int y)
 {
     return x >= area.x && x < area.x + area.width && y >= area.y && y < area.y + area.height;
 }
 
 }  // namespace
-
-struct PanelHost::HostElement {
-    ElementHead* record;
-    Picture picture;                   // images and the slider
-    HFONT font = nullptr;              // text lines
-    std::unique_ptr<char[]> buffer;    // text lines: the buffer handed to the gauge
-};
 
 PanelHost::PanelHost(bool mainWindow)
 {
@@ -85,18 +46,13 @@ PanelHost::PanelHost(bool mainWindow)
     services_.sendEvent = SendEvent;
     services_.registerVariable = RegisterVariable;
     services_.refreshVariable = RefreshVariable;
-    if (mainWindow) mainWindow_ = CreatePanelWindow(this);
+    if (mainWindow) mainWindow_ = CreateMainWindow(&systemMenus_);
 }
 
 PanelHost::~PanelHost()
 {
     std::string ignored;
     if (Loaded()) Unload(ignored);
-    if (frameDC_) {
-        SelectObject(frameDC_, previousBitmap_);
-        DeleteDC(frameDC_);
-    }
-    if (frameBitmap_) DeleteObject(frameBitmap_);
     if (mainWindow_) DestroyWindow(mainWindow_);
     if (activeHost == this) activeHost = nullptr;
 }
@@ -108,36 +64,17 @@ PanelHost& PanelHost::Active()
 
 bool PanelHost::Load(const std::string& modulePath, std::string& error)
 {
-    if (module_) {
+    if (module_.Loaded()) {
         error = "a gauge is loaded already";
         return false;
     }
-    // Libraries the module imports are looked for beside it first.
-    HMODULE module = LoadLibraryExA(modulePath.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-    if (!module) {
-        error = "cannot load " + modulePath + " (error " + std::to_string(GetLastError()) + ")";
-        return false;
-    }
-    auto* linkage = reinterpret_cast<LinkageRecord*>(GetProcAddress(module, "Linkage"));
-    auto* imports = reinterpret_cast<ImportEntry*>(GetProcAddress(module, "ImportTable"));
-    if (!linkage || !imports || linkage->moduleId != LinkageModuleId || !linkage->gauges[0] ||
-        linkage->gauges[0]->version != GaugeHeaderVersion) {
-        FreeLibrary(module);
-        error = modulePath + " is not a gauge module (Linkage, ImportTable or gauge header)";
-        return false;
-    }
-    timersBound_ =
-        BindModuleImport(module, "user32.dll", "SetTimer",
-                         reinterpret_cast<void*>(ClockSetTimer)) > 0 &&
-        BindModuleImport(module, "user32.dll", "KillTimer",
-                         reinterpret_cast<void*>(ClockKillTimer)) > 0;
+    if (!module_.Load(modulePath, error)) return false;
+    timersBound_ = module_.BindTimers(reinterpret_cast<void*>(ClockSetTimer),
+                                      reinterpret_cast<void*>(ClockKillTimer));
 
-    module_ = module;
-    linkage_ = linkage;
-    gauge_ = linkage->gauges[0];
-    linkage_->moduleInit();
-    for (ImportEntry* entry = imports; entry->id != 0 || entry->address != nullptr; ++entry)
-        if (entry->id == ImportHostServicesId) entry->address = &services_;
+    gauge_ = &module_.Gauge();
+    module_.Linkage().moduleInit();
+    module_.StoreServices(&services_);
 
     gauge_->query();
     gauge_->install(reinterpret_cast<HostWord>(gauge_));
@@ -148,23 +85,18 @@ bool PanelHost::Load(const std::string& modulePath, std::string& error)
 
 bool PanelHost::Unload(std::string& problem)
 {
-    if (!module_) {
+    if (!module_.Loaded()) {
         problem = "no gauge is loaded";
         return false;
     }
     gauge_->kill();
-    linkage_->moduleDeinit();
+    module_.Linkage().moduleDeinit();
 
     // Nothing of the module may be called once it is freed.
-    auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(module_);
-    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(reinterpret_cast<BYTE*>(module_) + dos->e_lfanew);
-    auto begin = reinterpret_cast<uintptr_t>(module_);
-    auto end = begin + nt->OptionalHeader.SizeOfImage;
     problem.clear();
     std::vector<ClockTimer> timers = clock_.Timers();
     for (const ClockTimer& timer : timers) {
-        auto procedure = reinterpret_cast<uintptr_t>(timer.procedure);
-        if (procedure >= begin && procedure < end) {
+        if (module_.Holds(reinterpret_cast<uintptr_t>(timer.procedure))) {
             problem += "the gauge left timer " + std::to_string(timer.id) + " running; ";
             clock_.Kill(timer.window, timer.id);
         }
@@ -173,11 +105,9 @@ bool PanelHost::Unload(std::string& problem)
     registeredLists_.clear();
     mouseLists_.clear();
     variables_.clear();
-    ReleaseElements();
+    canvas_.Release();
 
-    FreeLibrary(module_);
-    module_ = nullptr;
-    linkage_ = nullptr;
+    module_.Free();
     gauge_ = nullptr;
     if (!problem.empty()) problem.resize(problem.size() - 2);
     return problem.empty();
@@ -211,8 +141,8 @@ std::vector<const MouseArea*> PanelHost::Buttons() const
 {
     std::vector<const MouseArea*> buttons;
     for (const MouseArea* list : registeredLists_)
-        for (const MouseArea* area = list; area->kind != MouseAreaEnd; ++area)
-            if (area->kind == MouseAreaButton) buttons.push_back(area);
+        for (const MouseArea* area = list; area->kind != gauge::MouseAreaEnd; ++area)
+            if (area->kind == gauge::MouseAreaButton) buttons.push_back(area);
     return buttons;
 }
 
@@ -243,35 +173,27 @@ bool PanelHost::ClickButton(int index)
 int PanelHost::CursorAt(int x, int y) const
 {
     const MouseArea* area = ButtonAt(x, y);
-    return area ? area->cursor : MouseCursorNone;
+    return area ? area->cursor : gauge::MouseCursorNone;
 }
 
 int PanelHost::TextLineCount() const
 {
-    int count = 0;
-    for (const auto& element : elements_)
-        if (element->record->type == ElementTextLine) ++count;
-    return count;
+    return canvas_.TextLineCount();
 }
 
 std::string PanelHost::ScreenText(int line) const
 {
-    int number = 0;
-    for (const auto& element : elements_) {
-        if (element->record->type != ElementTextLine || ++number != line) continue;
-        auto* record = reinterpret_cast<TextLineElement*>(element->record);
-        return std::string(element->buffer.get(), strnlen(element->buffer.get(), record->capacity + 1));
-    }
-    return {};
+    return canvas_.ScreenText(line);
 }
 
 std::vector<LampState> PanelHost::Lamps() const
 {
     std::vector<LampState> lamps;
     std::vector<const MouseArea*> buttons = Buttons();
-    for (size_t i = 1; i < elements_.size(); ++i) {
-        const ElementHead& head = *elements_[i]->record;
-        if (head.type != ElementImage) continue;
+    const auto& elements = canvas_.Elements();
+    for (size_t i = 1; i < elements.size(); ++i) {
+        const ElementHead& head = *elements[i]->record;
+        if (head.type != gauge::ElementImage) continue;
         for (size_t b = 0; b < buttons.size(); ++b) {
             if (!Contains(*buttons[b], head.x, head.y)) continue;
             std::string name = b < std::size(ButtonLabels) ? ButtonLabels[b] : std::to_string(b);
@@ -283,121 +205,15 @@ std::vector<LampState> PanelHost::Lamps() const
 
 MarkerState PanelHost::Marker() const
 {
-    for (const auto& element : elements_)
-        if (element->record->type == ElementSlider)
-            return {(element->record->flags & HiddenBit) == 0, markerOffset_};
+    for (const auto& element : canvas_.Elements())
+        if (element->record->type == gauge::ElementSlider)
+            return {(element->record->flags & HiddenBit) == 0, canvas_.MarkerOffset()};
     return {false, 0.0};
 }
 
 PixelView PanelHost::Frame() const
 {
-    GdiFlush();
-    return {frameWidth_, frameHeight_, framePixels_};
-}
-
-// ---------------------------------------------------------------------------------------
-// Elements and drawing.
-
-void PanelHost::BuildElements(ElementHead* root)
-{
-    ReleaseElements();
-    std::vector<ElementHead*> records{root};
-    for (ElementHead** child = root->children; child && *child; ++child) records.push_back(*child);
-    for (ElementHead* record : records) {
-        auto element = std::make_unique<HostElement>();
-        element->record = record;
-        if (record->type == ElementTextLine) {
-            auto* line = reinterpret_cast<TextLineElement*>(record);
-            element->font = CreateLineFont(*line);
-            element->buffer = std::make_unique<char[]>(line->capacity + 1);
-            line->buffer = element->buffer.get();
-        } else {
-            element->picture = LoadPicture(module_, record->bitmap);
-        }
-        elements_.push_back(std::move(element));
-    }
-
-    const Picture& face = elements_.front()->picture;
-    if (face.width == frameWidth_ && face.height == frameHeight_ && frameDC_) return;
-    if (frameDC_) {
-        SelectObject(frameDC_, previousBitmap_);
-        DeleteDC(frameDC_);
-        DeleteObject(frameBitmap_);
-    }
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = face.width;
-    format.bmiHeader.biHeight = -face.height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    frameBitmap_ = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    framePixels_ = static_cast<uint32_t*>(bits);
-    frameWidth_ = face.width;
-    frameHeight_ = face.height;
-    frameDC_ = CreateCompatibleDC(nullptr);
-    previousBitmap_ = SelectObject(frameDC_, frameBitmap_);
-}
-
-void PanelHost::ReleaseElements()
-{
-    for (auto& element : elements_) {
-        if (element->font) DeleteObject(element->font);
-        if (element->record->type == ElementTextLine)
-            reinterpret_cast<TextLineElement*>(element->record)->buffer = nullptr;
-    }
-    elements_.clear();
-}
-
-bool PanelHost::PaintFace(bool powered)
-{
-    drawnPowered_ = powered;
-    if (elements_.empty()) return false;
-    GdiFlush();
-    const HostElement& face = *elements_.front();
-    DrawPicture(Frame(), face.picture, face.record->x, face.record->y, false);
-    return true;
-}
-
-void PanelHost::PaintText(HostElement& element)
-{
-    auto* line = reinterpret_cast<TextLineElement*>(element.record);
-    const char* buffer = element.buffer.get();
-    int length = static_cast<int>(strnlen(buffer, line->capacity));
-    wchar_t wide[256];
-    int wideLength = MultiByteToWideChar(ScreenCodePage, 0, buffer, length, wide, 256);
-    HGDIOBJ previousFont = SelectObject(frameDC_, element.font);
-    SetTextColor(frameDC_, line->colour);
-    SetBkMode(frameDC_, TRANSPARENT);
-    RECT box{line->head.x, line->head.y, line->head.x + line->width, line->head.y + line->height};
-    DrawTextW(frameDC_, wide, wideLength, &box, line->drawFlags | DT_NOPREFIX);
-    SelectObject(frameDC_, previousFont);
-    GdiFlush();
-}
-
-void PanelHost::PaintElement(HostElement& element)
-{
-    ElementHead& head = *element.record;
-    PixelView frame = Frame();
-    switch (head.type) {
-    case ElementImage:
-        DrawPicture(frame, element.picture, head.x, head.y, true);
-        break;
-    case ElementTextLine:
-        PaintText(element);
-        break;
-    case ElementSlider: {
-        auto* slider = reinterpret_cast<SliderElement*>(element.record);
-        RefreshVariable(&slider->variable);
-        markerOffset_ = slider->callback ? slider->callback(&slider->variable) : 0.0;
-        int shift = static_cast<int>(std::lround(markerOffset_ * slider->scale));
-        DrawPicture(frame, element.picture, head.x + shift, head.y, true);
-        break;
-    }
-    default:
-        break;
-    }
+    return canvas_.Frame();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -406,7 +222,9 @@ void PanelHost::PaintElement(HostElement& element)
 void GAUGE_CALL PanelHost::DrawUnpowered(ElementHead*)
 {
     // The unit's face alone: its screen stays dark.
-    Active().PaintFace(false);
+    PanelHost& host = Active();
+    host.drawnPowered_ = false;
+    host.canvas_.PaintFace();
 }
 
 void GAUGE_CALL PanelHost::SwitchOff(ElementHead*)
@@ -421,7 +239,8 @@ int32_t GAUGE_CALL PanelHost::QueryElements(ElementHead*)
 
 void GAUGE_CALL PanelHost::InstallElements(ElementHead* root, HostWord)
 {
-    Active().BuildElements(root);
+    PanelHost& host = Active();
+    host.canvas_.Build(root, host.module_.Handle());
 }
 
 void GAUGE_CALL PanelHost::InitializeElements(ElementHead*) {}
@@ -433,14 +252,13 @@ void GAUGE_CALL PanelHost::GenerateElements(ElementHead*, uint32_t) {}
 void GAUGE_CALL PanelHost::DrawElements(ElementHead*)
 {
     PanelHost& host = Active();
-    if (!host.PaintFace(true)) return;
-    for (size_t i = 1; i < host.elements_.size(); ++i)
-        if (!(host.elements_[i]->record->flags & HiddenBit)) host.PaintElement(*host.elements_[i]);
+    host.drawnPowered_ = true;
+    if (host.canvas_.PaintFace()) host.canvas_.PaintChildren(RefreshVariable);
 }
 
 void GAUGE_CALL PanelHost::KillElements(ElementHead*)
 {
-    Active().ReleaseElements();
+    Active().canvas_.Release();
 }
 
 void GAUGE_CALL PanelHost::InstallMouseAreas(MouseArea* areas, GaugeHeader*, void*)
@@ -490,3 +308,5 @@ BOOL WINAPI PanelHost::ClockKillTimer(HWND window, UINT_PTR id)
 {
     return Active().clock_.Kill(reinterpret_cast<uintptr_t>(window), id);
 }
+
+}  // namespace host

@@ -5,23 +5,25 @@
 // gauge's window timers run on the host's virtual clock: the module's imports of
 // SetTimer and KillTimer are bound to it when the module is loaded.
 //
-// The host knows the gauge only through PanelRecords.h and the module's exports.
+// The host knows the gauge only through PanelRecords.h and the module's exports. Loading
+// the module is GaugeModule's, drawing the elements PanelCanvas's; this class answers the
+// gauge's service calls and shows what the host sees of the gauge.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "GaugeModule.h"
+#include "PanelCanvas.h"
 #include "PanelRecords.h"
 #include "Picture.h"
 #include "SimulatedAircraft.h"
 #include "VirtualClock.h"
 
-// The gauge's texts are Windows-1252 (the degree sign is byte 0xB0).
-constexpr UINT ScreenCodePage = 1252;
+namespace host {
 
 struct RecordedEvent {
     uint32_t event;
@@ -53,7 +55,7 @@ public:
     // Kills the gauge and frees the module. A gauge that leaves a timer running or its
     // mouse areas registered is reported in `problem` (and cleaned up); returns false then.
     bool Unload(std::string& problem);
-    bool Loaded() const { return module_ != nullptr; }
+    bool Loaded() const { return module_.Loaded(); }
 
     // Simulated seconds: each one is a second of flight, then the timers that expire
     // in it, then a drawing of the gauge.
@@ -76,7 +78,6 @@ public:
     bool DrawnPowered() const { return drawnPowered_; }
     int SwitchOffCount() const { return switchOffs_; }
     int SystemMenuCount() const { return systemMenus_; }
-    void NoteSystemMenu() { ++systemMenus_; }
     const std::vector<RecordedEvent>& Events() const { return events_; }
     bool TimersBound() const { return timersBound_; }
 
@@ -84,27 +85,25 @@ public:
     const VirtualClock& Clock() const { return clock_; }
     // The gauge as last drawn.
     PixelView Frame() const;
-    HDC FrameDC() const { return frameDC_; }
+    HDC FrameDC() const { return canvas_.FrameDC(); }
 
 private:
-    struct HostElement;
-
     // Services of the host (slots of the service table).
-    static void GAUGE_CALL DrawUnpowered(ElementHead* root);
-    static void GAUGE_CALL SwitchOff(ElementHead* root);
-    static int32_t GAUGE_CALL QueryElements(ElementHead* root);
-    static void GAUGE_CALL InstallElements(ElementHead* root, HostWord argument);
-    static void GAUGE_CALL InitializeElements(ElementHead* root);
-    static void GAUGE_CALL UpdateElements(ElementHead* root);
-    static void GAUGE_CALL GenerateElements(ElementHead* root, uint32_t phase);
-    static void GAUGE_CALL DrawElements(ElementHead* root);
-    static void GAUGE_CALL KillElements(ElementHead* root);
-    static void GAUGE_CALL InstallMouseAreas(MouseArea* areas, GaugeHeader* gauge, void* block);
-    static void GAUGE_CALL RegisterMouseAreas(MouseArea* areas, GaugeHeader* gauge);
-    static void GAUGE_CALL UnregisterMouseAreas(MouseArea* areas, GaugeHeader* gauge);
+    static void GAUGE_CALL DrawUnpowered(gauge::ElementHead* root);
+    static void GAUGE_CALL SwitchOff(gauge::ElementHead* root);
+    static int32_t GAUGE_CALL QueryElements(gauge::ElementHead* root);
+    static void GAUGE_CALL InstallElements(gauge::ElementHead* root, gauge::HostWord argument);
+    static void GAUGE_CALL InitializeElements(gauge::ElementHead* root);
+    static void GAUGE_CALL UpdateElements(gauge::ElementHead* root);
+    static void GAUGE_CALL GenerateElements(gauge::ElementHead* root, uint32_t phase);
+    static void GAUGE_CALL DrawElements(gauge::ElementHead* root);
+    static void GAUGE_CALL KillElements(gauge::ElementHead* root);
+    static void GAUGE_CALL InstallMouseAreas(gauge::MouseArea* areas, gauge::GaugeHeader* header, void* block);
+    static void GAUGE_CALL RegisterMouseAreas(gauge::MouseArea* areas, gauge::GaugeHeader* header);
+    static void GAUGE_CALL UnregisterMouseAreas(gauge::MouseArea* areas, gauge::GaugeHeader* header);
     static void GAUGE_CALL SendEvent(uint32_t event, int32_t value);
-    static void GAUGE_CALL RegisterVariable(HostVariable* variable);
-    static void GAUGE_CALL RefreshVariable(HostVariable* variable);
+    static void GAUGE_CALL RegisterVariable(gauge::HostVariable* variable);
+    static void GAUGE_CALL RefreshVariable(gauge::HostVariable* variable);
 
     // The module's SetTimer and KillTimer, bound to the virtual clock.
     static UINT_PTR WINAPI ClockSetTimer(HWND window, UINT_PTR id, UINT periodMs, TIMERPROC procedure);
@@ -112,40 +111,27 @@ private:
 
     static PanelHost& Active();
 
-    void BuildElements(ElementHead* root);
-    void ReleaseElements();
-    // The root's picture, opaque; false while no elements are installed.
-    bool PaintFace(bool powered);
-    void PaintElement(HostElement& element);
-    void PaintText(HostElement& element);
-    const MouseArea* ButtonAt(int x, int y) const;
-    std::vector<const MouseArea*> Buttons() const;
+    const gauge::MouseArea* ButtonAt(int x, int y) const;
+    std::vector<const gauge::MouseArea*> Buttons() const;
 
+    int systemMenus_ = 0;   // counted by the main window, which it outlives
     HWND mainWindow_ = nullptr;
-    HMODULE module_ = nullptr;
-    LinkageRecord* linkage_ = nullptr;
-    GaugeHeader* gauge_ = nullptr;
-    HostServices services_{};
+    GaugeModule module_;
+    gauge::GaugeHeader* gauge_ = nullptr;
+    gauge::HostServices services_{};
     bool timersBound_ = false;
 
-    std::vector<std::unique_ptr<HostElement>> elements_;   // root first, then its children
-    std::vector<MouseArea*> mouseLists_;                   // installed mouse area lists
-    std::vector<MouseArea*> registeredLists_;
-    std::vector<HostVariable*> variables_;
-
-    HDC frameDC_ = nullptr;
-    HBITMAP frameBitmap_ = nullptr;
-    HGDIOBJ previousBitmap_ = nullptr;
-    uint32_t* framePixels_ = nullptr;
-    int frameWidth_ = 0;
-    int frameHeight_ = 0;
+    PanelCanvas canvas_;
+    std::vector<gauge::MouseArea*> mouseLists_;   // installed mouse area lists
+    std::vector<gauge::MouseArea*> registeredLists_;
+    std::vector<gauge::HostVariable*> variables_;
 
     bool drawnPowered_ = false;
     int switchOffs_ = 0;
-    int systemMenus_ = 0;
-    double markerOffset_ = 0.0;
     std::vector<RecordedEvent> events_;
 
     SimulatedAircraft aircraft_;
     VirtualClock clock_;
 };
+
+}  // namespace host

@@ -1,30 +1,30 @@
 #include "PanelWindow.h"
 
+#include <windows.h>
+
 #include <cstdio>
 
 #include "PanelHost.h"
 
+namespace host {
+
 namespace {
 
-constexpr char WindowClass[] = "FS98MAIN";
-constexpr char WindowTitle[] = "Panel host - gps.gau";
+constexpr char ViewProperty[] = "PanelView";
 constexpr UINT_PTR RealTimeTimer = 100;      // not the gauge's timer 1
 constexpr UINT RealTimePeriodMs = 1000;
 constexpr int StatusHeight = 20;
 
+// What the main window shows while it runs interactively, and its own procedure.
 struct InteractiveView {
     PanelHost* host;
     int scale;
+    WNDPROC mainProcedure;
 };
 
-InteractiveView* viewOf(HWND window)
+InteractiveView* ViewOf(HWND window)
 {
-    return reinterpret_cast<InteractiveView*>(GetPropA(window, "PanelView"));
-}
-
-PanelHost* hostOf(HWND window)
-{
-    return reinterpret_cast<PanelHost*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    return reinterpret_cast<InteractiveView*>(GetPropA(window, ViewProperty));
 }
 
 void PaintView(HWND window, const InteractiveView& view)
@@ -54,90 +54,58 @@ void PaintView(HWND window, const InteractiveView& view)
     EndPaint(window, &paint);
 }
 
-LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+// The main window's procedure while it shows the gauge; what the view does not handle goes
+// on to the window's own procedure.
+LRESULT CALLBACK ViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    InteractiveView* view = ViewOf(window);
+    if (!view) return DefWindowProcA(window, message, wParam, lParam);
     switch (message) {
-    case WM_NCCREATE: {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        break;
-    }
-    case WM_SYSCOMMAND:
-        // A gauge announces its dialogs with the system-menu command; the simulator
-        // lets go of the mouse instead of opening its menu.
-        if ((wParam & 0xFFF0) == SC_MOUSEMENU) {
-            if (PanelHost* host = hostOf(window)) host->NoteSystemMenu();
-            return 0;
-        }
-        break;
     case WM_PAINT:
-        if (InteractiveView* view = viewOf(window)) {
-            PaintView(window, *view);
-            return 0;
-        }
-        break;
+        PaintView(window, *view);
+        return 0;
     case WM_LBUTTONDOWN:
-        if (InteractiveView* view = viewOf(window)) {
-            view->host->ClickAt(LOWORD(lParam) / view->scale, HIWORD(lParam) / view->scale);
-            InvalidateRect(window, nullptr, FALSE);
-            return 0;
-        }
-        break;
+        view->host->ClickAt(LOWORD(lParam) / view->scale, HIWORD(lParam) / view->scale);
+        InvalidateRect(window, nullptr, FALSE);
+        return 0;
     case WM_SETCURSOR:
-        if (InteractiveView* view = viewOf(window); view && LOWORD(lParam) == HTCLIENT) {
+        if (LOWORD(lParam) == HTCLIENT) {
             POINT point;
             GetCursorPos(&point);
             ScreenToClient(window, &point);
             bool button = view->host->CursorAt(point.x / view->scale, point.y / view->scale) ==
-                          MouseCursorHand;
+                          gauge::MouseCursorHand;
             SetCursor(LoadCursor(nullptr, button ? IDC_HAND : IDC_ARROW));
             return TRUE;
         }
         break;
     case WM_TIMER:
-        if (InteractiveView* view = viewOf(window); view && wParam == RealTimeTimer) {
+        if (wParam == RealTimeTimer) {
             view->host->RunSeconds(1);
             InvalidateRect(window, nullptr, FALSE);
             return 0;
         }
         break;
     case WM_CLOSE:
-        if (viewOf(window)) {
-            KillTimer(window, RealTimeTimer);
-            RemovePropA(window, "PanelView");
-            PostQuitMessage(0);
-            return 0;
-        }
-        break;
+        KillTimer(window, RealTimeTimer);
+        PostQuitMessage(0);
+        return 0;
     default:
         break;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return CallWindowProcA(view->mainProcedure, window, message, wParam, lParam);
 }
 
 }  // namespace
-
-HWND CreatePanelWindow(PanelHost* host)
-{
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = PanelWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    windowClass.lpszClassName = WindowClass;
-    RegisterClassA(&windowClass);   // fails harmlessly when registered already
-    return CreateWindowExA(0, WindowClass, WindowTitle, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU |
-                           WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT, 200, 200, nullptr,
-                           nullptr, instance, host);
-}
 
 int RunInteractive(PanelHost& host, int scale)
 {
     HWND window = host.MainWindow();
     if (!window) return 1;
-    InteractiveView view{&host, scale};
-    SetPropA(window, "PanelView", &view);
+    InteractiveView view{&host, scale, nullptr};
+    SetPropA(window, ViewProperty, &view);
+    view.mainProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ViewProc)));
 
     PixelView frame = host.Frame();
     RECT size{0, 0, frame.width * scale, frame.height * scale + StatusHeight};
@@ -153,5 +121,9 @@ int RunInteractive(PanelHost& host, int scale)
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(view.mainProcedure));
+    RemovePropA(window, ViewProperty);
     return static_cast<int>(message.wParam);
 }
+
+}  // namespace host

@@ -5,7 +5,10 @@
 #include <cmath>
 #include <cstdio>
 
+#include "ButtonLabels.h"
 #include "DataPathSetting.h"
+
+namespace host {
 
 namespace {
 
@@ -114,151 +117,192 @@ int ScenarioRunner::Run(const std::vector<ScenarioCommand>& commands)
 
 void ScenarioRunner::Execute(const ScenarioCommand& command)
 {
-    const std::vector<double>& n = command.numbers;
     switch (command.kind) {
-    case CommandKind::Data: {
-        std::string path = ExpandEnvironment(command.text);
-        if (WriteDataPath(path))
-            Say("PATH = " + path);
-        else
-            Fail(command.line, "cannot write the registry value PATH");
-        break;
+    case CommandKind::Data: SetDataPath(command); break;
+    case CommandKind::Aircraft: PlaceAircraft(command); break;
+    case CommandKind::Variation: host_.Aircraft().SetVariation(command.numbers[0]); break;
+    case CommandKind::Wind: host_.Aircraft().SetWind(command.numbers[0], command.numbers[1]); break;
+    case CommandKind::Load: Load(command); break;
+    case CommandKind::Unload: Unload(command); break;
+    case CommandKind::Click: Click(command); break;
+    case CommandKind::Dialog: ExpectDialog(command); break;
+    case CommandKind::Run: host_.RunSeconds(static_cast<int>(command.numbers[0])); break;
+    case CommandKind::Print: Print(command.text); break;
+    case CommandKind::ExpectScreen: ExpectScreen(command); break;
+    case CommandKind::Shot: Shot(command); break;
     }
-    case CommandKind::Aircraft: {
-        AircraftPlacement placement = host_.Aircraft().Placement();
-        placement.latitude = n[0];
-        placement.longitude = n[1];
-        if (n.size() > 2) placement.altitudeFeet = n[2];
-        if (n.size() > 3) placement.heading = n[3];
-        if (n.size() > 4) placement.knots = n[4];
-        host_.Aircraft().Place(placement);
-        break;
+}
+
+void ScenarioRunner::SetDataPath(const ScenarioCommand& command)
+{
+    std::string path = ExpandEnvironment(command.text);
+    if (WriteDataPath(path))
+        Say("PATH = " + path);
+    else
+        Fail(command.line, "cannot write the registry value PATH");
+}
+
+void ScenarioRunner::PlaceAircraft(const ScenarioCommand& command)
+{
+    const std::vector<double>& n = command.numbers;
+    AircraftPlacement placement = host_.Aircraft().Placement();
+    placement.latitude = n[0];
+    placement.longitude = n[1];
+    if (n.size() > 2) placement.altitudeFeet = n[2];
+    if (n.size() > 3) placement.heading = n[3];
+    if (n.size() > 4) placement.knots = n[4];
+    host_.Aircraft().Place(placement);
+}
+
+void ScenarioRunner::Load(const ScenarioCommand& command)
+{
+    std::string error;
+    if (!host_.Load(gaugePath_, error)) {
+        Fail(command.line, error);
+        return;
     }
-    case CommandKind::Variation:
-        host_.Aircraft().SetVariation(n[0]);
-        break;
-    case CommandKind::Wind:
-        host_.Aircraft().SetWind(n[0], n[1]);
-        break;
-    case CommandKind::Load: {
-        std::string error;
-        if (!host_.Load(gaugePath_, error)) {
-            Fail(command.line, error);
-            break;
-        }
-        Say("loaded " + gaugePath_);
-        if (!host_.TimersBound())
-            Fail(command.line, "the module imports no SetTimer and KillTimer to bind to the clock");
-        break;
+    Say("loaded " + gaugePath_);
+    if (!host_.TimersBound())
+        Fail(command.line, "the module imports no SetTimer and KillTimer to bind to the clock");
+}
+
+void ScenarioRunner::Unload(const ScenarioCommand& command)
+{
+    std::string problem;
+    if (host_.Unload(problem))
+        Say("unloaded");
+    else
+        Fail(command.line, problem);
+}
+
+void ScenarioRunner::Click(const ScenarioCommand& command)
+{
+    if (!host_.Loaded())
+        Fail(command.line, "no gauge is loaded");
+    else if (!host_.ClickButton(ButtonIndex(command.text)))
+        Fail(command.line, "the gauge has no button area for " + command.text);
+}
+
+void ScenarioRunner::ExpectDialog(const ScenarioCommand& command)
+{
+    DialogBlock block = *command.dialog;
+    for (DialogStep& step : block.steps)
+        step.text = step.kind == DialogStepKind::File || step.kind == DialogStepKind::Shot
+                        ? ExpandEnvironment(step.text)
+                        : ToScreenText(step.text);
+    dialogs_.Expect(std::move(block));
+}
+
+void ScenarioRunner::ExpectScreen(const ScenarioCommand& command)
+{
+    ++expectations_;
+    int line = static_cast<int>(command.numbers[0]);
+    if (!host_.Loaded()) {
+        Fail(command.line, "no gauge is loaded");
+        return;
     }
-    case CommandKind::Unload: {
-        std::string problem;
-        if (host_.Unload(problem))
-            Say("unloaded");
-        else
-            Fail(command.line, problem);
-        break;
+    std::string shown = host_.ScreenText(line);
+    if (shown == ToScreenText(command.text))
+        Say("ok");
+    else
+        Fail(command.line, Format("screen line %d is \"%s\", expected \"%s\"", line,
+                                  FromScreenText(shown).c_str(), command.text.c_str()));
+}
+
+void ScenarioRunner::Shot(const ScenarioCommand& command)
+{
+    PixelView frame = host_.Frame();
+    std::string path = ExpandEnvironment(command.text);
+    if (!frame.pixels) {
+        Fail(command.line, "nothing has been drawn yet");
+        return;
     }
-    case CommandKind::Click:
-        if (!host_.Loaded())
-            Fail(command.line, "no gauge is loaded");
-        else if (!host_.ClickButton(ButtonIndex(command.text)))
-            Fail(command.line, "the gauge has no button area for " + command.text);
-        break;
-    case CommandKind::Dialog: {
-        DialogBlock block = *command.dialog;
-        for (DialogStep& step : block.steps)
-            step.text = step.kind == DialogStepKind::File || step.kind == DialogStepKind::Shot
-                            ? ExpandEnvironment(step.text)
-                            : ToScreenText(step.text);
-        dialogs_.Expect(std::move(block));
-        break;
+    std::vector<uint8_t> file = EncodeBitmapFile(frame);
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f || std::fwrite(file.data(), 1, file.size(), f) != file.size()) {
+        if (f) std::fclose(f);
+        Fail(command.line, "cannot write " + path);
+        return;
     }
-    case CommandKind::Run:
-        host_.RunSeconds(static_cast<int>(n[0]));
-        break;
-    case CommandKind::Print:
-        Print(command.text);
-        break;
-    case CommandKind::ExpectScreen: {
-        ++expectations_;
-        int line = static_cast<int>(n[0]);
-        if (!host_.Loaded()) {
-            Fail(command.line, "no gauge is loaded");
-            break;
-        }
-        std::string shown = host_.ScreenText(line);
-        if (shown == ToScreenText(command.text))
-            Say("ok");
-        else
-            Fail(command.line, Format("screen line %d is \"%s\", expected \"%s\"", line,
-                                      FromScreenText(shown).c_str(), command.text.c_str()));
-        break;
-    }
-    case CommandKind::Shot: {
-        PixelView frame = host_.Frame();
-        std::string path = ExpandEnvironment(command.text);
-        if (!frame.pixels) {
-            Fail(command.line, "nothing has been drawn yet");
-            break;
-        }
-        std::vector<uint8_t> file = EncodeBitmapFile(frame);
-        std::FILE* f = std::fopen(path.c_str(), "wb");
-        if (!f || std::fwrite(file.data(), 1, file.size(), f) != file.size()) {
-            if (f) std::fclose(f);
-            Fail(command.line, "cannot write " + path);
-            break;
-        }
-        std::fclose(f);
-        Say(Format("%dx%d written to %s", frame.width, frame.height, path.c_str()));
-        break;
-    }
-    }
+    std::fclose(f);
+    Say(Format("%dx%d written to %s", frame.width, frame.height, path.c_str()));
 }
 
 void ScenarioRunner::Print(const std::string& topic)
 {
-    if (topic == "screen") {
-        for (int line = 1; line <= host_.TextLineCount(); ++line)
-            Say(Format("%d|%s|", line, FromScreenText(host_.ScreenText(line)).c_str()));
-    } else if (topic == "lamps") {
-        std::string text = "lamps:";
-        for (const LampState& lamp : host_.Lamps())
-            text += (text.size() > 6 ? ", " : " ") + lamp.name + (lamp.lit ? " on" : " off");
-        Say(text);
-    } else if (topic == "marker") {
-        MarkerState marker = host_.Marker();
-        Say(marker.shown ? Format("marker: shown, offset %+.0f px", marker.offset)
-                         : std::string("marker: hidden"));
-    } else if (topic == "events") {
-        const std::vector<RecordedEvent>& events = host_.Events();
-        std::string text = "events:";
-        if (eventsPrinted_ == events.size()) text += " none";
-        for (size_t i = eventsPrinted_; i < events.size(); ++i)
-            text += Format("%s 0x%X %d", i == eventsPrinted_ ? "" : ",", events[i].event,
-                           events[i].value);
-        eventsPrinted_ = events.size();
-        Say(text);
-    } else if (topic == "aircraft") {
-        const SimulatedAircraft& a = host_.Aircraft();
-        const AircraftPlacement& p = a.Placement();
-        Say("aircraft: " + Hemisphere(p.latitude, 'N', 'S') + " " +
-            Hemisphere(p.longitude, 'E', 'W') +
-            Format(", %.0f ft, heading %05.1f, %.0f kt, variation %.1f, wind %.0f kt from %.0f",
-                   p.altitudeFeet, p.heading, p.knots, a.Variation(), a.WindSpeed(),
-                   a.WindDirection()) +
-            (a.AutopilotEngaged() ? Format(", autopilot on heading %03.0f", a.AutopilotHeading())
-                                  : std::string(", autopilot off")));
-    } else if (topic == "state") {
-        const std::vector<ClockTimer>& timers = host_.Clock().Timers();
-        std::string timer = timers.empty()
-                                ? std::string("gauge timer stopped")
-                                : Format("gauge timer running (%u ms)", timers.front().periodMs);
-        Say(Format("state: %s, drawn %s, %s, clock %llu s, switched off %d times, "
-                   "system-menu commands %d",
-                   host_.Loaded() ? "loaded" : "not loaded",
-                   host_.DrawnPowered() ? "powered" : "unpowered", timer.c_str(),
-                   static_cast<unsigned long long>(host_.Clock().NowMs() / 1000),
-                   host_.SwitchOffCount(), host_.SystemMenuCount()));
-    }
+    if (topic == "screen")
+        PrintScreen();
+    else if (topic == "lamps")
+        PrintLamps();
+    else if (topic == "marker")
+        PrintMarker();
+    else if (topic == "events")
+        PrintEvents();
+    else if (topic == "aircraft")
+        PrintAircraft();
+    else if (topic == "state")
+        PrintState();
 }
+
+void ScenarioRunner::PrintScreen()
+{
+    for (int line = 1; line <= host_.TextLineCount(); ++line)
+        Say(Format("%d|%s|", line, FromScreenText(host_.ScreenText(line)).c_str()));
+}
+
+void ScenarioRunner::PrintLamps()
+{
+    std::string text = "lamps:";
+    for (const LampState& lamp : host_.Lamps())
+        text += (text.size() > 6 ? ", " : " ") + lamp.name + (lamp.lit ? " on" : " off");
+    Say(text);
+}
+
+void ScenarioRunner::PrintMarker()
+{
+    MarkerState marker = host_.Marker();
+    Say(marker.shown ? Format("marker: shown, offset %+.0f px", marker.offset)
+                     : std::string("marker: hidden"));
+}
+
+// The events sent since the last print.
+void ScenarioRunner::PrintEvents()
+{
+    const std::vector<RecordedEvent>& events = host_.Events();
+    std::string text = "events:";
+    if (eventsPrinted_ == events.size()) text += " none";
+    for (size_t i = eventsPrinted_; i < events.size(); ++i)
+        text += Format("%s 0x%X %d", i == eventsPrinted_ ? "" : ",", events[i].event,
+                       events[i].value);
+    eventsPrinted_ = events.size();
+    Say(text);
+}
+
+void ScenarioRunner::PrintAircraft()
+{
+    const SimulatedAircraft& a = host_.Aircraft();
+    const AircraftPlacement& p = a.Placement();
+    Say("aircraft: " + Hemisphere(p.latitude, 'N', 'S') + " " +
+        Hemisphere(p.longitude, 'E', 'W') +
+        Format(", %.0f ft, heading %05.1f, %.0f kt, variation %.1f, wind %.0f kt from %.0f",
+               p.altitudeFeet, p.heading, p.knots, a.Variation(), a.WindSpeed(),
+               a.WindDirection()) +
+        (a.AutopilotEngaged() ? Format(", autopilot on heading %03.0f", a.AutopilotHeading())
+                              : std::string(", autopilot off")));
+}
+
+void ScenarioRunner::PrintState()
+{
+    const std::vector<ClockTimer>& timers = host_.Clock().Timers();
+    std::string timer = timers.empty()
+                            ? std::string("gauge timer stopped")
+                            : Format("gauge timer running (%u ms)", timers.front().periodMs);
+    Say(Format("state: %s, drawn %s, %s, clock %llu s, switched off %d times, "
+               "system-menu commands %d",
+               host_.Loaded() ? "loaded" : "not loaded",
+               host_.DrawnPowered() ? "powered" : "unpowered", timer.c_str(),
+               static_cast<unsigned long long>(host_.Clock().NowMs() / 1000),
+               host_.SwitchOffCount(), host_.SystemMenuCount()));
+}
+
+}  // namespace host

@@ -10,6 +10,8 @@
 #include "PanelHost.h"
 #include "Scenario.h"
 
+namespace host {
+
 class ScenarioRunner {
 public:
     ScenarioRunner(PanelHost& host, std::string gaugePath, std::FILE* transcript);
@@ -19,8 +21,24 @@ public:
     int Run(const std::vector<ScenarioCommand>& commands);
 
 private:
+    // One handler per command.
     void Execute(const ScenarioCommand& command);
+    void SetDataPath(const ScenarioCommand& command);
+    void PlaceAircraft(const ScenarioCommand& command);
+    void Load(const ScenarioCommand& command);
+    void Unload(const ScenarioCommand& command);
+    void Click(const ScenarioCommand& command);
+    void ExpectDialog(const ScenarioCommand& command);
+    void ExpectScreen(const ScenarioCommand& command);
+    void Shot(const ScenarioCommand& command);
+    // One printer per topic of `print`.
     void Print(const std::string& topic);
+    void PrintScreen();
+    void PrintLamps();
+    void PrintMarker();
+    void PrintEvents();
+    void PrintAircraft();
+    void PrintState();
     void Say(const std::string& line);
     void Fail(int line, const std::string& message);
 
@@ -32,3 +50,5 @@ private:
     int failures_ = 0;
     int expectations_ = 0;
 };
+
+}  // namespace host

@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "PlanError.h"
+
+namespace routeplan = gauge::routeplan;
+
 namespace navdb {
 
 // Positional arguments and options ("--format gpx", "-o OUT", "--config") of one command.

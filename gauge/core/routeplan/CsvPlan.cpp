@@ -7,7 +7,7 @@
 #include "PlanFormats.h"
 #include "PlanText.h"
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 std::string WriteCsv(const RouteListing& listing)
 {
@@ -37,4 +37,4 @@ std::string WriteCsv(const RouteListing& listing)
     return out;
 }
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

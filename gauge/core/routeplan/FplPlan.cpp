@@ -8,7 +8,7 @@
 #include "PlanFormats.h"
 #include "PlanText.h"
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 namespace {
 
@@ -105,4 +105,4 @@ Plan ReadFpl(const XmlElement& root, const std::string& source)
     return plan;
 }
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

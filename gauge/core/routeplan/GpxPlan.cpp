@@ -4,7 +4,7 @@
 #include "PlanFormats.h"
 #include "PlanText.h"
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 std::string WriteGpx(const RouteListing& listing)
 {
@@ -52,4 +52,4 @@ Plan ReadGpx(const XmlElement& root, const std::string& source)
     return plan;
 }
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

@@ -5,11 +5,11 @@
 #include <stdexcept>
 #include <string>
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 class PlanError : public std::runtime_error {
 public:
     explicit PlanError(const std::string& message) : std::runtime_error(message) {}
 };
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

@@ -10,7 +10,7 @@
 
 #include "PlanError.h"
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 namespace {
 
@@ -121,4 +121,4 @@ std::string Where(const std::string& source, int line)
     return source + " line " + std::to_string(line);
 }
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

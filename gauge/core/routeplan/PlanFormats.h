@@ -13,7 +13,7 @@
 #include "RouteListing.h"
 #include "XmlTree.h"
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 enum class PlanFormat { Gpx, Fpl, Pln, Csv };
 
@@ -51,4 +51,4 @@ std::string RouteTitle(const std::vector<TableWaypoint>& waypoints);
 // "SOURCE line N"
 std::string Where(const std::string& source, int line);
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

@@ -11,7 +11,7 @@
 #include "StoredRoute.h"
 #include "WaypointTables.h"
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 namespace {
 
@@ -59,4 +59,4 @@ std::string ImportPlan(const std::string& directory, const std::string& planPath
     return report;
 }
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

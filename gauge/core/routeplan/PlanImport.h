@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 struct ImportTarget {
     std::string routeFile;   // empty: CONFIG's route instead
@@ -15,4 +15,4 @@ struct ImportTarget {
 // plain, and what was written.
 std::string ImportPlan(const std::string& directory, const std::string& planPath, const ImportTarget& target);
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

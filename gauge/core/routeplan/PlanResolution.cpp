@@ -10,7 +10,7 @@
 #include "PlanError.h"
 #include "PlanText.h"
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 namespace {
 
@@ -156,13 +156,13 @@ private:
 ResolvedPlan ResolvePlan(const Plan& plan, WaypointTables& tables)
 {
     const std::size_t count = plan.waypoints.size();
-    if (count > static_cast<std::size_t>(MaximumRouteWaypoints))
+    if (count > static_cast<std::size_t>(RouteCapacity))
         throw PlanError("the plan has " + std::to_string(count) + " waypoints; a route holds at most " +
-                        std::to_string(MaximumRouteWaypoints));
+                        std::to_string(RouteCapacity));
     ResolvedPlan result;
     Resolver resolver(tables, result);
     for (std::size_t i = 0; i < count; ++i) resolver.Resolve(plan.waypoints[i], static_cast<int>(i));
     return result;
 }
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

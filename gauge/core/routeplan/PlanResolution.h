@@ -11,15 +11,13 @@
 #include "PlanWaypoints.h"
 #include "WaypointTables.h"
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 // How far a plan's position may lie from a record of the same identifier for the two to be
 // one waypoint: databases place an airport or a navaid up to a few miles apart; a user
 // waypoint is only its position.
 inline constexpr double FacilityMatchRadius = 5.0;      // nautical miles
 inline constexpr double UserWaypointMatchRadius = 0.1;  // nautical miles
-
-inline constexpr int MaximumRouteWaypoints = RouteCapacity;
 
 struct Resolution {
     WaypointRecord record;      // table, NUM, ID, name, coordinates of the waypoint taken
@@ -35,4 +33,4 @@ struct ResolvedPlan {
 // waypoint that no table holds and that gives no position.
 ResolvedPlan ResolvePlan(const Plan& plan, WaypointTables& tables);
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 namespace {
 
@@ -116,5 +116,5 @@ std::string CsvField(std::string_view text)
     return out + "\"";
 }
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 // Windows-1252 to UTF-8; the five bytes that code page leaves undefined, and control
 // characters that XML 1.0 does not allow, become '?'.
@@ -20,4 +20,4 @@ std::string XmlEscaped(std::string_view text);
 // A CSV field: quoted, with quotes doubled, when it holds a comma, quote or line break.
 std::string CsvField(std::string_view text);
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

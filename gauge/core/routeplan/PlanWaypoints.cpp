@@ -5,7 +5,7 @@
 #include "GreatCircle.h"
 #include "WaypointFields.h"
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 Position PositionOf(const WaypointRecord& record)
 {
@@ -49,4 +49,4 @@ std::string TrimmedRight(std::string text)
     return text;
 }
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

@@ -9,7 +9,7 @@
 
 #include "GaugeState.h"
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 // The kinds of waypoint that plan files tell apart. Navaids are VORs (with DMEs and
 // TACANs) or NDBs; a plan's intersections and unnamed kinds are Unknown.
@@ -63,4 +63,4 @@ const char* TableName(int32_t table);
 // Trailing blanks cut.
 std::string TrimmedRight(std::string text);
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

@@ -11,7 +11,7 @@
 #include "PlanFormats.h"
 #include "PlanText.h"
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 namespace {
 
@@ -148,4 +148,4 @@ Plan ReadPln(const XmlElement& root, const std::string& source)
     return plan;
 }
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

@@ -7,7 +7,7 @@
 
 #include "PlanError.h"
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 ReplacingFile::ReplacingFile(std::string path, const std::string& bytes)
     : path_(std::move(path)), partial_(path_ + ".partial")
@@ -34,4 +34,4 @@ void ReplacingFile::Commit()
     committed_ = true;
 }
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 class ReplacingFile {
 public:
@@ -22,4 +22,4 @@ private:
     bool committed_ = false;
 };
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

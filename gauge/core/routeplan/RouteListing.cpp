@@ -10,7 +10,7 @@
 #include "PlanError.h"
 #include "PlanText.h"
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 namespace {
 
@@ -146,4 +146,4 @@ std::string ShowText(const RouteListing& listing)
     return text + total;
 }
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

@@ -10,7 +10,7 @@
 #include "StoredRoute.h"
 #include "WaypointTables.h"
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 struct ListedSlot {
     int slot;                               // from 0
@@ -44,4 +44,4 @@ std::vector<TableWaypoint> RouteWaypoints(const RouteListing& listing);
 // The listing as `navdb route show` prints it (UTF-8).
 std::string ShowText(const RouteListing& listing);
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

@@ -8,7 +8,7 @@
 #include "PlanError.h"
 #include "TableEngine.h"
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 namespace {
 
@@ -87,4 +87,4 @@ void WriteConfigRoute(const std::string& directory, const std::vector<WaypointRe
     TableCloseAll();
 }
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

@@ -8,7 +8,7 @@
 
 #include "RouteText.h"
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 struct StoredRoute {
     std::string source;                    // the file, or "CONFIG" with its path
@@ -38,4 +38,4 @@ void CheckConfig(const std::string& directory);
 // which the gauge loads as the waypoint flown to.
 void WriteConfigRoute(const std::string& directory, const std::vector<WaypointRecord>& waypoints);
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

@@ -13,7 +13,7 @@
 #include "TableEngine.h"
 #include "WaypointFields.h"
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 namespace {
 
@@ -136,4 +136,4 @@ void WaypointTables::AppendUsers(const std::vector<NewUserWaypoint>& waypoints)
     TableCloseAll();
 }
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

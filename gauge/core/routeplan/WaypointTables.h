@@ -10,7 +10,7 @@
 
 #include "PlanWaypoints.h"
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 // A user waypoint to be appended to USERS.
 struct NewUserWaypoint {
@@ -50,4 +50,4 @@ private:
     std::string directory_;
 };
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

@@ -6,7 +6,7 @@
 
 #include "PlanError.h"
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 namespace {
 
@@ -103,4 +103,4 @@ std::string Trimmed(std::string_view text)
     return std::string(text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1));
 }
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

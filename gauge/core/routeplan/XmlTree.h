@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-namespace routeplan {
+namespace gauge::routeplan {
 
 struct XmlElement {
     std::string name;
@@ -34,4 +34,4 @@ XmlElement ParseXml(const std::string& bytes, const std::string& source);
 // White space cut from both ends.
 std::string Trimmed(std::string_view text);
 
-}  // namespace routeplan
+}  // namespace gauge::routeplan

@@ -3,6 +3,8 @@
 #include "GaugeButtons.h"
 #include "GaugeTestSupport.h"
 
+using namespace gauge;
+
 namespace {
 
 using Events = std::vector<std::pair<uint32_t, int32_t>>;

@@ -4,6 +4,8 @@
 #include "Configuration.h"
 #include "GaugeTestSupport.h"
 
+using namespace gauge;
+
 namespace {
 
 using Calls = std::vector<std::string>;

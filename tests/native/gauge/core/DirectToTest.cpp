@@ -10,6 +10,8 @@
 #include "Power.h"
 #include "TableDialogHold.h"
 
+using namespace gauge;
+
 namespace {
 
 using Calls = std::vector<std::string>;

@@ -9,6 +9,8 @@
 #include "RouteFile.h"
 #include "WaypointAccess.h"
 
+using namespace gauge;
+
 namespace {
 
 class FlightPlanningTablesTest : public GaugeTablesTest {

@@ -2,6 +2,8 @@
 #include "GaugeTestSupport.h"
 #include "HostCodes.h"
 
+using namespace gauge;
+
 namespace {
 
 class GaugeCycleTest : public GaugeTest {

@@ -11,6 +11,8 @@
 #include "GaugeState.h"
 #include "RecordingPlatform.h"
 
+namespace gauge {
+
 class GaugeTablesTest : public EngineTest {
 protected:
     void SetUp() override
@@ -61,3 +63,5 @@ protected:
     std::string airports_;
     std::string config_;
 };
+
+}  // namespace gauge

@@ -7,6 +7,8 @@
 #include "GaugeTablesFixture.h"
 #include "WaypointAccess.h"
 
+using namespace gauge;
+
 namespace {
 
 TEST_F(GaugeTablesTest, SeekFindsTheKeyOrTheNextHigherOne)

@@ -11,6 +11,8 @@
 #include "RecordingEngine.h"
 #include "RecordingPlatform.h"
 
+namespace gauge {
+
 // A waypoint at whole degrees and minutes; south and east negative in the gauge's terms
 // are given as hemisphere flags.
 inline WaypointRecord MakeWaypoint(const char* id, int32_t table, bool south, int latDeg, int latMin,
@@ -49,3 +51,5 @@ protected:
         engine = RecordingEngine{};
     }
 };
+
+}  // namespace gauge

@@ -7,6 +7,8 @@
 #include "HostVariables.h"
 #include "RecordingPlatform.h"
 
+using namespace gauge;
+
 namespace {
 
 constexpr double FullTurn = 281475000000000.0;

@@ -7,6 +7,8 @@
 #include "GaugeTestSupport.h"
 #include "InfoPages.h"
 
+using namespace gauge;
+
 namespace {
 
 using Calls = std::vector<std::string>;

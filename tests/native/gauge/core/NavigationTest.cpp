@@ -3,6 +3,8 @@
 #include "GaugeTestSupport.h"
 #include "Navigation.h"
 
+using namespace gauge;
+
 namespace {
 
 class NavigationTest : public GaugeTest {

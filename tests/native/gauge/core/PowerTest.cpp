@@ -4,6 +4,8 @@
 #include "Power.h"
 #include "RecordingPlatform.h"
 
+using namespace gauge;
+
 namespace {
 
 class PowerTest : public ::testing::Test {

@@ -4,6 +4,8 @@
 
 #include "GaugeState.h"
 
+namespace gauge {
+
 RecordingPlatform platform;
 
 void ResetGauge()
@@ -57,3 +59,5 @@ void ReadSetting(const char*, const char*, const char* defaultText, char* out)
 {
     std::strcpy(out, platform.dataDirectory.empty() ? defaultText : platform.dataDirectory.c_str());
 }
+
+}  // namespace gauge

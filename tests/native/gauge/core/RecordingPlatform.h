@@ -11,6 +11,8 @@
 
 #include "GaugePlatform.h"
 
+namespace gauge {
+
 struct RecordingPlatform {
     bool hidden[4] = {};
     std::vector<int> sounds;
@@ -33,3 +35,5 @@ extern RecordingPlatform platform;
 
 // Zero-fills the gauge state and forgets everything recorded, as a fresh module load.
 void ResetGauge();
+
+}  // namespace gauge

@@ -6,6 +6,8 @@
 #include "RouteEditing.h"
 #include "RouteFile.h"
 
+using namespace gauge;
+
 namespace {
 
 using Calls = std::vector<std::string>;

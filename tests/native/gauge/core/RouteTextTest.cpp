@@ -3,6 +3,8 @@
 #include "GaugeTestSupport.h"
 #include "RouteText.h"
 
+using namespace gauge;
+
 namespace {
 
 TEST(RouteText, FilledSlotsAreDigitAndKeyEmptySlotsNineBlanks)

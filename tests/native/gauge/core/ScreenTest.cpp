@@ -3,6 +3,8 @@
 #include "GaugeTestSupport.h"
 #include "Screen.h"
 
+using namespace gauge;
+
 namespace {
 
 class ScreenTest : public GaugeTest {

@@ -8,6 +8,8 @@
 
 #include "WaveResource.h"
 
+using namespace gauge;
+
 namespace {
 
 using Bytes = std::vector<uint8_t>;

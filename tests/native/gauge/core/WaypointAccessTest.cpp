@@ -4,6 +4,8 @@
 #include "GaugeTestSupport.h"
 #include "WaypointAccess.h"
 
+using namespace gauge;
+
 namespace {
 
 using Calls = std::vector<std::string>;

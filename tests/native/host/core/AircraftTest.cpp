@@ -6,6 +6,9 @@
 #include "RecordingPlatform.h"
 #include "SimulatedAircraft.h"
 
+using namespace host;
+using namespace gauge;
+
 namespace {
 
 // What the gauge makes of the aircraft's variables.

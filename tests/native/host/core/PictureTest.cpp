@@ -4,6 +4,8 @@
 
 #include "Picture.h"
 
+using namespace host;
+
 namespace {
 
 TEST(PictureTest, BlackIsLeftOutOfOverlaysAndDrawingIsClipped)

@@ -4,6 +4,8 @@
 
 #include "Scenario.h"
 
+using namespace host;
+
 namespace {
 
 std::vector<ScenarioCommand> Parse(const std::string& text)

@@ -4,6 +4,8 @@
 
 #include "VirtualClock.h"
 
+using namespace host;
+
 namespace {
 
 std::vector<uintptr_t> Fired(VirtualClock& clock, uint64_t ms)

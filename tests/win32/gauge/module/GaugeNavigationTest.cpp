@@ -17,6 +17,9 @@
 #include "PanelHost.h"
 #include "RecordingDirectSound.h"
 
+using namespace gauge;
+using namespace host;
+
 namespace {
 
 enum Button { Nav, Inf, Alr, Set, Pwr, Dto, Rte, Aut, Prev, Next };
@@ -29,10 +32,10 @@ struct Airport {
     int lon[3];   // west
 };
 // Sample airports around Seattle, with their keys in the sample data.
-const Airport kbfi{"00000108", "KBFI", "Boeing Field King Co Intl", {47, 32, 1}, {122, 18, 13}};
-const Airport kolm{"00000126", "KOLM", "OLYMPIA", {46, 58, 8}, {122, 54, 17}};
-const Airport ksea{"00000132", "KSEA", "Seattle Tacoma Intl", {47, 26, 51}, {122, 18, 28}};
-const Airport ktcm{"00000135", "KTCM", "MC CHORD AFB", {47, 8, 16}, {122, 28, 35}};
+const Airport Kbfi{"00000108", "KBFI", "Boeing Field King Co Intl", {47, 32, 1}, {122, 18, 13}};
+const Airport Kolm{"00000126", "KOLM", "OLYMPIA", {46, 58, 8}, {122, 54, 17}};
+const Airport Ksea{"00000132", "KSEA", "Seattle Tacoma Intl", {47, 26, 51}, {122, 18, 28}};
+const Airport Ktcm{"00000135", "KTCM", "MC CHORD AFB", {47, 8, 16}, {122, 28, 35}};
 
 double Degrees(const int (&dms)[3]) { return dms[0] + dms[1] / 60.0 + dms[2] / 3600.0; }
 
@@ -91,7 +94,7 @@ protected:
             createNavigationTable(*table);
         config_ = createNavigationTable(nav::configTable);
         openTable(airports_, "AIRPORTS");
-        for (const Airport* airport : {&kbfi, &kolm, &ksea, &ktcm}) {
+        for (const Airport* airport : {&Kbfi, &Kolm, &Ksea, &Ktcm}) {
             appendWaypoint(airport->num, airport->id, airport->name);
             replaceInteger("LAT2", airport->lat[0]);
             replaceInteger("LAT3", airport->lat[1]);
@@ -178,9 +181,9 @@ protected:
 
 TEST_F(GaugeNavigationTest, ARestoredUnitFliesTowardItsAirport)
 {
-    SaveState({{"POWER", 1}, {"RTEMODE", 0}, {"AUTODIS", 0.5}, {"ALARMDIS", 2.0}}, ksea);
+    SaveState({{"POWER", 1}, {"RTEMODE", 0}, {"AUTODIS", 0.5}, {"ALARMDIS", 2.0}}, Ksea);
     PanelHost host;
-    PlaceSouthOf(host, ksea, 20.0, 120.0);
+    PlaceSouthOf(host, Ksea, 20.0, 120.0);
     Load(host);
     EXPECT_TRUE(host.DrawnPowered());
     EXPECT_EQ(host.Clock().Timers().size(), 1u);
@@ -208,9 +211,9 @@ TEST_F(GaugeNavigationTest, ARestoredUnitFliesTowardItsAirport)
 
 TEST_F(GaugeNavigationTest, NavCyclesTwoPagesInDirectToAndThreeOnARoute)
 {
-    SaveState({{"POWER", 1}, {"RTEMODE", 0}}, ksea);
+    SaveState({{"POWER", 1}, {"RTEMODE", 0}}, Ksea);
     PanelHost host;
-    PlaceSouthOf(host, ksea, 10.0, 100.0);
+    PlaceSouthOf(host, Ksea, 10.0, 100.0);
     Load(host);
     std::vector<std::string> firstLines;
     for (int press = 0; press < 3; ++press) {
@@ -221,9 +224,9 @@ TEST_F(GaugeNavigationTest, NavCyclesTwoPagesInDirectToAndThreeOnARoute)
     EXPECT_EQ(firstLines, (std::vector<std::string>{"GO TO", "N047\xB0", "GO TO"}));
     Unload(host);
 
-    SaveState({{"POWER", 1}, {"RTEMODE", 1}, {"NRTEWPT", 3}, {"ACTRTE", 0}}, kbfi, Route({&kbfi, &ksea, &ktcm}));
+    SaveState({{"POWER", 1}, {"RTEMODE", 1}, {"NRTEWPT", 3}, {"ACTRTE", 0}}, Kbfi, Route({&Kbfi, &Ksea, &Ktcm}));
     PanelHost routeHost;
-    PlaceSouthOf(routeHost, ksea, 10.0, 100.0);
+    PlaceSouthOf(routeHost, Ksea, 10.0, 100.0);
     Load(routeHost);
     firstLines.clear();
     for (int press = 0; press < 4; ++press) {
@@ -237,9 +240,9 @@ TEST_F(GaugeNavigationTest, NavCyclesTwoPagesInDirectToAndThreeOnARoute)
 
 TEST_F(GaugeNavigationTest, AnArmedAlarmBlinksAndSoundsEverySecondTick)
 {
-    SaveState({{"POWER", 1}, {"RTEMODE", 0}, {"ALARMDIS", 5.0}, {"ALARM", 0}}, ksea);
+    SaveState({{"POWER", 1}, {"RTEMODE", 0}, {"ALARMDIS", 5.0}, {"ALARM", 0}}, Ksea);
     PanelHost host;
-    PlaceSouthOf(host, ksea, 4.0, 60.0);
+    PlaceSouthOf(host, Ksea, 4.0, 60.0);
     Load(host);
     host.RunSeconds(1);
     EXPECT_TRUE(recordedSound.plays.empty());
@@ -266,9 +269,9 @@ TEST_F(GaugeNavigationTest, AnArmedAlarmBlinksAndSoundsEverySecondTick)
 TEST_F(GaugeNavigationTest, TheAutopilotFliesARestoredRouteToItsEnd)
 {
     SaveState({{"POWER", 1}, {"AUTOPILOT", 0}, {"RTEMODE", 1}, {"NRTEWPT", 3}, {"ACTRTE", 0}, {"AUTODIS", 1.0}},
-              kbfi, Route({&kbfi, &ksea, &ktcm}));
+              Kbfi, Route({&Kbfi, &Ksea, &Ktcm}));
     PanelHost host;
-    host.Aircraft().Place({Degrees(kbfi.lat) + 0.1, -Degrees(kbfi.lon) + 0.05, 2000.0, 90.0, 180.0});
+    host.Aircraft().Place({Degrees(Kbfi.lat) + 0.1, -Degrees(Kbfi.lon) + 0.05, 2000.0, 90.0, 180.0});
     Load(host);
     Click(host, Aut);
     ASSERT_EQ(host.Events().size(), 2u);
@@ -305,9 +308,9 @@ TEST_F(GaugeNavigationTest, TheAutopilotFliesARestoredRouteToItsEnd)
 
 TEST_F(GaugeNavigationTest, PreviousAndNextWrapAroundTheRoute)
 {
-    SaveState({{"POWER", 1}, {"RTEMODE", 1}, {"NRTEWPT", 3}, {"ACTRTE", 0}}, kbfi, Route({&kbfi, &ksea, &ktcm}));
+    SaveState({{"POWER", 1}, {"RTEMODE", 1}, {"NRTEWPT", 3}, {"ACTRTE", 0}}, Kbfi, Route({&Kbfi, &Ksea, &Ktcm}));
     PanelHost host;
-    PlaceSouthOf(host, kolm, 30.0, 100.0);
+    PlaceSouthOf(host, Kolm, 30.0, 100.0);
     Load(host);
     std::vector<std::string> seen;
     for (Button button : {Prev, Next, Next, Next}) {
@@ -323,7 +326,7 @@ TEST_F(GaugeNavigationTest, PreviousAndNextWrapAroundTheRoute)
 
 TEST_F(GaugeNavigationTest, AUnitSavedOffInstallsWithoutATimer)
 {
-    SaveState({{"POWER", 0}, {"RTEMODE", 0}}, ksea);
+    SaveState({{"POWER", 0}, {"RTEMODE", 0}}, Ksea);
     PanelHost host;
     Load(host);
     EXPECT_FALSE(host.DrawnPowered());
@@ -338,13 +341,13 @@ TEST_F(GaugeNavigationTest, AUnitSavedOffInstallsWithoutATimer)
 
 TEST_F(GaugeNavigationTest, UnloadSavesWhatLoadRestores)
 {
-    const std::string route = Route({&kbfi, &ksea, &ktcm});
+    const std::string route = Route({&Kbfi, &Ksea, &Ktcm});
     SaveState({{"POWER", 1}, {"AUTOPILOT", 0}, {"ALARM", 0}, {"ALARMDIS", 2.0}, {"AUTODIS", 0.5}, {"RTEMODE", 1},
                {"NRTEWPT", 3}, {"ACTRTE", 0}},
-              kbfi, route);
+              Kbfi, route);
     {
         PanelHost host;
-        PlaceSouthOf(host, kolm, 30.0, 100.0);
+        PlaceSouthOf(host, Kolm, 30.0, 100.0);
         Load(host);
         Click(host, Next);
         Click(host, Alr);
@@ -357,11 +360,11 @@ TEST_F(GaugeNavigationTest, UnloadSavesWhatLoadRestores)
     EXPECT_EQ(Saved("AUTOPILOT"), "1");
     EXPECT_EQ(Saved("ACTRTE"), "1");
     EXPECT_EQ(Saved("NRTEWPT"), "3");
-    EXPECT_EQ(Saved("LASTREC"), ksea.num);
+    EXPECT_EQ(Saved("LASTREC"), Ksea.num);
     EXPECT_EQ(Saved("RTEWPTS"), route);
 
     PanelHost host;
-    PlaceSouthOf(host, kolm, 30.0, 100.0);
+    PlaceSouthOf(host, Kolm, 30.0, 100.0);
     Load(host);
     EXPECT_TRUE(LampLit(host, "ALR"));
     EXPECT_TRUE(LampLit(host, "AUT"));
@@ -373,7 +376,7 @@ TEST_F(GaugeNavigationTest, UnloadSavesWhatLoadRestores)
 
 TEST_F(GaugeNavigationTest, AMissingDatabaseIsNamedOnTheScreen)
 {
-    SaveState({{"POWER", 1}, {"RTEMODE", 0}}, ksea);
+    SaveState({{"POWER", 1}, {"RTEMODE", 0}}, Ksea);
     DeleteFileA(airports_.c_str());
     {
         PanelHost host;
@@ -383,7 +386,7 @@ TEST_F(GaugeNavigationTest, AMissingDatabaseIsNamedOnTheScreen)
         EXPECT_EQ(host.ScreenText(2), "");
         Unload(host);
     }
-    EXPECT_EQ(Saved("LASTREC"), ksea.num);   // the saved waypoint is kept
+    EXPECT_EQ(Saved("LASTREC"), Ksea.num);   // the saved waypoint is kept
 
     // Without the data directory the saved state cannot be read: the unit starts off,
     // and switched on it says why it shows no waypoint.

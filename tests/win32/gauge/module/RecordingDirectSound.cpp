@@ -4,6 +4,8 @@
 
 #include "ImportBinding.h"
 
+using host::BindModuleImport;
+
 RecordingDirectSound recordedSound;
 
 namespace {

@@ -8,6 +8,8 @@
 #include "GaugeState.h"
 #include "SpineTestSupport.h"
 
+using namespace gauge;
+
 namespace {
 
 constexpr int TestDialog = 200;   // gauge_spine_test.rc

@@ -12,6 +12,7 @@
 
 #include "GaugeResourceIds.h"
 
+
 namespace {
 
 enum ControlClass : WORD { ButtonClass = 0x80, EditClass = 0x81, StaticClass = 0x82, ListBoxClass = 0x83 };
@@ -40,7 +41,7 @@ constexpr DWORD Push = BS_PUSHBUTTON | WS_TABSTOP;
 constexpr DWORD DefaultPush = BS_DEFPUSHBUTTON | WS_TABSTOP;
 constexpr DWORD Radio = BS_AUTORADIOBUTTON;
 
-const DialogSpec dialogs[] = {
+const DialogSpec Dialogs[] = {
     {DLG_DIRECT_TO, "Direct To", 234, 170,
      {{IDC_DIRECT_TO_AIRPORTS, ButtonClass, Radio | WS_GROUP, 0, "Airports", 7, 7, 58, 10},
       {IDC_DIRECT_TO_NAVAIDS, ButtonClass, Radio, 0, "Navaids", 73, 7, 47, 10},
@@ -145,7 +146,7 @@ TEST(DialogTemplatesTest, EveryDialogOfTheShippedGaugeMatchesItsLayout)
 {
     HMODULE gauge = ShippedGauge();
     ASSERT_NE(gauge, nullptr);
-    for (const DialogSpec& spec : dialogs) {
+    for (const DialogSpec& spec : Dialogs) {
         SCOPED_TRACE(spec.caption);
         HRSRC resource = FindResourceA(gauge, MAKEINTRESOURCEA(spec.id), MAKEINTRESOURCEA(5));   // RT_DIALOG
         ASSERT_NE(resource, nullptr);

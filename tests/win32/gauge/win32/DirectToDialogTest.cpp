@@ -10,6 +10,9 @@
 #include "GaugePlatform.h"
 #include "Navigation.h"
 
+using namespace gauge;
+using namespace host;
+
 namespace {
 
 class DirectToDialogTest : public FlightPlanTest {
@@ -35,7 +38,7 @@ TEST_F(DirectToDialogTest, IdentifierPrefixShowsTheFirstMatchAndOkTakesIt)
     });
     EXPECT_EQ(RunDialog(), 1);
     EXPECT_EQ(owner, simulatorWindow);
-    EXPECT_STREQ(gaugeState.directToChoice.num, kbfi.num);
+    EXPECT_STREQ(gaugeState.directToChoice.num, Kbfi.num);
     EXPECT_EQ(gaugeState.directToChoice.table, WaypointAirport);
     EXPECT_EQ(trimRight(gaugeState.directToChoice.id), "KBFI");
     EXPECT_EQ(gaugeState.directToChoice.lat3, 32);
@@ -124,7 +127,7 @@ TEST_F(DirectToDialogTest, OkRightAfterOpeningTakesTheRecordTheTableStandsOn)
 {
     driver.Expect("Direct To", [&](HWND dialog) { Press(dialog, IDOK); });
     EXPECT_EQ(RunDialog(), 1);
-    EXPECT_STREQ(gaugeState.directToChoice.num, ksea.num);   // the first record of the table
+    EXPECT_STREQ(gaugeState.directToChoice.num, Ksea.num);   // the first record of the table
 
     // After the list is filled, the first identifier.
     driver.Expect("Direct To", [&](HWND dialog) {
@@ -137,7 +140,7 @@ TEST_F(DirectToDialogTest, OkRightAfterOpeningTakesTheRecordTheTableStandsOn)
 
 TEST_F(DirectToDialogTest, OkWithoutARecordFoundChoosesNothingAndTheDialogStays)
 {
-    gaugeState.directToChoice = Lookup(kolm);
+    gaugeState.directToChoice = Lookup(Kolm);
     const WaypointRecord before = gaugeState.directToChoice;
     driver.Expect("Direct To", [&](HWND dialog) {
         Type(dialog, IDC_DIRECT_TO_ID, "ZZ");   // past the last identifier
@@ -155,7 +158,7 @@ TEST_F(DirectToDialogTest, OkWithoutARecordFoundChoosesNothingAndTheDialogStays)
 
 TEST_F(DirectToDialogTest, OkFromTheButtonDropsTheRouteForDirectToOnPageOneOfTwo)
 {
-    FlyRoute({&ksea, &kbfi, &ktcm}, 1);
+    FlyRoute({&Ksea, &Kbfi, &Ktcm}, 1);
     gaugeState.infoPageShown = 1;
     gaugeState.currentPage = 2;
     driver.Expect("Direct To", [&](HWND dialog) {
@@ -175,8 +178,8 @@ TEST_F(DirectToDialogTest, OkFromTheButtonDropsTheRouteForDirectToOnPageOneOfTwo
 
 TEST_F(DirectToDialogTest, CancelEscapeAndTheCloseBoxChangeNothing)
 {
-    FlyRoute({&ksea, &kbfi}, 0);
-    gaugeState.directToChoice = Lookup(home);
+    FlyRoute({&Ksea, &Kbfi}, 0);
+    gaugeState.directToChoice = Lookup(Home);
     const GaugeState before = gaugeState;
     driver.Expect("Direct To", [&](HWND dialog) {
         Type(dialog, IDC_DIRECT_TO_ID, "KTCM");
@@ -200,7 +203,7 @@ TEST_F(DirectToDialogTest, ATickDueToAdvanceTheRouteWaitsAndDoesNotMoveTheSearch
 {
     // The next route waypoint is a navaid: an advance during the dialog would leave the
     // navaid table current under the dialog's airport search.
-    FlyRoute({&ksea, &sea, &kolm}, 0);
+    FlyRoute({&Ksea, &Sea, &Kolm}, 0);
     gaugeState.nextWaypointDistance = 0.5;
     gaugeState.activeDistance = 0.1;
     driver.Expect("Direct To", [&](HWND dialog) {

@@ -3,13 +3,16 @@
 #include "DataPathSetting.h"
 #include "WaypointAccess.h"
 
-const TestWaypoint ksea{WaypointAirport, "00000132", "KSEA", "Seattle Tacoma Intl", {47, 26, 51}, {122, 18, 28}};
-const TestWaypoint kbfi{WaypointAirport, "00000108", "KBFI", "Boeing Field King Co Intl", {47, 32, 1}, {122, 18, 13}};
-const TestWaypoint ktcm{WaypointAirport, "00000135", "KTCM", "MC CHORD AFB", {47, 8, 16}, {122, 28, 35}};
-const TestWaypoint kolm{WaypointAirport, "00000126", "KOLM", "OLYMPIA", {46, 58, 8}, {122, 54, 17}};
-const TestWaypoint sea{WaypointNavaid, "00000031", "SEA", "SEATTLE VORTAC", {47, 26, 7}, {122, 18, 34}};
-const TestWaypoint olm{WaypointNavaid, "00000026", "OLM", "OLYMPIA VORTAC", {46, 58, 18}, {122, 54, 7}};
-const TestWaypoint home{WaypointUser, "00000001", "HOME", "HOME FIELD", {47, 40, 0}, {122, 10, 0}};
+using namespace gauge;
+using namespace host;
+
+const TestWaypoint Ksea{WaypointAirport, "00000132", "KSEA", "Seattle Tacoma Intl", {47, 26, 51}, {122, 18, 28}};
+const TestWaypoint Kbfi{WaypointAirport, "00000108", "KBFI", "Boeing Field King Co Intl", {47, 32, 1}, {122, 18, 13}};
+const TestWaypoint Ktcm{WaypointAirport, "00000135", "KTCM", "MC CHORD AFB", {47, 8, 16}, {122, 28, 35}};
+const TestWaypoint Kolm{WaypointAirport, "00000126", "KOLM", "OLYMPIA", {46, 58, 8}, {122, 54, 17}};
+const TestWaypoint Sea{WaypointNavaid, "00000031", "SEA", "SEATTLE VORTAC", {47, 26, 7}, {122, 18, 34}};
+const TestWaypoint Olm{WaypointNavaid, "00000026", "OLM", "OLYMPIA VORTAC", {46, 58, 18}, {122, 54, 7}};
+const TestWaypoint Home{WaypointUser, "00000001", "HOME", "HOME FIELD", {47, 40, 0}, {122, 10, 0}};
 
 namespace {
 
@@ -66,18 +69,18 @@ void FlightPlanTest::SetUp()
     std::string users = createNavigationTable(nav::usersTable);
     std::string runways = createNavigationTable(nav::runwaysTable);
     openTable(airports, "AIRPORTS");
-    for (const TestWaypoint* w : {&ksea, &kbfi, &ktcm, &kolm}) Append(*w);
+    for (const TestWaypoint* w : {&Ksea, &Kbfi, &Ktcm, &Kolm}) Append(*w);
     TableCloseAll();
     openTable(navaids, "NAVAIDS");
-    for (const TestWaypoint* w : {&sea, &olm}) Append(*w);
+    for (const TestWaypoint* w : {&Sea, &Olm}) Append(*w);
     TableCloseAll();
     openTable(users, "USERS");
-    Append(home);
+    Append(Home);
     TableCloseAll();
     openTable(runways, "RUNWAYS");
     for (const char* runway : {"16L/34R", "16C/34C", "16R/34L"}) {
         RecordAppendBlank();
-        replaceText("NUM", ksea.num);
+        replaceText("NUM", Ksea.num);
         replaceText("RUNWAYS", runway);
     }
     TableCloseAll();

@@ -24,7 +24,7 @@ struct TestWaypoint {
 };
 
 // In the order they are appended to their tables.
-extern const TestWaypoint ksea, kbfi, ktcm, kolm, sea, olm, home;
+extern const TestWaypoint Ksea, Kbfi, Ktcm, Kolm, Sea, Olm, Home;
 
 class FlightPlanTest : public EngineTest {
 protected:
@@ -45,9 +45,9 @@ protected:
 
     // Makes `waypoint` the active one and the route of these waypoints the flown route.
     static void FlyRoute(const std::vector<const TestWaypoint*>& waypoints, int index);
-    static WaypointRecord Lookup(const TestWaypoint& waypoint);
+    static gauge::WaypointRecord Lookup(const TestWaypoint& waypoint);
 
-    DialogDriver driver;
+    host::DialogDriver driver;
     std::vector<std::string> driverFailures;
     HWND simulatorWindow = nullptr;
 

@@ -15,6 +15,8 @@
 #include "RecordingHost.h"
 #include "SpineTestSupport.h"
 
+using namespace gauge;
+
 namespace {
 
 class LifecycleTest : public ::testing::Test {

@@ -2,6 +2,8 @@
 
 #include "GaugeRecords.h"
 
+using namespace gauge;
+
 RecordingHost recordingHost;
 
 namespace {

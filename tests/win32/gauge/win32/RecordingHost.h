@@ -17,7 +17,7 @@ struct ServiceCall {
 };
 
 struct RecordingHost {
-    HostServices services{};
+    gauge::HostServices services{};
     std::vector<ServiceCall> calls;
     std::map<uint32_t, double> values;   // what a refresh gives, by token
     char buffers[4][64] = {};

@@ -8,15 +8,17 @@
 #include "GaugeRecords.h"
 #include "SteeringMarker.h"
 
+using namespace gauge;
+
 namespace {
 
 // Copies taken before any test changes an element's flags or a host fills in a word.
-const ImageElement loadedBackground = background;
-const ImageElement loadedAutopilotLamp = autopilotLamp;
-const ImageElement loadedAlarmLamp = alarmLamp;
-const TextLineElement loadedLines[4] = {screenLine1, screenLine2, screenLine3, screenLine4};
-const ImageElement loadedScale = steeringScale;
-const SliderElement loadedMarker = steeringMarker;
+const ImageElement LoadedBackground = background;
+const ImageElement LoadedAutopilotLamp = autopilotLamp;
+const ImageElement LoadedAlarmLamp = alarmLamp;
+const TextLineElement LoadedLines[4] = {screenLine1, screenLine2, screenLine3, screenLine4};
+const ImageElement LoadedScale = steeringScale;
+const SliderElement LoadedMarker = steeringMarker;
 
 template <typename T>
 bool AllZero(const T& words)
@@ -77,7 +79,7 @@ TEST(RecordsTest, GaugeHeader)
 
 TEST(RecordsTest, ElementTreeAtLoad)
 {
-    ExpectHead(loadedBackground.head, ElementImage, 102, 0, 0, 2);
+    ExpectHead(LoadedBackground.head, ElementImage, 102, 0, 0, 2);
     ElementHead** children = background.head.children;
     ASSERT_NE(children, nullptr);
     ElementHead* expected[] = {&autopilotLamp.head, &alarmLamp.head, &screenLine1.head,
@@ -85,11 +87,11 @@ TEST(RecordsTest, ElementTreeAtLoad)
                                &steeringScale.head, &steeringMarker.head, nullptr};
     for (int i = 0; i < 9; ++i) EXPECT_EQ(children[i], expected[i]) << i;
 
-    ExpectHead(loadedAutopilotLamp.head, ElementImage, 112, 70, 76, 0x40000006);
-    ExpectHead(loadedAlarmLamp.head, ElementImage, 112, 70, 61, 0x40000006);
-    ExpectHead(loadedScale.head, ElementImage, 108, 11, 41, 6);
-    ExpectHead(loadedMarker.head, ElementSlider, 109, 33, 50, 7);
-    for (const ImageElement* image : {&loadedAutopilotLamp, &loadedAlarmLamp, &loadedScale}) {
+    ExpectHead(LoadedAutopilotLamp.head, ElementImage, 112, 70, 76, 0x40000006);
+    ExpectHead(LoadedAlarmLamp.head, ElementImage, 112, 70, 61, 0x40000006);
+    ExpectHead(LoadedScale.head, ElementImage, 108, 11, 41, 6);
+    ExpectHead(LoadedMarker.head, ElementSlider, 109, 33, 50, 7);
+    for (const ImageElement* image : {&LoadedAutopilotLamp, &LoadedAlarmLamp, &LoadedScale}) {
         EXPECT_EQ(image->head.children, nullptr);
         EXPECT_TRUE(AllZero(image->hostWords));
     }
@@ -101,7 +103,7 @@ TEST(RecordsTest, TextLines)
     const int width[] = {150, 150, 150, 72}, capacity[] = {25, 25, 25, 12};
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(i + 1);
-        const TextLineElement& line = loadedLines[i];
+        const TextLineElement& line = LoadedLines[i];
         ExpectHead(line.head, ElementTextLine, 0, x[i], y[i], 6);
         EXPECT_EQ(line.variables[0].token, 5u);
         EXPECT_TRUE(AllZero(line.variables[1]));
@@ -127,12 +129,12 @@ TEST(RecordsTest, TextLines)
 
 TEST(RecordsTest, SteeringMarker)
 {
-    EXPECT_EQ(loadedMarker.variable.token, 0x51u);
-    EXPECT_EQ(loadedMarker.variable.value, 0.0);
-    EXPECT_EQ(loadedMarker.callback, &SteeringOffset);
-    EXPECT_EQ(loadedMarker.reserved92, 0u);
-    EXPECT_EQ(loadedMarker.scale, 1.0);
-    EXPECT_TRUE(AllZero(loadedMarker.reserved104));
+    EXPECT_EQ(LoadedMarker.variable.token, 0x51u);
+    EXPECT_EQ(LoadedMarker.variable.value, 0.0);
+    EXPECT_EQ(LoadedMarker.callback, &SteeringOffset);
+    EXPECT_EQ(LoadedMarker.reserved92, 0u);
+    EXPECT_EQ(LoadedMarker.scale, 1.0);
+    EXPECT_TRUE(AllZero(LoadedMarker.reserved104));
 }
 
 TEST(RecordsTest, MouseAreas)

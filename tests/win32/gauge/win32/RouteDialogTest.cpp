@@ -9,6 +9,9 @@
 #include "GaugeButtons.h"
 #include "RouteText.h"
 
+using namespace gauge;
+using namespace host;
+
 namespace {
 
 class RouteDialogTest : public FlightPlanTest {
@@ -34,7 +37,7 @@ protected:
     // The route of 30 waypoints, the seven test waypoints over and over.
     static void FlyThirty()
     {
-        const TestWaypoint* all[] = {&ksea, &kbfi, &ktcm, &kolm, &sea, &olm, &home};
+        const TestWaypoint* all[] = {&Ksea, &Kbfi, &Ktcm, &Kolm, &Sea, &Olm, &Home};
         std::vector<const TestWaypoint*> route;
         for (int i = 0; i < RouteCapacity; ++i) route.push_back(all[i % 7]);
         FlyRoute(route, 0);
@@ -45,7 +48,7 @@ using Ids = std::vector<std::string>;
 
 TEST_F(RouteDialogTest, AddInsertsBeforeTheSelectedLineRemoveNewAndCancelKeepTheRoute)
 {
-    FlyRoute({&ksea, &kbfi}, 1);
+    FlyRoute({&Ksea, &Kbfi}, 1);
     const GaugeState before = gaugeState;
     ChooseById("KTCM");
     ChooseById("KOLM");
@@ -112,7 +115,7 @@ TEST_F(RouteDialogTest, FinishWithTwoWaypointsFliesTheFirstOnPageOneOfThree)
 
 TEST_F(RouteDialogTest, FinishWithNoWaypointsIsDirectToWithTheActiveWaypointKept)
 {
-    FlyRoute({&ksea, &kbfi}, 1);
+    FlyRoute({&Ksea, &Kbfi}, 1);
     const WaypointRecord active = gaugeState.activeWaypoint;
     driver.Expect("Route", [&](HWND dialog) {
         Press(dialog, IDC_ROUTE_NEW);
@@ -194,7 +197,7 @@ TEST_F(RouteDialogTest, AnEmptyRouteSavesAs270Blanks)
 TEST_F(RouteDialogTest, LoadingTakesDigitFiveAsAnAirportAndDigitZeroOrABlankAsEmpty)
 {
     const std::string path = RoutePath("mixed.rte");
-    writeBytes(path, std::string("5") + kbfi.num + "0" + ksea.num + " " + ktcm.num + "2" + olm.num +
+    writeBytes(path, std::string("5") + Kbfi.num + "0" + Ksea.num + " " + Ktcm.num + "2" + Olm.num +
                          std::string(26 * 9, ' '));
     AnswerFileDialog("Open a Route", path);
     driver.Expect("Route", [&](HWND dialog) {
@@ -212,7 +215,7 @@ TEST_F(RouteDialogTest, LoadingTakesDigitFiveAsAnAirportAndDigitZeroOrABlankAsEm
 TEST_F(RouteDialogTest, AShortFileGivesEmptySlotsForWhatItLacks)
 {
     const std::string path = RoutePath("short.rte");
-    writeBytes(path, std::string("1") + ktcm.num + "1" + ksea.num + "1000");
+    writeBytes(path, std::string("1") + Ktcm.num + "1" + Ksea.num + "1000");
     AnswerFileDialog("Open a Route", path);
     driver.Expect("Route", [&](HWND dialog) {
         Press(dialog, IDC_ROUTE_LOAD);
@@ -225,9 +228,9 @@ TEST_F(RouteDialogTest, AShortFileGivesEmptySlotsForWhatItLacks)
 
 TEST_F(RouteDialogTest, AFileThatCannotBeReadOrACancelledDialogLeavesTheRoute)
 {
-    FlyRoute({&ksea, &kbfi}, 0);
+    FlyRoute({&Ksea, &Kbfi}, 0);
     const std::string path = RoutePath("locked.rte");
-    writeBytes(path, std::string("1") + kolm.num + std::string(29 * 9, ' '));
+    writeBytes(path, std::string("1") + Kolm.num + std::string(29 * 9, ' '));
     HANDLE locked = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(locked, INVALID_HANDLE_VALUE);
@@ -247,7 +250,7 @@ TEST_F(RouteDialogTest, AFileThatCannotBeReadOrACancelledDialogLeavesTheRoute)
 
 TEST_F(RouteDialogTest, TheRouteOfARestoredStateWithGapsIsShownClosedUp)
 {
-    FlyRoute({&ksea, &kbfi, &ktcm}, 0);
+    FlyRoute({&Ksea, &Kbfi, &Ktcm}, 0);
     gaugeState.route[1] = WaypointRecord{};
     driver.Expect("Route", [&](HWND dialog) {
         EXPECT_EQ(Lines(dialog), (Ids{"KSEA", "KTCM"}));

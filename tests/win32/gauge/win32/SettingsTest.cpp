@@ -10,6 +10,8 @@
 #include "GaugePlatform.h"
 #include "Settings.h"
 
+using namespace gauge;
+
 namespace {
 
 constexpr char SettingsKey[] = "Software\\Borealwing\\GPS\\Settings";

@@ -5,6 +5,9 @@
 #include "FlightPlanTestSupport.h"
 #include "GaugeButtons.h"
 
+using namespace gauge;
+using namespace host;
+
 namespace {
 
 class SetupDialogTest : public FlightPlanTest {};

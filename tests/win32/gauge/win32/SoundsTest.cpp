@@ -9,6 +9,8 @@
 #include "GaugeState.h"
 #include "Sounds.h"
 
+using namespace gauge;
+
 namespace {
 
 bool DeviceExpected()
@@ -28,7 +30,7 @@ struct SoundResource {
     DWORD rate;
     DWORD bytes;
 };
-const SoundResource resources[] = {{107, 22255, 2432}, {105, 11025, 8678}, {106, 11025, 4588}};
+const SoundResource Resources[] = {{107, 22255, 2432}, {105, 11025, 8678}, {106, 11025, 4588}};
 
 TEST_F(SoundsTest, PlaysEverySoundWhenThereIsADeviceAndIsSilentOtherwise)
 {
@@ -51,7 +53,7 @@ TEST_F(SoundsTest, BuffersAreStaticAndHoldTheResourceFormats)
     }
     ASSERT_TRUE(DeviceExpected());
     device->SetCooperativeLevel(GetDesktopWindow(), DSSCL_NORMAL);
-    for (const SoundResource& resource : resources) {
+    for (const SoundResource& resource : Resources) {
         IDirectSoundBuffer* buffer = LoadSoundBuffer(device, resource.id);
         ASSERT_NE(buffer, nullptr) << resource.id;
         DSBCAPS caps{};

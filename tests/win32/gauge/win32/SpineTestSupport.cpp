@@ -4,6 +4,8 @@
 
 #include "GaugeState.h"
 
+using namespace gauge;
+
 namespace {
 
 int systemMenuCommands = 0;

@@ -10,6 +10,8 @@
 
 #include "DialogDriver.h"
 
+using namespace host;
+
 namespace {
 
 constexpr int TestDialog = 300;   // driver_test.rc

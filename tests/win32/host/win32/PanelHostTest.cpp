@@ -9,6 +9,9 @@
 #include "DataPathSetting.h"
 #include "PanelHost.h"
 
+using namespace gauge;
+using namespace host;
+
 namespace {
 
 constexpr int NavButton = 0;

@@ -2,6 +2,8 @@
 // input a message, status 1 and nothing written.
 #include "RoutePlanFixture.h"
 
+using namespace gauge;
+
 namespace {
 
 class NavdbRoute : public RoutePlanTest {

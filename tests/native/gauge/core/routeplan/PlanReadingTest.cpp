@@ -5,7 +5,8 @@
 #include "PlanError.h"
 #include "PlanFormats.h"
 
-using namespace routeplan;
+using namespace gauge;
+using namespace gauge::routeplan;
 
 namespace {
 

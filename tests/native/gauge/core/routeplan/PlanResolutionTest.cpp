@@ -6,7 +6,8 @@
 #include "PlanFormats.h"
 #include "PlanImport.h"
 
-using namespace routeplan;
+using namespace gauge;
+using namespace gauge::routeplan;
 
 namespace {
 

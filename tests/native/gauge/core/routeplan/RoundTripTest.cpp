@@ -6,7 +6,8 @@
 #include "PlanImport.h"
 #include "RouteListing.h"
 
-using namespace routeplan;
+using namespace gauge;
+using namespace gauge::routeplan;
 
 namespace {
 

@@ -51,7 +51,7 @@ std::vector<std::string> RoutePlanTest::UserNums()
     std::vector<std::string> nums;
     const std::string path = nav::tablePath(nav::PathForm::Rebuild, Directory().c_str(), nav::usersAlias);
     EXPECT_GT(TableOpen(path.c_str(), nav::usersAlias, SDE_READONLY, SDE_KIND_DBF), 0);
-    for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) nums.push_back(routeplan::TrimmedRight(FieldGetString("NUM")));
+    for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) nums.push_back(gauge::routeplan::TrimmedRight(FieldGetString("NUM")));
     TableCloseAll();
     return nums;
 }
@@ -61,7 +61,7 @@ std::string RoutePlanTest::ConfigField(const char* field)
     const std::string path = nav::tablePath(nav::PathForm::Rebuild, Directory().c_str(), nav::configAlias);
     EXPECT_GT(TableOpen(path.c_str(), nav::configAlias, SDE_READONLY, SDE_KIND_DBF), 0);
     RecordGoTop();
-    std::string value = routeplan::TrimmedRight(FieldGetString(field));
+    std::string value = gauge::routeplan::TrimmedRight(FieldGetString(field));
     TableCloseAll();
     value.erase(0, value.find_first_not_of(' '));
     return value;

@@ -7,7 +7,8 @@
 #include "AirportVariation.h"
 #include "RouteListing.h"
 
-using namespace routeplan;
+using namespace gauge;
+using namespace gauge::routeplan;
 
 namespace {
 
