@@ -25,14 +25,14 @@ std::vector<std::string> RecordLines(const std::filesystem::path& file);
 
 struct Converted {
     ScratchDirectory output;
-    worlddata::ConversionResult result;
+    quillmap::ConversionResult result;
     std::vector<std::string> problems;
     std::vector<std::string> airports, runways, navaids;
 };
 
 // Converts APT and NAV (paths, or fixture names) with `options`; problems are collected.
 void Convert(Converted& converted, const std::string& apt, const std::string& nav,
-             worlddata::ConversionOptions options = {});
+             quillmap::ConversionOptions options = {});
 
 // The value of `field` in `line`, as the import takes it (text cut at the field's width),
 // trailing blanks removed.

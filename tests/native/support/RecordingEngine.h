@@ -1,0 +1,35 @@
+// A recording stand-in for the table engine's C interface, shared by the native tests of
+// the gauge and of the record editors: every call is written to a log as text, in order,
+// and reads, counts and position tests answer from values the test sets.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+struct RecordingEngine {
+    // The log, one entry a call: "TableOpen(path,alias,mode,kind)", "RecordGoTop". By default
+    // it keeps the calls that open, close, look up a tag, move, seek, query and write; with
+    // `everyCall` it also keeps the reads, tests, counts and settings between them.
+    std::vector<std::string> calls;
+    bool everyCall = false;
+
+    bool openSucceeds = true;    // TableOpen's result for every table...
+    std::string failingAlias;    // ...except this one, which fails
+    bool atBof = false;
+    bool atEof = false;          // RecordSeek finds a record unless at the end
+    int queryCount = 0;
+    std::map<std::string, std::string> texts;                  // FieldGetString by field...
+    std::map<std::string, std::vector<std::string>> sequences; // ...or these, one per read
+    std::map<std::string, short> integers;                     // FieldGetInteger by field
+    std::map<std::string, double> doubles;                     // FieldGetDouble by field
+
+    // The calls whose text starts with `prefix`.
+    std::vector<std::string> CallsStartingWith(const std::string& prefix) const;
+};
+
+// The one engine the code under test calls; tests reset it with `engine = RecordingEngine{}`.
+extern RecordingEngine engine;
+
+// Resets the engine to log every call, for tests of a complete call order.
+void RecordEveryCall();
