@@ -151,8 +151,8 @@ int main()
     double importSeconds = 0;
     for (const char* name : {"AIRPORTS.GPS", "RUNWAYS.GPS", "NAVAIDS.GPS"}) {
         start = std::chrono::steady_clock::now();
-        ImportFile file((directory / "plain" / name).string().c_str());
-        ImportResult result = ImportRecords(ReadImportSignature(file), file, dataDirectory);
+        quillmap::ImportFile file((directory / "plain" / name).string().c_str());
+        quillmap::ImportResult result = quillmap::ImportRecords(quillmap::ReadImportSignature(file), file, dataDirectory);
         double seconds = Seconds(start);
         importSeconds += seconds;
         std::printf("import %-21s %7d records %8.3f s %8.0f records/s\n", name, result.recordsAdded, seconds,

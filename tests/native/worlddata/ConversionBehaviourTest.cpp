@@ -9,6 +9,8 @@
 #include <fstream>
 #include <map>
 
+using namespace quillmap;
+
 namespace {
 
 constexpr ImportKind A = ImportKind::Airports;

@@ -3,6 +3,8 @@
 #include "ImportLineBuilder.h"
 #include "WorldDataTestSupport.h"
 
+using namespace quillmap;
+
 namespace {
 
 constexpr ImportKind A = ImportKind::Airports;

@@ -7,6 +7,8 @@
 
 #include <fstream>
 
+using namespace quillmap;
+
 namespace {
 
 using quillmap::DataFileReader;

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cstdio>
 
+using namespace quillmap;
+
 namespace {
 
 struct NavdbRun {

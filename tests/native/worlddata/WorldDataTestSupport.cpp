@@ -5,6 +5,8 @@
 #include <fstream>
 #include <random>
 
+using namespace quillmap;
+
 std::string Fixture(const char* name)
 {
     return std::string(WORLDDATA_FIXTURES) + "/" + name;
