@@ -22,13 +22,13 @@ void RecordEveryCall()
 
 namespace {
 
-// A call that changes the tables or the position in them: always logged.
+// One of the calls the log always keeps.
 void Log(std::string call)
 {
     engine.calls.push_back(std::move(call));
 }
 
-// A read, test, count or setting: logged only when the test asks for every call.
+// Any other call: kept only when the test asks for every call.
 void LogDetail(std::string call)
 {
     if (engine.everyCall) engine.calls.push_back(std::move(call));

@@ -1,5 +1,5 @@
 // A recording stand-in for the table engine's C interface, shared by the native tests of
-// the gauge and of the record editors: every call is written to a log as text, in order,
+// the gauge and of the record editors: its calls are written to a log as text, in order,
 // and reads, counts and position tests answer from values the test sets.
 #pragma once
 
@@ -9,8 +9,9 @@
 
 struct RecordingEngine {
     // The log, one entry a call: "TableOpen(path,alias,mode,kind)", "RecordGoTop". By default
-    // it keeps the calls that open, close, look up a tag, move, seek, query and write; with
-    // `everyCall` it also keeps the reads, tests, counts and settings between them.
+    // it keeps TableOpen, TableSetPassword, TableCloseAll, TagOrder, RecordGoTop, RecordSkip,
+    // RecordSeek, QuerySet and FieldReplace, the calls the gauge's tests follow; with
+    // `everyCall` it keeps every call, reads, tests and settings included.
     std::vector<std::string> calls;
     bool everyCall = false;
 
