@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+using namespace quillmap;
+
 namespace {
 
 constexpr int AirportCount = 34074;

@@ -31,7 +31,7 @@ struct Airport {
     std::vector<double> decimals;
 };
 
-std::vector<Airport> generateAirports()
+std::vector<Airport> GenerateAirports()
 {
     static const char* words[] = {"Springfield", "Riverside", "Fairview", "Madison", "Georgetown", "Clinton",
                                   "Franklin", "Greenville", "Salem", "Bristol", "Dover", "Oakland"};
@@ -51,14 +51,14 @@ std::vector<Airport> generateAirports()
     return airports;
 }
 
-double secondsOf(const std::function<void()>& work)
+double SecondsOf(const std::function<void()>& work)
 {
     auto start = Clock::now();
     work();
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-double median(std::vector<double> values)
+double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -68,19 +68,19 @@ class PeerBench {
 public:
     explicit PeerBench(const std::filesystem::path& directory)
         : ours_((directory / "AIRPORTS.DBF").string()), original_((directory / "ORIGINAL.DBF").string()),
-          theirs_((directory / "SHAPELIB.DBF").string()), airports_(generateAirports())
+          theirs_((directory / "SHAPELIB.DBF").string()), airports_(GenerateAirports())
     {
         for (const nav::FieldDefinition& f : nav::airportsTable.fields)
             fields_.push_back({f.name, f.type, f.width, f.decimals});
     }
 
-    void appendThroughOurEngine(bool withTags)
+    void AppendThroughOurEngine(bool withTags)
     {
         TableCloseAll();
         sde::createTable(ours_.c_str(), fields_);
         TableOpen(ours_.c_str(), nav::airportsAlias, SDE_EXCLUSIVE, SDE_KIND_DBF);
         TableSetPassword(nav::tablePassword);
-        if (withTags) createTags();
+        if (withTags) CreateTags();
         for (const Airport& airport : airports_) {
             RecordAppendBlank();
             size_t text = 0, whole = 0, decimal = 0;
@@ -93,7 +93,7 @@ public:
         TableCloseAll();
     }
 
-    void appendThroughShapelib()
+    void AppendThroughShapelib()
     {
         DBFHandle table = DBFCreate(theirs_.c_str());
         for (const nav::FieldDefinition& f : nav::airportsTable.fields)
@@ -113,7 +113,7 @@ public:
         DBFClose(table);
     }
 
-    void seekEveryNum()
+    void SeekEveryNum()
     {
         TableOpen(ours_.c_str(), nav::airportsAlias, SDE_READONLY, SDE_KIND_DBF);
         TableSetPassword(nav::tablePassword);
@@ -127,7 +127,7 @@ public:
 
     // Every hundredth record marked deleted on a copy of the indexed table, untimed (the seeks
     // find them all the same: deleted records are shown).
-    void markForPack()
+    void MarkForPack()
     {
         std::filesystem::copy_file(original_, ours_, std::filesystem::copy_options::overwrite_existing);
         TableOpen(ours_.c_str(), nav::airportsAlias, SDE_SHARED, SDE_KIND_DBF);
@@ -139,20 +139,20 @@ public:
         TableCloseAll();
     }
 
-    void packAndRebuild()
+    void PackAndRebuild()
     {
         TableOpen(ours_.c_str(), nav::airportsAlias, SDE_EXCLUSIVE, SDE_KIND_DBF);
         TableSetPassword(nav::tablePassword);
         TablePack();
-        createTags();
+        CreateTags();
         TableFinishIndexing();
         TableCloseAll();
     }
 
-    void keepIndexedTable() { std::filesystem::copy_file(ours_, original_, std::filesystem::copy_options::overwrite_existing); }
+    void KeepIndexedTable() { std::filesystem::copy_file(ours_, original_, std::filesystem::copy_options::overwrite_existing); }
 
 private:
-    static void createTags()
+    static void CreateTags()
     {
         for (const nav::TagDefinition& tag : nav::airportsTable.tags)
             IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
@@ -163,7 +163,7 @@ private:
     std::vector<sde::FieldSpec> fields_;
 };
 
-void printRow(const char* phase, double ours, double theirs, const char* note = "")
+void PrintRow(const char* phase, double ours, double theirs, const char* note = "")
 {
     if (theirs > 0)
         std::printf("| %s | %.3f s | %.3f s | %.2f%s |\n", phase, ours, theirs, theirs / ours, note);
@@ -184,27 +184,27 @@ int main(int argc, char** argv)
 
     std::vector<double> plain, shapelib, indexed, seeks, packs;
     for (int run = 0; run < runs; ++run) {
-        plain.push_back(secondsOf([&] { bench.appendThroughOurEngine(false); }));
-        shapelib.push_back(secondsOf([&] { bench.appendThroughShapelib(); }));
-        indexed.push_back(secondsOf([&] { bench.appendThroughOurEngine(true); }));
+        plain.push_back(SecondsOf([&] { bench.AppendThroughOurEngine(false); }));
+        shapelib.push_back(SecondsOf([&] { bench.AppendThroughShapelib(); }));
+        indexed.push_back(SecondsOf([&] { bench.AppendThroughOurEngine(true); }));
     }
-    bench.keepIndexedTable();
+    bench.KeepIndexedTable();
     for (int run = 0; run < runs; ++run) {
-        bench.markForPack();
-        seeks.push_back(secondsOf([&] { bench.seekEveryNum(); }));
-        packs.push_back(secondsOf([&] { bench.packAndRebuild(); }));
+        bench.MarkForPack();
+        seeks.push_back(SecondsOf([&] { bench.SeekEveryNum(); }));
+        packs.push_back(SecondsOf([&] { bench.PackAndRebuild(); }));
     }
 
     std::printf("World-size AIRPORTS, %d records of 17 fields; median of %d runs; ratio = shapelib / ours\n\n",
                 recordCount, runs);
     std::printf("| phase | our engine | shapelib | ratio |\n|---|---|---|---|\n");
-    printRow("create + append + close, no index", median(plain), median(shapelib));
-    printRow("same, three tags kept during the append", median(indexed), median(shapelib),
+    PrintRow("create + append + close, no index", Median(plain), Median(shapelib));
+    PrintRow("same, three tags kept during the append", Median(indexed), Median(shapelib),
              " (against shapelib without index)");
     char seekPhase[64];
     std::snprintf(seekPhase, sizeof seekPhase, "open + %d seeks by NUM reading NAME", recordCount);
-    printRow(seekPhase, median(seeks), 0);
-    printRow("pack + rebuild three tags", median(packs), 0);
+    PrintRow(seekPhase, Median(seeks), 0);
+    PrintRow("pack + rebuild three tags", Median(packs), 0);
     std::filesystem::remove_all(directory);
     return 0;
 }

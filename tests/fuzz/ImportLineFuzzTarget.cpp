@@ -10,6 +10,8 @@
 
 namespace fuzz {
 
+using namespace quillmap;
+
 namespace {
 
 // What every line read must be, whatever the file holds.

@@ -2,21 +2,20 @@
 // suspicious line as FILE:LINE: problem, then the count of records and problems and the
 // file's line ends (CR LF for a file saved on Windows).
 #include "ImportFileCheck.h"
+#include "ImportKindNames.h"
 #include "NavdbCommand.h"
 
 #include <cstdio>
 
+namespace navdb {
+
 namespace {
 
-const char* KindName(ImportKind kind)
-{
-    switch (kind) {
-    case ImportKind::Airports: return "airport";
-    case ImportKind::Runways: return "runway";
-    case ImportKind::Navaids: return "navaid";
-    default: return "unknown";
-    }
-}
+using quillmap::CheckImportFile;
+using quillmap::ImportFile;
+using quillmap::ImportFileCheckReport;
+using quillmap::ImportFileProblem;
+using quillmap::LineEndsName;
 
 int RunCheckCommand(const std::vector<std::string>& arguments)
 {
@@ -30,13 +29,15 @@ int RunCheckCommand(const std::vector<std::string>& arguments)
     for (const ImportFileProblem& problem : report.problems)
         std::printf("%s:%d: %s\n", fileName.c_str(), problem.line, problem.message.c_str());
     std::printf("%s: %d %s records, %zu problems, line ends %s\n", fileName.c_str(), report.recordLines,
-                KindName(report.kind), report.problems.size(), LineEndsName(report));
+                NamesOfImportKind(report.kind).record, report.problems.size(), LineEndsName(report));
     return report.problems.empty() ? 0 : 1;
 }
 
-const NavdbCommandRegistration registration({"check", "FILE",
+const CommandRegistration registration({"check", "FILE",
                                              "validates a GPS import file and reports suspicious lines by "
                                              "number; touches no table",
                                              1, RunCheckCommand});
 
 } // namespace
+
+}  // namespace navdb

@@ -14,9 +14,11 @@
 #include <string>
 #include <vector>
 
+namespace navdb {
+
 namespace {
 
-std::string trimmed(const char* text) {
+std::string Trimmed(const char* text) {
     std::string value(text);
     value.erase(value.find_last_not_of(' ') + 1);
     value.erase(0, value.find_first_not_of(' '));
@@ -33,7 +35,7 @@ struct Assignment {
 // A number as a numeric field takes it: an optional sign, digits and, for a field with
 // decimals, a fraction; nothing else (no words such as "inf" or "nan", no exponent, no
 // hexadecimal form).
-bool isPlainNumber(const std::string& text, bool withFraction) {
+bool IsPlainNumber(const std::string& text, bool withFraction) {
     std::size_t at = text[0] == '-' || text[0] == '+' ? 1 : 0;
     std::size_t digits = 0;
     while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]))) ++at, ++digits;
@@ -45,27 +47,27 @@ bool isPlainNumber(const std::string& text, bool withFraction) {
 
 // Whether `value`, written with the field's decimals, fits its width; a value that does not
 // would be stored as asterisks, which read back as 0.
-bool fits(const nav::FieldDefinition& field, double value) {
+bool Fits(const nav::FieldDefinition& field, double value) {
     char written[64];
     int length = std::snprintf(written, sizeof written, "%.*f", field.decimals, value);
     return std::isfinite(value) && length > 0 && length <= field.width;
 }
 
 // `digits` nines before the point and the field's decimals after it.
-double nines(int digits, const nav::FieldDefinition& field) {
+double Nines(int digits, const nav::FieldDefinition& field) {
     return std::pow(10.0, digits) - std::pow(10.0, -field.decimals);
 }
 
 // The range of the field, in the words of a refusal: the minus sign takes one place.
-std::string rangeOf(const nav::FieldDefinition& field) {
+std::string RangeOf(const nav::FieldDefinition& field) {
     int whole = field.width - (field.decimals > 0 ? field.decimals + 1 : 0);
     char range[96];
     std::snprintf(range, sizeof range, "a %snumber from %.*f to %.*f", field.decimals > 0 ? "" : "whole ",
-                  field.decimals, -nines(whole - 1, field), field.decimals, nines(whole, field));
+                  field.decimals, -Nines(whole - 1, field), field.decimals, Nines(whole, field));
     return range;
 }
 
-bool parseAssignment(const std::string& source, Assignment& assignment) {
+bool ParseAssignment(const std::string& source, Assignment& assignment) {
     std::size_t equals = source.find('=');
     const std::string name = source.substr(0, equals);
     const nav::FieldDefinition* field =
@@ -81,16 +83,16 @@ bool parseAssignment(const std::string& source, Assignment& assignment) {
         std::fprintf(stderr, "navdb config: %s takes at most %d characters\n", field->name, field->width);
         return false;
     }
-    if (!value.empty() && isPlainNumber(value, field->decimals > 0)) {
+    if (!value.empty() && IsPlainNumber(value, field->decimals > 0)) {
         assignment.number = std::strtod(value.c_str(), nullptr);
-        if (fits(*field, assignment.number)) return true;
+        if (Fits(*field, assignment.number)) return true;
     }
-    std::fprintf(stderr, "navdb config: %s takes %s, not '%s'\n", field->name, rangeOf(*field).c_str(),
+    std::fprintf(stderr, "navdb config: %s takes %s, not '%s'\n", field->name, RangeOf(*field).c_str(),
                  value.c_str());
     return false;
 }
 
-void write(const Assignment& assignment) {
+void Write(const Assignment& assignment) {
     const nav::FieldDefinition& field = *assignment.field;
     if (field.type == 'C') {
         FieldReplace(field.name, SDE_TEXT, assignment.text.c_str());
@@ -102,12 +104,12 @@ void write(const Assignment& assignment) {
     }
 }
 
-int runConfig(const std::vector<std::string>& arguments) {
+int RunConfig(const std::vector<std::string>& arguments) {
     std::vector<Assignment> assignments(arguments.size() - 1);
     for (std::size_t i = 1; i < arguments.size(); ++i)
-        if (!parseAssignment(arguments[i], assignments[i - 1])) return 1;
+        if (!ParseAssignment(arguments[i], assignments[i - 1])) return 1;
 
-    std::string path = nav::tablePath(nav::PathForm::Rebuild, directoryWithSeparator(arguments[0]).c_str(),
+    std::string path = nav::tablePath(nav::PathForm::Rebuild, DirectoryWithSeparator(arguments[0]).c_str(),
                                       nav::configAlias);
     if (!TableOpen(path.c_str(), nav::configAlias, assignments.empty() ? SDE_READONLY : SDE_SHARED, SDE_KIND_DBF)) {
         std::fprintf(stderr, "navdb config: cannot open %s\n", path.c_str());
@@ -120,16 +122,18 @@ int runConfig(const std::vector<std::string>& arguments) {
         std::fprintf(stderr, "navdb config: %s has no record\n", path.c_str());
         status = 1;
     } else {
-        for (const Assignment& assignment : assignments) write(assignment);
+        for (const Assignment& assignment : assignments) Write(assignment);
         for (const nav::FieldDefinition& field : nav::configTable.fields)
-            std::printf("%s=%s\n", field.name, trimmed(FieldGetString(field.name)).c_str());
+            std::printf("%s=%s\n", field.name, Trimmed(FieldGetString(field.name)).c_str());
     }
     TableCloseAll();
     return status;
 }
 
-const NavdbCommandRegistration registration({"config", "DIR [FIELD=VALUE ...]",
+const CommandRegistration registration({"config", "DIR [FIELD=VALUE ...]",
                                              "prints the gauge's saved state in DIR/CONFIG.DBF, or sets fields of it",
-                                             1, runConfig, true});
+                                             1, RunConfig, true});
 
 }  // namespace
+
+}  // namespace navdb

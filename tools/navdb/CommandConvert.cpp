@@ -9,10 +9,12 @@
 #include <optional>
 #include <sstream>
 
+namespace navdb {
+
 namespace {
 
-using worlddata::ConversionOptions;
-using worlddata::ConversionResult;
+using quillmap::ConversionOptions;
+using quillmap::ConversionResult;
 
 std::optional<double> Degrees(const std::string& text, double limit)
 {
@@ -35,7 +37,7 @@ bool ReadOptions(const std::vector<std::string>& arguments, ConversionOptions& o
                 std::fprintf(stderr, "navdb convert: --region takes S W N E in degrees (S not above N)\n");
                 return false;
             }
-            options.region = worlddata::Region{*values[0], *values[1], *values[2], *values[3]};
+            options.region = quillmap::Region{*values[0], *values[1], *values[2], *values[3]};
             at += 4;
         } else if (arguments[at] == "--ident" && at + 1 < arguments.size()) {
             std::istringstream list(arguments[++at]);
@@ -82,7 +84,7 @@ int RunConvertCommand(const std::vector<std::string>& arguments)
         std::fprintf(stderr, "%s%s\n", progressShown ? "\n" : "", message.c_str());
         progressShown = false;
     };
-    ConversionResult result = worlddata::ConvertWorldData(arguments[0], arguments[1], arguments[2], options);
+    ConversionResult result = quillmap::ConvertWorldData(arguments[0], arguments[1], arguments[2], options);
     if (progressShown)
         std::fprintf(stderr, "\n");
     if (!result.succeeded) {
@@ -93,7 +95,7 @@ int RunConvertCommand(const std::vector<std::string>& arguments)
     return 0;
 }
 
-const NavdbCommandRegistration registration({"convert", "APT.DAT NAV.DAT OUTDIR [--region S W N E] [--ident LIST]",
+const CommandRegistration registration({"convert", "APT.DAT NAV.DAT OUTDIR [--region S W N E] [--ident LIST]",
                                              "writes AIRPORTS.GPS, RUNWAYS.GPS and NAVAIDS.GPS into OUTDIR from "
                                              "apt.dat and nav.dat (either may be gzip-compressed), keeping the "
                                              "airports and navaids inside the region and, with --ident, those of "
@@ -101,3 +103,5 @@ const NavdbCommandRegistration registration({"convert", "APT.DAT NAV.DAT OUTDIR 
                                              3, RunConvertCommand, true});
 
 } // namespace
+
+}  // namespace navdb

@@ -10,10 +10,12 @@
 #include <string>
 #include <vector>
 
+namespace navdb {
+
 namespace {
 
 int runDump(const std::vector<std::string>& arguments) {
-    std::string path = nav::tablePath(nav::PathForm::Rebuild, directoryWithSeparator(arguments[0]).c_str(),
+    std::string path = nav::tablePath(nav::PathForm::Rebuild, DirectoryWithSeparator(arguments[0]).c_str(),
                                       arguments[1].c_str());
     sde::DbfTable table;
     if (!table.open(sde::platformPath(path.c_str()), sde::OpenMode::ReadOnlyShared)) {
@@ -35,8 +37,10 @@ int runDump(const std::vector<std::string>& arguments) {
     return 0;
 }
 
-const NavdbCommandRegistration registration({"dump", "DIR TABLE",
+const CommandRegistration registration({"dump", "DIR TABLE",
                                              "prints the records of DIR/TABLE.DBF with their deletion marks", 2,
                                              runDump});
 
 }  // namespace
+
+}  // namespace navdb

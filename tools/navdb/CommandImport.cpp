@@ -1,39 +1,45 @@
 // navdb import DIR FILE...: imports each import file into the navigation tables of DIR,
 // as the Import button does, and prints what it did.
+#include "ImportKindNames.h"
 #include "NavdbCommand.h"
 #include "TableEngine.h"
+#include "GeomagneticModel.h"
 #include "TableImport.h"
 
 #include <chrono>
 #include <cstdio>
 #include <string>
 
+namespace navdb {
+
 namespace {
+
+using quillmap::ImportFile;
+using quillmap::ImportKind;
+using quillmap::ImportProgress;
+using quillmap::ImportRecords;
+using quillmap::ImportResult;
+using quillmap::ReadImportSignature;
+using quillmap::RecordLineSize;
+using quillmap::UndeterminedAngleDegrees;
 
 // Files above this size get a progress line.
 constexpr int64_t LargeFileBytes = 512 * 1024;
-
-const char* KindName(ImportKind kind)
-{
-    switch (kind) {
-    case ImportKind::Airports: return "airports";
-    case ImportKind::Runways: return "runways";
-    case ImportKind::Navaids: return "navaids";
-    default: return "nothing";
-    }
-}
 
 // The figures of one file; `seconds` is the time of the import itself, and the records per
 // second count the records added or overwritten.
 void PrintResult(const std::string& fileName, const ImportResult& result, double seconds)
 {
-    std::printf("%s: %s into %s: %d added", fileName.c_str(), KindName(result.kind),
+    std::printf("%s: %s into %s: %d added", fileName.c_str(), NamesOfImportKind(result.kind).records,
                 result.tableFile.c_str(), result.recordsAdded);
     if (result.kind == ImportKind::Runways)
         std::printf(", %d stored runways replaced", result.runwaysReplaced);
     else
         std::printf(", %d overwritten", result.recordsOverwritten);
     std::printf(", %d lines cut (longer than %zu characters)", result.linesCut, RecordLineSize - 1);
+    if (result.variationsNotComputed > 0)
+        std::printf(", %d variations not computed (VAR %d)", result.variationsNotComputed,
+                    UndeterminedAngleDegrees);
     int records = result.recordsAdded + result.recordsOverwritten;
     std::printf(", %.3f s, %.0f records/s\n", seconds, seconds > 0 ? records / seconds : 0.0);
 }
@@ -84,16 +90,18 @@ int RunImportCommand(const std::vector<std::string>& arguments)
 {
     EngineSetStartFlag(1);
     SetDeletedHidden(0);
-    std::string directory = directoryWithSeparator(arguments[0]);
+    std::string directory = DirectoryWithSeparator(arguments[0]);
     bool allImported = true;
     for (std::size_t i = 1; i < arguments.size(); ++i)
         allImported = ImportOneFile(directory, arguments[i]) && allImported;
     return allImported ? 0 : 1;
 }
 
-const NavdbCommandRegistration registration({"import", "DIR FILE...",
+const CommandRegistration registration({"import", "DIR FILE...",
                                              "imports GPS import files into the tables of DIR (airports and "
                                              "navaids merged by NUM, runways replaced per airport)",
                                              2, RunImportCommand, true});
 
 } // namespace
+
+}  // namespace navdb

@@ -10,9 +10,11 @@
 #include <filesystem>
 #include <string>
 
+namespace navdb {
+
 namespace {
 
-void writeConfigRecord() {
+void WriteConfigRecord() {
     using namespace nav::deliveredConfig;
     auto integer = [](const char* field, int value) { FieldReplace(field, SDE_INTEGER, &value); };
     auto number = [](const char* field, double value) { FieldReplace(field, SDE_DOUBLE, &value); };
@@ -28,7 +30,7 @@ void writeConfigRecord() {
     integer("ACTRTE", routeIndex);
 }
 
-bool createDeliveredTable(const std::string& directory, const nav::TableDefinition& table) {
+bool CreateDeliveredTable(const std::string& directory, const nav::TableDefinition& table) {
     std::vector<sde::FieldSpec> fields;
     for (const nav::FieldDefinition& f : table.fields) fields.push_back({f.name, f.type, f.width, f.decimals});
     std::string path = nav::tablePath(nav::PathForm::Rebuild, directory.c_str(), table.name);
@@ -43,24 +45,26 @@ bool createDeliveredTable(const std::string& directory, const nav::TableDefiniti
     }
     TableSetPassword(nav::tablePassword);
     for (const nav::TagDefinition& tag : table.tags) IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
-    if (&table == &nav::configTable) writeConfigRecord();
+    if (&table == &nav::configTable) WriteConfigRecord();
     TableFinishIndexing();
     TableCloseAll();
     return true;
 }
 
-int runInit(const std::vector<std::string>& arguments) {
+int RunInit(const std::vector<std::string>& arguments) {
     std::error_code ignored;
     std::filesystem::create_directories(arguments[0], ignored);
-    std::string directory = directoryWithSeparator(arguments[0]);
+    std::string directory = DirectoryWithSeparator(arguments[0]);
     for (const nav::TableDefinition* table : nav::dataDirectoryTables())
-        if (!createDeliveredTable(directory, *table)) return 1;
+        if (!CreateDeliveredTable(directory, *table)) return 1;
     return 0;
 }
 
-const NavdbCommandRegistration registration({"init", "DIR",
+const CommandRegistration registration({"init", "DIR",
                                              "creates the delivered tables (empty navigation tables with "
                                              "their tags, CONFIG with its defaults) in DIR",
-                                             1, runInit});
+                                             1, RunInit});
 
 }  // namespace
+
+}  // namespace navdb

@@ -6,14 +6,19 @@
 
 #include <cstdio>
 
+namespace navdb {
+
 namespace {
+
+using quillmap::RebuildNavigationTables;
+using quillmap::RebuildOutcome;
 
 int RunRebuildCommand(const std::vector<std::string>& arguments)
 {
     EngineSetStartFlag(1);
     SetDeletedHidden(0);
     bool allOpened = true;
-    for (const RebuildOutcome& outcome : RebuildNavigationTables(directoryWithSeparator(arguments[0]))) {
+    for (const RebuildOutcome& outcome : RebuildNavigationTables(DirectoryWithSeparator(arguments[0]))) {
         if (!outcome.opened) {
             std::fprintf(stderr, "navdb rebuild: cannot open %s (missing, or in use by another program)\n",
                          outcome.file.c_str());
@@ -26,8 +31,10 @@ int RunRebuildCommand(const std::vector<std::string>& arguments)
     return allOpened ? 0 : 1;
 }
 
-const NavdbCommandRegistration registration({"rebuild", "DIR",
+const CommandRegistration registration({"rebuild", "DIR",
                                              "packs the navigation tables of DIR and creates their tags afresh",
                                              1, RunRebuildCommand});
 
 } // namespace
+
+}  // namespace navdb

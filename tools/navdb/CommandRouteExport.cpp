@@ -6,12 +6,14 @@
 #include "ReplacingFile.h"
 #include "RouteCommandSupport.h"
 
+namespace navdb {
+
 namespace {
 
 int RunRouteExport(const std::vector<std::string>& arguments)
 {
-    return navdb::RunRouteCommand("export", [&] {
-        const navdb::RouteArguments split = navdb::SplitRouteArguments(arguments, {"--format", "-o"}, {});
+    return RunRouteCommand("export", [&] {
+        const RouteArguments split = SplitRouteArguments(arguments, {"--format", "-o"}, {});
         if (split.positional.empty() || split.positional.size() > 2)
             throw routeplan::PlanError("takes DIR and at most one route file");
         const auto format = split.options.find("--format");
@@ -19,7 +21,7 @@ int RunRouteExport(const std::vector<std::string>& arguments)
         const std::optional<routeplan::PlanFormat> chosen = routeplan::FormatNamed(format->second);
         if (!chosen) throw routeplan::PlanError("unknown format '" + format->second + "': gpx, fpl, pln or csv");
 
-        const std::string directory = directoryWithSeparator(split.positional[0]);
+        const std::string directory = DirectoryWithSeparator(split.positional[0]);
         const routeplan::StoredRoute route = split.positional.size() == 2 ? routeplan::ReadRouteFile(split.positional[1])
                                                                           : routeplan::ReadConfigRoute(directory);
         routeplan::WaypointTables tables(directory);
@@ -31,8 +33,10 @@ int RunRouteExport(const std::vector<std::string>& arguments)
     });
 }
 
-const NavdbCommandRegistration registration({"route export", "DIR [FILE.rte] --format gpx|fpl|pln|csv [-o OUT]",
+const CommandRegistration registration({"route export", "DIR [FILE.rte] --format gpx|fpl|pln|csv [-o OUT]",
                                              "writes the route in DIR/CONFIG.DBF or in FILE.rte as a flight plan file",
                                              1, RunRouteExport, true});
 
 }  // namespace
+
+}  // namespace navdb

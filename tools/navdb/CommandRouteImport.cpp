@@ -5,12 +5,14 @@
 #include "PlanImport.h"
 #include "RouteCommandSupport.h"
 
+namespace navdb {
+
 namespace {
 
 int RunRouteImport(const std::vector<std::string>& arguments)
 {
-    return navdb::RunRouteCommand("import", [&] {
-        const navdb::RouteArguments split = navdb::SplitRouteArguments(arguments, {"--rte"}, {"--config"});
+    return RunRouteCommand("import", [&] {
+        const RouteArguments split = SplitRouteArguments(arguments, {"--rte"}, {"--config"});
         if (split.positional.size() != 2) throw routeplan::PlanError("takes DIR and one plan file");
         const auto rte = split.options.find("--rte");
         const bool config = split.options.count("--config") != 0;
@@ -18,13 +20,15 @@ int RunRouteImport(const std::vector<std::string>& arguments)
             throw routeplan::PlanError("give either --rte OUT.rte or --config");
         routeplan::ImportTarget target;
         if (!config) target.routeFile = rte->second;
-        return routeplan::ImportPlan(directoryWithSeparator(split.positional[0]), split.positional[1], target);
+        return routeplan::ImportPlan(DirectoryWithSeparator(split.positional[0]), split.positional[1], target);
     });
 }
 
-const NavdbCommandRegistration registration({"route import", "DIR PLAN.gpx|fpl|pln (--rte OUT.rte | --config)",
+const CommandRegistration registration({"route import", "DIR PLAN.gpx|fpl|pln (--rte OUT.rte | --config)",
                                              "resolves a flight plan's waypoints against DIR's tables (new ones "
                                              "into USERS) and writes a route file or CONFIG's route",
                                              3, RunRouteImport, true});
 
 }  // namespace
+
+}  // namespace navdb

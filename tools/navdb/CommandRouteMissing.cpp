@@ -4,6 +4,8 @@
 
 #include "NavdbCommand.h"
 
+namespace navdb {
+
 namespace {
 
 int RunRouteMissing(const std::vector<std::string>&)
@@ -13,8 +15,10 @@ int RunRouteMissing(const std::vector<std::string>&)
     return 1;
 }
 
-const NavdbCommandRegistration registration({"route", "show|export|import ...",
+const CommandRegistration registration({"route", "show|export|import ...",
                                              "flight plans: only in the native navdb (needs expat)", 0,
                                              RunRouteMissing, true});
 
 }  // namespace
+
+}  // namespace navdb

@@ -5,13 +5,15 @@
 #include "RouteCommandSupport.h"
 #include "RouteListing.h"
 
+namespace navdb {
+
 namespace {
 
 int RunRouteShow(const std::vector<std::string>& arguments)
 {
-    return navdb::RunRouteCommand("show", [&] {
+    return RunRouteCommand("show", [&] {
         if (arguments.size() > 2) throw routeplan::PlanError("takes DIR and at most one route file");
-        const std::string directory = directoryWithSeparator(arguments[0]);
+        const std::string directory = DirectoryWithSeparator(arguments[0]);
         const routeplan::StoredRoute route = arguments.size() == 2 ? routeplan::ReadRouteFile(arguments[1])
                                                                    : routeplan::ReadConfigRoute(directory);
         routeplan::WaypointTables tables(directory);
@@ -19,9 +21,11 @@ int RunRouteShow(const std::vector<std::string>& arguments)
     });
 }
 
-const NavdbCommandRegistration registration({"route show", "DIR [FILE.rte]",
+const CommandRegistration registration({"route show", "DIR [FILE.rte]",
                                              "lists the route in DIR/CONFIG.DBF or in FILE.rte with its legs "
                                              "(great-circle NM, initial magnetic course) and total",
                                              1, RunRouteShow, true});
 
 }  // namespace
+
+}  // namespace navdb

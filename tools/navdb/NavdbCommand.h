@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-struct NavdbCommand {
+namespace navdb {
+
+struct Command {
     const char* name;      // one word, or two for a command of a group ("route show")
     const char* usage;     // the arguments after the name, e.g. "DIR TABLE"
     const char* summary;
@@ -14,11 +16,13 @@ struct NavdbCommand {
     bool moreArguments = false;   // argumentCount is the least number, more may follow
 };
 
-const std::vector<NavdbCommand>& navdbCommands();
+const std::vector<Command>& Commands();
 
-struct NavdbCommandRegistration {
-    explicit NavdbCommandRegistration(const NavdbCommand& command);
+struct CommandRegistration {
+    explicit CommandRegistration(const Command& command);
 };
 
 // "DIR" with a separator at its end, ready for the "%s%s.DBF" path form.
-std::string directoryWithSeparator(const std::string& directory);
+std::string DirectoryWithSeparator(const std::string& directory);
+
+}  // namespace navdb

@@ -5,35 +5,41 @@
 #include <cstring>
 #include <string>
 
+namespace navdb {
+
 namespace {
 
-std::vector<NavdbCommand>& registry() {
-    static std::vector<NavdbCommand> commands;
+std::vector<Command>& Registry() {
+    static std::vector<Command> commands;
     return commands;
 }
 
-int usage() {
+int Usage() {
     std::fprintf(stderr, "usage: navdb COMMAND ARGUMENTS\n");
-    for (const NavdbCommand& command : navdbCommands())
+    for (const Command& command : Commands())
         std::fprintf(stderr, "  navdb %s %s\n      %s\n", command.name, command.usage, command.summary);
     return 2;
 }
 
 }  // namespace
 
-const std::vector<NavdbCommand>& navdbCommands() { return registry(); }
+const std::vector<Command>& Commands() { return Registry(); }
 
-NavdbCommandRegistration::NavdbCommandRegistration(const NavdbCommand& command) {
-    registry().push_back(command);
+CommandRegistration::CommandRegistration(const Command& command) {
+    Registry().push_back(command);
 }
 
-std::string directoryWithSeparator(const std::string& directory) {
+std::string DirectoryWithSeparator(const std::string& directory) {
     if (directory.empty() || directory.back() == '/' || directory.back() == '\\') return directory;
     return directory + "/";
 }
 
+}  // namespace navdb
+
+namespace {
+
 // How many words of the command line name `command` (1 or 2); 0 when they do not.
-int NameWordsMatched(const NavdbCommand& command, int argc, char** argv)
+int NameWordsMatched(const navdb::Command& command, int argc, char** argv)
 {
     const std::string name = command.name;
     const std::size_t space = name.find(' ');
@@ -41,15 +47,17 @@ int NameWordsMatched(const NavdbCommand& command, int argc, char** argv)
     return argc > 2 && name.compare(0, space, argv[1]) == 0 && name.substr(space + 1) == argv[2] ? 2 : 0;
 }
 
+}  // namespace
+
 int main(int argc, char** argv) {
-    if (argc < 2) return usage();
-    for (const NavdbCommand& command : navdbCommands()) {
+    if (argc < 2) return navdb::Usage();
+    for (const navdb::Command& command : navdb::Commands()) {
         const int words = NameWordsMatched(command, argc, argv);
         if (words == 0) continue;
         int given = argc - 1 - words;
         if (given < command.argumentCount || (given > command.argumentCount && !command.moreArguments))
-            return usage();
+            return navdb::Usage();
         return command.run(std::vector<std::string>(argv + 1 + words, argv + argc));
     }
-    return usage();
+    return navdb::Usage();
 }

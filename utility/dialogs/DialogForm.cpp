@@ -62,13 +62,13 @@ std::optional<std::string> DialogForm::SelectedListEntry(int control) const
 
 bool DialogForm::Ask(const char* question)
 {
-    return appframe::AskYesNo(dialog_.Handle(), question, kProgramCaption);
+    return appframe::AskYesNo(dialog_.Handle(), question, ProgramCaption);
 }
 
 void DialogForm::Tell(const std::string& notice)
 {
     appframe::ShowMessageBox(dialog_.Handle(), notice.c_str(), MB_OK | MB_ICONEXCLAMATION,
-                             kProgramCaption);
+                             ProgramCaption);
 }
 
 }  // namespace quillmap

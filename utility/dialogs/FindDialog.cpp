@@ -17,7 +17,7 @@ void UpperCasePair(char* pair)
     CharUpperBuffA(pair, 2);
 }
 
-constexpr DoubleByteCharacters kSystemDoubleBytes{IsLeadByte, UpperCasePair};
+constexpr DoubleByteCharacters SystemDoubleBytes{IsLeadByte, UpperCasePair};
 
 }  // namespace
 
@@ -25,7 +25,7 @@ FindDialog::FindDialog() : ModalDialog(IDD_FIND) {}
 
 void FindDialog::OnOK()
 {
-    SearchRecord({ItemText(IDC_NUM), ItemText(IDC_ID), ItemText(IDC_NAME)}, &kSystemDoubleBytes);
+    SearchRecord({ItemText(IDC_NUM), ItemText(IDC_ID), ItemText(IDC_NAME)}, &SystemDoubleBytes);
     End(IDOK);
 }
 

@@ -13,7 +13,7 @@ namespace quillmap {
 
 namespace {
 
-constexpr char kSimulatorWarning[] = "WARNING, Close Flight Simulator when you run the Quillmap.";
+constexpr char SimulatorWarning[] = "WARNING, Close Flight Simulator when you run the Quillmap.";
 
 HICON LoadProgramIcon(int size)
 {
@@ -45,7 +45,7 @@ bool MainDialog::OnInit()
     SetIcon(ICON_SMALL, smallIcon_);
     SetIcon(ICON_BIG, bigIcon_);
     if (FindWindowExA(nullptr, nullptr, kSimulatorWindowClass, nullptr))
-        appframe::ShowMessageBox(handle_, kSimulatorWarning, MB_OK);
+        appframe::ShowMessageBox(handle_, SimulatorWarning, MB_OK);
     return true;
 }
 

@@ -16,7 +16,7 @@ inline constexpr char kPosXEntry[] = "X";     // kept for the gauge release 2.0
 inline constexpr char kPosYEntry[] = "Y";
 
 // Questions and notices of the dialogs carry this caption.
-inline constexpr char kProgramCaption[] = "Quillmap";
+inline constexpr char ProgramCaption[] = "Quillmap";
 
 // The profile of the running application.
 const appframe::RegistryProfile& Profile();

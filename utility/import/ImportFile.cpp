@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace quillmap {
+
 namespace {
 constexpr std::size_t ReadChunk = 64 * 1024;
 constexpr int LineFeed = 10;
@@ -61,3 +63,5 @@ ImportLine ReadImportLine(ImportFile& file, std::span<char> buffer)
     file.CountLine();
     return line;
 }
+
+}  // namespace quillmap

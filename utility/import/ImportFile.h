@@ -7,6 +7,8 @@
 #include <memory>
 #include <span>
 
+namespace quillmap {
+
 class ImportFile {
 public:
     explicit ImportFile(const char* path);
@@ -59,3 +61,5 @@ struct ImportLine {
 // and no field ever takes one in; a carriage return elsewhere stays. A line longer than the
 // buffer holds is cut to fit and the rest of it skipped.
 ImportLine ReadImportLine(ImportFile& file, std::span<char> buffer);
+
+}  // namespace quillmap

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace quillmap {
+
 namespace {
 
 // Line length that holds every number column of the kind (runways: a key and a designator).
@@ -170,3 +172,5 @@ ImportFileCheckReport CheckImportFile(ImportFile& file)
     }
     return report;
 }
+
+}  // namespace quillmap

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace quillmap {
+
 struct ImportFileProblem {
     int line;            // 1 for the signature line
     std::string message;
@@ -30,3 +32,5 @@ const char* LineEndsName(const ImportFileCheckReport& report);
 // columns that are not numbers; hemisphere codes other than 0 or 1; degrees, minutes or
 // seconds out of range; non-empty lines after the empty line that ends the records.
 ImportFileCheckReport CheckImportFile(ImportFile& file);
+
+}  // namespace quillmap

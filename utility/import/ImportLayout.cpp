@@ -2,6 +2,8 @@
 
 #include "NavigationTables.h"
 
+namespace quillmap {
+
 namespace {
 
 using enum ColumnConversion;
@@ -164,3 +166,5 @@ double ParseImportReal(std::string_view text)
         value *= 10.0;
     return negative ? -value : value;
 }
+
+}  // namespace quillmap

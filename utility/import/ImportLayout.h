@@ -6,6 +6,8 @@
 #include <span>
 #include <string_view>
 
+namespace quillmap {
+
 // Buffers the lines are read into, terminator included.
 inline constexpr std::size_t SignatureLineSize = 80;
 inline constexpr std::size_t RecordLineSize = 256;
@@ -51,3 +53,5 @@ std::string_view ColumnText(std::string_view line, const ImportColumn& column);
 int32_t ParseImportInteger(std::string_view text);
 // As ParseImportInteger, with an optional fraction after a decimal point.
 double ParseImportReal(std::string_view text);
+
+}  // namespace quillmap

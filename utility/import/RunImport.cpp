@@ -1,11 +1,14 @@
 #include "RunImport.h"
 
 #include "FileOpenDialog.h"
+#include "GeomagneticModel.h"
 #include "MessageBoxes.h"
 #include "Settings.h"
 #include "TableImport.h"
 
 #include <string>
+
+namespace quillmap {
 
 namespace {
 
@@ -21,14 +24,14 @@ std::string AskForImportFile(HWND owner, const std::string& dataDirectory)
 
 void ShowMessage(HWND owner, const std::string& text, UINT icon)
 {
-    appframe::ShowMessageBox(owner, text.c_str(), MB_OK | icon, quillmap::kProgramCaption);
+    appframe::ShowMessageBox(owner, text.c_str(), MB_OK | icon, ProgramCaption);
 }
 
 } // namespace
 
 void RunImport(HWND owner)
 {
-    std::string dataDirectory = quillmap::ImportDataDirectory();
+    std::string dataDirectory = ImportDataDirectory();
     std::string fileName = AskForImportFile(owner, dataDirectory);
     if (fileName.empty())
         return;
@@ -54,5 +57,15 @@ void RunImport(HWND owner)
                     MB_ICONSTOP);
         return;
     }
+    if (result.variationsNotComputed > 0) {
+        ShowMessage(owner, "Import completed.\nThe magnetic variation of "
+                               + std::to_string(result.variationsNotComputed)
+                               + " airports could not be computed; their variation reads "
+                               + std::to_string(UndeterminedAngleDegrees) + ".",
+                    MB_ICONEXCLAMATION);
+        return;
+    }
     ShowMessage(owner, "Import completed.", 0);
 }
+
+}  // namespace quillmap

@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+namespace quillmap {
+
 namespace {
 
 // The key of a record line: its first 8 characters as written to NUM, and the same padded
@@ -91,8 +93,10 @@ void CloseImportTable()
     TableCloseAll();
 }
 
-// Writes every column of the kind from the current line into the current record.
-void WriteColumns(ImportKind kind, const RecordLines& lines, const RecordKey& key)
+// Writes every column of the kind from the current line into the current record; counts
+// the airports whose variation could not be computed.
+void WriteColumns(ImportKind kind, const RecordLines& lines, const RecordKey& key,
+                  ImportResult& result)
 {
     std::string_view line = lines.Line();
     for (const ImportColumn& column : ImportColumns(kind)) {
@@ -105,7 +109,8 @@ void WriteColumns(ImportKind kind, const RecordLines& lines, const RecordKey& ke
             break;
         case ColumnConversion::Variation:
             if (column.offset < line.size() && line[column.offset] == ComputedVariationMark) {
-                ComputeAirportVariation();
+                if (ComputeAirportVariation() != ModelResult::Success)
+                    ++result.variationsNotComputed;
                 break;
             }
             [[fallthrough]];
@@ -139,7 +144,7 @@ ImportResult MergeByKey(ImportFile& file, ImportKind kind, const std::string& da
             RecordAppendBlank();
             ++result.recordsAdded;
         }
-        WriteColumns(kind, lines, key);
+        WriteColumns(kind, lines, key, result);
     }
     CloseImportTable();
     return result;
@@ -192,7 +197,7 @@ ImportResult ImportRunways(ImportFile& file, const std::string& dataDirectory,
         }
         RecordAppendBlank();
         ++result.recordsAdded;
-        WriteColumns(ImportKind::Runways, lines, key);
+        WriteColumns(ImportKind::Runways, lines, key, result);
     }
     TablePack();
     CloseImportTable();
@@ -220,3 +225,5 @@ ImportResult ImportRecords(ImportKind kind, ImportFile& file, const std::string&
     }
     }
 }
+
+}  // namespace quillmap

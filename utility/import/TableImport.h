@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+namespace quillmap {
+
 struct ImportResult {
     ImportKind kind = ImportKind::NotImportFile;
     std::string tableFile;     // the table written, as opened (data directory + file name)
@@ -16,6 +18,9 @@ struct ImportResult {
     int recordsOverwritten = 0; // airports and navaids whose NUM was already stored
     int runwaysReplaced = 0;    // stored runways removed because the file names their airport
     int linesCut = 0;           // record lines longer than the line buffer
+    // Airports that asked for the computed variation where the field model failed; their
+    // VAR holds UndeterminedAngleDegrees, their other fields are imported.
+    int variationsNotComputed = 0;
 };
 
 // Called every ImportProgressInterval record lines with the file being read.
@@ -39,3 +44,5 @@ ImportKind ReadImportSignature(ImportFile& file);
 // kind or a file that is not an import file imports nothing.
 ImportResult ImportRecords(ImportKind kind, ImportFile& file, const std::string& dataDirectory,
                            const ImportProgress& progress = {});
+
+}  // namespace quillmap

@@ -1,10 +1,11 @@
 #include "AirportVariation.h"
 
 #include "Coordinates.h"
-#include "GeomagneticModel.h"
 #include "TableEngine.h"
 
 #include <cstdint>
+
+namespace quillmap {
 
 namespace {
 
@@ -22,18 +23,26 @@ nav::StoredCoordinate ReadCoordinate(const char* degrees, const char* minutes, c
 
 } // namespace
 
-int32_t AirportVariationAt(double latitude, double longitude)
+AirportVariation AirportVariationAt(double latitude, double longitude,
+                                    std::span<const ModelCoefficientRow> table)
 {
     GeomagneticElements elements{};
-    ComputeGeomagneticElements(latitude, longitude, AirportVariationDate, elements);
-    return elements.declinationDegrees;
+    ModelResult result = ComputeGeomagneticElements(latitude, longitude, AirportVariationDate,
+                                                    elements, table);
+    if (result != ModelResult::Success)
+        return {result, UndeterminedAngleDegrees};
+    return {result, elements.declinationDegrees};
 }
 
-void ComputeAirportVariation()
+ModelResult ComputeAirportVariation(std::span<const ModelCoefficientRow> table)
 {
     nav::StoredCoordinate latitude = ReadCoordinate("LAT2", "LAT3", "LAT4", "LAT1");
     nav::StoredCoordinate longitude = ReadCoordinate("LON2", "LON3", "LON4", "LON1");
 
-    int32_t variation = AirportVariationAt(nav::utilityLatitude(latitude), nav::utilityLongitude(longitude));
-    FieldReplace("VAR", SDE_INTEGER, &variation);
+    AirportVariation variation = AirportVariationAt(nav::utilityLatitude(latitude),
+                                                    nav::utilityLongitude(longitude), table);
+    FieldReplace("VAR", SDE_INTEGER, &variation.degrees);
+    return variation.result;
 }
+
+}  // namespace quillmap

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 
+namespace quillmap {
+
 // One (n, m) term. The order m is stored before the degree n.
 struct ModelCoefficientRow {
     double m;
@@ -24,3 +26,5 @@ inline constexpr int ModelSecularVariationDegree = 8;
 // One row per (n, m) with n = 1..10 and m = 0..n, n ascending, m ascending within n.
 inline constexpr int ModelCoefficientRowCount = 65;
 extern const ModelCoefficientRow ModelCoefficientTable[ModelCoefficientRowCount];
+
+}  // namespace quillmap

@@ -6,13 +6,15 @@
 
 #include <string>
 
+namespace quillmap {
+
 void RebuildAllTables(HWND owner)
 {
-    if (!appframe::AskYesNo(owner, "Rebuild all files ?", quillmap::kProgramCaption))
+    if (!appframe::AskYesNo(owner, "Rebuild all files ?", ProgramCaption))
         return;
 
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    std::vector<RebuildOutcome> outcomes = RebuildNavigationTables(quillmap::ImportDataDirectory());
+    std::vector<RebuildOutcome> outcomes = RebuildNavigationTables(ImportDataDirectory());
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
 
     std::string notOpened;
@@ -21,10 +23,12 @@ void RebuildAllTables(HWND owner)
             notOpened += "\n" + outcome.file;
     }
     if (notOpened.empty()) {
-        appframe::ShowMessageBox(owner, "Rebuild completed !", MB_OK, quillmap::kProgramCaption);
+        appframe::ShowMessageBox(owner, "Rebuild completed !", MB_OK, ProgramCaption);
         return;
     }
     std::string text = "Rebuild completed, except for these tables, which could not be opened "
                        "(missing, or in use by another program):" + notOpened;
-    appframe::ShowMessageBox(owner, text.c_str(), MB_OK | MB_ICONEXCLAMATION, quillmap::kProgramCaption);
+    appframe::ShowMessageBox(owner, text.c_str(), MB_OK | MB_ICONEXCLAMATION, ProgramCaption);
 }
+
+}  // namespace quillmap

@@ -3,6 +3,8 @@
 #include "NavigationTables.h"
 #include "TableEngine.h"
 
+namespace quillmap {
+
 std::string RebuildTableFile(const std::string& dataDirectory, const char* tableName)
 {
     return nav::tablePath(nav::PathForm::Rebuild, dataDirectory.c_str(), tableName);
@@ -34,3 +36,5 @@ std::vector<RebuildOutcome> RebuildNavigationTables(const std::string& dataDirec
     }
     return outcomes;
 }
+
+}  // namespace quillmap

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace quillmap {
+
 struct RebuiltTable {
     const char* name;   // alias and the file's base name
     bool withNameTags;  // ID and NAME besides NUM
@@ -36,3 +38,5 @@ struct RebuildOutcome {
 
 // Rebuilds every navigation table, in order.
 std::vector<RebuildOutcome> RebuildNavigationTables(const std::string& dataDirectory);
+
+}  // namespace quillmap

@@ -9,7 +9,7 @@ namespace quillmap {
 
 namespace {
 
-constexpr char kDeleteRunwayQuestion[] = "Delete this runway ?";
+constexpr char DeleteRunwayQuestion[] = "Delete this runway ?";
 
 // A designator that begins with two blanks counts as empty.
 bool Listed(const std::string& designator)
@@ -67,7 +67,7 @@ RunwaySelection AirportEditor::SelectRunway(bool isNew) const
     selection.isNew = isNew;
     selection.airportNum = Form().Text(IDC_NUM);
     selection.designator =
-        Form().SelectedListEntry(IDC_RUNWAY_LIST).value_or("").substr(0, kDesignatorLength);
+        Form().SelectedListEntry(IDC_RUNWAY_LIST).value_or("").substr(0, DesignatorLength);
     return selection;
 }
 
@@ -76,10 +76,10 @@ void AirportEditor::DeleteRunway()
     if (!TablesOpen())
         return;
     const std::optional<std::string> entry = Form().SelectedListEntry(IDC_RUNWAY_LIST);
-    if (!entry || !Form().Ask(kDeleteRunwayQuestion))
+    if (!entry || !Form().Ask(DeleteRunwayQuestion))
         return;
     SelectArea(nav::runwaysAlias);
-    QuerySet(RunwayCondition(Form().Text(IDC_NUM), entry->substr(0, kDesignatorLength)).c_str());
+    QuerySet(RunwayCondition(Form().Text(IDC_NUM), entry->substr(0, DesignatorLength)).c_str());
     RecordGoTop();
     if (QueryCount() > 0)
         RecordDelete();

@@ -19,13 +19,13 @@ constexpr std::array<EditorField, A + B> Join(const std::array<EditorField, A>& 
     return joined;
 }
 
-constexpr std::array<EditorField, 3> kNames{{
+constexpr std::array<EditorField, 3> NameFields{{
     {"NUM", IDC_NUM, FieldKind::Text},
     {"ID", IDC_ID, FieldKind::Text},
     {"NAME", IDC_NAME, FieldKind::Text},
 }};
 
-constexpr std::array<EditorField, 8> kCoordinates{{
+constexpr std::array<EditorField, 8> CoordinateFields{{
     {"LAT1", IDC_LAT_HEMISPHERE, FieldKind::Hemisphere},
     {"LAT2", IDC_LAT_DEGREES, FieldKind::WholeNumber},
     {"LAT3", IDC_LAT_MINUTES, FieldKind::WholeNumber},
@@ -36,34 +36,34 @@ constexpr std::array<EditorField, 8> kCoordinates{{
     {"LON4", IDC_LON_SECONDS, FieldKind::WholeNumber},
 }};
 
-constexpr std::array<EditorField, 1> kAltitude{{{"ALT", IDC_ALTITUDE, FieldKind::WholeNumber}}};
+constexpr std::array<EditorField, 1> AltitudeField{{{"ALT", IDC_ALTITUDE, FieldKind::WholeNumber}}};
 
-constexpr std::array<EditorField, 2> kRegion{{
+constexpr std::array<EditorField, 2> RegionFields{{
     {"COUNTRY", IDC_COUNTRY, FieldKind::Text},
     {"STATE", IDC_STATE, FieldKind::Text},
 }};
 
-constexpr std::array<EditorField, 3> kAirportNumbers{{
+constexpr std::array<EditorField, 3> AirportNumberFields{{
     {"VAR", IDC_VARIATION, FieldKind::WholeNumber},
     {"ATIS", IDC_ATIS, FieldKind::Frequency},
     {"TWR", IDC_TOWER, FieldKind::Frequency},
 }};
 
-constexpr std::array<EditorField, 2> kNavaidExtras{{
+constexpr std::array<EditorField, 2> NavaidExtraFields{{
     {"TYPE", IDC_TYPE, FieldKind::Text},
     {"FREQ", IDC_FREQUENCY, FieldKind::Text},
 }};
 
-constexpr auto kWaypoint = Join(kNames, kCoordinates);
+constexpr auto WaypointFields = Join(NameFields, CoordinateFields);
 
 // Airports show the coordinates before country and state but save them after.
-constexpr auto kAirportShown = Join(Join(Join(kWaypoint, kRegion), kAltitude), kAirportNumbers);
-constexpr auto kAirportSaved =
-    Join(Join(Join(Join(kNames, kRegion), kCoordinates), kAltitude), kAirportNumbers);
-constexpr auto kNavaidFields = Join(Join(kWaypoint, kAltitude), kNavaidExtras);
-constexpr auto kUserFields = Join(kWaypoint, kAltitude);
+constexpr auto AirportShownFields = Join(Join(Join(WaypointFields, RegionFields), AltitudeField), AirportNumberFields);
+constexpr auto AirportSavedFields =
+    Join(Join(Join(Join(NameFields, RegionFields), CoordinateFields), AltitudeField), AirportNumberFields);
+constexpr auto NavaidFields = Join(Join(WaypointFields, AltitudeField), NavaidExtraFields);
+constexpr auto UserFields = Join(WaypointFields, AltitudeField);
 
-constexpr std::array<EditorField, 10> kRunwayFields{{
+constexpr std::array<EditorField, 10> RunwayFieldList{{
     {"RUNWAYS", IDC_RUNWAY, FieldKind::Text},
     {"LEN", IDC_LENGTH, FieldKind::Text},
     {"SURFACE", IDC_SURFACE, FieldKind::Text},
@@ -80,21 +80,21 @@ constexpr std::array<EditorField, 10> kRunwayFields{{
 
 const EditorTable& AirportTable()
 {
-    static const EditorTable table{nav::airportsAlias, kAirportShown, kAirportSaved,
+    static const EditorTable table{nav::airportsAlias, AirportShownFields, AirportSavedFields,
                                    "Insert a new blank airport ?", "Delete this airport ?"};
     return table;
 }
 
 const EditorTable& NavaidTable()
 {
-    static const EditorTable table{nav::navaidsAlias, kNavaidFields, kNavaidFields,
+    static const EditorTable table{nav::navaidsAlias, NavaidFields, NavaidFields,
                                    "Insert a new blank navaid ?", "Delete this navaid ?"};
     return table;
 }
 
 const EditorTable& UserWaypointTable()
 {
-    static const EditorTable table{nav::usersAlias, kUserFields, kUserFields,
+    static const EditorTable table{nav::usersAlias, UserFields, UserFields,
                                    "Insert a new blank user waypoint ?",
                                    "Delete this user waypoint ?"};
     return table;
@@ -102,7 +102,7 @@ const EditorTable& UserWaypointTable()
 
 std::span<const EditorField> RunwayFields()
 {
-    return kRunwayFields;
+    return RunwayFieldList;
 }
 
 }  // namespace quillmap

@@ -21,7 +21,7 @@ struct EditorField {
     FieldKind kind;
 };
 
-inline constexpr char kSaveQuestion[] = "Save changes ?";
+inline constexpr char SaveQuestion[] = "Save changes ?";
 
 // What one waypoint editor works on: its table, its fields in the order shown and in the
 // order saved, and its questions.

@@ -109,7 +109,7 @@ void RecordEditor::New()
 
 void RecordEditor::Save()
 {
-    if (!tablesOpen_ || !form_.Ask(kSaveQuestion))
+    if (!tablesOpen_ || !form_.Ask(SaveQuestion))
         return;
     for (const EditorField& field : table_.savedFields)
         WriteField(field, form_);

@@ -21,7 +21,7 @@ void RunwayEditor::Begin()
 
 void RunwayEditor::Save()
 {
-    if (!form_.Ask(kSaveQuestion))
+    if (!form_.Ask(SaveQuestion))
         return;
     if (selection_.isNew)
         RecordAppendBlank();

@@ -11,7 +11,7 @@
 namespace quillmap {
 
 // The runway list entry handed to the runway editor keeps at most this many characters.
-inline constexpr std::size_t kDesignatorLength = 31;
+inline constexpr std::size_t DesignatorLength = 31;
 
 struct RunwaySelection {
     bool isNew = true;

@@ -5,40 +5,40 @@
 
 #include <cmath>
 
-namespace worlddata {
+namespace quillmap {
 
 namespace {
 
-constexpr int kFirstVersion = 850;
-constexpr int kLastVersion = 1200;
-constexpr int kEndOfData = 99;
+constexpr int FirstVersion = 850;
+constexpr int LastVersion = 1200;
+constexpr int EndOfData = 99;
 
-constexpr int kLandAirportRow = 1;
-constexpr int kSeaplaneBaseRow = 16;
-constexpr int kHeliportRow = 17;
-constexpr int kLandRunwayRow = 100;
-constexpr int kWaterRunwayRow = 101;
-constexpr int kHelipadRow = 102;
-constexpr int kMetadataRow = 1302;
+constexpr int LandAirportRow = 1;
+constexpr int SeaplaneBaseRow = 16;
+constexpr int HeliportRow = 17;
+constexpr int LandRunwayRow = 100;
+constexpr int WaterRunwayRow = 101;
+constexpr int HelipadRow = 102;
+constexpr int MetadataRow = 1302;
 
 // Frequency rows: 50..56 in units of 10 kHz, 1050..1056 in kHz.
-constexpr int kFrequencyRows = 50;
-constexpr int kKilohertzFrequencyRows = 1050;
-constexpr int kAtisOffset = 0;
-constexpr int kTowerOffset = 4;
-constexpr int kFrequencyKinds = 7;
+constexpr int FrequencyRows = 50;
+constexpr int KilohertzFrequencyRows = 1050;
+constexpr int AtisOffset = 0;
+constexpr int TowerOffset = 4;
+constexpr int FrequencyKinds = 7;
 
 // Fields of the land runway row: 8 shared, then 9 for each end.
-constexpr std::size_t kLandRunwayFields = 26;
-constexpr std::size_t kLandRunwayEndStart = 8;
-constexpr std::size_t kLandRunwayEndFields = 9;
-constexpr std::size_t kWaterRunwayFields = 9;
-constexpr std::size_t kHelipadFields = 12;
-constexpr std::size_t kHeaderFields = 5;   // code, elevation, two obsolete, ident; name optional
+constexpr std::size_t LandRunwayFields = 26;
+constexpr std::size_t LandRunwayEndStart = 8;
+constexpr std::size_t LandRunwayEndFields = 9;
+constexpr std::size_t WaterRunwayFields = 9;
+constexpr std::size_t HelipadFields = 12;
+constexpr std::size_t HeaderFields = 5;   // code, elevation, two obsolete, ident; name optional
 
 bool IsHeaderRow(int code)
 {
-    return code == kLandAirportRow || code == kSeaplaneBaseRow || code == kHeliportRow;
+    return code == LandAirportRow || code == SeaplaneBaseRow || code == HeliportRow;
 }
 
 // Latitude and longitude at fields `at` and `at + 1`.
@@ -64,14 +64,14 @@ bool ReadRunwayEnd(const RowFields& fields, std::size_t at, AptRunwayEnd& end)
 
 bool ReadLandRunway(const RowFields& fields, AptRunway& runway)
 {
-    if (fields.Count() < kLandRunwayFields)
+    if (fields.Count() < LandRunwayFields)
         return false;
     runway.kind = RunwayKind::Land;
     runway.surfaceCode = fields.Integer(2).value_or(0);
     runway.centrelineLights = fields.Integer(5).value_or(0) != 0;
     runway.edgeLights = fields.Integer(6).value_or(0);
     for (int i = 0; i < 2; ++i) {
-        std::size_t at = kLandRunwayEndStart + i * kLandRunwayEndFields;
+        std::size_t at = LandRunwayEndStart + i * LandRunwayEndFields;
         if (!ReadRunwayEnd(fields, at, runway.ends[i]))
             return false;
         runway.ends[i].approachLights = fields.Integer(at + 6).value_or(0);
@@ -83,14 +83,14 @@ bool ReadLandRunway(const RowFields& fields, AptRunway& runway)
 bool ReadWaterRunway(const RowFields& fields, AptRunway& runway)
 {
     runway.kind = RunwayKind::Water;
-    return fields.Count() >= kWaterRunwayFields && ReadRunwayEnd(fields, 3, runway.ends[0])
+    return fields.Count() >= WaterRunwayFields && ReadRunwayEnd(fields, 3, runway.ends[0])
            && ReadRunwayEnd(fields, 6, runway.ends[1]);
 }
 
 bool ReadHelipad(const RowFields& fields, AptRunway& runway)
 {
     runway.kind = RunwayKind::Helipad;
-    if (fields.Count() < kHelipadFields || !ReadRunwayEnd(fields, 1, runway.ends[0]))
+    if (fields.Count() < HelipadFields || !ReadRunwayEnd(fields, 1, runway.ends[0]))
         return false;
     std::optional<double> length = fields.Real(5);
     if (!length)
@@ -125,7 +125,7 @@ void ReadMetadata(const RowFields& fields, AptAirport& airport)
 }  // namespace
 
 AptDatReader::AptDatReader(DataFileReader& file, RowProblem problem)
-    : VersionedDataFile(file, std::move(problem), "apt.dat", kFirstVersion, kLastVersion)
+    : VersionedDataFile(file, std::move(problem), "apt.dat", FirstVersion, LastVersion)
 {
 }
 
@@ -133,7 +133,7 @@ bool AptDatReader::ReadHeaderRow(int code, const std::string& row, AptAirport& a
 {
     RowFields fields(row);
     std::optional<int> elevation = fields.Integer(1);
-    if (fields.Count() < kHeaderFields || !elevation) {
+    if (fields.Count() < HeaderFields || !elevation) {
         problem_(airport.line, "airport header row without elevation and identifier");
         return false;
     }
@@ -151,12 +151,12 @@ void AptDatReader::ReadRow(const std::string& row, AptAirport& airport)
         problem_(file_.LineNumber(), "row code is not a number");
         return;
     }
-    bool landRunway = *code == kLandRunwayRow;
-    if (landRunway || *code == kWaterRunwayRow || *code == kHelipadRow) {
+    bool landRunway = *code == LandRunwayRow;
+    if (landRunway || *code == WaterRunwayRow || *code == HelipadRow) {
         RowFields fields(row);
         AptRunway runway;
         bool read = landRunway ? ReadLandRunway(fields, runway)
-                    : *code == kWaterRunwayRow ? ReadWaterRunway(fields, runway)
+                    : *code == WaterRunwayRow ? ReadWaterRunway(fields, runway)
                                                : ReadHelipad(fields, runway);
         if (read)
             airport.runways.push_back(std::move(runway));
@@ -164,22 +164,22 @@ void AptDatReader::ReadRow(const std::string& row, AptAirport& airport)
             problem_(file_.LineNumber(), "runway row " + std::to_string(*code) + " with missing or bad fields");
         return;
     }
-    bool tenKilohertz = *code >= kFrequencyRows && *code < kFrequencyRows + kFrequencyKinds;
-    bool kilohertz = *code >= kKilohertzFrequencyRows && *code < kKilohertzFrequencyRows + kFrequencyKinds;
+    bool tenKilohertz = *code >= FrequencyRows && *code < FrequencyRows + FrequencyKinds;
+    bool kilohertz = *code >= KilohertzFrequencyRows && *code < KilohertzFrequencyRows + FrequencyKinds;
     if (tenKilohertz || kilohertz) {
         std::optional<int> frequency = RowFields(row).Integer(1);
         if (!frequency || *frequency <= 0) {
             problem_(file_.LineNumber(), "frequency row without a frequency");
             return;
         }
-        int kind = *code - (tenKilohertz ? kFrequencyRows : kKilohertzFrequencyRows);
+        int kind = *code - (tenKilohertz ? FrequencyRows : KilohertzFrequencyRows);
         int khz = tenKilohertz ? *frequency * 10 : *frequency;
-        int* slot = kind == kAtisOffset ? &airport.atisKhz : kind == kTowerOffset ? &airport.towerKhz : nullptr;
+        int* slot = kind == AtisOffset ? &airport.atisKhz : kind == TowerOffset ? &airport.towerKhz : nullptr;
         if (slot && *slot == 0)
             *slot = khz;
         return;
     }
-    if (*code == kMetadataRow)
+    if (*code == MetadataRow)
         ReadMetadata(RowFields(row), airport);
 }
 
@@ -199,7 +199,7 @@ bool AptDatReader::Next(AptAirport& airport)
         if (IsBlankRow(row))
             continue;
         std::optional<int> code = ReadRowCode(row);
-        if (code == kEndOfData) {
+        if (code == EndOfData) {
             ended_ = true;
             return false;
         }
@@ -224,7 +224,7 @@ bool AptDatReader::Next(AptAirport& airport)
                 pendingLine_ = file_.LineNumber();
                 break;
             }
-            if (next == kEndOfData) {
+            if (next == EndOfData) {
                 ended_ = true;
                 break;
             }
@@ -238,4 +238,4 @@ bool AptDatReader::Next(AptAirport& airport)
     }
 }
 
-}  // namespace worlddata
+}  // namespace quillmap

@@ -26,7 +26,7 @@
 #include <string>
 #include <vector>
 
-namespace worlddata {
+namespace quillmap {
 
 enum class RunwayKind { Land, Water, Helipad };
 
@@ -80,4 +80,4 @@ private:
     int malformedAirports_ = 0;
 };
 
-}  // namespace worlddata
+}  // namespace quillmap

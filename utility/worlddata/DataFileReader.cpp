@@ -7,18 +7,18 @@
 #include <cstring>
 #include <filesystem>
 
-namespace worlddata {
+namespace quillmap {
 
 namespace {
 
-constexpr std::size_t kChunkBytes = 256 * 1024;
+constexpr std::size_t ChunkBytes = 256 * 1024;
 
 gzFile Handle(void* file) { return static_cast<gzFile>(file); }
 
 }  // namespace
 
 DataFileReader::DataFileReader(const std::string& path)
-    : path_(path), buffer_(kChunkBytes)
+    : path_(path), buffer_(ChunkBytes)
 {
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
@@ -31,7 +31,7 @@ DataFileReader::DataFileReader(const std::string& path)
         error_ = errno ? std::strerror(errno) : "cannot open";
         return;
     }
-    gzbuffer(Handle(file_), kChunkBytes);
+    gzbuffer(Handle(file_), ChunkBytes);
     auto size = std::filesystem::file_size(path, error);
     size_ = error ? 0 : static_cast<int64_t>(size);
 }
@@ -81,7 +81,7 @@ bool DataFileReader::ReadLine(std::string& line)
         const char* start = buffer_.data() + position_;
         const void* end = std::memchr(start, '\n', filled_ - position_);
         std::size_t length = end ? static_cast<const char*>(end) - start : filled_ - position_;
-        std::size_t room = kMaximumLineBytes - line.size();
+        std::size_t room = MaximumLineBytes - line.size();
         cut = cut || length > room;
         line.append(start, std::min(length, room));
         position_ += length;
@@ -99,4 +99,4 @@ bool DataFileReader::ReadLine(std::string& line)
     return true;
 }
 
-}  // namespace worlddata
+}  // namespace quillmap

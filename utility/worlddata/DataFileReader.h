@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-namespace worlddata {
+namespace quillmap {
 
 // Far above any row of the data files.
-inline constexpr std::size_t kMaximumLineBytes = 64 * 1024;
+inline constexpr std::size_t MaximumLineBytes = 64 * 1024;
 
 class DataFileReader {
 public:
@@ -21,7 +21,7 @@ public:
     bool IsOpen() const { return file_ != nullptr; }
     const std::string& Path() const { return path_; }
     // The next line without its line end (line feed, and a carriage return before it),
-    // cut at kMaximumLineBytes so that a file without line ends cannot fill the memory.
+    // cut at MaximumLineBytes so that a file without line ends cannot fill the memory.
     // False at the end of the file or when reading failed (then Failed() is true).
     bool ReadLine(std::string& line);
     int LinesCut() const { return linesCut_; }
@@ -48,4 +48,4 @@ private:
     std::string error_;
 };
 
-}  // namespace worlddata
+}  // namespace quillmap

@@ -3,20 +3,20 @@
 #include <cmath>
 #include <numbers>
 
-namespace worlddata {
+namespace quillmap {
 
 namespace {
 
-constexpr double kEarthRadiusMeters = 6371008.8;   // mean radius (IUGG)
-constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
+constexpr double EarthRadiusMeters = 6371008.8;   // mean radius (IUGG)
+constexpr double RadiansPerDegree = std::numbers::pi / 180.0;
 struct Vector {
     double x, y, z;
 };
 
 Vector UnitVector(const GeoPosition& position)
 {
-    double latitude = position.latitude * kRadiansPerDegree;
-    double longitude = position.longitude * kRadiansPerDegree;
+    double latitude = position.latitude * RadiansPerDegree;
+    double longitude = position.longitude * RadiansPerDegree;
     return {std::cos(latitude) * std::cos(longitude), std::cos(latitude) * std::sin(longitude),
             std::sin(latitude)};
 }
@@ -26,13 +26,13 @@ Vector UnitVector(const GeoPosition& position)
 double GreatCircleFeet(const GeoPosition& from, const GeoPosition& to)
 {
     // Haversine: accurate for the short distances of a runway.
-    double dLatitude = (to.latitude - from.latitude) * kRadiansPerDegree;
-    double dLongitude = (to.longitude - from.longitude) * kRadiansPerDegree;
+    double dLatitude = (to.latitude - from.latitude) * RadiansPerDegree;
+    double dLongitude = (to.longitude - from.longitude) * RadiansPerDegree;
     double a = std::pow(std::sin(dLatitude / 2), 2)
-               + std::cos(from.latitude * kRadiansPerDegree) * std::cos(to.latitude * kRadiansPerDegree)
+               + std::cos(from.latitude * RadiansPerDegree) * std::cos(to.latitude * RadiansPerDegree)
                      * std::pow(std::sin(dLongitude / 2), 2);
     double angle = 2 * std::atan2(std::sqrt(a), std::sqrt(1 - a));
-    return angle * kEarthRadiusMeters * kFeetPerMeter;
+    return angle * EarthRadiusMeters * FeetPerMeter;
 }
 
 GeoPosition GreatCircleMidpoint(const GeoPosition& from, const GeoPosition& to)
@@ -41,7 +41,7 @@ GeoPosition GreatCircleMidpoint(const GeoPosition& from, const GeoPosition& to)
     Vector b = UnitVector(to);
     Vector sum{a.x + b.x, a.y + b.y, a.z + b.z};
     double horizontal = std::hypot(sum.x, sum.y);
-    return {std::atan2(sum.z, horizontal) / kRadiansPerDegree, std::atan2(sum.y, sum.x) / kRadiansPerDegree};
+    return {std::atan2(sum.z, horizontal) / RadiansPerDegree, std::atan2(sum.y, sum.x) / RadiansPerDegree};
 }
 
 bool IsValidPosition(const GeoPosition& position)
@@ -50,4 +50,4 @@ bool IsValidPosition(const GeoPosition& position)
            && std::fabs(position.latitude) <= 90 && std::fabs(position.longitude) <= 180;
 }
 
-}  // namespace worlddata
+}  // namespace quillmap

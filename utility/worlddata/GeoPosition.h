@@ -4,7 +4,7 @@
 
 #include "Coordinates.h"
 
-namespace worlddata {
+namespace quillmap {
 
 struct GeoPosition {
     double latitude = 0;
@@ -31,6 +31,6 @@ GeoPosition GreatCircleMidpoint(const GeoPosition& from, const GeoPosition& to);
 
 bool IsValidPosition(const GeoPosition& position);
 
-inline constexpr double kFeetPerMeter = 1.0 / 0.3048;
+inline constexpr double FeetPerMeter = 1.0 / 0.3048;
 
-}  // namespace worlddata
+}  // namespace quillmap

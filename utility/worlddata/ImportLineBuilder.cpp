@@ -7,7 +7,7 @@
 #include <cstring>
 #include <stdexcept>
 
-namespace worlddata {
+namespace quillmap {
 
 namespace {
 
@@ -117,4 +117,4 @@ std::string ImportLineBuilder::Line() const
     return line_.substr(0, line_.find_last_not_of(' ') + 1);
 }
 
-}  // namespace worlddata
+}  // namespace quillmap

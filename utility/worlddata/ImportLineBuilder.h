@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace worlddata {
+namespace quillmap {
 
 enum class Padding { Blanks, Zeros };
 
@@ -41,4 +41,4 @@ private:
     std::string line_;
 };
 
-}  // namespace worlddata
+}  // namespace quillmap

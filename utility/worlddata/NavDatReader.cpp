@@ -3,17 +3,17 @@
 #include "VersionedDataFile.h"
 #include "RowFields.h"
 
-namespace worlddata {
+namespace quillmap {
 
 namespace {
 
-constexpr int kFirstVersion = 810;
-constexpr int kLastVersion = 1200;
-constexpr int kFirstRegionVersion = 1100;
-constexpr int kEndOfData = 99;
+constexpr int FirstVersion = 810;
+constexpr int LastVersion = 1200;
+constexpr int FirstRegionVersion = 1100;
+constexpr int EndOfData = 99;
 
-constexpr std::size_t kIdentField = 7;
-constexpr std::size_t kSharedFields = 8;   // code to ident
+constexpr std::size_t IdentField = 7;
+constexpr std::size_t SharedFields = 8;   // code to ident
 
 NavRowKind KindOfRow(int code)
 {
@@ -31,16 +31,16 @@ NavRowKind KindOfRow(int code)
 }  // namespace
 
 NavDatReader::NavDatReader(DataFileReader& file, RowProblem problem)
-    : VersionedDataFile(file, std::move(problem), "nav.dat", kFirstVersion, kLastVersion)
+    : VersionedDataFile(file, std::move(problem), "nav.dat", FirstVersion, LastVersion)
 {
 }
 
 bool NavDatReader::ReadRow(const std::string& text, int code, NavDatRow& row)
 {
     RowFields fields(text);
-    bool regions = Version() >= kFirstRegionVersion;
+    bool regions = Version() >= FirstRegionVersion;
     bool localizer = row.kind == NavRowKind::Localizer;
-    std::size_t after = kSharedFields + (regions ? 2 : 0) + (localizer ? 1 : 0);
+    std::size_t after = SharedFields + (regions ? 2 : 0) + (localizer ? 1 : 0);
     std::optional<double> latitude = fields.Real(1);
     std::optional<double> longitude = fields.Real(2);
     std::optional<int> elevation = fields.Integer(3);
@@ -53,8 +53,8 @@ bool NavDatReader::ReadRow(const std::string& text, int code, NavDatRow& row)
         return false;
     row.elevationFeet = *elevation;
     row.frequency = *frequency;
-    row.ident = std::string(fields[kIdentField]);
-    std::size_t at = kSharedFields;
+    row.ident = std::string(fields[IdentField]);
+    std::size_t at = SharedFields;
     if (regions) {
         row.airport = std::string(fields[at++]);
         row.region = std::string(fields[at++]);
@@ -78,7 +78,7 @@ bool NavDatReader::Next(NavDatRow& row)
             problem_(file_.LineNumber(), "row code is not a number");
             continue;
         }
-        if (*code == kEndOfData) {
+        if (*code == EndOfData) {
             ended_ = true;
             break;
         }
@@ -94,4 +94,4 @@ bool NavDatReader::Next(NavDatRow& row)
     return false;
 }
 
-}  // namespace worlddata
+}  // namespace quillmap

@@ -17,7 +17,7 @@
 
 #include <string>
 
-namespace worlddata {
+namespace quillmap {
 
 enum class NavRowKind { Ndb, Vor, Localizer, Dme, StandaloneDme, Other };
 
@@ -49,4 +49,4 @@ private:
     bool ended_ = false;
 };
 
-}  // namespace worlddata
+}  // namespace quillmap

@@ -5,11 +5,11 @@
 
 #include <initializer_list>
 
-namespace worlddata {
+namespace quillmap {
 
 namespace {
 
-constexpr int kKilohertzPerUnit = 10;   // VHF frequencies are given in units of 10 kHz
+constexpr int KilohertzPerUnit = 10;   // VHF frequencies are given in units of 10 kHz
 
 // Whether a blank-separated word of the name is one of `words`.
 bool HasWord(std::string_view name, std::initializer_list<std::string_view> words)
@@ -51,7 +51,7 @@ std::string NavaidFrequency(const NavDatRow& row)
 {
     if (row.kind == NavRowKind::Ndb)
         return std::to_string(row.frequency);
-    return MegahertzText(row.frequency * kKilohertzPerUnit);
+    return MegahertzText(row.frequency * KilohertzPerUnit);
 }
 
-}  // namespace worlddata
+}  // namespace quillmap

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-namespace worlddata {
+namespace quillmap {
 
 namespace {
 
@@ -66,4 +66,4 @@ std::string_view LastWord(std::string_view text)
     return blank == std::string_view::npos ? text : text.substr(blank + 1);
 }
 
-}  // namespace worlddata
+}  // namespace quillmap

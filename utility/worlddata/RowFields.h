@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace worlddata {
+namespace quillmap {
 
 class RowFields {
 public:
@@ -29,4 +29,4 @@ private:
 // The last blank-separated word of a text ("SEATTLE VORTAC" gives "VORTAC").
 std::string_view LastWord(std::string_view text);
 
-}  // namespace worlddata
+}  // namespace quillmap

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-namespace worlddata {
+namespace quillmap {
 
 namespace {
 
@@ -61,7 +61,7 @@ std::string RunwayDesignators(const AptRunway& runway)
 int RunwayLengthFeet(const AptRunway& runway)
 {
     double feet = runway.kind == RunwayKind::Helipad
-                      ? runway.helipadLengthMeters * kFeetPerMeter
+                      ? runway.helipadLengthMeters * FeetPerMeter
                       : GreatCircleFeet(runway.ends[0].position, runway.ends[1].position);
     return static_cast<int>(std::lround(feet));
 }
@@ -91,4 +91,4 @@ std::string MegahertzText(int khz)
     return text;
 }
 
-}  // namespace worlddata
+}  // namespace quillmap

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace worlddata {
+namespace quillmap {
 
 // "16L/34R"; a helipad's one designator ("H1").
 std::string RunwayDesignators(const AptRunway& runway);
@@ -23,4 +23,4 @@ std::string LightingRemark(const AptRunway& runway);
 // (an 8.33 kHz channel "118.005" shows as "118.00", the start of the name pilots read).
 std::string MegahertzText(int khz);
 
-}  // namespace worlddata
+}  // namespace quillmap

@@ -2,33 +2,33 @@
 
 #include <cmath>
 
-namespace worlddata {
+namespace quillmap {
 
 namespace {
 
-constexpr char kAirportNumFill = '_';
-constexpr uint64_t kFnvOffset = 14695981039346656037ull;
-constexpr uint64_t kFnvPrime = 1099511628211ull;
-constexpr char kDigits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-constexpr uint64_t kBase = 36;
+constexpr char AirportNumFill = '_';
+constexpr uint64_t FnvOffset = 14695981039346656037ull;
+constexpr uint64_t FnvPrime = 1099511628211ull;
+constexpr char RadixDigits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+constexpr uint64_t Radix = 36;
 
 uint64_t Fnv1a(uint64_t hash, std::string_view text)
 {
     for (unsigned char c : text) {
         hash ^= c;
-        hash *= kFnvPrime;
+        hash *= FnvPrime;
     }
     // A separator, so that "AB"+"C" and "A"+"BC" differ.
     hash ^= 0xFF;
-    return hash * kFnvPrime;
+    return hash * FnvPrime;
 }
 
 }  // namespace
 
 std::string AirportNum(std::string_view ident)
 {
-    std::string num(ident.substr(0, kNumLength));
-    num.resize(kNumLength, kAirportNumFill);
+    std::string num(ident.substr(0, NumLength));
+    num.resize(NumLength, AirportNumFill);
     return num;
 }
 
@@ -37,14 +37,14 @@ uint64_t NavaidIdentity(std::string_view ident, std::string_view type, std::stri
 {
     std::string square = std::to_string(static_cast<int>(std::floor(position.latitude))) + ","
                          + std::to_string(static_cast<int>(std::floor(position.longitude)));
-    return Fnv1a(Fnv1a(Fnv1a(Fnv1a(kFnvOffset, ident), type), region), square);
+    return Fnv1a(Fnv1a(Fnv1a(Fnv1a(FnvOffset, ident), type), region), square);
 }
 
 std::string NavaidNumOfHash(uint64_t hash)
 {
-    std::string num(kNumLength, '0');
-    for (std::size_t i = kNumLength; i-- > 0; hash /= kBase)
-        num[i] = kDigits[hash % kBase];
+    std::string num(NumLength, '0');
+    for (std::size_t i = NumLength; i-- > 0; hash /= Radix)
+        num[i] = RadixDigits[hash % Radix];
     return num;
 }
 
@@ -62,4 +62,4 @@ std::string NavaidNums::Assign(std::string_view ident, std::string_view type, st
     return num;
 }
 
-}  // namespace worlddata
+}  // namespace quillmap

@@ -24,9 +24,9 @@
 #include <unordered_map>
 #include <unordered_set>
 
-namespace worlddata {
+namespace quillmap {
 
-inline constexpr std::size_t kNumLength = 8;
+inline constexpr std::size_t NumLength = 8;
 
 std::string AirportNum(std::string_view ident);
 
@@ -49,4 +49,4 @@ private:
     int clashes_ = 0;
 };
 
-}  // namespace worlddata
+}  // namespace quillmap

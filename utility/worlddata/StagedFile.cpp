@@ -4,7 +4,7 @@
 #include <cstring>
 #include <filesystem>
 
-namespace worlddata {
+namespace quillmap {
 
 StagedFile::StagedFile(std::string path) : path_(std::move(path)), temporaryPath_(path_ + ".part")
 {
@@ -49,4 +49,4 @@ bool StagedFile::Commit()
     return true;
 }
 
-}  // namespace worlddata
+}  // namespace quillmap

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-namespace worlddata {
+namespace quillmap {
 
 class StagedFile {
 public:
@@ -31,4 +31,4 @@ private:
     std::string error_;
 };
 
-}  // namespace worlddata
+}  // namespace quillmap

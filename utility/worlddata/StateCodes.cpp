@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-namespace worlddata {
+namespace quillmap {
 
 namespace {
 
@@ -12,7 +12,7 @@ struct StateName {
     std::string_view code;
 };
 
-constexpr StateName kStates[] = {
+constexpr StateName StateNames[] = {
     {"ALABAMA", "AL"}, {"ALASKA", "AK"}, {"ARIZONA", "AZ"}, {"ARKANSAS", "AR"}, {"CALIFORNIA", "CA"},
     {"COLORADO", "CO"}, {"CONNECTICUT", "CT"}, {"DELAWARE", "DE"}, {"DISTRICT OF COLUMBIA", "DC"},
     {"FLORIDA", "FL"}, {"GEORGIA", "GA"}, {"HAWAII", "HI"}, {"IDAHO", "ID"}, {"ILLINOIS", "IL"},
@@ -43,11 +43,11 @@ bool SameIgnoringCase(std::string_view a, std::string_view b)
 
 std::string_view StateCode(std::string_view name)
 {
-    for (const StateName& state : kStates) {
+    for (const StateName& state : StateNames) {
         if (SameIgnoringCase(state.name, name))
             return state.code;
     }
     return {};
 }
 
-}  // namespace worlddata
+}  // namespace quillmap

@@ -4,9 +4,9 @@
 
 #include <string_view>
 
-namespace worlddata {
+namespace quillmap {
 
 // "WA" for "Washington" (any case); empty for a name it does not know.
 std::string_view StateCode(std::string_view name);
 
-}  // namespace worlddata
+}  // namespace quillmap

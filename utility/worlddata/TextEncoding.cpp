@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace worlddata {
+namespace quillmap {
 
 namespace {
 
@@ -12,7 +12,7 @@ struct SpecialCharacter {
     unsigned char byte;
 };
 
-constexpr SpecialCharacter kSpecialCharacters[] = {
+constexpr SpecialCharacter SpecialCharacters[] = {
     {0x20AC, 0x80}, {0x201A, 0x82}, {0x0192, 0x83}, {0x201E, 0x84}, {0x2026, 0x85}, {0x2020, 0x86},
     {0x2021, 0x87}, {0x02C6, 0x88}, {0x2030, 0x89}, {0x0160, 0x8A}, {0x2039, 0x8B}, {0x0152, 0x8C},
     {0x017D, 0x8E}, {0x2018, 0x91}, {0x2019, 0x92}, {0x201C, 0x93}, {0x201D, 0x94}, {0x2022, 0x95},
@@ -24,7 +24,7 @@ char Windows1252(char32_t codePoint)
 {
     if (codePoint >= 0xA0 && codePoint <= 0xFF)
         return static_cast<char>(codePoint);
-    for (const SpecialCharacter& special : kSpecialCharacters) {
+    for (const SpecialCharacter& special : SpecialCharacters) {
         if (special.codePoint == codePoint)
             return static_cast<char>(special.byte);
     }
@@ -69,4 +69,4 @@ std::string ToWindows1252(std::string_view text)
     return result;
 }
 
-}  // namespace worlddata
+}  // namespace quillmap

@@ -4,7 +4,7 @@
 
 #include <charconv>
 
-namespace worlddata {
+namespace quillmap {
 
 VersionedDataFile::VersionedDataFile(DataFileReader& file, RowProblem problem, const char* kind, int firstVersion,
                                      int lastVersion)
@@ -59,4 +59,4 @@ std::optional<int> ReadRowCode(const std::string& row)
 
 bool IsBlankRow(const std::string& row) { return row.find_first_not_of(" \t") == std::string::npos; }
 
-}  // namespace worlddata
+}  // namespace quillmap

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-namespace worlddata {
+namespace quillmap {
 
 // A row that could not be read: its line and what is wrong.
 using RowProblem = std::function<void(int line, const std::string& problem)>;
@@ -42,4 +42,4 @@ private:
 std::optional<int> ReadRowCode(const std::string& row);
 bool IsBlankRow(const std::string& row);
 
-}  // namespace worlddata
+}  // namespace quillmap

@@ -17,14 +17,14 @@
 #include <unordered_map>
 #include <unordered_set>
 
-namespace worlddata {
+namespace quillmap {
 
 namespace {
 
-constexpr std::size_t kIdentWidth = 6;          // the ID field
-constexpr int kProgressEvery = 256;             // records between looks at the progress
-constexpr int kKilohertzPerHundredthMegahertz = 10;
-constexpr double kHundredthsPerMegahertz = 100.0;
+constexpr std::size_t IdentWidth = 6;          // the ID field
+constexpr int ProgressEvery = 256;             // records between looks at the progress
+constexpr int KilohertzPerHundredthMegahertz = 10;
+constexpr double HundredthsPerMegahertz = 100.0;
 
 std::string Upper(std::string_view text)
 {
@@ -44,7 +44,7 @@ std::string WithoutDashes(std::string_view ident)
 // The frequency in MHz, cut to two decimals as MegahertzText shows it.
 double Megahertz(int khz)
 {
-    return khz / kKilohertzPerHundredthMegahertz / kHundredthsPerMegahertz;
+    return khz / KilohertzPerHundredthMegahertz / HundredthsPerMegahertz;
 }
 
 // The airport's position: its datum, else the middle of its first runway (or the helipad).
@@ -113,7 +113,7 @@ RowProblem Conversion::ProblemsOf(const DataFileReader& file)
 
 void Conversion::Progress(const DataFileReader& file, int& records)
 {
-    if (++records % kProgressEvery != 0 || !options_.progress || file.Size() == 0)
+    if (++records % ProgressEvery != 0 || !options_.progress || file.Size() == 0)
         return;
     int percent = static_cast<int>(std::min<int64_t>(100, file.BytesRead() * 100 / file.Size()));
     if (percent != lastPercent_) {
@@ -138,11 +138,11 @@ bool Conversion::Selected(const char* what, const std::string& ident, const GeoP
 // An identifier that the ID field cannot hold is never cut: two cut ones could clash.
 bool Conversion::IdentFits(const char* what, const DataFileReader& file, int line, const std::string& ident)
 {
-    if (ident.size() <= kIdentWidth)
+    if (ident.size() <= IdentWidth)
         return true;
     Report(file, line, std::string(what) + " identifier \"" + ident + "\" is longer than "
-                           + std::to_string(kIdentWidth) + " characters; skipped");
-    Skip(what, "identifier longer than " + std::to_string(kIdentWidth) + " characters");
+                           + std::to_string(IdentWidth) + " characters; skipped");
+    Skip(what, "identifier longer than " + std::to_string(IdentWidth) + " characters");
     return false;
 }
 
@@ -302,7 +302,7 @@ bool ReadWhole(const DataFileReader& file, ConversionResult& result, const Conve
 {
     if (file.LinesCut() > 0 && options.problem)
         options.problem(file.Path() + ": " + std::to_string(file.LinesCut()) + " rows longer than "
-                        + std::to_string(kMaximumLineBytes) + " characters, read only that far");
+                        + std::to_string(MaximumLineBytes) + " characters, read only that far");
     if (file.Failed())
         result.error = "cannot read " + file.Path() + ": " + file.Error() + " (at line "
                        + std::to_string(file.LineNumber() + 1) + ")";
@@ -376,4 +376,4 @@ ConversionResult ConvertWorldData(const std::string& aptPath, const std::string&
     return result;
 }
 
-}  // namespace worlddata
+}  // namespace quillmap

@@ -14,7 +14,7 @@
 #include <set>
 #include <string>
 
-namespace worlddata {
+namespace quillmap {
 
 // Latitudes south..north, longitudes west..east in degrees; west above east spans the
 // 180th meridian.
@@ -55,4 +55,4 @@ struct ConversionResult {
 ConversionResult ConvertWorldData(const std::string& aptPath, const std::string& navPath,
                                   const std::string& outputDirectory, const ConversionOptions& options);
 
-}  // namespace worlddata
+}  // namespace quillmap

@@ -24,7 +24,7 @@ std::string WriteCsv(const RouteListing& listing)
             total += l.distance;
             char text[48];
             std::snprintf(text, sizeof text, "%.1f,%03.0f%s", l.distance, l.course,
-                          l.variation == UndeterminedAngleDegrees ? "T" : "M");
+                          l.variation == quillmap::UndeterminedAngleDegrees ? "T" : "M");
             leg = text;
         }
         char totalText[32];

@@ -22,7 +22,7 @@ Leg LegBetween(const ListedSlot& from, const ListedSlot& to)
     const double g = CentralAngle(WaypointLatitude(p), WaypointLatitude(q), WaypointLongitude(p) - WaypointLongitude(q));
     const double trueCourse = TrueCourse(WaypointLatitude(p), WaypointLongitude(p), WaypointLatitude(q),
                                          WaypointLongitude(q), g);
-    const bool known = a.variation != UndeterminedAngleDegrees;
+    const bool known = a.variation != quillmap::UndeterminedAngleDegrees;
     // The gauge counts the variation west positive.
     const double course = MagneticBearing(trueCourse, known ? -a.variation : 0.0);
     return {from.slot, to.slot, LegDistance(p, q), course, a.variation, a.variationStored};
@@ -38,7 +38,7 @@ std::string PositionText(const WaypointRecord& r)
 
 std::string VariationText(const Leg& leg)
 {
-    if (leg.variation == UndeterminedAngleDegrees) return "true course: no variation known";
+    if (leg.variation == quillmap::UndeterminedAngleDegrees) return "true course: no variation known";
     char text[64];
     std::snprintf(text, sizeof text, "variation %c%d, %s", leg.variation < 0 ? 'W' : 'E', std::abs(leg.variation),
                   leg.variationStored ? "stored" : "computed");
@@ -87,7 +87,7 @@ std::string LegText(const Leg& leg)
 {
     char text[160];
     std::snprintf(text, sizeof text, "       %7.1f NM  %03.0f\u00B0%s  (%s)\n", leg.distance, leg.course,
-                  leg.variation == UndeterminedAngleDegrees ? "T" : "M", VariationText(leg).c_str());
+                  leg.variation == quillmap::UndeterminedAngleDegrees ? "T" : "M", VariationText(leg).c_str());
     return text;
 }
 

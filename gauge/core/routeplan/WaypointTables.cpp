@@ -71,12 +71,12 @@ TableWaypoint WaypointTables::ReadCurrent(int32_t table)
     waypoint.kind = table == WaypointAirport  ? WaypointKind::Airport
                     : table == WaypointNavaid ? NavaidKind(FieldGetString("TYPE"))
                                               : WaypointKind::User;
-    waypoint.variation = UndeterminedAngleDegrees;
+    waypoint.variation = quillmap::UndeterminedAngleDegrees;
     if (table == WaypointAirport) waypoint.variation = FieldGetInteger("VAR");
-    waypoint.variationStored = waypoint.variation != UndeterminedAngleDegrees;
+    waypoint.variationStored = waypoint.variation != quillmap::UndeterminedAngleDegrees;
     if (!waypoint.variationStored) {
         const Position position = PositionOf(waypoint.record);
-        waypoint.variation = AirportVariationAt(position.latitude, position.longitude);
+        waypoint.variation = quillmap::AirportVariationAt(position.latitude, position.longitude).degrees;
     }
     return waypoint;
 }

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <string>
 
+using namespace quillmap;
+
 namespace {
 
 const std::string GoodAirport =

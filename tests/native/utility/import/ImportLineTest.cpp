@@ -10,6 +10,8 @@
 #include <fstream>
 #include <string>
 
+using namespace quillmap;
+
 namespace {
 
 class ImportFileTest : public testing::Test {

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <map>
 
+using namespace quillmap;
+
 namespace {
 
 // Airport line in the import columns.

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <vector>
 
+using namespace quillmap;
+
 namespace {
 
 constexpr double AirportDate = 1997.0;
@@ -44,7 +46,7 @@ TEST(GeomagneticElements, WorkedExamplesAt1997)
         SCOPED_TRACE(testing::Message() << example.latitude << ", " << example.longitude);
         GeomagneticElements e{};
         ASSERT_EQ(ComputeGeomagneticElements(example.latitude, example.longitude, AirportDate, e),
-                  GeomagneticSuccess);
+                  ModelResult::Success);
         EXPECT_NEAR(RawDeclination(), example.declination, 0.05);
         EXPECT_EQ(e.declinationDegrees, example.wholeDegrees);
         EXPECT_GE(e.declinationMinutes, 0.0);
@@ -56,7 +58,7 @@ TEST(GeomagneticElements, WorkedExamplesAt1997)
 TEST(GeomagneticElements, IntensitiesAndInclinationAgree)
 {
     GeomagneticElements e{};
-    ASSERT_EQ(ComputeGeomagneticElements(Minutes(45, 30), -Minutes(73, 45), AirportDate, e), 0);
+    ASSERT_EQ(ComputeGeomagneticElements(Minutes(45, 30), -Minutes(73, 45), AirportDate, e), ModelResult::Success);
     EXPECT_NEAR(e.horizontal, std::hypot(e.north, e.east), 0.05);
     EXPECT_NEAR(e.total, std::sqrt(e.horizontal * e.horizontal + e.vertical * e.vertical), 0.05);
     // Northern mid-latitudes: field points down, total intensity of the order of 55000 nT.
@@ -67,7 +69,7 @@ TEST(GeomagneticElements, IntensitiesAndInclinationAgree)
     EXPECT_EQ(e.inclinationDegrees, static_cast<int>(inclination));
     EXPECT_NEAR(e.inclinationMinutes, (inclination - e.inclinationDegrees) * 60.0, 0.01);
 
-    ASSERT_EQ(ComputeGeomagneticElements(-Minutes(33, 54), Minutes(151, 12), AirportDate, e), 0);
+    ASSERT_EQ(ComputeGeomagneticElements(-Minutes(33, 54), Minutes(151, 12), AirportDate, e), ModelResult::Success);
     EXPECT_LT(e.inclinationDegrees, 0); // southern hemisphere: field points up
     EXPECT_GE(e.inclinationMinutes, 0.0);
 }
@@ -76,7 +78,7 @@ TEST(GeomagneticElements, PolesStayFinite)
 {
     for (double latitude : {90.0, -90.0}) {
         GeomagneticElements e{};
-        ASSERT_EQ(ComputeGeomagneticElements(latitude, 0.0, AirportDate, e), 0);
+        ASSERT_EQ(ComputeGeomagneticElements(latitude, 0.0, AirportDate, e), ModelResult::Success);
         EXPECT_TRUE(std::isfinite(RawDeclination()));
         EXPECT_TRUE(std::isfinite(e.total));
         EXPECT_TRUE(std::isfinite(e.declinationChange));
@@ -158,7 +160,7 @@ TEST(FieldElements, VanishingIntensitiesLeaveAnglesUndetermined)
 
 TEST(LoadModelCoefficients, FillsTheArraysInGHOrder)
 {
-    ASSERT_EQ(LoadModelCoefficients(CoefficientKind::MainField, 10, CoefficientKind::MainField), 0);
+    ASSERT_EQ(LoadModelCoefficients(CoefficientKind::MainField, 10, CoefficientKind::MainField), ModelResult::Success);
     const float* main = geomagneticWorkspace.mainField;
     EXPECT_EQ(main[1], -29682.0f); // g(1,0)
     EXPECT_EQ(main[2], -1789.0f);  // g(1,1)
@@ -169,7 +171,7 @@ TEST(LoadModelCoefficients, FillsTheArraysInGHOrder)
     EXPECT_EQ(main[120], -6.0f);   // h(10,10)
 
     ASSERT_EQ(LoadModelCoefficients(CoefficientKind::SecularVariation, 8,
-                                    CoefficientKind::SecularVariation), 0);
+                                    CoefficientKind::SecularVariation), ModelResult::Success);
     const float* rates = geomagneticWorkspace.secularVariation;
     EXPECT_EQ(rates[1], 17.6f);
     EXPECT_EQ(rates[3], -18.3f);
@@ -177,7 +179,7 @@ TEST(LoadModelCoefficients, FillsTheArraysInGHOrder)
 
     // Columns and target arrays are chosen independently.
     ASSERT_EQ(LoadModelCoefficients(CoefficientKind::SecularVariation, 1,
-                                    CoefficientKind::MainField), 0);
+                                    CoefficientKind::MainField), ModelResult::Success);
     EXPECT_EQ(main[1], 17.6f);
     EXPECT_EQ(main[4], -2197.0f); // beyond degree 1: untouched
 }
@@ -188,31 +190,33 @@ TEST(LoadModelCoefficients, RejectsATableOfTheWrongLayout)
                                              ModelCoefficientTable + ModelCoefficientRowCount);
     std::swap(swapped[3], swapped[4]);
     EXPECT_EQ(LoadModelCoefficients(CoefficientKind::MainField, 10, CoefficientKind::MainField,
-                                    swapped), -2);
+                                    swapped), ModelResult::TableLayoutMismatch);
     // Rows before the fault still load; degree 1 alone is unaffected.
     EXPECT_EQ(LoadModelCoefficients(CoefficientKind::MainField, 1, CoefficientKind::MainField,
-                                    swapped), 0);
+                                    swapped), ModelResult::Success);
 
     std::vector<ModelCoefficientRow> mOnly = swapped;
     mOnly[3] = ModelCoefficientTable[3];
     mOnly[4] = ModelCoefficientTable[4];
     mOnly[10].n = 5; // (m 1, n 4) stored as n 5
     EXPECT_EQ(LoadModelCoefficients(CoefficientKind::MainField, 10, CoefficientKind::MainField,
-                                    mOnly), -2);
+                                    mOnly), ModelResult::TableLayoutMismatch);
 
     std::span<const ModelCoefficientRow> shortTable(ModelCoefficientTable, 54);
     EXPECT_EQ(LoadModelCoefficients(CoefficientKind::MainField, 9, CoefficientKind::MainField,
-                                    shortTable), 0);
+                                    shortTable), ModelResult::Success);
     EXPECT_EQ(LoadModelCoefficients(CoefficientKind::MainField, 10, CoefficientKind::MainField,
-                                    shortTable), -2);
+                                    shortTable), ModelResult::TableLayoutMismatch);
 }
 
 TEST(ExtrapolateCoefficients, AddsRatesWhereBothModelsReach)
 {
-    ASSERT_EQ(LoadModelCoefficients(CoefficientKind::MainField, 10, CoefficientKind::MainField), 0);
+    ASSERT_EQ(LoadModelCoefficients(CoefficientKind::MainField, 10, CoefficientKind::MainField), ModelResult::Success);
     ASSERT_EQ(LoadModelCoefficients(CoefficientKind::SecularVariation, 8,
-                                    CoefficientKind::SecularVariation), 0);
-    EXPECT_EQ(ExtrapolateCoefficients(1997.0f, 1995.0f, 10, 8, FieldDate::Requested), 10);
+                                    CoefficientKind::SecularVariation), ModelResult::Success);
+    EXPECT_EQ(ExtrapolatedDegree(10, 8), 10);
+    EXPECT_EQ(ExtrapolateCoefficients(1997.0f, 1995.0f, 10, 8, FieldDate::Requested),
+              ModelResult::Success);
     const float* at = geomagneticWorkspace.atDate;
     EXPECT_FLOAT_EQ(at[1], -29682.0f + 2.0f * 17.6f);
     EXPECT_FLOAT_EQ(at[80], -10.0f + 2.0f * -0.6f);
@@ -220,13 +224,54 @@ TEST(ExtrapolateCoefficients, AddsRatesWhereBothModelsReach)
     EXPECT_EQ(at[120], -6.0f);
 
     // A secular-variation model of higher degree contributes its rates alone.
-    EXPECT_EQ(ExtrapolateCoefficients(1996.0f, 1995.0f, 2, 3, FieldDate::NextYear), 3);
+    EXPECT_EQ(ExtrapolatedDegree(2, 3), 3);
+    EXPECT_EQ(ExtrapolateCoefficients(1996.0f, 1995.0f, 2, 3, FieldDate::NextYear),
+              ModelResult::Success);
     const float* next = geomagneticWorkspace.atNextYear;
     EXPECT_FLOAT_EQ(next[8], -425.0f - 8.8f);
     EXPECT_FLOAT_EQ(next[9], 1.5f);     // g-dot(3,0)
     EXPECT_FLOAT_EQ(next[15], -12.1f);  // h-dot(3,3)
 
-    EXPECT_EQ(ExtrapolateCoefficients(1997.0f, 1995.0f, 11, 8, FieldDate::Requested), -1);
+    EXPECT_EQ(ExtrapolateCoefficients(1997.0f, 1995.0f, 11, 8, FieldDate::Requested),
+              ModelResult::DegreeOutOfRange);
+    EXPECT_EQ(ExtrapolateCoefficients(1997.0f, 1995.0f, 10, -1, FieldDate::Requested),
+              ModelResult::DegreeOutOfRange);
+}
+
+TEST(GeomagneticElements, ATableOfTheWrongLayoutFailsAndLeavesTheElements)
+{
+    std::vector<ModelCoefficientRow> swapped(ModelCoefficientTable,
+                                             ModelCoefficientTable + ModelCoefficientRowCount);
+    std::swap(swapped[20], swapped[21]);
+    GeomagneticElements e{};
+    e.declinationDegrees = 42;
+    e.total = 1.0;
+    EXPECT_EQ(ComputeGeomagneticElements(40.0, -105.0, AirportDate, e, swapped),
+              ModelResult::TableLayoutMismatch);
+    EXPECT_EQ(e.declinationDegrees, 42);
+    EXPECT_EQ(e.total, 1.0);
+
+    // The last row, which only the main field reads, is checked too.
+    std::vector<ModelCoefficientRow> lateFault(ModelCoefficientTable,
+                                               ModelCoefficientTable + ModelCoefficientRowCount);
+    lateFault[ModelCoefficientRowCount - 1].m = 9;
+    EXPECT_EQ(ComputeGeomagneticElements(40.0, -105.0, AirportDate, e, lateFault),
+              ModelResult::TableLayoutMismatch);
+    EXPECT_EQ(ComputeGeomagneticElements(40.0, -105.0, AirportDate, e), ModelResult::Success);
+    EXPECT_EQ(e.declinationDegrees, 10);
+}
+
+TEST(GeomagneticElements, DatesOutsideTheValidRangeAreExtrapolatedNotRefused)
+{
+    GeomagneticElements inside{}, outside{};
+    ASSERT_EQ(ComputeGeomagneticElements(40.0, -105.0, ModelValidUntil, inside),
+              ModelResult::Success);
+    ASSERT_EQ(ComputeGeomagneticElements(40.0, -105.0, ModelValidUntil + 10.0, outside),
+              ModelResult::Success);
+    // Ten more years at the same rates: the north component, linear in the coefficients,
+    // moves by ten annual changes.
+    EXPECT_NE(inside.northChange, 0.0);
+    EXPECT_NEAR(outside.north - inside.north, 10.0 * inside.northChange, 0.5);
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+using namespace quillmap;
+
 namespace {
 
 std::vector<ModelCoefficientRow> ReadCoefficientFile()

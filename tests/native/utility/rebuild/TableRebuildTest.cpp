@@ -11,6 +11,8 @@
 #include <iterator>
 #include <map>
 
+using namespace quillmap;
+
 namespace {
 
 // A file held open by another program (the gauge, say): a shared lock on it, as the engine

@@ -41,7 +41,7 @@ protected:
         TableCloseAll();
         // Airport 300's 09/27 lies before airport 3's, where a match by prefix finds it first.
         openTable(runways_, nav::runwaysAlias);
-        for (const Runway& runway : kStored) {
+        for (const Runway& runway : stored_) {
             RecordAppendBlank();
             replaceText("NUM", runway.num.c_str());
             replaceText("RUNWAYS", runway.designator.c_str());
@@ -75,7 +75,7 @@ protected:
     std::vector<Runway> StoredRunwaysExcept(const Runway& removed)
     {
         std::vector<Runway> kept;
-        for (const Runway& runway : kStored)
+        for (const Runway& runway : stored_)
             if (!(runway == removed))
                 kept.push_back(runway);
         return kept;
@@ -90,7 +90,7 @@ protected:
                 form_.listSelections[IDC_RUNWAY_LIST] = static_cast<int>(i);
     }
 
-    const std::vector<Runway> kStored = {
+    const std::vector<Runway> stored_ = {
         {"300", "09/27", "5000"}, {"300", "18/36", "6000"}, {"301", "01/19", "7000"}, {"3", "09/27", "3000"}};
     std::string runways_;
     FakeForm form_;
@@ -110,7 +110,7 @@ TEST_F(EditorRunwayTablesTest, DeletingWithAnEmptyNumBoxLeavesEveryNumberedRunwa
     form_.texts[IDC_NUM] = "";
     form_.answers = {true};
     editor_.Delete();
-    EXPECT_EQ(StoredRunways(), kStored);
+    EXPECT_EQ(StoredRunways(), stored_);
 }
 
 TEST_F(EditorRunwayTablesTest, RemovingARunwayTakesTheTypedAirportsOwn)
@@ -137,7 +137,7 @@ TEST_F(EditorRunwayTablesTest, ARunwayOpenedUnderATypedNumberIsThatAirportsOwnAn
     runwayEditor.Save();
     runwayEditor.End();
 
-    std::vector<Runway> expected = kStored;
+    std::vector<Runway> expected = stored_;
     expected.back().length = "3100";
     EXPECT_EQ(StoredRunways(), expected);
 }

@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-using enginelog::Engine;
 using quillmap::AirportEditor;
 using quillmap::RecordEditor;
 using quillmap::RunwayEditor;
@@ -20,12 +19,12 @@ using Calls = std::vector<std::string>;
 
 namespace {
 
-const std::string kDirectory = "D:\\NAV\\";
+const std::string NavDirectory = "D:\\NAV\\";
 
 // The calls after `mark`, so a test looks only at what one action did.
 Calls CallsSince(size_t mark)
 {
-    return Calls(Engine().calls.begin() + static_cast<std::ptrdiff_t>(mark), Engine().calls.end());
+    return Calls(engine.calls.begin() + static_cast<std::ptrdiff_t>(mark), engine.calls.end());
 }
 
 Calls Concat(std::initializer_list<Calls> parts)
@@ -36,30 +35,30 @@ Calls Concat(std::initializer_list<Calls> parts)
     return all;
 }
 
-const Calls kWaypointReads = {
-    "FieldGetString \"NUM\"",   "FieldGetString \"ID\"",    "FieldGetString \"NAME\"",
-    "FieldGetInteger \"LAT1\"", "FieldGetInteger \"LAT2\"", "FieldGetInteger \"LAT3\"",
-    "FieldGetInteger \"LAT4\"", "FieldGetInteger \"LON1\"", "FieldGetInteger \"LON2\"",
-    "FieldGetInteger \"LON3\"", "FieldGetInteger \"LON4\"",
+const Calls WaypointReads = {
+    "FieldGetString(NUM)",   "FieldGetString(ID)",    "FieldGetString(NAME)",
+    "FieldGetInteger(LAT1)", "FieldGetInteger(LAT2)", "FieldGetInteger(LAT3)",
+    "FieldGetInteger(LAT4)", "FieldGetInteger(LON1)", "FieldGetInteger(LON2)",
+    "FieldGetInteger(LON3)", "FieldGetInteger(LON4)",
 };
 
-const Calls kAirportExtraReads = {
-    "FieldGetString \"COUNTRY\"", "FieldGetString \"STATE\"", "FieldGetInteger \"ALT\"",
-    "FieldGetInteger \"VAR\"",    "FieldGetString \"ATIS\"",  "FieldGetString \"TWR\"",
+const Calls AirportExtraReads = {
+    "FieldGetString(COUNTRY)", "FieldGetString(STATE)", "FieldGetInteger(ALT)",
+    "FieldGetInteger(VAR)",    "FieldGetString(ATIS)",  "FieldGetString(TWR)",
 };
 
 Calls RunwayListCalls(const std::string& num, int count)
 {
-    Calls calls = {"AreaOfAlias \"RUNWAYS\"", "AreaSelect 1", "QuerySet NUM = \"" + num + "\"",
+    Calls calls = {"AreaOfAlias(RUNWAYS)", "AreaSelect(1)", "QuerySet(NUM = \"" + num + "\")",
                    "RecordGoTop"};
     for (int i = 0; i < count; ++i) {
         calls.push_back("QueryCount");
-        calls.push_back("FieldGetString \"RUNWAYS\"");
-        calls.push_back("RecordSkip 1");
+        calls.push_back("FieldGetString(RUNWAYS)");
+        calls.push_back("RecordSkip(1)");
     }
     calls.push_back("QueryCount");
-    calls.push_back("AreaOfAlias \"AIRPORTS\"");
-    calls.push_back("AreaSelect 2");
+    calls.push_back("AreaOfAlias(AIRPORTS)");
+    calls.push_back("AreaSelect(2)");
     return calls;
 }
 
@@ -67,8 +66,8 @@ class RecordEditorCallsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        enginelog::Reset();
-        Engine().strings["NUM"] = "KJFK    ";
+        RecordEveryCall();
+        engine.texts["NUM"] = "KJFK    ";
     }
     void TearDown() override { EXPECT_TRUE(form.answers.empty()) << "questions not asked"; }
 
@@ -78,62 +77,62 @@ protected:
 TEST_F(RecordEditorCallsTest, AirportEditorOpensRunwaysThenAirportsAndShowsTheFirstRecord)
 {
     AirportEditor editor(form);
-    editor.Open(kDirectory);
+    editor.Open(NavDirectory);
     const Calls open = {
-        "SetDeletedHidden 1",
-        "TableOpen \"D:\\NAV\\\\RUNWAYS.DBF\" \"RUNWAYS\" 0 2",
-        "TableSetPassword \"KW%BN4#3\"",
-        "TableOpen \"D:\\NAV\\\\AIRPORTS.DBF\" \"AIRPORTS\" 0 2",
-        "TableSetPassword \"KW%BN4#3\"",
-        "TagOrder \"NUM\"",
-        "OrderSet 7",
+        "SetDeletedHidden(1)",
+        "TableOpen(D:\\NAV\\\\RUNWAYS.DBF,RUNWAYS,0,2)",
+        "TableSetPassword(KW%BN4#3)",
+        "TableOpen(D:\\NAV\\\\AIRPORTS.DBF,AIRPORTS,0,2)",
+        "TableSetPassword(KW%BN4#3)",
+        "TagOrder(NUM)",
+        "OrderSet(7)",
         "RecordGoTop",
     };
-    EXPECT_EQ(Engine().calls,
-              Concat({open, kWaypointReads, kAirportExtraReads, RunwayListCalls("KJFK    ", 0)}));
+    EXPECT_EQ(engine.calls,
+              Concat({open, WaypointReads, AirportExtraReads, RunwayListCalls("KJFK    ", 0)}));
     EXPECT_TRUE(form.notices.empty());
 
-    const size_t mark = Engine().calls.size();
+    const size_t mark = engine.calls.size();
     editor.Close();
-    EXPECT_EQ(CallsSince(mark), (Calls{"TableCloseAll", "SetDeletedHidden 0"}));
+    EXPECT_EQ(CallsSince(mark), (Calls{"TableCloseAll", "SetDeletedHidden(0)"}));
 }
 
 TEST_F(RecordEditorCallsTest, NavaidAndUserEditorsOpenOnlyTheirTable)
 {
     RecordEditor navaids(quillmap::NavaidTable(), form);
-    navaids.Open(kDirectory);
+    navaids.Open(NavDirectory);
     const Calls navaidOpen = {
-        "SetDeletedHidden 1",
-        "TableOpen \"D:\\NAV\\\\NAVAIDS.DBF\" \"NAVAIDS\" 0 2",
-        "TableSetPassword \"KW%BN4#3\"",
-        "TagOrder \"NUM\"",
-        "OrderSet 7",
+        "SetDeletedHidden(1)",
+        "TableOpen(D:\\NAV\\\\NAVAIDS.DBF,NAVAIDS,0,2)",
+        "TableSetPassword(KW%BN4#3)",
+        "TagOrder(NUM)",
+        "OrderSet(7)",
         "RecordGoTop",
     };
-    EXPECT_EQ(Engine().calls, Concat({navaidOpen, kWaypointReads,
-                                      {"FieldGetInteger \"ALT\"", "FieldGetString \"TYPE\"",
-                                       "FieldGetString \"FREQ\""}}));
+    EXPECT_EQ(engine.calls, Concat({navaidOpen, WaypointReads,
+                                      {"FieldGetInteger(ALT)", "FieldGetString(TYPE)",
+                                       "FieldGetString(FREQ)"}}));
 
-    enginelog::Reset();
+    RecordEveryCall();
     RecordEditor users(quillmap::UserWaypointTable(), form);
-    users.Open(kDirectory);
-    ASSERT_GE(Engine().calls.size(), 2u);
-    EXPECT_EQ(Engine().calls[1], "TableOpen \"D:\\NAV\\\\USERS.DBF\" \"USERS\" 0 2");
-    EXPECT_EQ(Engine().calls.back(), "FieldGetInteger \"ALT\"");
+    users.Open(NavDirectory);
+    ASSERT_GE(engine.calls.size(), 2u);
+    EXPECT_EQ(engine.calls[1], "TableOpen(D:\\NAV\\\\USERS.DBF,USERS,0,2)");
+    EXPECT_EQ(engine.calls.back(), "FieldGetInteger(ALT)");
 }
 
 TEST_F(RecordEditorCallsTest, ShowRecordFillsControlsAndListsOnlyRunwaysWithoutTwoLeadingBlanks)
 {
-    Engine().strings["NAME"] = "JOHN F KENNEDY INTL";
-    Engine().strings["ATIS"] = " 128.72";
-    Engine().integers["LAT1"] = 0;
-    Engine().integers["LON1"] = 2;  // no such entry: the list shows no selection
-    Engine().integers["VAR"] = -13;
-    Engine().queryCount = 4;
-    Engine().sequences["RUNWAYS"] = {"31L/13R          ", "  HIDDEN         ", " 04L/22R         ",
+    engine.texts["NAME"] = "JOHN F KENNEDY INTL";
+    engine.texts["ATIS"] = " 128.72";
+    engine.integers["LAT1"] = 0;
+    engine.integers["LON1"] = 2;  // no such entry: the list shows no selection
+    engine.integers["VAR"] = -13;
+    engine.queryCount = 4;
+    engine.sequences["RUNWAYS"] = {"31L/13R          ", "  HIDDEN         ", " 04L/22R         ",
                                      "04L/22R          "};
     AirportEditor editor(form);
-    editor.Open(kDirectory);
+    editor.Open(NavDirectory);
 
     EXPECT_EQ(form.Text(IDC_NUM), "KJFK    ");
     EXPECT_EQ(form.Text(IDC_NAME), "JOHN F KENNEDY INTL");
@@ -148,7 +147,7 @@ TEST_F(RecordEditorCallsTest, ShowRecordFillsControlsAndListsOnlyRunwaysWithoutT
 TEST_F(RecordEditorCallsTest, SaveWritesEveryFieldInItsOrderWithItsType)
 {
     AirportEditor editor(form);
-    editor.Open(kDirectory);
+    editor.Open(NavDirectory);
     form.texts = {{IDC_NUM, "KJFK"},         {IDC_ID, "JFK"},          {IDC_NAME, "Kennedy"},
                   {IDC_COUNTRY, "US"},       {IDC_STATE, "NY"},        {IDC_LAT_DEGREES, "40"},
                   {IDC_LAT_MINUTES, "38"},   {IDC_LAT_SECONDS, "-1"},  {IDC_LON_DEGREES, "73"},
@@ -156,35 +155,35 @@ TEST_F(RecordEditorCallsTest, SaveWritesEveryFieldInItsOrderWithItsType)
                   {IDC_VARIATION, "-13"},    {IDC_ATIS, "128.72 MHz"}, {IDC_TOWER, "none"}};
     form.selections = {{IDC_LAT_HEMISPHERE, 0}};  // longitude list without a selection
     form.answers = {true};
-    const size_t mark = Engine().calls.size();
+    const size_t mark = engine.calls.size();
     editor.Save();
 
     EXPECT_EQ(form.questions, (std::vector<std::string>{"Save changes ?"}));
     const Calls writes = {
-        "FieldReplace \"NUM\" 1024 \"KJFK\"",   "FieldReplace \"ID\" 1024 \"JFK\"",
-        "FieldReplace \"NAME\" 1024 \"Kennedy\"", "FieldReplace \"COUNTRY\" 1024 \"US\"",
-        "FieldReplace \"STATE\" 1024 \"NY\"",   "FieldReplace \"LAT1\" 1 0",
-        "FieldReplace \"LAT2\" 1 40",           "FieldReplace \"LAT3\" 1 38",
-        "FieldReplace \"LAT4\" 1 -1",           "FieldReplace \"LON1\" 1 -1",
-        "FieldReplace \"LON2\" 1 73",           "FieldReplace \"LON3\" 1 46",
-        "FieldReplace \"LON4\" 1 0",            "FieldReplace \"ALT\" 1 13",
-        "FieldReplace \"VAR\" 1 -13",           "FieldReplace \"ATIS\" 8 128.72",
-        "FieldReplace \"TWR\" 8 0",
+        "FieldReplace(NUM,1024,KJFK)",   "FieldReplace(ID,1024,JFK)",
+        "FieldReplace(NAME,1024,Kennedy)", "FieldReplace(COUNTRY,1024,US)",
+        "FieldReplace(STATE,1024,NY)",   "FieldReplace(LAT1,1,0)",
+        "FieldReplace(LAT2,1,40)",           "FieldReplace(LAT3,1,38)",
+        "FieldReplace(LAT4,1,-1)",           "FieldReplace(LON1,1,-1)",
+        "FieldReplace(LON2,1,73)",           "FieldReplace(LON3,1,46)",
+        "FieldReplace(LON4,1,0)",            "FieldReplace(ALT,1,13)",
+        "FieldReplace(VAR,1,-13)",           "FieldReplace(ATIS,8,128.720000)",
+        "FieldReplace(TWR,8,0.000000)",
     };
     const Calls after = CallsSince(mark);
     ASSERT_GE(after.size(), writes.size());
     EXPECT_EQ(Calls(after.begin(), after.begin() + static_cast<std::ptrdiff_t>(writes.size())), writes);
     // Then the record is shown again as the table holds it.
-    EXPECT_EQ(after[writes.size()], "FieldGetString \"NUM\"");
+    EXPECT_EQ(after[writes.size()], "FieldGetString(NUM)");
 }
 
 TEST_F(RecordEditorCallsTest, NoToAQuestionChangesNothing)
 {
     AirportEditor editor(form);
-    editor.Open(kDirectory);
+    editor.Open(NavDirectory);
     form.texts[IDC_NAME] = "typed";
     form.answers = {false, false, false};
-    const size_t mark = Engine().calls.size();
+    const size_t mark = engine.calls.size();
     editor.Save();
     editor.New();
     editor.Delete();
@@ -197,29 +196,29 @@ TEST_F(RecordEditorCallsTest, NoToAQuestionChangesNothing)
 TEST_F(RecordEditorCallsTest, MovesShowOnlyWhenTheEngineStaysOnARecord)
 {
     RecordEditor editor(quillmap::NavaidTable(), form);
-    editor.Open(kDirectory);
+    editor.Open(NavDirectory);
 
-    size_t mark = Engine().calls.size();
-    Engine().atBof = 1;
+    size_t mark = engine.calls.size();
+    engine.atBof = true;
     editor.Previous();
-    EXPECT_EQ(CallsSince(mark), (Calls{"RecordSkip -1", "RecordAtBof"}));
+    EXPECT_EQ(CallsSince(mark), (Calls{"RecordSkip(-1)", "RecordAtBof"}));
 
-    mark = Engine().calls.size();
-    Engine().atEof = 1;
+    mark = engine.calls.size();
+    engine.atEof = true;
     editor.Next();
-    EXPECT_EQ(CallsSince(mark), (Calls{"RecordSkip 1", "RecordAtEof"}));
+    EXPECT_EQ(CallsSince(mark), (Calls{"RecordSkip(1)", "RecordAtEof"}));
 
-    mark = Engine().calls.size();
-    Engine().atEof = 0;
+    mark = engine.calls.size();
+    engine.atEof = false;
     editor.Next();
-    EXPECT_EQ(CallsSince(mark), Concat({{"RecordSkip 1", "RecordAtEof"}, kWaypointReads,
-                                        {"FieldGetInteger \"ALT\"", "FieldGetString \"TYPE\"",
-                                         "FieldGetString \"FREQ\""}}));
+    EXPECT_EQ(CallsSince(mark), Concat({{"RecordSkip(1)", "RecordAtEof"}, WaypointReads,
+                                        {"FieldGetInteger(ALT)", "FieldGetString(TYPE)",
+                                         "FieldGetString(FREQ)"}}));
 
-    mark = Engine().calls.size();
+    mark = engine.calls.size();
     editor.Last();
     EXPECT_EQ(CallsSince(mark).front(), "RecordGoBottom");
-    mark = Engine().calls.size();
+    mark = engine.calls.size();
     editor.First();
     EXPECT_EQ(CallsSince(mark).front(), "RecordGoTop");
 }
@@ -227,56 +226,56 @@ TEST_F(RecordEditorCallsTest, MovesShowOnlyWhenTheEngineStaysOnARecord)
 TEST_F(RecordEditorCallsTest, DeletingAnAirportDeletesTheRunwaysOfTheTypedNumberFirst)
 {
     AirportEditor editor(form);
-    editor.Open(kDirectory);
+    editor.Open(NavDirectory);
     form.texts[IDC_NUM] = "TYPED";
-    Engine().queryCount = 2;
-    Engine().atEof = 1;  // the deleted airport was the last one
+    engine.queryCount = 2;
+    engine.atEof = true;  // the deleted airport was the last one
     form.answers = {true};
-    const size_t mark = Engine().calls.size();
+    const size_t mark = engine.calls.size();
     editor.Delete();
 
     const Calls deletion = {
-        "AreaOfAlias \"RUNWAYS\"", "AreaSelect 1", "QuerySet NUM = \"TYPED   \"", "RecordGoTop",
-        "QueryCount",             "RecordDelete", "RecordSkip 1",
-        "QueryCount",             "RecordDelete", "RecordSkip 1",
-        "QueryCount",             "AreaOfAlias \"AIRPORTS\"", "AreaSelect 2",
-        "RecordDelete",           "RecordSkip 1", "RecordAtEof", "RecordSkip -1",
+        "AreaOfAlias(RUNWAYS)", "AreaSelect(1)", "QuerySet(NUM = \"TYPED   \")", "RecordGoTop",
+        "QueryCount",             "RecordDelete", "RecordSkip(1)",
+        "QueryCount",             "RecordDelete", "RecordSkip(1)",
+        "QueryCount",             "AreaOfAlias(AIRPORTS)", "AreaSelect(2)",
+        "RecordDelete",           "RecordSkip(1)", "RecordAtEof", "RecordSkip(-1)",
     };
     const Calls after = CallsSince(mark);
     ASSERT_GT(after.size(), deletion.size());
     EXPECT_EQ(Calls(after.begin(), after.begin() + static_cast<std::ptrdiff_t>(deletion.size())), deletion);
-    EXPECT_EQ(after[deletion.size()], "FieldGetString \"NUM\"");
+    EXPECT_EQ(after[deletion.size()], "FieldGetString(NUM)");
 }
 
 TEST_F(RecordEditorCallsTest, DeletingARunwayNeedsASelectionAndDeletesTheFirstMatch)
 {
-    Engine().queryCount = 1;
-    Engine().strings["RUNWAYS"] = "04L/22R          ";
+    engine.queryCount = 1;
+    engine.texts["RUNWAYS"] = "04L/22R          ";
     AirportEditor editor(form);
-    editor.Open(kDirectory);
+    editor.Open(NavDirectory);
 
-    size_t mark = Engine().calls.size();
+    size_t mark = engine.calls.size();
     editor.DeleteRunway();  // no selection: no question, no call
     EXPECT_TRUE(CallsSince(mark).empty());
     EXPECT_TRUE(form.questions.empty());
 
     form.listSelections[IDC_RUNWAY_LIST] = 0;
     form.answers = {true};
-    mark = Engine().calls.size();
+    mark = engine.calls.size();
     editor.DeleteRunway();
     EXPECT_EQ(form.questions, (std::vector<std::string>{"Delete this runway ?"}));
     const Calls after = CallsSince(mark);
-    const Calls deletion = {"AreaOfAlias \"RUNWAYS\"", "AreaSelect 1",
-                            "QuerySet NUM = \"KJFK    \" .and. RUNWAYS = \"04L/22R          \"",
-                            "RecordGoTop", "QueryCount", "RecordDelete", "AreaOfAlias \"AIRPORTS\"",
-                            "AreaSelect 2"};
+    const Calls deletion = {"AreaOfAlias(RUNWAYS)", "AreaSelect(1)",
+                            "QuerySet(NUM = \"KJFK    \" .and. RUNWAYS = \"04L/22R          \")",
+                            "RecordGoTop", "QueryCount", "RecordDelete", "AreaOfAlias(AIRPORTS)",
+                            "AreaSelect(2)"};
     ASSERT_GT(after.size(), deletion.size());
     EXPECT_EQ(Calls(after.begin(), after.begin() + static_cast<std::ptrdiff_t>(deletion.size())), deletion);
 
     // A query that matches nothing deletes nothing.
-    Engine().queryCount = 0;
+    engine.queryCount = 0;
     form.answers = {true};
-    mark = Engine().calls.size();
+    mark = engine.calls.size();
     editor.DeleteRunway();
     const Calls none = CallsSince(mark);
     EXPECT_EQ(std::count(none.begin(), none.end(), "RecordDelete"), 0);
@@ -284,45 +283,45 @@ TEST_F(RecordEditorCallsTest, DeletingARunwayNeedsASelectionAndDeletesTheFirstMa
 
 TEST_F(RecordEditorCallsTest, RunwayEditorChoosesByAirportNumberAndDesignator)
 {
-    Engine().strings["LEN"] = "14511 ";
+    engine.texts["LEN"] = "14511 ";
     RunwayEditor existing(form, {false, "KJFK    ", "04L/22R          "});
     existing.Begin();
-    EXPECT_EQ(Engine().calls,
-              (Calls{"AreaOfAlias \"RUNWAYS\"", "AreaSelect 1",
-                     "QuerySet NUM = \"KJFK    \" .and. RUNWAYS = \"04L/22R          \"", "RecordGoTop",
-                     "FieldGetString \"RUNWAYS\"", "FieldGetString \"LEN\"", "FieldGetString \"SURFACE\"",
-                     "FieldGetString \"REM\"", "FieldGetString \"NAV1\"", "FieldGetString \"RWY1\"",
-                     "FieldGetString \"FREQ1\"", "FieldGetString \"NAV2\"", "FieldGetString \"RWY2\"",
-                     "FieldGetString \"FREQ2\""}));
+    EXPECT_EQ(engine.calls,
+              (Calls{"AreaOfAlias(RUNWAYS)", "AreaSelect(1)",
+                     "QuerySet(NUM = \"KJFK    \" .and. RUNWAYS = \"04L/22R          \")", "RecordGoTop",
+                     "FieldGetString(RUNWAYS)", "FieldGetString(LEN)", "FieldGetString(SURFACE)",
+                     "FieldGetString(REM)", "FieldGetString(NAV1)", "FieldGetString(RWY1)",
+                     "FieldGetString(FREQ1)", "FieldGetString(NAV2)", "FieldGetString(RWY2)",
+                     "FieldGetString(FREQ2)"}));
     EXPECT_EQ(form.Text(IDC_LENGTH), "14511 ");
 
     form.texts[IDC_RUNWAY] = "04R/22L";
     form.answers = {true};
-    size_t mark = Engine().calls.size();
+    size_t mark = engine.calls.size();
     existing.Save();
     Calls after = CallsSince(mark);
     ASSERT_EQ(after.size(), 11u);
-    EXPECT_EQ(after[0], "FieldReplace \"NUM\" 1024 \"KJFK    \"");
-    EXPECT_EQ(after[1], "FieldReplace \"RUNWAYS\" 1024 \"04R/22L\"");
-    EXPECT_EQ(after[10], "FieldReplace \"FREQ2\" 1024 \"\"");
+    EXPECT_EQ(after[0], "FieldReplace(NUM,1024,KJFK    )");
+    EXPECT_EQ(after[1], "FieldReplace(RUNWAYS,1024,04R/22L)");
+    EXPECT_EQ(after[10], "FieldReplace(FREQ2,1024,)");
 
-    mark = Engine().calls.size();
+    mark = engine.calls.size();
     existing.End();
-    EXPECT_EQ(CallsSince(mark), (Calls{"AreaOfAlias \"AIRPORTS\"", "AreaSelect 2"}));
+    EXPECT_EQ(CallsSince(mark), (Calls{"AreaOfAlias(AIRPORTS)", "AreaSelect(2)"}));
 
-    enginelog::Reset();
+    RecordEveryCall();
     FakeForm blank;
     RunwayEditor added(blank, {true, "", ""});
     added.Begin();
-    EXPECT_EQ(Engine().calls, (Calls{"AreaOfAlias \"RUNWAYS\"", "AreaSelect 1"}));
+    EXPECT_EQ(engine.calls, (Calls{"AreaOfAlias(RUNWAYS)", "AreaSelect(1)"}));
     blank.answers = {true};
     added.Save();
-    EXPECT_EQ(Engine().calls[2], "RecordAppendBlank");
-    EXPECT_EQ(Engine().calls[3], "FieldReplace \"NUM\" 1024 \"\"");
+    EXPECT_EQ(engine.calls[2], "RecordAppendBlank");
+    EXPECT_EQ(engine.calls[3], "FieldReplace(NUM,1024,)");
 
     // No writes on No.
     blank.answers = {false};
-    mark = Engine().calls.size();
+    mark = engine.calls.size();
     added.Save();
     EXPECT_TRUE(CallsSince(mark).empty());
 }
@@ -330,7 +329,7 @@ TEST_F(RecordEditorCallsTest, RunwayEditorChoosesByAirportNumberAndDesignator)
 TEST_F(RecordEditorCallsTest, RunwaySelectionCarriesTheNumBoxAndAtMost31Characters)
 {
     AirportEditor editor(form);
-    editor.Open(kDirectory);
+    editor.Open(NavDirectory);
     form.texts[IDC_NUM] = "TYPED";
     form.lists[IDC_RUNWAY_LIST] = {std::string(40, 'R')};
     form.listSelections[IDC_RUNWAY_LIST] = 0;
@@ -345,13 +344,13 @@ TEST_F(RecordEditorCallsTest, RunwaySelectionCarriesTheNumBoxAndAtMost31Characte
 
 TEST_F(RecordEditorCallsTest, ATableThatCannotBeOpenedIsNamedOnceAndNothingIsWritten)
 {
-    Engine().failingAlias = "AIRPORTS";
+    engine.failingAlias = "AIRPORTS";
     AirportEditor editor(form);
-    editor.Open(kDirectory);
+    editor.Open(NavDirectory);
     ASSERT_EQ(form.notices.size(), 1u);
     EXPECT_NE(form.notices[0].find("D:\\NAV\\\\AIRPORTS.DBF"), std::string::npos) << form.notices[0];
     EXPECT_EQ(form.notices[0].find("RUNWAYS"), std::string::npos);
-    EXPECT_EQ(Engine().calls.back(), "TableCloseAll");
+    EXPECT_EQ(engine.calls.back(), "TableCloseAll");
     EXPECT_FALSE(editor.TablesOpen());
     EXPECT_EQ(form.Text(IDC_NUM), "");
     EXPECT_EQ(form.Selection(IDC_LAT_HEMISPHERE), -1);
@@ -359,7 +358,7 @@ TEST_F(RecordEditorCallsTest, ATableThatCannotBeOpenedIsNamedOnceAndNothingIsWri
     form.texts[IDC_NUM] = "KJFK";
     form.listSelections[IDC_RUNWAY_LIST] = 0;
     form.lists[IDC_RUNWAY_LIST] = {"04L"};
-    const size_t mark = Engine().calls.size();
+    const size_t mark = engine.calls.size();
     editor.Save();
     editor.New();
     editor.Delete();

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-using enginelog::Engine;
 using quillmap::SearchRecord;
 using quillmap::UpperCaseName;
 using Calls = std::vector<std::string>;
@@ -14,21 +13,21 @@ namespace {
 
 TEST(RecordSearchTest, EmptyBoxesOnlySwitchSoftSeekAndRestoreNumberOrder)
 {
-    enginelog::Reset();
+    RecordEveryCall();
     SearchRecord({});
-    EXPECT_EQ(Engine().calls,
-              (Calls{"SetSoftSeek 1", "SetSoftSeek 0", "TagOrder \"NUM\"", "OrderSet 7"}));
+    EXPECT_EQ(engine.calls,
+              (Calls{"SetSoftSeek(1)", "SetSoftSeek(0)", "TagOrder(NUM)", "OrderSet(7)"}));
 }
 
 TEST(RecordSearchTest, EveryFilledBoxSeeksInItsOwnOrderNumThenIdThenName)
 {
-    enginelog::Reset();
+    RecordEveryCall();
     SearchRecord({"KJ", "JFK", "kennedy \xE9t\xE9"});
-    EXPECT_EQ(Engine().calls,
-              (Calls{"SetSoftSeek 1", "TagOrder \"NUM\"", "OrderSet 7", "RecordSeek \"KJ\"",
-                     "TagOrder \"ID\"", "OrderSet 7", "RecordSeek \"JFK\"", "TagOrder \"NAME\"",
-                     "OrderSet 7", "RecordSeek \"KENNEDY \xE9T\xE9\"", "SetSoftSeek 0",
-                     "TagOrder \"NUM\"", "OrderSet 7"}));
+    EXPECT_EQ(engine.calls,
+              (Calls{"SetSoftSeek(1)", "TagOrder(NUM)", "OrderSet(7)", "RecordSeek(KJ)",
+                     "TagOrder(ID)", "OrderSet(7)", "RecordSeek(JFK)", "TagOrder(NAME)",
+                     "OrderSet(7)", "RecordSeek(KENNEDY \xE9T\xE9)", "SetSoftSeek(0)",
+                     "TagOrder(NUM)", "OrderSet(7)"}));
 }
 
 TEST(RecordSearchTest, OnlyLettersAToZAreUpperCasedWithoutDoubleByteCharacters)

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <map>
 
+using namespace quillmap;
+
 namespace {
 
 constexpr ImportKind A = ImportKind::Airports;
@@ -47,7 +49,7 @@ TEST(Conversion, ProblemsByFileAndLineAndSkipsCountedByReason)
     EXPECT_TRUE(LineWhere(A, converted.airports, "ID", "LONGID").empty());
     EXPECT_TRUE(LineWhere(N, converted.navaids, "ID", "TOOLON").empty());
 
-    const worlddata::ConversionResult& result = converted.result;
+    const quillmap::ConversionResult& result = converted.result;
     EXPECT_EQ(result.airports, 3);
     EXPECT_EQ(result.runways, 3);
     EXPECT_EQ(result.navaids, 6);
@@ -120,8 +122,8 @@ TEST(Conversion, GzipInputGivesTheSameFiles)
 
 TEST(Conversion, RegionAndIdentifierSelections)
 {
-    worlddata::ConversionOptions options;
-    options.region = worlddata::Region{47.0, -123.0, 48.0, -122.0};
+    quillmap::ConversionOptions options;
+    options.region = quillmap::Region{47.0, -123.0, 48.0, -122.0};
     Converted seattleArea;
     Convert(seattleArea, "apt850.dat", "nav810.dat", options);
     EXPECT_EQ(seattleArea.airports.size(), 3u);   // KBFI, W55, WA09
@@ -130,7 +132,7 @@ TEST(Conversion, RegionAndIdentifierSelections)
     EXPECT_EQ(seattleArea.result.skipped.at("navaid: outside the region"), 3);   // UBG, OLM, CBU
 
     // West above east: the region spans the 180th meridian.
-    options.region = worlddata::Region{-40.0, 150.0, -30.0, -170.0};
+    options.region = quillmap::Region{-40.0, 150.0, -30.0, -170.0};
     Converted pacific;
     Convert(pacific, "apt1000.dat", "nav1100.dat", options);
     ASSERT_EQ(pacific.airports.size(), 1u);
@@ -202,7 +204,7 @@ TEST(Conversion, ProgressInPercentOfTheBytesRead)
         apt << "99\n";
     }
     std::vector<int> percents;
-    worlddata::ConversionOptions options;
+    quillmap::ConversionOptions options;
     options.progress = [&percents](const std::string& file, int percent) {
         EXPECT_EQ(std::filesystem::path(file).filename(), "apt.dat");
         percents.push_back(percent);

@@ -3,6 +3,8 @@
 #include "ImportLineBuilder.h"
 #include "WorldDataTestSupport.h"
 
+using namespace quillmap;
+
 namespace {
 
 constexpr ImportKind A = ImportKind::Airports;
@@ -168,7 +170,7 @@ TEST_F(ConversionMapping, NavaidTypesFrequenciesAndElevations)
 
 TEST(ImportLineBuilder, NumbersBeyondTheirColumnAreLimitedToWhatItHolds)
 {
-    worlddata::ImportLineBuilder line(A);
+    quillmap::ImportLineBuilder line(A);
     line.Text("NUM", "KXXX____");
     line.Integer("ALT", 123456);
     EXPECT_EQ(Field(A, line.Line(), "ALT"), "99999");

@@ -7,9 +7,11 @@
 
 #include <fstream>
 
+using namespace quillmap;
+
 namespace {
 
-using worlddata::DataFileReader;
+using quillmap::DataFileReader;
 
 std::vector<std::string> AllLines(DataFileReader& reader)
 {
@@ -55,11 +57,11 @@ TEST(DataFileReader, GzipReadsLikeThePlainFile)
 TEST(DataFileReader, LastLineWithoutLineFeedAndOverlongLinesCut)
 {
     ScratchDirectory scratch;
-    std::string longest(worlddata::kMaximumLineBytes, 'x');
+    std::string longest(quillmap::MaximumLineBytes, 'x');
     std::string overlong(600000, 'y');   // longer than the read buffer too
     std::ofstream(scratch.path / "a.dat", std::ios::binary) << "one\n" << longest << "\n" << overlong << "\nlast";
     DataFileReader reader((scratch.path / "a.dat").string());
-    std::vector<std::string> expected{"one", longest, overlong.substr(0, worlddata::kMaximumLineBytes), "last"};
+    std::vector<std::string> expected{"one", longest, overlong.substr(0, quillmap::MaximumLineBytes), "last"};
     EXPECT_EQ(AllLines(reader), expected);
     EXPECT_EQ(reader.LinesCut(), 1);
     EXPECT_EQ(reader.LineNumber(), 4);

@@ -8,7 +8,7 @@
 
 namespace {
 
-using namespace worlddata;
+using namespace quillmap;
 
 struct Problems {
     std::vector<std::string> lines;

@@ -9,7 +9,7 @@
 
 namespace {
 
-using namespace worlddata;
+using namespace quillmap;
 
 void ExpectAngle(const StoredAngle& angle, int hemisphere, int degrees, int minutes, int seconds)
 {

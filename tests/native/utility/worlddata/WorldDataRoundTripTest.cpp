@@ -12,6 +12,7 @@
 #include <cstdio>
 
 using namespace gauge;
+using namespace quillmap;
 
 namespace {
 

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <random>
 
+using namespace quillmap;
+
 std::string Fixture(const char* name)
 {
     return std::string(WORLDDATA_FIXTURES) + "/" + name;
@@ -38,13 +40,13 @@ std::vector<std::string> RecordLines(const std::filesystem::path& file)
     return lines;
 }
 
-void Convert(Converted& converted, const std::string& apt, const std::string& nav, worlddata::ConversionOptions options)
+void Convert(Converted& converted, const std::string& apt, const std::string& nav, quillmap::ConversionOptions options)
 {
     auto path = [](const std::string& name) {
         return name.find('/') == std::string::npos ? Fixture(name.c_str()) : name;
     };
     options.problem = [&converted](const std::string& message) { converted.problems.push_back(message); };
-    converted.result = worlddata::ConvertWorldData(path(apt), path(nav), converted.output.path.string(), options);
+    converted.result = quillmap::ConvertWorldData(path(apt), path(nav), converted.output.path.string(), options);
     converted.airports = RecordLines(converted.output.path / "AIRPORTS.GPS");
     converted.runways = RecordLines(converted.output.path / "RUNWAYS.GPS");
     converted.navaids = RecordLines(converted.output.path / "NAVAIDS.GPS");
@@ -57,7 +59,7 @@ std::string Field(ImportKind kind, const std::string& line, const char* field)
             continue;
         std::string text(ColumnText(line, column));
         if (column.conversion == ColumnConversion::Text)
-            text = text.substr(0, worlddata::ImportLineBuilder(kind).TextWidth(field));
+            text = text.substr(0, quillmap::ImportLineBuilder(kind).TextWidth(field));
         else
             text.erase(0, text.find_first_not_of(' '));
         return text.substr(0, text.find_last_not_of(' ') + 1);

@@ -25,23 +25,23 @@ std::vector<std::string> RecordLines(const std::filesystem::path& file);
 
 struct Converted {
     ScratchDirectory output;
-    worlddata::ConversionResult result;
+    quillmap::ConversionResult result;
     std::vector<std::string> problems;
     std::vector<std::string> airports, runways, navaids;
 };
 
 // Converts APT and NAV (paths, or fixture names) with `options`; problems are collected.
 void Convert(Converted& converted, const std::string& apt, const std::string& nav,
-             worlddata::ConversionOptions options = {});
+             quillmap::ConversionOptions options = {});
 
 // The value of `field` in `line`, as the import takes it (text cut at the field's width),
 // trailing blanks removed.
-std::string Field(ImportKind kind, const std::string& line, const char* field);
+std::string Field(quillmap::ImportKind kind, const std::string& line, const char* field);
 // The line whose `field` is `value`; empty when none is.
-std::string LineWhere(ImportKind kind, const std::vector<std::string>& lines, const char* field,
+std::string LineWhere(quillmap::ImportKind kind, const std::vector<std::string>& lines, const char* field,
                       const std::string& value);
 // Every line whose `field` is `value`.
-std::vector<std::string> LinesWhere(ImportKind kind, const std::vector<std::string>& lines, const char* field,
+std::vector<std::string> LinesWhere(quillmap::ImportKind kind, const std::vector<std::string>& lines, const char* field,
                                     const std::string& value);
 // "0 47 27 00 0 122 18 42": LAT1..LON4 of a waypoint line.
-std::string PositionText(ImportKind kind, const std::string& line);
+std::string PositionText(quillmap::ImportKind kind, const std::string& line);

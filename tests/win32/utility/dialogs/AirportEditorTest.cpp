@@ -445,7 +445,7 @@ TEST_F(AirportEditorTest, RunwayEditorAddsRenamesInPlaceAndRemoves)
 
 TEST_F(AirportEditorTest, MissingTablesAreNamedOnceAndNothingIsWritten)
 {
-    PutString(kSettingsKey, "PATH", data.Path() + "missing\\");
+    PutString(SettingsKey, "PATH", data.Path() + "missing\\");
     Script script;
     script
         .OnMessage("Quillmap",

@@ -29,18 +29,18 @@ protected:
 TEST_F(AppFrameTest, ProfileLivesUnderKeyWordApplicationAndSection)
 {
     const appframe::RegistryProfile& profile = application.Profile();
-    EXPECT_EQ(profile.SectionPath("Settings"), kSettingsKey);
+    EXPECT_EQ(profile.SectionPath("Settings"), SettingsKey);
 
     // A read of an absent value gives the default and creates the keys.
     EXPECT_EQ(profile.GetString("Settings", "PATH", "C:\\DEFAULT\\"), "C:\\DEFAULT\\");
     EXPECT_EQ(profile.GetInt("Settings", "X", 17), 17);
-    EXPECT_TRUE(KeyExists(kSettingsKey));
-    EXPECT_EQ(ValueCount(kSettingsKey), 0u);
+    EXPECT_TRUE(KeyExists(SettingsKey));
+    EXPECT_EQ(ValueCount(SettingsKey), 0u);
 
     EXPECT_TRUE(profile.WriteString("Settings", "PATH", "D:\\DATA\\"));
     EXPECT_TRUE(profile.WriteInt("Settings", "X", -12));
-    EXPECT_EQ(StringValue(kSettingsKey, "PATH"), std::optional<std::string>("D:\\DATA\\"));
-    EXPECT_EQ(NumberValue(kSettingsKey, "X"), std::optional<DWORD>(0xFFFFFFF4u));
+    EXPECT_EQ(StringValue(SettingsKey, "PATH"), std::optional<std::string>("D:\\DATA\\"));
+    EXPECT_EQ(NumberValue(SettingsKey, "X"), std::optional<DWORD>(0xFFFFFFF4u));
     EXPECT_EQ(profile.GetString("Settings", "PATH", ""), "D:\\DATA\\");
     EXPECT_EQ(profile.GetInt("Settings", "X", 0), -12);
 
@@ -176,15 +176,15 @@ TEST_F(AppFrameTest, FileOpenDialogShowsTheFilterAndAddsTheDefaultExtension)
     std::vector<std::string> filters;
     Script script;
     script.On("Open", [&](HWND dialog) {
-        constexpr int kFilterList = 0x470;  // cmb1
-        constexpr int kNameBox = 0x47c;     // cmb13
-        const auto count = SendDlgItemMessageA(dialog, kFilterList, CB_GETCOUNT, 0, 0);
+        constexpr int FilterList = 0x470;  // cmb1
+        constexpr int NameBox = 0x47c;     // cmb13
+        const auto count = SendDlgItemMessageA(dialog, FilterList, CB_GETCOUNT, 0, 0);
         for (int i = 0; i < count; ++i) {
             char entry[128] = {};
-            SendDlgItemMessageA(dialog, kFilterList, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
+            SendDlgItemMessageA(dialog, FilterList, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
             filters.push_back(entry);
         }
-        SetDlgItemTextA(dialog, kNameBox, "SAMPLE");
+        SetDlgItemTextA(dialog, NameBox, "SAMPLE");
         Click(dialog, IDOK);
     });
     script.Start();

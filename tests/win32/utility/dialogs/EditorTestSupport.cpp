@@ -16,7 +16,7 @@ EditorTest::EditorTest()
     : data(::testing::UnitTest::GetInstance()->current_test_info()->name())
 {
     DeleteProgramKey();
-    PutString(kSettingsKey, "PATH", data.Path());
+    PutString(SettingsKey, "PATH", data.Path());
 }
 
 EditorTest::~EditorTest()

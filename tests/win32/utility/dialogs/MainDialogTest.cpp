@@ -12,7 +12,7 @@ using namespace uitest;
 
 namespace {
 
-constexpr char kWarning[] = "WARNING, Close Flight Simulator when you run the Quillmap.";
+constexpr char SimulatorWarning[] = "WARNING, Close Flight Simulator when you run the Quillmap.";
 
 class MainDialogTest : public ::testing::Test {
 protected:
@@ -54,7 +54,7 @@ private:
 
 TEST_F(MainDialogTest, StartUpWritesNothingAndWarnsOnlyWithoutSimulator)
 {
-    PutString(kSettingsKey, "PATH", "D:\\NAV\\");
+    PutString(SettingsKey, "PATH", "D:\\NAV\\");
     Script script;
     script.On("Quillmap", [](HWND dialog) {
         EXPECT_EQ(ControlText(dialog, IDC_AIRPORTS), "&Airports...");
@@ -62,8 +62,8 @@ TEST_F(MainDialogTest, StartUpWritesNothingAndWarnsOnlyWithoutSimulator)
         Click(dialog, IDCANCEL);
     });
     RunProgram(script);
-    EXPECT_EQ(ValueCount(kSettingsKey), 1u);
-    EXPECT_EQ(StringValue(kSettingsKey, "PATH"), std::optional<std::string>("D:\\NAV\\"));
+    EXPECT_EQ(ValueCount(SettingsKey), 1u);
+    EXPECT_EQ(StringValue(SettingsKey, "PATH"), std::optional<std::string>("D:\\NAV\\"));
 }
 
 TEST_F(MainDialogTest, StartUpOnAnEmptyRegistryCreatesNoValue)
@@ -71,14 +71,14 @@ TEST_F(MainDialogTest, StartUpOnAnEmptyRegistryCreatesNoValue)
     Script script;
     script.On("Quillmap", [](HWND dialog) { PostMessageA(dialog, WM_CLOSE, 0, 0); });
     RunProgram(script);
-    EXPECT_EQ(ValueCount(kSettingsKey), 0u);
+    EXPECT_EQ(ValueCount(SettingsKey), 0u);
 }
 
 TEST_F(MainDialogTest, RunningSimulatorGivesOneWarningBeforeTheDialogShows)
 {
     SimulatorWindow simulator;
     Script script;
-    script.Answer("GPS", kWarning, {IDOK}, nullptr, IDOK)
+    script.Answer("GPS", SimulatorWarning, {IDOK}, nullptr, IDOK)
         .On("Quillmap", [](HWND dialog) {
             EXPECT_TRUE(IsWindowVisible(dialog));
             Click(dialog, IDCANCEL);
@@ -111,7 +111,7 @@ TEST_F(MainDialogTest, DialogCarriesBothIconsAndShowsInTheTaskBar)
 TEST_F(MainDialogTest, ButtonsOpenTheirDialogsOwnedByTheMainDialog)
 {
     TestDataDirectory data("main_dialog_data");
-    PutString(kSettingsKey, "PATH", data.Path());
+    PutString(SettingsKey, "PATH", data.Path());
     HWND main = nullptr;
     auto leave = [&main](HWND dialog) {
         EXPECT_EQ(GetWindow(dialog, GW_OWNER), main);
@@ -185,7 +185,7 @@ TEST_F(MainDialogTest, QuillmapExeShowsItsMainDialogAndEndsWithExit)
     EXPECT_EQ(exitCode, 0u);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    EXPECT_EQ(ValueCount(kSettingsKey), 0u);
+    EXPECT_EQ(ValueCount(SettingsKey), 0u);
 }
 
 }  // namespace

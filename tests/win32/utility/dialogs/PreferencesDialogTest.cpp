@@ -40,17 +40,17 @@ TEST_F(PreferencesDialogTest, OkOnAnUnchangedDialogCreatesAllThreeValues)
         Click(dialog, IDOK);
     });
     EXPECT_EQ(Run(script), IDOK);
-    EXPECT_EQ(StringValue(kSettingsKey, "PATH"), std::optional<std::string>(""));
-    EXPECT_EQ(NumberValue(kSettingsKey, "X"), std::optional<DWORD>(0));
-    EXPECT_EQ(NumberValue(kSettingsKey, "Y"), std::optional<DWORD>(0));
-    EXPECT_EQ(ValueCount(kSettingsKey), 3u);
+    EXPECT_EQ(StringValue(SettingsKey, "PATH"), std::optional<std::string>(""));
+    EXPECT_EQ(NumberValue(SettingsKey, "X"), std::optional<DWORD>(0));
+    EXPECT_EQ(NumberValue(SettingsKey, "Y"), std::optional<DWORD>(0));
+    EXPECT_EQ(ValueCount(SettingsKey), 3u);
 }
 
 TEST_F(PreferencesDialogTest, ShowsStoredValuesAndStoresTypedOnesExactly)
 {
-    PutString(kSettingsKey, "PATH", "D:\\NAV\\");
-    PutNumber(kSettingsKey, "X", static_cast<DWORD>(-5));
-    PutNumber(kSettingsKey, "Y", 640);
+    PutString(SettingsKey, "PATH", "D:\\NAV\\");
+    PutNumber(SettingsKey, "X", static_cast<DWORD>(-5));
+    PutNumber(SettingsKey, "Y", 640);
     Script script;
     script.On("Preferences", [](HWND dialog) {
         EXPECT_EQ(ControlText(dialog, IDC_PATH), "D:\\NAV\\");
@@ -63,14 +63,14 @@ TEST_F(PreferencesDialogTest, ShowsStoredValuesAndStoresTypedOnesExactly)
     });
     EXPECT_EQ(Run(script), IDOK);
     // No trimming and no backslash added; letters store 0.
-    EXPECT_EQ(StringValue(kSettingsKey, "PATH"), std::optional<std::string>(" C:\\FS6\\GPS\\DATA "));
-    EXPECT_EQ(NumberValue(kSettingsKey, "X"), std::optional<DWORD>(static_cast<DWORD>(-12)));
-    EXPECT_EQ(NumberValue(kSettingsKey, "Y"), std::optional<DWORD>(0));
+    EXPECT_EQ(StringValue(SettingsKey, "PATH"), std::optional<std::string>(" C:\\FS6\\GPS\\DATA "));
+    EXPECT_EQ(NumberValue(SettingsKey, "X"), std::optional<DWORD>(static_cast<DWORD>(-12)));
+    EXPECT_EQ(NumberValue(SettingsKey, "Y"), std::optional<DWORD>(0));
 }
 
 TEST_F(PreferencesDialogTest, CancelAndTheCloseBoxWriteNothing)
 {
-    PutString(kSettingsKey, "PATH", "D:\\NAV\\");
+    PutString(SettingsKey, "PATH", "D:\\NAV\\");
     Script cancel;
     cancel.On("Preferences", [](HWND dialog) {
         TypeText(dialog, IDC_PATH, "E:\\");
@@ -84,8 +84,8 @@ TEST_F(PreferencesDialogTest, CancelAndTheCloseBoxWriteNothing)
         PostMessageA(dialog, WM_CLOSE, 0, 0);
     });
     EXPECT_EQ(Run(close), IDCANCEL);
-    EXPECT_EQ(StringValue(kSettingsKey, "PATH"), std::optional<std::string>("D:\\NAV\\"));
-    EXPECT_EQ(ValueCount(kSettingsKey), 1u);
+    EXPECT_EQ(StringValue(SettingsKey, "PATH"), std::optional<std::string>("D:\\NAV\\"));
+    EXPECT_EQ(ValueCount(SettingsKey), 1u);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr DWORD kSettleMilliseconds = 500;
+constexpr DWORD SettleMilliseconds = 500;
 
 // Writes what the screen shows of the window (frame and caption included) as a 24-bit BMP.
 bool SaveWindowPicture(HWND window, const std::string& path)
@@ -75,7 +75,7 @@ int main(int argc, char** argv)
     {
         // The pauses let the X server catch up with what the dialogs drew.
         uitest::Script script;
-        script.Pause(kSettleMilliseconds).On("Quillmap", [&](HWND dialog) {
+        script.Pause(SettleMilliseconds).On("Quillmap", [&](HWND dialog) {
             saved &= SaveWindowPicture(dialog, output + "main-dialog.bmp");
             uitest::Click(dialog, IDCANCEL);
         });
@@ -92,7 +92,7 @@ int main(int argc, char** argv)
                     uitest::TypeText(dialog, IDC_NUM, airport);
                     uitest::Click(dialog, IDOK);
                 })
-            .Pause(kSettleMilliseconds)
+            .Pause(SettleMilliseconds)
             .On("Airports", [&](HWND dialog) {
                 saved &= SaveWindowPicture(dialog, output + "airport-editor.bmp");
                 uitest::Click(dialog, IDCANCEL);

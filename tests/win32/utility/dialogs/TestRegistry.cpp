@@ -30,7 +30,7 @@ struct Key {
 
 void DeleteProgramKey()
 {
-    SHDeleteKeyA(HKEY_CURRENT_USER, kProgramKey);
+    SHDeleteKeyA(HKEY_CURRENT_USER, ProgramKey);
 }
 
 bool KeyExists(const char* path)

@@ -8,8 +8,8 @@
 
 namespace uitest {
 
-inline constexpr char kProgramKey[] = "Software\\Borealwing";
-inline constexpr char kSettingsKey[] = "Software\\Borealwing\\GPS\\Settings";
+inline constexpr char ProgramKey[] = "Software\\Borealwing";
+inline constexpr char SettingsKey[] = "Software\\Borealwing\\GPS\\Settings";
 
 // Removes HKEY_CURRENT_USER\Software\Borealwing with everything below it.
 void DeleteProgramKey();

@@ -14,7 +14,7 @@ namespace uitest {
 
 namespace {
 
-constexpr char kPassword[] = "KW%BN4#3";
+constexpr char Password[] = "KW%BN4#3";
 
 std::string CurrentDirectory()
 {
@@ -44,7 +44,7 @@ void OpenTable(const TestDataDirectory& directory, const char* alias)
 {
     if (TableOpen(directory.TableFile(alias).c_str(), alias, SDE_SHARED, SDE_KIND_DBF) == 0)
         throw std::runtime_error("cannot open " + directory.TableFile(alias));
-    TableSetPassword(kPassword);
+    TableSetPassword(Password);
 }
 
 }  // namespace

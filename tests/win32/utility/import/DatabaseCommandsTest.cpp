@@ -13,6 +13,8 @@
 #include <fstream>
 #include <iterator>
 
+using namespace quillmap;
+
 namespace {
 
 using uitest::Click;
@@ -47,7 +49,7 @@ protected:
         for (const nav::TableDefinition* table :
              {&nav::airportsTable, &nav::navaidsTable, &nav::runwaysTable, &nav::usersTable})
             createNavigationTable(*table);
-        uitest::PutString(uitest::kSettingsKey, "PATH", DataDirectory());
+        uitest::PutString(uitest::SettingsKey, "PATH", DataDirectory());
     }
 
     void TearDown() override

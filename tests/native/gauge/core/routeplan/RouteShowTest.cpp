@@ -39,7 +39,7 @@ TEST_F(RouteShow, LegsTakeTheAirportsVariationElseTheComputedOne)
     const RouteListing listing = List({"300000001", "300000002", "100000108", "300000001"});
     ASSERT_EQ(listing.legs.size(), 3u);
 
-    const int32_t computed = AirportVariationAt(47.0, -122.5);
+    const int32_t computed = quillmap::AirportVariationAt(47.0, -122.5).degrees;
     ASSERT_GT(computed, 10) << "the model gives an east declination here";
     EXPECT_NEAR(listing.legs[0].distance, 30.0, 0.01);
     EXPECT_EQ(listing.legs[0].course, 360 - computed) << "due north, less an east variation";
