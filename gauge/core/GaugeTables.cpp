@@ -2,10 +2,11 @@
 
 #include "GaugePlatform.h"
 #include "NavigationTables.h"
+#include "SharedNames.h"
 
 std::string GaugeTablePath(const char* table)
 {
     char directory[256];
-    ReadSetting("Settings", "PATH", nav::defaultDirectory(nav::PathForm::Gauge), directory);
-    return nav::tablePath(nav::PathForm::Gauge, directory, table);
+    ReadSetting(nav::SettingsSection, nav::DataPathValue, nav::DefaultDirectory(nav::PathForm::Gauge), directory);
+    return nav::TablePath(nav::PathForm::Gauge, directory, table);
 }

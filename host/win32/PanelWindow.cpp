@@ -3,10 +3,11 @@
 #include <cstdio>
 
 #include "PanelHost.h"
+#include "SharedNames.h"
 
 namespace {
 
-constexpr char WindowClass[] = "FS98MAIN";
+constexpr const char* WindowClass = nav::SimulatorWindowClass;
 constexpr char WindowTitle[] = "Panel host - gps.gau";
 constexpr UINT_PTR RealTimeTimer = 100;      // not the gauge's timer 1
 constexpr UINT RealTimePeriodMs = 1000;

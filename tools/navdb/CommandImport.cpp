@@ -2,6 +2,7 @@
 // as the Import button does, and prints what it did.
 #include "NavdbCommand.h"
 #include "TableEngine.h"
+#include "TableEngineStart.h"
 #include "TableImport.h"
 
 #include <chrono>
@@ -82,8 +83,7 @@ bool ImportOneFile(const std::string& directory, const std::string& fileName)
 
 int RunImportCommand(const std::vector<std::string>& arguments)
 {
-    EngineSetStartFlag(1);
-    SetDeletedHidden(0);
+    nav::StartTableEngine(nav::DeletedRecords::Shown);
     std::string directory = directoryWithSeparator(arguments[0]);
     bool allImported = true;
     for (std::size_t i = 1; i < arguments.size(); ++i)

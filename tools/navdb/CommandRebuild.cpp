@@ -2,6 +2,7 @@
 // records marked deleted removed, tags created afresh.
 #include "NavdbCommand.h"
 #include "TableEngine.h"
+#include "TableEngineStart.h"
 #include "TableRebuild.h"
 
 #include <cstdio>
@@ -10,8 +11,7 @@ namespace {
 
 int RunRebuildCommand(const std::vector<std::string>& arguments)
 {
-    EngineSetStartFlag(1);
-    SetDeletedHidden(0);
+    nav::StartTableEngine(nav::DeletedRecords::Shown);
     bool allOpened = true;
     for (const RebuildOutcome& outcome : RebuildNavigationTables(directoryWithSeparator(arguments[0]))) {
         if (!outcome.opened) {

@@ -34,6 +34,6 @@ void ComputeAirportVariation()
     nav::StoredCoordinate latitude = ReadCoordinate("LAT2", "LAT3", "LAT4", "LAT1");
     nav::StoredCoordinate longitude = ReadCoordinate("LON2", "LON3", "LON4", "LON1");
 
-    int32_t variation = AirportVariationAt(nav::utilityLatitude(latitude), nav::utilityLongitude(longitude));
+    int32_t variation = AirportVariationAt(nav::UtilityLatitude(latitude), nav::UtilityLongitude(longitude));
     FieldReplace("VAR", SDE_INTEGER, &variation);
 }

@@ -80,21 +80,21 @@ constexpr std::array<EditorField, 10> kRunwayFields{{
 
 const EditorTable& AirportTable()
 {
-    static const EditorTable table{nav::airportsAlias, kAirportShown, kAirportSaved,
+    static const EditorTable table{nav::AirportsAlias, kAirportShown, kAirportSaved,
                                    "Insert a new blank airport ?", "Delete this airport ?"};
     return table;
 }
 
 const EditorTable& NavaidTable()
 {
-    static const EditorTable table{nav::navaidsAlias, kNavaidFields, kNavaidFields,
+    static const EditorTable table{nav::NavaidsAlias, kNavaidFields, kNavaidFields,
                                    "Insert a new blank navaid ?", "Delete this navaid ?"};
     return table;
 }
 
 const EditorTable& UserWaypointTable()
 {
-    static const EditorTable table{nav::usersAlias, kUserFields, kUserFields,
+    static const EditorTable table{nav::UsersAlias, kUserFields, kUserFields,
                                    "Insert a new blank user waypoint ?",
                                    "Delete this user waypoint ?"};
     return table;
