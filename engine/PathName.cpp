@@ -4,7 +4,7 @@ namespace sde {
 
 namespace {
 #ifdef _WIN32
-constexpr char separator = '\\';
+constexpr char Separator = '\\';
 #else
 constexpr char Separator = '/';
 #endif
@@ -18,10 +18,10 @@ std::string PlatformPath(const char* path) {
     const char* p = path;
 #ifdef _WIN32
     // A network name (\\server\share) keeps its leading pair.
-    if (isSeparator(p[0]) && isSeparator(p[1])) {
+    if (IsSeparator(p[0]) && IsSeparator(p[1])) {
         result += "\\\\";
         p += 2;
-        while (isSeparator(*p)) ++p;
+        while (IsSeparator(*p)) ++p;
     }
 #endif
     for (; *p; ++p) {

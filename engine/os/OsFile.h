@@ -69,7 +69,7 @@ public:
 private:
 #ifdef _WIN32
     using Handle = void*;
-    static inline const Handle invalid = reinterpret_cast<Handle>(-1);
+    static inline const Handle Invalid = reinterpret_cast<Handle>(-1);
 #else
     using Handle = int;
     static constexpr Handle Invalid = -1;

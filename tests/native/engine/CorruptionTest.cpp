@@ -65,10 +65,10 @@ void Exercise(int mode) {
     for (int i = 0; i < QueryCount() && i < 200; ++i) RecordSkip(1);
     QuerySet("");
     RecordGoTop();
-    EngineTest::ReplaceText("NAME", "Renamed");
-    EngineTest::ReplaceInteger("ALT", 99);
+    EngineTest::PutText("NAME", "Renamed");
+    EngineTest::PutInteger("ALT", 99);
     RecordAppendBlank();
-    EngineTest::ReplaceText("NUM", "00000777");
+    EngineTest::PutText("NUM", "00000777");
     RecordSkip(-3);
     RecordDelete();
     if (mode == SDE_EXCLUSIVE) {
@@ -92,7 +92,7 @@ protected:
         for (int i = 0; i < 40; ++i) {
             std::string n = std::to_string(1000 + i * 7 % 40);
             AppendWaypoint(("0000" + n).c_str(), ("K" + n).c_str(), ("Field " + n).c_str());
-            ReplaceDouble("ATIS", 120.5 + i);
+            PutDouble("ATIS", 120.5 + i);
         }
         TableCloseAll();
         table_ = FileBytes(airports_);

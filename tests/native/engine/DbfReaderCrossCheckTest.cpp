@@ -36,8 +36,8 @@ void Fill(const nav::TableDefinition& table, int records) {
         RecordAppendBlank();
         for (const nav::FieldDefinition& field : table.fields) {
             if (field.type == 'N') {
-                if (field.decimals) EngineTest::ReplaceDouble(field.name, 100 + i * 1.25);
-                else EngineTest::ReplaceInteger(field.name, (i * 37) % 90 - (field.width > 2 ? 20 : 0));
+                if (field.decimals) EngineTest::PutDouble(field.name, 100 + i * 1.25);
+                else EngineTest::PutInteger(field.name, (i * 37) % 90 - (field.width > 2 ? 20 : 0));
             } else {
                 std::string value = std::string(field.name) + std::to_string(i) + (i % 3 ? " \xE9t\xE9" : "");
                 FieldReplace(field.name, SDE_TEXT, value.c_str());

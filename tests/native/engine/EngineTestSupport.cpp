@@ -72,9 +72,9 @@ std::vector<std::string> EngineTest::AirportNumsInOrder(const char* tag, int mod
 
 void EngineTest::AppendWaypoint(const char* num, const char* id, const char* name) {
     RecordAppendBlank();
-    ReplaceText("NUM", num);
-    ReplaceText("ID", id);
-    ReplaceText("NAME", name);
+    PutText("NUM", num);
+    PutText("ID", id);
+    PutText("NAME", name);
 }
 
 std::vector<std::string> EngineTest::WalkNums() {

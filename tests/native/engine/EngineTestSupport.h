@@ -34,9 +34,9 @@ protected:
     std::vector<std::string> AirportNumsInOrder(const char* tag, int mode = SDE_READONLY);
 
 public:
-    static void ReplaceText(const char* field, const char* text) { FieldReplace(field, SDE_TEXT, text); }
-    static void ReplaceInteger(const char* field, int value) { FieldReplace(field, SDE_INTEGER, &value); }
-    static void ReplaceDouble(const char* field, double value) { FieldReplace(field, SDE_DOUBLE, &value); }
+    static void PutText(const char* field, const char* text) { FieldReplace(field, SDE_TEXT, text); }
+    static void PutInteger(const char* field, int value) { FieldReplace(field, SDE_INTEGER, &value); }
+    static void PutDouble(const char* field, double value) { FieldReplace(field, SDE_DOUBLE, &value); }
     // Appends a waypoint record with the given key fields.
     static void AppendWaypoint(const char* num, const char* id, const char* name);
     static std::string Text(const char* field) { return FieldGetString(field); }

@@ -84,7 +84,7 @@ TEST_F(EngineTest, WritesOnTheBlankRecordPastTheEndAreIgnored) {
     RecordSkip(1);
     ASSERT_NE(RecordAtEof(), 0);
     std::string before = FileBytes(path);
-    ReplaceText("NAME", "Overwritten");
+    PutText("NAME", "Overwritten");
     RecordDelete();
     EXPECT_EQ(FileBytes(path), before);
     EXPECT_EQ(Text("NAME"), std::string(45, ' '));
@@ -100,7 +100,7 @@ TEST_F(EngineTest, EmptyTableStandsAtBothEnds) {
     RecordSkip(1);
     EXPECT_NE(RecordAtEof(), 0);
     EXPECT_EQ(RecordSeek(""), 0);
-    ReplaceText("NUM", "X");   // nowhere to write
+    PutText("NUM", "X");   // nowhere to write
     EXPECT_EQ(WalkNums().size(), 0u);
 }
 
@@ -112,7 +112,7 @@ TEST_F(EngineTest, WriteAtBeginFlagGoesToTheFirstRecord) {
     RecordGoTop();
     RecordSkip(-1);
     ASSERT_NE(RecordAtBof(), 0);
-    ReplaceText("ID", "FIRST");
+    PutText("ID", "FIRST");
     RecordGoTop();
     EXPECT_EQ(Text("ID"), "FIRST ");
 }

@@ -15,56 +15,56 @@ protected:
 };
 
 TEST_F(FieldValuesTest, TextIsCutToTheWidthAndBlankPadded) {
-    ReplaceText("ID", "KJFK");
+    PutText("ID", "KJFK");
     EXPECT_EQ(Text("ID"), "KJFK  ");
-    ReplaceText("ID", "TOOLONGID");
+    PutText("ID", "TOOLONGID");
     EXPECT_EQ(Text("ID"), "TOOLON");
-    ReplaceText("ID", "");
+    PutText("ID", "");
     EXPECT_EQ(Text("ID"), "      ");
-    ReplaceText("NAME", "Ch\xE2teau \xB0");   // Windows-1252 bytes are kept as they are
+    PutText("NAME", "Ch\xE2teau \xB0");   // Windows-1252 bytes are kept as they are
     EXPECT_EQ(TrimRight(Text("NAME")), "Ch\xE2teau \xB0");
 }
 
 TEST_F(FieldValuesTest, IntegersAreRightAlignedWithTheFieldsDecimals) {
-    ReplaceInteger("ALT", -120);
+    PutInteger("ALT", -120);
     EXPECT_EQ(Text("ALT"), "  -120");
     EXPECT_EQ(FieldGetInteger("ALT"), -120);
     int value = 15;
     FieldReplace("VAR", SDE_INTEGER_ALT, &value);
     EXPECT_EQ(Text("VAR"), "  15");
-    ReplaceInteger("ATIS", 118);
+    PutInteger("ATIS", 118);
     EXPECT_EQ(Text("ATIS"), " 118.00");
     EXPECT_DOUBLE_EQ(FieldGetDouble("ATIS"), 118.0);
 }
 
 TEST_F(FieldValuesTest, DoublesAreRoundedToTheFieldsDecimals) {
-    ReplaceDouble("TWR", 118.7);
+    PutDouble("TWR", 118.7);
     EXPECT_EQ(Text("TWR"), " 118.70");
     EXPECT_DOUBLE_EQ(FieldGetDouble("TWR"), 118.7);
-    ReplaceDouble("TWR", 121.456);
+    PutDouble("TWR", 121.456);
     EXPECT_EQ(Text("TWR"), " 121.46");
-    ReplaceDouble("ALT", 99.6);
+    PutDouble("ALT", 99.6);
     EXPECT_EQ(Text("ALT"), "   100");
-    ReplaceDouble("TWR", -0.001);
+    PutDouble("TWR", -0.001);
     EXPECT_EQ(Text("TWR"), "   0.00");
 }
 
 TEST_F(FieldValuesTest, NumberTooWideGivesUpDecimalsThenFillsWithAsterisks) {
-    ReplaceDouble("TWR", 12345.678);
+    PutDouble("TWR", 12345.678);
     EXPECT_EQ(Text("TWR"), "12345.7");
-    ReplaceDouble("TWR", 1234567.0);
+    PutDouble("TWR", 1234567.0);
     EXPECT_EQ(Text("TWR"), "1234567");
-    ReplaceDouble("TWR", 12345678.0);
+    PutDouble("TWR", 12345678.0);
     EXPECT_EQ(Text("TWR"), "*******");
     EXPECT_DOUBLE_EQ(FieldGetDouble("TWR"), 0.0);
-    ReplaceInteger("VAR", 12345);
+    PutInteger("VAR", 12345);
     EXPECT_EQ(Text("VAR"), "****");
     EXPECT_EQ(FieldGetInteger("VAR"), 0);
-    ReplaceInteger("VAR", -999);
+    PutInteger("VAR", -999);
     EXPECT_EQ(Text("VAR"), "-999");
-    ReplaceDouble("ALT", std::numeric_limits<double>::quiet_NaN());
+    PutDouble("ALT", std::numeric_limits<double>::quiet_NaN());
     EXPECT_EQ(Text("ALT"), "******");
-    ReplaceDouble("ALT", -std::numeric_limits<double>::infinity());
+    PutDouble("ALT", -std::numeric_limits<double>::infinity());
     EXPECT_EQ(Text("ALT"), "******");
     // The neighbours are untouched.
     EXPECT_EQ(Text("VAR"), "-999");
@@ -72,39 +72,39 @@ TEST_F(FieldValuesTest, NumberTooWideGivesUpDecimalsThenFillsWithAsterisks) {
 }
 
 TEST_F(FieldValuesTest, IntegerReadsAre16BitAndHeldAtTheLimits) {
-    ReplaceInteger("ALT", 32767);
+    PutInteger("ALT", 32767);
     EXPECT_EQ(FieldGetInteger("ALT"), 32767);
-    ReplaceInteger("ALT", 40000);
+    PutInteger("ALT", 40000);
     EXPECT_EQ(Text("ALT"), " 40000");
     EXPECT_EQ(FieldGetInteger("ALT"), 32767);
-    ReplaceInteger("ALT", -40000);
+    PutInteger("ALT", -40000);
     EXPECT_EQ(FieldGetInteger("ALT"), -32768);
-    ReplaceDouble("TWR", -7.9);
+    PutDouble("TWR", -7.9);
     EXPECT_EQ(FieldGetInteger("TWR"), -7);
 }
 
 TEST_F(FieldValuesTest, TextIntoANumericFieldIsReadAsANumber) {
-    ReplaceText("ATIS", "121.5 MHz");
+    PutText("ATIS", "121.5 MHz");
     EXPECT_EQ(Text("ATIS"), " 121.50");
-    ReplaceText("ATIS", "none");
+    PutText("ATIS", "none");
     EXPECT_EQ(Text("ATIS"), "   0.00");
-    ReplaceText("ATIS", "");
+    PutText("ATIS", "");
     EXPECT_EQ(Text("ATIS"), "       ");
     EXPECT_DOUBLE_EQ(FieldGetDouble("ATIS"), 0.0);
 }
 
 TEST_F(FieldValuesTest, NumbersIntoACharacterFieldAreWrittenAsText) {
-    ReplaceInteger("NUM", 1234);
+    PutInteger("NUM", 1234);
     EXPECT_EQ(Text("NUM"), "1234    ");
     EXPECT_EQ(FieldGetInteger("NUM"), 1234);
-    ReplaceDouble("ID", 1.5);
+    PutDouble("ID", 1.5);
     EXPECT_EQ(Text("ID"), "1.5   ");
 }
 
 TEST_F(FieldValuesTest, UnknownFieldsAndTypesChangeNothing) {
-    ReplaceText("ID", "KBOS");
-    ReplaceText("NOSUCH", "X");
-    ReplaceText("IDX", "X");
+    PutText("ID", "KBOS");
+    PutText("NOSUCH", "X");
+    PutText("IDX", "X");
     int value = 7;
     FieldReplace("ID", 3, &value);
     FieldReplace("ID", SDE_TEXT, nullptr);
@@ -116,9 +116,9 @@ TEST_F(FieldValuesTest, UnknownFieldsAndTypesChangeNothing) {
 }
 
 TEST_F(FieldValuesTest, ValuesSurviveReopening) {
-    ReplaceText("NUM", "00000042");
-    ReplaceDouble("ATIS", 127.25);
-    ReplaceInteger("LAT2", 45);
+    PutText("NUM", "00000042");
+    PutDouble("ATIS", 127.25);
+    PutInteger("LAT2", 45);
     std::string path = TablePath("AIRPORTS");
     TableCloseAll();
     ASSERT_GT(OpenTable(path, "AIRPORTS", SDE_READONLY), 0);
@@ -135,8 +135,8 @@ TEST_F(EngineTest, LongCharacterFieldHoldsTheWholeRoute) {
     std::string route;
     for (int i = 0; i < 30; ++i) route += "1" + std::string(8 - std::to_string(i).size(), '0') + std::to_string(i);
     ASSERT_EQ(route.size(), 270u);
-    ReplaceText("RTEWPTS", route.c_str());
-    ReplaceText("LASTREC", "00000007");
+    PutText("RTEWPTS", route.c_str());
+    PutText("LASTREC", "00000007");
     TableCloseAll();
     ASSERT_GT(OpenTable(path, "CONFIG", SDE_READONLY), 0);
     RecordGoTop();
@@ -151,7 +151,7 @@ TEST_F(EngineTest, ReadOnlyOpenIgnoresEveryWrite) {
     TableCloseAll();
     ASSERT_GT(OpenTable(path, "USERS", SDE_READONLY), 0);
     RecordGoTop();
-    ReplaceText("ID", "AWAY");
+    PutText("ID", "AWAY");
     RecordDelete();
     RecordAppendBlank();
     TablePack();

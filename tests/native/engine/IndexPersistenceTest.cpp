@@ -30,7 +30,7 @@ TEST_F(IndexPersistenceTest, IndexOlderThanTheTableIsRebuilt) {
     ASSERT_GT(OpenTable(airports_, "AIRPORTS"), 0);
     AppendWaypoint("00000000", "KZZZ", "zulu");
     RecordGoTop();
-    ReplaceText("NUM", "00000009");   // was 00000003
+    PutText("NUM", "00000009");   // was 00000003
     TableCloseAll();
     WriteBytes(airportsIndex_, old);
     EXPECT_EQ(AirportNumsInOrder("NUM"), (Nums {"00000000", "00000001", "00000002", "00000009"}));
@@ -185,12 +185,12 @@ TEST_F(IndexPersistenceTest, ManyChangesKeepEveryTagInStepWithTheTable) {
         unsigned action = next() % 10;
         if (action < 6) {
             RecordAppendBlank();
-            ReplaceText("NUM", std::to_string(next() % 300).c_str());
-            ReplaceText("NAME", ("n" + std::to_string(next())).c_str());
+            PutText("NUM", std::to_string(next() % 300).c_str());
+            PutText("NAME", ("n" + std::to_string(next())).c_str());
         } else {
             RecordGoTop();
             RecordSkip(static_cast<int>(next() % 50));
-            if (action < 9) ReplaceText("NUM", std::to_string(next() % 300).c_str());
+            if (action < 9) PutText("NUM", std::to_string(next() % 300).c_str());
             else RecordDelete();
         }
     }

@@ -126,7 +126,7 @@ TEST_F(MovesAndOrderTest, EverythingDeletedAndHiddenLeavesBothFlagsSet) {
 TEST_F(MovesAndOrderTest, ReplacingAKeyMovesTheRecordInTheOrder) {
     OrderSet(TagOrder("NUM"));
     RecordSeek("00000010");
-    ReplaceText("NUM", "00000040");
+    PutText("NUM", "00000040");
     // The record keeps being current and the walk continues from its new place.
     RecordSkip(1);
     EXPECT_NE(RecordAtEof(), 0);
@@ -150,10 +150,10 @@ TEST_F(MovesAndOrderTest, TwoTablesOpenAtOnceAreSelectedByAlias) {
     ASSERT_GT(OpenTable(runways, "RUNWAYS"), 0);
     ASSERT_GT(OpenTable(path_, "AIRPORTS"), 0);   // reopened after the runways
     RecordAppendBlank();
-    ReplaceText("NUM", "00000099");
+    PutText("NUM", "00000099");
     AreaSelect(AreaOfAlias("RUNWAYS"));
     RecordAppendBlank();
-    ReplaceText("RUNWAYS", "09/27");
+    PutText("RUNWAYS", "09/27");
     AreaSelect(AreaOfAlias("airports"));
     OrderSet(TagOrder("NUM"));
     RecordGoBottom();

@@ -16,9 +16,9 @@ TEST_F(EngineTest, PutsAreReadThroughAnotherAreaOfThisProcess) {
     // Records the reader has read already, changed through the editor.
     AreaSelect(AreaOfAlias("EDITOR"));
     RecordGoTop();
-    ReplaceText("NAME", "First");
+    PutText("NAME", "First");
     RecordSkip(1);
-    ReplaceText("ID", "SECOND");
+    PutText("ID", "SECOND");
     AreaSelect(AreaOfAlias("READER"));
     RecordGoTop();
     EXPECT_EQ(TrimRight(Text("NAME")), "First");

@@ -98,8 +98,8 @@ protected:
     }
     static void AddRunway(const char* num, const char* designator) {
         RecordAppendBlank();
-        ReplaceText("NUM", num);
-        ReplaceText("RUNWAYS", designator);
+        PutText("NUM", num);
+        PutText("RUNWAYS", designator);
     }
     static std::vector<std::string> ListedRunways() {
         std::vector<std::string> list;

@@ -25,7 +25,7 @@ protected:
 
         OpenTable(TablePath("USERS"), "USERS");
         AddPlace("00000001", "HOME", "HOME STRIP", 45, 1, 2, 122, 3, 4);
-        ReplaceInteger("ALT", 150);
+        PutInteger("ALT", 150);
         TableCloseAll();
 
         OpenTable(TablePath("RUNWAYS"), "RUNWAYS");
@@ -40,13 +40,13 @@ protected:
                           const char* runway, const char* frequency)
     {
         RecordAppendBlank();
-        ReplaceText("NUM", num);
-        ReplaceText("RUNWAYS", runways);
-        ReplaceText("LEN", length);
-        ReplaceText("SURFACE", "CONC");
-        ReplaceText("NAV1", nav);
-        ReplaceText("RWY1", runway);
-        ReplaceText("FREQ1", frequency);
+        PutText("NUM", num);
+        PutText("RUNWAYS", runways);
+        PutText("LEN", length);
+        PutText("SURFACE", "CONC");
+        PutText("NAV1", nav);
+        PutText("RWY1", runway);
+        PutText("FREQ1", frequency);
     }
 
     static void Activate(const char* num, int32_t table = WaypointAirport)

@@ -39,12 +39,12 @@ protected:
                          int lonDeg, int lonMin, int lonSec)
     {
         AppendWaypoint(num, id, name);
-        ReplaceInteger("LAT2", latDeg);
-        ReplaceInteger("LAT3", latMin);
-        ReplaceInteger("LAT4", latSec);
-        ReplaceInteger("LON2", lonDeg);
-        ReplaceInteger("LON3", lonMin);
-        ReplaceInteger("LON4", lonSec);
+        PutInteger("LAT2", latDeg);
+        PutInteger("LAT3", latMin);
+        PutInteger("LAT4", latSec);
+        PutInteger("LON2", lonDeg);
+        PutInteger("LON3", lonMin);
+        PutInteger("LON4", lonSec);
     }
 
     void SetConfig(std::initializer_list<std::pair<const char*, int>> integers, const char* lastKey,
@@ -52,9 +52,9 @@ protected:
     {
         OpenTable(config_, "CONFIG");
         RecordGoTop();
-        for (auto [field, value] : integers) ReplaceInteger(field, value);
-        ReplaceText("LASTREC", lastKey);
-        ReplaceText("RTEWPTS", route.c_str());
+        for (auto [field, value] : integers) PutInteger(field, value);
+        PutText("LASTREC", lastKey);
+        PutText("RTEWPTS", route.c_str());
         TableCloseAll();
     }
 

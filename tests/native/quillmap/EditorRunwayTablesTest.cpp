@@ -43,9 +43,9 @@ protected:
         OpenTable(runways_, nav::RunwaysAlias);
         for (const Runway& runway : kStored) {
             RecordAppendBlank();
-            ReplaceText("NUM", runway.num.c_str());
-            ReplaceText("RUNWAYS", runway.designator.c_str());
-            ReplaceText("LEN", runway.length.c_str());
+            PutText("NUM", runway.num.c_str());
+            PutText("RUNWAYS", runway.designator.c_str());
+            PutText("LEN", runway.length.c_str());
         }
         TableCloseAll();
         editor_.Open(directory_.string() + "/");

@@ -47,8 +47,8 @@ protected:
         OpenTable(TablePath("RUNWAYS"), "RUNWAYS");
         for (const char* designator : {"16L/34R", "16C/34C", "16R/34L"}) {
             RecordAppendBlank();
-            ReplaceText("NUM", "00000003");
-            ReplaceText("RUNWAYS", designator);
+            PutText("NUM", "00000003");
+            PutText("RUNWAYS", designator);
         }
         RecordGoTop();
         RecordSkip(1);

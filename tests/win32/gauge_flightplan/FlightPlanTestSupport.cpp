@@ -21,7 +21,7 @@ void Append(const TestWaypoint& w)
     EngineTest::AppendWaypoint(w.num, w.id, w.name);
     const char* fields[] = {"LAT2", "LAT3", "LAT4", "LON2", "LON3", "LON4"};
     const int values[] = {w.lat[0], w.lat[1], w.lat[2], w.lon[0], w.lon[1], w.lon[2]};
-    for (int i = 0; i < 6; ++i) EngineTest::ReplaceInteger(fields[i], values[i]);
+    for (int i = 0; i < 6; ++i) EngineTest::PutInteger(fields[i], values[i]);
 }
 
 // The simulator lets go of the mouse on the system-menu command instead of opening its menu.
@@ -77,8 +77,8 @@ void FlightPlanTest::SetUp()
     OpenTable(runways, "RUNWAYS");
     for (const char* runway : {"16L/34R", "16C/34C", "16R/34L"}) {
         RecordAppendBlank();
-        ReplaceText("NUM", ksea.num);
-        ReplaceText("RUNWAYS", runway);
+        PutText("NUM", ksea.num);
+        PutText("RUNWAYS", runway);
     }
     TableCloseAll();
     ASSERT_TRUE(WriteDataPath(directory_.string() + "\\"));

@@ -93,12 +93,12 @@ protected:
         OpenTable(airports_, "AIRPORTS");
         for (const Airport* airport : {&kbfi, &kolm, &ksea, &ktcm}) {
             AppendWaypoint(airport->num, airport->id, airport->name);
-            ReplaceInteger("LAT2", airport->lat[0]);
-            ReplaceInteger("LAT3", airport->lat[1]);
-            ReplaceInteger("LAT4", airport->lat[2]);
-            ReplaceInteger("LON2", airport->lon[0]);
-            ReplaceInteger("LON3", airport->lon[1]);
-            ReplaceInteger("LON4", airport->lon[2]);
+            PutInteger("LAT2", airport->lat[0]);
+            PutInteger("LAT3", airport->lat[1]);
+            PutInteger("LAT4", airport->lat[2]);
+            PutInteger("LON2", airport->lon[0]);
+            PutInteger("LON3", airport->lon[1]);
+            PutInteger("LON4", airport->lon[2]);
         }
         TableCloseAll();
         OpenTable(config_, "CONFIG");
@@ -115,13 +115,13 @@ protected:
         RecordGoTop();
         for (auto [field, value] : numbers) {
             if (std::strcmp(field, "AUTODIS") == 0 || std::strcmp(field, "ALARMDIS") == 0)
-                ReplaceDouble(field, value);
+                PutDouble(field, value);
             else
-                ReplaceInteger(field, static_cast<int>(value));
+                PutInteger(field, static_cast<int>(value));
         }
-        ReplaceInteger("LASTFILE", 1);
-        ReplaceText("LASTREC", active.num);
-        ReplaceText("RTEWPTS", route.c_str());
+        PutInteger("LASTFILE", 1);
+        PutText("LASTREC", active.num);
+        PutText("RTEWPTS", route.c_str());
         TableCloseAll();
     }
 
