@@ -6,23 +6,18 @@ namespace nav {
 
 namespace {
 
-double utilityMagnitude(const StoredCoordinate& c) {
+double UtilityMagnitude(const StoredCoordinate& c) {
     return c.seconds / 3600.0 + c.minutes / 60.0 + c.degrees;
 }
 
 }  // namespace
 
-double gaugeDegrees(const StoredCoordinate& c) {
-    double magnitude = c.seconds * gaugeDegreesPerSecond + c.minutes * gaugeDegreesPerMinute + c.degrees;
-    return c.hemisphere > 0 ? -magnitude : magnitude;
+double UtilityLatitude(const StoredCoordinate& c) {
+    return c.hemisphere > 0 ? -UtilityMagnitude(c) : UtilityMagnitude(c);
 }
 
-double utilityLatitude(const StoredCoordinate& c) {
-    return c.hemisphere > 0 ? -utilityMagnitude(c) : utilityMagnitude(c);
-}
-
-double utilityLongitude(const StoredCoordinate& c) {
-    return c.hemisphere == 0 ? -utilityMagnitude(c) : utilityMagnitude(c);
+double UtilityLongitude(const StoredCoordinate& c) {
+    return c.hemisphere == 0 ? -UtilityMagnitude(c) : UtilityMagnitude(c);
 }
 
 StoredCoordinate StoredFromDegrees(double degrees, Axis axis)
@@ -38,7 +33,7 @@ StoredCoordinate StoredFromDegrees(double degrees, Axis axis)
     return c;
 }
 
-char latitudeHemisphereLetter(int hemisphere) { return hemisphere ? 'S' : 'N'; }
-char longitudeHemisphereLetter(int hemisphere) { return hemisphere ? 'E' : 'W'; }
+char LatitudeHemisphereLetter(int hemisphere) { return hemisphere ? 'S' : 'N'; }
+char LongitudeHemisphereLetter(int hemisphere) { return hemisphere ? 'E' : 'W'; }
 
 }  // namespace nav

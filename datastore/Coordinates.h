@@ -1,7 +1,8 @@
 // Stored coordinates (hemisphere index, degrees, minutes, seconds; latitude 0 north,
-// 1 south; longitude 0 west, 1 east) as signed degrees, in the two sign conventions of
-// the system: the gauge's (north and west positive) and the magnetic model's (north and
-// east positive). Any non-zero hemisphere index counts as south or east.
+// 1 south; longitude 0 west, 1 east) as signed degrees in the magnetic model's convention
+// (north and east positive), and signed degrees back to their stored form. The gauge reads
+// stored coordinates its own way (gauge/core/GaugeAngles.h: north and west positive, an
+// index above 0 negative). An index outside 0 and 1 is read as each function below says.
 #pragma once
 
 namespace nav {
@@ -13,26 +14,20 @@ struct StoredCoordinate {
     int seconds;
 };
 
-// The gauge multiplies by these constants (seconds and minutes to degrees).
-inline constexpr double gaugeDegreesPerSecond = 0.0002777777777777778;
-inline constexpr double gaugeDegreesPerMinute = 0.016666666666666666;
-
-// Gauge: negative when the hemisphere index is above 0, so latitudes are north positive
-// and longitudes west positive. Seconds and minutes by the constants above.
-double gaugeDegrees(const StoredCoordinate& c);
-
 // Database program (magnetic variation): latitude north positive, longitude east positive;
-// seconds and minutes by real division.
-double utilityLatitude(const StoredCoordinate& c);
-double utilityLongitude(const StoredCoordinate& c);
+// seconds and minutes by real division. A latitude is south (negative) when its index is
+// above 0; a longitude is west (negative) only when its index is 0, any other index is east.
+double UtilityLatitude(const StoredCoordinate& c);
+double UtilityLongitude(const StoredCoordinate& c);
 
 // The stored form of signed degrees (north or east positive), rounded to the nearest second;
 // a value that rounds to zero is stored as north or west.
 enum class Axis { Latitude, Longitude };
 StoredCoordinate StoredFromDegrees(double degrees, Axis axis);
 
-// The letter shown for a hemisphere index: "N"/"S" and "W"/"E".
-char latitudeHemisphereLetter(int hemisphere);
-char longitudeHemisphereLetter(int hemisphere);
+// The letter shown for a hemisphere index: 'N' for 0 and 'S' for any other index; 'W' for 0
+// and 'E' for any other index.
+char LatitudeHemisphereLetter(int hemisphere);
+char LongitudeHemisphereLetter(int hemisphere);
 
 }  // namespace nav

@@ -8,6 +8,6 @@
 
 namespace sde {
 
-uint64_t checksum64(const void* data, size_t size);
+uint64_t Checksum64(const void* data, size_t size);
 
 }  // namespace sde

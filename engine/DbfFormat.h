@@ -13,8 +13,8 @@ namespace sde::dbf {
 // after their field survive the loss of the index file. Other writers leave zeros there (or,
 // rarely, bytes of their own, which the mark and the check byte tell apart).
 struct TagDirectoryBytes {
-    uint8_t mark;               // tagDirectoryMark when the bytes are ours
-    uint8_t check;              // low byte of checksum64 over mark and slots
+    uint8_t mark;               // TagDirectoryMark when the bytes are ours
+    uint8_t check;              // low byte of Checksum64 over mark and slots
     uint8_t slots[10];          // one per tag, in tag order, 0 ends: see TagDirectory.h
 };
 static_assert(sizeof(TagDirectoryBytes) == 12);
@@ -57,25 +57,25 @@ static_assert(offsetof(FieldDescriptor, type) == 11);
 static_assert(offsetof(FieldDescriptor, length) == 16);
 static_assert(offsetof(FieldDescriptor, decimals) == 17);
 
-constexpr uint8_t versionDbase3 = 0x03;
-constexpr uint8_t languageWindowsAnsi = 0x03;   // text is Windows-1252
-constexpr char headerTerminator = 0x0D;
-constexpr char endOfFile = 0x1A;
-constexpr char liveFlag = ' ';
-constexpr char deletedFlag = '*';
-constexpr size_t maxFieldNameLength = 10;
-constexpr int maxNumericWidth = 20;
-constexpr int maxCharacterWidth = 65535 - 1;   // the record length must still fit 16 bits
-constexpr uint32_t maxRecordCount = 0x7FFFFFFF;
-constexpr uint8_t tagDirectoryMark = 'Q';
+constexpr uint8_t VersionDbase3 = 0x03;
+constexpr uint8_t LanguageWindowsAnsi = 0x03;   // text is Windows-1252
+constexpr char HeaderTerminator = 0x0D;
+constexpr char EndOfFile = 0x1A;
+constexpr char LiveFlag = ' ';
+constexpr char DeletedFlag = '*';
+constexpr size_t MaxFieldNameLength = 10;
+constexpr int MaxNumericWidth = 20;
+constexpr int MaxCharacterWidth = 65535 - 1;   // the record length must still fit 16 bits
+constexpr uint32_t MaxRecordCount = 0x7FFFFFFF;
+constexpr uint8_t TagDirectoryMark = 'Q';
 
-inline uint32_t readLe32(const uint8_t* p) {
+inline uint32_t ReadLe32(const uint8_t* p) {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
-inline uint16_t readLe16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
-inline void writeLe32(uint8_t* p, uint32_t v) {
+inline uint16_t ReadLe16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
+inline void WriteLe32(uint8_t* p, uint32_t v) {
     p[0] = uint8_t(v); p[1] = uint8_t(v >> 8); p[2] = uint8_t(v >> 16); p[3] = uint8_t(v >> 24);
 }
-inline void writeLe16(uint8_t* p, uint16_t v) { p[0] = uint8_t(v); p[1] = uint8_t(v >> 8); }
+inline void WriteLe16(uint8_t* p, uint16_t v) { p[0] = uint8_t(v); p[1] = uint8_t(v >> 8); }
 
 }  // namespace sde::dbf

@@ -14,24 +14,24 @@ namespace sde {
 
 class Engine {
 public:
-    static Engine& instance();
+    static Engine& Instance();
 
-    int open(const char* path, const char* alias, int mode);
-    void closeAll();
-    int areaOfAlias(const char* alias) const;
-    void select(int area);
-    WorkArea* current();
+    int Open(const char* path, const char* alias, int mode);
+    void CloseAll();
+    int AreaOfAlias(const char* alias) const;
+    void Select(int area);
+    WorkArea* Current();
 
-    EngineSettings& settings() { return settings_; }
+    EngineSettings& Settings() { return settings_; }
     // EngineSetStartFlag: a fresh session (every table closed, settings back to their
     // defaults: deleted records shown, soft seek off).
-    void restart();
+    void Restart();
 
-    const char* text(const char* bytes, int width);
+    const char* Text(const char* bytes, int width);
 
 private:
     // Writes every area's changed current record before another area can read the file.
-    void leaveRecords();
+    void LeaveRecords();
 
     EngineSettings settings_;
     std::vector<std::unique_ptr<WorkArea>> areas_;   // index = area number - 1

@@ -9,7 +9,7 @@ namespace sde {
 
 namespace {
 
-void rightAlign(const std::string& digits, int width, char* out) {
+void RightAlign(const std::string& digits, int width, char* out) {
     if (static_cast<int>(digits.size()) > width) {
         std::memset(out, '*', static_cast<size_t>(width));
         return;
@@ -19,13 +19,13 @@ void rightAlign(const std::string& digits, int width, char* out) {
     std::memcpy(out + pad, digits.data(), digits.size());
 }
 
-void leftAlign(const char* text, size_t length, int width, char* out) {
+void LeftAlign(const char* text, size_t length, int width, char* out) {
     size_t n = length < static_cast<size_t>(width) ? length : static_cast<size_t>(width);
     std::memcpy(out, text, n);
     std::memset(out + n, ' ', static_cast<size_t>(width) - n);
 }
 
-std::string fixed(double value, int decimals) {
+std::string Fixed(double value, int decimals) {
     char buffer[400];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
                                 std::chars_format::fixed, decimals);
@@ -38,51 +38,51 @@ std::string fixed(double value, int decimals) {
 
 }  // namespace
 
-void encodeText(const TableField& field, const char* text, char* out) {
-    if (field.numeric()) {
+void EncodeText(const TableField& field, const char* text, char* out) {
+    if (field.Numeric()) {
         size_t length = std::strlen(text);
         bool blank = std::strspn(text, " ") == length;
         if (blank)
             std::memset(out, ' ', static_cast<size_t>(field.width));
         else
-            encodeDouble(field, decodeDouble(text, static_cast<int>(length)), out);
+            EncodeDouble(field, DecodeDouble(text, static_cast<int>(length)), out);
         return;
     }
-    leftAlign(text, std::strlen(text), field.width, out);
+    LeftAlign(text, std::strlen(text), field.width, out);
 }
 
-void encodeInteger(const TableField& field, int32_t value, char* out) {
+void EncodeInteger(const TableField& field, int32_t value, char* out) {
     std::string digits = std::to_string(value);
-    if (!field.numeric()) {
-        leftAlign(digits.data(), digits.size(), field.width, out);
+    if (!field.Numeric()) {
+        LeftAlign(digits.data(), digits.size(), field.width, out);
         return;
     }
     if (field.decimals > 0) {
         std::string withDecimals = digits + "." + std::string(static_cast<size_t>(field.decimals), '0');
         if (static_cast<int>(withDecimals.size()) <= field.width) digits = withDecimals;
     }
-    rightAlign(digits, field.width, out);
+    RightAlign(digits, field.width, out);
 }
 
-void encodeDouble(const TableField& field, double value, char* out) {
+void EncodeDouble(const TableField& field, double value, char* out) {
     if (!std::isfinite(value)) {
         std::memset(out, '*', static_cast<size_t>(field.width));
         return;
     }
-    if (!field.numeric()) {
+    if (!field.Numeric()) {
         char buffer[64];
         auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-        leftAlign(buffer, static_cast<size_t>(result.ptr - buffer), field.width, out);
+        LeftAlign(buffer, static_cast<size_t>(result.ptr - buffer), field.width, out);
         return;
     }
-    std::string text = fixed(value, field.decimals);
+    std::string text = Fixed(value, field.decimals);
     for (int decimals = field.decimals - 1;
          decimals >= 0 && static_cast<int>(text.size()) > field.width; --decimals)
-        text = fixed(value, decimals);
-    rightAlign(text, field.width, out);
+        text = Fixed(value, decimals);
+    RightAlign(text, field.width, out);
 }
 
-double decodeDouble(const char* in, int width) {
+double DecodeDouble(const char* in, int width) {
     const char* p = in;
     const char* end = in + width;
     while (p < end && *p == ' ') ++p;
@@ -99,8 +99,8 @@ double decodeDouble(const char* in, int width) {
     return negative ? -value : value;
 }
 
-int16_t decodeShort(const char* in, int width) {
-    double value = std::trunc(decodeDouble(in, width));
+int16_t DecodeShort(const char* in, int width) {
+    double value = std::trunc(DecodeDouble(in, width));
     if (value > 32767.0) return 32767;
     if (value < -32768.0) return -32768;
     return static_cast<int16_t>(value);

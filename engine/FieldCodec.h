@@ -14,13 +14,13 @@
 
 namespace sde {
 
-void encodeText(const TableField& field, const char* text, char* out);
-void encodeInteger(const TableField& field, int32_t value, char* out);
-void encodeDouble(const TableField& field, double value, char* out);
+void EncodeText(const TableField& field, const char* text, char* out);
+void EncodeInteger(const TableField& field, int32_t value, char* out);
+void EncodeDouble(const TableField& field, double value, char* out);
 
-double decodeDouble(const char* in, int width);
+double DecodeDouble(const char* in, int width);
 // The field's value as a 16-bit integer: the fraction is cut off and values beyond
 // -32768..32767 are held at the nearest limit.
-int16_t decodeShort(const char* in, int width);
+int16_t DecodeShort(const char* in, int width);
 
 }  // namespace sde

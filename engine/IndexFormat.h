@@ -20,9 +20,9 @@ namespace sde::qix {
 
 static_assert(std::endian::native == std::endian::little);
 
-constexpr char magic[8] = {'Q', 'M', 'A', 'P', 'Q', 'I', 'X', '1'};
-constexpr uint32_t formatVersion = 2;
-constexpr uint32_t maxTags = 64;
+constexpr char Magic[8] = {'Q', 'M', 'A', 'P', 'Q', 'I', 'X', '1'};
+constexpr uint32_t FormatVersion = 2;
+constexpr uint32_t MaxTags = 64;
 
 struct IndexHeader {
     char magic[8];

@@ -4,30 +4,30 @@
 
 namespace sde {
 
-char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 namespace {
 
-std::string compact(const char* text) {
+std::string Compact(const char* text) {
     std::string out;
     for (const char* p = text; *p; ++p)
-        if (*p != ' ' && *p != '\t') out += upperAscii(*p);
+        if (*p != ' ' && *p != '\t') out += UpperAscii(*p);
     return out;
 }
 
 }  // namespace
 
-std::optional<KeyExpression> parseKeyExpression(const char* text, const std::vector<TableField>& fields) {
+std::optional<KeyExpression> ParseKeyExpression(const char* text, const std::vector<TableField>& fields) {
     if (!text) return std::nullopt;
-    std::string name = compact(text);
+    std::string name = Compact(text);
     bool upper = name.size() > 7 && name.compare(0, 6, "UPPER(") == 0 && name.back() == ')';
     if (upper) name = name.substr(6, name.size() - 7);
     for (size_t i = 0; i < fields.size(); ++i)
-        if (fields[i].name == name) return keyOnField(fields, i, upper);
+        if (fields[i].name == name) return KeyOnField(fields, i, upper);
     return std::nullopt;
 }
 
-KeyExpression keyOnField(const std::vector<TableField>& fields, size_t fieldIndex, bool upper) {
+KeyExpression KeyOnField(const std::vector<TableField>& fields, size_t fieldIndex, bool upper) {
     KeyExpression expression;
     const std::string& name = fields[fieldIndex].name;
     expression.text = upper ? "UPPER(" + name + ")" : name;
@@ -36,11 +36,11 @@ KeyExpression keyOnField(const std::vector<TableField>& fields, size_t fieldInde
     return expression;
 }
 
-void KeyExpression::extract(const std::vector<TableField>& fields, const char* record, char* key) const {
+void KeyExpression::Extract(const std::vector<TableField>& fields, const char* record, char* key) const {
     const TableField& field = fields[fieldIndex];
     std::memcpy(key, record + field.offset, static_cast<size_t>(field.width));
     if (upper)
-        for (int i = 0; i < field.width; ++i) key[i] = upperAscii(key[i]);
+        for (int i = 0; i < field.width; ++i) key[i] = UpperAscii(key[i]);
 }
 
 }  // namespace sde

@@ -17,14 +17,14 @@ struct KeyExpression {
     bool upper = false;
 
     // The key of one record (its bytes from offset 0, deletion flag included).
-    void extract(const std::vector<TableField>& fields, const char* record, char* key) const;
+    void Extract(const std::vector<TableField>& fields, const char* record, char* key) const;
 };
 
 // Parses `text` against the table's fields; nothing when the form or the field is unknown.
-std::optional<KeyExpression> parseKeyExpression(const char* text, const std::vector<TableField>& fields);
+std::optional<KeyExpression> ParseKeyExpression(const char* text, const std::vector<TableField>& fields);
 // The key on field `fieldIndex` (which must exist), upper-cased or not.
-KeyExpression keyOnField(const std::vector<TableField>& fields, size_t fieldIndex, bool upper);
+KeyExpression KeyOnField(const std::vector<TableField>& fields, size_t fieldIndex, bool upper);
 
-char upperAscii(char c);
+char UpperAscii(char c);
 
 }  // namespace sde

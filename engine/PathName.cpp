@@ -4,29 +4,29 @@ namespace sde {
 
 namespace {
 #ifdef _WIN32
-constexpr char separator = '\\';
+constexpr char Separator = '\\';
 #else
-constexpr char separator = '/';
+constexpr char Separator = '/';
 #endif
 
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 }  // namespace
 
-std::string platformPath(const char* path) {
+std::string PlatformPath(const char* path) {
     std::string result;
     if (!path) return result;
     const char* p = path;
 #ifdef _WIN32
     // A network name (\\server\share) keeps its leading pair.
-    if (isSeparator(p[0]) && isSeparator(p[1])) {
+    if (IsSeparator(p[0]) && IsSeparator(p[1])) {
         result += "\\\\";
         p += 2;
-        while (isSeparator(*p)) ++p;
+        while (IsSeparator(*p)) ++p;
     }
 #endif
     for (; *p; ++p) {
-        if (isSeparator(*p)) {
-            if (result.empty() || result.back() != separator) result += separator;
+        if (IsSeparator(*p)) {
+            if (result.empty() || result.back() != Separator) result += Separator;
         } else {
             result += *p;
         }
@@ -34,7 +34,7 @@ std::string platformPath(const char* path) {
     return result;
 }
 
-std::string indexPathFor(const std::string& tablePath) {
+std::string IndexPathFor(const std::string& tablePath) {
     size_t nameStart = tablePath.find_last_of("\\/");
     nameStart = nameStart == std::string::npos ? 0 : nameStart + 1;
     size_t dot = tablePath.rfind('.');

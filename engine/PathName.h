@@ -7,10 +7,10 @@
 
 namespace sde {
 
-std::string platformPath(const char* path);
+std::string PlatformPath(const char* path);
 
 // The index file that belongs to a table file: the table's extension replaced by ".QIX"
 // (in the case of that extension).
-std::string indexPathFor(const std::string& tablePath);
+std::string IndexPathFor(const std::string& tablePath);
 
 }  // namespace sde

@@ -12,30 +12,30 @@ class Parser {
 public:
     explicit Parser(const char* text) : p_(text) {}
 
-    void skipBlanks() {
+    void SkipBlanks() {
         while (*p_ == ' ' || *p_ == '\t') ++p_;
     }
-    bool atEnd() {
-        skipBlanks();
+    bool AtEnd() {
+        SkipBlanks();
         return *p_ == '\0';
     }
-    bool keyword(const char* word) {
-        skipBlanks();
+    bool Keyword(const char* word) {
+        SkipBlanks();
         size_t n = std::strlen(word);
         for (size_t i = 0; i < n; ++i)
-            if (upperAscii(p_[i]) != word[i]) return false;
+            if (UpperAscii(p_[i]) != word[i]) return false;
         p_ += n;
         return true;
     }
-    bool name(std::string& out) {
-        skipBlanks();
+    bool Name(std::string& out) {
+        SkipBlanks();
         out.clear();
         while ((*p_ >= 'A' && *p_ <= 'Z') || (*p_ >= 'a' && *p_ <= 'z') || (*p_ >= '0' && *p_ <= '9') || *p_ == '_')
-            out += upperAscii(*p_++);
+            out += UpperAscii(*p_++);
         return !out.empty();
     }
-    bool quoted(std::string& out) {
-        skipBlanks();
+    bool Quoted(std::string& out) {
+        SkipBlanks();
         char quote = *p_;
         if (quote != '"' && quote != '\'') return false;
         const char* close = std::strchr(p_ + 1, quote);
@@ -51,31 +51,31 @@ private:
 
 }  // namespace
 
-QueryCondition QueryCondition::parse(const char* text, const std::vector<TableField>& fields) {
+QueryCondition QueryCondition::Parse(const char* text, const std::vector<TableField>& fields) {
     QueryCondition condition;
     Parser parser(text ? text : "");
-    if (parser.atEnd()) {
+    if (parser.AtEnd()) {
         condition.valid_ = true;
         return condition;
     }
     do {
         std::string fieldName, value;
-        if (!parser.name(fieldName) || !parser.keyword("=") || !parser.quoted(value)) return QueryCondition();
+        if (!parser.Name(fieldName) || !parser.Keyword("=") || !parser.Quoted(value)) return QueryCondition();
         const TableField* field = nullptr;
         for (const TableField& f : fields)
             if (f.name == fieldName) field = &f;
         if (!field) return QueryCondition();
         condition.terms_.push_back({field, value});
-    } while (parser.keyword(".AND."));
-    if (!parser.atEnd()) return QueryCondition();
+    } while (parser.Keyword(".AND."));
+    if (!parser.AtEnd()) return QueryCondition();
     condition.valid_ = true;
     return condition;
 }
 
-bool QueryCondition::fieldBeginsWith(const TableField& field, const char* record, const std::string& text) {
+bool QueryCondition::FieldBeginsWith(const TableField& field, const char* record, const std::string& text) {
     const char* value = record + field.offset;
     size_t width = static_cast<size_t>(field.width);
-    if (field.numeric()) {
+    if (field.Numeric()) {
         while (width > 0 && *value == ' ') {
             ++value;
             --width;
@@ -88,10 +88,10 @@ bool QueryCondition::fieldBeginsWith(const TableField& field, const char* record
     return true;
 }
 
-bool QueryCondition::matches(const char* record) const {
+bool QueryCondition::Matches(const char* record) const {
     if (!valid_) return false;
     for (const Term& term : terms_)
-        if (!fieldBeginsWith(*term.field, record, term.text)) return false;
+        if (!FieldBeginsWith(*term.field, record, term.text)) return false;
     return true;
 }
 

@@ -19,15 +19,15 @@ public:
         std::string text;
     };
 
-    static QueryCondition parse(const char* text, const std::vector<TableField>& fields);
+    static QueryCondition Parse(const char* text, const std::vector<TableField>& fields);
 
-    bool matchesAll() const { return valid_ && terms_.empty(); }
-    bool matchesNone() const { return !valid_; }
-    const std::vector<Term>& terms() const { return terms_; }
-    bool matches(const char* record) const;
+    bool MatchesAll() const { return valid_ && terms_.empty(); }
+    bool MatchesNone() const { return !valid_; }
+    const std::vector<Term>& Terms() const { return terms_; }
+    bool Matches(const char* record) const;
 
     // Whether the field's value (blank-padded to the field's width) begins with `text`.
-    static bool fieldBeginsWith(const TableField& field, const char* record, const std::string& text);
+    static bool FieldBeginsWith(const TableField& field, const char* record, const std::string& text);
 
 private:
     bool valid_ = false;

@@ -7,20 +7,20 @@
 namespace sde {
 
 namespace {
-constexpr size_t blockBytes = 8192;
+constexpr size_t BlockBytes = 8192;
 }
 
 SortedEntries::SortedEntries(size_t keyWidth)
-    : keyWidth_(keyWidth), maxEntriesPerBlock_(std::max<size_t>(8, blockBytes / (keyWidth + 4))) {
-    changed();
+    : keyWidth_(keyWidth), maxEntriesPerBlock_(std::max<size_t>(8, BlockBytes / (keyWidth + 4))) {
+    Changed();
 }
 
-void SortedEntries::changed() {
+void SortedEntries::Changed() {
     static std::atomic<uint64_t> lastVersion {0};
     version_ = ++lastVersion;
 }
 
-void SortedEntries::putRecno(char* entry, size_t keyWidth, uint32_t recno) {
+void SortedEntries::PutRecno(char* entry, size_t keyWidth, uint32_t recno) {
     auto* p = reinterpret_cast<unsigned char*>(entry + keyWidth);
     p[0] = static_cast<unsigned char>(recno >> 24);
     p[1] = static_cast<unsigned char>(recno >> 16);
@@ -28,12 +28,12 @@ void SortedEntries::putRecno(char* entry, size_t keyWidth, uint32_t recno) {
     p[3] = static_cast<unsigned char>(recno);
 }
 
-uint32_t SortedEntries::recnoOf(const char* entry, size_t keyWidth) {
+uint32_t SortedEntries::RecnoOf(const char* entry, size_t keyWidth) {
     auto* p = reinterpret_cast<const unsigned char*>(entry + keyWidth);
     return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
 }
 
-int SortedEntries::compareKey(const char* key, size_t keyWidth, const char* text, size_t length) {
+int SortedEntries::CompareKey(const char* key, size_t keyWidth, const char* text, size_t length) {
     size_t common = std::min(keyWidth, length);
     if (int c = std::memcmp(key, text, common)) return c;
     for (size_t i = common; i < length; ++i) {
@@ -43,66 +43,66 @@ int SortedEntries::compareKey(const char* key, size_t keyWidth, const char* text
     return 0;
 }
 
-void SortedEntries::assign(const char* flat, size_t entryCount) {
-    changed();
+void SortedEntries::Assign(const char* flat, size_t entryCount) {
+    Changed();
     blocks_.clear();
     count_ = entryCount;
     // Blocks start three quarters full so that inserts rarely split at once.
     size_t perBlock = std::max<size_t>(1, maxEntriesPerBlock_ * 3 / 4);
     for (size_t at = 0; at < entryCount; at += perBlock) {
         size_t n = std::min(perBlock, entryCount - at);
-        blocks_.emplace_back(flat + at * stride(), flat + (at + n) * stride());
+        blocks_.emplace_back(flat + at * Stride(), flat + (at + n) * Stride());
     }
 }
 
-void SortedEntries::appendFlat(std::vector<char>& out) const {
+void SortedEntries::AppendFlat(std::vector<char>& out) const {
     for (const auto& block : blocks_) out.insert(out.end(), block.begin(), block.end());
 }
 
 template <class Below>
-SortedEntries::Position SortedEntries::lowerBound(Below below) const {
+SortedEntries::Position SortedEntries::LowerBound(Below below) const {
     // The first block whose last entry is not below the probe, then within it.
     size_t lo = 0, hi = blocks_.size();
     while (lo < hi) {
         size_t mid = (lo + hi) / 2;
-        if (below(at({mid, blockEntries(mid) - 1}))) lo = mid + 1;
+        if (below(At({mid, BlockEntries(mid) - 1}))) lo = mid + 1;
         else hi = mid;
     }
-    if (lo == blocks_.size()) return end();
-    size_t first = 0, last = blockEntries(lo);
+    if (lo == blocks_.size()) return End();
+    size_t first = 0, last = BlockEntries(lo);
     while (first < last) {
         size_t mid = (first + last) / 2;
-        if (below(at({lo, mid}))) first = mid + 1;
+        if (below(At({lo, mid}))) first = mid + 1;
         else last = mid;
     }
     return {lo, first};
 }
 
-SortedEntries::Position SortedEntries::lowerBoundEntry(const char* entry) const {
-    size_t n = stride();
-    return lowerBound([entry, n](const char* e) { return std::memcmp(e, entry, n) < 0; });
+SortedEntries::Position SortedEntries::LowerBoundEntry(const char* entry) const {
+    size_t n = Stride();
+    return LowerBound([entry, n](const char* e) { return std::memcmp(e, entry, n) < 0; });
 }
 
-SortedEntries::Position SortedEntries::lowerBoundKey(const char* text, size_t length) const {
+SortedEntries::Position SortedEntries::LowerBoundKey(const char* text, size_t length) const {
     size_t width = keyWidth_;
-    return lowerBound([=](const char* e) { return compareKey(e, width, text, length) < 0; });
+    return LowerBound([=](const char* e) { return CompareKey(e, width, text, length) < 0; });
 }
 
-SortedEntries::Position SortedEntries::upperBoundKey(const char* text, size_t length) const {
+SortedEntries::Position SortedEntries::UpperBoundKey(const char* text, size_t length) const {
     size_t width = keyWidth_;
-    return lowerBound([=](const char* e) { return compareKey(e, width, text, length) <= 0; });
+    return LowerBound([=](const char* e) { return CompareKey(e, width, text, length) <= 0; });
 }
 
-void SortedEntries::insert(const char* entry) {
-    size_t n = stride();
-    changed();
+void SortedEntries::Insert(const char* entry) {
+    size_t n = Stride();
+    Changed();
     if (blocks_.empty()) {
         blocks_.emplace_back(entry, entry + n);
         ++count_;
         return;
     }
-    Position p = lowerBoundEntry(entry);
-    if (!valid(p)) p = {blocks_.size() - 1, blockEntries(blocks_.size() - 1)};
+    Position p = LowerBoundEntry(entry);
+    if (!Valid(p)) p = {blocks_.size() - 1, BlockEntries(blocks_.size() - 1)};
     auto& block = blocks_[p.block];
     block.insert(block.begin() + static_cast<std::ptrdiff_t>(p.slot * n), entry, entry + n);
     ++count_;
@@ -114,7 +114,7 @@ void SortedEntries::insert(const char* entry) {
     }
 }
 
-std::vector<char> SortedEntries::sorted(const char* flat, size_t count, size_t stride) {
+std::vector<char> SortedEntries::Sorted(const char* flat, size_t count, size_t stride) {
     // Sorted by the first eight bytes as a number, which settles most comparisons without
     // touching the entries; equal prefixes compare the whole entries.
     struct Item {
@@ -139,15 +139,15 @@ std::vector<char> SortedEntries::sorted(const char* flat, size_t count, size_t s
     return out;
 }
 
-void SortedEntries::insertAll(const char* flat, size_t count) {
-    size_t n = stride();
+void SortedEntries::InsertAll(const char* flat, size_t count) {
+    size_t n = Stride();
     if (count <= std::max<size_t>(64, count_ / 16)) {
-        for (size_t i = 0; i < count; ++i) insert(flat + i * n);
+        for (size_t i = 0; i < count; ++i) Insert(flat + i * n);
         return;
     }
-    std::vector<char> added = sorted(flat, count, n);
+    std::vector<char> added = Sorted(flat, count, n);
     std::vector<char> held;
-    appendFlat(held);
+    AppendFlat(held);
     std::vector<char> merged(held.size() + added.size());
     auto before = [n](const char* a, const char* b) { return std::memcmp(a, b, n) < 0; };
     const char *a = held.data(), *aEnd = a + held.size(), *b = added.data(), *bEnd = b + added.size();
@@ -156,14 +156,14 @@ void SortedEntries::insertAll(const char* flat, size_t count) {
         std::memcpy(out, next, n);
         next += n;
     }
-    assign(merged.data(), merged.size() / n);
+    Assign(merged.data(), merged.size() / n);
 }
 
-bool SortedEntries::erase(const char* entry) {
-    size_t n = stride();
-    Position p = lowerBoundEntry(entry);
-    if (!valid(p) || std::memcmp(at(p), entry, n) != 0) return false;
-    changed();
+bool SortedEntries::Erase(const char* entry) {
+    size_t n = Stride();
+    Position p = LowerBoundEntry(entry);
+    if (!Valid(p) || std::memcmp(At(p), entry, n) != 0) return false;
+    Changed();
     auto& block = blocks_[p.block];
     auto from = block.begin() + static_cast<std::ptrdiff_t>(p.slot * n);
     block.erase(from, from + static_cast<std::ptrdiff_t>(n));
@@ -172,29 +172,29 @@ bool SortedEntries::erase(const char* entry) {
     return true;
 }
 
-SortedEntries::Position SortedEntries::last() const {
-    if (blocks_.empty()) return end();
-    return {blocks_.size() - 1, blockEntries(blocks_.size() - 1) - 1};
+SortedEntries::Position SortedEntries::Last() const {
+    if (blocks_.empty()) return End();
+    return {blocks_.size() - 1, BlockEntries(blocks_.size() - 1) - 1};
 }
 
-bool SortedEntries::next(Position& p) const {
-    if (!valid(p)) return false;
-    if (++p.slot >= blockEntries(p.block)) {
+bool SortedEntries::Next(Position& p) const {
+    if (!Valid(p)) return false;
+    if (++p.slot >= BlockEntries(p.block)) {
         ++p.block;
         p.slot = 0;
     }
-    return valid(p);
+    return Valid(p);
 }
 
-bool SortedEntries::prev(Position& p) const {
-    if (!valid(p)) return false;
+bool SortedEntries::Prev(Position& p) const {
+    if (!Valid(p)) return false;
     if (p.slot > 0) {
         --p.slot;
         return true;
     }
     if (p.block == 0) return false;
     --p.block;
-    p.slot = blockEntries(p.block) - 1;
+    p.slot = BlockEntries(p.block) - 1;
     return true;
 }
 

@@ -12,7 +12,7 @@ struct TableField {
     int decimals = 0;   // numeric fields only
     int offset = 0;     // from the start of the record; the deletion flag is byte 0
 
-    bool numeric() const { return type == 'N' || type == 'F'; }
+    bool Numeric() const { return type == 'N' || type == 'F'; }
 };
 
 }  // namespace sde

@@ -20,11 +20,11 @@ namespace sde {
 
 // The keys the bytes record, in tag order; none when the bytes are not ours (mark or check
 // wrong) or name a field the table does not have.
-std::vector<KeyExpression> readTagDirectory(const dbf::TagDirectoryBytes& bytes,
+std::vector<KeyExpression> ReadTagDirectory(const dbf::TagDirectoryBytes& bytes,
                                             const std::vector<TableField>& fields);
 
 // The bytes that record `keys`, each the key of a tag named after its field, as far as the
 // slots reach; keys on fields past the 127th are left out.
-dbf::TagDirectoryBytes makeTagDirectory(const std::vector<KeyExpression>& keys);
+dbf::TagDirectoryBytes MakeTagDirectory(const std::vector<KeyExpression>& keys);
 
 }  // namespace sde

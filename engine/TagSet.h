@@ -17,34 +17,34 @@ namespace sde {
 
 class TagSet {
 public:
-    void open(const DbfTable& table);
-    // Saves the tags when that is safe (see save()) and forgets them.
-    void close(const DbfTable& table);
+    void Open(const DbfTable& table);
+    // Saves the tags when that is safe (see Save()) and forgets them.
+    void Close(const DbfTable& table);
 
-    int count() const { return static_cast<int>(tags_.size()); }
-    int find(const char* name) const;                 // from 1; 0 when unknown
-    const KeyExpression& expression(int order) const { return tags_[order - 1].expression; }
+    int Count() const { return static_cast<int>(tags_.size()); }
+    int Find(const char* name) const;                 // from 1; 0 when unknown
+    const KeyExpression& Expression(int order) const { return tags_[order - 1].expression; }
     // The entries of tag `order` (from 1), loaded or rebuilt on first use.
-    SortedEntries& entries(int order, const DbfTable& table);
+    SortedEntries& Entries(int order, const DbfTable& table);
 
     // Builds the tag from the table, replacing a tag of the same name. False when the name
     // or the expression is not usable.
-    bool create(const DbfTable& table, const char* name, const char* expression);
+    bool Create(const DbfTable& table, const char* name, const char* expression);
     // The header's record of the tags that are named after their field, in tag order.
-    dbf::TagDirectoryBytes headerDirectory(const DbfTable& table) const;
+    dbf::TagDirectoryBytes HeaderDirectory(const DbfTable& table) const;
 
     // Called before the table itself changes: every tag must be in memory to follow it.
-    void prepareForChange(const DbfTable& table);
-    void recordAppended(const DbfTable& table, uint32_t recno, const char* record);
+    void PrepareForChange(const DbfTable& table);
+    void RecordAppended(const DbfTable& table, uint32_t recno, const char* record);
     // Record `recno` changed from `before` to `after`: the tags whose key changed follow.
-    void recordChanged(const DbfTable& table, uint32_t recno, const char* before, const char* after);
+    void RecordChanged(const DbfTable& table, uint32_t recno, const char* before, const char* after);
     // After a pack the record numbers changed: every tag is rebuilt when next used.
-    void invalidateAll();
+    void InvalidateAll();
 
     // Writes the index file if anything changed and our tags can be trusted to match the
     // table: always in exclusive use; in shared use only while no other writer appended;
     // after a read-only open only while the table is unchanged since we rebuilt from it.
-    void save(const DbfTable& table);
+    void Save(const DbfTable& table);
 
 private:
     enum class State { Loaded, OnDisk, Stale };
@@ -59,14 +59,14 @@ private:
         uint64_t dataChecksum = 0;
     };
 
-    void readDirectory(const DbfTable& table);
-    void adoptHeaderDirectory(const DbfTable& table);
-    void put(Tag tag);   // in place of the tag of its name, or added after the others
-    void load(Tag& tag, const DbfTable& table);
-    void rebuildStale(const DbfTable& table);
-    void mergeAppended(Tag& tag);
-    bool safeToSave(const DbfTable& table) const;
-    int keyWidth(const Tag& tag, const DbfTable& table) const;
+    void ReadDirectory(const DbfTable& table);
+    void AdoptHeaderDirectory(const DbfTable& table);
+    void Put(Tag tag);   // in place of the tag of its name, or added after the others
+    void Load(Tag& tag, const DbfTable& table);
+    void RebuildStale(const DbfTable& table);
+    void MergeAppended(Tag& tag);
+    bool SafeToSave(const DbfTable& table) const;
+    int KeyWidth(const Tag& tag, const DbfTable& table) const;
 
     std::vector<Tag> tags_;
     std::string indexPath_;

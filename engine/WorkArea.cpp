@@ -12,27 +12,27 @@
 namespace sde {
 
 namespace {
-constexpr uint32_t scanChunkRecords = 4096;
+constexpr uint32_t ScanChunkRecords = 4096;
 }
 
-bool WorkArea::open(const std::string& path, const std::string& alias, OpenMode mode) {
-    close();
-    if (!table_.open(path, mode)) return false;
+bool WorkArea::Open(const std::string& path, const std::string& alias, OpenMode mode) {
+    Close();
+    if (!table_.Open(path, mode)) return false;
     alias_ = alias;
-    tags_.open(table_);
-    record_.assign(table_.recordLength(), ' ');
-    scratch_.assign(table_.recordLength(), ' ');
-    goTop();
+    tags_.Open(table_);
+    record_.assign(table_.RecordLength(), ' ');
+    scratch_.assign(table_.RecordLength(), ' ');
+    GoTop();
     return true;
 }
 
-void WorkArea::close() {
-    if (!table_.isOpen()) return;
-    flush();
+void WorkArea::Close() {
+    if (!table_.IsOpen()) return;
+    Flush();
     // The header first: the index file records the table's size and time as they end up.
-    table_.syncHeader();
-    tags_.close(table_);
-    table_.close();
+    table_.SyncHeader();
+    tags_.Close(table_);
+    table_.Close();
     order_ = 0;
     queryActive_ = false;
     candidates_.clear();
@@ -44,34 +44,34 @@ void WorkArea::close() {
 
 // ---- places in the controlling order -------------------------------------------------
 
-bool WorkArea::isCandidate(uint32_t recno) const {
+bool WorkArea::IsCandidate(uint32_t recno) const {
     return recno > queryRecordLimit_ || std::binary_search(candidates_.begin(), candidates_.end(), recno);
 }
 
-bool WorkArea::inQueryRange(const SortedEntries& entries, SortedEntries::Position position) const {
-    if (!entries.valid(position)) return false;
+bool WorkArea::InQueryRange(const SortedEntries& entries, SortedEntries::Position position) const {
+    if (!entries.Valid(position)) return false;
     if (!rangeTerm_) return true;
-    return SortedEntries::compareKey(entries.at(position), entries.keyWidth(), rangeTerm_->text.data(),
+    return SortedEntries::CompareKey(entries.At(position), entries.KeyWidth(), rangeTerm_->text.data(),
                                      rangeTerm_->text.size()) == 0;
 }
 
-WorkArea::Place WorkArea::tagPlace(SortedEntries::Position position) {
-    SortedEntries& entries = tags_.entries(order_, table_);
+WorkArea::Place WorkArea::TagPlace(SortedEntries::Position position) {
+    SortedEntries& entries = tags_.Entries(order_, table_);
     Place place;
-    place.valid = inQueryRange(entries, position);
+    place.valid = InQueryRange(entries, position);
     place.entry = position;
-    if (place.valid) place.recno = SortedEntries::recnoOf(entries.at(position), entries.keyWidth());
+    if (place.valid) place.recno = SortedEntries::RecnoOf(entries.At(position), entries.KeyWidth());
     return place;
 }
 
-WorkArea::Place WorkArea::firstPlace() {
+WorkArea::Place WorkArea::FirstPlace() {
     if (order_) {
-        SortedEntries& entries = tags_.entries(order_, table_);
-        return tagPlace(rangeTerm_ ? entries.lowerBoundKey(rangeTerm_->text.data(), rangeTerm_->text.size())
-                                   : entries.first());
+        SortedEntries& entries = tags_.Entries(order_, table_);
+        return TagPlace(rangeTerm_ ? entries.LowerBoundKey(rangeTerm_->text.data(), rangeTerm_->text.size())
+                                   : entries.First());
     }
     Place place;
-    uint32_t count = table_.recordCount();
+    uint32_t count = table_.RecordCount();
     if (queryActive_)
         place.recno = candidates_.empty() ? queryRecordLimit_ + 1 : candidates_.front();
     else
@@ -80,17 +80,17 @@ WorkArea::Place WorkArea::firstPlace() {
     return place;
 }
 
-WorkArea::Place WorkArea::lastPlace() {
+WorkArea::Place WorkArea::LastPlace() {
     if (order_) {
-        SortedEntries& entries = tags_.entries(order_, table_);
-        if (!rangeTerm_) return tagPlace(entries.last());
-        SortedEntries::Position end = entries.upperBoundKey(rangeTerm_->text.data(), rangeTerm_->text.size());
-        SortedEntries::Position last = entries.valid(end) ? end : entries.last();
-        if (entries.valid(end) && !entries.prev(last)) return Place();
-        return tagPlace(last);
+        SortedEntries& entries = tags_.Entries(order_, table_);
+        if (!rangeTerm_) return TagPlace(entries.Last());
+        SortedEntries::Position end = entries.UpperBoundKey(rangeTerm_->text.data(), rangeTerm_->text.size());
+        SortedEntries::Position last = entries.Valid(end) ? end : entries.Last();
+        if (entries.Valid(end) && !entries.Prev(last)) return Place();
+        return TagPlace(last);
     }
     Place place;
-    uint32_t count = table_.recordCount();
+    uint32_t count = table_.RecordCount();
     if (queryActive_ && count <= queryRecordLimit_)
         place.recno = candidates_.empty() ? 0 : candidates_.back();
     else
@@ -99,12 +99,12 @@ WorkArea::Place WorkArea::lastPlace() {
     return place;
 }
 
-bool WorkArea::nextPlace(Place& place) {
+bool WorkArea::NextPlace(Place& place) {
     if (order_) {
-        SortedEntries& entries = tags_.entries(order_, table_);
+        SortedEntries& entries = tags_.Entries(order_, table_);
         SortedEntries::Position position = place.entry;
-        entries.next(position);
-        place = tagPlace(position);
+        entries.Next(position);
+        place = TagPlace(position);
         return place.valid;
     }
     uint32_t recno = place.recno + 1;
@@ -113,22 +113,22 @@ bool WorkArea::nextPlace(Place& place) {
         recno = it == candidates_.end() ? queryRecordLimit_ + 1 : *it;
     }
     place.recno = recno;
-    place.valid = recno <= table_.recordCount();
+    place.valid = recno <= table_.RecordCount();
     return place.valid;
 }
 
-bool WorkArea::prevPlace(Place& place) {
+bool WorkArea::PrevPlace(Place& place) {
     if (order_) {
-        SortedEntries& entries = tags_.entries(order_, table_);
+        SortedEntries& entries = tags_.Entries(order_, table_);
         SortedEntries::Position position = place.entry;
         // From past the last entry, the step back is onto the last one.
-        if (!entries.valid(position)) position = entries.last();
-        else if (!entries.prev(position)) return place.valid = false;
-        place = tagPlace(position);
+        if (!entries.Valid(position)) position = entries.Last();
+        else if (!entries.Prev(position)) return place.valid = false;
+        place = TagPlace(position);
         return place.valid;
     }
     if (place.recno <= 1) return place.valid = false;
-    uint32_t recno = std::min(place.recno - 1, table_.recordCount());
+    uint32_t recno = std::min(place.recno - 1, table_.RecordCount());
     if (queryActive_ && recno <= queryRecordLimit_) {
         auto it = std::upper_bound(candidates_.begin(), candidates_.end(), recno);
         recno = it == candidates_.begin() ? 0 : *(it - 1);
@@ -138,7 +138,7 @@ bool WorkArea::prevPlace(Place& place) {
     return place.valid;
 }
 
-WorkArea::Place WorkArea::currentPlace(bool& exact) {
+WorkArea::Place WorkArea::CurrentPlace(bool& exact) {
     exact = true;
     if (!order_) {
         Place place;
@@ -146,266 +146,284 @@ WorkArea::Place WorkArea::currentPlace(bool& exact) {
         place.valid = true;
         return place;
     }
-    SortedEntries& entries = tags_.entries(order_, table_);
-    if (landedOrder_ == order_ && landedVersion_ == entries.version() && landed_.recno == recno_) return landed_;
-    entry_.resize(entries.stride());
-    tags_.expression(order_).extract(table_.fields(), record_.data(), entry_.data());
-    SortedEntries::putRecno(entry_.data(), entries.keyWidth(), recno_);
-    SortedEntries::Position position = entries.lowerBoundEntry(entry_.data());
-    exact = entries.valid(position) && std::memcmp(entries.at(position), entry_.data(), entry_.size()) == 0;
+    SortedEntries& entries = tags_.Entries(order_, table_);
+    if (landedOrder_ == order_ && landedVersion_ == entries.Version() && landed_.recno == recno_) return landed_;
+    entry_.resize(entries.Stride());
+    tags_.Expression(order_).Extract(table_.Fields(), record_.data(), entry_.data());
+    SortedEntries::PutRecno(entry_.data(), entries.KeyWidth(), recno_);
+    SortedEntries::Position position = entries.LowerBoundEntry(entry_.data());
+    exact = entries.Valid(position) && std::memcmp(entries.At(position), entry_.data(), entry_.size()) == 0;
     Place place;
     place.entry = position;
-    place.recno = entries.valid(position) ? SortedEntries::recnoOf(entries.at(position), entries.keyWidth()) : 0;
-    place.valid = entries.valid(position);
+    place.recno = entries.Valid(position) ? SortedEntries::RecnoOf(entries.At(position), entries.KeyWidth()) : 0;
+    place.valid = entries.Valid(position);
     return place;
 }
 
 // ---- visibility and landing ------------------------------------------------------------
 
-bool WorkArea::visible(uint32_t recno) {
-    if (queryActive_ && !isCandidate(recno)) return false;
-    if (!table_.readRecord(recno, scratch_.data())) return false;
-    if (settings_.deletedHidden && scratch_[0] == dbf::deletedFlag) return false;
-    return !queryActive_ || query_.matches(scratch_.data());
+bool WorkArea::Visible(uint32_t recno) {
+    if (queryActive_ && !IsCandidate(recno)) return false;
+    if (!table_.ReadRecord(recno, scratch_.data())) return false;
+    if (settings_.deletedHidden && scratch_[0] == dbf::DeletedFlag) return false;
+    return !queryActive_ || query_.Matches(scratch_.data());
 }
 
-bool WorkArea::forwardToVisible(Place& place) {
-    while (place.valid && !visible(place.recno)) nextPlace(place);
+bool WorkArea::ForwardToVisible(Place& place) {
+    while (place.valid && !Visible(place.recno)) NextPlace(place);
     return place.valid;
 }
 
-bool WorkArea::backwardToVisible(Place& place) {
-    while (place.valid && !visible(place.recno)) prevPlace(place);
+bool WorkArea::BackwardToVisible(Place& place) {
+    while (place.valid && !Visible(place.recno)) PrevPlace(place);
     return place.valid;
 }
 
-void WorkArea::land(const Place& place) {
+void WorkArea::Land(const Place& place) {
     recno_ = place.recno;
     record_.swap(scratch_);
     bof_ = eof_ = false;
     landed_ = place;
     landedOrder_ = order_;
-    landedVersion_ = order_ ? tags_.entries(order_, table_).version() : 0;
+    landedVersion_ = order_ ? tags_.Entries(order_, table_).Version() : 0;
 }
 
-void WorkArea::standOnPhantom() {
-    recno_ = table_.recordCount() + 1;
+void WorkArea::StandOnPhantom() {
+    recno_ = table_.RecordCount() + 1;
     std::fill(record_.begin(), record_.end(), ' ');
     eof_ = true;
 }
 
 // ---- moves -------------------------------------------------------------------------------
 
-void WorkArea::goTop() {
-    flush();
-    table_.refreshCache();
-    Place place = firstPlace();
-    if (forwardToVisible(place)) {
-        land(place);
+void WorkArea::GoTop() {
+    Flush();
+    table_.RefreshCache();
+    Place place = FirstPlace();
+    if (ForwardToVisible(place)) {
+        Land(place);
     } else {
-        standOnPhantom();
+        StandOnPhantom();
         bof_ = true;
     }
 }
 
-void WorkArea::goBottom() {
-    flush();
-    table_.refreshCache();
-    Place place = lastPlace();
-    if (backwardToVisible(place)) {
-        land(place);
+void WorkArea::GoBottom() {
+    Flush();
+    table_.RefreshCache();
+    Place place = LastPlace();
+    if (BackwardToVisible(place)) {
+        Land(place);
     } else {
-        standOnPhantom();
+        StandOnPhantom();
         bof_ = true;
     }
 }
 
-void WorkArea::skip(int count) {
-    if (!table_.isOpen()) return;
-    flush();
-    if (count == 0) {
-        // Reads the current record afresh from the file (another writer may have changed it).
-        if (!eof_ && table_.readRecords(recno_, 1, scratch_.data())) record_.swap(scratch_);
-        return;
+void WorkArea::Skip(int count) {
+    if (!table_.IsOpen()) return;
+    Flush();
+    if (count == 0) RereadCurrent();
+    else if (count > 0) SkipForward(count);
+    else SkipBackward(count);
+}
+
+void WorkArea::RereadCurrent() {
+    // Another writer may have changed the record since the cursor came to it.
+    if (!eof_ && table_.ReadRecords(recno_, 1, scratch_.data())) record_.swap(scratch_);
+}
+
+void WorkArea::SkipForward(int count) {
+    if (eof_) return;
+    bool exact = true;
+    Place place = CurrentPlace(exact);
+    for (int64_t steps = count; steps > 0; --steps) {
+        // A record without an entry of its own stands before the entry of its place, so the
+        // first step lands on that entry.
+        if (exact || steps < count) NextPlace(place);
+        if (!ForwardToVisible(place)) {
+            StandPastEnd();
+            return;
+        }
     }
+    Land(place);
+}
+
+void WorkArea::SkipBackward(int count) {
     int64_t steps = count;
-    if (steps > 0) {
-        if (eof_) return;
-        bool exact = true;
-        Place place = currentPlace(exact);
-        for (; steps > 0; --steps) {
-            if (exact || steps < count) nextPlace(place);
-            if (!forwardToVisible(place)) {
-                standOnPhantom();
-                bof_ = false;
-                return;
-            }
-        }
-        land(place);
-        return;
-    }
     Place place;
-    if (eof_) {
-        // Back from the phantom record: the last visible record is the first step.
-        place = lastPlace();
-        if (!backwardToVisible(place)) {
-            bof_ = true;
-            return;
-        }
-        ++steps;
-    } else {
-        bool exact = true;
-        place = currentPlace(exact);
-    }
+    if (!BackwardStart(place, steps)) return;
     for (; steps < 0; ++steps) {
-        prevPlace(place);
-        if (!backwardToVisible(place)) {
-            // Before the first visible record: stand on it with the begin flag set.
-            goTop();
-            bof_ = true;
+        PrevPlace(place);
+        if (!BackwardToVisible(place)) {
+            StandOnFirstAtBof();
             return;
         }
     }
-    land(place);
+    Land(place);
 }
 
-bool WorkArea::seek(const char* text) {
-    if (!table_.isOpen()) return false;
-    flush();
-    if (!order_) {
-        standOnPhantom();
-        bof_ = false;
+bool WorkArea::BackwardStart(Place& place, int64_t& steps) {
+    if (!eof_) {
+        bool exact = true;
+        place = CurrentPlace(exact);
+        return true;
+    }
+    // Back from the phantom record: the last visible record is the first step.
+    place = LastPlace();
+    if (!BackwardToVisible(place)) {
+        bof_ = true;
         return false;
     }
-    table_.refreshCache();
+    ++steps;
+    return true;
+}
+
+void WorkArea::StandPastEnd() {
+    StandOnPhantom();
+    bof_ = false;
+}
+
+void WorkArea::StandOnFirstAtBof() {
+    GoTop();
+    bof_ = true;
+}
+
+bool WorkArea::Seek(const char* text) {
+    if (!table_.IsOpen()) return false;
+    Flush();
+    if (!order_) {
+        StandPastEnd();
+        return false;
+    }
+    table_.RefreshCache();
     size_t length = std::strlen(text);
     for (bool checked = false;; checked = true) {
-        SortedEntries& entries = tags_.entries(order_, table_);
-        SortedEntries::Position position = entries.lowerBoundKey(text, length);
-        while (entries.valid(position) &&
-               !visible(SortedEntries::recnoOf(entries.at(position), entries.keyWidth())))
-            entries.next(position);
-        if (!entries.valid(position)) break;
+        SortedEntries& entries = tags_.Entries(order_, table_);
+        SortedEntries::Position position = entries.LowerBoundKey(text, length);
+        while (entries.Valid(position) &&
+               !Visible(SortedEntries::RecnoOf(entries.At(position), entries.KeyWidth())))
+            entries.Next(position);
+        if (!entries.Valid(position)) break;
         // An index file can pass every check of its own and still point at other records:
         // the record must carry the entry's key, or the tags are rebuilt from the table.
-        if (!recordHasEntryKey(entries, position)) {
+        if (!RecordHasEntryKey(entries, position)) {
             if (checked) break;
-            tags_.invalidateAll();
+            tags_.InvalidateAll();
             continue;
         }
-        bool found = SortedEntries::compareKey(entries.at(position), entries.keyWidth(), text, length) == 0;
+        bool found = SortedEntries::CompareKey(entries.At(position), entries.KeyWidth(), text, length) == 0;
         if (!found && !settings_.softSeek) break;
         Place place;
         place.valid = true;
         place.entry = position;
-        place.recno = SortedEntries::recnoOf(entries.at(position), entries.keyWidth());
-        land(place);
+        place.recno = SortedEntries::RecnoOf(entries.At(position), entries.KeyWidth());
+        Land(place);
         return found;
     }
-    standOnPhantom();
-    bof_ = false;
+    StandPastEnd();
     return false;
 }
 
-bool WorkArea::recordHasEntryKey(const SortedEntries& entries, SortedEntries::Position position) {
-    entry_.resize(entries.stride());
-    tags_.expression(order_).extract(table_.fields(), scratch_.data(), entry_.data());
-    return std::memcmp(entry_.data(), entries.at(position), entries.keyWidth()) == 0;
+bool WorkArea::RecordHasEntryKey(const SortedEntries& entries, SortedEntries::Position position) {
+    entry_.resize(entries.Stride());
+    tags_.Expression(order_).Extract(table_.Fields(), scratch_.data(), entry_.data());
+    return std::memcmp(entry_.data(), entries.At(position), entries.KeyWidth()) == 0;
 }
 
-void WorkArea::setOrder(int order) {
-    if (!table_.isOpen()) return;
-    order_ = order >= 1 && order <= tags_.count() ? order : 0;
-    chooseQueryRange();
+void WorkArea::SetOrder(int order) {
+    if (!table_.IsOpen()) return;
+    order_ = order >= 1 && order <= tags_.Count() ? order : 0;
+    ChooseQueryRange();
 }
 
 // ---- query -------------------------------------------------------------------------------
 
-void WorkArea::chooseQueryRange() {
+void WorkArea::ChooseQueryRange() {
     rangeTerm_ = nullptr;
     if (!queryActive_ || !order_) return;
-    const KeyExpression& expression = tags_.expression(order_);
+    const KeyExpression& expression = tags_.Expression(order_);
     if (expression.upper) return;
-    for (const QueryCondition::Term& term : query_.terms())
-        if (term.field == &table_.fields()[expression.fieldIndex] && !term.field->numeric())
+    for (const QueryCondition::Term& term : query_.Terms())
+        if (term.field == &table_.Fields()[expression.fieldIndex] && !term.field->Numeric())
             rangeTerm_ = &term;
 }
 
-std::vector<uint32_t> WorkArea::queryCandidates() {
+std::vector<uint32_t> WorkArea::QueryCandidates() {
     std::vector<uint32_t> matches;
-    if (query_.matchesNone()) return matches;
-    uint32_t total = table_.recordCount();
+    if (query_.MatchesNone()) return matches;
+    uint32_t total = table_.RecordCount();
     auto accept = [&](uint32_t recno, const char* record) {
-        if (settings_.deletedHidden && record[0] == dbf::deletedFlag) return;
-        if (query_.matches(record)) matches.push_back(recno);
+        if (settings_.deletedHidden && record[0] == dbf::DeletedFlag) return;
+        if (query_.Matches(record)) matches.push_back(recno);
     };
 
     // A term on a field that some tag keys on without change narrows the records to read.
-    for (int order = 1; order <= tags_.count(); ++order) {
-        const KeyExpression& expression = tags_.expression(order);
+    for (int order = 1; order <= tags_.Count(); ++order) {
+        const KeyExpression& expression = tags_.Expression(order);
         if (expression.upper) continue;
-        for (const QueryCondition::Term& term : query_.terms()) {
-            if (term.field != &table_.fields()[expression.fieldIndex] || term.field->numeric()) continue;
-            SortedEntries& entries = tags_.entries(order, table_);
-            SortedEntries::Position from = entries.lowerBoundKey(term.text.data(), term.text.size());
-            SortedEntries::Position to = entries.upperBoundKey(term.text.data(), term.text.size());
+        for (const QueryCondition::Term& term : query_.Terms()) {
+            if (term.field != &table_.Fields()[expression.fieldIndex] || term.field->Numeric()) continue;
+            SortedEntries& entries = tags_.Entries(order, table_);
+            SortedEntries::Position from = entries.LowerBoundKey(term.text.data(), term.text.size());
+            SortedEntries::Position to = entries.UpperBoundKey(term.text.data(), term.text.size());
             std::vector<uint32_t> range;
-            for (SortedEntries::Position p = from; entries.valid(p) && (p.block != to.block || p.slot != to.slot);
-                 entries.next(p)) {
-                range.push_back(SortedEntries::recnoOf(entries.at(p), entries.keyWidth()));
+            for (SortedEntries::Position p = from; entries.Valid(p) && (p.block != to.block || p.slot != to.slot);
+                 entries.Next(p)) {
+                range.push_back(SortedEntries::RecnoOf(entries.At(p), entries.KeyWidth()));
                 if (range.size() > total / 16 + 16) break;
             }
             if (range.size() > total / 16 + 16) continue;
             std::sort(range.begin(), range.end());
             for (uint32_t recno : range)
-                if (table_.readRecord(recno, scratch_.data())) accept(recno, scratch_.data());
+                if (table_.ReadRecord(recno, scratch_.data())) accept(recno, scratch_.data());
             return matches;
         }
     }
 
-    std::vector<char> chunk(size_t(std::min(total, scanChunkRecords)) * table_.recordLength());
-    for (uint32_t first = 1; first <= total; first += scanChunkRecords) {
-        uint32_t n = std::min(scanChunkRecords, total - first + 1);
-        if (!table_.readRecords(first, n, chunk.data())) continue;
-        for (uint32_t i = 0; i < n; ++i) accept(first + i, chunk.data() + size_t(i) * table_.recordLength());
+    std::vector<char> chunk(size_t(std::min(total, ScanChunkRecords)) * table_.RecordLength());
+    for (uint32_t first = 1; first <= total; first += ScanChunkRecords) {
+        uint32_t n = std::min(ScanChunkRecords, total - first + 1);
+        if (!table_.ReadRecords(first, n, chunk.data())) continue;
+        for (uint32_t i = 0; i < n; ++i) accept(first + i, chunk.data() + size_t(i) * table_.RecordLength());
     }
     return matches;
 }
 
-void WorkArea::setQuery(const char* condition) {
-    if (!table_.isOpen()) return;
-    flush();
-    table_.refreshCache();
-    query_ = QueryCondition::parse(condition, table_.fields());
-    candidates_ = queryCandidates();
+void WorkArea::SetQuery(const char* condition) {
+    if (!table_.IsOpen()) return;
+    Flush();
+    table_.RefreshCache();
+    query_ = QueryCondition::Parse(condition, table_.Fields());
+    candidates_ = QueryCandidates();
     queryCount_ = static_cast<int>(std::min<size_t>(candidates_.size(), std::numeric_limits<int>::max()));
-    queryRecordLimit_ = table_.recordCount();
-    queryActive_ = !query_.matchesAll();
+    queryRecordLimit_ = table_.RecordCount();
+    queryActive_ = !query_.MatchesAll();
     if (!queryActive_) candidates_.clear();
-    chooseQueryRange();
-    goTop();
+    ChooseQueryRange();
+    GoTop();
 }
 
 // ---- fields and records ----------------------------------------------------------------
 
-const char* WorkArea::fieldBytes(const char* name, int& width) const {
-    if (!table_.isOpen()) return nullptr;
-    const TableField* field = table_.field(name);
+const char* WorkArea::FieldBytes(const char* name, int& width) const {
+    if (!table_.IsOpen()) return nullptr;
+    const TableField* field = table_.Field(name);
     if (!field) return nullptr;
     width = field->width;
     return record_.data() + field->offset;
 }
 
-void WorkArea::beginChange() {
+void WorkArea::BeginChange() {
     if (recordChanged_) return;
-    tags_.prepareForChange(table_);
+    tags_.PrepareForChange(table_);
     stored_ = record_;
     recordChanged_ = true;
 }
 
-void WorkArea::replace(const char* name, int type, const void* value) {
-    if (!table_.isOpen() || !table_.writable() || eof_ || !value) return;
-    const TableField* field = table_.field(name);
+void WorkArea::Replace(const char* name, int type, const void* value) {
+    if (!table_.IsOpen() || !table_.Writable() || eof_ || !value) return;
+    const TableField* field = table_.Field(name);
     if (!field) return;
     fieldText_.resize(static_cast<size_t>(field->width));
     char* bytes = fieldText_.data();
@@ -414,51 +432,51 @@ void WorkArea::replace(const char* name, int type, const void* value) {
     case SDE_INTEGER_ALT: {
         int32_t number;
         std::memcpy(&number, value, sizeof number);
-        encodeInteger(*field, number, bytes);
+        EncodeInteger(*field, number, bytes);
         break;
     }
     case SDE_DOUBLE: {
         double number;
         std::memcpy(&number, value, sizeof number);
-        encodeDouble(*field, number, bytes);
+        EncodeDouble(*field, number, bytes);
         break;
     }
-    case SDE_TEXT: encodeText(*field, static_cast<const char*>(value), bytes); break;
+    case SDE_TEXT: EncodeText(*field, static_cast<const char*>(value), bytes); break;
     default: return;
     }
     char* current = record_.data() + field->offset;
     if (std::memcmp(bytes, current, fieldText_.size()) == 0) return;
-    beginChange();
+    BeginChange();
     std::memcpy(current, bytes, fieldText_.size());
 }
 
-void WorkArea::deleteRecord() {
-    if (!table_.isOpen() || !table_.writable() || eof_ || record_[0] == dbf::deletedFlag) return;
-    beginChange();
-    record_[0] = dbf::deletedFlag;
+void WorkArea::DeleteRecord() {
+    if (!table_.IsOpen() || !table_.Writable() || eof_ || record_[0] == dbf::DeletedFlag) return;
+    BeginChange();
+    record_[0] = dbf::DeletedFlag;
 }
 
-bool WorkArea::flush() {
+bool WorkArea::Flush() {
     if (!recordChanged_) return false;
     recordChanged_ = false;
     bool appended = recordNew_;
     recordNew_ = false;
-    if (!table_.writeRecord(recno_, record_.data())) {
+    if (!table_.WriteRecord(recno_, record_.data())) {
         // Nothing was written: the cursor stands on the record as the file holds it.
-        if (appended) standOnPhantom();
+        if (appended) StandOnPhantom();
         else record_ = stored_;
         return false;
     }
-    if (appended) tags_.recordAppended(table_, recno_, record_.data());
-    else tags_.recordChanged(table_, recno_, stored_.data(), record_.data());
+    if (appended) tags_.RecordAppended(table_, recno_, record_.data());
+    else tags_.RecordChanged(table_, recno_, stored_.data(), record_.data());
     return true;
 }
 
-void WorkArea::appendBlank() {
-    if (!table_.isOpen() || !table_.writable()) return;
-    flush();
-    tags_.prepareForChange(table_);
-    uint32_t recno = table_.appendRecord();
+void WorkArea::AppendBlank() {
+    if (!table_.IsOpen() || !table_.Writable()) return;
+    Flush();
+    tags_.PrepareForChange(table_);
+    uint32_t recno = table_.AppendRecord();
     if (!recno) return;
     std::fill(record_.begin(), record_.end(), ' ');
     recno_ = recno;
@@ -466,34 +484,34 @@ void WorkArea::appendBlank() {
     recordChanged_ = recordNew_ = true;
 }
 
-void WorkArea::pack() {
-    if (!table_.isOpen() || !table_.exclusive()) return;
-    flush();
-    uint32_t before = table_.recordCount();
+void WorkArea::Pack() {
+    if (!table_.IsOpen() || !table_.Exclusive()) return;
+    Flush();
+    uint32_t before = table_.RecordCount();
     std::vector<uint32_t> kept;
-    tags_.prepareForChange(table_);
-    bool packed = table_.pack(kept);
+    tags_.PrepareForChange(table_);
+    bool packed = table_.Pack(kept);
     if (packed && kept.size() == before) return;
-    tags_.invalidateAll();
+    tags_.InvalidateAll();
     queryActive_ = false;
     candidates_.clear();
     queryCount_ = 0;
     rangeTerm_ = nullptr;
-    record_.assign(table_.recordLength(), ' ');
-    goTop();
+    record_.assign(table_.RecordLength(), ' ');
+    GoTop();
 }
 
-void WorkArea::finishIndexing() {
-    flush();
-    table_.syncHeader();
-    tags_.save(table_);
+void WorkArea::FinishIndexing() {
+    Flush();
+    table_.SyncHeader();
+    tags_.Save(table_);
 }
 
-void WorkArea::createTag(const char* name, const char* expression) {
-    if (!table_.isOpen() || !table_.writable()) return;
-    flush();
-    if (tags_.create(table_, name, expression)) table_.writeTagDirectory(tags_.headerDirectory(table_));
-    chooseQueryRange();
+void WorkArea::CreateTag(const char* name, const char* expression) {
+    if (!table_.IsOpen() || !table_.Writable()) return;
+    Flush();
+    if (tags_.Create(table_, name, expression)) table_.WriteTagDirectory(tags_.HeaderDirectory(table_));
+    ChooseQueryRange();
 }
 
 }  // namespace sde

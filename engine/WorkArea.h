@@ -6,7 +6,7 @@
 // phantom record with RecordAtEof set; a skip before the first visible record stays on it
 // with RecordAtBof set; a skip back from the phantom record lands on the last visible one.
 //
-// The current record is a buffer: field puts and deletion change it in memory, and flush()
+// The current record is a buffer: field puts and deletion change it in memory, and Flush()
 // writes it whole, in one write, and brings the tags up to date. Every operation that leaves
 // the record or reads beyond it flushes first (moves, seeks, queries, appends, pack, tag
 // creation, saving the tags, close); the engine flushes every area before another area
@@ -31,40 +31,44 @@ struct EngineSettings {
 class WorkArea {
 public:
     explicit WorkArea(const EngineSettings& settings) : settings_(settings) {}
-    ~WorkArea() { close(); }
+    ~WorkArea() { Close(); }
 
-    bool open(const std::string& path, const std::string& alias, OpenMode mode);
-    void close();
-    const std::string& alias() const { return alias_; }
+    bool Open(const std::string& path, const std::string& alias, OpenMode mode);
+    void Close();
+    const std::string& Alias() const { return alias_; }
 
-    void goTop();
-    void goBottom();
-    void skip(int count);
-    bool atBof() const { return bof_; }
-    bool atEof() const { return eof_; }
-    bool seek(const char* text);
+    void GoTop();
+    void GoBottom();
+    void Skip(int count);
+    bool AtBof() const { return bof_; }
+    bool AtEof() const { return eof_; }
+    bool Seek(const char* text);
 
-    int tagOrder(const char* name) const { return tags_.find(name); }
-    void setOrder(int order);
+    int TagOrder(const char* name) const { return tags_.Find(name); }
+    void SetOrder(int order);
 
-    void setQuery(const char* condition);
-    int queryCount() const { return queryCount_; }
+    void SetQuery(const char* condition);
+    int QueryCount() const { return queryCount_; }
 
     // The current record's bytes of a field (blanks on the phantom record); null when the
     // table has no such field.
-    const char* fieldBytes(const char* name, int& width) const;
-    void replace(const char* name, int type, const void* value);
-    void appendBlank();
-    void deleteRecord();
-    void pack();
+    const char* FieldBytes(const char* name, int& width) const;
+    // Whether the current record carries the deletion flag (the phantom record never does).
+    bool RecordDeleted() const { return !record_.empty() && record_[0] == dbf::DeletedFlag; }
+    // The open table itself, for what the tools read beyond the operations (TableInspection.h).
+    const DbfTable& Table() const { return table_; }
+    void Replace(const char* name, int type, const void* value);
+    void AppendBlank();
+    void DeleteRecord();
+    void Pack();
 
-    void createTag(const char* name, const char* expression);
-    void finishIndexing();
+    void CreateTag(const char* name, const char* expression);
+    void FinishIndexing();
 
     // Writes the current record if it changed since the cursor came to it; true when it wrote.
-    bool flush();
+    bool Flush();
     // Another area of this process wrote to the file: cached records may be old.
-    void forgetCachedRecords() { table_.dropCache(); }
+    void ForgetCachedRecords() { table_.DropCache(); }
 
 private:
     // A place in the controlling order: a record number, or an entry of the tag.
@@ -74,29 +78,40 @@ private:
         SortedEntries::Position entry;
     };
 
-    Place firstPlace();
-    Place lastPlace();
-    bool nextPlace(Place& place);
-    bool prevPlace(Place& place);
+    Place FirstPlace();
+    Place LastPlace();
+    bool NextPlace(Place& place);
+    bool PrevPlace(Place& place);
     // Where the current record stands; `exact` false when it has no entry of its own
     // in the tag (the place is then the first entry after it).
-    Place currentPlace(bool& exact);
-    Place tagPlace(SortedEntries::Position position);
-    bool inQueryRange(const SortedEntries& entries, SortedEntries::Position position) const;
+    Place CurrentPlace(bool& exact);
+    Place TagPlace(SortedEntries::Position position);
+    bool InQueryRange(const SortedEntries& entries, SortedEntries::Position position) const;
 
     // Before the first change of the current record: its stored copy, and every tag loaded.
-    void beginChange();
+    void BeginChange();
     // Whether the record in scratch_ carries the key of the tag entry at `position`.
-    bool recordHasEntryKey(const SortedEntries& entries, SortedEntries::Position position);
+    bool RecordHasEntryKey(const SortedEntries& entries, SortedEntries::Position position);
 
-    bool visible(uint32_t recno);                  // reads the record into scratch_
-    bool forwardToVisible(Place& place);
-    bool backwardToVisible(Place& place);
-    void land(const Place& place);                 // scratch_ holds the record
-    void standOnPhantom();
-    void chooseQueryRange();
-    bool isCandidate(uint32_t recno) const;
-    std::vector<uint32_t> queryCandidates();
+    bool Visible(uint32_t recno);                  // reads the record into scratch_
+    bool ForwardToVisible(Place& place);
+    bool BackwardToVisible(Place& place);
+    void Land(const Place& place);                 // scratch_ holds the record
+    void StandOnPhantom();
+    void StandPastEnd();                           // on the phantom record, begin flag clear
+    // Before the first visible record: stands on it with the begin flag set.
+    void StandOnFirstAtBof();
+
+    // The parts of Skip: a count of 0 rereads the current record from the file.
+    void RereadCurrent();
+    void SkipForward(int count);
+    void SkipBackward(int count);
+    // Where a skip back starts, with `steps` adjusted; false (begin flag set) when the skip
+    // from the phantom record finds no visible record.
+    bool BackwardStart(Place& place, int64_t& steps);
+    void ChooseQueryRange();
+    bool IsCandidate(uint32_t recno) const;
+    std::vector<uint32_t> QueryCandidates();
 
     const EngineSettings& settings_;
     DbfTable table_;

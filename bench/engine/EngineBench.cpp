@@ -14,56 +14,56 @@
 
 namespace {
 
-constexpr int recordCount = 50000;
+constexpr int RecordCount = 50000;
 using Clock = std::chrono::steady_clock;
 
-constexpr int runs = 3;
+constexpr int Runs = 3;
 
-double secondsSince(Clock::time_point start) {
+double SecondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
 // The shortest of `runs` timings of `work`; `prepare` runs untimed before each.
 template <class Prepare, class Work>
-double bestOf(Prepare prepare, Work work) {
+double BestOf(Prepare prepare, Work work) {
     double best = 1e9;
-    for (int run = 0; run < runs; ++run) {
+    for (int run = 0; run < Runs; ++run) {
         prepare();
         auto start = Clock::now();
         work();
-        best = std::min(best, secondsSince(start));
+        best = std::min(best, SecondsSince(start));
     }
     return best;
 }
 
-std::string numOf(int i) {
+std::string NumOf(int i) {
     char num[16];
     std::snprintf(num, sizeof num, "%08d", i);
     return num;
 }
 
-std::string idOf(int i) {
+std::string IdOf(int i) {
     char id[8];
     std::snprintf(id, sizeof id, "K%c%c%c%c", 'A' + i % 26, 'A' + i / 26 % 26, 'A' + i / 676 % 26, 'A' + i / 17576 % 26);
     return id;
 }
 
-std::string nameOf(int i) {
+std::string NameOf(int i) {
     static const char* words[] = {"Springfield", "Riverside", "Fairview", "Madison", "Georgetown", "Clinton",
                                   "Franklin", "Greenville", "Salem", "Bristol", "Dover", "Oakland"};
     return std::string(words[(i * 7) % 12]) + " " + std::string(words[(i / 12) % 12]) + " Field " + std::to_string(i);
 }
 
 // A spread of record numbers, visited in a scrambled order.
-int scrambled(int i) { return int((static_cast<long long>(i) * 7919) % recordCount) + 1; }
+int Scrambled(int i) { return int((static_cast<long long>(i) * 7919) % RecordCount) + 1; }
 
-void openAirports(const std::string& path, int mode) {
-    TableOpen(path.c_str(), nav::airportsAlias, mode, SDE_KIND_DBF);
-    TableSetPassword(nav::tablePassword);
+void OpenAirports(const std::string& path, int mode) {
+    TableOpen(path.c_str(), nav::AirportsAlias, mode, SDE_KIND_DBF);
+    TableSetPassword(nav::TablePassword);
 }
 
-void createTags() {
-    for (const nav::TagDefinition& tag : nav::airportsTable.tags) IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
+void CreateTags() {
+    for (const nav::TagDefinition& tag : nav::AirportsTable.tags) IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
 }
 
 }  // namespace
@@ -74,24 +74,22 @@ int main(int argc, char** argv) {
     std::filesystem::remove_all(directory);
     std::filesystem::create_directories(directory);
     std::string path = (directory / "AIRPORTS.DBF").string();
-    std::vector<sde::FieldSpec> fields;
-    for (const nav::FieldDefinition& f : nav::airportsTable.fields) fields.push_back({f.name, f.type, f.width, f.decimals});
     EngineSetStartFlag(1);
 
     // Appends, keys only and whole records, with the three tags kept.
     for (bool wholeRecords : {false, true}) {
         auto prepare = [&] {
             TableCloseAll();
-            sde::createTable(path.c_str(), fields);
-            openAirports(path, SDE_EXCLUSIVE);
-            createTags();
+            sde::CreateTable(path.c_str(), nav::AirportsTable.fields);
+            OpenAirports(path, SDE_EXCLUSIVE);
+            CreateTags();
         };
-        double seconds = bestOf(prepare, [&] {
-            for (int i = 1; i <= recordCount; ++i) {
+        double seconds = BestOf(prepare, [&] {
+            for (int i = 1; i <= RecordCount; ++i) {
                 RecordAppendBlank();
-                FieldReplace("NUM", SDE_TEXT, numOf(scrambled(i)).c_str());
-                FieldReplace("ID", SDE_TEXT, idOf(scrambled(i)).c_str());
-                FieldReplace("NAME", SDE_TEXT, nameOf(scrambled(i)).c_str());
+                FieldReplace("NUM", SDE_TEXT, NumOf(Scrambled(i)).c_str());
+                FieldReplace("ID", SDE_TEXT, IdOf(Scrambled(i)).c_str());
+                FieldReplace("NAME", SDE_TEXT, NameOf(Scrambled(i)).c_str());
                 if (!wholeRecords) continue;
                 FieldReplace("COUNTRY", SDE_TEXT, "US");
                 FieldReplace("STATE", SDE_TEXT, "MA");
@@ -107,31 +105,31 @@ int main(int argc, char** argv) {
         TableCloseAll();
         // The close takes the appended records' keys into the tags and saves them.
         std::printf("append %-28s %10.0f records/s   (then close, tags merged and saved: %.1f ms)\n",
-                    wholeRecords ? "whole records (17 fields):" : "NUM, ID, NAME, three tags:", recordCount / seconds,
-                    secondsSince(closing) * 1e3);
+                    wholeRecords ? "whole records (17 fields):" : "NUM, ID, NAME, three tags:", RecordCount / seconds,
+                    SecondsSince(closing) * 1e3);
     }
 
-    openAirports(path, SDE_READONLY);
+    OpenAirports(path, SDE_READONLY);
     int found = 0;
     auto none = [] {};
     OrderSet(TagOrder("NUM"));
-    double seconds = bestOf([&] { found = 0; }, [&] {
-        for (int i = 0; i < recordCount; ++i) found += RecordSeek(numOf(scrambled(i + 1)).c_str()) != 0;
+    double seconds = BestOf([&] { found = 0; }, [&] {
+        for (int i = 0; i < RecordCount; ++i) found += RecordSeek(NumOf(Scrambled(i + 1)).c_str()) != 0;
     });
-    std::printf("seek by NUM:                      %10.2f us   (%d of %d found)\n", seconds * 1e6 / recordCount,
-                found, recordCount);
+    std::printf("seek by NUM:                      %10.2f us   (%d of %d found)\n", seconds * 1e6 / RecordCount,
+                found, RecordCount);
     OrderSet(TagOrder("NAME"));
     const char* prefixes[] = {"SPR", "RIVERSIDE F", "MADISON SALEM", "DOV", "GREENVILLE OAK", "BRISTOL"};
-    seconds = bestOf([&] { found = 0; }, [&] {
-        for (int i = 0; i < recordCount; ++i) found += RecordSeek(prefixes[i % 6]) != 0;
+    seconds = BestOf([&] { found = 0; }, [&] {
+        for (int i = 0; i < RecordCount; ++i) found += RecordSeek(prefixes[i % 6]) != 0;
     });
-    std::printf("seek by NAME prefix:              %10.2f us   (%d of %d found)\n", seconds * 1e6 / recordCount,
-                found, recordCount);
+    std::printf("seek by NAME prefix:              %10.2f us   (%d of %d found)\n", seconds * 1e6 / RecordCount,
+                found, RecordCount);
 
     for (int hidden = 0; hidden <= 1; ++hidden) {
         SetDeletedHidden(hidden);
         int visited = 0;
-        seconds = bestOf([&] { visited = 0; }, [&] {
+        seconds = BestOf([&] { visited = 0; }, [&] {
             for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) visited += FieldGetString("NAME")[0] != '\0';
         });
         std::printf("walk in NAME order, reading NAME: %10.1f ms   (%d records, deleted %s)\n", seconds * 1e3, visited,
@@ -141,11 +139,11 @@ int main(int argc, char** argv) {
     TableCloseAll();
 
     const int opens = 2000;
-    seconds = bestOf(none, [&] {
+    seconds = BestOf(none, [&] {
         for (int i = 0; i < opens; ++i) {
-            openAirports(path, SDE_READONLY);
+            OpenAirports(path, SDE_READONLY);
             OrderSet(TagOrder("ID"));
-            RecordSeek(idOf(scrambled(i + 1)).c_str());
+            RecordSeek(IdOf(Scrambled(i + 1)).c_str());
             FieldGetString("NAME");
             TableCloseAll();
         }
@@ -158,18 +156,18 @@ int main(int argc, char** argv) {
     auto markDeleted = [&] {
         std::filesystem::remove(path);
         std::filesystem::copy_file(original, path);
-        openAirports(path, SDE_SHARED);
-        for (int i = 1; i <= recordCount; i += 100) {
+        OpenAirports(path, SDE_SHARED);
+        for (int i = 1; i <= RecordCount; i += 100) {
             RecordGoTop();
             RecordSkip(i);
             RecordDelete();
         }
         TableCloseAll();
     };
-    seconds = bestOf(markDeleted, [&] {
-        openAirports(path, SDE_EXCLUSIVE);
+    seconds = BestOf(markDeleted, [&] {
+        OpenAirports(path, SDE_EXCLUSIVE);
         TablePack();
-        createTags();
+        CreateTags();
         TableFinishIndexing();
         TableCloseAll();
     });

@@ -34,7 +34,7 @@ constexpr int DirectToButton = 5;   // the sixth button area
 // A switched-on unit flying Direct-To the first airport.
 bool MakeConfiguration(const std::string& directory)
 {
-    if (!CreateTable(directory, nav::configTable, true)) return false;
+    if (!CreateTable(directory, nav::ConfigTable, true)) return false;
     RecordAppendBlank();
     int one = 1;
     FieldReplace("POWER", SDE_INTEGER, &one);
@@ -65,7 +65,7 @@ int main(int argc, char** argv)
     CreateDirectoryA(directory.c_str(), nullptr);
     EngineSetStartFlag(1);
     if (!MakeAirports(directory, airports) || !MakeConfiguration(directory) ||
-        !MakeEmptyTables(directory, {&nav::navaidsTable, &nav::usersTable, &nav::runwaysTable})) {
+        !MakeEmptyTables(directory, {&nav::NavaidsTable, &nav::UsersTable, &nav::RunwaysTable})) {
         std::fprintf(stderr, "cannot make the tables in %s\n", directory.c_str());
         return 1;
     }

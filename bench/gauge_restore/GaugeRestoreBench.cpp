@@ -50,7 +50,7 @@ LARGE_INTEGER Now()
 // The saved state: switched on, flying a route of 30 airports spread over the table.
 bool MakeConfiguration(const std::string& directory, int airports)
 {
-    if (!CreateTable(directory, nav::configTable, true)) return false;
+    if (!CreateTable(directory, nav::ConfigTable, true)) return false;
     RecordAppendBlank();
     std::string route;
     for (int i = 0; i < RouteCapacity; ++i) route += "1" + Key(1 + i * (airports / RouteCapacity));
@@ -87,19 +87,19 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot make the tables in %s\n", directory.c_str());
         return 1;
     }
-    if (!MakeEmptyTables(directory, {&nav::navaidsTable, &nav::usersTable, &nav::runwaysTable})) return 1;
+    if (!MakeEmptyTables(directory, {&nav::NavaidsTable, &nav::UsersTable, &nav::RunwaysTable})) return 1;
     std::printf("tables: %d airports made in %.0f ms\n", airports, Milliseconds(start, Now()));
 
     WriteDataPath(directory);
 
     // Installs alternately with the route restored and without it (route mode off), so
     // that the cost of the route shows apart from loading the module and its sounds.
-    std::string config = nav::tablePath(nav::PathForm::Rebuild, directory.c_str(), nav::configAlias);
+    std::string config = nav::TablePath(nav::PathForm::Rebuild, directory.c_str(), nav::ConfigAlias);
     std::vector<double> withRoute, withoutRoute;
     for (int round = 0; round < 2 * Rounds; ++round) {
         int routeMode = round % 2 == 0 ? 1 : 0;
-        TableOpen(config.c_str(), nav::configAlias, SDE_SHARED, SDE_KIND_DBF);
-        TableSetPassword(nav::tablePassword);
+        TableOpen(config.c_str(), nav::ConfigAlias, SDE_SHARED, SDE_KIND_DBF);
+        TableSetPassword(nav::TablePassword);
         RecordGoTop();
         FieldReplace("RTEMODE", SDE_INTEGER, &routeMode);
         TableCloseAll();

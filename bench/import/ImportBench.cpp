@@ -3,6 +3,7 @@
 // copies of the delivered tables, the runways once more (replacing every stored one), then
 // every table rebuilt. Prints records per second for each step.
 #include "TableEngine.h"
+#include "TableEngineStart.h"
 #include "TableImport.h"
 #include "TableRebuild.h"
 
@@ -150,8 +151,7 @@ int main()
     std::ofstream(directory / "RUNWAYS.GPS", std::ios::binary) << RunwayFile(random);
     std::ofstream(directory / "NAVAIDS.GPS", std::ios::binary) << NavaidFile(random);
 
-    EngineSetStartFlag(1);
-    SetDeletedHidden(0);
+    nav::StartTableEngine(nav::DeletedRecords::Shown);
     auto import = [&](const char* name) {
         ImportFile file((directory / name).string().c_str());
         ImportKind kind = ReadImportSignature(file);

@@ -4,6 +4,7 @@
 // imported into copies of the delivered tables. Prints bytes and records per second and the
 // peak memory, which stays flat however large the input.
 #include "TableEngine.h"
+#include "TableEngineStart.h"
 #include "TableImport.h"
 #include "WorldConversion.h"
 
@@ -145,8 +146,7 @@ int main()
     std::printf("written: %d airports, %d runways (%d ends with a localizer), %d navaids\n", plain.airports,
                 plain.runways, plain.localizers, plain.navaids);
 
-    EngineSetStartFlag(1);
-    SetDeletedHidden(0);
+    nav::StartTableEngine(nav::DeletedRecords::Shown);
     std::string dataDirectory = (directory / "data").string() + "/";
     double importSeconds = 0;
     for (const char* name : {"AIRPORTS.GPS", "RUNWAYS.GPS", "NAVAIDS.GPS"}) {

@@ -70,21 +70,19 @@ public:
         : ours_((directory / "AIRPORTS.DBF").string()), original_((directory / "ORIGINAL.DBF").string()),
           theirs_((directory / "SHAPELIB.DBF").string()), airports_(GenerateAirports())
     {
-        for (const nav::FieldDefinition& f : nav::airportsTable.fields)
-            fields_.push_back({f.name, f.type, f.width, f.decimals});
     }
 
     void AppendThroughOurEngine(bool withTags)
     {
         TableCloseAll();
-        sde::createTable(ours_.c_str(), fields_);
-        TableOpen(ours_.c_str(), nav::airportsAlias, SDE_EXCLUSIVE, SDE_KIND_DBF);
-        TableSetPassword(nav::tablePassword);
+        sde::CreateTable(ours_.c_str(), nav::AirportsTable.fields);
+        TableOpen(ours_.c_str(), nav::AirportsAlias, SDE_EXCLUSIVE, SDE_KIND_DBF);
+        TableSetPassword(nav::TablePassword);
         if (withTags) CreateTags();
         for (const Airport& airport : airports_) {
             RecordAppendBlank();
             size_t text = 0, whole = 0, decimal = 0;
-            for (const nav::FieldDefinition& f : nav::airportsTable.fields) {
+            for (const nav::FieldDefinition& f : nav::AirportsTable.fields) {
                 if (f.type == 'C') FieldReplace(f.name, SDE_TEXT, airport.texts[text++].c_str());
                 else if (f.decimals) FieldReplace(f.name, SDE_DOUBLE, &airport.decimals[decimal++]);
                 else FieldReplace(f.name, SDE_INTEGER, &airport.wholes[whole++]);
@@ -96,14 +94,14 @@ public:
     void AppendThroughShapelib()
     {
         DBFHandle table = DBFCreate(theirs_.c_str());
-        for (const nav::FieldDefinition& f : nav::airportsTable.fields)
+        for (const nav::FieldDefinition& f : nav::AirportsTable.fields)
             DBFAddField(table, f.name, f.type == 'C' ? FTString : f.decimals ? FTDouble : FTInteger, f.width,
                         f.decimals);
         for (int record = 0; record < recordCount; ++record) {
             const Airport& airport = airports_[record];
             int field = 0;
             size_t text = 0, whole = 0, decimal = 0;
-            for (const nav::FieldDefinition& f : nav::airportsTable.fields) {
+            for (const nav::FieldDefinition& f : nav::AirportsTable.fields) {
                 if (f.type == 'C') DBFWriteStringAttribute(table, record, field, airport.texts[text++].c_str());
                 else if (f.decimals) DBFWriteDoubleAttribute(table, record, field, airport.decimals[decimal++]);
                 else DBFWriteIntegerAttribute(table, record, field, airport.wholes[whole++]);
@@ -115,9 +113,9 @@ public:
 
     void SeekEveryNum()
     {
-        TableOpen(ours_.c_str(), nav::airportsAlias, SDE_READONLY, SDE_KIND_DBF);
-        TableSetPassword(nav::tablePassword);
-        OrderSet(TagOrder(nav::numTag));
+        TableOpen(ours_.c_str(), nav::AirportsAlias, SDE_READONLY, SDE_KIND_DBF);
+        TableSetPassword(nav::TablePassword);
+        OrderSet(TagOrder(nav::NumTag));
         int found = 0;
         for (const Airport& airport : airports_)
             found += RecordSeek(airport.texts[0].c_str()) != 0 && FieldGetString("NAME")[0] != '\0';
@@ -130,7 +128,7 @@ public:
     void MarkForPack()
     {
         std::filesystem::copy_file(original_, ours_, std::filesystem::copy_options::overwrite_existing);
-        TableOpen(ours_.c_str(), nav::airportsAlias, SDE_SHARED, SDE_KIND_DBF);
+        TableOpen(ours_.c_str(), nav::AirportsAlias, SDE_SHARED, SDE_KIND_DBF);
         RecordGoTop();
         for (int i = 0; i < recordCount && !RecordAtEof(); ++i) {
             if (i % 100 == 0) RecordDelete();
@@ -141,8 +139,8 @@ public:
 
     void PackAndRebuild()
     {
-        TableOpen(ours_.c_str(), nav::airportsAlias, SDE_EXCLUSIVE, SDE_KIND_DBF);
-        TableSetPassword(nav::tablePassword);
+        TableOpen(ours_.c_str(), nav::AirportsAlias, SDE_EXCLUSIVE, SDE_KIND_DBF);
+        TableSetPassword(nav::TablePassword);
         TablePack();
         CreateTags();
         TableFinishIndexing();
@@ -154,13 +152,12 @@ public:
 private:
     static void CreateTags()
     {
-        for (const nav::TagDefinition& tag : nav::airportsTable.tags)
+        for (const nav::TagDefinition& tag : nav::AirportsTable.tags)
             IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
     }
 
     std::string ours_, original_, theirs_;
     std::vector<Airport> airports_;
-    std::vector<sde::FieldSpec> fields_;
 };
 
 void PrintRow(const char* phase, double ours, double theirs, const char* note = "")

@@ -8,16 +8,14 @@
 
 bool CreateTable(const std::string& directory, const nav::TableDefinition& table, bool withTags)
 {
-    std::vector<sde::FieldSpec> fields;
-    for (const nav::FieldDefinition& f : table.fields) fields.push_back({f.name, f.type, f.width, f.decimals});
-    std::string path = nav::tablePath(nav::PathForm::Rebuild, directory.c_str(), table.name);
+    std::string path = nav::TablePath(nav::PathForm::Rebuild, directory.c_str(), table.name);
     std::string error;
-    if (!sde::createTable(path.c_str(), fields, &error)) {
+    if (!sde::CreateTable(path.c_str(), table.fields, &error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return false;
     }
     if (!TableOpen(path.c_str(), table.name, SDE_EXCLUSIVE, SDE_KIND_DBF)) return false;
-    TableSetPassword(nav::tablePassword);
+    TableSetPassword(nav::TablePassword);
     if (withTags)
         for (const nav::TagDefinition& tag : table.tags) IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
     return true;
@@ -38,7 +36,7 @@ std::string Key(int number)
 
 bool MakeAirports(const std::string& directory, int count)
 {
-    if (!CreateTable(directory, nav::airportsTable, false)) return false;
+    if (!CreateTable(directory, nav::AirportsTable, false)) return false;
     for (int i = 1; i <= count; ++i) {
         RecordAppendBlank();
         char id[8], name[48];
@@ -51,7 +49,7 @@ bool MakeAirports(const std::string& directory, int count)
         const char* fields[] = {"LAT2", "LAT3", "LAT4", "LON2", "LON3", "LON4"};
         for (int f = 0; f < 6; ++f) FieldReplace(fields[f], SDE_INTEGER, &values[f]);
     }
-    for (const nav::TagDefinition& tag : nav::airportsTable.tags)
+    for (const nav::TagDefinition& tag : nav::AirportsTable.tags)
         IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
     FinishTable();
     return true;

@@ -25,56 +25,56 @@ struct FileStamp {
 class OsFile {
 public:
     OsFile() = default;
-    ~OsFile() { close(); }
+    ~OsFile() { Close(); }
     OsFile(const OsFile&) = delete;
     OsFile& operator=(const OsFile&) = delete;
-    OsFile(OsFile&& other) noexcept : handle_(other.handle_) { other.handle_ = invalid; }
+    OsFile(OsFile&& other) noexcept : handle_(other.handle_) { other.handle_ = Invalid; }
     OsFile& operator=(OsFile&& other) noexcept {
         if (this != &other) {
-            close();
+            Close();
             handle_ = other.handle_;
-            other.handle_ = invalid;
+            other.handle_ = Invalid;
         }
         return *this;
     }
 
     // Opens `path` (already in the platform's form, see PathName.h). False when the file
     // is missing, inaccessible, or held in a way that conflicts with `access`.
-    bool open(const std::string& path, FileAccess access);
-    void close();
-    bool isOpen() const { return handle_ != invalid; }
+    bool Open(const std::string& path, FileAccess access);
+    void Close();
+    bool IsOpen() const { return handle_ != Invalid; }
 
     // Whole transfers only: false unless every byte was read or written.
-    bool readAt(uint64_t offset, void* buffer, size_t size) const;
-    bool writeAt(uint64_t offset, const void* data, size_t size);
-    bool truncate(uint64_t size);
-    bool stamp(FileStamp& out) const;
+    bool ReadAt(uint64_t offset, void* buffer, size_t size) const;
+    bool WriteAt(uint64_t offset, const void* data, size_t size);
+    bool Truncate(uint64_t size);
+    bool Stamp(FileStamp& out) const;
 
     // A cross-process lock that serialises appends to a shared table. It lies on a byte
     // far beyond any table's data, so it never blocks readers of the table itself.
-    bool lockAppend();
-    void unlockAppend();
+    bool LockAppend();
+    void UnlockAppend();
 
     // Replaces `target` by `source` (both closed), as atomically as the platform allows.
-    static bool replaceFile(const std::string& source, const std::string& target);
+    static bool PutInPlace(const std::string& source, const std::string& target);
     // Puts the file `source`, held by `replacement` (opened with Create), in the place of
     // `target`, which this object holds; this object then holds the new file for exclusive
     // use and `replacement` is closed. On POSIX the rename is atomic and the new file's lock
     // is held throughout. Windows renames no open file, so there both are closed for the move
     // and the result reopened: another program taking the file in that instant makes the
     // reopen fail (false, this object closed).
-    bool replaceWith(OsFile& replacement, const std::string& source, const std::string& target);
-    static bool removeFile(const std::string& path);
+    bool ReplaceWith(OsFile& replacement, const std::string& source, const std::string& target);
+    static bool RemoveFile(const std::string& path);
 
 private:
 #ifdef _WIN32
     using Handle = void*;
-    static inline const Handle invalid = reinterpret_cast<Handle>(-1);
+    static inline const Handle Invalid = reinterpret_cast<Handle>(-1);
 #else
     using Handle = int;
-    static constexpr Handle invalid = -1;
+    static constexpr Handle Invalid = -1;
 #endif
-    Handle handle_ = invalid;
+    Handle handle_ = Invalid;
 };
 
 }  // namespace sde

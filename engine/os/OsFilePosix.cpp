@@ -13,12 +13,12 @@
 namespace sde {
 
 namespace {
-constexpr off_t appendLockOffset = 0x7FFFFF00;
-constexpr int64_t windowsEpochOffset = 11644473600;   // seconds from 1601 to 1970
+constexpr off_t AppendLockOffset = 0x7FFFFF00;
+constexpr int64_t WindowsEpochOffset = 11644473600;   // seconds from 1601 to 1970
 }
 
-bool OsFile::open(const std::string& path, FileAccess access) {
-    close();
+bool OsFile::Open(const std::string& path, FileAccess access) {
+    Close();
     int flags = O_CLOEXEC;
     int lockKind = LOCK_SH;
     switch (access) {
@@ -42,14 +42,14 @@ bool OsFile::open(const std::string& path, FileAccess access) {
     return true;
 }
 
-void OsFile::close() {
-    if (handle_ != invalid) {
+void OsFile::Close() {
+    if (handle_ != Invalid) {
         ::close(handle_);
-        handle_ = invalid;
+        handle_ = Invalid;
     }
 }
 
-bool OsFile::readAt(uint64_t offset, void* buffer, size_t size) const {
+bool OsFile::ReadAt(uint64_t offset, void* buffer, size_t size) const {
     auto* out = static_cast<char*>(buffer);
     while (size > 0) {
         ssize_t got = pread(handle_, out, size, static_cast<off_t>(offset));
@@ -62,7 +62,7 @@ bool OsFile::readAt(uint64_t offset, void* buffer, size_t size) const {
     return true;
 }
 
-bool OsFile::writeAt(uint64_t offset, const void* data, size_t size) {
+bool OsFile::WriteAt(uint64_t offset, const void* data, size_t size) {
     auto* in = static_cast<const char*>(data);
     while (size > 0) {
         ssize_t put = pwrite(handle_, in, size, static_cast<off_t>(offset));
@@ -75,26 +75,26 @@ bool OsFile::writeAt(uint64_t offset, const void* data, size_t size) {
     return true;
 }
 
-bool OsFile::truncate(uint64_t size) {
+bool OsFile::Truncate(uint64_t size) {
     return ftruncate(handle_, static_cast<off_t>(size)) == 0;
 }
 
-bool OsFile::stamp(FileStamp& out) const {
+bool OsFile::Stamp(FileStamp& out) const {
     struct stat info {};
     if (fstat(handle_, &info) != 0) return false;
     out.size = static_cast<uint64_t>(info.st_size);
     // In Windows' terms (100 ns ticks since 1601), as Wine reports the same file's time,
     // so that an index file means the same to both builds.
-    out.modified = (static_cast<int64_t>(info.st_mtim.tv_sec) + windowsEpochOffset) * 10000000 +
+    out.modified = (static_cast<int64_t>(info.st_mtim.tv_sec) + WindowsEpochOffset) * 10000000 +
                    info.st_mtim.tv_nsec / 100;
     return true;
 }
 
-bool OsFile::lockAppend() {
+bool OsFile::LockAppend() {
     struct flock lock {};
     lock.l_type = F_WRLCK;
     lock.l_whence = SEEK_SET;
-    lock.l_start = appendLockOffset;
+    lock.l_start = AppendLockOffset;
     lock.l_len = 1;
     while (fcntl(handle_, F_SETLKW, &lock) != 0) {
         if (errno != EINTR) return false;
@@ -102,26 +102,26 @@ bool OsFile::lockAppend() {
     return true;
 }
 
-void OsFile::unlockAppend() {
+void OsFile::UnlockAppend() {
     struct flock lock {};
     lock.l_type = F_UNLCK;
     lock.l_whence = SEEK_SET;
-    lock.l_start = appendLockOffset;
+    lock.l_start = AppendLockOffset;
     lock.l_len = 1;
     fcntl(handle_, F_SETLK, &lock);
 }
 
-bool OsFile::replaceFile(const std::string& source, const std::string& target) {
+bool OsFile::PutInPlace(const std::string& source, const std::string& target) {
     return std::rename(source.c_str(), target.c_str()) == 0;
 }
 
-bool OsFile::replaceWith(OsFile& replacement, const std::string& source, const std::string& target) {
+bool OsFile::ReplaceWith(OsFile& replacement, const std::string& source, const std::string& target) {
     if (std::rename(source.c_str(), target.c_str()) != 0) return false;
     *this = std::move(replacement);
     return true;
 }
 
-bool OsFile::removeFile(const std::string& path) {
+bool OsFile::RemoveFile(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
 }
 

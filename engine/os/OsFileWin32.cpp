@@ -10,24 +10,24 @@
 namespace sde {
 
 namespace {
-constexpr DWORD appendLockOffset = 0x7FFFFF00;
+constexpr DWORD AppendLockOffset = 0x7FFFFF00;
 
-OVERLAPPED at(uint64_t offset) {
+OVERLAPPED OverlappedAt(uint64_t offset) {
     OVERLAPPED position {};
     position.Offset = static_cast<DWORD>(offset);
     position.OffsetHigh = static_cast<DWORD>(offset >> 32);
     return position;
 }
 
-bool moveTo(HANDLE file, uint64_t offset) {
+bool MoveTo(HANDLE file, uint64_t offset) {
     LARGE_INTEGER position;
     position.QuadPart = static_cast<LONGLONG>(offset);
     return SetFilePointerEx(file, position, nullptr, FILE_BEGIN) != 0;
 }
 }  // namespace
 
-bool OsFile::open(const std::string& path, FileAccess access) {
-    close();
+bool OsFile::Open(const std::string& path, FileAccess access) {
+    Close();
     DWORD desired = GENERIC_READ | GENERIC_WRITE;
     DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
     DWORD disposition = OPEN_EXISTING;
@@ -48,16 +48,16 @@ bool OsFile::open(const std::string& path, FileAccess access) {
     return true;
 }
 
-void OsFile::close() {
-    if (handle_ != invalid) {
+void OsFile::Close() {
+    if (handle_ != Invalid) {
         CloseHandle(handle_);
-        handle_ = invalid;
+        handle_ = Invalid;
     }
 }
 
-bool OsFile::readAt(uint64_t offset, void* buffer, size_t size) const {
+bool OsFile::ReadAt(uint64_t offset, void* buffer, size_t size) const {
     auto* out = static_cast<char*>(buffer);
-    if (!moveTo(handle_, offset)) return false;
+    if (!MoveTo(handle_, offset)) return false;
     while (size > 0) {
         DWORD got = 0;
         if (!ReadFile(handle_, out, static_cast<DWORD>(size), &got, nullptr) || got == 0) return false;
@@ -67,9 +67,9 @@ bool OsFile::readAt(uint64_t offset, void* buffer, size_t size) const {
     return true;
 }
 
-bool OsFile::writeAt(uint64_t offset, const void* data, size_t size) {
+bool OsFile::WriteAt(uint64_t offset, const void* data, size_t size) {
     auto* in = static_cast<const char*>(data);
-    if (!moveTo(handle_, offset)) return false;
+    if (!MoveTo(handle_, offset)) return false;
     while (size > 0) {
         DWORD put = 0;
         if (!WriteFile(handle_, in, static_cast<DWORD>(size), &put, nullptr) || put == 0) return false;
@@ -79,13 +79,13 @@ bool OsFile::writeAt(uint64_t offset, const void* data, size_t size) {
     return true;
 }
 
-bool OsFile::truncate(uint64_t size) {
-    return moveTo(handle_, size) && SetEndOfFile(handle_);
+bool OsFile::Truncate(uint64_t size) {
+    return MoveTo(handle_, size) && SetEndOfFile(handle_);
 }
 
 // GetFileSizeEx and GetFileTime rather than GetFileInformationByHandle, which under Wine
 // costs a thousand times more.
-bool OsFile::stamp(FileStamp& out) const {
+bool OsFile::Stamp(FileStamp& out) const {
     LARGE_INTEGER size;
     FILETIME written;
     if (!GetFileSizeEx(handle_, &size) || !GetFileTime(handle_, nullptr, nullptr, &written)) return false;
@@ -94,28 +94,28 @@ bool OsFile::stamp(FileStamp& out) const {
     return true;
 }
 
-bool OsFile::lockAppend() {
-    OVERLAPPED position = at(appendLockOffset);
+bool OsFile::LockAppend() {
+    OVERLAPPED position = OverlappedAt(AppendLockOffset);
     return LockFileEx(handle_, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &position) != 0;
 }
 
-void OsFile::unlockAppend() {
-    OVERLAPPED position = at(appendLockOffset);
+void OsFile::UnlockAppend() {
+    OVERLAPPED position = OverlappedAt(AppendLockOffset);
     UnlockFileEx(handle_, 0, 1, 0, &position);
 }
 
-bool OsFile::replaceFile(const std::string& source, const std::string& target) {
+bool OsFile::PutInPlace(const std::string& source, const std::string& target) {
     return MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
-bool OsFile::replaceWith(OsFile& replacement, const std::string& source, const std::string& target) {
-    replacement.close();
-    close();
+bool OsFile::ReplaceWith(OsFile& replacement, const std::string& source, const std::string& target) {
+    replacement.Close();
+    Close();
     bool moved = MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-    return open(target, FileAccess::Exclusive) && moved;
+    return Open(target, FileAccess::Exclusive) && moved;
 }
 
-bool OsFile::removeFile(const std::string& path) {
+bool OsFile::RemoveFile(const std::string& path) {
     return DeleteFileA(path.c_str()) != 0;
 }
 

@@ -20,8 +20,8 @@ namespace {
 
 void OpenConfiguration(int mode)
 {
-    TableOpen(GaugeTablePath(nav::configAlias).c_str(), nav::configAlias, mode, SDE_KIND_DBF);
-    TableSetPassword(nav::tablePassword);
+    TableOpen(GaugeTablePath(nav::ConfigAlias).c_str(), nav::ConfigAlias, mode, SDE_KIND_DBF);
+    TableSetPassword(nav::TablePassword);
     RecordGoTop();
 }
 

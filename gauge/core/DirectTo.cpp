@@ -31,35 +31,35 @@ FoundWaypoint CurrentWaypoint()
 std::vector<std::string> ListWaypointNames()
 {
     std::vector<std::string> names;
-    OrderSet(TagOrder(nav::nameTag));
+    OrderSet(TagOrder(nav::NameTag));
     RecordGoTop();
     while (!RecordAtEof()) {
         names.emplace_back(FieldGetString("NAME"));
         RecordSkip(1);
     }
     // Back on a record, so that OK before any search still chooses one.
-    OrderSet(TagOrder(nav::idTag));
+    OrderSet(TagOrder(nav::IdTag));
     RecordGoTop();
     return names;
 }
 
 FoundWaypoint SearchWaypointById(const char* text)
 {
-    OrderSet(TagOrder(nav::idTag));
+    OrderSet(TagOrder(nav::IdTag));
     RecordSeek(Prefix(text, IdSearchLength).c_str());
     return CurrentWaypoint();
 }
 
 FoundWaypoint SearchWaypointByName(const char* text)
 {
-    OrderSet(TagOrder(nav::nameTag));
+    OrderSet(TagOrder(nav::NameTag));
     RecordSeek(Prefix(text, NameSearchLength).c_str());
     return CurrentWaypoint();
 }
 
 FoundWaypoint GoToWaypointNameLine(int index)
 {
-    OrderSet(TagOrder(nav::nameTag));
+    OrderSet(TagOrder(nav::NameTag));
     RecordGoTop();
     RecordSkip(index);
     return CurrentWaypoint();

@@ -2,14 +2,15 @@
 
 #include "GaugePlatform.h"
 #include "NavigationTables.h"
+#include "SharedNames.h"
 
 namespace gauge {
 
 std::string GaugeTablePath(const char* table)
 {
     char directory[256];
-    ReadSetting("Settings", "PATH", nav::defaultDirectory(nav::PathForm::Gauge), directory);
-    return nav::tablePath(nav::PathForm::Gauge, directory, table);
+    ReadSetting(nav::SettingsSection, nav::DataPathValue, nav::DefaultDirectory(nav::PathForm::Gauge), directory);
+    return nav::TablePath(nav::PathForm::Gauge, directory, table);
 }
 
 }  // namespace gauge

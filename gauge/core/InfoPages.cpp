@@ -133,9 +133,9 @@ void ShowInfoPage()
 void ShowRunwayPage()
 {
     GaugeState& s = gaugeState;
-    TableOpen(GaugeTablePath(nav::runwaysAlias).c_str(), nav::runwaysAlias, SDE_READONLY, SDE_KIND_DBF);
-    TableSetPassword(nav::tablePassword);
-    OrderSet(TagOrder(nav::numTag));
+    TableOpen(GaugeTablePath(nav::RunwaysAlias).c_str(), nav::RunwaysAlias, SDE_READONLY, SDE_KIND_DBF);
+    TableSetPassword(nav::TablePassword);
+    OrderSet(TagOrder(nav::NumTag));
     char condition[32];
     std::snprintf(condition, sizeof condition, "NUM = \"%.*s\"",
                   static_cast<int>(sizeof s.infoWaypoint.num - 1), s.infoWaypoint.num);

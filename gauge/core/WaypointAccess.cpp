@@ -30,9 +30,9 @@ void OpenWaypointTable(int32_t table)
 
     std::string path = GaugeTablePath(WaypointTableAlias(wrapped));
     TableCloseAll();
-    waypointTableOpen = TableOpen(path.c_str(), nav::gaugeWaypointAlias, SDE_READONLY, SDE_KIND_DBF) != 0;
-    TableSetPassword(nav::tablePassword);
-    OrderSet(TagOrder(nav::idTag));
+    waypointTableOpen = TableOpen(path.c_str(), nav::GaugeWaypointAlias, SDE_READONLY, SDE_KIND_DBF) != 0;
+    TableSetPassword(nav::TablePassword);
+    OrderSet(TagOrder(nav::IdTag));
     soughtNum[0] = '\0';
 
     // A blinking alarm lamp shows steadily again for the new waypoint.
@@ -43,9 +43,9 @@ void SeekWaypointByNum(const char* num)
 {
     std::strncpy(soughtNum, num, KeyLength);
     soughtNum[KeyLength] = '\0';
-    OrderSet(TagOrder(nav::numTag));
+    OrderSet(TagOrder(nav::NumTag));
     RecordSeek(num);
-    OrderSet(TagOrder(nav::idTag));
+    OrderSet(TagOrder(nav::IdTag));
 }
 
 bool ReadWaypoint(WaypointRecord& waypoint)

@@ -36,7 +36,7 @@ void ReadWaypointFields(WaypointRecord& waypoint, int32_t table)
 
 const char* WaypointTableAlias(int32_t table)
 {
-    static const char* const aliases[] = {nav::airportsAlias, nav::navaidsAlias, nav::usersAlias};
+    static const char* const aliases[] = {nav::AirportsAlias, nav::NavaidsAlias, nav::UsersAlias};
     return aliases[table - WaypointAirport];
 }
 

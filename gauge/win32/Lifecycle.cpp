@@ -5,8 +5,10 @@
 #include "GaugeRecords.h"
 #include "GaugeState.h"
 #include "HostServiceCalls.h"
+#include "SharedNames.h"
 #include "Sounds.h"
 #include "TableEngine.h"
+#include "TableEngineStart.h"
 #include "core/Configuration.h"
 
 namespace gauge {
@@ -20,15 +22,14 @@ int32_t GAUGE_CALL QueryGauge()
 
 void GAUGE_CALL InstallGauge(HostWord argument)
 {
-    gaugeState.hostWindow = FindWindowExA(nullptr, nullptr, "FS98MAIN", nullptr);
+    gaugeState.hostWindow = FindWindowExA(nullptr, nullptr, nav::SimulatorWindowClass, nullptr);
     HostServices& host = Host();
     host.installElements(&background.head, argument);
     host.installMouseAreas(mouseAreas, &gaugeHeader, &host);
     host.registerMouseAreas(mouseAreas, &gaugeHeader);
     InitSounds(gaugeState.hostWindow);
     for (HostVariableSlot& slot : hostVariables) host.registerVariable(&slot.variable);
-    EngineSetStartFlag(1);
-    SetDeletedHidden(1);
+    nav::StartTableEngine(nav::DeletedRecords::Hidden);
     SetSoftSeek(1);
     LoadConfiguration();
 }

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "GaugePlatform.h"
+#include "SharedNames.h"
 
 namespace gauge {
 
@@ -29,12 +30,12 @@ HKEY OpenGaugeKey()
     if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, SettingsAccess, &software) !=
         ERROR_SUCCESS)
         return nullptr;
-    HKEY company = CreateSubkey(software, "Borealwing");
+    HKEY company = CreateSubkey(software, nav::RegistryCompanyKey);
     if (!company) {
         RegCloseKey(software);
         return nullptr;
     }
-    HKEY gauge = CreateSubkey(company, "GPS");
+    HKEY gauge = CreateSubkey(company, nav::RegistryProgramKey);
     RegCloseKey(company);
     RegCloseKey(software);
     return gauge;

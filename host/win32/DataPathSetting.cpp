@@ -1,5 +1,7 @@
 #include "DataPathSetting.h"
 
+#include "SharedNames.h"
+
 #include <windows.h>
 
 namespace host {
@@ -7,10 +9,10 @@ namespace host {
 bool WriteDataPath(const std::string& path)
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Borealwing\\GPS\\Settings", 0, nullptr,
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, nav::SettingsKeyPath, 0, nullptr,
                         REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
         return false;
-    bool written = RegSetValueExA(key, "PATH", 0, REG_SZ,
+    bool written = RegSetValueExA(key, nav::DataPathValue, 0, REG_SZ,
                                   reinterpret_cast<const BYTE*>(path.c_str()),
                                   static_cast<DWORD>(path.size() + 1)) == ERROR_SUCCESS;
     RegCloseKey(key);

@@ -1,10 +1,12 @@
 #include "MainWindow.h"
 
+#include "SharedNames.h"
+
 namespace host {
 
 namespace {
 
-constexpr char WindowClass[] = "FS98MAIN";
+constexpr const char* WindowClass = nav::SimulatorWindowClass;
 constexpr char WindowTitle[] = "Panel host - gps.gau";
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

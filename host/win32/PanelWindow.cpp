@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "PanelHost.h"
+#include "SharedNames.h"
 
 namespace host {
 

@@ -64,7 +64,7 @@ std::string ReadFile(const std::string& path)
 int Open(const nav::TableDefinition& definition, const Files& files, int mode)
 {
     const int area = TableOpen(files.table.c_str(), definition.name, mode, SDE_KIND_DBF);
-    TableSetPassword(nav::tablePassword);
+    TableSetPassword(nav::TablePassword);
     return area;
 }
 
@@ -196,10 +196,7 @@ void Operate(FuzzInput& in, const nav::TableDefinition& definition, const Files&
 // then bytes of its two files changed.
 void MakeChangedTable(FuzzInput& in, const nav::TableDefinition& definition, const Files& files)
 {
-    std::vector<sde::FieldSpec> fields;
-    for (const nav::FieldDefinition& field : definition.fields)
-        fields.push_back({field.name, field.type, field.width, field.decimals});
-    if (!sde::createTable(files.table.c_str(), fields))
+    if (!sde::CreateTable(files.table.c_str(), definition.fields))
         return;
     Open(definition, files, SDE_EXCLUSIVE);
     for (const nav::TagDefinition& tag : definition.tags)
@@ -236,7 +233,7 @@ int FuzzEngine(const std::uint8_t* data, std::size_t size)
     FuzzInput in(data, size);
     EngineSetStartFlag(1);
     const std::uint8_t choice = in.Byte();
-    const auto tables = nav::dataDirectoryTables();
+    const auto tables = nav::DataDirectoryTables();
     const nav::TableDefinition& definition = *tables[(choice & 0x7F) % tables.size()];
     const Files files = FilesOf(definition);
 

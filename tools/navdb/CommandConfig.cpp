@@ -71,7 +71,7 @@ bool ParseAssignment(const std::string& source, Assignment& assignment) {
     std::size_t equals = source.find('=');
     const std::string name = source.substr(0, equals);
     const nav::FieldDefinition* field =
-        equals == std::string::npos ? nullptr : nav::findField(nav::configTable, name.c_str());
+        equals == std::string::npos ? nullptr : nav::FindField(nav::ConfigTable, name.c_str());
     if (!field) {
         std::fprintf(stderr, "navdb config: '%s' is not FIELD=VALUE with a field of CONFIG\n", source.c_str());
         return false;
@@ -109,13 +109,13 @@ int RunConfig(const std::vector<std::string>& arguments) {
     for (std::size_t i = 1; i < arguments.size(); ++i)
         if (!ParseAssignment(arguments[i], assignments[i - 1])) return 1;
 
-    std::string path = nav::tablePath(nav::PathForm::Rebuild, DirectoryWithSeparator(arguments[0]).c_str(),
-                                      nav::configAlias);
-    if (!TableOpen(path.c_str(), nav::configAlias, assignments.empty() ? SDE_READONLY : SDE_SHARED, SDE_KIND_DBF)) {
+    std::string path = nav::TablePath(nav::PathForm::Rebuild, DirectoryWithSeparator(arguments[0]).c_str(),
+                                      nav::ConfigAlias);
+    if (!TableOpen(path.c_str(), nav::ConfigAlias, assignments.empty() ? SDE_READONLY : SDE_SHARED, SDE_KIND_DBF)) {
         std::fprintf(stderr, "navdb config: cannot open %s\n", path.c_str());
         return 1;
     }
-    TableSetPassword(nav::tablePassword);
+    TableSetPassword(nav::TablePassword);
     RecordGoTop();
     int status = 0;
     if (RecordAtEof()) {
@@ -123,7 +123,7 @@ int RunConfig(const std::vector<std::string>& arguments) {
         status = 1;
     } else {
         for (const Assignment& assignment : assignments) Write(assignment);
-        for (const nav::FieldDefinition& field : nav::configTable.fields)
+        for (const nav::FieldDefinition& field : nav::ConfigTable.fields)
             std::printf("%s=%s\n", field.name, Trimmed(FieldGetString(field.name)).c_str());
     }
     TableCloseAll();

@@ -1,9 +1,10 @@
 // navdb import DIR FILE...: imports each import file into the navigation tables of DIR,
 // as the Import button does, and prints what it did.
+#include "GeomagneticModel.h"
 #include "ImportKindNames.h"
 #include "NavdbCommand.h"
 #include "TableEngine.h"
-#include "GeomagneticModel.h"
+#include "TableEngineStart.h"
 #include "TableImport.h"
 
 #include <chrono>
@@ -88,8 +89,7 @@ bool ImportOneFile(const std::string& directory, const std::string& fileName)
 
 int RunImportCommand(const std::vector<std::string>& arguments)
 {
-    EngineSetStartFlag(1);
-    SetDeletedHidden(0);
+    nav::StartTableEngine(nav::DeletedRecords::Shown);
     std::string directory = DirectoryWithSeparator(arguments[0]);
     bool allImported = true;
     for (std::size_t i = 1; i < arguments.size(); ++i)

@@ -19,23 +19,21 @@ void WriteConfigRecord() {
     auto integer = [](const char* field, int value) { FieldReplace(field, SDE_INTEGER, &value); };
     auto number = [](const char* field, double value) { FieldReplace(field, SDE_DOUBLE, &value); };
     RecordAppendBlank();
-    integer("POWER", power);
-    number("AUTODIS", nextWaypointDistance);
-    integer("AUTOPILOT", autopilot);
-    number("ALARMDIS", alarmDistance);
-    integer("ALARM", alarm);
-    integer("LASTFILE", lastFile);
-    integer("RTEMODE", routeMode);
-    integer("NRTEWPT", routeCount);
-    integer("ACTRTE", routeIndex);
+    integer("POWER", Power);
+    number("AUTODIS", NextWaypointDistance);
+    integer("AUTOPILOT", Autopilot);
+    number("ALARMDIS", AlarmDistance);
+    integer("ALARM", Alarm);
+    integer("LASTFILE", LastFile);
+    integer("RTEMODE", RouteMode);
+    integer("NRTEWPT", RouteCount);
+    integer("ACTRTE", RouteIndex);
 }
 
 bool CreateDeliveredTable(const std::string& directory, const nav::TableDefinition& table) {
-    std::vector<sde::FieldSpec> fields;
-    for (const nav::FieldDefinition& f : table.fields) fields.push_back({f.name, f.type, f.width, f.decimals});
-    std::string path = nav::tablePath(nav::PathForm::Rebuild, directory.c_str(), table.name);
+    std::string path = nav::TablePath(nav::PathForm::Rebuild, directory.c_str(), table.name);
     std::string error;
-    if (!sde::createTable(path.c_str(), fields, &error)) {
+    if (!sde::CreateTable(path.c_str(), table.fields, &error)) {
         std::fprintf(stderr, "navdb init: %s\n", error.c_str());
         return false;
     }
@@ -43,9 +41,9 @@ bool CreateDeliveredTable(const std::string& directory, const nav::TableDefiniti
         std::fprintf(stderr, "navdb init: cannot open %s\n", path.c_str());
         return false;
     }
-    TableSetPassword(nav::tablePassword);
+    TableSetPassword(nav::TablePassword);
     for (const nav::TagDefinition& tag : table.tags) IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
-    if (&table == &nav::configTable) WriteConfigRecord();
+    if (&table == &nav::ConfigTable) WriteConfigRecord();
     TableFinishIndexing();
     TableCloseAll();
     return true;
@@ -55,7 +53,7 @@ int RunInit(const std::vector<std::string>& arguments) {
     std::error_code ignored;
     std::filesystem::create_directories(arguments[0], ignored);
     std::string directory = DirectoryWithSeparator(arguments[0]);
-    for (const nav::TableDefinition* table : nav::dataDirectoryTables())
+    for (const nav::TableDefinition* table : nav::DataDirectoryTables())
         if (!CreateDeliveredTable(directory, *table)) return 1;
     return 0;
 }

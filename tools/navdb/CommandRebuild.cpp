@@ -2,6 +2,7 @@
 // records marked deleted removed, tags created afresh.
 #include "NavdbCommand.h"
 #include "TableEngine.h"
+#include "TableEngineStart.h"
 #include "TableRebuild.h"
 
 #include <cstdio>
@@ -15,8 +16,7 @@ using quillmap::RebuildOutcome;
 
 int RunRebuildCommand(const std::vector<std::string>& arguments)
 {
-    EngineSetStartFlag(1);
-    SetDeletedHidden(0);
+    nav::StartTableEngine(nav::DeletedRecords::Shown);
     bool allOpened = true;
     for (const RebuildOutcome& outcome : RebuildNavigationTables(DirectoryWithSeparator(arguments[0]))) {
         if (!outcome.opened) {

@@ -7,6 +7,7 @@
 #include "RebuildAllTables.h"
 #include "RunImport.h"
 #include "TableEngine.h"
+#include "TableEngineStart.h"
 #include "WaypointEditorDialogs.h"
 
 namespace quillmap {
@@ -39,9 +40,7 @@ MainDialog::MainDialog()
 
 bool MainDialog::OnInit()
 {
-    EngineSetStartFlag(1);
-    // Records marked deleted stay visible to import and rebuild.
-    SetDeletedHidden(0);
+    nav::StartTableEngine(nav::DeletedRecords::Shown);
     SetIcon(ICON_SMALL, smallIcon_);
     SetIcon(ICON_BIG, bigIcon_);
     if (FindWindowExA(nullptr, nullptr, kSimulatorWindowClass, nullptr))

@@ -3,11 +3,12 @@
 #pragma once
 
 #include "ModalDialog.h"
+#include "SharedNames.h"
 
 namespace quillmap {
 
 // Window class of the flight simulator's main window.
-inline constexpr char kSimulatorWindowClass[] = "FS98MAIN";
+inline constexpr const char* kSimulatorWindowClass = nav::SimulatorWindowClass;
 
 class MainDialog final : public appframe::ModalDialog {
 public:

@@ -3,15 +3,16 @@
 #pragma once
 
 #include "RegistryProfile.h"
+#include "SharedNames.h"
 
 #include <string>
 
 namespace quillmap {
 
-inline constexpr char kApplicationName[] = "GPS";
-inline constexpr char kRegistryKeyWord[] = "Borealwing";
-inline constexpr char kSettingsSection[] = "Settings";
-inline constexpr char kPathEntry[] = "PATH";  // data directory, ends with a backslash
+inline constexpr const char* kApplicationName = nav::RegistryProgramKey;
+inline constexpr const char* kRegistryKeyWord = nav::RegistryCompanyKey;
+inline constexpr const char* kSettingsSection = nav::SettingsSection;
+inline constexpr const char* kPathEntry = nav::DataPathValue;  // data directory, ends with a backslash
 inline constexpr char kPosXEntry[] = "X";     // kept for the gauge release 2.0
 inline constexpr char kPosYEntry[] = "Y";
 

@@ -110,9 +110,9 @@ std::span<const ImportColumn> ImportColumns(ImportKind kind)
 const char* ImportTableAlias(ImportKind kind)
 {
     switch (kind) {
-    case ImportKind::Airports: return nav::airportsAlias;
-    case ImportKind::Runways: return nav::runwaysAlias;
-    case ImportKind::Navaids: return nav::navaidsAlias;
+    case ImportKind::Airports: return nav::AirportsAlias;
+    case ImportKind::Runways: return nav::RunwaysAlias;
+    case ImportKind::Navaids: return nav::NavaidsAlias;
     default: return "";
     }
 }

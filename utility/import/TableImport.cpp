@@ -70,12 +70,12 @@ bool OpenImportTable(ImportFile& file, ImportKind kind, const std::string& dataD
 {
     result.kind = kind;
     const char* alias = ImportTableAlias(kind);
-    result.tableFile = nav::tablePath(nav::PathForm::Import, dataDirectory.c_str(), alias);
+    result.tableFile = nav::TablePath(nav::PathForm::Import, dataDirectory.c_str(), alias);
     result.tableOpened = TableOpen(result.tableFile.c_str(), alias, SDE_EXCLUSIVE, SDE_KIND_DBF) != 0;
     if (!result.tableOpened)
         return false;
-    TableSetPassword(nav::tablePassword);
-    OrderSet(TagOrder(nav::numTag));
+    TableSetPassword(nav::TablePassword);
+    OrderSet(TagOrder(nav::NumTag));
     // The import works on live records only; records marked deleted are left to the
     // rebuild. A marked record overwritten by the merge would stay marked and take the
     // imported values with it at the next rebuild, and a runway marked earlier would be

@@ -39,8 +39,8 @@ ModelResult ComputeAirportVariation(std::span<const ModelCoefficientRow> table)
     nav::StoredCoordinate latitude = ReadCoordinate("LAT2", "LAT3", "LAT4", "LAT1");
     nav::StoredCoordinate longitude = ReadCoordinate("LON2", "LON3", "LON4", "LON1");
 
-    AirportVariation variation = AirportVariationAt(nav::utilityLatitude(latitude),
-                                                    nav::utilityLongitude(longitude), table);
+    AirportVariation variation = AirportVariationAt(nav::UtilityLatitude(latitude),
+                                                    nav::UtilityLongitude(longitude), table);
     FieldReplace("VAR", SDE_INTEGER, &variation.degrees);
     return variation.result;
 }

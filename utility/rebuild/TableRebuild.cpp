@@ -7,7 +7,7 @@ namespace quillmap {
 
 std::string RebuildTableFile(const std::string& dataDirectory, const char* tableName)
 {
-    return nav::tablePath(nav::PathForm::Rebuild, dataDirectory.c_str(), tableName);
+    return nav::TablePath(nav::PathForm::Rebuild, dataDirectory.c_str(), tableName);
 }
 
 bool RebuildTable(const std::string& dataDirectory, const char* tableName, bool withNameTags)
@@ -15,12 +15,12 @@ bool RebuildTable(const std::string& dataDirectory, const char* tableName, bool 
     std::string file = RebuildTableFile(dataDirectory, tableName);
     if (TableOpen(file.c_str(), tableName, SDE_EXCLUSIVE, SDE_KIND_DBF) == 0)
         return false;
-    TableSetPassword(nav::tablePassword);
+    TableSetPassword(nav::TablePassword);
     TablePack();
-    IndexTagCreate(nullptr, nav::numTag, "NUM", 0, 0, nullptr);
+    IndexTagCreate(nullptr, nav::NumTag, "NUM", 0, 0, nullptr);
     if (withNameTags) {
-        IndexTagCreate(nullptr, nav::idTag, "ID", 0, 0, nullptr);
-        IndexTagCreate(nullptr, nav::nameTag, "UPPER(NAME)", 0, 0, nullptr);
+        IndexTagCreate(nullptr, nav::IdTag, "ID", 0, 0, nullptr);
+        IndexTagCreate(nullptr, nav::NameTag, "UPPER(NAME)", 0, 0, nullptr);
     }
     TableFinishIndexing();
     TableCloseAll();

@@ -16,10 +16,10 @@ struct RebuiltTable {
 
 // The tables in the order they are rebuilt.
 inline constexpr RebuiltTable NavigationTables[] = {
-    {nav::airportsAlias, true},
-    {nav::navaidsAlias, true},
-    {nav::runwaysAlias, false},
-    {nav::usersAlias, true},
+    {nav::AirportsAlias, true},
+    {nav::NavaidsAlias, true},
+    {nav::RunwaysAlias, false},
+    {nav::UsersAlias, true},
 };
 
 // The file of a table: the data directory, the table's name and ".DBF" with nothing between.

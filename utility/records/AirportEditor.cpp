@@ -26,12 +26,12 @@ void SelectArea(const char* alias)
 
 void AirportEditor::OpenCompanionTables(const std::string& dataDirectory)
 {
-    OpenTable(dataDirectory, nav::runwaysAlias);
+    OpenTable(dataDirectory, nav::RunwaysAlias);
 }
 
 void AirportEditor::ShowCompanions()
 {
-    SelectArea(nav::runwaysAlias);
+    SelectArea(nav::RunwaysAlias);
     QuerySet(NumCondition(Form().Text(IDC_NUM)).c_str());
     RecordGoTop();
     Form().ClearList(IDC_RUNWAY_LIST);
@@ -46,7 +46,7 @@ void AirportEditor::ShowCompanions()
 
 void AirportEditor::DeleteCompanions()
 {
-    SelectArea(nav::runwaysAlias);
+    SelectArea(nav::RunwaysAlias);
     QuerySet(NumCondition(Form().Text(IDC_NUM)).c_str());
     RecordGoTop();
     for (int i = 0; i < QueryCount(); ++i) {
@@ -78,7 +78,7 @@ void AirportEditor::DeleteRunway()
     const std::optional<std::string> entry = Form().SelectedListEntry(IDC_RUNWAY_LIST);
     if (!entry || !Form().Ask(DeleteRunwayQuestion))
         return;
-    SelectArea(nav::runwaysAlias);
+    SelectArea(nav::RunwaysAlias);
     QuerySet(RunwayCondition(Form().Text(IDC_NUM), entry->substr(0, DesignatorLength)).c_str());
     RecordGoTop();
     if (QueryCount() > 0)

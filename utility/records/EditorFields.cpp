@@ -80,21 +80,21 @@ constexpr std::array<EditorField, 10> RunwayFieldList{{
 
 const EditorTable& AirportTable()
 {
-    static const EditorTable table{nav::airportsAlias, AirportShownFields, AirportSavedFields,
+    static const EditorTable table{nav::AirportsAlias, AirportShownFields, AirportSavedFields,
                                    "Insert a new blank airport ?", "Delete this airport ?"};
     return table;
 }
 
 const EditorTable& NavaidTable()
 {
-    static const EditorTable table{nav::navaidsAlias, NavaidFields, NavaidFields,
+    static const EditorTable table{nav::NavaidsAlias, NavaidFields, NavaidFields,
                                    "Insert a new blank navaid ?", "Delete this navaid ?"};
     return table;
 }
 
 const EditorTable& UserWaypointTable()
 {
-    static const EditorTable table{nav::usersAlias, UserFields, UserFields,
+    static const EditorTable table{nav::UsersAlias, UserFields, UserFields,
                                    "Insert a new blank user waypoint ?",
                                    "Delete this user waypoint ?"};
     return table;

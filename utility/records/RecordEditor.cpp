@@ -8,9 +8,9 @@ namespace quillmap {
 
 bool RecordEditor::OpenTable(const std::string& dataDirectory, const char* alias)
 {
-    const std::string path = nav::tablePath(nav::PathForm::Editors, dataDirectory.c_str(), alias);
+    const std::string path = nav::TablePath(nav::PathForm::Editors, dataDirectory.c_str(), alias);
     const bool opened = TableOpen(path.c_str(), alias, SDE_SHARED, SDE_KIND_DBF) != 0;
-    TableSetPassword(nav::tablePassword);
+    TableSetPassword(nav::TablePassword);
     if (!opened)
         unopened_.push_back(path);
     return opened;
@@ -35,7 +35,7 @@ void RecordEditor::Open(const std::string& dataDirectory)
         ShowEmpty();
         return;
     }
-    OrderSet(TagOrder(nav::numTag));
+    OrderSet(TagOrder(nav::NumTag));
     RecordGoTop();
     ShowRecord();
 }

@@ -23,19 +23,19 @@ void SearchRecord(const SearchRequest& request, const DoubleByteCharacters* doub
 {
     SetSoftSeek(1);
     if (!request.num.empty()) {
-        OrderSet(TagOrder(nav::numTag));
+        OrderSet(TagOrder(nav::NumTag));
         RecordSeek(request.num.c_str());
     }
     if (!request.id.empty()) {
-        OrderSet(TagOrder(nav::idTag));
+        OrderSet(TagOrder(nav::IdTag));
         RecordSeek(request.id.c_str());
     }
     if (!request.name.empty()) {
-        OrderSet(TagOrder(nav::nameTag));
+        OrderSet(TagOrder(nav::NameTag));
         RecordSeek(UpperCaseName(request.name, doubleBytes).c_str());
     }
     SetSoftSeek(0);
-    OrderSet(TagOrder(nav::numTag));
+    OrderSet(TagOrder(nav::NumTag));
 }
 
 }  // namespace quillmap

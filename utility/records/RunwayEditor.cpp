@@ -10,7 +10,7 @@ namespace quillmap {
 
 void RunwayEditor::Begin()
 {
-    AreaSelect(AreaOfAlias(nav::runwaysAlias));
+    AreaSelect(AreaOfAlias(nav::RunwaysAlias));
     if (selection_.isNew)
         return;
     QuerySet(RunwayCondition(selection_.airportNum, selection_.designator).c_str());

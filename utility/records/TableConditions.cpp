@@ -11,7 +11,7 @@ namespace {
 // quotes.
 std::string Term(const char* field, std::string text)
 {
-    const nav::FieldDefinition* definition = nav::findField(nav::runwaysTable, field);
+    const nav::FieldDefinition* definition = nav::FindField(nav::RunwaysTable, field);
     const std::size_t width = definition ? static_cast<std::size_t>(definition->width) : 0;
     if (text.size() < width)
         text.resize(width, ' ');

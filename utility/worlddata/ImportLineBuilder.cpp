@@ -14,9 +14,9 @@ namespace {
 const nav::TableDefinition& TableOf(ImportKind kind)
 {
     switch (kind) {
-    case ImportKind::Airports: return nav::airportsTable;
-    case ImportKind::Runways: return nav::runwaysTable;
-    default: return nav::navaidsTable;
+    case ImportKind::Airports: return nav::AirportsTable;
+    case ImportKind::Runways: return nav::RunwaysTable;
+    default: return nav::NavaidsTable;
     }
 }
 

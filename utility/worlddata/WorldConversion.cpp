@@ -347,9 +347,9 @@ ConversionResult ConvertWorldData(const std::string& aptPath, const std::string&
                                 : outputDirectory + "/";
     std::error_code ignored;   // a directory that cannot be made shows as a file that cannot be written
     std::filesystem::create_directories(outputDirectory, ignored);
-    StagedFile airports(directory + nav::airportsAlias + ".GPS");
-    StagedFile runways(directory + nav::runwaysAlias + ".GPS");
-    StagedFile navaids(directory + nav::navaidsAlias + ".GPS");
+    StagedFile airports(directory + nav::AirportsAlias + ".GPS");
+    StagedFile runways(directory + nav::RunwaysAlias + ".GPS");
+    StagedFile navaids(directory + nav::NavaidsAlias + ".GPS");
     for (const StagedFile* file : {&airports, &runways, &navaids}) {
         if (!file->IsOpen()) {
             result.error = "cannot write " + file->Error();

@@ -36,7 +36,7 @@ double MatchRadius(int32_t table)
 
 std::string FieldWidthText(const std::string& text, const char* field)
 {
-    for (const nav::FieldDefinition& definition : nav::usersTable.fields)
+    for (const nav::FieldDefinition& definition : nav::UsersTable.fields)
         if (std::string(definition.name) == field) return text.substr(0, static_cast<std::size_t>(definition.width));
     return text;
 }

@@ -9,8 +9,8 @@ namespace gauge::routeplan {
 
 Position PositionOf(const WaypointRecord& record)
 {
-    return {nav::utilityLatitude({record.lat1, record.lat2, record.lat3, record.lat4}),
-            nav::utilityLongitude({record.lon1, record.lon2, record.lon3, record.lon4})};
+    return {nav::UtilityLatitude({record.lat1, record.lat2, record.lat3, record.lat4}),
+            nav::UtilityLongitude({record.lon1, record.lon2, record.lon3, record.lon4})};
 }
 
 double DistanceBetween(const Position& a, const Position& b)

@@ -31,8 +31,8 @@ Leg LegBetween(const ListedSlot& from, const ListedSlot& to)
 std::string PositionText(const WaypointRecord& r)
 {
     char text[64];
-    std::snprintf(text, sizeof text, "%c%02d\u00B0%02d'%02d\" %c%03d\u00B0%02d'%02d\"", nav::latitudeHemisphereLetter(r.lat1),
-                  r.lat2, r.lat3, r.lat4, nav::longitudeHemisphereLetter(r.lon1), r.lon2, r.lon3, r.lon4);
+    std::snprintf(text, sizeof text, "%c%02d\u00B0%02d'%02d\" %c%03d\u00B0%02d'%02d\"", nav::LatitudeHemisphereLetter(r.lat1),
+                  r.lat2, r.lat3, r.lat4, nav::LongitudeHemisphereLetter(r.lon1), r.lon2, r.lon3, r.lon4);
     return text;
 }
 

@@ -14,7 +14,7 @@ namespace {
 
 std::string ConfigPath(const std::string& directory)
 {
-    return nav::tablePath(nav::PathForm::Rebuild, directory.c_str(), nav::configAlias);
+    return nav::TablePath(nav::PathForm::Rebuild, directory.c_str(), nav::ConfigAlias);
 }
 
 // Opens CONFIG on its record, or throws; the caller closes it.
@@ -22,8 +22,8 @@ void OpenConfig(const std::string& directory, int mode)
 {
     const std::string path = ConfigPath(directory);
     TableCloseAll();
-    if (!TableOpen(path.c_str(), nav::configAlias, mode, SDE_KIND_DBF)) throw PlanError("cannot open " + path);
-    TableSetPassword(nav::tablePassword);
+    if (!TableOpen(path.c_str(), nav::ConfigAlias, mode, SDE_KIND_DBF)) throw PlanError("cannot open " + path);
+    TableSetPassword(nav::TablePassword);
     RecordGoTop();
     if (RecordAtEof()) {
         TableCloseAll();

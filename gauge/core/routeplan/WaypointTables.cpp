@@ -54,9 +54,9 @@ WaypointTables::~WaypointTables()
 void WaypointTables::Open(const char* alias, int mode)
 {
     TableCloseAll();
-    const std::string path = nav::tablePath(nav::PathForm::Rebuild, directory_.c_str(), alias);
+    const std::string path = nav::TablePath(nav::PathForm::Rebuild, directory_.c_str(), alias);
     if (!TableOpen(path.c_str(), alias, mode, SDE_KIND_DBF)) throw PlanError("cannot open " + path);
-    TableSetPassword(nav::tablePassword);
+    TableSetPassword(nav::TablePassword);
 }
 
 TableWaypoint WaypointTables::ReadCurrent(int32_t table)
@@ -84,7 +84,7 @@ TableWaypoint WaypointTables::ReadCurrent(int32_t table)
 std::optional<TableWaypoint> WaypointTables::FindByNum(int32_t table, const std::string& num)
 {
     Open(TableName(table), SDE_READONLY);
-    OrderSet(TagOrder(nav::numTag));
+    OrderSet(TagOrder(nav::NumTag));
     if (!RecordSeek(Padded(num, NumWidth).c_str()) || RecordAtEof()) return std::nullopt;
     return ReadCurrent(table);
 }
@@ -94,7 +94,7 @@ std::vector<TableWaypoint> WaypointTables::FindById(int32_t table, const std::st
     std::vector<TableWaypoint> found;
     if (id.empty() || id.size() > IdWidth) return found;
     Open(TableName(table), SDE_READONLY);
-    OrderSet(TagOrder(nav::idTag));
+    OrderSet(TagOrder(nav::IdTag));
     const std::string key = Padded(id, IdWidth);
     if (!RecordSeek(key.c_str())) return found;
     for (; !RecordAtEof() && key == FieldGetString("ID"); RecordSkip(1)) found.push_back(ReadCurrent(table));
@@ -103,7 +103,7 @@ std::vector<TableWaypoint> WaypointTables::FindById(int32_t table, const std::st
 
 std::string WaypointTables::NextUserNum(int reserved)
 {
-    Open(nav::usersAlias, SDE_READONLY);
+    Open(nav::UsersAlias, SDE_READONLY);
     SetDeletedHidden(0);
     long long highest = 0;
     for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) {
@@ -121,7 +121,7 @@ std::string WaypointTables::NextUserNum(int reserved)
 void WaypointTables::AppendUsers(const std::vector<NewUserWaypoint>& waypoints)
 {
     if (waypoints.empty()) return;
-    Open(nav::usersAlias, SDE_SHARED);
+    Open(nav::UsersAlias, SDE_SHARED);
     for (const NewUserWaypoint& waypoint : waypoints) {
         RecordAppendBlank();
         FieldReplace("NUM", SDE_TEXT, waypoint.num.c_str());

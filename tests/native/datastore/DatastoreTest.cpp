@@ -1,29 +1,31 @@
-// The navigation table definitions, path forms and coordinate conversions.
+// The navigation table definitions, path forms, coordinate conversions and shared names.
 #include "Coordinates.h"
 #include "NavigationTables.h"
+#include "SharedNames.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 using nav::PathForm;
 
 TEST(PathForms, MissingSettingGivesEachReaderItsDefaultDirectory) {
-    EXPECT_EQ(nav::tablePath(PathForm::Editors, nav::defaultDirectory(PathForm::Editors), "AIRPORTS"),
+    EXPECT_EQ(nav::TablePath(PathForm::Editors, nav::DefaultDirectory(PathForm::Editors), "AIRPORTS"),
               "C:\\FS6\\GPS\\DATA\\\\AIRPORTS.DBF");
-    EXPECT_EQ(nav::tablePath(PathForm::Import, nav::defaultDirectory(PathForm::Import), "AIRPORTS"), "AIRPORTS.DBF");
-    EXPECT_EQ(nav::tablePath(PathForm::Rebuild, nav::defaultDirectory(PathForm::Rebuild), "RUNWAYS"), "RUNWAYS.DBF");
-    EXPECT_EQ(nav::tablePath(PathForm::Gauge, nav::defaultDirectory(PathForm::Gauge), "CONFIG"),
+    EXPECT_EQ(nav::TablePath(PathForm::Import, nav::DefaultDirectory(PathForm::Import), "AIRPORTS"), "AIRPORTS.DBF");
+    EXPECT_EQ(nav::TablePath(PathForm::Rebuild, nav::DefaultDirectory(PathForm::Rebuild), "RUNWAYS"), "RUNWAYS.DBF");
+    EXPECT_EQ(nav::TablePath(PathForm::Gauge, nav::DefaultDirectory(PathForm::Gauge), "CONFIG"),
               "C:\\FS98\\GPSDATA\\\\CONFIG.DBF");
 }
 
 TEST(PathForms, ImportAndRebuildJoinTheDirectoryDirectly) {
-    EXPECT_EQ(nav::tablePath(PathForm::Import, "D:\\NAV\\", "NAVAIDS"), "D:\\NAV\\NAVAIDS.DBF");
-    EXPECT_EQ(nav::tablePath(PathForm::Editors, "D:\\NAV\\", "USERS"), "D:\\NAV\\\\USERS.DBF");
+    EXPECT_EQ(nav::TablePath(PathForm::Import, "D:\\NAV\\", "NAVAIDS"), "D:\\NAV\\NAVAIDS.DBF");
+    EXPECT_EQ(nav::TablePath(PathForm::Editors, "D:\\NAV\\", "USERS"), "D:\\NAV\\\\USERS.DBF");
 }
 
 TEST(TableDefinitions, WaypointTablesShareKeysAndPositionFields) {
-    for (const nav::TableDefinition* table : {&nav::airportsTable, &nav::navaidsTable, &nav::usersTable}) {
+    for (const nav::TableDefinition* table : {&nav::AirportsTable, &nav::NavaidsTable, &nav::UsersTable}) {
         ASSERT_GE(table->fields.size(), 11u) << table->name;
         EXPECT_STREQ(table->fields[0].name, "NUM");
         EXPECT_EQ(table->fields[0].width, 8);
@@ -36,43 +38,51 @@ TEST(TableDefinitions, WaypointTablesShareKeysAndPositionFields) {
             if (!std::strncmp(f.name, "LAT", 3) || !std::strncmp(f.name, "LON", 3)) ++position;
         EXPECT_EQ(position, 8) << table->name;
     }
-    ASSERT_EQ(nav::runwaysTable.tags.size(), 1u);
-    EXPECT_STREQ(nav::runwaysTable.tags[0].name, "NUM");
-    EXPECT_TRUE(nav::configTable.tags.empty());
+    ASSERT_EQ(nav::RunwaysTable.tags.size(), 1u);
+    EXPECT_STREQ(nav::RunwaysTable.tags[0].name, "NUM");
+    EXPECT_TRUE(nav::ConfigTable.tags.empty());
 }
 
 TEST(TableDefinitions, ConfigHoldsTheWholeRoute) {
-    const nav::FieldDefinition& last = nav::configTable.fields.back();
+    const nav::FieldDefinition& last = nav::ConfigTable.fields.back();
     EXPECT_STREQ(last.name, "RTEWPTS");
     EXPECT_EQ(last.width, 270);
-    EXPECT_EQ(nav::findTableDefinition("config"), &nav::configTable);
-    EXPECT_EQ(nav::findTableDefinition("CONFIGX"), nullptr);
-    EXPECT_EQ(nav::findTableDefinition("CONF"), nullptr);
+    EXPECT_EQ(nav::FindTableDefinition("config"), &nav::ConfigTable);
+    EXPECT_EQ(nav::FindTableDefinition("CONFIGX"), nullptr);
+    EXPECT_EQ(nav::FindTableDefinition("CONF"), nullptr);
 }
 
-TEST(Coordinates, SouthLatitudeIsNegativeInBothConventions) {
+TEST(Coordinates, SouthLatitudeIsNegativeForTheModel) {
     nav::StoredCoordinate c {1, 45, 30, 0};
-    EXPECT_DOUBLE_EQ(nav::gaugeDegrees(c), -45.5);
-    EXPECT_DOUBLE_EQ(nav::utilityLatitude(c), -45.5);
+    EXPECT_DOUBLE_EQ(nav::UtilityLatitude(c), -45.5);
 }
 
-TEST(Coordinates, WestLongitudeIsPositiveForTheGaugeNegativeForTheModel) {
+TEST(Coordinates, WestLongitudeIsNegativeForTheModel) {
     nav::StoredCoordinate c {0, 73, 30, 0};
-    EXPECT_DOUBLE_EQ(nav::gaugeDegrees(c), 73.5);
-    EXPECT_DOUBLE_EQ(nav::utilityLongitude(c), -73.5);
+    EXPECT_DOUBLE_EQ(nav::UtilityLongitude(c), -73.5);
     nav::StoredCoordinate east {1, 73, 30, 0};
-    EXPECT_DOUBLE_EQ(nav::gaugeDegrees(east), -73.5);
-    EXPECT_DOUBLE_EQ(nav::utilityLongitude(east), 73.5);
+    EXPECT_DOUBLE_EQ(nav::UtilityLongitude(east), 73.5);
 }
 
-TEST(Coordinates, GaugeUsesItsConstantsTheModelRealDivision) {
+TEST(Coordinates, TheModelDividesSecondsAndMinutes) {
     nav::StoredCoordinate c {0, 12, 34, 56};
-    EXPECT_EQ(nav::gaugeDegrees(c), 56 * 0.0002777777777777778 + 34 * 0.016666666666666666 + 12);
-    EXPECT_EQ(nav::utilityLatitude(c), 56 / 3600.0 + 34 / 60.0 + 12);
-    // Any non-zero hemisphere index is south or east.
-    EXPECT_LT(nav::utilityLatitude({2, 1, 0, 0}), 0);
-    EXPECT_EQ(nav::latitudeHemisphereLetter(2), 'S');
-    EXPECT_EQ(nav::longitudeHemisphereLetter(0), 'W');
+    EXPECT_EQ(nav::UtilityLatitude(c), 56 / 3600.0 + 34 / 60.0 + 12);
+}
+
+TEST(Coordinates, IndexesOutsideZeroAndOneAsEachFunctionReadsThem) {
+    // A latitude is south only for an index above 0.
+    EXPECT_LT(nav::UtilityLatitude({2, 1, 0, 0}), 0);
+    EXPECT_GT(nav::UtilityLatitude({-1, 1, 0, 0}), 0);
+    // A longitude is west only for index 0.
+    EXPECT_GT(nav::UtilityLongitude({2, 1, 0, 0}), 0);
+    EXPECT_GT(nav::UtilityLongitude({-1, 1, 0, 0}), 0);
+    // The letters: the first for 0, the second for any other index.
+    EXPECT_EQ(nav::LatitudeHemisphereLetter(0), 'N');
+    EXPECT_EQ(nav::LatitudeHemisphereLetter(2), 'S');
+    EXPECT_EQ(nav::LatitudeHemisphereLetter(-1), 'S');
+    EXPECT_EQ(nav::LongitudeHemisphereLetter(0), 'W');
+    EXPECT_EQ(nav::LongitudeHemisphereLetter(1), 'E');
+    EXPECT_EQ(nav::LongitudeHemisphereLetter(-1), 'E');
 }
 
 TEST(Coordinates, SignedDegreesAreStoredToTheNearestSecondInTheirHemisphere) {
@@ -92,6 +102,11 @@ TEST(Coordinates, SignedDegreesAreStoredToTheNearestSecondInTheirHemisphere) {
     expectStored(-0.0001, nav::Axis::Latitude, {0, 0, 0, 0});
     expectStored(0.0001, nav::Axis::Longitude, {0, 0, 0, 0});
     // Back through the model's conversion, a stored second comes out as it went in.
-    nav::StoredCoordinate c = nav::StoredFromDegrees(nav::utilityLongitude({1, 174, 47, 10}), nav::Axis::Longitude);
-    EXPECT_EQ(nav::utilityLongitude(c), nav::utilityLongitude({1, 174, 47, 10}));
+    nav::StoredCoordinate c = nav::StoredFromDegrees(nav::UtilityLongitude({1, 174, 47, 10}), nav::Axis::Longitude);
+    EXPECT_EQ(nav::UtilityLongitude(c), nav::UtilityLongitude({1, 174, 47, 10}));
+}
+
+TEST(SharedNames, TheSettingsKeyIsCompanyProgramAndSection) {
+    EXPECT_EQ(std::string(nav::SettingsKeyPath), std::string("Software\\") + nav::RegistryCompanyKey + "\\" +
+                                                     nav::RegistryProgramKey + "\\" + nav::SettingsSection);
 }

@@ -8,7 +8,7 @@
 namespace {
 
 // One kind of damage, picked by the generator.
-std::string damage(std::string bytes, std::mt19937& random, bool headerOnly) {
+std::string Damage(std::string bytes, std::mt19937& random, bool headerOnly) {
     auto below = [&random](size_t n) { return n ? std::uniform_int_distribution<size_t>(0, n - 1)(random) : 0; };
     size_t span = headerOnly ? std::min<size_t>(bytes.size(), 600) : bytes.size();
     switch (below(6)) {
@@ -43,11 +43,11 @@ std::string damage(std::string bytes, std::mt19937& random, bool headerOnly) {
 }
 
 // Every operation, in an order that touches every part of the engine; bounded walks.
-void exercise(int mode) {
+void Exercise(int mode) {
     OrderSet(TagOrder("NUM"));
     RecordGoTop();
     for (int i = 0; i < 200 && !RecordAtEof(); ++i) {
-        for (const nav::FieldDefinition& field : nav::airportsTable.fields) {
+        for (const nav::FieldDefinition& field : nav::AirportsTable.fields) {
             FieldGetString(field.name);
             FieldGetInteger(field.name);
             FieldGetDouble(field.name);
@@ -65,10 +65,10 @@ void exercise(int mode) {
     for (int i = 0; i < QueryCount() && i < 200; ++i) RecordSkip(1);
     QuerySet("");
     RecordGoTop();
-    EngineTest::replaceText("NAME", "Renamed");
-    EngineTest::replaceInteger("ALT", 99);
+    EngineTest::PutText("NAME", "Renamed");
+    EngineTest::PutInteger("ALT", 99);
     RecordAppendBlank();
-    EngineTest::replaceText("NUM", "00000777");
+    EngineTest::PutText("NUM", "00000777");
     RecordSkip(-3);
     RecordDelete();
     if (mode == SDE_EXCLUSIVE) {
@@ -88,49 +88,49 @@ class CorruptionTest : public EngineTest {
 protected:
     void SetUp() override {
         EngineTest::SetUp();
-        openNewAirports(SDE_EXCLUSIVE);
+        OpenNewAirports(SDE_EXCLUSIVE);
         for (int i = 0; i < 40; ++i) {
             std::string n = std::to_string(1000 + i * 7 % 40);
-            appendWaypoint(("0000" + n).c_str(), ("K" + n).c_str(), ("Field " + n).c_str());
-            replaceDouble("ATIS", 120.5 + i);
+            AppendWaypoint(("0000" + n).c_str(), ("K" + n).c_str(), ("Field " + n).c_str());
+            PutDouble("ATIS", 120.5 + i);
         }
         TableCloseAll();
-        table_ = fileBytes(airports_);
-        tags_ = fileBytes(airportsIndex_);
+        table_ = FileBytes(airports_);
+        tags_ = FileBytes(airportsIndex_);
     }
-    void run(int rounds, bool damageTable, bool damageIndex, unsigned seed) {
+    void Run(int rounds, bool damageTable, bool damageIndex, unsigned seed) {
         std::mt19937 random(seed);
         for (int round = 0; round < rounds; ++round) {
             bool headerOnly = random() % 2;
-            writeBytes(airports_, damageTable ? damage(table_, random, headerOnly) : table_);
-            writeBytes(airportsIndex_, damageIndex ? damage(tags_, random, headerOnly) : tags_);
+            WriteBytes(airports_, damageTable ? Damage(table_, random, headerOnly) : table_);
+            WriteBytes(airportsIndex_, damageIndex ? Damage(tags_, random, headerOnly) : tags_);
             int mode = static_cast<int>(random() % 3);
-            openTable(airports_, "AIRPORTS", mode);
+            OpenTable(airports_, "AIRPORTS", mode);
             SCOPED_TRACE("round " + std::to_string(round) + " mode " + std::to_string(mode));
-            exercise(mode);
+            Exercise(mode);
             TableCloseAll();
         }
     }
     std::string table_, tags_;
 };
 
-TEST_F(CorruptionTest, DamagedTablesNeverCrash) { run(150, true, false, 1); }
+TEST_F(CorruptionTest, DamagedTablesNeverCrash) { Run(150, true, false, 1); }
 
-TEST_F(CorruptionTest, DamagedIndexesNeverCrash) { run(150, false, true, 2); }
+TEST_F(CorruptionTest, DamagedIndexesNeverCrash) { Run(150, false, true, 2); }
 
-TEST_F(CorruptionTest, BothDamagedNeverCrash) { run(100, true, true, 3); }
+TEST_F(CorruptionTest, BothDamagedNeverCrash) { Run(100, true, true, 3); }
 
 TEST_F(CorruptionTest, DamagedIndexStillGivesTheRightOrder) {
     std::mt19937 random(4);
     for (int round = 0; round < 60; ++round) {
-        writeBytes(airports_, table_);
-        writeBytes(airportsIndex_, damage(tags_, random, false));
-        ASSERT_GT(openTable(airports_, "AIRPORTS", SDE_READONLY), 0);
+        WriteBytes(airports_, table_);
+        WriteBytes(airportsIndex_, Damage(tags_, random, false));
+        ASSERT_GT(OpenTable(airports_, "AIRPORTS", SDE_READONLY), 0);
         // Even when the index file's directory is hit, the table's header still names the tag.
         int order = TagOrder("NUM");
         EXPECT_GT(order, 0) << round;
         OrderSet(order);
-        std::vector<std::string> nums = walkNums();
+        std::vector<std::string> nums = WalkNums();
         EXPECT_EQ(nums.size(), 40u) << round;
         EXPECT_TRUE(std::is_sorted(nums.begin(), nums.end())) << round;
         TableCloseAll();

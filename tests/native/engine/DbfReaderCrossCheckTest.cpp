@@ -8,7 +8,7 @@
 namespace {
 
 // The same lines from the engine's own reading.
-std::vector<std::string> readWithEngine(const nav::TableDefinition& table) {
+std::vector<std::string> ReadWithEngine(const nav::TableDefinition& table) {
     std::vector<std::string> lines;
     SetDeletedHidden(1);
     for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) {
@@ -22,7 +22,7 @@ std::vector<std::string> readWithEngine(const nav::TableDefinition& table) {
                     std::snprintf(number, sizeof number, "%.4f", FieldGetDouble(field.name));
                 line += number;
             } else {
-                line += trimRight(value);
+                line += TrimRight(value);
             }
         }
         lines.push_back(line);
@@ -31,13 +31,13 @@ std::vector<std::string> readWithEngine(const nav::TableDefinition& table) {
     return lines;
 }
 
-void fill(const nav::TableDefinition& table, int records) {
+void Fill(const nav::TableDefinition& table, int records) {
     for (int i = 0; i < records; ++i) {
         RecordAppendBlank();
         for (const nav::FieldDefinition& field : table.fields) {
             if (field.type == 'N') {
-                if (field.decimals) EngineTest::replaceDouble(field.name, 100 + i * 1.25);
-                else EngineTest::replaceInteger(field.name, (i * 37) % 90 - (field.width > 2 ? 20 : 0));
+                if (field.decimals) EngineTest::PutDouble(field.name, 100 + i * 1.25);
+                else EngineTest::PutInteger(field.name, (i * 37) % 90 - (field.width > 2 ? 20 : 0));
             } else {
                 std::string value = std::string(field.name) + std::to_string(i) + (i % 3 ? " \xE9t\xE9" : "");
                 FieldReplace(field.name, SDE_TEXT, value.c_str());
@@ -52,12 +52,12 @@ class DbfReaderCrossCheckTest : public EngineTest, public ::testing::WithParamIn
 
 TEST_P(DbfReaderCrossCheckTest, DbfreadReadsWhatTheEngineWrote) {
     const nav::TableDefinition& table = *GetParam();
-    std::string path = createNavigationTable(table);
+    std::string path = CreateNavigationTable(table);
     // The tags are recorded in the header's reserved bytes, which dbfread must not mind.
-    bool tagsRecorded = fileBytes(path).substr(16, 12) != std::string(12, '\0');
+    bool tagsRecorded = FileBytes(path).substr(16, 12) != std::string(12, '\0');
     EXPECT_EQ(tagsRecorded, !table.tags.empty());
-    ASSERT_GT(openTable(path, table.name, SDE_EXCLUSIVE), 0);
-    fill(table, 12);
+    ASSERT_GT(OpenTable(path, table.name, SDE_EXCLUSIVE), 0);
+    Fill(table, 12);
     RecordGoTop();
     RecordSkip(3);
     RecordDelete();
@@ -65,14 +65,14 @@ TEST_P(DbfReaderCrossCheckTest, DbfreadReadsWhatTheEngineWrote) {
     FieldReplace(table.fields[0].name, SDE_TEXT, "replaced");
     RecordSkip(4);
     RecordDelete();
-    std::vector<std::string> beforePack = readWithEngine(table);
-    std::vector<std::string> read = readWithDbfread(path);
+    std::vector<std::string> beforePack = ReadWithEngine(table);
+    std::vector<std::string> read = ReadWithDbfread(path);
     ASSERT_GE(read.size(), 2u);
     EXPECT_EQ(read[read.size() - 2], "deleted 2");
     EXPECT_EQ(std::vector<std::string>(read.begin(), read.end() - 2), beforePack);
 
     TablePack();
-    read = readWithDbfread(path);
+    read = ReadWithDbfread(path);
     EXPECT_EQ(read[read.size() - 2], "deleted 0");
     EXPECT_EQ(std::vector<std::string>(read.begin(), read.end() - 2), beforePack);
     EXPECT_EQ(beforePack.size(), 10u);
@@ -83,6 +83,6 @@ TEST_P(DbfReaderCrossCheckTest, DbfreadReadsWhatTheEngineWrote) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTable, DbfReaderCrossCheckTest,
-                         ::testing::Values(&nav::airportsTable, &nav::runwaysTable, &nav::navaidsTable,
-                                           &nav::usersTable, &nav::configTable),
+                         ::testing::Values(&nav::AirportsTable, &nav::RunwaysTable, &nav::NavaidsTable,
+                                           &nav::UsersTable, &nav::ConfigTable),
                          [](const auto& info) { return std::string(info.param->name); });

@@ -5,4 +5,4 @@
 #include <string>
 #include <vector>
 
-std::vector<std::string> readWithDbfread(const std::string& path);
+std::vector<std::string> ReadWithDbfread(const std::string& path);

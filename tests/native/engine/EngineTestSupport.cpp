@@ -30,21 +30,19 @@ void EngineTest::TearDown() {
     std::filesystem::remove_all(directory_, ignored);
 }
 
-std::string EngineTest::tablePath(const char* table) const {
+std::string EngineTest::TablePath(const char* table) const {
     return (directory_ / (std::string(table) + ".DBF")).string();
 }
 
-std::string EngineTest::createTableWith(const char* table, const std::vector<sde::FieldSpec>& fields) {
-    std::string path = tablePath(table);
+std::string EngineTest::CreateTableWith(const char* table, std::span<const nav::FieldDefinition> fields) {
+    std::string path = TablePath(table);
     std::string error;
-    EXPECT_TRUE(sde::createTable(path.c_str(), fields, &error)) << error;
+    EXPECT_TRUE(sde::CreateTable(path.c_str(), fields, &error)) << error;
     return path;
 }
 
-std::string EngineTest::createNavigationTable(const nav::TableDefinition& table) {
-    std::vector<sde::FieldSpec> fields;
-    for (const nav::FieldDefinition& f : table.fields) fields.push_back({f.name, f.type, f.width, f.decimals});
-    std::string path = createTableWith(table.name, fields);
+std::string EngineTest::CreateNavigationTable(const nav::TableDefinition& table) {
+    std::string path = CreateTableWith(table.name, table.fields);
     EXPECT_GT(TableOpen(path.c_str(), table.name, SDE_EXCLUSIVE, SDE_KIND_DBF), 0);
     for (const nav::TagDefinition& tag : table.tags) IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
     TableFinishIndexing();
@@ -52,45 +50,45 @@ std::string EngineTest::createNavigationTable(const nav::TableDefinition& table)
     return path;
 }
 
-void EngineTest::openNewAirports(int mode) {
-    airports_ = createNavigationTable(nav::airportsTable);
-    airportsIndex_ = indexFileOf(airports_);
-    EXPECT_GT(openTable(airports_, nav::airportsAlias, mode), 0);
+void EngineTest::OpenNewAirports(int mode) {
+    airports_ = CreateNavigationTable(nav::AirportsTable);
+    airportsIndex_ = IndexFileOf(airports_);
+    EXPECT_GT(OpenTable(airports_, nav::AirportsAlias, mode), 0);
 }
 
-int EngineTest::openTable(const std::string& path, const char* alias, int mode) {
+int EngineTest::OpenTable(const std::string& path, const char* alias, int mode) {
     int area = TableOpen(path.c_str(), alias, mode, SDE_KIND_DBF);
-    TableSetPassword(nav::tablePassword);
+    TableSetPassword(nav::TablePassword);
     return area;
 }
 
-std::vector<std::string> EngineTest::airportNumsInOrder(const char* tag, int mode) {
-    EXPECT_GT(openTable(airports_, nav::airportsAlias, mode), 0);
+std::vector<std::string> EngineTest::AirportNumsInOrder(const char* tag, int mode) {
+    EXPECT_GT(OpenTable(airports_, nav::AirportsAlias, mode), 0);
     OrderSet(TagOrder(tag));
-    std::vector<std::string> nums = walkNums();
+    std::vector<std::string> nums = WalkNums();
     TableCloseAll();
     return nums;
 }
 
-void EngineTest::appendWaypoint(const char* num, const char* id, const char* name) {
+void EngineTest::AppendWaypoint(const char* num, const char* id, const char* name) {
     RecordAppendBlank();
-    replaceText("NUM", num);
-    replaceText("ID", id);
-    replaceText("NAME", name);
+    PutText("NUM", num);
+    PutText("ID", id);
+    PutText("NAME", name);
 }
 
-std::vector<std::string> EngineTest::walkNums() {
+std::vector<std::string> EngineTest::WalkNums() {
     std::vector<std::string> nums;
-    for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) nums.push_back(trimRight(FieldGetString("NUM")));
+    for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) nums.push_back(TrimRight(FieldGetString("NUM")));
     return nums;
 }
 
-std::string trimRight(std::string text) {
+std::string TrimRight(std::string text) {
     text.erase(text.find_last_not_of(' ') + 1);
     return text;
 }
 
-std::string siblingProgram(const char* name) {
+std::string SiblingProgram(const char* name) {
 #ifdef _WIN32
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
@@ -106,9 +104,9 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
     output = popen(command.c_str(), "r");
 }
 
-ChildProcess::~ChildProcess() { wait(); }
+ChildProcess::~ChildProcess() { Wait(); }
 
-std::string ChildProcess::readLine() {
+std::string ChildProcess::ReadLine() {
     char line[256];
     if (!output || !std::fgets(line, sizeof line, output)) return "";
     std::string text(line);
@@ -116,22 +114,22 @@ std::string ChildProcess::readLine() {
     return text;
 }
 
-int ChildProcess::wait() {
+int ChildProcess::Wait() {
     int status = output ? pclose(output) : -1;
     output = nullptr;
     return status;
 }
 
-std::string fileBytes(const std::string& path) {
+std::string FileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-void writeBytes(const std::string& path, const std::string& bytes) {
+void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string indexFileOf(const std::string& tablePath) {
+std::string IndexFileOf(const std::string& tablePath) {
     return tablePath.substr(0, tablePath.size() - 4) + ".QIX";
 }

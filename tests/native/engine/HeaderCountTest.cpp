@@ -9,13 +9,13 @@
 
 namespace {
 
-uint32_t le32(const std::string& bytes, size_t at)
+uint32_t Le32(const std::string& bytes, size_t at)
 {
     return uint32_t(uint8_t(bytes[at])) | uint32_t(uint8_t(bytes[at + 1])) << 8 |
            uint32_t(uint8_t(bytes[at + 2])) << 16 | uint32_t(uint8_t(bytes[at + 3])) << 24;
 }
 
-constexpr size_t countOffset = 4;
+constexpr size_t CountOffset = 4;
 
 }  // namespace
 
@@ -23,27 +23,27 @@ class HeaderCountTest : public EngineTest {
 protected:
     void SetUp() override {
         EngineTest::SetUp();
-        openNewAirports(SDE_EXCLUSIVE);
+        OpenNewAirports(SDE_EXCLUSIVE);
         for (int i = 1; i <= 10; ++i) {
             RecordAppendBlank();
-            putAirport(i);
+            PutAirport(i);
         }
         TableCloseAll();
-        original_ = fileBytes(airports_);
+        original_ = FileBytes(airports_);
         recordLength_ = uint8_t(original_[10]) | uint8_t(original_[11]) << 8;
     }
     // The original table with the header counting `count` records.
-    void restoreWithCount(uint32_t count) {
+    void RestoreWithCount(uint32_t count) {
         std::string bytes = original_;
-        for (int i = 0; i < 4; ++i) bytes[countOffset + i] = static_cast<char>(count >> (8 * i));
-        writeBytes(airports_, bytes);
+        for (int i = 0; i < 4; ++i) bytes[CountOffset + i] = static_cast<char>(count >> (8 * i));
+        WriteBytes(airports_, bytes);
     }
-    uint32_t headerCount() const { return le32(fileBytes(airports_), countOffset); }
+    uint32_t HeaderCount() const { return Le32(FileBytes(airports_), CountOffset); }
     // Checks that the table holds airports 1..last in record order, each whole.
-    void expectAirports(int last) {
-        ASSERT_GT(openTable(airports_, nav::airportsAlias, SDE_READONLY), 0);
+    void ExpectAirports(int last) {
+        ASSERT_GT(OpenTable(airports_, nav::AirportsAlias, SDE_READONLY), 0);
         int records = 0;
-        for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) EXPECT_TRUE(holdsAirport(++records)) << records;
+        for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) EXPECT_TRUE(HoldsAirport(++records)) << records;
         TableCloseAll();
         EXPECT_EQ(records, last);
     }
@@ -54,47 +54,47 @@ protected:
 TEST_F(HeaderCountTest, CountBehindTheFileKeepsEveryRecordOnAppend) {
     for (int mode : {SDE_SHARED, SDE_EXCLUSIVE}) {
         SCOPED_TRACE(mode);
-        restoreWithCount(6);
-        ASSERT_GT(openTable(airports_, nav::airportsAlias, mode), 0);
+        RestoreWithCount(6);
+        ASSERT_GT(OpenTable(airports_, nav::AirportsAlias, mode), 0);
         RecordAppendBlank();
-        putAirport(11);
+        PutAirport(11);
         TableCloseAll();
-        expectAirports(11);
-        EXPECT_EQ(headerCount(), 11u);
+        ExpectAirports(11);
+        EXPECT_EQ(HeaderCount(), 11u);
     }
 }
 
 TEST_F(HeaderCountTest, PackKeepsTheRecordsTheHeaderDidNotCount) {
-    restoreWithCount(6);
-    ASSERT_GT(openTable(airports_, nav::airportsAlias, SDE_EXCLUSIVE), 0);
+    RestoreWithCount(6);
+    ASSERT_GT(OpenTable(airports_, nav::AirportsAlias, SDE_EXCLUSIVE), 0);
     RecordGoBottom();
     RecordDelete();
     TablePack();
     TableCloseAll();
-    expectAirports(9);
-    EXPECT_EQ(headerCount(), 9u);
-    EXPECT_EQ(fileBytes(airports_).size(), original_.size() - recordLength_);
+    ExpectAirports(9);
+    EXPECT_EQ(HeaderCount(), 9u);
+    EXPECT_EQ(FileBytes(airports_).size(), original_.size() - recordLength_);
 }
 
 TEST_F(HeaderCountTest, RecoveryStopsAtARecordWithoutDeletionFlag) {
-    restoreWithCount(6);
-    std::string bytes = fileBytes(airports_);
+    RestoreWithCount(6);
+    std::string bytes = FileBytes(airports_);
     size_t headerLength = uint8_t(bytes[8]) | uint8_t(bytes[9]) << 8;
     bytes[headerLength + 8 * recordLength_] = '\x1A';   // the flag of record 9: an end-of-file marker
-    writeBytes(airports_, bytes);
-    expectAirports(8);
+    WriteBytes(airports_, bytes);
+    ExpectAirports(8);
 }
 
 TEST_F(HeaderCountTest, CountBeyondTheFileIsHeldToItsRecords) {
     for (uint32_t count : {0xF0000000u, 0xFFFFFFFFu}) {
         SCOPED_TRACE(count);
-        restoreWithCount(count);
-        ASSERT_GT(openTable(airports_, nav::airportsAlias, SDE_SHARED), 0);
+        RestoreWithCount(count);
+        ASSERT_GT(OpenTable(airports_, nav::AirportsAlias, SDE_SHARED), 0);
         RecordAppendBlank();
-        putAirport(11);
+        PutAirport(11);
         TableCloseAll();
-        EXPECT_EQ(fileBytes(airports_).size(), original_.size() + recordLength_);
-        EXPECT_EQ(headerCount(), 11u);
-        expectAirports(11);
+        EXPECT_EQ(FileBytes(airports_).size(), original_.size() + recordLength_);
+        EXPECT_EQ(HeaderCount(), 11u);
+        ExpectAirports(11);
     }
 }

@@ -13,17 +13,17 @@
 
 namespace {
 
-constexpr const char* strace = "/usr/bin/strace";
+constexpr const char* Strace = "/usr/bin/strace";
 // More writes than any of the writers below makes: the loop ends when the writer finishes.
-constexpr int maxKills = 400;
+constexpr int MaxKills = 400;
 
 // Runs table_writer with `arguments`, killed on entry to its pwrite64 number `n` (so that
 // n - 1 writes were made). True when it was killed, false when it finished first.
-bool runWriterKilledAt(int n, const std::vector<std::string>& arguments)
+bool RunWriterKilledAt(int n, const std::vector<std::string>& arguments)
 {
-    std::vector<std::string> command = {strace, "-f", "-qq", "-o", "/dev/null", "-e", "trace=pwrite64",
+    std::vector<std::string> command = {Strace, "-f", "-qq", "-o", "/dev/null", "-e", "trace=pwrite64",
                                         "-e", "inject=pwrite64:signal=SIGKILL:when=" + std::to_string(n),
-                                        siblingProgram("table_writer")};
+                                        SiblingProgram("table_writer")};
     command.insert(command.end(), arguments.begin(), arguments.end());
     pid_t child = fork();
     if (child == 0) {
@@ -31,7 +31,7 @@ bool runWriterKilledAt(int n, const std::vector<std::string>& arguments)
         std::vector<char*> argv;
         for (std::string& argument : command) argv.push_back(argument.data());
         argv.push_back(nullptr);
-        execv(strace, argv.data());
+        execv(Strace, argv.data());
         _exit(127);
     }
     int status = 0;
@@ -48,32 +48,32 @@ class KilledWriterTest : public EngineTest {
 protected:
     void SetUp() override {
         EngineTest::SetUp();
-        openNewAirports(SDE_EXCLUSIVE);
+        OpenNewAirports(SDE_EXCLUSIVE);
     }
     // The table as the setup left it, put back before each run of the writer.
-    void keepOriginal() {
+    void KeepOriginal() {
         TableCloseAll();
-        table_ = fileBytes(airports_);
-        index_ = fileBytes(airportsIndex_);
+        table_ = FileBytes(airports_);
+        index_ = FileBytes(airportsIndex_);
     }
-    void restoreOriginal() {
-        writeBytes(airports_, table_);
-        writeBytes(airportsIndex_, index_);
+    void RestoreOriginal() {
+        WriteBytes(airports_, table_);
+        WriteBytes(airportsIndex_, index_);
     }
     // Packs and re-creates the tags, as the rebuild does; then every record is found by NUM.
-    void rebuild(int records) {
-        ASSERT_GT(openTable(airports_, nav::airportsAlias, SDE_EXCLUSIVE), 0);
+    void Rebuild(int records) {
+        ASSERT_GT(OpenTable(airports_, nav::AirportsAlias, SDE_EXCLUSIVE), 0);
         TablePack();
-        for (const nav::TagDefinition& tag : nav::airportsTable.tags)
+        for (const nav::TagDefinition& tag : nav::AirportsTable.tags)
             IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
         TableFinishIndexing();
         OrderSet(TagOrder("NUM"));
         for (int i = 1; i <= records; ++i) {
-            ASSERT_NE(RecordSeek(airportNum(i).c_str()), 0) << i;
-            EXPECT_TRUE(holdsAirport(i)) << i;
+            ASSERT_NE(RecordSeek(AirportNum(i).c_str()), 0) << i;
+            EXPECT_TRUE(HoldsAirport(i)) << i;
         }
         TableCloseAll();
-        std::vector<std::string> read = readWithDbfread(airports_);
+        std::vector<std::string> read = ReadWithDbfread(airports_);
         ASSERT_GE(read.size(), 2u);
         EXPECT_EQ(read.size() - 2, size_t(records));
         EXPECT_EQ(read[read.size() - 2], "deleted 0");
@@ -84,7 +84,7 @@ protected:
 class KillTest : public KilledWriterTest {
 protected:
     void SetUp() override {
-        if (access(strace, X_OK) != 0) GTEST_SKIP() << "strace is not installed";
+        if (access(Strace, X_OK) != 0) GTEST_SKIP() << "strace is not installed";
         KilledWriterTest::SetUp();
     }
 };
@@ -99,13 +99,13 @@ TEST_P(RandomKillTest, KilledWriterLeavesEveryRecordItLeft) {
     ASSERT_GE(child, 0);
     if (child == 0) {
         close(pipeEnds[0]);
-        openTable(airports_, nav::airportsAlias, GetParam());
+        OpenTable(airports_, nav::AirportsAlias, GetParam());
         for (int i = 1;; ++i) {
             // The append leaves record i - 1: from here on it is in the file.
             RecordAppendBlank();
             int left = i - 1;
             if (write(pipeEnds[1], &left, sizeof left) != sizeof left) _exit(1);
-            putAirport(i);
+            PutAirport(i);
         }
     }
     close(pipeEnds[1]);
@@ -117,11 +117,11 @@ TEST_P(RandomKillTest, KilledWriterLeavesEveryRecordItLeft) {
     close(pipeEnds[0]);
     ASSERT_GE(left, 300);
 
-    ASSERT_GT(openTable(airports_, nav::airportsAlias, SDE_READONLY), 0);
+    ASSERT_GT(OpenTable(airports_, nav::AirportsAlias, SDE_READONLY), 0);
     OrderSet(TagOrder("NUM"));
     for (int i = 1; i <= left; ++i) {
-        ASSERT_NE(RecordSeek(airportNum(i).c_str()), 0) << i;
-        EXPECT_TRUE(holdsAirport(i)) << i;
+        ASSERT_NE(RecordSeek(AirportNum(i).c_str()), 0) << i;
+        EXPECT_TRUE(HoldsAirport(i)) << i;
     }
     // Whole records only, in order: at most one past those reported (the kill can fall between
     // the append that left a record and the report); in shared use the slot claimed for the
@@ -129,7 +129,7 @@ TEST_P(RandomKillTest, KilledWriterLeavesEveryRecordItLeft) {
     OrderSet(0);
     SetDeletedHidden(1);
     int whole = 0;
-    for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) EXPECT_TRUE(holdsAirport(++whole)) << whole;
+    for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) EXPECT_TRUE(HoldsAirport(++whole)) << whole;
     SetDeletedHidden(0);
     int records = 0;
     for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) ++records;
@@ -137,7 +137,7 @@ TEST_P(RandomKillTest, KilledWriterLeavesEveryRecordItLeft) {
     EXPECT_GE(whole, left);
     EXPECT_LE(whole, left + 1);
     EXPECT_LE(records, whole + (GetParam() == SDE_SHARED ? 1 : 0));
-    rebuild(whole);
+    Rebuild(whole);
 }
 
 INSTANTIATE_TEST_SUITE_P(SharedAndExclusive, RandomKillTest, ::testing::Values(SDE_SHARED, SDE_EXCLUSIVE));
@@ -145,25 +145,25 @@ INSTANTIATE_TEST_SUITE_P(SharedAndExclusive, RandomKillTest, ::testing::Values(S
 TEST_F(KillTest, KilledAppendLeavesWholeRecordsOnly) {
     for (int i = 1; i <= 5; ++i) {
         RecordAppendBlank();
-        putAirport(i);
+        PutAirport(i);
     }
-    keepOriginal();
+    KeepOriginal();
     int previous = 5;
     bool killed = true;
-    for (int n = 1; killed && n <= maxKills; ++n) {
+    for (int n = 1; killed && n <= MaxKills; ++n) {
         SCOPED_TRACE("killed at write " + std::to_string(n));
-        restoreOriginal();
-        killed = runWriterKilledAt(n, {airports_, "append", "6", "15"});
-        ASSERT_GT(openTable(airports_, nav::airportsAlias, SDE_READONLY), 0);
+        RestoreOriginal();
+        killed = RunWriterKilledAt(n, {airports_, "append", "6", "15"});
+        ASSERT_GT(OpenTable(airports_, nav::AirportsAlias, SDE_READONLY), 0);
         int records = 0;
-        for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) ASSERT_TRUE(holdsAirport(++records)) << records;
+        for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) ASSERT_TRUE(HoldsAirport(++records)) << records;
         TableCloseAll();
         // A later kill never leaves fewer records; a writer that finished left them all.
         EXPECT_GE(records, previous);
         EXPECT_LE(records, 15);
         EXPECT_TRUE(killed || records == 15) << records;
         previous = records;
-        rebuild(records);
+        Rebuild(records);
     }
     EXPECT_FALSE(killed);
 }
@@ -171,21 +171,21 @@ TEST_F(KillTest, KilledAppendLeavesWholeRecordsOnly) {
 TEST_F(KillTest, KilledUpdateLeavesEachRecordOldOrNew) {
     for (int i = 1; i <= 8; ++i) {
         RecordAppendBlank();
-        putAirport(i);
+        PutAirport(i);
     }
-    keepOriginal();
+    KeepOriginal();
     bool killed = true;
-    for (int n = 1; killed && n <= maxKills; ++n) {
+    for (int n = 1; killed && n <= MaxKills; ++n) {
         SCOPED_TRACE("killed at write " + std::to_string(n));
-        restoreOriginal();
-        killed = runWriterKilledAt(n, {airports_, "rename"});
-        ASSERT_GT(openTable(airports_, nav::airportsAlias, SDE_READONLY), 0);
+        RestoreOriginal();
+        killed = RunWriterKilledAt(n, {airports_, "rename"});
+        ASSERT_GT(OpenTable(airports_, nav::AirportsAlias, SDE_READONLY), 0);
         int records = 0, renamed = 0;
         for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) {
             ++records;
-            bool isNew = trimRight(text("NAME")) == "Renamed " + airportName(records) &&
-                         FieldGetInteger("ALT") == airportAltitude(records) + 20000;
-            EXPECT_TRUE(isNew || holdsAirport(records)) << records;
+            bool isNew = TrimRight(Text("NAME")) == "Renamed " + AirportName(records) &&
+                         FieldGetInteger("ALT") == AirportAltitude(records) + 20000;
+            EXPECT_TRUE(isNew || HoldsAirport(records)) << records;
             renamed += isNew;
         }
         TableCloseAll();
@@ -199,35 +199,35 @@ TEST_F(KillTest, KilledPackLeavesTheOldTableOrThePackedOne) {
     std::vector<int> every, live;
     for (int i = 1; i <= 12; ++i) {
         RecordAppendBlank();
-        putAirport(i);
+        PutAirport(i);
         every.push_back(i);
         if (i % 3 == 2) RecordDelete();
         else live.push_back(i);
     }
-    keepOriginal();
+    KeepOriginal();
     // The airports of the table in record order, every one checked whole.
     auto walk = [this](bool deletedHidden) {
         SetDeletedHidden(deletedHidden);
         std::vector<int> nums;
-        EXPECT_GT(openTable(airports_, nav::airportsAlias, SDE_READONLY), 0);
+        EXPECT_GT(OpenTable(airports_, nav::AirportsAlias, SDE_READONLY), 0);
         for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) {
             nums.push_back(std::atoi(FieldGetString("NUM")));
-            EXPECT_TRUE(holdsAirport(nums.back())) << nums.back();
+            EXPECT_TRUE(HoldsAirport(nums.back())) << nums.back();
         }
         TableCloseAll();
         SetDeletedHidden(0);
         return nums;
     };
     bool killed = true;
-    for (int n = 1; killed && n <= maxKills; ++n) {
+    for (int n = 1; killed && n <= MaxKills; ++n) {
         SCOPED_TRACE("killed at write " + std::to_string(n));
-        restoreOriginal();
-        killed = runWriterKilledAt(n, {airports_, "pack"});
+        RestoreOriginal();
+        killed = RunWriterKilledAt(n, {airports_, "pack"});
         std::vector<int> all = walk(false);
         EXPECT_TRUE(all == every || all == live);
         EXPECT_TRUE(killed || all == live);
         EXPECT_EQ(walk(true), live);   // nothing deleted comes back
-        std::vector<std::string> read = readWithDbfread(airports_);
+        std::vector<std::string> read = ReadWithDbfread(airports_);
         ASSERT_GE(read.size(), 2u);
         EXPECT_EQ(read.size() - 2, live.size());
     }

@@ -7,49 +7,49 @@ class MovesAndOrderTest : public EngineTest {
 protected:
     void SetUp() override {
         EngineTest::SetUp();
-        path_ = createNavigationTable(nav::airportsTable);
-        ASSERT_GT(openTable(path_, "AIRPORTS"), 0);
-        appendWaypoint("00000030", "KCCC", "charlie field");
-        appendWaypoint("00000010", "KAAA", "Bravo Field");
-        appendWaypoint("00000020", "KBBB", "alpha field");
+        path_ = CreateNavigationTable(nav::AirportsTable);
+        ASSERT_GT(OpenTable(path_, "AIRPORTS"), 0);
+        AppendWaypoint("00000030", "KCCC", "charlie field");
+        AppendWaypoint("00000010", "KAAA", "Bravo Field");
+        AppendWaypoint("00000020", "KBBB", "alpha field");
     }
     std::string path_;
 };
 
 TEST_F(MovesAndOrderTest, NaturalOrderFollowsRecordNumbers) {
-    EXPECT_EQ(walkNums(), (Nums {"00000030", "00000010", "00000020"}));
+    EXPECT_EQ(WalkNums(), (Nums {"00000030", "00000010", "00000020"}));
 }
 
 TEST_F(MovesAndOrderTest, TagsOrderByKeyAndUpperCaseName) {
     OrderSet(TagOrder("NUM"));
-    EXPECT_EQ(walkNums(), (Nums {"00000010", "00000020", "00000030"}));
+    EXPECT_EQ(WalkNums(), (Nums {"00000010", "00000020", "00000030"}));
     OrderSet(TagOrder("name"));
-    EXPECT_EQ(walkNums(), (Nums {"00000020", "00000010", "00000030"}));
+    EXPECT_EQ(WalkNums(), (Nums {"00000020", "00000010", "00000030"}));
     OrderSet(0);
-    EXPECT_EQ(walkNums(), (Nums {"00000030", "00000010", "00000020"}));
+    EXPECT_EQ(WalkNums(), (Nums {"00000030", "00000010", "00000020"}));
 }
 
 TEST_F(MovesAndOrderTest, UnknownTagGivesNaturalOrder) {
     EXPECT_EQ(TagOrder("NOSUCH"), 0);
     OrderSet(TagOrder("NUM"));
     OrderSet(TagOrder("NOSUCH"));
-    EXPECT_EQ(walkNums(), (Nums {"00000030", "00000010", "00000020"}));
+    EXPECT_EQ(WalkNums(), (Nums {"00000030", "00000010", "00000020"}));
 }
 
 TEST_F(MovesAndOrderTest, SkipPastLastStandsOnBlankRecordThenBackToLast) {
     OrderSet(TagOrder("NUM"));
     RecordGoBottom();
-    EXPECT_EQ(text("NUM"), "00000030");
+    EXPECT_EQ(Text("NUM"), "00000030");
     RecordSkip(1);
     EXPECT_NE(RecordAtEof(), 0);
     EXPECT_EQ(RecordAtBof(), 0);
-    EXPECT_EQ(text("NUM"), "        ");
+    EXPECT_EQ(Text("NUM"), "        ");
     EXPECT_EQ(FieldGetInteger("ALT"), 0);
     RecordSkip(1);
     EXPECT_NE(RecordAtEof(), 0);
     RecordSkip(-1);
     EXPECT_EQ(RecordAtEof(), 0);
-    EXPECT_EQ(text("NUM"), "00000030");
+    EXPECT_EQ(Text("NUM"), "00000030");
 }
 
 TEST_F(MovesAndOrderTest, SkipBeforeFirstStaysOnFirstWithBeginFlag) {
@@ -58,40 +58,40 @@ TEST_F(MovesAndOrderTest, SkipBeforeFirstStaysOnFirstWithBeginFlag) {
     RecordSkip(-1);
     EXPECT_NE(RecordAtBof(), 0);
     EXPECT_EQ(RecordAtEof(), 0);
-    EXPECT_EQ(text("NUM"), "00000010");
+    EXPECT_EQ(Text("NUM"), "00000010");
     RecordSkip(1);
     EXPECT_EQ(RecordAtBof(), 0);
-    EXPECT_EQ(text("NUM"), "00000020");
+    EXPECT_EQ(Text("NUM"), "00000020");
 }
 
 TEST_F(MovesAndOrderTest, SkipByCountsBothWays) {
     OrderSet(TagOrder("NUM"));
     RecordGoTop();
     RecordSkip(2);
-    EXPECT_EQ(text("NUM"), "00000030");
+    EXPECT_EQ(Text("NUM"), "00000030");
     RecordSkip(-2);
-    EXPECT_EQ(text("NUM"), "00000010");
+    EXPECT_EQ(Text("NUM"), "00000010");
     RecordSkip(5);
     EXPECT_NE(RecordAtEof(), 0);
     RecordSkip(-3);
-    EXPECT_EQ(text("NUM"), "00000010");
+    EXPECT_EQ(Text("NUM"), "00000010");
     EXPECT_EQ(RecordAtBof(), 0);
     RecordSkip(-100);
     EXPECT_NE(RecordAtBof(), 0);
-    EXPECT_EQ(text("NUM"), "00000010");
+    EXPECT_EQ(Text("NUM"), "00000010");
 }
 
 TEST_F(MovesAndOrderTest, DeletedRecordsHiddenOnlyWhileAsked) {
     OrderSet(TagOrder("NUM"));
     RecordSeek("00000020");
     RecordDelete();
-    EXPECT_EQ(walkNums(), (Nums {"00000010", "00000020", "00000030"}));
+    EXPECT_EQ(WalkNums(), (Nums {"00000010", "00000020", "00000030"}));
     SetDeletedHidden(1);
-    EXPECT_EQ(walkNums(), (Nums {"00000010", "00000030"}));
+    EXPECT_EQ(WalkNums(), (Nums {"00000010", "00000030"}));
     EXPECT_EQ(RecordSeek("00000020"), 0);
     RecordGoBottom();
     RecordSkip(-1);
-    EXPECT_EQ(text("NUM"), "00000010");
+    EXPECT_EQ(Text("NUM"), "00000010");
 }
 
 TEST_F(MovesAndOrderTest, DeletingLastRecordThenStepBackShowsThePreviousOne) {
@@ -103,12 +103,12 @@ TEST_F(MovesAndOrderTest, DeletingLastRecordThenStepBackShowsThePreviousOne) {
     RecordSkip(1);
     ASSERT_NE(RecordAtEof(), 0);
     RecordSkip(-1);
-    EXPECT_EQ(text("NUM"), "00000020");
+    EXPECT_EQ(Text("NUM"), "00000020");
     RecordGoTop();
     RecordDelete();
     RecordSkip(1);
     EXPECT_EQ(RecordAtEof(), 0);
-    EXPECT_EQ(text("NUM"), "00000020");
+    EXPECT_EQ(Text("NUM"), "00000020");
 }
 
 TEST_F(MovesAndOrderTest, EverythingDeletedAndHiddenLeavesBothFlagsSet) {
@@ -126,41 +126,41 @@ TEST_F(MovesAndOrderTest, EverythingDeletedAndHiddenLeavesBothFlagsSet) {
 TEST_F(MovesAndOrderTest, ReplacingAKeyMovesTheRecordInTheOrder) {
     OrderSet(TagOrder("NUM"));
     RecordSeek("00000010");
-    replaceText("NUM", "00000040");
+    PutText("NUM", "00000040");
     // The record keeps being current and the walk continues from its new place.
     RecordSkip(1);
     EXPECT_NE(RecordAtEof(), 0);
-    EXPECT_EQ(walkNums(), (Nums {"00000020", "00000030", "00000040"}));
+    EXPECT_EQ(WalkNums(), (Nums {"00000020", "00000030", "00000040"}));
     OrderSet(TagOrder("ID"));
     RecordGoTop();
-    EXPECT_EQ(text("ID"), "KAAA  ");
+    EXPECT_EQ(Text("ID"), "KAAA  ");
 }
 
 TEST_F(MovesAndOrderTest, AppendedRecordIsCurrentAndBlank) {
     RecordAppendBlank();
     EXPECT_EQ(RecordAtEof(), 0);
-    EXPECT_EQ(text("NAME"), std::string(45, ' '));
+    EXPECT_EQ(Text("NAME"), std::string(45, ' '));
     OrderSet(TagOrder("NUM"));
     RecordGoTop();
-    EXPECT_EQ(text("NUM"), "        ");   // the blank key sorts first
+    EXPECT_EQ(Text("NUM"), "        ");   // the blank key sorts first
 }
 
 TEST_F(MovesAndOrderTest, TwoTablesOpenAtOnceAreSelectedByAlias) {
-    std::string runways = createNavigationTable(nav::runwaysTable);
-    ASSERT_GT(openTable(runways, "RUNWAYS"), 0);
-    ASSERT_GT(openTable(path_, "AIRPORTS"), 0);   // reopened after the runways
+    std::string runways = CreateNavigationTable(nav::RunwaysTable);
+    ASSERT_GT(OpenTable(runways, "RUNWAYS"), 0);
+    ASSERT_GT(OpenTable(path_, "AIRPORTS"), 0);   // reopened after the runways
     RecordAppendBlank();
-    replaceText("NUM", "00000099");
+    PutText("NUM", "00000099");
     AreaSelect(AreaOfAlias("RUNWAYS"));
     RecordAppendBlank();
-    replaceText("RUNWAYS", "09/27");
+    PutText("RUNWAYS", "09/27");
     AreaSelect(AreaOfAlias("airports"));
     OrderSet(TagOrder("NUM"));
     RecordGoBottom();
-    EXPECT_EQ(text("NUM"), "00000099");
-    EXPECT_EQ(text("RUNWAYS"), "");
+    EXPECT_EQ(Text("NUM"), "00000099");
+    EXPECT_EQ(Text("RUNWAYS"), "");
     AreaSelect(AreaOfAlias("RUNWAYS"));
     RecordGoTop();
-    EXPECT_EQ(trimRight(text("RUNWAYS")), "09/27");
+    EXPECT_EQ(TrimRight(Text("RUNWAYS")), "09/27");
     EXPECT_EQ(AreaOfAlias("NOSUCH"), 0);
 }

@@ -8,20 +8,20 @@ class SeekTest : public EngineTest {
 protected:
     void SetUp() override {
         EngineTest::SetUp();
-        ASSERT_GT(openTable(createNavigationTable(nav::airportsTable), "ACTWPT"), 0);
-        appendWaypoint("00000300", "KBOS", "Boston Logan");
-        appendWaypoint("00000100", "KALB", "albany");
-        appendWaypoint("00000200", "KBDL", "Bradley");
-        appendWaypoint("00000250", "KBDR", "Bridgeport");
+        ASSERT_GT(OpenTable(CreateNavigationTable(nav::AirportsTable), "ACTWPT"), 0);
+        AppendWaypoint("00000300", "KBOS", "Boston Logan");
+        AppendWaypoint("00000100", "KALB", "albany");
+        AppendWaypoint("00000200", "KBDL", "Bradley");
+        AppendWaypoint("00000250", "KBDR", "Bridgeport");
     }
 };
 
 TEST_F(SeekTest, ExactAndPrefixKeysFindTheFirstMatch) {
     OrderSet(TagOrder("ID"));
     EXPECT_NE(RecordSeek("KBDR"), 0);
-    EXPECT_EQ(text("NUM"), "00000250");
+    EXPECT_EQ(Text("NUM"), "00000250");
     EXPECT_NE(RecordSeek("KBD"), 0);
-    EXPECT_EQ(text("ID"), "KBDL  ");
+    EXPECT_EQ(Text("ID"), "KBDL  ");
     EXPECT_NE(RecordSeek("KBDR  "), 0);      // trailing blanks within the key width
     EXPECT_NE(RecordSeek("KBDR      "), 0);  // and beyond it
     EXPECT_EQ(RecordSeek("KBDRX"), 0);
@@ -31,11 +31,11 @@ TEST_F(SeekTest, FailedSeekStandsAtTheEndUnlessSoft) {
     OrderSet(TagOrder("ID"));
     EXPECT_EQ(RecordSeek("KBC"), 0);
     EXPECT_NE(RecordAtEof(), 0);
-    EXPECT_EQ(text("ID"), "      ");
+    EXPECT_EQ(Text("ID"), "      ");
     SetSoftSeek(1);
     EXPECT_EQ(RecordSeek("KBC"), 0);
     EXPECT_EQ(RecordAtEof(), 0);
-    EXPECT_EQ(text("ID"), "KBDL  ");
+    EXPECT_EQ(Text("ID"), "KBDL  ");
     EXPECT_EQ(RecordSeek("ZZZ"), 0);   // beyond the last key even a soft seek ends
     EXPECT_NE(RecordAtEof(), 0);
 }
@@ -44,18 +44,18 @@ TEST_F(SeekTest, BlankKeySoftSeekLandsOnTheLowestKey) {
     SetSoftSeek(1);
     OrderSet(TagOrder("NUM"));
     EXPECT_EQ(RecordSeek("        "), 0);
-    EXPECT_EQ(text("NUM"), "00000100");
+    EXPECT_EQ(Text("NUM"), "00000100");
     EXPECT_NE(RecordSeek(""), 0);   // the empty text begins every key
-    EXPECT_EQ(text("NUM"), "00000100");
+    EXPECT_EQ(Text("NUM"), "00000100");
 }
 
 TEST_F(SeekTest, NameTagIsUpperCasedSoSearchesUpperCaseTheirText) {
     OrderSet(TagOrder("NAME"));
     EXPECT_NE(RecordSeek("ALBANY"), 0);
-    EXPECT_EQ(trimRight(text("NAME")), "albany");
+    EXPECT_EQ(TrimRight(Text("NAME")), "albany");
     EXPECT_EQ(RecordSeek("albany"), 0);
     EXPECT_NE(RecordSeek("BR"), 0);
-    EXPECT_EQ(trimRight(text("NAME")), "Bradley");
+    EXPECT_EQ(TrimRight(Text("NAME")), "Bradley");
 }
 
 TEST_F(SeekTest, DeletedRecordsAreSkippedWhileHidden) {
@@ -64,7 +64,7 @@ TEST_F(SeekTest, DeletedRecordsAreSkippedWhileHidden) {
     RecordDelete();
     SetDeletedHidden(1);
     EXPECT_NE(RecordSeek("KBD"), 0);
-    EXPECT_EQ(text("ID"), "KBDR  ");
+    EXPECT_EQ(Text("ID"), "KBDR  ");
     EXPECT_EQ(RecordSeek("KBDL"), 0);
     SetDeletedHidden(0);
     EXPECT_NE(RecordSeek("KBDL"), 0);
@@ -80,32 +80,32 @@ TEST_F(SeekTest, SeekThenSkipContinuesInKeyOrder) {
     OrderSet(TagOrder("NUM"));
     ASSERT_NE(RecordSeek("00000200"), 0);
     RecordSkip(1);
-    EXPECT_EQ(text("NUM"), "00000250");
+    EXPECT_EQ(Text("NUM"), "00000250");
     RecordSkip(-2);
-    EXPECT_EQ(text("NUM"), "00000100");
+    EXPECT_EQ(Text("NUM"), "00000100");
 }
 
 class QueryTest : public EngineTest {
 protected:
     void SetUp() override {
         EngineTest::SetUp();
-        ASSERT_GT(openTable(createNavigationTable(nav::runwaysTable), "RUNWAYS"), 0);
-        addRunway("00000001", "09/27");
-        addRunway("00000002", "18/36");
-        addRunway("00000001", "04/22");
-        addRunway("00000010", "01/19");
-        addRunway("00000001", "  hidden");
+        ASSERT_GT(OpenTable(CreateNavigationTable(nav::RunwaysTable), "RUNWAYS"), 0);
+        AddRunway("00000001", "09/27");
+        AddRunway("00000002", "18/36");
+        AddRunway("00000001", "04/22");
+        AddRunway("00000010", "01/19");
+        AddRunway("00000001", "  hidden");
     }
-    static void addRunway(const char* num, const char* designator) {
+    static void AddRunway(const char* num, const char* designator) {
         RecordAppendBlank();
-        replaceText("NUM", num);
-        replaceText("RUNWAYS", designator);
+        PutText("NUM", num);
+        PutText("RUNWAYS", designator);
     }
-    static std::vector<std::string> listedRunways() {
+    static std::vector<std::string> ListedRunways() {
         std::vector<std::string> list;
         RecordGoTop();
         for (int i = 0; i < QueryCount(); ++i) {
-            list.push_back(trimRight(text("RUNWAYS")));
+            list.push_back(TrimRight(Text("RUNWAYS")));
             RecordSkip(1);
         }
         return list;
@@ -115,24 +115,24 @@ protected:
 TEST_F(QueryTest, NumQueryVisitsOnlyThatAirportsRunways) {
     QuerySet("NUM = \"00000001\"");
     EXPECT_EQ(QueryCount(), 3);
-    EXPECT_EQ(listedRunways(), (Nums {"09/27", "04/22", "  hidden"}));
+    EXPECT_EQ(ListedRunways(), (Nums {"09/27", "04/22", "  hidden"}));
     EXPECT_NE(RecordAtEof(), 0);
 }
 
 TEST_F(QueryTest, TheSameQueryInTagOrder) {
     OrderSet(TagOrder("NUM"));
     QuerySet("NUM = \"00000001\"");
-    EXPECT_EQ(listedRunways(), (Nums {"09/27", "04/22", "  hidden"}));
+    EXPECT_EQ(ListedRunways(), (Nums {"09/27", "04/22", "  hidden"}));
     RecordGoBottom();
-    EXPECT_EQ(trimRight(text("RUNWAYS")), "  hidden");
+    EXPECT_EQ(TrimRight(Text("RUNWAYS")), "  hidden");
     RecordSkip(-1);
-    EXPECT_EQ(trimRight(text("RUNWAYS")), "04/22");
+    EXPECT_EQ(TrimRight(Text("RUNWAYS")), "04/22");
 }
 
 TEST_F(QueryTest, AndJoinsTermsAndTextIsAPrefix) {
     QuerySet("NUM = \"00000001\" .and. RUNWAYS = \"04\"");
     EXPECT_EQ(QueryCount(), 1);
-    EXPECT_EQ(trimRight(text("RUNWAYS")), "04/22");
+    EXPECT_EQ(TrimRight(Text("RUNWAYS")), "04/22");
     QuerySet("num=\"000000\" .AND. runways='0'");
     EXPECT_EQ(QueryCount(), 3);
     QuerySet("NUM = \"00000001      \"");   // blanks past the field's width still match
@@ -143,11 +143,11 @@ TEST_F(QueryTest, ANewQueryReplacesTheOldAndABlankOneShowsAll) {
     QuerySet("NUM = \"00000002\"");
     EXPECT_EQ(QueryCount(), 1);
     QuerySet("NUM = \"00000010\"");
-    EXPECT_EQ(listedRunways(), (Nums {"01/19"}));
+    EXPECT_EQ(ListedRunways(), (Nums {"01/19"}));
     QuerySet("");
     EXPECT_EQ(QueryCount(), 5);
     RecordGoBottom();
-    EXPECT_EQ(trimRight(text("RUNWAYS")), "  hidden");
+    EXPECT_EQ(TrimRight(Text("RUNWAYS")), "  hidden");
 }
 
 TEST_F(QueryTest, MalformedConditionsMatchNothing) {
@@ -170,7 +170,7 @@ TEST_F(QueryTest, DeletingEveryMatchKeepsTheCountFromWhenItWasSet) {
     QuerySet("NUM = \"00000001\"");
     EXPECT_EQ(QueryCount(), 0);
     QuerySet("");
-    EXPECT_EQ(walkNums(), (Nums {"00000002", "00000010"}));
+    EXPECT_EQ(WalkNums(), (Nums {"00000002", "00000010"}));
 }
 
 TEST_F(QueryTest, DeletedRecordsStayVisibleToAQueryWhenShown) {
@@ -186,15 +186,15 @@ TEST_F(QueryTest, DeletedRecordsStayVisibleToAQueryWhenShown) {
 
 TEST_F(QueryTest, AppendedRecordJoinsTheQueryWhenItMatches) {
     QuerySet("NUM = \"00000002\"");
-    addRunway("00000002", "09L/27R");
-    addRunway("00000003", "09R/27L");
-    EXPECT_EQ(walkNums(), (Nums {"00000002", "00000002"}));
+    AddRunway("00000002", "09L/27R");
+    AddRunway("00000003", "09R/27L");
+    EXPECT_EQ(WalkNums(), (Nums {"00000002", "00000002"}));
 }
 
 TEST_F(QueryTest, QueryLastsUntilTheTableIsClosed) {
     QuerySet("NUM = \"00000002\"");
-    std::string path = tablePath("RUNWAYS");
+    std::string path = TablePath("RUNWAYS");
     TableCloseAll();
-    ASSERT_GT(openTable(path, "RUNWAYS"), 0);
-    EXPECT_EQ(walkNums().size(), 5u);
+    ASSERT_GT(OpenTable(path, "RUNWAYS"), 0);
+    EXPECT_EQ(WalkNums().size(), 5u);
 }

@@ -18,8 +18,8 @@ int main(int argc, char** argv)
         SetDeletedHidden(1);
         OrderSet(TagOrder("NUM"));
         for (int i = std::atoi(argv[3]); i <= std::atoi(argv[4]); ++i) {
-            if (!RecordSeek(airportNum(i).c_str())) RecordAppendBlank();
-            putAirport(i);
+            if (!RecordSeek(AirportNum(i).c_str())) RecordAppendBlank();
+            PutAirport(i);
         }
     } else if (std::strcmp(action, "rename") == 0) {
         for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) {

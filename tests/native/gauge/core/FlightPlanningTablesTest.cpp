@@ -18,19 +18,19 @@ protected:
     void SetUp() override
     {
         GaugeTablesTest::SetUp();
-        openTable(airports_, "AIRPORTS");
+        OpenTable(airports_, "AIRPORTS");
         AddPlace("00000040", "KBFI", "Boeing Field King Co Intl", 47, 32, 1, 122, 18, 13);
         AddPlace("00000050", "KBLI", "Bellingham Intl", 48, 47, 33, 122, 32, 16);
         AddPlace("00000060", "KDEL", "Deleted Field", 48, 0, 0, 122, 0, 0);
         RecordDelete();
         TableCloseAll();
 
-        openTable(tablePath("USERS"), "USERS");
+        OpenTable(TablePath("USERS"), "USERS");
         AddPlace("00000001", "HOME", "HOME STRIP", 45, 1, 2, 122, 3, 4);
-        replaceInteger("ALT", 150);
+        PutInteger("ALT", 150);
         TableCloseAll();
 
-        openTable(tablePath("RUNWAYS"), "RUNWAYS");
+        OpenTable(TablePath("RUNWAYS"), "RUNWAYS");
         AddRunway("00000010", "16L/34R", "11901", "ISNQ", "16L", "110.30");
         AddRunway("00000040", "13R/31L", "9994", "IBFI", "13R", "110.90");
         AddRunway("00000010", "16C/34C", "9427", "ISZI", "16C", "111.70");
@@ -42,13 +42,13 @@ protected:
                           const char* runway, const char* frequency)
     {
         RecordAppendBlank();
-        replaceText("NUM", num);
-        replaceText("RUNWAYS", runways);
-        replaceText("LEN", length);
-        replaceText("SURFACE", "CONC");
-        replaceText("NAV1", nav);
-        replaceText("RWY1", runway);
-        replaceText("FREQ1", frequency);
+        PutText("NUM", num);
+        PutText("RUNWAYS", runways);
+        PutText("LEN", length);
+        PutText("SURFACE", "CONC");
+        PutText("NAV1", nav);
+        PutText("RWY1", runway);
+        PutText("FREQ1", frequency);
     }
 
     static void Activate(const char* num, int32_t table = WaypointAirport)
@@ -65,11 +65,11 @@ protected:
 TEST_F(FlightPlanningTablesTest, IdentifierPrefixFindsTheFirstIdentifierAtOrAfterIt)
 {
     OpenWaypointTable(WaypointAirport);
-    EXPECT_EQ(trimRight(SearchWaypointById("KB").name), "Boeing Field King Co Intl");
-    EXPECT_EQ(trimRight(SearchWaypointById("KBL").name), "Bellingham Intl");
-    EXPECT_EQ(trimRight(SearchWaypointById("KBLIX").name), "Bellingham Intl");   // the fifth is not used
-    EXPECT_EQ(trimRight(SearchWaypointById("KR").name), "SEATTLE-TACOMA INTERNATIONAL AIRPORT");
-    EXPECT_EQ(trimRight(SearchWaypointById("KZ").name), "");   // past the last identifier
+    EXPECT_EQ(TrimRight(SearchWaypointById("KB").name), "Boeing Field King Co Intl");
+    EXPECT_EQ(TrimRight(SearchWaypointById("KBL").name), "Bellingham Intl");
+    EXPECT_EQ(TrimRight(SearchWaypointById("KBLIX").name), "Bellingham Intl");   // the fifth is not used
+    EXPECT_EQ(TrimRight(SearchWaypointById("KR").name), "SEATTLE-TACOMA INTERNATIONAL AIRPORT");
+    EXPECT_EQ(TrimRight(SearchWaypointById("KZ").name), "");   // past the last identifier
     TableCloseAll();
 }
 
@@ -77,10 +77,10 @@ TEST_F(FlightPlanningTablesTest, NameSearchUsesTheUpperCasedNameIndex)
 {
     OpenWaypointTable(WaypointAirport);
     FoundWaypoint found = SearchWaypointByName("BOEING");
-    EXPECT_EQ(trimRight(found.id), "KBFI");
-    EXPECT_EQ(trimRight(found.name), "Boeing Field King Co Intl");
-    EXPECT_EQ(trimRight(SearchWaypointByName("BEL").id), "KBLI");
-    EXPECT_EQ(trimRight(SearchWaypointByName("OLY").id), "KOLM");
+    EXPECT_EQ(TrimRight(found.id), "KBFI");
+    EXPECT_EQ(TrimRight(found.name), "Boeing Field King Co Intl");
+    EXPECT_EQ(TrimRight(SearchWaypointByName("BEL").id), "KBLI");
+    EXPECT_EQ(TrimRight(SearchWaypointByName("OLY").id), "KOLM");
     TableCloseAll();
 }
 
@@ -89,17 +89,17 @@ TEST_F(FlightPlanningTablesTest, TheNameListSkipsDeletedRecordsAndItsLinesLeadTo
     OpenWaypointTable(WaypointAirport);
     std::vector<std::string> names = ListWaypointNames();
     std::vector<std::string> trimmed;
-    for (const std::string& name : names) trimmed.push_back(trimRight(name));
+    for (const std::string& name : names) trimmed.push_back(TrimRight(name));
     EXPECT_EQ(trimmed, (std::vector<std::string>{"Bellingham Intl", "Boeing Field King Co Intl", "OLYMPIA RGNL",
                                                  "PORTLAND INTL", "SEATTLE-TACOMA INTERNATIONAL AIRPORT"}));
     EXPECT_EQ(names[0].size(), 45u);   // as the engine gives it
-    EXPECT_EQ(trimRight(FieldGetString("ID")), "KBFI") << "on the first identifier afterwards";
+    EXPECT_EQ(TrimRight(FieldGetString("ID")), "KBFI") << "on the first identifier afterwards";
 
     GoToWaypointNameLine(3);
     WaypointRecord choice{};
     EXPECT_TRUE(ReadWaypoint(choice));
-    EXPECT_EQ(trimRight(choice.id), "KPDX");
-    EXPECT_EQ(trimRight(GoToWaypointNameLine(0).id), "KBLI");
+    EXPECT_EQ(TrimRight(choice.id), "KPDX");
+    EXPECT_EQ(TrimRight(GoToWaypointNameLine(0).id), "KBLI");
     TableCloseAll();
 }
 
@@ -112,9 +112,9 @@ TEST_F(FlightPlanningTablesTest, RouteFileEntriesAreLookedUpAgain)
     ParseRouteFile(file.data(), file.size(), slots);
     LookUpRouteSlots(slots);
     EXPECT_EQ(slots[0].table, WaypointAirport);
-    EXPECT_EQ(trimRight(slots[0].id), "KBFI");
+    EXPECT_EQ(TrimRight(slots[0].id), "KBFI");
     EXPECT_EQ(slots[0].lat3, 32);
-    EXPECT_EQ(trimRight(slots[1].id), "KOLM");
+    EXPECT_EQ(TrimRight(slots[1].id), "KOLM");
     EXPECT_STREQ(slots[1].num, "00000020");
     EXPECT_EQ(slots[2].table, WaypointNavaid);
     EXPECT_STREQ(slots[2].num, "00000001");
@@ -151,7 +151,7 @@ TEST_F(FlightPlanningTablesTest, AnAirportWithoutRunwaysShowsNoData)
     EXPECT_EQ(Line(2), "       NO DATA    ");
     EXPECT_EQ(gaugeState.pageCount, 2);
     Press(OnInfButton);
-    EXPECT_EQ(trimRight(Line(1)), "OLYMPIA RGNL");
+    EXPECT_EQ(TrimRight(Line(1)), "OLYMPIA RGNL");
 }
 
 TEST_F(FlightPlanningTablesTest, AUserWaypointHasOnePageWithoutAFourthLine)
@@ -160,7 +160,7 @@ TEST_F(FlightPlanningTablesTest, AUserWaypointHasOnePageWithoutAFourthLine)
     gaugeState.powerOn = 1;
     Press(OnInfButton);
     EXPECT_EQ(gaugeState.pageCount, 1);
-    EXPECT_EQ(trimRight(Line(1)), "HOME STRIP");
+    EXPECT_EQ(TrimRight(Line(1)), "HOME STRIP");
     EXPECT_EQ(Line(2), "N045\xB0" "01'02\"  ALT:150FT");
     EXPECT_EQ(Line(3), "W122\xB0" "03'04\"           ");
     EXPECT_EQ(Line(4), "");

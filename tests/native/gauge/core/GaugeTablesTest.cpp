@@ -16,7 +16,7 @@ TEST_F(GaugeTablesTest, SeekFindsTheKeyOrTheNextHigherOne)
     OpenWaypointTable(4);
     SeekWaypointByNum("00000020");
     LoadActiveWaypoint();
-    EXPECT_EQ(trimRight(gaugeState.activeWaypoint.id), "KOLM");
+    EXPECT_EQ(TrimRight(gaugeState.activeWaypoint.id), "KOLM");
     EXPECT_EQ(gaugeState.activeWaypoint.table, 1);
     EXPECT_EQ(gaugeState.activeLongitude, (8 * DegreesPerSecond + 54 * DegreesPerMinute + 122) * DegreesToRadians);
 
@@ -56,7 +56,7 @@ TEST_F(GaugeTablesTest, NoRecordAfterTheLastKeyAndNoDatabaseWithoutTheTable)
 
 TEST_F(GaugeTablesTest, OpeningAWaypointTableClosesTheRunwayTable)
 {
-    openTable(tablePath("RUNWAYS"), "RUNWAYS");
+    OpenTable(TablePath("RUNWAYS"), "RUNWAYS");
     EXPECT_GT(AreaOfAlias("RUNWAYS"), 0);
     OpenWaypointTable(2);
     EXPECT_EQ(AreaOfAlias("RUNWAYS"), 0);
@@ -71,18 +71,18 @@ TEST_F(GaugeTablesTest, UnloadSavesWhatLoadRestores)
     LoadConfiguration();
     GaugeState loaded = gaugeState;
     EXPECT_EQ(loaded.routeCount, 3);
-    EXPECT_EQ(trimRight(loaded.route[2].id), "KPDX");
-    EXPECT_EQ(trimRight(loaded.activeWaypoint.id), "KOLM");
+    EXPECT_EQ(TrimRight(loaded.route[2].id), "KPDX");
+    EXPECT_EQ(TrimRight(loaded.activeWaypoint.id), "KOLM");
     EXPECT_EQ(loaded.autopilotOn, 1);
     EXPECT_EQ(loaded.pageCount, 3);
 
     gaugeState.alarmDistance = 4.5;
     gaugeState.nextWaypointDistance = 0.25;
     SaveConfiguration();
-    openTable(config_, "CONFIG");
+    OpenTable(config_, "CONFIG");
     RecordGoTop();
-    EXPECT_EQ(text("RTEWPTS"), "100000010100000020100000030" + std::string(27 * 9, ' '));
-    EXPECT_EQ(trimRight(text("LASTREC")), "00000020");
+    EXPECT_EQ(Text("RTEWPTS"), "100000010100000020100000030" + std::string(27 * 9, ' '));
+    EXPECT_EQ(TrimRight(Text("LASTREC")), "00000020");
     EXPECT_EQ(FieldGetDouble("ALARMDIS"), 4.5);
     TableCloseAll();
 
@@ -101,7 +101,7 @@ TEST_F(GaugeTablesTest, ABlankKeyOpensTheLowestKey)
 {
     SetConfig({{"POWER", 0}, {"LASTFILE", 1}, {"RTEMODE", 0}, {"NRTEWPT", 3}}, "", "100000030");
     LoadConfiguration();
-    EXPECT_EQ(trimRight(gaugeState.activeWaypoint.id), "KSEA");
+    EXPECT_EQ(TrimRight(gaugeState.activeWaypoint.id), "KSEA");
     EXPECT_EQ(gaugeState.routeCount, 0);
     EXPECT_EQ(gaugeState.route[0].table, 0);
     EXPECT_EQ(gaugeState.pageCount, 2);
@@ -115,8 +115,8 @@ TEST_F(GaugeTablesTest, AStoredCountAboveThirtyIsClamped)
     LoadConfiguration();
     EXPECT_EQ(gaugeState.routeCount, 30);
     EXPECT_EQ(gaugeState.routeIndex, 29);
-    EXPECT_EQ(trimRight(gaugeState.route[0].id), "KSEA");
-    EXPECT_EQ(trimRight(gaugeState.route[29].id), "KOLM");
+    EXPECT_EQ(TrimRight(gaugeState.route[0].id), "KSEA");
+    EXPECT_EQ(TrimRight(gaugeState.route[29].id), "KOLM");
 }
 
 TEST_F(GaugeTablesTest, AMissingDataDirectoryKeepsTheUnitRunning)

@@ -53,8 +53,8 @@ protected:
     void SetUp() override
     {
         EngineTest::SetUp();
-        for (const nav::TableDefinition* table : {&nav::airportsTable, &nav::runwaysTable, &nav::navaidsTable})
-            createNavigationTable(*table);
+        for (const nav::TableDefinition* table : {&nav::AirportsTable, &nav::RunwaysTable, &nav::NavaidsTable})
+            CreateNavigationTable(*table);
         SetDeletedHidden(0);
     }
 
@@ -74,11 +74,11 @@ protected:
                                                            std::vector<std::string> fields)
     {
         std::vector<std::map<std::string, std::string>> records;
-        EXPECT_GT(openTable(tablePath(table), table), 0);
+        EXPECT_GT(OpenTable(TablePath(table), table), 0);
         for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) {
             std::map<std::string, std::string> record;
             for (const std::string& field : fields)
-                record[field] = trimRight(FieldGetString(field.c_str()));
+                record[field] = TrimRight(FieldGetString(field.c_str()));
             records.push_back(record);
         }
         TableCloseAll();
@@ -87,7 +87,7 @@ protected:
 
     int IntegerOf(const char* table, const char* num, const char* field)
     {
-        openTable(tablePath(table), table);
+        OpenTable(TablePath(table), table);
         OrderSet(TagOrder("NUM"));
         EXPECT_TRUE(RecordSeek(num)) << num;
         int value = FieldGetInteger(field);
@@ -107,13 +107,13 @@ TEST_F(TableImportTest, AirportColumnsLandInTheirFields)
     EXPECT_EQ(result.recordsAdded, 1);
     EXPECT_EQ(result.tableFile, DataDirectory() + "AIRPORTS.DBF");
 
-    openTable(tablePath("AIRPORTS"), "AIRPORTS");
+    OpenTable(TablePath("AIRPORTS"), "AIRPORTS");
     RecordGoTop();
-    EXPECT_EQ(text("NUM"), "00000001");
-    EXPECT_EQ(text("ID"), "KSEA  ");
-    EXPECT_EQ(trimRight(text("NAME")), "Seattle Tacoma Intl");
-    EXPECT_EQ(trimRight(text("COUNTRY")), "US");
-    EXPECT_EQ(trimRight(text("STATE")), "WA");
+    EXPECT_EQ(Text("NUM"), "00000001");
+    EXPECT_EQ(Text("ID"), "KSEA  ");
+    EXPECT_EQ(TrimRight(Text("NAME")), "Seattle Tacoma Intl");
+    EXPECT_EQ(TrimRight(Text("COUNTRY")), "US");
+    EXPECT_EQ(TrimRight(Text("STATE")), "WA");
     EXPECT_EQ(FieldGetInteger("ALT"), 433);
     EXPECT_EQ(FieldGetInteger("LAT1"), 0);
     EXPECT_EQ(FieldGetInteger("LAT2"), 47);
@@ -345,7 +345,7 @@ TEST_F(TableImportTest, OverlongLinesAreCutAndCounted)
 TEST_F(TableImportTest, TableThatCannotBeOpenedIsReported)
 {
     // Held open by another user: the exclusive open fails and nothing is read or written.
-    int held = openTable(tablePath("AIRPORTS"), "HELD", SDE_SHARED);
+    int held = OpenTable(TablePath("AIRPORTS"), "HELD", SDE_SHARED);
     ASSERT_GT(held, 0);
     ImportResult result = Import(header + AirportLine().Text() + "\n");
     EXPECT_FALSE(result.tableOpened);
@@ -354,7 +354,7 @@ TEST_F(TableImportTest, TableThatCannotBeOpenedIsReported)
     TableCloseAll();
     EXPECT_TRUE(Records("AIRPORTS", {"NUM"}).empty());
 
-    std::filesystem::remove(tablePath("NAVAIDS"));
+    std::filesystem::remove(TablePath("NAVAIDS"));
     EXPECT_FALSE(Import("IMPORT N\n\n\n00000001 AST\n").tableOpened);
 }
 
@@ -370,7 +370,7 @@ TEST_F(TableImportTest, ReimportedDeletedAirportSurvivesTheRebuild)
 {
     AirportLine line;
     Import(header + line.Text() + "\n");
-    openTable(tablePath("AIRPORTS"), "AIRPORTS");
+    OpenTable(TablePath("AIRPORTS"), "AIRPORTS");
     RecordGoTop();
     RecordDelete(); // deleted in the editor, not yet rebuilt
     TableCloseAll();

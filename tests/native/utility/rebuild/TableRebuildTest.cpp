@@ -36,21 +36,21 @@ protected:
         EngineTest::SetUp();
         SetDeletedHidden(0);
         for (const nav::TableDefinition* table :
-             {&nav::airportsTable, &nav::navaidsTable, &nav::runwaysTable, &nav::usersTable})
-            createNavigationTable(*table);
+             {&nav::AirportsTable, &nav::NavaidsTable, &nav::RunwaysTable, &nav::UsersTable})
+            CreateNavigationTable(*table);
 
-        openTable(tablePath("AIRPORTS"), "AIRPORTS");
-        appendWaypoint("00000003", "KSEA", "Seattle Tacoma");
-        appendWaypoint("00000001", "KPDX", "portland intl");
+        OpenTable(TablePath("AIRPORTS"), "AIRPORTS");
+        AppendWaypoint("00000003", "KSEA", "Seattle Tacoma");
+        AppendWaypoint("00000001", "KPDX", "portland intl");
         RecordDelete();
-        appendWaypoint("00000002", "KBFI", "Boeing Field");
+        AppendWaypoint("00000002", "KBFI", "Boeing Field");
         TableCloseAll();
 
-        openTable(tablePath("RUNWAYS"), "RUNWAYS");
+        OpenTable(TablePath("RUNWAYS"), "RUNWAYS");
         for (const char* designator : {"16L/34R", "16C/34C", "16R/34L"}) {
             RecordAppendBlank();
-            replaceText("NUM", "00000003");
-            replaceText("RUNWAYS", designator);
+            PutText("NUM", "00000003");
+            PutText("RUNWAYS", designator);
         }
         RecordGoTop();
         RecordSkip(1);
@@ -63,9 +63,9 @@ protected:
     std::vector<std::string> Designators()
     {
         std::vector<std::string> designators;
-        openTable(tablePath("RUNWAYS"), "RUNWAYS");
+        OpenTable(TablePath("RUNWAYS"), "RUNWAYS");
         for (RecordGoTop(); !RecordAtEof(); RecordSkip(1))
-            designators.push_back(trimRight(text("RUNWAYS")));
+            designators.push_back(TrimRight(Text("RUNWAYS")));
         TableCloseAll();
         return designators;
     }
@@ -89,8 +89,8 @@ TEST_F(TableRebuildTest, MarkedRecordsAreGoneForGood)
         EXPECT_TRUE(outcome.opened) << outcome.file;
     EXPECT_EQ(Designators(), (std::vector<std::string>{"16L/34R", "16R/34L"}));
 
-    openTable(tablePath("AIRPORTS"), "AIRPORTS");
-    EXPECT_EQ(walkNums(), (std::vector<std::string>{"00000003", "00000002"}));
+    OpenTable(TablePath("AIRPORTS"), "AIRPORTS");
+    EXPECT_EQ(WalkNums(), (std::vector<std::string>{"00000003", "00000002"}));
     TableCloseAll();
 }
 
@@ -102,25 +102,25 @@ TEST_F(TableRebuildTest, TagsAreCreatedAfreshPerTable)
     RebuildNavigationTables(DataDirectory());
 
     for (const char* table : {"AIRPORTS", "NAVAIDS", "USERS"}) {
-        openTable(tablePath(table), table);
+        OpenTable(TablePath(table), table);
         EXPECT_GT(TagOrder("NUM"), 0) << table;
         EXPECT_GT(TagOrder("ID"), 0) << table;
         EXPECT_GT(TagOrder("NAME"), 0) << table;
         TableCloseAll();
     }
-    openTable(tablePath("RUNWAYS"), "RUNWAYS");
+    OpenTable(TablePath("RUNWAYS"), "RUNWAYS");
     EXPECT_GT(TagOrder("NUM"), 0);
     EXPECT_EQ(TagOrder("ID"), 0);
     EXPECT_EQ(TagOrder("NAME"), 0);
     TableCloseAll();
 
     // NUM orders by the raw text, NAME by the upper-cased name.
-    openTable(tablePath("AIRPORTS"), "AIRPORTS");
+    OpenTable(TablePath("AIRPORTS"), "AIRPORTS");
     OrderSet(TagOrder("NUM"));
-    EXPECT_EQ(walkNums(), (std::vector<std::string>{"00000002", "00000003"}));
+    EXPECT_EQ(WalkNums(), (std::vector<std::string>{"00000002", "00000003"}));
     OrderSet(TagOrder("NAME"));
     EXPECT_TRUE(RecordSeek("SEATTLE"));
-    EXPECT_EQ(trimRight(text("ID")), "KSEA");
+    EXPECT_EQ(TrimRight(Text("ID")), "KSEA");
     TableCloseAll();
 }
 
@@ -137,10 +137,10 @@ TEST_F(TableRebuildTest, TwoRebuildsEqualOne)
 
 TEST_F(TableRebuildTest, TablesThatCannotBeOpenedAreNamed)
 {
-    std::filesystem::remove(tablePath("USERS"));
+    std::filesystem::remove(TablePath("USERS"));
     std::vector<RebuildOutcome> outcomes;
     {
-        HeldFile held(tablePath("RUNWAYS"));
+        HeldFile held(TablePath("RUNWAYS"));
         outcomes = RebuildNavigationTables(DataDirectory());
     }
 
@@ -152,7 +152,7 @@ TEST_F(TableRebuildTest, TablesThatCannotBeOpenedAreNamed)
     EXPECT_EQ(outcomes[3].file, DataDirectory() + "USERS.DBF");
     // The held table was left alone: its marked runway is still there.
     EXPECT_EQ(Designators().size(), 3u);
-    EXPECT_FALSE(std::filesystem::exists(tablePath("USERS")));
+    EXPECT_FALSE(std::filesystem::exists(TablePath("USERS")));
 }
 
 } // namespace

@@ -33,19 +33,19 @@ protected:
     void SetUp() override
     {
         EngineTest::SetUp();
-        const std::string airports = createNavigationTable(nav::airportsTable);
-        runways_ = createNavigationTable(nav::runwaysTable);
-        openTable(airports, nav::airportsAlias);
+        const std::string airports = CreateNavigationTable(nav::AirportsTable);
+        runways_ = CreateNavigationTable(nav::RunwaysTable);
+        OpenTable(airports, nav::AirportsAlias);
         for (const char* num : {"3", "300", "301"})
-            appendWaypoint(num, "", "");
+            AppendWaypoint(num, "", "");
         TableCloseAll();
         // Airport 300's 09/27 lies before airport 3's, where a match by prefix finds it first.
-        openTable(runways_, nav::runwaysAlias);
+        OpenTable(runways_, nav::RunwaysAlias);
         for (const Runway& runway : stored_) {
             RecordAppendBlank();
-            replaceText("NUM", runway.num.c_str());
-            replaceText("RUNWAYS", runway.designator.c_str());
-            replaceText("LEN", runway.length.c_str());
+            PutText("NUM", runway.num.c_str());
+            PutText("RUNWAYS", runway.designator.c_str());
+            PutText("LEN", runway.length.c_str());
         }
         TableCloseAll();
         editor_.Open(directory_.string() + "/");
@@ -62,11 +62,11 @@ protected:
     std::vector<Runway> StoredRunways()
     {
         editor_.Close();
-        openTable(runways_, nav::runwaysAlias);
+        OpenTable(runways_, nav::RunwaysAlias);
         SetDeletedHidden(1);
         std::vector<Runway> runways;
         for (RecordGoTop(); !RecordAtEof(); RecordSkip(1))
-            runways.push_back({trimRight(text("NUM")), trimRight(text("RUNWAYS")), trimRight(text("LEN"))});
+            runways.push_back({TrimRight(Text("NUM")), TrimRight(Text("RUNWAYS")), TrimRight(Text("LEN"))});
         SetDeletedHidden(0);
         TableCloseAll();
         return runways;

@@ -29,9 +29,9 @@ NavdbRun Navdb(const std::vector<std::string>& arguments)
     quoted.back() += " 2>&1";
     ChildProcess child(NAVDB_PROGRAM, quoted);
     NavdbRun run;
-    for (std::string line = child.readLine(); !line.empty(); line = child.readLine())
+    for (std::string line = child.ReadLine(); !line.empty(); line = child.ReadLine())
         run.output.push_back(line);
-    run.status = child.wait();
+    run.status = child.Wait();
     return run;
 }
 
@@ -85,14 +85,14 @@ TEST_F(WorldDataRoundTrip, ImportedTablesHoldEveryLineAndTheGaugeFindsTheWaypoin
     // with the tables as dbfread reads them (variations too: the region's are 17..21 east).
     ChildProcess check("/usr/bin/python3", {SAMPLE_DATABASE_CHECK, database_, (scratch_.path / "files").string()});
     std::string last;
-    for (std::string line = check.readLine(); !line.empty(); line = check.readLine())
+    for (std::string line = check.ReadLine(); !line.empty(); line = check.ReadLine())
         last = line;
-    EXPECT_EQ(check.wait(), 0);
+    EXPECT_EQ(check.Wait(), 0);
     EXPECT_EQ(last, database_ + ": 0 differences");
 
     WaypointRecord seattle = Lookup(1, "KSEA____");
-    EXPECT_EQ(trimRight(seattle.id), "KSEA");
-    EXPECT_EQ(trimRight(seattle.name), "Seattle Tacoma Intl");
+    EXPECT_EQ(TrimRight(seattle.id), "KSEA");
+    EXPECT_EQ(TrimRight(seattle.name), "Seattle Tacoma Intl");
     EXPECT_EQ(seattle.table, 1);
     EXPECT_EQ(seattle.lat2 * 10000 + seattle.lat3 * 100 + seattle.lat4, 472700);
     EXPECT_EQ(seattle.lon1 * 1000000 + seattle.lon2 * 10000 + seattle.lon3 * 100 + seattle.lon4, 1221842);
@@ -100,8 +100,8 @@ TEST_F(WorldDataRoundTrip, ImportedTablesHoldEveryLineAndTheGaugeFindsTheWaypoin
     std::vector<std::string> navaids = RecordLines(scratch_.path / "files" / "NAVAIDS.GPS");
     std::string vortac = LineWhere(ImportKind::Navaids, navaids, "ID", "SEA");
     WaypointRecord station = Lookup(2, Field(ImportKind::Navaids, vortac, "NUM"));
-    EXPECT_EQ(trimRight(station.id), "SEA");
-    EXPECT_EQ(trimRight(station.name), "SEATTLE VORTAC");
+    EXPECT_EQ(TrimRight(station.id), "SEA");
+    EXPECT_EQ(TrimRight(station.name), "SEATTLE VORTAC");
     EXPECT_EQ(station.table, 2);
 }
 
@@ -116,12 +116,12 @@ TEST_F(WorldDataRoundTrip, ASavedRouteLeadsToTheSamePlacesAfterANewerEdition)
     ConvertAndImport("apt_edition2.dat", "nav_edition2.dat");
     LoadConfiguration();
     ASSERT_EQ(gaugeState.routeCount, 3);
-    EXPECT_EQ(trimRight(gaugeState.route[0].id), "KBBB");
+    EXPECT_EQ(TrimRight(gaugeState.route[0].id), "KBBB");
     EXPECT_EQ(gaugeState.route[0].lat4, 3);   // the position of the second edition: 47 12 03
-    EXPECT_EQ(trimRight(gaugeState.route[1].id), "BBB");
+    EXPECT_EQ(TrimRight(gaugeState.route[1].id), "BBB");
     EXPECT_EQ(gaugeState.route[1].table, 2);
     EXPECT_EQ(gaugeState.route[1].lat4, 3);
-    EXPECT_EQ(trimRight(gaugeState.route[2].id), "KDDD");
+    EXPECT_EQ(TrimRight(gaugeState.route[2].id), "KDDD");
 }
 
 TEST_F(WorldDataRoundTrip, UnreadableInputStopsWithStatusOneAndWritesNothing)

@@ -89,22 +89,22 @@ protected:
     {
         EngineTest::SetUp();
         recordedSound = RecordingDirectSound{};
-        airports_ = createNavigationTable(nav::airportsTable);
-        for (const nav::TableDefinition* table : {&nav::navaidsTable, &nav::usersTable, &nav::runwaysTable})
-            createNavigationTable(*table);
-        config_ = createNavigationTable(nav::configTable);
-        openTable(airports_, "AIRPORTS");
+        airports_ = CreateNavigationTable(nav::AirportsTable);
+        for (const nav::TableDefinition* table : {&nav::NavaidsTable, &nav::UsersTable, &nav::RunwaysTable})
+            CreateNavigationTable(*table);
+        config_ = CreateNavigationTable(nav::ConfigTable);
+        OpenTable(airports_, "AIRPORTS");
         for (const Airport* airport : {&Kbfi, &Kolm, &Ksea, &Ktcm}) {
-            appendWaypoint(airport->num, airport->id, airport->name);
-            replaceInteger("LAT2", airport->lat[0]);
-            replaceInteger("LAT3", airport->lat[1]);
-            replaceInteger("LAT4", airport->lat[2]);
-            replaceInteger("LON2", airport->lon[0]);
-            replaceInteger("LON3", airport->lon[1]);
-            replaceInteger("LON4", airport->lon[2]);
+            AppendWaypoint(airport->num, airport->id, airport->name);
+            PutInteger("LAT2", airport->lat[0]);
+            PutInteger("LAT3", airport->lat[1]);
+            PutInteger("LAT4", airport->lat[2]);
+            PutInteger("LON2", airport->lon[0]);
+            PutInteger("LON3", airport->lon[1]);
+            PutInteger("LON4", airport->lon[2]);
         }
         TableCloseAll();
-        openTable(config_, "CONFIG");
+        OpenTable(config_, "CONFIG");
         RecordAppendBlank();
         TableCloseAll();
         WriteDataPath(directory_.string() + "\\");
@@ -114,17 +114,17 @@ protected:
     void SaveState(std::initializer_list<std::pair<const char*, double>> numbers, const Airport& active,
                    const std::string& route = "")
     {
-        openTable(config_, "CONFIG");
+        OpenTable(config_, "CONFIG");
         RecordGoTop();
         for (auto [field, value] : numbers) {
             if (std::strcmp(field, "AUTODIS") == 0 || std::strcmp(field, "ALARMDIS") == 0)
-                replaceDouble(field, value);
+                PutDouble(field, value);
             else
-                replaceInteger(field, static_cast<int>(value));
+                PutInteger(field, static_cast<int>(value));
         }
-        replaceInteger("LASTFILE", 1);
-        replaceText("LASTREC", active.num);
-        replaceText("RTEWPTS", route.c_str());
+        PutInteger("LASTFILE", 1);
+        PutText("LASTREC", active.num);
+        PutText("RTEWPTS", route.c_str());
         TableCloseAll();
     }
 
@@ -167,9 +167,9 @@ protected:
 
     std::string Saved(const char* field)
     {
-        openTable(config_, "CONFIG");
+        OpenTable(config_, "CONFIG");
         RecordGoTop();
-        std::string value = trimRight(text(field));
+        std::string value = TrimRight(Text(field));
         value.erase(0, value.find_first_not_of(' '));
         TableCloseAll();
         return value;

@@ -40,7 +40,7 @@ TEST_F(DirectToDialogTest, IdentifierPrefixShowsTheFirstMatchAndOkTakesIt)
     EXPECT_EQ(owner, simulatorWindow);
     EXPECT_STREQ(gaugeState.directToChoice.num, Kbfi.num);
     EXPECT_EQ(gaugeState.directToChoice.table, WaypointAirport);
-    EXPECT_EQ(trimRight(gaugeState.directToChoice.id), "KBFI");
+    EXPECT_EQ(TrimRight(gaugeState.directToChoice.id), "KBFI");
     EXPECT_EQ(gaugeState.directToChoice.lat3, 32);
     EXPECT_EQ(AreaOfAlias("ACTWPT"), 0) << "the dialog closes its table";
 }
@@ -54,7 +54,7 @@ TEST_F(DirectToDialogTest, LowerCaseNameFindsTheIdentifier)
         Press(dialog, IDOK);
     });
     EXPECT_EQ(RunDialog(), 1);
-    EXPECT_EQ(trimRight(gaugeState.directToChoice.id), "KSEA");
+    EXPECT_EQ(TrimRight(gaugeState.directToChoice.id), "KSEA");
 }
 
 TEST_F(DirectToDialogTest, AListLineFillsBothBoxesAndOkTakesThatRecord)
@@ -77,7 +77,7 @@ TEST_F(DirectToDialogTest, AListLineFillsBothBoxesAndOkTakesThatRecord)
         Press(dialog, IDOK);
     });
     EXPECT_EQ(RunDialog(), 1);
-    EXPECT_EQ(trimRight(gaugeState.directToChoice.id), "KOLM");
+    EXPECT_EQ(TrimRight(gaugeState.directToChoice.id), "KOLM");
 }
 
 TEST_F(DirectToDialogTest, TableButtonsClearTheBoxesAndRefillAShownList)
@@ -100,7 +100,7 @@ TEST_F(DirectToDialogTest, TableButtonsClearTheBoxesAndRefillAShownList)
     });
     EXPECT_EQ(RunDialog(), 1);
     EXPECT_EQ(gaugeState.directToChoice.table, WaypointNavaid);
-    EXPECT_EQ(trimRight(gaugeState.directToChoice.id), "SEA");
+    EXPECT_EQ(TrimRight(gaugeState.directToChoice.id), "SEA");
 }
 
 TEST_F(DirectToDialogTest, TheListButtonTwiceRestoresTheShortHeightWithItsLinesKept)
@@ -135,7 +135,7 @@ TEST_F(DirectToDialogTest, OkRightAfterOpeningTakesTheRecordTheTableStandsOn)
         Press(dialog, IDOK);
     });
     EXPECT_EQ(RunDialog(), 1);
-    EXPECT_EQ(trimRight(gaugeState.directToChoice.id), "KBFI");
+    EXPECT_EQ(TrimRight(gaugeState.directToChoice.id), "KBFI");
 }
 
 TEST_F(DirectToDialogTest, OkWithoutARecordFoundChoosesNothingAndTheDialogStays)
@@ -152,7 +152,7 @@ TEST_F(DirectToDialogTest, OkWithoutARecordFoundChoosesNothingAndTheDialogStays)
         Press(dialog, IDOK);
     });
     EXPECT_EQ(RunDialog(), 1);
-    EXPECT_EQ(trimRight(gaugeState.directToChoice.id), "SEA");
+    EXPECT_EQ(TrimRight(gaugeState.directToChoice.id), "SEA");
     EXPECT_NE(std::memcmp(&before, &gaugeState.directToChoice, sizeof before), 0);
 }
 
@@ -172,7 +172,7 @@ TEST_F(DirectToDialogTest, OkFromTheButtonDropsTheRouteForDirectToOnPageOneOfTwo
     EXPECT_EQ(gaugeState.pageCount, 2);
     EXPECT_EQ(gaugeState.currentPage, 1);
     EXPECT_EQ(gaugeState.infoPageShown, 0);
-    EXPECT_EQ(trimRight(gaugeState.activeWaypoint.id), "KOLM");
+    EXPECT_EQ(TrimRight(gaugeState.activeWaypoint.id), "KOLM");
     EXPECT_EQ(gaugeState.activeWaypointLookup, WaypointFound);
 }
 
@@ -218,7 +218,7 @@ TEST_F(DirectToDialogTest, ATickDueToAdvanceTheRouteWaitsAndDoesNotMoveTheSearch
     gaugeState.activeDistance = 4.0;   // flown on meanwhile
     SequenceRoute();                   // the first tick after the dialog
     EXPECT_EQ(gaugeState.routeIndex, 1);
-    EXPECT_EQ(trimRight(gaugeState.activeWaypoint.id), "SEA");
+    EXPECT_EQ(TrimRight(gaugeState.activeWaypoint.id), "SEA");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "FlightPlanTestSupport.h"
 
 #include "DataPathSetting.h"
+#include "TableEngineStart.h"
 #include "WaypointAccess.h"
 
 using namespace gauge;
@@ -20,10 +21,10 @@ constexpr char SimulatorClass[] = "FS98MAIN";
 
 void Append(const TestWaypoint& w)
 {
-    EngineTest::appendWaypoint(w.num, w.id, w.name);
+    EngineTest::AppendWaypoint(w.num, w.id, w.name);
     const char* fields[] = {"LAT2", "LAT3", "LAT4", "LON2", "LON3", "LON4"};
     const int values[] = {w.lat[0], w.lat[1], w.lat[2], w.lon[0], w.lon[1], w.lon[2]};
-    for (int i = 0; i < 6; ++i) EngineTest::replaceInteger(fields[i], values[i]);
+    for (int i = 0; i < 6; ++i) EngineTest::PutInteger(fields[i], values[i]);
 }
 
 // The simulator lets go of the mouse on the system-menu command instead of opening its menu.
@@ -61,27 +62,26 @@ FlightPlanTest::FlightPlanTest()
 void FlightPlanTest::SetUp()
 {
     EngineTest::SetUp();
-    EngineSetStartFlag(1);
-    SetDeletedHidden(1);
+    nav::StartTableEngine(nav::DeletedRecords::Hidden);
     SetSoftSeek(1);
-    std::string airports = createNavigationTable(nav::airportsTable);
-    std::string navaids = createNavigationTable(nav::navaidsTable);
-    std::string users = createNavigationTable(nav::usersTable);
-    std::string runways = createNavigationTable(nav::runwaysTable);
-    openTable(airports, "AIRPORTS");
+    std::string airports = CreateNavigationTable(nav::AirportsTable);
+    std::string navaids = CreateNavigationTable(nav::NavaidsTable);
+    std::string users = CreateNavigationTable(nav::UsersTable);
+    std::string runways = CreateNavigationTable(nav::RunwaysTable);
+    OpenTable(airports, "AIRPORTS");
     for (const TestWaypoint* w : {&Ksea, &Kbfi, &Ktcm, &Kolm}) Append(*w);
     TableCloseAll();
-    openTable(navaids, "NAVAIDS");
+    OpenTable(navaids, "NAVAIDS");
     for (const TestWaypoint* w : {&Sea, &Olm}) Append(*w);
     TableCloseAll();
-    openTable(users, "USERS");
+    OpenTable(users, "USERS");
     Append(Home);
     TableCloseAll();
-    openTable(runways, "RUNWAYS");
+    OpenTable(runways, "RUNWAYS");
     for (const char* runway : {"16L/34R", "16C/34C", "16R/34L"}) {
         RecordAppendBlank();
-        replaceText("NUM", Ksea.num);
-        replaceText("RUNWAYS", runway);
+        PutText("NUM", Ksea.num);
+        PutText("RUNWAYS", runway);
     }
     TableCloseAll();
     ASSERT_TRUE(WriteDataPath(directory_.string() + "\\"));
@@ -136,7 +136,7 @@ std::string FlightPlanTest::Text(HWND dialog, int control)
     char text[256] = {};
     GetDlgItemTextA(dialog, control, text, sizeof text);
     std::string shown = text;
-    return trimRight(shown);
+    return TrimRight(shown);
 }
 
 int FlightPlanTest::LineCount(HWND dialog, int control)
@@ -148,7 +148,7 @@ std::string FlightPlanTest::ListLine(HWND dialog, int control, int line)
 {
     char text[256] = {};
     SendDlgItemMessageA(dialog, control, LB_GETTEXT, line, reinterpret_cast<LPARAM>(text));
-    return trimRight(text);
+    return TrimRight(text);
 }
 
 int FlightPlanTest::WindowHeight(HWND window)

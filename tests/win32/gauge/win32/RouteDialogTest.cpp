@@ -24,7 +24,7 @@ protected:
         std::vector<std::string> ids;
         for (int i = 0; i < LineCount(dialog, IDC_ROUTE_LIST); ++i) {
             std::string line = ListLine(dialog, IDC_ROUTE_LIST, i);
-            ids.push_back(trimRight(line.substr(0, line.find('\t'))));
+            ids.push_back(TrimRight(line.substr(0, line.find('\t'))));
         }
         return ids;
     }
@@ -108,8 +108,8 @@ TEST_F(RouteDialogTest, FinishWithTwoWaypointsFliesTheFirstOnPageOneOfThree)
     EXPECT_EQ(gaugeState.pageCount, 3);
     EXPECT_EQ(gaugeState.currentPage, 1);
     EXPECT_EQ(gaugeState.infoPageShown, 0);
-    EXPECT_EQ(trimRight(gaugeState.activeWaypoint.id), "KBFI");
-    EXPECT_EQ(trimRight(gaugeState.route[1].id), "KSEA");
+    EXPECT_EQ(TrimRight(gaugeState.activeWaypoint.id), "KBFI");
+    EXPECT_EQ(TrimRight(gaugeState.route[1].id), "KSEA");
     EXPECT_EQ(AreaOfAlias("ACTWPT"), 0);
 }
 
@@ -173,17 +173,17 @@ TEST_F(RouteDialogTest, ThirtyWaypointsSavedAndLoadedComeBackInOrder)
     ASSERT_EQ(saved.size(), 30u);
     char expected[RouteTextLength + 1];
     FormatRouteText(gaugeState.route, expected);
-    EXPECT_EQ(fileBytes(path), std::string(expected));
-    EXPECT_EQ(fileBytes(path).substr(0, 18), "100000132100000108");
+    EXPECT_EQ(FileBytes(path), std::string(expected));
+    EXPECT_EQ(FileBytes(path).substr(0, 18), "100000132100000108");
     EXPECT_EQ(gaugeState.routeCount, 30);
-    EXPECT_EQ(trimRight(gaugeState.route[6].name), "HOME FIELD");
+    EXPECT_EQ(TrimRight(gaugeState.route[6].name), "HOME FIELD");
     EXPECT_EQ(gaugeState.route[6].lat3, 40);
 }
 
 TEST_F(RouteDialogTest, AnEmptyRouteSavesAs270Blanks)
 {
     const std::string path = RoutePath("empty.rte");
-    writeBytes(path, "an older, longer file that is replaced entirely " + std::string(400, 'x'));
+    WriteBytes(path, "an older, longer file that is replaced entirely " + std::string(400, 'x'));
     AnswerFileDialog("Save a Route", path);
     driver.Expect("Save a Route", [&](HWND box) { Press(box, IDYES); });   // replace it?
     driver.Expect("Route", [&](HWND dialog) {
@@ -191,13 +191,13 @@ TEST_F(RouteDialogTest, AnEmptyRouteSavesAs270Blanks)
         Press(dialog, IDCANCEL);
     });
     OnRteButton(0, 0);
-    EXPECT_EQ(fileBytes(path), std::string(270, ' '));
+    EXPECT_EQ(FileBytes(path), std::string(270, ' '));
 }
 
 TEST_F(RouteDialogTest, LoadingTakesDigitFiveAsAnAirportAndDigitZeroOrABlankAsEmpty)
 {
     const std::string path = RoutePath("mixed.rte");
-    writeBytes(path, std::string("5") + Kbfi.num + "0" + Ksea.num + " " + Ktcm.num + "2" + Olm.num +
+    WriteBytes(path, std::string("5") + Kbfi.num + "0" + Ksea.num + " " + Ktcm.num + "2" + Olm.num +
                          std::string(26 * 9, ' '));
     AnswerFileDialog("Open a Route", path);
     driver.Expect("Route", [&](HWND dialog) {
@@ -209,13 +209,13 @@ TEST_F(RouteDialogTest, LoadingTakesDigitFiveAsAnAirportAndDigitZeroOrABlankAsEm
     });
     OnRteButton(0, 0);
     EXPECT_EQ(gaugeState.routeCount, 2);
-    EXPECT_EQ(trimRight(gaugeState.route[1].id), "OLM");
+    EXPECT_EQ(TrimRight(gaugeState.route[1].id), "OLM");
 }
 
 TEST_F(RouteDialogTest, AShortFileGivesEmptySlotsForWhatItLacks)
 {
     const std::string path = RoutePath("short.rte");
-    writeBytes(path, std::string("1") + Ktcm.num + "1" + Ksea.num + "1000");
+    WriteBytes(path, std::string("1") + Ktcm.num + "1" + Ksea.num + "1000");
     AnswerFileDialog("Open a Route", path);
     driver.Expect("Route", [&](HWND dialog) {
         Press(dialog, IDC_ROUTE_LOAD);
@@ -230,7 +230,7 @@ TEST_F(RouteDialogTest, AFileThatCannotBeReadOrACancelledDialogLeavesTheRoute)
 {
     FlyRoute({&Ksea, &Kbfi}, 0);
     const std::string path = RoutePath("locked.rte");
-    writeBytes(path, std::string("1") + Kolm.num + std::string(29 * 9, ' '));
+    WriteBytes(path, std::string("1") + Kolm.num + std::string(29 * 9, ' '));
     HANDLE locked = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(locked, INVALID_HANDLE_VALUE);
@@ -260,7 +260,7 @@ TEST_F(RouteDialogTest, TheRouteOfARestoredStateWithGapsIsShownClosedUp)
     });
     OnRteButton(0, 0);
     EXPECT_EQ(gaugeState.routeCount, 1);
-    EXPECT_EQ(trimRight(gaugeState.route[0].id), "KSEA");
+    EXPECT_EQ(TrimRight(gaugeState.route[0].id), "KSEA");
     EXPECT_EQ(gaugeState.route[1].table, 0);
 }
 

@@ -47,8 +47,8 @@ protected:
         EngineTest::SetUp();
         SetDeletedHidden(0);
         for (const nav::TableDefinition* table :
-             {&nav::airportsTable, &nav::navaidsTable, &nav::runwaysTable, &nav::usersTable})
-            createNavigationTable(*table);
+             {&nav::AirportsTable, &nav::NavaidsTable, &nav::RunwaysTable, &nav::UsersTable})
+            CreateNavigationTable(*table);
         uitest::PutString(uitest::SettingsKey, "PATH", DataDirectory());
     }
 
@@ -69,7 +69,7 @@ protected:
 
     int RecordCount(const char* table)
     {
-        openTable(tablePath(table), table);
+        OpenTable(TablePath(table), table);
         int count = 0;
         for (RecordGoTop(); !RecordAtEof(); RecordSkip(1))
             ++count;
@@ -79,7 +79,7 @@ protected:
 
     std::string TableBytes(const char* table) const
     {
-        std::ifstream file(tablePath(table), std::ios::binary);
+        std::ifstream file(TablePath(table), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     }
 
@@ -152,7 +152,7 @@ TEST_F(DatabaseCommandsTest, ImportThroughTheFileDialog)
     EXPECT_EQ(std::string(folder), directory_.string()); // starts in the data directory
     EXPECT_EQ(fileTypes, (std::vector<std::string>{"Gps Import Files (*.GPS)", "All Files (*.*)"}));
 
-    openTable(tablePath("AIRPORTS"), "AIRPORTS");
+    OpenTable(TablePath("AIRPORTS"), "AIRPORTS");
     OrderSet(TagOrder("NUM"));
     ASSERT_TRUE(RecordSeek("00000001"));
     EXPECT_EQ(FieldGetInteger("VAR"), -15); // computed: -15.7 truncated toward zero
@@ -195,7 +195,7 @@ TEST_F(DatabaseCommandsTest, TableInUseIsNamed)
 {
     std::string path = WriteImportFile("AIRPORTS.GPS", AirportLines);
     // The gauge holds the table open (shared), so the import cannot have it exclusively.
-    HANDLE held = CreateFileA(tablePath("AIRPORTS").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    HANDLE held = CreateFileA(TablePath("AIRPORTS").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     MessageBoxView report = ImportChoosing(path);
@@ -209,8 +209,8 @@ TEST_F(DatabaseCommandsTest, TableInUseIsNamed)
 
 TEST_F(DatabaseCommandsTest, RebuildAnsweredNoTouchesNothing)
 {
-    openTable(tablePath("AIRPORTS"), "AIRPORTS");
-    appendWaypoint("00000001", "KSEA", "Seattle");
+    OpenTable(TablePath("AIRPORTS"), "AIRPORTS");
+    AppendWaypoint("00000001", "KSEA", "Seattle");
     RecordDelete();
     TableCloseAll();
     std::string before = TableBytes("AIRPORTS");
@@ -225,9 +225,9 @@ TEST_F(DatabaseCommandsTest, RebuildAnsweredNoTouchesNothing)
 
 TEST_F(DatabaseCommandsTest, RebuildAnsweredYes)
 {
-    openTable(tablePath("AIRPORTS"), "AIRPORTS");
-    appendWaypoint("00000001", "KSEA", "Seattle");
-    appendWaypoint("00000002", "KBFI", "Boeing Field");
+    OpenTable(TablePath("AIRPORTS"), "AIRPORTS");
+    AppendWaypoint("00000001", "KSEA", "Seattle");
+    AppendWaypoint("00000002", "KBFI", "Boeing Field");
     RecordDelete();
     TableCloseAll();
 
@@ -241,7 +241,7 @@ TEST_F(DatabaseCommandsTest, RebuildAnsweredYes)
 
 TEST_F(DatabaseCommandsTest, RebuildNamesTablesItCouldNotOpen)
 {
-    std::filesystem::remove(tablePath("USERS"));
+    std::filesystem::remove(TablePath("USERS"));
     MessageBoxView done = RebuildAnsweringYes();
     EXPECT_NE(done.text.find(DataDirectory() + "USERS.DBF"), std::string::npos) << done.text;
     EXPECT_EQ(done.text.find("AIRPORTS.DBF"), std::string::npos) << done.text;

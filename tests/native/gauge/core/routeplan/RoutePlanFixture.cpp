@@ -30,7 +30,7 @@ void RoutePlanTest::TearDown()
 void RoutePlanTest::AddWaypoint(const char* table, const char* num, const char* id, const char* name,
                                 double latitude, double longitude, const char* type)
 {
-    const std::string path = nav::tablePath(nav::PathForm::Rebuild, Directory().c_str(), table);
+    const std::string path = nav::TablePath(nav::PathForm::Rebuild, Directory().c_str(), table);
     ASSERT_GT(TableOpen(path.c_str(), table, SDE_SHARED, SDE_KIND_DBF), 0);
     RecordAppendBlank();
     FieldReplace("NUM", SDE_TEXT, num);
@@ -49,8 +49,8 @@ void RoutePlanTest::AddWaypoint(const char* table, const char* num, const char* 
 std::vector<std::string> RoutePlanTest::UserNums()
 {
     std::vector<std::string> nums;
-    const std::string path = nav::tablePath(nav::PathForm::Rebuild, Directory().c_str(), nav::usersAlias);
-    EXPECT_GT(TableOpen(path.c_str(), nav::usersAlias, SDE_READONLY, SDE_KIND_DBF), 0);
+    const std::string path = nav::TablePath(nav::PathForm::Rebuild, Directory().c_str(), nav::UsersAlias);
+    EXPECT_GT(TableOpen(path.c_str(), nav::UsersAlias, SDE_READONLY, SDE_KIND_DBF), 0);
     for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) nums.push_back(gauge::routeplan::TrimmedRight(FieldGetString("NUM")));
     TableCloseAll();
     return nums;
@@ -58,8 +58,8 @@ std::vector<std::string> RoutePlanTest::UserNums()
 
 std::string RoutePlanTest::ConfigField(const char* field)
 {
-    const std::string path = nav::tablePath(nav::PathForm::Rebuild, Directory().c_str(), nav::configAlias);
-    EXPECT_GT(TableOpen(path.c_str(), nav::configAlias, SDE_READONLY, SDE_KIND_DBF), 0);
+    const std::string path = nav::TablePath(nav::PathForm::Rebuild, Directory().c_str(), nav::ConfigAlias);
+    EXPECT_GT(TableOpen(path.c_str(), nav::ConfigAlias, SDE_READONLY, SDE_KIND_DBF), 0);
     RecordGoTop();
     std::string value = gauge::routeplan::TrimmedRight(FieldGetString(field));
     TableCloseAll();
