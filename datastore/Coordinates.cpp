@@ -6,17 +6,20 @@ namespace nav {
 
 namespace {
 
-double UtilityMagnitude(const StoredCoordinate& c) {
+double UtilityMagnitude(const StoredCoordinate& c)
+{
     return c.seconds / 3600.0 + c.minutes / 60.0 + c.degrees;
 }
 
 }  // namespace
 
-double UtilityLatitude(const StoredCoordinate& c) {
+double UtilityLatitude(const StoredCoordinate& c)
+{
     return c.hemisphere > 0 ? -UtilityMagnitude(c) : UtilityMagnitude(c);
 }
 
-double UtilityLongitude(const StoredCoordinate& c) {
+double UtilityLongitude(const StoredCoordinate& c)
+{
     return c.hemisphere == 0 ? -UtilityMagnitude(c) : UtilityMagnitude(c);
 }
 
@@ -33,7 +36,13 @@ StoredCoordinate StoredFromDegrees(double degrees, Axis axis)
     return c;
 }
 
-char LatitudeHemisphereLetter(int hemisphere) { return hemisphere ? 'S' : 'N'; }
-char LongitudeHemisphereLetter(int hemisphere) { return hemisphere ? 'E' : 'W'; }
+char LatitudeHemisphereLetter(int hemisphere)
+{
+    return hemisphere ? 'S' : 'N';
+}
+char LongitudeHemisphereLetter(int hemisphere)
+{
+    return hemisphere ? 'E' : 'W';
+}
 
 }  // namespace nav

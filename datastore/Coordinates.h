@@ -22,7 +22,10 @@ double UtilityLongitude(const StoredCoordinate& c);
 
 // The stored form of signed degrees (north or east positive), rounded to the nearest second;
 // a value that rounds to zero is stored as north or west.
-enum class Axis { Latitude, Longitude };
+enum class Axis {
+    Latitude,
+    Longitude
+};
 StoredCoordinate StoredFromDegrees(double degrees, Axis axis);
 
 // The letter shown for a hemisphere index: 'N' for 0 and 'S' for any other index; 'W' for 0

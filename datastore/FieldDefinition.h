@@ -7,10 +7,10 @@
 namespace nav {
 
 struct FieldDefinition {
-    const char* name;   // up to 10 characters; stored upper case
-    char type;          // 'C' character (width 1..65534), 'N' numeric (width 1..20)
+    const char* name;  // up to 10 characters; stored upper case
+    char type;         // 'C' character (width 1..65534), 'N' numeric (width 1..20)
     int width;
-    int decimals = 0;   // numeric fields: fewer than width - 1
+    int decimals = 0;  // numeric fields: fewer than width - 1
 };
 
 }  // namespace nav

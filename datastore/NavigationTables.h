@@ -33,7 +33,7 @@ struct TagDefinition {
 };
 
 struct TableDefinition {
-    const char* name;   // alias and file base name
+    const char* name;  // alias and file base name
     std::span<const FieldDefinition> fields;
     std::span<const TagDefinition> tags;
 };
@@ -56,11 +56,11 @@ const FieldDefinition* FindField(const TableDefinition& table, const char* name)
 // autopilot coupling off, no route (RTEWPTS holds 270 blanks).
 namespace deliveredConfig {
 inline constexpr int Power = 1;
-inline constexpr double NextWaypointDistance = 0.5;   // AUTODIS, nautical miles
+inline constexpr double NextWaypointDistance = 0.5;  // AUTODIS, nautical miles
 inline constexpr int Autopilot = 0;
-inline constexpr double AlarmDistance = 2.0;          // ALARMDIS, nautical miles
+inline constexpr double AlarmDistance = 2.0;  // ALARMDIS, nautical miles
 inline constexpr int Alarm = 0;
-inline constexpr int LastFile = 1;                    // WaypointAirport
+inline constexpr int LastFile = 1;  // WaypointAirport
 inline constexpr int RouteMode = 0;
 inline constexpr int RouteCount = 0;
 inline constexpr int RouteIndex = 0;
@@ -68,10 +68,10 @@ inline constexpr int RouteIndex = 0;
 
 // Who forms a table's path, which fixes the pattern and the default directory.
 enum class PathForm {
-    Editors,   // "%s\\NAME.DBF", default "C:\\FS6\\GPS\\DATA\\"
-    Import,    // "%sNAME.DBF",   default empty (the current directory)
-    Rebuild,   // "%s%s.DBF" with the alias, default empty
-    Gauge      // "%s\\NAME.DBF", default "C:\\FS98\\GPSDATA\\"
+    Editors,  // "%s\\NAME.DBF", default "C:\\FS6\\GPS\\DATA\\"
+    Import,   // "%sNAME.DBF",   default empty (the current directory)
+    Rebuild,  // "%s%s.DBF" with the alias, default empty
+    Gauge     // "%s\\NAME.DBF", default "C:\\FS98\\GPSDATA\\"
 };
 
 // The directory to use when the registry value "PATH" is missing.

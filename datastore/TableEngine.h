@@ -1,6 +1,6 @@
-// Binding of the xBase table engine SDE3032: the operations both deliverables call,
-// with their ordinals in SDE3032.dll (imported by ordinal, NONAME), and the value-type
-// codes of FieldReplace.
+// Binding of the xBase table engine SDE3032: the operations both deliverables call and the
+// value-type codes of FieldReplace. SDE3032.dll exports each operation by ordinal only
+// (NONAME); the ordinals are listed once, in engine/SDE3032Exports.cmake.
 //
 // Conventions of the engine:
 //  - One table is current at a time; TableOpen makes the opened table current. Tables are
@@ -33,70 +33,69 @@ extern "C" {
 
 // FieldReplace value types.
 enum {
-    SDE_INTEGER = 1,        // const int32_t*
-    SDE_INTEGER_ALT = 2,    // const int32_t* (the import writes this one)
-    SDE_DOUBLE = 8,         // const double*
-    SDE_TEXT = 1024         // const char*, NUL-terminated; cut to the field, blank-padded
+    SDE_INTEGER = 1,      // const int32_t*
+    SDE_INTEGER_ALT = 2,  // const int32_t* (the import writes this one)
+    SDE_DOUBLE = 8,       // const double*
+    SDE_TEXT = 1024       // const char*, NUL-terminated; cut to the field, blank-padded
 };
 
 // TableOpen modes (fourth argument, the table kind, is always SDE_KIND_DBF).
 enum {
-    SDE_SHARED = 0,         // read-write, shared
-    SDE_READONLY = 1,       // read-only, shared
-    SDE_EXCLUSIVE = 2,      // read-write; every other open of the file fails while it lasts
+    SDE_SHARED = 0,     // read-write, shared
+    SDE_READONLY = 1,   // read-only, shared
+    SDE_EXCLUSIVE = 2,  // read-write; every other open of the file fails while it lasts
     SDE_KIND_DBF = 2
 };
 
-// Ord 132. Returns the work area (> 0) of the opened table, 0 when the open failed. An
+// Returns the work area (> 0) of the opened table, 0 when the open failed. An
 // alias names one area: opening under an alias in use closes that area first.
 int SDE_CALL TableOpen(const char* path, const char* alias, int mode, int kind);
-// Ord 123. Accepted and not needed: the tables are not encrypted.
-void SDE_CALL TableSetPassword(const char* password);              // 123
-void SDE_CALL TableCloseAll(void);                                 // 29
-int SDE_CALL AreaOfAlias(const char* alias);                       // 134
-void SDE_CALL AreaSelect(int area);                                // 111
-int SDE_CALL TagOrder(const char* tagName);                        // 129
-void SDE_CALL OrderSet(int order);                                 // 122
-void SDE_CALL RecordGoTop(void);                                   // 76
-void SDE_CALL RecordGoBottom(void);                                // 75
-void SDE_CALL RecordSkip(int count);                               // 128
-short SDE_CALL RecordAtBof(void);                                  // 27
-short SDE_CALL RecordAtEof(void);                                  // 44
-// Ord 109. Compares `key` with the controlling tag's keys over the key text's length (a
+// Accepted and not needed: the tables are not encrypted.
+void SDE_CALL TableSetPassword(const char* password);
+void SDE_CALL TableCloseAll(void);
+int SDE_CALL AreaOfAlias(const char* alias);
+void SDE_CALL AreaSelect(int area);
+int SDE_CALL TagOrder(const char* tagName);
+void SDE_CALL OrderSet(int order);
+void SDE_CALL RecordGoTop(void);
+void SDE_CALL RecordGoBottom(void);
+void SDE_CALL RecordSkip(int count);
+short SDE_CALL RecordAtBof(void);
+short SDE_CALL RecordAtEof(void);
+// Compares `key` with the controlling tag's keys over the key text's length (a
 // prefix finds the first key that begins with it). Not found: past the end, or with soft
 // seek on, on the next higher key. Without a tag nothing is found.
-short SDE_CALL RecordSeek(const char* key);                        // 109
-void SDE_CALL SetSoftSeek(int on);                                 // 126
-// Ord 98. Terms FIELD = "text" joined by .and.; a record matches when each field's stored
+short SDE_CALL RecordSeek(const char* key);
+void SDE_CALL SetSoftSeek(int on);
+// Terms FIELD = "text" joined by .and.; a record matches when each field's stored
 // value begins with its text. Moves then visit only matches (records appended later
 // included) until another query or the close; "" shows every record again; a condition that
 // cannot be parsed matches none. Stands on the first match.
-void SDE_CALL QuerySet(const char* condition);                     // 98
-int SDE_CALL QueryCount(void);                                     // 99: matches when set
-const char* SDE_CALL FieldGetString(const char* field);            // 71
-// Ord 65. The fraction is cut off; values beyond the 16-bit range are held at its limits.
-short SDE_CALL FieldGetInteger(const char* field);                 // 65
-double SDE_CALL FieldGetDouble(const char* field);                 // 64
-// Ord 107. Numbers are right-aligned with the field's decimals; one that does not fit gives
+void SDE_CALL QuerySet(const char* condition);
+int SDE_CALL QueryCount(void);  // 99: matches when set
+const char* SDE_CALL FieldGetString(const char* field);
+// The fraction is cut off; values beyond the 16-bit range are held at its limits.
+short SDE_CALL FieldGetInteger(const char* field);
+double SDE_CALL FieldGetDouble(const char* field);
+// Numbers are right-aligned with the field's decimals; one that does not fit gives
 // up decimals, then fills the field with asterisks (which read back as 0).
-void SDE_CALL FieldReplace(const char* field, int type, const void* value);  // 107
-void SDE_CALL RecordAppendBlank(void);                             // 23
-void SDE_CALL RecordDelete(void);                                  // 40
-void SDE_CALL TablePack(void);                                     // 95: exclusive use only
-// Ord 85. Builds tag `tagName` on `keyExpression` (a field name or UPPER(field)) in the
+void SDE_CALL FieldReplace(const char* field, int type, const void* value);
+void SDE_CALL RecordAppendBlank(void);
+void SDE_CALL RecordDelete(void);
+void SDE_CALL TablePack(void);  // 95: exclusive use only
+// Builds tag `tagName` on `keyExpression` (a field name or UPPER(field)) in the
 // table's own index file (TABLE.QIX), replacing a tag of that name; not in read-only use.
 // The index file name, unique, descending and condition are ignored. A tag named after its
 // key field (NUM on "NUM", NAME on "UPPER(NAME)") is also recorded in the table's header, so
 // it is rebuilt at open even when the index file is lost; other tags live in TABLE.QIX only.
-void SDE_CALL IndexTagCreate(const char* indexFile, const char* tagName,
-                             const char* keyExpression, int unique, int descending,
-                             const char* condition);               // 85
-// Ord 38. Saves the tags now (they are saved at close in any case).
-void SDE_CALL TableFinishIndexing(void);                           // 38
-void SDE_CALL SetDeletedHidden(int on);                            // 114
-// Ord 127. Starts a fresh session: every table is closed, deleted records are shown and
+void SDE_CALL IndexTagCreate(const char* indexFile, const char* tagName, const char* keyExpression,
+                             int unique, int descending, const char* condition);
+// Saves the tags now (they are saved at close in any case).
+void SDE_CALL TableFinishIndexing(void);
+void SDE_CALL SetDeletedHidden(int on);
+// Starts a fresh session: every table is closed, deleted records are shown and
 // soft seek is off again. The flag's value does not matter.
-void SDE_CALL EngineSetStartFlag(int flag);                        // 127
+void SDE_CALL EngineSetStartFlag(int flag);
 
 #ifdef __cplusplus
 }

@@ -9,7 +9,10 @@ namespace nav {
 // so that a waypoint deleted in an editor is gone from lookups and lists at once. The
 // database program and the tools show them: import and rebuild go over whole tables and must
 // meet every record once, deleted or not (the editors hide them while they are open).
-enum class DeletedRecords { Hidden, Shown };
+enum class DeletedRecords {
+    Hidden,
+    Shown
+};
 
 // A fresh engine session (every table closed, the engine's settings at their defaults),
 // then the visibility of deleted records.

@@ -17,13 +17,15 @@ constexpr uint32_t ScanChunkRecords = 4096;
 constexpr size_t MaxCachedBytes = 64u << 20;
 constexpr int64_t CacheCheckMilliseconds = 20;
 
-int64_t NowMilliseconds() {
+int64_t NowMilliseconds()
+{
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 }  // namespace
 
-void TodayForHeader(uint8_t out[3]) {
+void TodayForHeader(uint8_t out[3])
+{
     std::time_t now = std::time(nullptr);
     const std::tm* local = std::localtime(&now);
     out[0] = static_cast<uint8_t>(local ? local->tm_year : 0);
@@ -31,9 +33,10 @@ void TodayForHeader(uint8_t out[3]) {
     out[2] = static_cast<uint8_t>(local ? local->tm_mday : 1);
 }
 
-bool DbfTable::Open(const std::string& path, OpenMode mode) {
+bool DbfTable::Open(const std::string& path, OpenMode mode)
+{
     Close();
-    FileAccess access = mode == OpenMode::Exclusive         ? FileAccess::Exclusive
+    FileAccess access = mode == OpenMode::Exclusive        ? FileAccess::Exclusive
                         : mode == OpenMode::ReadOnlyShared ? FileAccess::ReadShared
                                                            : FileAccess::ReadWriteShared;
     if (!file_.Open(path, access)) return false;
@@ -47,7 +50,8 @@ bool DbfTable::Open(const std::string& path, OpenMode mode) {
     return true;
 }
 
-void DbfTable::Close() {
+void DbfTable::Close()
+{
     file_.Close();
     DropCache();
     fields_.clear();
@@ -56,7 +60,8 @@ void DbfTable::Close() {
     tagDirectory_ = {};
 }
 
-bool DbfTable::ReadHeader() {
+bool DbfTable::ReadHeader()
+{
     FileHeader header;
     FileStamp stamp;
     if (!file_.ReadAt(0, &header, sizeof header) || !file_.Stamp(stamp)) return false;
@@ -80,7 +85,8 @@ bool DbfTable::ReadHeader() {
         for (char& c : field.name)
             if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
         field.type = descriptor.type;
-        if (field.type >= 'a' && field.type <= 'z') field.type = static_cast<char>(field.type - 'a' + 'A');
+        if (field.type >= 'a' && field.type <= 'z')
+            field.type = static_cast<char>(field.type - 'a' + 'A');
         if (field.type == 'C') {
             field.width = descriptor.length | descriptor.decimals << 8;
         } else {
@@ -105,9 +111,11 @@ bool DbfTable::ReadHeader() {
     return true;
 }
 
-uint32_t DbfTable::WholeRecords(uint32_t headerCount, uint64_t fileSize) const {
+uint32_t DbfTable::WholeRecords(uint32_t headerCount, uint64_t fileSize) const
+{
     if (fileSize < headerLength_) return 0;
-    uint32_t fits = static_cast<uint32_t>(std::min<uint64_t>((fileSize - headerLength_) / recordLength_, MaxRecordCount));
+    uint32_t fits = static_cast<uint32_t>(
+        std::min<uint64_t>((fileSize - headerLength_) / recordLength_, MaxRecordCount));
     if (headerCount >= fits) return fits;
     uint32_t count = headerCount;
     std::vector<char> chunk;
@@ -123,12 +131,14 @@ uint32_t DbfTable::WholeRecords(uint32_t headerCount, uint64_t fileSize) const {
     return count;
 }
 
-void DbfTable::DropCache() const {
+void DbfTable::DropCache() const
+{
     cache_.clear();
     cachedBytes_ = 0;
 }
 
-void DbfTable::RefreshCache() {
+void DbfTable::RefreshCache()
+{
     // An empty cache holds nothing stale; the stamp it keeps is older than anything it loads.
     if (Exclusive() || cache_.empty()) return;
     int64_t now = NowMilliseconds();
@@ -140,14 +150,16 @@ void DbfTable::RefreshCache() {
     cacheStamp_ = stamp;
 }
 
-char* DbfTable::CachedRecord(uint32_t recno) const {
+char* DbfTable::CachedRecord(uint32_t recno) const
+{
     uint32_t block = (recno - 1) / RecordsPerBlock;
     uint32_t slot = (recno - 1) % RecordsPerBlock;
     if (block >= cache_.size() || slot >= cache_[block].records) return nullptr;
     return cache_[block].bytes.data() + size_t(slot) * recordLength_;
 }
 
-const TableField* DbfTable::Field(const char* name) const {
+const TableField* DbfTable::Field(const char* name) const
+{
     if (!name) return nullptr;
     for (const TableField& f : fields_) {
         size_t i = 0;
@@ -161,7 +173,8 @@ const TableField* DbfTable::Field(const char* name) const {
     return nullptr;
 }
 
-bool DbfTable::ReadRecord(uint32_t recno, char* out) const {
+bool DbfTable::ReadRecord(uint32_t recno, char* out) const
+{
     if (recno < 1 || recno > recordsInFile_) return false;
     if (const char* cached = CachedRecord(recno)) {
         std::memcpy(out, cached, recordLength_);
@@ -182,7 +195,8 @@ bool DbfTable::ReadRecord(uint32_t recno, char* out) const {
     return true;
 }
 
-bool DbfTable::ReadRecords(uint32_t first, uint32_t count, char* out) const {
+bool DbfTable::ReadRecords(uint32_t first, uint32_t count, char* out) const
+{
     if (first < 1 || count == 0 || first > recordsInFile_ || count > recordsInFile_ - first + 1)
         return false;
     return file_.ReadAt(RecordOffset(first), out, size_t(count) * recordLength_);
@@ -190,16 +204,19 @@ bool DbfTable::ReadRecords(uint32_t first, uint32_t count, char* out) const {
 
 // In shared use the date goes to the header with the first change of this open; in exclusive
 // use SyncHeader() writes it with the count.
-void DbfTable::MarkUpdated() {
+void DbfTable::MarkUpdated()
+{
     changed_ = true;
     if (Exclusive() || dateWritten_) return;
     file_.WriteAt(offsetof(FileHeader, updated), today_, sizeof today_);
     dateWritten_ = true;
 }
 
-bool DbfTable::WriteRecord(uint32_t recno, const char* record) {
+bool DbfTable::WriteRecord(uint32_t recno, const char* record)
+{
     bool appending = recno == recordsInFile_ + 1;
-    if (!Writable() || recno < 1 || recno > recordCount_ || (recno > recordsInFile_ && !appending)) return false;
+    if (!Writable() || recno < 1 || recno > recordCount_ || (recno > recordsInFile_ && !appending))
+        return false;
     bool written;
     if (appending) {
         std::memcpy(appended_.data(), record, recordLength_);
@@ -208,7 +225,7 @@ bool DbfTable::WriteRecord(uint32_t recno, const char* record) {
         written = file_.WriteAt(RecordOffset(recno), record, recordLength_);
     }
     if (!written) {
-        if (appending && Exclusive()) recordCount_ = recordsInFile_;   // the reservation lapses
+        if (appending && Exclusive()) recordCount_ = recordsInFile_;  // the reservation lapses
         return false;
     }
     if (char* cached = CachedRecord(recno)) {
@@ -216,7 +233,8 @@ bool DbfTable::WriteRecord(uint32_t recno, const char* record) {
     } else if (appending) {
         // The new record joins its cached block when it follows on from what the block holds.
         uint32_t block = (recno - 1) / RecordsPerBlock;
-        if (block < cache_.size() && cache_[block].records && cache_[block].records == (recno - 1) % RecordsPerBlock) {
+        if (block < cache_.size() && cache_[block].records &&
+            cache_[block].records == (recno - 1) % RecordsPerBlock) {
             cache_[block].bytes.insert(cache_[block].bytes.end(), record, record + recordLength_);
             cache_[block].records++;
             cachedBytes_ += recordLength_;
@@ -227,13 +245,16 @@ bool DbfTable::WriteRecord(uint32_t recno, const char* record) {
     return true;
 }
 
-void DbfTable::StampHeader(uint8_t out[HeaderStampSize], uint32_t count) const {
-    static_assert(offsetof(FileHeader, updated) + HeaderStampSize == offsetof(FileHeader, headerLength));
+void DbfTable::StampHeader(uint8_t out[HeaderStampSize], uint32_t count) const
+{
+    static_assert(offsetof(FileHeader, updated) + HeaderStampSize ==
+                  offsetof(FileHeader, headerLength));
     std::memcpy(out, today_, sizeof today_);
     WriteLe32(out + sizeof today_, count);
 }
 
-bool DbfTable::SyncHeader() {
+bool DbfTable::SyncHeader()
+{
     if (!Exclusive() || (!changed_ && recordsInFile_ == headerCount_)) return false;
     uint8_t stamp[HeaderStampSize];
     StampHeader(stamp, recordsInFile_);
@@ -243,20 +264,24 @@ bool DbfTable::SyncHeader() {
     return true;
 }
 
-bool DbfTable::WriteTagDirectory(const TagDirectoryBytes& directory) {
+bool DbfTable::WriteTagDirectory(const TagDirectoryBytes& directory)
+{
     if (std::memcmp(&directory, &tagDirectory_, sizeof directory) == 0) return true;
-    if (!Writable() || !file_.WriteAt(offsetof(FileHeader, tags), &directory, sizeof directory)) return false;
+    if (!Writable() || !file_.WriteAt(offsetof(FileHeader, tags), &directory, sizeof directory))
+        return false;
     tagDirectory_ = directory;
     return true;
 }
 
-uint32_t DbfTable::RecordCountOnDisk() const {
+uint32_t DbfTable::RecordCountOnDisk() const
+{
     uint8_t count[4];
     if (!file_.ReadAt(offsetof(FileHeader, recordCount), count, sizeof count)) return recordCount_;
     return ReadLe32(count);
 }
 
-uint32_t DbfTable::AppendRecord() {
+uint32_t DbfTable::AppendRecord()
+{
     if (!Writable() || recordCount_ >= MaxRecordCount) return 0;
     if (Exclusive()) {
         // A reserved record not yet written is written before the next one is reserved.
@@ -269,7 +294,8 @@ uint32_t DbfTable::AppendRecord() {
     uint32_t recno = 0;
     FileStamp stamp;
     uint8_t count[4];
-    if (file_.Stamp(stamp) && file_.ReadAt(offsetof(FileHeader, recordCount), count, sizeof count)) {
+    if (file_.Stamp(stamp) &&
+        file_.ReadAt(offsetof(FileHeader, recordCount), count, sizeof count)) {
         uint32_t whole = WholeRecords(ReadLe32(count), stamp.size);
         std::vector<char> placeholder = blankRecord_;
         placeholder[0] = DeletedFlag;
@@ -287,7 +313,8 @@ uint32_t DbfTable::AppendRecord() {
     return recno;
 }
 
-bool DbfTable::Pack(std::vector<uint32_t>& kept) {
+bool DbfTable::Pack(std::vector<uint32_t>& kept)
+{
     kept.clear();
     if (!Exclusive() || recordsInFile_ != recordCount_) return false;
     DropCache();
@@ -315,7 +342,8 @@ bool DbfTable::Pack(std::vector<uint32_t>& kept) {
     std::memcpy(bytes.data() + offsetof(FileHeader, updated), stamp, sizeof stamp);
     std::string packedPath = path_ + "~";
     OsFile packed;
-    if (!packed.Open(packedPath, FileAccess::Create) || !packed.WriteAt(0, bytes.data(), bytes.size()) ||
+    if (!packed.Open(packedPath, FileAccess::Create) ||
+        !packed.WriteAt(0, bytes.data(), bytes.size()) ||
         !file_.ReplaceWith(packed, packedPath, path_)) {
         packed.Close();
         OsFile::RemoveFile(packedPath);

@@ -34,7 +34,11 @@
 
 namespace sde {
 
-enum class OpenMode { ReadWriteShared = 0, ReadOnlyShared = 1, Exclusive = 2 };
+enum class OpenMode {
+    ReadWriteShared = 0,
+    ReadOnlyShared = 1,
+    Exclusive = 2
+};
 
 class DbfTable {
 public:
@@ -45,7 +49,7 @@ public:
 
     const std::string& Path() const { return path_; }
     const std::vector<TableField>& Fields() const { return fields_; }
-    const TableField* Field(const char* name) const;   // case-insensitive; null if unknown
+    const TableField* Field(const char* name) const;  // case-insensitive; null if unknown
     uint32_t RecordCount() const { return recordCount_; }
     size_t RecordLength() const { return recordLength_; }
     bool Writable() const { return mode_ != OpenMode::ReadOnlyShared; }
@@ -94,7 +98,8 @@ private:
     void StampHeader(uint8_t out[HeaderStampSize], uint32_t count) const;
     // The cached copy of a record, null when its block is not loaded.
     char* CachedRecord(uint32_t recno) const;
-    uint64_t RecordOffset(uint32_t recno) const {
+    uint64_t RecordOffset(uint32_t recno) const
+    {
         return headerLength_ + uint64_t(recno - 1) * recordLength_;
     }
 
@@ -105,23 +110,23 @@ private:
     uint32_t recordCount_ = 0;
     uint32_t headerLength_ = 0;
     uint32_t recordLength_ = 0;
-    uint32_t recordsInFile_ = 0;     // records written (recordCount_ includes a reserved one)
-    uint32_t headerCount_ = 0;       // the count the header holds, as we last read or wrote it
-    uint8_t today_[3] {};            // the header's date for this open
+    uint32_t recordsInFile_ = 0;  // records written (recordCount_ includes a reserved one)
+    uint32_t headerCount_ = 0;    // the count the header holds, as we last read or wrote it
+    uint8_t today_[3]{};          // the header's date for this open
     bool dateWritten_ = false;
-    bool changed_ = false;           // since the header was last written
-    dbf::TagDirectoryBytes tagDirectory_ {};
+    bool changed_ = false;  // since the header was last written
+    dbf::TagDirectoryBytes tagDirectory_{};
 
     struct CachedBlock {
         std::vector<char> bytes;
-        uint32_t records = 0;   // loaded from the block's first record on
+        uint32_t records = 0;  // loaded from the block's first record on
     };
     mutable std::vector<CachedBlock> cache_;
     mutable size_t cachedBytes_ = 0;
     FileStamp cacheStamp_;
-    int64_t cacheCheckedAt_ = 0;   // steady clock, milliseconds
-    std::vector<char> blankRecord_;   // with the end-of-file marker after it
-    std::vector<char> appended_;      // a record and the end-of-file marker, written together
+    int64_t cacheCheckedAt_ = 0;     // steady clock, milliseconds
+    std::vector<char> blankRecord_;  // with the end-of-file marker after it
+    std::vector<char> appended_;     // a record and the end-of-file marker, written together
 };
 
 // The header's last-update date for today, as year - 1900, month, day.

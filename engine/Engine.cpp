@@ -7,28 +7,33 @@ namespace sde {
 
 namespace {
 
-std::string UpperAlias(const char* alias) {
+std::string UpperAlias(const char* alias)
+{
     std::string out;
     for (const char* p = alias; p && *p; ++p) out += UpperAscii(*p);
     return out;
 }
 
 // An open without an alias is known by the file's base name, as in xBase.
-std::string DefaultAlias(const std::string& path) {
+std::string DefaultAlias(const std::string& path)
+{
     size_t start = path.find_last_of("\\/");
     start = start == std::string::npos ? 0 : start + 1;
     size_t dot = path.find('.', start);
-    return UpperAlias(path.substr(start, dot == std::string::npos ? std::string::npos : dot - start).c_str());
+    return UpperAlias(
+        path.substr(start, dot == std::string::npos ? std::string::npos : dot - start).c_str());
 }
 
 }  // namespace
 
-Engine& Engine::Instance() {
+Engine& Engine::Instance()
+{
     static Engine engine;
     return engine;
 }
 
-int Engine::Open(const char* path, const char* alias, int mode) {
+int Engine::Open(const char* path, const char* alias, int mode)
+{
     LeaveRecords();
     current_ = 0;
     if (!path || mode < 0 || mode > 2) return 0;
@@ -47,7 +52,8 @@ int Engine::Open(const char* path, const char* alias, int mode) {
     return current_;
 }
 
-void Engine::LeaveRecords() {
+void Engine::LeaveRecords()
+{
     bool written = false;
     for (auto& area : areas_)
         if (area && area->Flush()) written = true;
@@ -57,36 +63,44 @@ void Engine::LeaveRecords() {
             if (area) area->ForgetCachedRecords();
 }
 
-void Engine::CloseAll() {
+void Engine::CloseAll()
+{
     LeaveRecords();
     areas_.clear();
     current_ = 0;
 }
 
-int Engine::AreaOfAlias(const char* alias) const {
+int Engine::AreaOfAlias(const char* alias) const
+{
     std::string wanted = UpperAlias(alias);
     for (size_t i = 0; i < areas_.size(); ++i)
         if (areas_[i] && areas_[i]->Alias() == wanted) return static_cast<int>(i + 1);
     return 0;
 }
 
-void Engine::Select(int area) {
+void Engine::Select(int area)
+{
     LeaveRecords();
     current_ = area >= 1 && area <= static_cast<int>(areas_.size()) && areas_[area - 1] ? area : 0;
 }
 
-WorkArea* Engine::Current() {
+WorkArea* Engine::Current()
+{
     return current_ ? areas_[current_ - 1].get() : nullptr;
 }
 
-void Engine::Restart() {
+void Engine::Restart()
+{
     CloseAll();
     settings_ = EngineSettings();
 }
 
-const char* Engine::Text(const char* bytes, int width) {
-    if (bytes) text_.assign(bytes, static_cast<size_t>(width));
-    else text_.clear();
+const char* Engine::Text(const char* bytes, int width)
+{
+    if (bytes)
+        text_.assign(bytes, static_cast<size_t>(width));
+    else
+        text_.clear();
     return text_.c_str();
 }
 

@@ -34,7 +34,7 @@ private:
     void LeaveRecords();
 
     EngineSettings settings_;
-    std::vector<std::unique_ptr<WorkArea>> areas_;   // index = area number - 1
+    std::vector<std::unique_ptr<WorkArea>> areas_;  // index = area number - 1
     int current_ = 0;
     std::string text_;
 };

@@ -9,7 +9,8 @@ namespace sde {
 
 namespace {
 
-void RightAlign(const std::string& digits, int width, char* out) {
+void RightAlign(const std::string& digits, int width, char* out)
+{
     if (static_cast<int>(digits.size()) > width) {
         std::memset(out, '*', static_cast<size_t>(width));
         return;
@@ -19,16 +20,18 @@ void RightAlign(const std::string& digits, int width, char* out) {
     std::memcpy(out + pad, digits.data(), digits.size());
 }
 
-void LeftAlign(const char* text, size_t length, int width, char* out) {
+void LeftAlign(const char* text, size_t length, int width, char* out)
+{
     size_t n = length < static_cast<size_t>(width) ? length : static_cast<size_t>(width);
     std::memcpy(out, text, n);
     std::memset(out + n, ' ', static_cast<size_t>(width) - n);
 }
 
-std::string Fixed(double value, int decimals) {
+std::string Fixed(double value, int decimals)
+{
     char buffer[400];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                std::chars_format::fixed, decimals);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     if (result.ec != std::errc()) return std::string(401, '*');
     std::string text(buffer, result.ptr);
     // "-0.00" is zero: no sign.
@@ -38,7 +41,8 @@ std::string Fixed(double value, int decimals) {
 
 }  // namespace
 
-void EncodeText(const TableField& field, const char* text, char* out) {
+void EncodeText(const TableField& field, const char* text, char* out)
+{
     if (field.Numeric()) {
         size_t length = std::strlen(text);
         bool blank = std::strspn(text, " ") == length;
@@ -51,20 +55,23 @@ void EncodeText(const TableField& field, const char* text, char* out) {
     LeftAlign(text, std::strlen(text), field.width, out);
 }
 
-void EncodeInteger(const TableField& field, int32_t value, char* out) {
+void EncodeInteger(const TableField& field, int32_t value, char* out)
+{
     std::string digits = std::to_string(value);
     if (!field.Numeric()) {
         LeftAlign(digits.data(), digits.size(), field.width, out);
         return;
     }
     if (field.decimals > 0) {
-        std::string withDecimals = digits + "." + std::string(static_cast<size_t>(field.decimals), '0');
+        std::string withDecimals =
+            digits + "." + std::string(static_cast<size_t>(field.decimals), '0');
         if (static_cast<int>(withDecimals.size()) <= field.width) digits = withDecimals;
     }
     RightAlign(digits, field.width, out);
 }
 
-void EncodeDouble(const TableField& field, double value, char* out) {
+void EncodeDouble(const TableField& field, double value, char* out)
+{
     if (!std::isfinite(value)) {
         std::memset(out, '*', static_cast<size_t>(field.width));
         return;
@@ -82,7 +89,8 @@ void EncodeDouble(const TableField& field, double value, char* out) {
     RightAlign(text, field.width, out);
 }
 
-double DecodeDouble(const char* in, int width) {
+double DecodeDouble(const char* in, int width)
+{
     const char* p = in;
     const char* end = in + width;
     while (p < end && *p == ' ') ++p;
@@ -99,7 +107,8 @@ double DecodeDouble(const char* in, int width) {
     return negative ? -value : value;
 }
 
-int16_t DecodeShort(const char* in, int width) {
+int16_t DecodeShort(const char* in, int width)
+{
     double value = std::trunc(DecodeDouble(in, width));
     if (value > 32767.0) return 32767;
     if (value < -32768.0) return -32768;

@@ -28,12 +28,12 @@ struct IndexHeader {
     char magic[8];
     uint32_t version;
     uint32_t tagCount;
-    uint64_t tableSize;        // the table file's size, modification time, record count
-    int64_t tableModified;     // and record length when the tags were last in step with it
+    uint64_t tableSize;     // the table file's size, modification time, record count
+    int64_t tableModified;  // and record length when the tags were last in step with it
     uint32_t recordCount;
     uint32_t recordLength;
     uint32_t reserved[4];
-    uint64_t directoryChecksum;   // of this header (with this field 0) and the tag entries
+    uint64_t directoryChecksum;  // of this header (with this field 0) and the tag entries
 };
 static_assert(sizeof(IndexHeader) == 64);
 static_assert(offsetof(IndexHeader, tableSize) == 16);
@@ -41,8 +41,8 @@ static_assert(offsetof(IndexHeader, recordCount) == 32);
 static_assert(offsetof(IndexHeader, directoryChecksum) == 56);
 
 struct IndexTagEntry {
-    char name[12];             // NUL-padded, upper case
-    char expression[32];       // NUL-padded: "NUM", "UPPER(NAME)"
+    char name[12];        // NUL-padded, upper case
+    char expression[32];  // NUL-padded: "NUM", "UPPER(NAME)"
     uint32_t keyWidth;
     uint32_t entryCount;
     uint32_t dataOffset;

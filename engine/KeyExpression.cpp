@@ -4,11 +4,15 @@
 
 namespace sde {
 
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char UpperAscii(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 namespace {
 
-std::string Compact(const char* text) {
+std::string Compact(const char* text)
+{
     std::string out;
     for (const char* p = text; *p; ++p)
         if (*p != ' ' && *p != '\t') out += UpperAscii(*p);
@@ -17,7 +21,9 @@ std::string Compact(const char* text) {
 
 }  // namespace
 
-std::optional<KeyExpression> ParseKeyExpression(const char* text, const std::vector<TableField>& fields) {
+std::optional<KeyExpression> ParseKeyExpression(const char* text,
+                                                const std::vector<TableField>& fields)
+{
     if (!text) return std::nullopt;
     std::string name = Compact(text);
     bool upper = name.size() > 7 && name.compare(0, 6, "UPPER(") == 0 && name.back() == ')';
@@ -27,7 +33,8 @@ std::optional<KeyExpression> ParseKeyExpression(const char* text, const std::vec
     return std::nullopt;
 }
 
-KeyExpression KeyOnField(const std::vector<TableField>& fields, size_t fieldIndex, bool upper) {
+KeyExpression KeyOnField(const std::vector<TableField>& fields, size_t fieldIndex, bool upper)
+{
     KeyExpression expression;
     const std::string& name = fields[fieldIndex].name;
     expression.text = upper ? "UPPER(" + name + ")" : name;
@@ -36,7 +43,9 @@ KeyExpression KeyOnField(const std::vector<TableField>& fields, size_t fieldInde
     return expression;
 }
 
-void KeyExpression::Extract(const std::vector<TableField>& fields, const char* record, char* key) const {
+void KeyExpression::Extract(const std::vector<TableField>& fields, const char* record,
+                            char* key) const
+{
     const TableField& field = fields[fieldIndex];
     std::memcpy(key, record + field.offset, static_cast<size_t>(field.width));
     if (upper)

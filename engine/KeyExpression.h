@@ -12,7 +12,7 @@
 namespace sde {
 
 struct KeyExpression {
-    std::string text;     // normalised: "NUM", "UPPER(NAME)"
+    std::string text;  // normalised: "NUM", "UPPER(NAME)"
     size_t fieldIndex = 0;
     bool upper = false;
 
@@ -21,7 +21,8 @@ struct KeyExpression {
 };
 
 // Parses `text` against the table's fields; nothing when the form or the field is unknown.
-std::optional<KeyExpression> ParseKeyExpression(const char* text, const std::vector<TableField>& fields);
+std::optional<KeyExpression> ParseKeyExpression(const char* text,
+                                                const std::vector<TableField>& fields);
 // The key on field `fieldIndex` (which must exist), upper-cased or not.
 KeyExpression KeyOnField(const std::vector<TableField>& fields, size_t fieldIndex, bool upper);
 

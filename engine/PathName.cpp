@@ -9,10 +9,14 @@ constexpr char Separator = '\\';
 constexpr char Separator = '/';
 #endif
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
 }  // namespace
 
-std::string PlatformPath(const char* path) {
+std::string PlatformPath(const char* path)
+{
     std::string result;
     if (!path) return result;
     const char* p = path;
@@ -34,15 +38,16 @@ std::string PlatformPath(const char* path) {
     return result;
 }
 
-std::string IndexPathFor(const std::string& tablePath) {
+std::string IndexPathFor(const std::string& tablePath)
+{
     size_t nameStart = tablePath.find_last_of("\\/");
     nameStart = nameStart == std::string::npos ? 0 : nameStart + 1;
     size_t dot = tablePath.rfind('.');
     bool lowerCase = false;
     std::string stem = tablePath;
     if (dot != std::string::npos && dot >= nameStart) {
-        lowerCase = dot + 1 < tablePath.size() && tablePath[dot + 1] >= 'a' &&
-                    tablePath[dot + 1] <= 'z';
+        lowerCase =
+            dot + 1 < tablePath.size() && tablePath[dot + 1] >= 'a' && tablePath[dot + 1] <= 'z';
         stem = tablePath.substr(0, dot);
     }
     return stem + (lowerCase ? ".qix" : ".QIX");

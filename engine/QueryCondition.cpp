@@ -12,14 +12,17 @@ class Parser {
 public:
     explicit Parser(const char* text) : p_(text) {}
 
-    void SkipBlanks() {
+    void SkipBlanks()
+    {
         while (*p_ == ' ' || *p_ == '\t') ++p_;
     }
-    bool AtEnd() {
+    bool AtEnd()
+    {
         SkipBlanks();
         return *p_ == '\0';
     }
-    bool Keyword(const char* word) {
+    bool Keyword(const char* word)
+    {
         SkipBlanks();
         size_t n = std::strlen(word);
         for (size_t i = 0; i < n; ++i)
@@ -27,14 +30,17 @@ public:
         p_ += n;
         return true;
     }
-    bool Name(std::string& out) {
+    bool Name(std::string& out)
+    {
         SkipBlanks();
         out.clear();
-        while ((*p_ >= 'A' && *p_ <= 'Z') || (*p_ >= 'a' && *p_ <= 'z') || (*p_ >= '0' && *p_ <= '9') || *p_ == '_')
+        while ((*p_ >= 'A' && *p_ <= 'Z') || (*p_ >= 'a' && *p_ <= 'z') ||
+               (*p_ >= '0' && *p_ <= '9') || *p_ == '_')
             out += UpperAscii(*p_++);
         return !out.empty();
     }
-    bool Quoted(std::string& out) {
+    bool Quoted(std::string& out)
+    {
         SkipBlanks();
         char quote = *p_;
         if (quote != '"' && quote != '\'') return false;
@@ -51,7 +57,8 @@ private:
 
 }  // namespace
 
-QueryCondition QueryCondition::Parse(const char* text, const std::vector<TableField>& fields) {
+QueryCondition QueryCondition::Parse(const char* text, const std::vector<TableField>& fields)
+{
     QueryCondition condition;
     Parser parser(text ? text : "");
     if (parser.AtEnd()) {
@@ -60,7 +67,8 @@ QueryCondition QueryCondition::Parse(const char* text, const std::vector<TableFi
     }
     do {
         std::string fieldName, value;
-        if (!parser.Name(fieldName) || !parser.Keyword("=") || !parser.Quoted(value)) return QueryCondition();
+        if (!parser.Name(fieldName) || !parser.Keyword("=") || !parser.Quoted(value))
+            return QueryCondition();
         const TableField* field = nullptr;
         for (const TableField& f : fields)
             if (f.name == fieldName) field = &f;
@@ -72,7 +80,9 @@ QueryCondition QueryCondition::Parse(const char* text, const std::vector<TableFi
     return condition;
 }
 
-bool QueryCondition::FieldBeginsWith(const TableField& field, const char* record, const std::string& text) {
+bool QueryCondition::FieldBeginsWith(const TableField& field, const char* record,
+                                     const std::string& text)
+{
     const char* value = record + field.offset;
     size_t width = static_cast<size_t>(field.width);
     if (field.Numeric()) {
@@ -88,7 +98,8 @@ bool QueryCondition::FieldBeginsWith(const TableField& field, const char* record
     return true;
 }
 
-bool QueryCondition::Matches(const char* record) const {
+bool QueryCondition::Matches(const char* record) const
+{
     if (!valid_) return false;
     for (const Term& term : terms_)
         if (!FieldBeginsWith(*term.field, record, term.text)) return false;

@@ -27,7 +27,8 @@ public:
     bool Matches(const char* record) const;
 
     // Whether the field's value (blank-padded to the field's width) begins with `text`.
-    static bool FieldBeginsWith(const TableField& field, const char* record, const std::string& text);
+    static bool FieldBeginsWith(const TableField& field, const char* record,
+                                const std::string& text);
 
 private:
     bool valid_ = false;

@@ -11,16 +11,19 @@ constexpr size_t BlockBytes = 8192;
 }
 
 SortedEntries::SortedEntries(size_t keyWidth)
-    : keyWidth_(keyWidth), maxEntriesPerBlock_(std::max<size_t>(8, BlockBytes / (keyWidth + 4))) {
+    : keyWidth_(keyWidth), maxEntriesPerBlock_(std::max<size_t>(8, BlockBytes / (keyWidth + 4)))
+{
     Changed();
 }
 
-void SortedEntries::Changed() {
-    static std::atomic<uint64_t> lastVersion {0};
+void SortedEntries::Changed()
+{
+    static std::atomic<uint64_t> lastVersion{0};
     version_ = ++lastVersion;
 }
 
-void SortedEntries::PutRecno(char* entry, size_t keyWidth, uint32_t recno) {
+void SortedEntries::PutRecno(char* entry, size_t keyWidth, uint32_t recno)
+{
     auto* p = reinterpret_cast<unsigned char*>(entry + keyWidth);
     p[0] = static_cast<unsigned char>(recno >> 24);
     p[1] = static_cast<unsigned char>(recno >> 16);
@@ -28,12 +31,14 @@ void SortedEntries::PutRecno(char* entry, size_t keyWidth, uint32_t recno) {
     p[3] = static_cast<unsigned char>(recno);
 }
 
-uint32_t SortedEntries::RecnoOf(const char* entry, size_t keyWidth) {
+uint32_t SortedEntries::RecnoOf(const char* entry, size_t keyWidth)
+{
     auto* p = reinterpret_cast<const unsigned char*>(entry + keyWidth);
     return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
 }
 
-int SortedEntries::CompareKey(const char* key, size_t keyWidth, const char* text, size_t length) {
+int SortedEntries::CompareKey(const char* key, size_t keyWidth, const char* text, size_t length)
+{
     size_t common = std::min(keyWidth, length);
     if (int c = std::memcmp(key, text, common)) return c;
     for (size_t i = common; i < length; ++i) {
@@ -43,7 +48,8 @@ int SortedEntries::CompareKey(const char* key, size_t keyWidth, const char* text
     return 0;
 }
 
-void SortedEntries::Assign(const char* flat, size_t entryCount) {
+void SortedEntries::Assign(const char* flat, size_t entryCount)
+{
     Changed();
     blocks_.clear();
     count_ = entryCount;
@@ -55,45 +61,55 @@ void SortedEntries::Assign(const char* flat, size_t entryCount) {
     }
 }
 
-void SortedEntries::AppendFlat(std::vector<char>& out) const {
+void SortedEntries::AppendFlat(std::vector<char>& out) const
+{
     for (const auto& block : blocks_) out.insert(out.end(), block.begin(), block.end());
 }
 
 template <class Below>
-SortedEntries::Position SortedEntries::LowerBound(Below below) const {
+SortedEntries::Position SortedEntries::LowerBound(Below below) const
+{
     // The first block whose last entry is not below the probe, then within it.
     size_t lo = 0, hi = blocks_.size();
     while (lo < hi) {
         size_t mid = (lo + hi) / 2;
-        if (below(At({mid, BlockEntries(mid) - 1}))) lo = mid + 1;
-        else hi = mid;
+        if (below(At({mid, BlockEntries(mid) - 1})))
+            lo = mid + 1;
+        else
+            hi = mid;
     }
     if (lo == blocks_.size()) return End();
     size_t first = 0, last = BlockEntries(lo);
     while (first < last) {
         size_t mid = (first + last) / 2;
-        if (below(At({lo, mid}))) first = mid + 1;
-        else last = mid;
+        if (below(At({lo, mid})))
+            first = mid + 1;
+        else
+            last = mid;
     }
     return {lo, first};
 }
 
-SortedEntries::Position SortedEntries::LowerBoundEntry(const char* entry) const {
+SortedEntries::Position SortedEntries::LowerBoundEntry(const char* entry) const
+{
     size_t n = Stride();
     return LowerBound([entry, n](const char* e) { return std::memcmp(e, entry, n) < 0; });
 }
 
-SortedEntries::Position SortedEntries::LowerBoundKey(const char* text, size_t length) const {
+SortedEntries::Position SortedEntries::LowerBoundKey(const char* text, size_t length) const
+{
     size_t width = keyWidth_;
     return LowerBound([=](const char* e) { return CompareKey(e, width, text, length) < 0; });
 }
 
-SortedEntries::Position SortedEntries::UpperBoundKey(const char* text, size_t length) const {
+SortedEntries::Position SortedEntries::UpperBoundKey(const char* text, size_t length) const
+{
     size_t width = keyWidth_;
     return LowerBound([=](const char* e) { return CompareKey(e, width, text, length) <= 0; });
 }
 
-void SortedEntries::Insert(const char* entry) {
+void SortedEntries::Insert(const char* entry)
+{
     size_t n = Stride();
     Changed();
     if (blocks_.empty()) {
@@ -110,11 +126,13 @@ void SortedEntries::Insert(const char* entry) {
         size_t half = block.size() / n / 2 * n;
         std::vector<char> upper(block.begin() + static_cast<std::ptrdiff_t>(half), block.end());
         block.resize(half);
-        blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(p.block + 1), std::move(upper));
+        blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(p.block + 1),
+                       std::move(upper));
     }
 }
 
-std::vector<char> SortedEntries::Sorted(const char* flat, size_t count, size_t stride) {
+std::vector<char> SortedEntries::Sorted(const char* flat, size_t count, size_t stride)
+{
     // Sorted by the first eight bytes as a number, which settles most comparisons without
     // touching the entries; equal prefixes compare the whole entries.
     struct Item {
@@ -126,12 +144,14 @@ std::vector<char> SortedEntries::Sorted(const char* flat, size_t count, size_t s
     for (size_t i = 0; i < count; ++i) {
         uint64_t prefix = 0;
         const auto* entry = reinterpret_cast<const unsigned char*>(flat + i * stride);
-        for (size_t b = 0; b < sizeof(uint64_t); ++b) prefix = prefix << 8 | (b < prefixBytes ? entry[b] : 0);
+        for (size_t b = 0; b < sizeof(uint64_t); ++b)
+            prefix = prefix << 8 | (b < prefixBytes ? entry[b] : 0);
         items[i] = {prefix, static_cast<uint32_t>(i)};
     }
     std::sort(items.begin(), items.end(), [flat, stride](const Item& a, const Item& b) {
         if (a.prefix != b.prefix) return a.prefix < b.prefix;
-        return std::memcmp(flat + size_t(a.index) * stride, flat + size_t(b.index) * stride, stride) < 0;
+        return std::memcmp(flat + size_t(a.index) * stride, flat + size_t(b.index) * stride,
+                           stride) < 0;
     });
     std::vector<char> out(count * stride);
     for (size_t i = 0; i < count; ++i)
@@ -139,7 +159,8 @@ std::vector<char> SortedEntries::Sorted(const char* flat, size_t count, size_t s
     return out;
 }
 
-void SortedEntries::InsertAll(const char* flat, size_t count) {
+void SortedEntries::InsertAll(const char* flat, size_t count)
+{
     size_t n = Stride();
     if (count <= std::max<size_t>(64, count_ / 16)) {
         for (size_t i = 0; i < count; ++i) Insert(flat + i * n);
@@ -150,7 +171,8 @@ void SortedEntries::InsertAll(const char* flat, size_t count) {
     AppendFlat(held);
     std::vector<char> merged(held.size() + added.size());
     auto before = [n](const char* a, const char* b) { return std::memcmp(a, b, n) < 0; };
-    const char *a = held.data(), *aEnd = a + held.size(), *b = added.data(), *bEnd = b + added.size();
+    const char *a = held.data(), *aEnd = a + held.size(), *b = added.data(),
+               *bEnd = b + added.size();
     for (char* out = merged.data(); a != aEnd || b != bEnd; out += n) {
         const char*& next = b == bEnd || (a != aEnd && !before(b, a)) ? a : b;
         std::memcpy(out, next, n);
@@ -159,7 +181,8 @@ void SortedEntries::InsertAll(const char* flat, size_t count) {
     Assign(merged.data(), merged.size() / n);
 }
 
-bool SortedEntries::Erase(const char* entry) {
+bool SortedEntries::Erase(const char* entry)
+{
     size_t n = Stride();
     Position p = LowerBoundEntry(entry);
     if (!Valid(p) || std::memcmp(At(p), entry, n) != 0) return false;
@@ -172,12 +195,14 @@ bool SortedEntries::Erase(const char* entry) {
     return true;
 }
 
-SortedEntries::Position SortedEntries::Last() const {
+SortedEntries::Position SortedEntries::Last() const
+{
     if (blocks_.empty()) return End();
     return {blocks_.size() - 1, BlockEntries(blocks_.size() - 1) - 1};
 }
 
-bool SortedEntries::Next(Position& p) const {
+bool SortedEntries::Next(Position& p) const
+{
     if (!Valid(p)) return false;
     if (++p.slot >= BlockEntries(p.block)) {
         ++p.block;
@@ -186,7 +211,8 @@ bool SortedEntries::Next(Position& p) const {
     return Valid(p);
 }
 
-bool SortedEntries::Prev(Position& p) const {
+bool SortedEntries::Prev(Position& p) const
+{
     if (!Valid(p)) return false;
     if (p.slot > 0) {
         --p.slot;

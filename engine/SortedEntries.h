@@ -40,10 +40,10 @@ public:
 
     bool Valid(Position p) const { return p.block < blocks_.size(); }
     Position End() const { return {blocks_.size(), 0}; }
-    Position First() const { return {0, 0}; }   // End() when empty
+    Position First() const { return {0, 0}; }  // End() when empty
     Position Last() const;
-    bool Next(Position& p) const;   // false (and p = End()) past the last entry
-    bool Prev(Position& p) const;   // false (p unchanged) before the first entry
+    bool Next(Position& p) const;  // false (and p = End()) past the last entry
+    bool Prev(Position& p) const;  // false (p unchanged) before the first entry
     const char* At(Position p) const { return blocks_[p.block].data() + p.slot * Stride(); }
 
     Position LowerBoundEntry(const char* entry) const;

@@ -14,31 +14,36 @@ using namespace dbf;
 
 namespace {
 
-bool Fail(std::string* error, const std::string& reason) {
+bool Fail(std::string* error, const std::string& reason)
+{
     if (error) *error = reason;
     return false;
 }
 
-bool ValidName(const std::string& name) {
+bool ValidName(const std::string& name)
+{
     if (name.empty() || name.size() > MaxFieldNameLength) return false;
     for (char c : name)
-        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_'))
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+              c == '_'))
             return false;
     return true;
 }
 
 }  // namespace
 
-bool CreateTable(const char* path, std::span<const nav::FieldDefinition> fields, std::string* error) {
+bool CreateTable(const char* path, std::span<const nav::FieldDefinition> fields, std::string* error)
+{
     if (fields.empty()) return Fail(error, "a table needs at least one field");
     std::vector<FieldDescriptor> descriptors;
     size_t recordLength = 1;
     for (const nav::FieldDefinition& spec : fields) {
         const std::string name = spec.name ? spec.name : "";
         if (!ValidName(name)) return Fail(error, "bad field name \"" + name + "\"");
-        FieldDescriptor d {};
+        FieldDescriptor d{};
         for (size_t i = 0; i < name.size(); ++i)
-            d.name[i] = static_cast<char>(name[i] >= 'a' && name[i] <= 'z' ? name[i] - 32 : name[i]);
+            d.name[i] =
+                static_cast<char>(name[i] >= 'a' && name[i] <= 'z' ? name[i] - 32 : name[i]);
         d.type = spec.type;
         if (spec.type == 'C') {
             if (spec.width < 1 || spec.width > MaxCharacterWidth)
@@ -60,7 +65,7 @@ bool CreateTable(const char* path, std::span<const nav::FieldDefinition> fields,
     }
     if (recordLength > 0xFFFF) return Fail(error, "record longer than 65535 bytes");
 
-    FileHeader header {};
+    FileHeader header{};
     header.version = VersionDbase3;
     header.languageDriver = LanguageWindowsAnsi;
     TodayForHeader(header.updated);
@@ -72,14 +77,16 @@ bool CreateTable(const char* path, std::span<const nav::FieldDefinition> fields,
     std::vector<char> bytes(headerLength + 1);
     std::memcpy(bytes.data(), &header, sizeof header);
     if (!descriptors.empty())
-        std::memcpy(bytes.data() + sizeof header, descriptors.data(), descriptors.size() * sizeof(FieldDescriptor));
+        std::memcpy(bytes.data() + sizeof header, descriptors.data(),
+                    descriptors.size() * sizeof(FieldDescriptor));
     bytes[headerLength - 1] = HeaderTerminator;
     bytes[headerLength] = EndOfFile;
 
     std::string filePath = PlatformPath(path);
     OsFile file;
     if (!file.Open(filePath, FileAccess::Create)) return Fail(error, "cannot create " + filePath);
-    if (!file.WriteAt(0, bytes.data(), bytes.size())) return Fail(error, "cannot write " + filePath);
+    if (!file.WriteAt(0, bytes.data(), bytes.size()))
+        return Fail(error, "cannot write " + filePath);
     file.Close();
     OsFile::RemoveFile(IndexPathFor(filePath));
     return true;

@@ -13,6 +13,7 @@ namespace sde {
 // Creates (or replaces) the table file at `path` with no records, and removes an index
 // file left from an earlier table of that name. Returns false, with a reason in `error`,
 // when the definition is invalid or the file cannot be written.
-bool CreateTable(const char* path, std::span<const nav::FieldDefinition> fields, std::string* error = nullptr);
+bool CreateTable(const char* path, std::span<const nav::FieldDefinition> fields,
+                 std::string* error = nullptr);
 
 }  // namespace sde

@@ -12,7 +12,8 @@ namespace {
 constexpr uint8_t UpperBit = 0x80;
 constexpr uint8_t FieldNumberMask = 0x7F;
 
-uint8_t CheckByte(const dbf::TagDirectoryBytes& bytes) {
+uint8_t CheckByte(const dbf::TagDirectoryBytes& bytes)
+{
     uint8_t covered[1 + sizeof bytes.slots] = {bytes.mark};
     std::copy(std::begin(bytes.slots), std::end(bytes.slots), covered + 1);
     return static_cast<uint8_t>(Checksum64(covered, sizeof covered));
@@ -21,7 +22,8 @@ uint8_t CheckByte(const dbf::TagDirectoryBytes& bytes) {
 }  // namespace
 
 std::vector<KeyExpression> ReadTagDirectory(const dbf::TagDirectoryBytes& bytes,
-                                            const std::vector<TableField>& fields) {
+                                            const std::vector<TableField>& fields)
+{
     std::vector<KeyExpression> keys;
     if (bytes.mark != dbf::TagDirectoryMark || bytes.check != CheckByte(bytes)) return keys;
     for (uint8_t slot : bytes.slots) {
@@ -33,13 +35,15 @@ std::vector<KeyExpression> ReadTagDirectory(const dbf::TagDirectoryBytes& bytes,
     return keys;
 }
 
-dbf::TagDirectoryBytes MakeTagDirectory(const std::vector<KeyExpression>& keys) {
-    dbf::TagDirectoryBytes bytes {};
+dbf::TagDirectoryBytes MakeTagDirectory(const std::vector<KeyExpression>& keys)
+{
+    dbf::TagDirectoryBytes bytes{};
     size_t used = 0;
     for (const KeyExpression& key : keys) {
         if (used == sizeof bytes.slots) break;
         if (key.fieldIndex + 1 > FieldNumberMask) continue;
-        bytes.slots[used++] = static_cast<uint8_t>((key.upper ? UpperBit : 0) | (key.fieldIndex + 1));
+        bytes.slots[used++] =
+            static_cast<uint8_t>((key.upper ? UpperBit : 0) | (key.fieldIndex + 1));
     }
     if (used == 0) return bytes;
     bytes.mark = dbf::TagDirectoryMark;

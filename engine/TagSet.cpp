@@ -17,25 +17,33 @@ namespace {
 constexpr uint32_t RebuildChunkRecords = 4096;
 constexpr size_t MaxTagName = 10;
 
-std::string TagName(const char* name) {
+std::string TagName(const char* name)
+{
     std::string out;
     for (const char* p = name; p && *p && out.size() < MaxTagName; ++p)
         if (*p != ' ') out += UpperAscii(*p);
     return out;
 }
 
-std::string FixedText(const char* text, size_t size) { return std::string(text, strnlen(text, size)); }
+std::string FixedText(const char* text, size_t size)
+{
+    return std::string(text, strnlen(text, size));
+}
 
 // The header and the tag entries as they lie at the start of the file.
-std::vector<char> DirectoryBytes(const IndexHeader& header, const std::vector<IndexTagEntry>& entries) {
+std::vector<char> DirectoryBytes(const IndexHeader& header,
+                                 const std::vector<IndexTagEntry>& entries)
+{
     std::vector<char> bytes(sizeof header + entries.size() * sizeof(IndexTagEntry));
     std::memcpy(bytes.data(), &header, sizeof header);
     for (size_t i = 0; i < entries.size(); ++i)
-        std::memcpy(bytes.data() + sizeof header + i * sizeof(IndexTagEntry), &entries[i], sizeof(IndexTagEntry));
+        std::memcpy(bytes.data() + sizeof header + i * sizeof(IndexTagEntry), &entries[i],
+                    sizeof(IndexTagEntry));
     return bytes;
 }
 
-uint64_t DirectoryChecksum(IndexHeader header, const std::vector<IndexTagEntry>& entries) {
+uint64_t DirectoryChecksum(IndexHeader header, const std::vector<IndexTagEntry>& entries)
+{
     header.directoryChecksum = 0;
     std::vector<char> bytes = DirectoryBytes(header, entries);
     return Checksum64(bytes.data(), bytes.size());
@@ -43,7 +51,8 @@ uint64_t DirectoryChecksum(IndexHeader header, const std::vector<IndexTagEntry>&
 
 }  // namespace
 
-void TagSet::Open(const DbfTable& table) {
+void TagSet::Open(const DbfTable& table)
+{
     tags_.clear();
     dirty_ = rebuiltFromTable_ = false;
     indexPath_ = IndexPathFor(table.Path());
@@ -54,23 +63,28 @@ void TagSet::Open(const DbfTable& table) {
 // The header is written when a tag is created, before the index file is saved: where the two
 // disagree on a tag the header names, the header is the newer (the index file was not saved
 // after the change). Tags the header does not name keep what the index file says.
-void TagSet::AdoptHeaderDirectory(const DbfTable& table) {
+void TagSet::AdoptHeaderDirectory(const DbfTable& table)
+{
     for (const KeyExpression& key : ReadTagDirectory(table.TagDirectory(), table.Fields())) {
         std::string name = TagName(table.Fields()[key.fieldIndex].name.c_str());
         int existing = Find(name.c_str());
         if (existing && tags_[existing - 1].expression.text == key.text) continue;
-        Put(Tag {name, key, SortedEntries(table.Fields()[key.fieldIndex].width)});
+        Put(Tag{name, key, SortedEntries(table.Fields()[key.fieldIndex].width)});
         dirty_ = true;
     }
 }
 
-void TagSet::Put(Tag tag) {
+void TagSet::Put(Tag tag)
+{
     int existing = Find(tag.name.c_str());
-    if (existing) tags_[existing - 1] = std::move(tag);
-    else tags_.push_back(std::move(tag));
+    if (existing)
+        tags_[existing - 1] = std::move(tag);
+    else
+        tags_.push_back(std::move(tag));
 }
 
-void TagSet::ReadDirectory(const DbfTable& table) {
+void TagSet::ReadDirectory(const DbfTable& table)
+{
     if (!indexFile_.Open(indexPath_, FileAccess::ReadShared)) return;
     FileStamp indexStamp, tableStamp;
     IndexHeader header;
@@ -82,23 +96,25 @@ void TagSet::ReadDirectory(const DbfTable& table) {
         return;
     }
     std::vector<IndexTagEntry> entries(header.tagCount);
-    if ((header.tagCount && !indexFile_.ReadAt(sizeof header, entries.data(), entries.size() * sizeof(IndexTagEntry))) ||
+    if ((header.tagCount && !indexFile_.ReadAt(sizeof header, entries.data(),
+                                               entries.size() * sizeof(IndexTagEntry))) ||
         DirectoryChecksum(header, entries) != header.directoryChecksum) {
         indexFile_.Close();
         return;
     }
     indexFileSize_ = indexStamp.size;
-    bool inStep = header.tableSize == tableStamp.size && header.tableModified == tableStamp.modified &&
-                  header.recordCount == table.RecordCount() && header.recordLength == table.RecordLength();
+    bool inStep =
+        header.tableSize == tableStamp.size && header.tableModified == tableStamp.modified &&
+        header.recordCount == table.RecordCount() && header.recordLength == table.RecordLength();
     for (const IndexTagEntry& entry : entries) {
         std::string name = TagName(FixedText(entry.name, sizeof entry.name).c_str());
-        auto expression = ParseKeyExpression(FixedText(entry.expression, sizeof entry.expression).c_str(),
-                                             table.Fields());
+        auto expression = ParseKeyExpression(
+            FixedText(entry.expression, sizeof entry.expression).c_str(), table.Fields());
         if (name.empty() || !expression || Find(name.c_str()) != 0) {
-            dirty_ = true;   // the file names a tag we drop: write the file afresh
+            dirty_ = true;  // the file names a tag we drop: write the file afresh
             continue;
         }
-        Tag tag {name, *expression, SortedEntries(table.Fields()[expression->fieldIndex].width)};
+        Tag tag{name, *expression, SortedEntries(table.Fields()[expression->fieldIndex].width)};
         uint64_t dataEnd = entry.dataOffset + uint64_t(entry.entryCount) * tag.entries.Stride();
         if (inStep && entry.keyWidth == tag.entries.KeyWidth() && dataEnd <= indexFileSize_) {
             tag.state = State::OnDisk;
@@ -111,38 +127,45 @@ void TagSet::ReadDirectory(const DbfTable& table) {
     if (!inStep) dirty_ = true;
 }
 
-void TagSet::Close(const DbfTable& table) {
+void TagSet::Close(const DbfTable& table)
+{
     Save(table);
     tags_.clear();
     indexFile_.Close();
     dirty_ = rebuiltFromTable_ = false;
 }
 
-int TagSet::Find(const char* name) const {
+int TagSet::Find(const char* name) const
+{
     std::string wanted = TagName(name);
     for (size_t i = 0; i < tags_.size(); ++i)
         if (tags_[i].name == wanted) return static_cast<int>(i + 1);
     return 0;
 }
 
-SortedEntries& TagSet::Entries(int order, const DbfTable& table) {
+SortedEntries& TagSet::Entries(int order, const DbfTable& table)
+{
     Tag& tag = tags_[order - 1];
     if (tag.state != State::Loaded) Load(tag, table);
     MergeAppended(tag);
     return tag.entries;
 }
 
-void TagSet::MergeAppended(Tag& tag) {
+void TagSet::MergeAppended(Tag& tag)
+{
     if (tag.appended.empty()) return;
     tag.entries.InsertAll(tag.appended.data(), tag.appended.size() / tag.entries.Stride());
     tag.appended.clear();
 }
 
-void TagSet::Load(Tag& tag, const DbfTable& table) {
+void TagSet::Load(Tag& tag, const DbfTable& table)
+{
     if (tag.state == State::OnDisk) {
         std::vector<char> flat(size_t(tag.dataCount) * tag.entries.Stride());
-        if (indexFile_.IsOpen() && (flat.empty() || indexFile_.ReadAt(tag.dataOffset, flat.data(), flat.size())) &&
-            Checksum64(flat.data(), flat.size()) == tag.dataChecksum && tag.dataCount == table.RecordCount()) {
+        if (indexFile_.IsOpen() &&
+            (flat.empty() || indexFile_.ReadAt(tag.dataOffset, flat.data(), flat.size())) &&
+            Checksum64(flat.data(), flat.size()) == tag.dataChecksum &&
+            tag.dataCount == table.RecordCount()) {
             tag.entries.Assign(flat.data(), tag.dataCount);
             tag.state = State::Loaded;
             return;
@@ -153,7 +176,8 @@ void TagSet::Load(Tag& tag, const DbfTable& table) {
     if (tag.state == State::Stale) RebuildStale(table);
 }
 
-void TagSet::RebuildStale(const DbfTable& table) {
+void TagSet::RebuildStale(const DbfTable& table)
+{
     std::vector<Tag*> stale;
     for (Tag& tag : tags_)
         if (tag.state == State::Stale) stale.push_back(&tag);
@@ -166,7 +190,8 @@ void TagSet::RebuildStale(const DbfTable& table) {
     uint32_t total = table.RecordCount();
     size_t length = table.RecordLength();
     std::vector<std::vector<char>> unsorted(stale.size());
-    for (size_t t = 0; t < stale.size(); ++t) unsorted[t].resize(size_t(total) * stale[t]->entries.Stride());
+    for (size_t t = 0; t < stale.size(); ++t)
+        unsorted[t].resize(size_t(total) * stale[t]->entries.Stride());
     std::vector<char> chunk(size_t(std::min(total, RebuildChunkRecords)) * length);
     for (uint32_t first = 1; first <= total; first += RebuildChunkRecords) {
         uint32_t n = std::min(RebuildChunkRecords, total - first + 1);
@@ -183,7 +208,8 @@ void TagSet::RebuildStale(const DbfTable& table) {
         }
     }
     for (size_t t = 0; t < stale.size(); ++t) {
-        std::vector<char> sorted = SortedEntries::Sorted(unsorted[t].data(), total, stale[t]->entries.Stride());
+        std::vector<char> sorted =
+            SortedEntries::Sorted(unsorted[t].data(), total, stale[t]->entries.Stride());
         stale[t]->entries.Assign(sorted.data(), total);
         stale[t]->appended.clear();
         stale[t]->state = State::Loaded;
@@ -191,23 +217,27 @@ void TagSet::RebuildStale(const DbfTable& table) {
     dirty_ = true;
 }
 
-bool TagSet::Create(const DbfTable& table, const char* name, const char* expressionText) {
+bool TagSet::Create(const DbfTable& table, const char* name, const char* expressionText)
+{
     std::string wanted = TagName(name);
     auto expression = ParseKeyExpression(expressionText, table.Fields());
     if (wanted.empty() || !expression) return false;
-    Put(Tag {wanted, *expression, SortedEntries(table.Fields()[expression->fieldIndex].width)});
+    Put(Tag{wanted, *expression, SortedEntries(table.Fields()[expression->fieldIndex].width)});
     RebuildStale(table);
     return true;
 }
 
-dbf::TagDirectoryBytes TagSet::HeaderDirectory(const DbfTable& table) const {
+dbf::TagDirectoryBytes TagSet::HeaderDirectory(const DbfTable& table) const
+{
     std::vector<KeyExpression> keys;
     for (const Tag& tag : tags_)
-        if (tag.name == table.Fields()[tag.expression.fieldIndex].name) keys.push_back(tag.expression);
+        if (tag.name == table.Fields()[tag.expression.fieldIndex].name)
+            keys.push_back(tag.expression);
     return MakeTagDirectory(keys);
 }
 
-void TagSet::PrepareForChange(const DbfTable& table) {
+void TagSet::PrepareForChange(const DbfTable& table)
+{
     for (Tag& tag : tags_)
         if (tag.state == State::OnDisk) Load(tag, table);
     RebuildStale(table);
@@ -216,7 +246,8 @@ void TagSet::PrepareForChange(const DbfTable& table) {
 
 // The entry waits with the others appended since the tag was last used: a run of appends
 // then costs one sort and merge instead of an insert each.
-void TagSet::RecordAppended(const DbfTable& table, uint32_t recno, const char* record) {
+void TagSet::RecordAppended(const DbfTable& table, uint32_t recno, const char* record)
+{
     for (Tag& tag : tags_) {
         size_t at = tag.appended.size();
         tag.appended.resize(at + tag.entries.Stride());
@@ -225,7 +256,9 @@ void TagSet::RecordAppended(const DbfTable& table, uint32_t recno, const char* r
     }
 }
 
-void TagSet::RecordChanged(const DbfTable& table, uint32_t recno, const char* before, const char* after) {
+void TagSet::RecordChanged(const DbfTable& table, uint32_t recno, const char* before,
+                           const char* after)
+{
     for (Tag& tag : tags_) {
         MergeAppended(tag);
         size_t width = tag.entries.KeyWidth();
@@ -241,7 +274,8 @@ void TagSet::RecordChanged(const DbfTable& table, uint32_t recno, const char* be
     }
 }
 
-void TagSet::InvalidateAll() {
+void TagSet::InvalidateAll()
+{
     for (Tag& tag : tags_) {
         tag.state = State::Stale;
         tag.appended.clear();
@@ -250,7 +284,8 @@ void TagSet::InvalidateAll() {
     dirty_ = true;
 }
 
-bool TagSet::SafeToSave(const DbfTable& table) const {
+bool TagSet::SafeToSave(const DbfTable& table) const
+{
     if (table.Exclusive()) return true;
     if (table.RecordCountOnDisk() != table.RecordCount()) return false;
     if (table.Writable()) return true;
@@ -258,7 +293,8 @@ bool TagSet::SafeToSave(const DbfTable& table) const {
     return rebuiltFromTable_ && table.Stamp(now) && now == stampAtRebuild_;
 }
 
-void TagSet::Save(const DbfTable& table) {
+void TagSet::Save(const DbfTable& table)
+{
     if (!dirty_ || tags_.empty() || !SafeToSave(table)) return;
     for (Tag& tag : tags_) {
         if (tag.state != State::Loaded) Load(tag, table);
@@ -267,7 +303,7 @@ void TagSet::Save(const DbfTable& table) {
 
     FileStamp tableStamp;
     if (!table.Stamp(tableStamp)) return;
-    IndexHeader header {};
+    IndexHeader header{};
     std::memcpy(header.magic, Magic, sizeof Magic);
     header.version = FormatVersion;
     header.tagCount = static_cast<uint32_t>(tags_.size());

@@ -22,7 +22,7 @@ public:
     void Close(const DbfTable& table);
 
     int Count() const { return static_cast<int>(tags_.size()); }
-    int Find(const char* name) const;                 // from 1; 0 when unknown
+    int Find(const char* name) const;  // from 1; 0 when unknown
     const KeyExpression& Expression(int order) const { return tags_[order - 1].expression; }
     // The entries of tag `order` (from 1), loaded or rebuilt on first use.
     SortedEntries& Entries(int order, const DbfTable& table);
@@ -37,7 +37,8 @@ public:
     void PrepareForChange(const DbfTable& table);
     void RecordAppended(const DbfTable& table, uint32_t recno, const char* record);
     // Record `recno` changed from `before` to `after`: the tags whose key changed follow.
-    void RecordChanged(const DbfTable& table, uint32_t recno, const char* before, const char* after);
+    void RecordChanged(const DbfTable& table, uint32_t recno, const char* before,
+                       const char* after);
     // After a pack the record numbers changed: every tag is rebuilt when next used.
     void InvalidateAll();
 
@@ -47,12 +48,16 @@ public:
     void Save(const DbfTable& table);
 
 private:
-    enum class State { Loaded, OnDisk, Stale };
+    enum class State {
+        Loaded,
+        OnDisk,
+        Stale
+    };
     struct Tag {
         std::string name;
         KeyExpression expression;
         SortedEntries entries;
-        std::vector<char> appended {};   // entries of appended records, not yet in `entries`
+        std::vector<char> appended{};  // entries of appended records, not yet in `entries`
         State state = State::Stale;
         uint32_t dataOffset = 0;
         uint32_t dataCount = 0;
@@ -61,7 +66,7 @@ private:
 
     void ReadDirectory(const DbfTable& table);
     void AdoptHeaderDirectory(const DbfTable& table);
-    void Put(Tag tag);   // in place of the tag of its name, or added after the others
+    void Put(Tag tag);  // in place of the tag of its name, or added after the others
     void Load(Tag& tag, const DbfTable& table);
     void RebuildStale(const DbfTable& table);
     void MergeAppended(Tag& tag);

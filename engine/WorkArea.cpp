@@ -15,7 +15,8 @@ namespace {
 constexpr uint32_t ScanChunkRecords = 4096;
 }
 
-bool WorkArea::Open(const std::string& path, const std::string& alias, OpenMode mode) {
+bool WorkArea::Open(const std::string& path, const std::string& alias, OpenMode mode)
+{
     Close();
     if (!table_.Open(path, mode)) return false;
     alias_ = alias;
@@ -26,7 +27,8 @@ bool WorkArea::Open(const std::string& path, const std::string& alias, OpenMode 
     return true;
 }
 
-void WorkArea::Close() {
+void WorkArea::Close()
+{
     if (!table_.IsOpen()) return;
     Flush();
     // The header first: the index file records the table's size and time as they end up.
@@ -44,18 +46,22 @@ void WorkArea::Close() {
 
 // ---- places in the controlling order -------------------------------------------------
 
-bool WorkArea::IsCandidate(uint32_t recno) const {
-    return recno > queryRecordLimit_ || std::binary_search(candidates_.begin(), candidates_.end(), recno);
+bool WorkArea::IsCandidate(uint32_t recno) const
+{
+    return recno > queryRecordLimit_ ||
+           std::binary_search(candidates_.begin(), candidates_.end(), recno);
 }
 
-bool WorkArea::InQueryRange(const SortedEntries& entries, SortedEntries::Position position) const {
+bool WorkArea::InQueryRange(const SortedEntries& entries, SortedEntries::Position position) const
+{
     if (!entries.Valid(position)) return false;
     if (!rangeTerm_) return true;
-    return SortedEntries::CompareKey(entries.At(position), entries.KeyWidth(), rangeTerm_->text.data(),
-                                     rangeTerm_->text.size()) == 0;
+    return SortedEntries::CompareKey(entries.At(position), entries.KeyWidth(),
+                                     rangeTerm_->text.data(), rangeTerm_->text.size()) == 0;
 }
 
-WorkArea::Place WorkArea::TagPlace(SortedEntries::Position position) {
+WorkArea::Place WorkArea::TagPlace(SortedEntries::Position position)
+{
     SortedEntries& entries = tags_.Entries(order_, table_);
     Place place;
     place.valid = InQueryRange(entries, position);
@@ -64,11 +70,13 @@ WorkArea::Place WorkArea::TagPlace(SortedEntries::Position position) {
     return place;
 }
 
-WorkArea::Place WorkArea::FirstPlace() {
+WorkArea::Place WorkArea::FirstPlace()
+{
     if (order_) {
         SortedEntries& entries = tags_.Entries(order_, table_);
-        return TagPlace(rangeTerm_ ? entries.LowerBoundKey(rangeTerm_->text.data(), rangeTerm_->text.size())
-                                   : entries.First());
+        return TagPlace(
+            rangeTerm_ ? entries.LowerBoundKey(rangeTerm_->text.data(), rangeTerm_->text.size())
+                       : entries.First());
     }
     Place place;
     uint32_t count = table_.RecordCount();
@@ -80,11 +88,13 @@ WorkArea::Place WorkArea::FirstPlace() {
     return place;
 }
 
-WorkArea::Place WorkArea::LastPlace() {
+WorkArea::Place WorkArea::LastPlace()
+{
     if (order_) {
         SortedEntries& entries = tags_.Entries(order_, table_);
         if (!rangeTerm_) return TagPlace(entries.Last());
-        SortedEntries::Position end = entries.UpperBoundKey(rangeTerm_->text.data(), rangeTerm_->text.size());
+        SortedEntries::Position end =
+            entries.UpperBoundKey(rangeTerm_->text.data(), rangeTerm_->text.size());
         SortedEntries::Position last = entries.Valid(end) ? end : entries.Last();
         if (entries.Valid(end) && !entries.Prev(last)) return Place();
         return TagPlace(last);
@@ -99,7 +109,8 @@ WorkArea::Place WorkArea::LastPlace() {
     return place;
 }
 
-bool WorkArea::NextPlace(Place& place) {
+bool WorkArea::NextPlace(Place& place)
+{
     if (order_) {
         SortedEntries& entries = tags_.Entries(order_, table_);
         SortedEntries::Position position = place.entry;
@@ -117,13 +128,16 @@ bool WorkArea::NextPlace(Place& place) {
     return place.valid;
 }
 
-bool WorkArea::PrevPlace(Place& place) {
+bool WorkArea::PrevPlace(Place& place)
+{
     if (order_) {
         SortedEntries& entries = tags_.Entries(order_, table_);
         SortedEntries::Position position = place.entry;
         // From past the last entry, the step back is onto the last one.
-        if (!entries.Valid(position)) position = entries.Last();
-        else if (!entries.Prev(position)) return place.valid = false;
+        if (!entries.Valid(position))
+            position = entries.Last();
+        else if (!entries.Prev(position))
+            return place.valid = false;
         place = TagPlace(position);
         return place.valid;
     }
@@ -138,7 +152,8 @@ bool WorkArea::PrevPlace(Place& place) {
     return place.valid;
 }
 
-WorkArea::Place WorkArea::CurrentPlace(bool& exact) {
+WorkArea::Place WorkArea::CurrentPlace(bool& exact)
+{
     exact = true;
     if (!order_) {
         Place place;
@@ -147,39 +162,47 @@ WorkArea::Place WorkArea::CurrentPlace(bool& exact) {
         return place;
     }
     SortedEntries& entries = tags_.Entries(order_, table_);
-    if (landedOrder_ == order_ && landedVersion_ == entries.Version() && landed_.recno == recno_) return landed_;
+    if (landedOrder_ == order_ && landedVersion_ == entries.Version() && landed_.recno == recno_)
+        return landed_;
     entry_.resize(entries.Stride());
     tags_.Expression(order_).Extract(table_.Fields(), record_.data(), entry_.data());
     SortedEntries::PutRecno(entry_.data(), entries.KeyWidth(), recno_);
     SortedEntries::Position position = entries.LowerBoundEntry(entry_.data());
-    exact = entries.Valid(position) && std::memcmp(entries.At(position), entry_.data(), entry_.size()) == 0;
+    exact = entries.Valid(position) &&
+            std::memcmp(entries.At(position), entry_.data(), entry_.size()) == 0;
     Place place;
     place.entry = position;
-    place.recno = entries.Valid(position) ? SortedEntries::RecnoOf(entries.At(position), entries.KeyWidth()) : 0;
+    place.recno = entries.Valid(position)
+                      ? SortedEntries::RecnoOf(entries.At(position), entries.KeyWidth())
+                      : 0;
     place.valid = entries.Valid(position);
     return place;
 }
 
 // ---- visibility and landing ------------------------------------------------------------
 
-bool WorkArea::Visible(uint32_t recno) {
+bool WorkArea::Visible(uint32_t recno)
+{
     if (queryActive_ && !IsCandidate(recno)) return false;
     if (!table_.ReadRecord(recno, scratch_.data())) return false;
     if (settings_.deletedHidden && scratch_[0] == dbf::DeletedFlag) return false;
     return !queryActive_ || query_.Matches(scratch_.data());
 }
 
-bool WorkArea::ForwardToVisible(Place& place) {
+bool WorkArea::ForwardToVisible(Place& place)
+{
     while (place.valid && !Visible(place.recno)) NextPlace(place);
     return place.valid;
 }
 
-bool WorkArea::BackwardToVisible(Place& place) {
+bool WorkArea::BackwardToVisible(Place& place)
+{
     while (place.valid && !Visible(place.recno)) PrevPlace(place);
     return place.valid;
 }
 
-void WorkArea::Land(const Place& place) {
+void WorkArea::Land(const Place& place)
+{
     recno_ = place.recno;
     record_.swap(scratch_);
     bof_ = eof_ = false;
@@ -188,7 +211,8 @@ void WorkArea::Land(const Place& place) {
     landedVersion_ = order_ ? tags_.Entries(order_, table_).Version() : 0;
 }
 
-void WorkArea::StandOnPhantom() {
+void WorkArea::StandOnPhantom()
+{
     recno_ = table_.RecordCount() + 1;
     std::fill(record_.begin(), record_.end(), ' ');
     eof_ = true;
@@ -196,7 +220,8 @@ void WorkArea::StandOnPhantom() {
 
 // ---- moves -------------------------------------------------------------------------------
 
-void WorkArea::GoTop() {
+void WorkArea::GoTop()
+{
     Flush();
     table_.RefreshCache();
     Place place = FirstPlace();
@@ -208,7 +233,8 @@ void WorkArea::GoTop() {
     }
 }
 
-void WorkArea::GoBottom() {
+void WorkArea::GoBottom()
+{
     Flush();
     table_.RefreshCache();
     Place place = LastPlace();
@@ -220,20 +246,26 @@ void WorkArea::GoBottom() {
     }
 }
 
-void WorkArea::Skip(int count) {
+void WorkArea::Skip(int count)
+{
     if (!table_.IsOpen()) return;
     Flush();
-    if (count == 0) RereadCurrent();
-    else if (count > 0) SkipForward(count);
-    else SkipBackward(count);
+    if (count == 0)
+        RereadCurrent();
+    else if (count > 0)
+        SkipForward(count);
+    else
+        SkipBackward(count);
 }
 
-void WorkArea::RereadCurrent() {
+void WorkArea::RereadCurrent()
+{
     // Another writer may have changed the record since the cursor came to it.
     if (!eof_ && table_.ReadRecords(recno_, 1, scratch_.data())) record_.swap(scratch_);
 }
 
-void WorkArea::SkipForward(int count) {
+void WorkArea::SkipForward(int count)
+{
     if (eof_) return;
     bool exact = true;
     Place place = CurrentPlace(exact);
@@ -249,7 +281,8 @@ void WorkArea::SkipForward(int count) {
     Land(place);
 }
 
-void WorkArea::SkipBackward(int count) {
+void WorkArea::SkipBackward(int count)
+{
     int64_t steps = count;
     Place place;
     if (!BackwardStart(place, steps)) return;
@@ -263,7 +296,8 @@ void WorkArea::SkipBackward(int count) {
     Land(place);
 }
 
-bool WorkArea::BackwardStart(Place& place, int64_t& steps) {
+bool WorkArea::BackwardStart(Place& place, int64_t& steps)
+{
     if (!eof_) {
         bool exact = true;
         place = CurrentPlace(exact);
@@ -279,17 +313,20 @@ bool WorkArea::BackwardStart(Place& place, int64_t& steps) {
     return true;
 }
 
-void WorkArea::StandPastEnd() {
+void WorkArea::StandPastEnd()
+{
     StandOnPhantom();
     bof_ = false;
 }
 
-void WorkArea::StandOnFirstAtBof() {
+void WorkArea::StandOnFirstAtBof()
+{
     GoTop();
     bof_ = true;
 }
 
-bool WorkArea::Seek(const char* text) {
+bool WorkArea::Seek(const char* text)
+{
     if (!table_.IsOpen()) return false;
     Flush();
     if (!order_) {
@@ -312,7 +349,8 @@ bool WorkArea::Seek(const char* text) {
             tags_.InvalidateAll();
             continue;
         }
-        bool found = SortedEntries::CompareKey(entries.At(position), entries.KeyWidth(), text, length) == 0;
+        bool found =
+            SortedEntries::CompareKey(entries.At(position), entries.KeyWidth(), text, length) == 0;
         if (!found && !settings_.softSeek) break;
         Place place;
         place.valid = true;
@@ -325,13 +363,15 @@ bool WorkArea::Seek(const char* text) {
     return false;
 }
 
-bool WorkArea::RecordHasEntryKey(const SortedEntries& entries, SortedEntries::Position position) {
+bool WorkArea::RecordHasEntryKey(const SortedEntries& entries, SortedEntries::Position position)
+{
     entry_.resize(entries.Stride());
     tags_.Expression(order_).Extract(table_.Fields(), scratch_.data(), entry_.data());
     return std::memcmp(entry_.data(), entries.At(position), entries.KeyWidth()) == 0;
 }
 
-void WorkArea::SetOrder(int order) {
+void WorkArea::SetOrder(int order)
+{
     if (!table_.IsOpen()) return;
     order_ = order >= 1 && order <= tags_.Count() ? order : 0;
     ChooseQueryRange();
@@ -339,7 +379,8 @@ void WorkArea::SetOrder(int order) {
 
 // ---- query -------------------------------------------------------------------------------
 
-void WorkArea::ChooseQueryRange() {
+void WorkArea::ChooseQueryRange()
+{
     rangeTerm_ = nullptr;
     if (!queryActive_ || !order_) return;
     const KeyExpression& expression = tags_.Expression(order_);
@@ -349,7 +390,8 @@ void WorkArea::ChooseQueryRange() {
             rangeTerm_ = &term;
 }
 
-std::vector<uint32_t> WorkArea::QueryCandidates() {
+std::vector<uint32_t> WorkArea::QueryCandidates()
+{
     std::vector<uint32_t> matches;
     if (query_.MatchesNone()) return matches;
     uint32_t total = table_.RecordCount();
@@ -363,13 +405,15 @@ std::vector<uint32_t> WorkArea::QueryCandidates() {
         const KeyExpression& expression = tags_.Expression(order);
         if (expression.upper) continue;
         for (const QueryCondition::Term& term : query_.Terms()) {
-            if (term.field != &table_.Fields()[expression.fieldIndex] || term.field->Numeric()) continue;
+            if (term.field != &table_.Fields()[expression.fieldIndex] || term.field->Numeric())
+                continue;
             SortedEntries& entries = tags_.Entries(order, table_);
-            SortedEntries::Position from = entries.LowerBoundKey(term.text.data(), term.text.size());
+            SortedEntries::Position from =
+                entries.LowerBoundKey(term.text.data(), term.text.size());
             SortedEntries::Position to = entries.UpperBoundKey(term.text.data(), term.text.size());
             std::vector<uint32_t> range;
-            for (SortedEntries::Position p = from; entries.Valid(p) && (p.block != to.block || p.slot != to.slot);
-                 entries.Next(p)) {
+            for (SortedEntries::Position p = from;
+                 entries.Valid(p) && (p.block != to.block || p.slot != to.slot); entries.Next(p)) {
                 range.push_back(SortedEntries::RecnoOf(entries.At(p), entries.KeyWidth()));
                 if (range.size() > total / 16 + 16) break;
             }
@@ -385,18 +429,21 @@ std::vector<uint32_t> WorkArea::QueryCandidates() {
     for (uint32_t first = 1; first <= total; first += ScanChunkRecords) {
         uint32_t n = std::min(ScanChunkRecords, total - first + 1);
         if (!table_.ReadRecords(first, n, chunk.data())) continue;
-        for (uint32_t i = 0; i < n; ++i) accept(first + i, chunk.data() + size_t(i) * table_.RecordLength());
+        for (uint32_t i = 0; i < n; ++i)
+            accept(first + i, chunk.data() + size_t(i) * table_.RecordLength());
     }
     return matches;
 }
 
-void WorkArea::SetQuery(const char* condition) {
+void WorkArea::SetQuery(const char* condition)
+{
     if (!table_.IsOpen()) return;
     Flush();
     table_.RefreshCache();
     query_ = QueryCondition::Parse(condition, table_.Fields());
     candidates_ = QueryCandidates();
-    queryCount_ = static_cast<int>(std::min<size_t>(candidates_.size(), std::numeric_limits<int>::max()));
+    queryCount_ =
+        static_cast<int>(std::min<size_t>(candidates_.size(), std::numeric_limits<int>::max()));
     queryRecordLimit_ = table_.RecordCount();
     queryActive_ = !query_.MatchesAll();
     if (!queryActive_) candidates_.clear();
@@ -406,7 +453,8 @@ void WorkArea::SetQuery(const char* condition) {
 
 // ---- fields and records ----------------------------------------------------------------
 
-const char* WorkArea::FieldBytes(const char* name, int& width) const {
+const char* WorkArea::FieldBytes(const char* name, int& width) const
+{
     if (!table_.IsOpen()) return nullptr;
     const TableField* field = table_.Field(name);
     if (!field) return nullptr;
@@ -414,14 +462,16 @@ const char* WorkArea::FieldBytes(const char* name, int& width) const {
     return record_.data() + field->offset;
 }
 
-void WorkArea::BeginChange() {
+void WorkArea::BeginChange()
+{
     if (recordChanged_) return;
     tags_.PrepareForChange(table_);
     stored_ = record_;
     recordChanged_ = true;
 }
 
-void WorkArea::Replace(const char* name, int type, const void* value) {
+void WorkArea::Replace(const char* name, int type, const void* value)
+{
     if (!table_.IsOpen() || !table_.Writable() || eof_ || !value) return;
     const TableField* field = table_.Field(name);
     if (!field) return;
@@ -441,8 +491,11 @@ void WorkArea::Replace(const char* name, int type, const void* value) {
         EncodeDouble(*field, number, bytes);
         break;
     }
-    case SDE_TEXT: EncodeText(*field, static_cast<const char*>(value), bytes); break;
-    default: return;
+    case SDE_TEXT:
+        EncodeText(*field, static_cast<const char*>(value), bytes);
+        break;
+    default:
+        return;
     }
     char* current = record_.data() + field->offset;
     if (std::memcmp(bytes, current, fieldText_.size()) == 0) return;
@@ -450,29 +503,36 @@ void WorkArea::Replace(const char* name, int type, const void* value) {
     std::memcpy(current, bytes, fieldText_.size());
 }
 
-void WorkArea::DeleteRecord() {
+void WorkArea::DeleteRecord()
+{
     if (!table_.IsOpen() || !table_.Writable() || eof_ || record_[0] == dbf::DeletedFlag) return;
     BeginChange();
     record_[0] = dbf::DeletedFlag;
 }
 
-bool WorkArea::Flush() {
+bool WorkArea::Flush()
+{
     if (!recordChanged_) return false;
     recordChanged_ = false;
     bool appended = recordNew_;
     recordNew_ = false;
     if (!table_.WriteRecord(recno_, record_.data())) {
         // Nothing was written: the cursor stands on the record as the file holds it.
-        if (appended) StandOnPhantom();
-        else record_ = stored_;
+        if (appended)
+            StandOnPhantom();
+        else
+            record_ = stored_;
         return false;
     }
-    if (appended) tags_.RecordAppended(table_, recno_, record_.data());
-    else tags_.RecordChanged(table_, recno_, stored_.data(), record_.data());
+    if (appended)
+        tags_.RecordAppended(table_, recno_, record_.data());
+    else
+        tags_.RecordChanged(table_, recno_, stored_.data(), record_.data());
     return true;
 }
 
-void WorkArea::AppendBlank() {
+void WorkArea::AppendBlank()
+{
     if (!table_.IsOpen() || !table_.Writable()) return;
     Flush();
     tags_.PrepareForChange(table_);
@@ -484,7 +544,8 @@ void WorkArea::AppendBlank() {
     recordChanged_ = recordNew_ = true;
 }
 
-void WorkArea::Pack() {
+void WorkArea::Pack()
+{
     if (!table_.IsOpen() || !table_.Exclusive()) return;
     Flush();
     uint32_t before = table_.RecordCount();
@@ -501,16 +562,19 @@ void WorkArea::Pack() {
     GoTop();
 }
 
-void WorkArea::FinishIndexing() {
+void WorkArea::FinishIndexing()
+{
     Flush();
     table_.SyncHeader();
     tags_.Save(table_);
 }
 
-void WorkArea::CreateTag(const char* name, const char* expression) {
+void WorkArea::CreateTag(const char* name, const char* expression)
+{
     if (!table_.IsOpen() || !table_.Writable()) return;
     Flush();
-    if (tags_.Create(table_, name, expression)) table_.WriteTagDirectory(tags_.HeaderDirectory(table_));
+    if (tags_.Create(table_, name, expression))
+        table_.WriteTagDirectory(tags_.HeaderDirectory(table_));
     ChooseQueryRange();
 }
 

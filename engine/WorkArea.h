@@ -93,12 +93,12 @@ private:
     // Whether the record in scratch_ carries the key of the tag entry at `position`.
     bool RecordHasEntryKey(const SortedEntries& entries, SortedEntries::Position position);
 
-    bool Visible(uint32_t recno);                  // reads the record into scratch_
+    bool Visible(uint32_t recno);  // reads the record into scratch_
     bool ForwardToVisible(Place& place);
     bool BackwardToVisible(Place& place);
-    void Land(const Place& place);                 // scratch_ holds the record
+    void Land(const Place& place);  // scratch_ holds the record
     void StandOnPhantom();
-    void StandPastEnd();                           // on the phantom record, begin flag clear
+    void StandPastEnd();  // on the phantom record, begin flag clear
     // Before the first visible record: stands on it with the begin flag set.
     void StandOnFirstAtBof();
 
@@ -128,7 +128,7 @@ private:
     bool recordNew_ = false;      // appended: not in the file (exclusive use) nor in the tags yet
     std::vector<char> scratch_;
     std::vector<char> fieldText_;
-    std::vector<char> entry_;     // the current record's entry in the tag, when looked up
+    std::vector<char> entry_;  // the current record's entry in the tag, when looked up
 
     // Where the cursor landed in the order, trusted while the tag has not changed since.
     Place landed_;
@@ -137,10 +137,10 @@ private:
 
     bool queryActive_ = false;
     QueryCondition query_;
-    std::vector<uint32_t> candidates_;   // sorted; the records that matched when it was set
-    uint32_t queryRecordLimit_ = 0;      // records appended later are candidates too
+    std::vector<uint32_t> candidates_;  // sorted; the records that matched when it was set
+    uint32_t queryRecordLimit_ = 0;     // records appended later are candidates too
     int queryCount_ = 0;
-    const QueryCondition::Term* rangeTerm_ = nullptr;   // narrows the walk of the tag
+    const QueryCondition::Term* rangeTerm_ = nullptr;  // narrows the walk of the tag
 };
 
 }  // namespace sde

@@ -8,7 +8,12 @@
 namespace gauge {
 
 // The elements whose hiddenBit the gauge switches.
-enum class GaugeElement { autopilotLamp, alarmLamp, steeringScale, steeringMarker };
+enum class GaugeElement {
+    autopilotLamp,
+    alarmLamp,
+    steeringScale,
+    steeringMarker
+};
 
 void SetElementHidden(GaugeElement element, bool hidden);
 bool IsElementHidden(GaugeElement element);

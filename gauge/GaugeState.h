@@ -23,20 +23,20 @@ using ModuleHandle = void*;
 // The kind of a waypoint, stored wherever a waypoint's source table is kept
 // (WaypointRecord::table, the configuration field "LASTFILE", route files).
 enum WaypointTable : int32_t {
-    WaypointNone = 0,      // 0 or less: an empty route slot
-    WaypointAirport = 1,   // AIRPORTS.DBF
-    WaypointNavaid = 2,    // NAVAIDS.DBF
-    WaypointUser = 3       // USERS.DBF
+    WaypointNone = 0,     // 0 or less: an empty route slot
+    WaypointAirport = 1,  // AIRPORTS.DBF
+    WaypointNavaid = 2,   // NAVAIDS.DBF
+    WaypointUser = 3      // USERS.DBF
 };
 
 // The gauge's fixed-size copy of one waypoint record; copied whole.
 struct WaypointRecord {
-    char num[9];        // NUM, the full 8-character key as the engine returns it
-    char id[7];         // ID, up to 6 characters
-    int32_t table;      // WaypointTable of the table it was read from
-    char name[32];      // first 30 characters of NAME; the last two bytes stay zero
-    int32_t lat1, lat2, lat3, lat4;   // hemisphere (0 N, 1 S), degrees, minutes, seconds
-    int32_t lon1, lon2, lon3, lon4;   // hemisphere (0 W, 1 E), degrees, minutes, seconds
+    char num[9];                     // NUM, the full 8-character key as the engine returns it
+    char id[7];                      // ID, up to 6 characters
+    int32_t table;                   // WaypointTable of the table it was read from
+    char name[32];                   // first 30 characters of NAME; the last two bytes stay zero
+    int32_t lat1, lat2, lat3, lat4;  // hemisphere (0 N, 1 S), degrees, minutes, seconds
+    int32_t lon1, lon2, lon3, lon4;  // hemisphere (0 W, 1 E), degrees, minutes, seconds
 };
 static_assert(offsetof(WaypointRecord, id) == 9);
 static_assert(offsetof(WaypointRecord, table) == 16);
@@ -50,21 +50,21 @@ static_assert(sizeof(WaypointRecord) == 84);
 // the screen names the reason instead of showing an empty waypoint.
 enum WaypointLookup : int32_t {
     WaypointFound = 0,
-    WaypointNoDatabase = 1,   // the data directory or the waypoint table could not be opened
-    WaypointNoRecord = 2      // the table holds no record at or after the key
+    WaypointNoDatabase = 1,  // the data directory or the waypoint table could not be opened
+    WaypointNoRecord = 2     // the table holds no record at or after the key
 };
 
 constexpr int RouteCapacity = 30;
 constexpr int ScreenLineCount = 4;
-constexpr int ScreenLineSize = 125;   // 124 characters and the terminator
+constexpr int ScreenLineSize = 125;  // 124 characters and the terminator
 
 struct GaugeState {
     // Unit and mode.
     int32_t powerOn;
-    int32_t currentPage;       // from 1
-    int32_t pageCount;         // the page key wraps from it to 1
-    int32_t infoPageShown;     // information mode
-    int32_t routeMode;         // 1: a route is flown; 0: Direct-To
+    int32_t currentPage;    // from 1
+    int32_t pageCount;      // the page key wraps from it to 1
+    int32_t infoPageShown;  // information mode
+    int32_t routeMode;      // 1: a route is flown; 0: Direct-To
     int32_t alarmOn;
     int32_t autopilotOn;
 
@@ -74,17 +74,17 @@ struct GaugeState {
 
     // Waypoints and route.
     WaypointRecord activeWaypoint;
-    double activeLatitude;     // radians, north positive
-    double activeLongitude;    // radians, west positive
-    int32_t activeWaypointLookup;   // WaypointLookup: whether activeWaypoint came from a table
+    double activeLatitude;         // radians, north positive
+    double activeLongitude;        // radians, west positive
+    int32_t activeWaypointLookup;  // WaypointLookup: whether activeWaypoint came from a table
     WaypointRecord route[RouteCapacity];
-    int32_t routeCount;        // 0 to 30
-    int32_t routeIndex;        // index in route of the active waypoint while routeMode is set
+    int32_t routeCount;  // 0 to 30
+    int32_t routeIndex;  // index in route of the active waypoint while routeMode is set
     WaypointRecord infoWaypoint;
     int32_t infoIndex;
-    WaypointRecord editedRoute[RouteCapacity];   // the Route dialog's working copy
-    WaypointRecord directToChoice;               // last OK of the Direct-To dialog
-    int32_t currentTable;      // WaypointTable last opened under "ACTWPT"
+    WaypointRecord editedRoute[RouteCapacity];  // the Route dialog's working copy
+    WaypointRecord directToChoice;              // last OK of the Direct-To dialog
+    int32_t currentTable;                       // WaypointTable last opened under "ACTWPT"
 
     // Aircraft, refreshed at every tick.
     double aircraftLatitude;   // degrees, north positive
@@ -94,21 +94,21 @@ struct GaugeState {
     double magneticVariation;  // degrees, west positive
 
     // Navigation values.
-    double groundSpeed;        // knots
-    double activeDistance;     // nautical miles, at most 9999
-    double activeBearing;      // whole degrees, magnetic, 0 to 360
+    double groundSpeed;     // knots
+    double activeDistance;  // nautical miles, at most 9999
+    double activeBearing;   // whole degrees, magnetic, 0 to 360
     int32_t activeEteHours;
     int32_t activeEteMinutes;
-    int32_t tickCount;         // 0 to 5
-    double speedSamples[3];    // knots, oldest first
-    double sampleLatitude;     // radians
-    double sampleLongitude;    // radians
+    int32_t tickCount;       // 0 to 5
+    double speedSamples[3];  // knots, oldest first
+    double sampleLatitude;   // radians
+    double sampleLongitude;  // radians
 
     // Screen.
     char screenLines[ScreenLineCount][ScreenLineSize];
 
     // Host binding.
-    WindowHandle hostWindow;   // the simulator's main window, class "FS98MAIN"
+    WindowHandle hostWindow;  // the simulator's main window, class "FS98MAIN"
     ModuleHandle moduleInstance;
 };
 

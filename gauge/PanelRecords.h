@@ -27,12 +27,12 @@ struct MouseArea;
 // ---------------------------------------------------------------------------------------
 // Routines of the gauge, called by the host through the gauge header and the records.
 
-using ModuleRoutine = void(GAUGE_CALL*)();                       // module init and deinit
-using QueryRoutine = int32_t(GAUGE_CALL*)();                     // QueryGauge
-using InstallRoutine = void(GAUGE_CALL*)(HostWord argument);     // InstallGauge
-using GaugeRoutine = void(GAUGE_CALL*)();                        // Initialize, Update, Draw, Kill
-using GenerateRoutine = void(GAUGE_CALL*)(uint32_t phase);       // GenerateGauge
-using SliderCallback = double(GAUGE_CALL*)(HostVariable* variable);   // offset in pixels
+using ModuleRoutine = void(GAUGE_CALL*)();                    // module init and deinit
+using QueryRoutine = int32_t(GAUGE_CALL*)();                  // QueryGauge
+using InstallRoutine = void(GAUGE_CALL*)(HostWord argument);  // InstallGauge
+using GaugeRoutine = void(GAUGE_CALL*)();                     // Initialize, Update, Draw, Kill
+using GenerateRoutine = void(GAUGE_CALL*)(uint32_t phase);    // GenerateGauge
+using SliderCallback = double(GAUGE_CALL*)(HostVariable* variable);  // offset in pixels
 
 // ---------------------------------------------------------------------------------------
 // Services of the host, called by the gauge by slot (word position in the table).
@@ -70,26 +70,26 @@ enum HostServiceSlot : int {
 // does not call stay the host's business.
 struct HostServices {
     void* slots0to19[20];
-    ElementService drawUnpowered;                    // 20: shown instead of the tree while off
-    ElementService switchOff;                        // 21: told once when the unit goes off
+    ElementService drawUnpowered;  // 20: shown instead of the tree while off
+    ElementService switchOff;      // 21: told once when the unit goes off
     void* slots22to23[2];
-    QueryElementsService queryElements;              // 24
-    InstallElementsService installElements;          // 25: loads bitmaps, fills text buffers
-    ElementService initializeElements;               // 26
-    ElementService updateElements;                   // 27
-    GenerateElementsService generateElements;        // 28
-    ElementService drawElements;                     // 29: every element whose hiddenBit is clear
+    QueryElementsService queryElements;        // 24
+    InstallElementsService installElements;    // 25: loads bitmaps, fills text buffers
+    ElementService initializeElements;         // 26
+    ElementService updateElements;             // 27
+    GenerateElementsService generateElements;  // 28
+    ElementService drawElements;               // 29: every element whose hiddenBit is clear
     void* slot30;
-    ElementService killElements;                     // 31
-    InstallMouseAreasService installMouseAreas;      // 32
-    MouseAreasService registerMouseAreas;            // 33: a click in a button calls its callback
-    MouseAreasService unregisterMouseAreas;          // 34
+    ElementService killElements;                 // 31
+    InstallMouseAreasService installMouseAreas;  // 32
+    MouseAreasService registerMouseAreas;        // 33: a click in a button calls its callback
+    MouseAreasService unregisterMouseAreas;      // 34
     void* slot35;
-    SendEventService sendEvent;                      // 36
+    SendEventService sendEvent;  // 36
     void* slot37;
-    VariableService registerVariable;                // 38
+    VariableService registerVariable;  // 38
     void* slot39;
-    VariableService refreshVariable;                 // 40: current value up to date on return
+    VariableService refreshVariable;  // 40: current value up to date on return
 };
 ASSERT_32BIT_LAYOUT(offsetof(HostServices, drawUnpowered) == SlotDrawUnpowered * 4);
 ASSERT_32BIT_LAYOUT(offsetof(HostServices, switchOff) == SlotSwitchOff * 4);
@@ -117,11 +117,11 @@ constexpr uint32_t LinkageModuleId = 0x13;
 constexpr uint32_t ImportHostServicesId = 0x0F;
 
 struct LinkageRecord {
-    uint32_t moduleId;              // 0x13
+    uint32_t moduleId;  // 0x13
     ModuleRoutine moduleInit;
     ModuleRoutine moduleDeinit;
     uint32_t reserved[3];
-    GaugeHeader* gauges[2];         // the list of gauge headers: one entry and its end
+    GaugeHeader* gauges[2];  // the list of gauge headers: one entry and its end
 };
 ASSERT_32BIT_LAYOUT(offsetof(LinkageRecord, moduleInit) == 4);
 ASSERT_32BIT_LAYOUT(offsetof(LinkageRecord, moduleDeinit) == 8);
@@ -130,8 +130,8 @@ ASSERT_32BIT_LAYOUT(sizeof(LinkageRecord) == 32);
 
 // One pair of the import table, which ends with a pair of zeros.
 struct ImportEntry {
-    uint32_t id;                    // 0x0F: the host's service table
-    void* address;                  // stored by the host before any gauge routine runs
+    uint32_t id;    // 0x0F: the host's service table
+    void* address;  // stored by the host before any gauge routine runs
 };
 ASSERT_32BIT_LAYOUT(sizeof(ImportEntry) == 8);
 
@@ -139,9 +139,9 @@ constexpr uint32_t GaugeHeaderVersion = 0x262;
 constexpr uint32_t GaugeSizeValue = 57;
 
 struct GaugeHeader {
-    uint32_t version;               // 0x262
-    const char* name;               // "gps"
-    ElementHead** elements;         // zero-terminated list of element addresses
+    uint32_t version;        // 0x262
+    const char* name;        // "gps"
+    ElementHead** elements;  // zero-terminated list of element addresses
     QueryRoutine query;
     InstallRoutine install;
     GaugeRoutine initialize;
@@ -150,7 +150,7 @@ struct GaugeHeader {
     GaugeRoutine draw;
     GaugeRoutine kill;
     uint32_t reserved10;
-    uint32_t sizeValue;             // 57
+    uint32_t sizeValue;  // 57
     uint32_t hostWords[10];
 };
 ASSERT_32BIT_LAYOUT(offsetof(GaugeHeader, elements) == 8);
@@ -166,8 +166,8 @@ ASSERT_32BIT_LAYOUT(sizeof(GaugeHeader) == 22 * 4);
 struct HostVariable {
     uint32_t token;
     uint32_t hostWords[2];
-    double value;                   // current value, up to date after a refresh
-    double previousValue;           // the host's
+    double value;          // current value, up to date after a refresh
+    double previousValue;  // the host's
 };
 ASSERT_32BIT_LAYOUT(offsetof(HostVariable, value) == 12);
 ASSERT_32BIT_LAYOUT(offsetof(HostVariable, previousValue) == 20);
@@ -184,20 +184,24 @@ ASSERT_32BIT_LAYOUT(sizeof(HostVariableSlot) == 32);
 // Elements. Every element starts with the same head; words the gauge leaves zero
 // belong to the host.
 
-enum ElementType : uint32_t { ElementImage = 0, ElementTextLine = 2, ElementSlider = 3 };
+enum ElementType : uint32_t {
+    ElementImage = 0,
+    ElementTextLine = 2,
+    ElementSlider = 3
+};
 
 constexpr uint32_t HiddenBit = 0x40000000;
 
 struct ElementHead {
-    uint32_t type;                  // ElementType
-    uint32_t bitmap;                // resource number; 0 for text lines
-    int32_t x, y;                   // pixels from the background's top left corner
+    uint32_t type;    // ElementType
+    uint32_t bitmap;  // resource number; 0 for text lines
+    int32_t x, y;     // pixels from the background's top left corner
     uint32_t reserved16[4];
     GaugeHeader* gauge;
     uint32_t reserved36;
-    ElementHead** children;         // zero-terminated list (the root only)
+    ElementHead** children;  // zero-terminated list (the root only)
     uint32_t reserved44;
-    uint32_t flags;                 // HiddenBit keeps the element from being drawn
+    uint32_t flags;  // HiddenBit keeps the element from being drawn
     uint32_t reserved52[2];
 };
 ASSERT_32BIT_LAYOUT(offsetof(ElementHead, bitmap) == 4);
@@ -218,20 +222,20 @@ constexpr int FontFaceSize = 32;
 
 struct TextLineElement {
     ElementHead head;
-    HostVariable variables[3];      // the first names TokenTextLine, the others are empty
+    HostVariable variables[3];  // the first names TokenTextLine, the others are empty
     uint32_t reserved144[10];
-    char* buffer;                   // the line's text, filled in by the host at installation
+    char* buffer;  // the line's text, filled in by the host at installation
     uint32_t reserved188;
-    int32_t width, height;          // pixels
+    int32_t width, height;  // pixels
     uint32_t reserved200[2];
-    uint32_t colour;                // 0x00BBGGRR
+    uint32_t colour;  // 0x00BBGGRR
     uint32_t reserved212[9];
-    char fontFace[FontFaceSize];    // zero-padded
+    char fontFace[FontFaceSize];  // zero-padded
     int32_t fontWeight;
     uint32_t characterSet;
     uint32_t drawFlags;
-    int32_t capacity;               // characters
-    int32_t allBits;                // -1
+    int32_t capacity;  // characters
+    int32_t allBits;   // -1
     uint32_t reserved300[3];
 };
 ASSERT_32BIT_LAYOUT(offsetof(TextLineElement, variables) == 60);
@@ -251,10 +255,10 @@ ASSERT_32BIT_LAYOUT(sizeof(TextLineElement) == 312);
 
 struct SliderElement {
     ElementHead head;
-    HostVariable variable;          // the value handed to the callback
-    SliderCallback callback;        // horizontal offset in pixels
+    HostVariable variable;    // the value handed to the callback
+    SliderCallback callback;  // horizontal offset in pixels
     uint32_t reserved92;
-    double scale;                   // pixels per unit of the callback's result
+    double scale;  // pixels per unit of the callback's result
     uint32_t reserved104[16];
 };
 ASSERT_32BIT_LAYOUT(offsetof(SliderElement, variable) == 60);
@@ -265,7 +269,11 @@ ASSERT_32BIT_LAYOUT(sizeof(SliderElement) == 168);
 // ---------------------------------------------------------------------------------------
 // Mouse areas: a list of 11-word records ended by a record of kind MouseAreaEnd.
 
-enum MouseAreaKind : uint32_t { MouseAreaWhole = 1, MouseAreaButton = 2, MouseAreaEnd = 3 };
+enum MouseAreaKind : uint32_t {
+    MouseAreaWhole = 1,
+    MouseAreaButton = 2,
+    MouseAreaEnd = 3
+};
 
 constexpr uint32_t MouseClickMask = 0x20000000;
 constexpr int32_t MouseCursorHand = 5;
@@ -276,7 +284,7 @@ struct MouseArea {
     int32_t x, y, width, height;
     int32_t cursor;
     uint32_t reserved6;
-    uint32_t eventMask;             // the mouse events that call the callback
+    uint32_t eventMask;  // the mouse events that call the callback
     uint32_t reserved8;
     MouseCallback callback;
     uint32_t reserved10;

@@ -29,7 +29,7 @@ using host::WriteDataPath;
 namespace {
 
 constexpr int Rounds = 5;
-constexpr int DirectToButton = 5;   // the sixth button area
+constexpr int DirectToButton = 5;  // the sixth button area
 
 // A switched-on unit flying Direct-To the first airport.
 bool MakeConfiguration(const std::string& directory)
@@ -49,7 +49,8 @@ double Timed(Step step)
 {
     auto start = std::chrono::steady_clock::now();
     step();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
 }
 
 }  // namespace
@@ -90,9 +91,10 @@ int main(int argc, char** argv)
     driver.Expect("Direct To", [&](HWND dialog) {
         for (int round = 0; round < Rounds; ++round) {
             shows.push_back(Timed([&] { press(dialog, IDC_DIRECT_TO_LIST_TOGGLE); }));
-            lines = static_cast<int>(SendDlgItemMessageA(dialog, IDC_DIRECT_TO_LIST, LB_GETCOUNT, 0, 0));
+            lines = static_cast<int>(
+                SendDlgItemMessageA(dialog, IDC_DIRECT_TO_LIST, LB_GETCOUNT, 0, 0));
             refills.push_back(Timed([&] { press(dialog, IDC_DIRECT_TO_AIRPORTS); }));
-            press(dialog, IDC_DIRECT_TO_LIST_TOGGLE);   // hidden again
+            press(dialog, IDC_DIRECT_TO_LIST_TOGGLE);  // hidden again
         }
         press(dialog, IDCANCEL);
     });
@@ -107,9 +109,11 @@ int main(int argc, char** argv)
     }
     std::sort(shows.begin(), shows.end());
     std::sort(refills.begin(), refills.end());
-    std::printf("Direct To, %d airports: \"&List >>\" fills the list in %.0f ms (median of %d, fastest %.0f ms)\n",
+    std::printf("Direct To, %d airports: \"&List >>\" fills the list in %.0f ms (median of %d, "
+                "fastest %.0f ms)\n",
                 airports, shows[Rounds / 2], Rounds, shows.front());
-    std::printf("Direct To, %d airports: \"Airports\" with the list shown refills it in %.0f ms (median of %d)\n",
+    std::printf("Direct To, %d airports: \"Airports\" with the list shown refills it in %.0f ms "
+                "(median of %d)\n",
                 airports, refills[Rounds / 2], Rounds);
     return 0;
 }

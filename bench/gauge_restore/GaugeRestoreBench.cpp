@@ -87,14 +87,16 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot make the tables in %s\n", directory.c_str());
         return 1;
     }
-    if (!MakeEmptyTables(directory, {&nav::NavaidsTable, &nav::UsersTable, &nav::RunwaysTable})) return 1;
+    if (!MakeEmptyTables(directory, {&nav::NavaidsTable, &nav::UsersTable, &nav::RunwaysTable}))
+        return 1;
     std::printf("tables: %d airports made in %.0f ms\n", airports, Milliseconds(start, Now()));
 
     WriteDataPath(directory);
 
     // Installs alternately with the route restored and without it (route mode off), so
     // that the cost of the route shows apart from loading the module and its sounds.
-    std::string config = nav::TablePath(nav::PathForm::Rebuild, directory.c_str(), nav::ConfigAlias);
+    std::string config =
+        nav::TablePath(nav::PathForm::Rebuild, directory.c_str(), nav::ConfigAlias);
     std::vector<double> withRoute, withoutRoute;
     for (int round = 0; round < 2 * Rounds; ++round) {
         int routeMode = round % 2 == 0 ? 1 : 0;
@@ -113,13 +115,16 @@ int main(int argc, char** argv)
         }
         (routeMode ? withRoute : withoutRoute).push_back(Milliseconds(begin, Now()));
         host.RunSeconds(1);
-        if (round == 0) std::printf("screen: %s | %s\n", host.ScreenText(1).c_str(), host.ScreenText(4).c_str());
+        if (round == 0)
+            std::printf("screen: %s | %s\n", host.ScreenText(1).c_str(),
+                        host.ScreenText(4).c_str());
         std::string problem;
         host.Unload(problem);
     }
     double route = Median(withRoute), plain = Median(withoutRoute);
-    std::printf("install restoring %d route waypoints from %d airports: %.1f ms (median of %d)\n", RouteCapacity,
-                airports, route, Rounds);
-    std::printf("install without the route: %.1f ms; the route's share: %.1f ms\n", plain, route - plain);
+    std::printf("install restoring %d route waypoints from %d airports: %.1f ms (median of %d)\n",
+                RouteCapacity, airports, route, Rounds);
+    std::printf("install without the route: %.1f ms; the route's share: %.1f ms\n", plain,
+                route - plain);
     return 0;
 }

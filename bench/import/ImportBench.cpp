@@ -33,8 +33,7 @@ std::string Number(int value, int width)
 
 void Put(std::string& line, std::size_t offset, const std::string& text)
 {
-    if (line.size() < offset + text.size())
-        line.resize(offset + text.size(), ' ');
+    if (line.size() < offset + text.size()) line.resize(offset + text.size(), ' ');
     line.replace(offset, text.size(), text);
 }
 
@@ -52,12 +51,10 @@ std::string PositionText(std::mt19937& random)
 {
     std::uniform_int_distribution<int> latitude(0, 89), longitude(0, 179), sixty(0, 59), half(0, 1);
     std::string text = std::to_string(half(random));
-    for (int part : {latitude(random), sixty(random), sixty(random)})
-        text += " " + Number(part, 2);
+    for (int part : {latitude(random), sixty(random), sixty(random)}) text += " " + Number(part, 2);
     text += " " + std::to_string(half(random));
     text += " " + Number(longitude(random), 3);
-    for (int part : {sixty(random), sixty(random)})
-        text += " " + Number(part, 2);
+    for (int part : {sixty(random), sixty(random)}) text += " " + Number(part, 2);
     return text;
 }
 
@@ -131,10 +128,11 @@ double Seconds(std::chrono::steady_clock::time_point since)
 
 void Report(const char* step, int records, double seconds)
 {
-    std::printf("%-30s %6d records %8.3f s %10.0f records/s\n", step, records, seconds, records / seconds);
+    std::printf("%-30s %6d records %8.3f s %10.0f records/s\n", step, records, seconds,
+                records / seconds);
 }
 
-} // namespace
+}  // namespace
 
 int main()
 {
@@ -175,9 +173,9 @@ int main()
     std::vector<RebuildOutcome> rebuilt = RebuildNavigationTables(dataDirectory);
     double rebuildSeconds = Seconds(start);
 
-    if (!airports.tableOpened || !runways.tableOpened || !navaids.tableOpened
-        || airports.recordsAdded != AirportCount || runways.recordsAdded != RunwayCount
-        || navaids.recordsAdded != NavaidCount || replaced.runwaysReplaced != RunwayCount) {
+    if (!airports.tableOpened || !runways.tableOpened || !navaids.tableOpened ||
+        airports.recordsAdded != AirportCount || runways.recordsAdded != RunwayCount ||
+        navaids.recordsAdded != NavaidCount || replaced.runwaysReplaced != RunwayCount) {
         std::fprintf(stderr, "import_bench: the import did not do what was asked\n");
         return 1;
     }
@@ -186,11 +184,11 @@ int main()
     Report("navaids into an empty table", NavaidCount, navaidSeconds);
     Report("runways replacing stored ones", RunwayCount, replaceSeconds);
     Report("rebuild of all tables", AirportCount + RunwayCount + NavaidCount, rebuildSeconds);
-    std::printf("whole import (airports + runways + navaids): %.3f s (aim < 0.5 s); rebuild %.3f s (aim < 0.5 s)\n",
+    std::printf("whole import (airports + runways + navaids): %.3f s (aim < 0.5 s); rebuild %.3f s "
+                "(aim < 0.5 s)\n",
                 airportSeconds + runwaySeconds + navaidSeconds, rebuildSeconds);
     for (const RebuildOutcome& outcome : rebuilt) {
-        if (!outcome.opened)
-            std::printf("rebuild could not open %s\n", outcome.file.c_str());
+        if (!outcome.opened) std::printf("rebuild could not open %s\n", outcome.file.c_str());
     }
     fs::remove_all(directory);
     return 0;

@@ -22,7 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int AirportCount = 35000;
-constexpr int GroundRowsPerAirport = 90;   // taxiway, pavement and sign rows, skipped
+constexpr int GroundRowsPerAirport = 90;  // taxiway, pavement and sign rows, skipped
 constexpr int NavaidCount = 20000;
 constexpr int LocalizerCount = 3000;
 
@@ -58,8 +58,7 @@ std::string Ident(int number)
 {
     static constexpr char Letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
     std::string ident = "X";
-    for (int i = 0; i < 3; ++i, number /= 26)
-        ident += Letters[number % 26];
+    for (int i = 0; i < 3; ++i, number /= 26) ident += Letters[number % 26];
     return ident + std::to_string(number % 10);
 }
 
@@ -75,8 +74,9 @@ void WriteAptDat(const fs::path& path, const char* mode)
         out.Line("1302 city Somewhere\n1302 country Generated\n1302 region_code ZZ\n");
         out.Line("1302 datum_lat %.8f\n1302 datum_lon %.8f\n", lat, lon);
         for (int r = 0; r <= i % 3; ++r) {
-            out.Line("100 45.00 1 0 0.25 1 2 1 %02d %.8f %.8f 0 0 3 8 1 0 %02d %.8f %.8f 0 0 3 0 0 0\n",
-                     r * 6 + 1, lat + 0.01 * r, lon, r * 6 + 19, lat + 0.01 * r + 0.03, lon);
+            out.Line(
+                "100 45.00 1 0 0.25 1 2 1 %02d %.8f %.8f 0 0 3 8 1 0 %02d %.8f %.8f 0 0 3 0 0 0\n",
+                r * 6 + 1, lat + 0.01 * r, lon, r * 6 + 19, lat + 0.01 * r + 0.03, lon);
         }
         out.Line("1050 128305 ATIS\n1054 118700 TOWER\n1053 121900 GROUND\n");
         for (int g = 0; g < GroundRowsPerAirport; ++g)
@@ -92,26 +92,28 @@ void WriteNavDat(const fs::path& path, const char* mode)
     std::uniform_real_distribution<double> latitude(-60, 70), longitude(-180, 180);
     out.Line("I\n1150 Version - generated for the benchmark\n\n");
     for (int i = 0; i < NavaidCount; ++i) {
-        out.Line("%d %.8f %.8f 100 %d 130 0.000 %s ENRT ZZ GENERATED %s\n", i % 2 ? 3 : 2, latitude(random),
-                 longitude(random), i % 2 ? 11000 + i % 800 : 200 + i % 300, Ident(i).substr(1).c_str(),
-                 i % 2 ? "VORTAC" : "NDB");
+        out.Line("%d %.8f %.8f 100 %d 130 0.000 %s ENRT ZZ GENERATED %s\n", i % 2 ? 3 : 2,
+                 latitude(random), longitude(random), i % 2 ? 11000 + i % 800 : 200 + i % 300,
+                 Ident(i).substr(1).c_str(), i % 2 ? "VORTAC" : "NDB");
     }
     for (int i = 0; i < LocalizerCount; ++i) {
-        out.Line("4 %.8f %.8f 100 %d 18 0.000 I%s %s ZZ 01 ILS-cat-I\n", latitude(random), longitude(random),
-                 10800 + i % 400, Ident(i).substr(2).c_str(), Ident(i).c_str());
+        out.Line("4 %.8f %.8f 100 %d 18 0.000 I%s %s ZZ 01 ILS-cat-I\n", latitude(random),
+                 longitude(random), 10800 + i % 400, Ident(i).substr(2).c_str(), Ident(i).c_str());
     }
     out.Line("99\n");
 }
 
 quillmap::ConversionResult Convert(const char* step, const fs::path& apt, const fs::path& nav,
-                                    const fs::path& output)
+                                   const fs::path& output)
 {
     auto start = std::chrono::steady_clock::now();
-    quillmap::ConversionResult result = quillmap::ConvertWorldData(apt.string(), nav.string(), output.string(), {});
+    quillmap::ConversionResult result =
+        quillmap::ConvertWorldData(apt.string(), nav.string(), output.string(), {});
     double seconds = Seconds(start);
     double megabytes = static_cast<double>(fs::file_size(apt) + fs::file_size(nav)) / 1e6;
-    std::printf("%-28s %7.1f MB read %8.3f s %7.1f MB/s %8.0f airports/s  peak memory %ld kB\n", step, megabytes,
-                seconds, megabytes / seconds, result.airports / seconds, PeakMemoryKilobytes());
+    std::printf("%-28s %7.1f MB read %8.3f s %7.1f MB/s %8.0f airports/s  peak memory %ld kB\n",
+                step, megabytes, seconds, megabytes / seconds, result.airports / seconds,
+                PeakMemoryKilobytes());
     return result;
 }
 
@@ -130,21 +132,22 @@ int main()
     WriteNavDat(directory / "nav.dat", "wT");
     WriteAptDat(directory / "apt.dat.gz", "wb1");
     WriteNavDat(directory / "nav.dat.gz", "wb1");
-    std::printf("generated inputs in %.1f s: apt.dat %.0f MB (%.0f MB compressed)\n", Seconds(start),
-                fs::file_size(directory / "apt.dat") / 1e6, fs::file_size(directory / "apt.dat.gz") / 1e6);
+    std::printf("generated inputs in %.1f s: apt.dat %.0f MB (%.0f MB compressed)\n",
+                Seconds(start), fs::file_size(directory / "apt.dat") / 1e6,
+                fs::file_size(directory / "apt.dat.gz") / 1e6);
 
-    quillmap::ConversionResult plain = Convert("convert (plain)", directory / "apt.dat", directory / "nav.dat",
-                                                directory / "plain");
+    quillmap::ConversionResult plain = Convert("convert (plain)", directory / "apt.dat",
+                                               directory / "nav.dat", directory / "plain");
     quillmap::ConversionResult compressed = Convert("convert (gzip)", directory / "apt.dat.gz",
-                                                     directory / "nav.dat.gz", directory / "gzip");
-    if (!plain.succeeded || !compressed.succeeded || plain.airports != AirportCount
-        || compressed.airports != AirportCount) {
+                                                    directory / "nav.dat.gz", directory / "gzip");
+    if (!plain.succeeded || !compressed.succeeded || plain.airports != AirportCount ||
+        compressed.airports != AirportCount) {
         std::fprintf(stderr, "world_convert_bench: the conversion did not do what was asked: %s\n",
                      plain.error.c_str());
         return 1;
     }
-    std::printf("written: %d airports, %d runways (%d ends with a localizer), %d navaids\n", plain.airports,
-                plain.runways, plain.localizers, plain.navaids);
+    std::printf("written: %d airports, %d runways (%d ends with a localizer), %d navaids\n",
+                plain.airports, plain.runways, plain.localizers, plain.navaids);
 
     nav::StartTableEngine(nav::DeletedRecords::Shown);
     std::string dataDirectory = (directory / "data").string() + "/";
@@ -152,11 +155,12 @@ int main()
     for (const char* name : {"AIRPORTS.GPS", "RUNWAYS.GPS", "NAVAIDS.GPS"}) {
         start = std::chrono::steady_clock::now();
         quillmap::ImportFile file((directory / "plain" / name).string().c_str());
-        quillmap::ImportResult result = quillmap::ImportRecords(quillmap::ReadImportSignature(file), file, dataDirectory);
+        quillmap::ImportResult result =
+            quillmap::ImportRecords(quillmap::ReadImportSignature(file), file, dataDirectory);
         double seconds = Seconds(start);
         importSeconds += seconds;
-        std::printf("import %-21s %7d records %8.3f s %8.0f records/s\n", name, result.recordsAdded, seconds,
-                    result.recordsAdded / seconds);
+        std::printf("import %-21s %7d records %8.3f s %8.0f records/s\n", name, result.recordsAdded,
+                    seconds, result.recordsAdded / seconds);
     }
     std::printf("whole import of the converted world: %.3f s\n", importSeconds);
     fs::remove_all(directory);

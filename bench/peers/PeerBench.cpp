@@ -33,19 +33,22 @@ struct Airport {
 
 std::vector<Airport> GenerateAirports()
 {
-    static const char* words[] = {"Springfield", "Riverside", "Fairview", "Madison", "Georgetown", "Clinton",
-                                  "Franklin", "Greenville", "Salem", "Bristol", "Dover", "Oakland"};
+    static const char* words[] = {"Springfield", "Riverside", "Fairview", "Madison",
+                                  "Georgetown",  "Clinton",   "Franklin", "Greenville",
+                                  "Salem",       "Bristol",   "Dover",    "Oakland"};
     std::vector<Airport> airports(recordCount);
     for (int i = 0; i < recordCount; ++i) {
         // Keys in a scrambled order, as an import file lists them.
         int key = int((static_cast<long long>(i) * 7919) % recordCount) + 1;
         char num[16], id[8];
         std::snprintf(num, sizeof num, "%08d", key);
-        std::snprintf(id, sizeof id, "K%c%c%c%c", 'A' + key % 26, 'A' + key / 26 % 26, 'A' + key / 676 % 26,
-                      'A' + key / 17576 % 26);
-        std::string name = std::string(words[key * 7 % 12]) + " " + words[key / 12 % 12] + " Field " + std::to_string(key);
+        std::snprintf(id, sizeof id, "K%c%c%c%c", 'A' + key % 26, 'A' + key / 26 % 26,
+                      'A' + key / 676 % 26, 'A' + key / 17576 % 26);
+        std::string name = std::string(words[key * 7 % 12]) + " " + words[key / 12 % 12] +
+                           " Field " + std::to_string(key);
         airports[i].texts = {num, id, name, "US", "MA"};
-        airports[i].wholes = {key % 9000, -14, 0, 42, key % 60, key * 7 % 60, 0, 71, key * 11 % 60, key * 13 % 60};
+        airports[i].wholes = {key % 9000,    -14,          0, 42, key % 60, key * 7 % 60, 0, 71,
+                              key * 11 % 60, key * 13 % 60};
         airports[i].decimals = {118.25 + key % 50 * 0.05, 119.1};
     }
     return airports;
@@ -67,7 +70,8 @@ double Median(std::vector<double> values)
 class PeerBench {
 public:
     explicit PeerBench(const std::filesystem::path& directory)
-        : ours_((directory / "AIRPORTS.DBF").string()), original_((directory / "ORIGINAL.DBF").string()),
+        : ours_((directory / "AIRPORTS.DBF").string()),
+          original_((directory / "ORIGINAL.DBF").string()),
           theirs_((directory / "SHAPELIB.DBF").string()), airports_(GenerateAirports())
     {
     }
@@ -83,9 +87,12 @@ public:
             RecordAppendBlank();
             size_t text = 0, whole = 0, decimal = 0;
             for (const nav::FieldDefinition& f : nav::AirportsTable.fields) {
-                if (f.type == 'C') FieldReplace(f.name, SDE_TEXT, airport.texts[text++].c_str());
-                else if (f.decimals) FieldReplace(f.name, SDE_DOUBLE, &airport.decimals[decimal++]);
-                else FieldReplace(f.name, SDE_INTEGER, &airport.wholes[whole++]);
+                if (f.type == 'C')
+                    FieldReplace(f.name, SDE_TEXT, airport.texts[text++].c_str());
+                else if (f.decimals)
+                    FieldReplace(f.name, SDE_DOUBLE, &airport.decimals[decimal++]);
+                else
+                    FieldReplace(f.name, SDE_INTEGER, &airport.wholes[whole++]);
             }
         }
         TableCloseAll();
@@ -95,16 +102,22 @@ public:
     {
         DBFHandle table = DBFCreate(theirs_.c_str());
         for (const nav::FieldDefinition& f : nav::AirportsTable.fields)
-            DBFAddField(table, f.name, f.type == 'C' ? FTString : f.decimals ? FTDouble : FTInteger, f.width,
-                        f.decimals);
+            DBFAddField(table, f.name,
+                        f.type == 'C' ? FTString
+                        : f.decimals  ? FTDouble
+                                      : FTInteger,
+                        f.width, f.decimals);
         for (int record = 0; record < recordCount; ++record) {
             const Airport& airport = airports_[record];
             int field = 0;
             size_t text = 0, whole = 0, decimal = 0;
             for (const nav::FieldDefinition& f : nav::AirportsTable.fields) {
-                if (f.type == 'C') DBFWriteStringAttribute(table, record, field, airport.texts[text++].c_str());
-                else if (f.decimals) DBFWriteDoubleAttribute(table, record, field, airport.decimals[decimal++]);
-                else DBFWriteIntegerAttribute(table, record, field, airport.wholes[whole++]);
+                if (f.type == 'C')
+                    DBFWriteStringAttribute(table, record, field, airport.texts[text++].c_str());
+                else if (f.decimals)
+                    DBFWriteDoubleAttribute(table, record, field, airport.decimals[decimal++]);
+                else
+                    DBFWriteIntegerAttribute(table, record, field, airport.wholes[whole++]);
                 ++field;
             }
         }
@@ -120,14 +133,16 @@ public:
         for (const Airport& airport : airports_)
             found += RecordSeek(airport.texts[0].c_str()) != 0 && FieldGetString("NAME")[0] != '\0';
         TableCloseAll();
-        if (found != recordCount) std::fprintf(stderr, "peer_bench: %d of %d seeks found\n", found, recordCount);
+        if (found != recordCount)
+            std::fprintf(stderr, "peer_bench: %d of %d seeks found\n", found, recordCount);
     }
 
     // Every hundredth record marked deleted on a copy of the indexed table, untimed (the seeks
     // find them all the same: deleted records are shown).
     void MarkForPack()
     {
-        std::filesystem::copy_file(original_, ours_, std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::copy_file(original_, ours_,
+                                   std::filesystem::copy_options::overwrite_existing);
         TableOpen(ours_.c_str(), nav::AirportsAlias, SDE_SHARED, SDE_KIND_DBF);
         RecordGoTop();
         for (int i = 0; i < recordCount && !RecordAtEof(); ++i) {
@@ -147,7 +162,11 @@ public:
         TableCloseAll();
     }
 
-    void KeepIndexedTable() { std::filesystem::copy_file(ours_, original_, std::filesystem::copy_options::overwrite_existing); }
+    void KeepIndexedTable()
+    {
+        std::filesystem::copy_file(ours_, original_,
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
 
 private:
     static void CreateTags()
@@ -163,7 +182,8 @@ private:
 void PrintRow(const char* phase, double ours, double theirs, const char* note = "")
 {
     if (theirs > 0)
-        std::printf("| %s | %.3f s | %.3f s | %.2f%s |\n", phase, ours, theirs, theirs / ours, note);
+        std::printf("| %s | %.3f s | %.3f s | %.2f%s |\n", phase, ours, theirs, theirs / ours,
+                    note);
     else
         std::printf("| %s | %.3f s | n/a | |\n", phase, ours);
 }
@@ -172,8 +192,9 @@ void PrintRow(const char* phase, double ours, double theirs, const char* note = 
 
 int main(int argc, char** argv)
 {
-    std::filesystem::path directory = argc > 1 ? std::filesystem::path(argv[1])
-                                               : std::filesystem::temp_directory_path() / "peer-bench";
+    std::filesystem::path directory = argc > 1
+                                          ? std::filesystem::path(argv[1])
+                                          : std::filesystem::temp_directory_path() / "peer-bench";
     std::filesystem::remove_all(directory);
     std::filesystem::create_directories(directory);
     EngineSetStartFlag(1);
@@ -192,7 +213,8 @@ int main(int argc, char** argv)
         packs.push_back(SecondsOf([&] { bench.PackAndRebuild(); }));
     }
 
-    std::printf("World-size AIRPORTS, %d records of 17 fields; median of %d runs; ratio = shapelib / ours\n\n",
+    std::printf("World-size AIRPORTS, %d records of 17 fields; median of %d runs; ratio = shapelib "
+                "/ ours\n\n",
                 recordCount, runs);
     std::printf("| phase | our engine | shapelib | ratio |\n|---|---|---|---|\n");
     PrintRow("create + append + close, no index", Median(plain), Median(shapelib));

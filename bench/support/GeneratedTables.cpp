@@ -17,7 +17,8 @@ bool CreateTable(const std::string& directory, const nav::TableDefinition& table
     if (!TableOpen(path.c_str(), table.name, SDE_EXCLUSIVE, SDE_KIND_DBF)) return false;
     TableSetPassword(nav::TablePassword);
     if (withTags)
-        for (const nav::TagDefinition& tag : table.tags) IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
+        for (const nav::TagDefinition& tag : table.tags)
+            IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
     return true;
 }
 
@@ -45,7 +46,8 @@ bool MakeAirports(const std::string& directory, int count)
         FieldReplace("NUM", SDE_TEXT, Key(i).c_str());
         FieldReplace("ID", SDE_TEXT, id);
         FieldReplace("NAME", SDE_TEXT, name);
-        int values[] = {30 + i % 30, i % 60, (i * 7) % 60, 70 + i % 50, (i * 11) % 60, (i * 13) % 60};
+        int values[] = {30 + i % 30, i % 60,        (i * 7) % 60,
+                        70 + i % 50, (i * 11) % 60, (i * 13) % 60};
         const char* fields[] = {"LAT2", "LAT3", "LAT4", "LON2", "LON3", "LON4"};
         for (int f = 0; f < 6; ++f) FieldReplace(fields[f], SDE_INTEGER, &values[f]);
     }
@@ -55,7 +57,8 @@ bool MakeAirports(const std::string& directory, int count)
     return true;
 }
 
-bool MakeEmptyTables(const std::string& directory, std::initializer_list<const nav::TableDefinition*> tables)
+bool MakeEmptyTables(const std::string& directory,
+                     std::initializer_list<const nav::TableDefinition*> tables)
 {
     for (const nav::TableDefinition* table : tables) {
         if (!CreateTable(directory, *table, true)) return false;

@@ -22,4 +22,5 @@ std::string Key(int number);
 bool MakeAirports(const std::string& directory, int count);
 
 // Empty tables with their tags.
-bool MakeEmptyTables(const std::string& directory, std::initializer_list<const nav::TableDefinition*> tables);
+bool MakeEmptyTables(const std::string& directory,
+                     std::initializer_list<const nav::TableDefinition*> tables);

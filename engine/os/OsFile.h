@@ -18,7 +18,7 @@ enum class FileAccess {
 
 struct FileStamp {
     uint64_t size = 0;
-    int64_t modified = 0;   // 100 ns ticks since 1601, on every platform
+    int64_t modified = 0;  // 100 ns ticks since 1601, on every platform
     bool operator==(const FileStamp&) const = default;
 };
 
@@ -29,7 +29,8 @@ public:
     OsFile(const OsFile&) = delete;
     OsFile& operator=(const OsFile&) = delete;
     OsFile(OsFile&& other) noexcept : handle_(other.handle_) { other.handle_ = Invalid; }
-    OsFile& operator=(OsFile&& other) noexcept {
+    OsFile& operator=(OsFile&& other) noexcept
+    {
         if (this != &other) {
             Close();
             handle_ = other.handle_;

@@ -14,18 +14,29 @@ namespace sde {
 
 namespace {
 constexpr off_t AppendLockOffset = 0x7FFFFF00;
-constexpr int64_t WindowsEpochOffset = 11644473600;   // seconds from 1601 to 1970
-}
+constexpr int64_t WindowsEpochOffset = 11644473600;  // seconds from 1601 to 1970
+}  // namespace
 
-bool OsFile::Open(const std::string& path, FileAccess access) {
+bool OsFile::Open(const std::string& path, FileAccess access)
+{
     Close();
     int flags = O_CLOEXEC;
     int lockKind = LOCK_SH;
     switch (access) {
-    case FileAccess::ReadShared: flags |= O_RDONLY; break;
-    case FileAccess::ReadWriteShared: flags |= O_RDWR; break;
-    case FileAccess::Exclusive: flags |= O_RDWR; lockKind = LOCK_EX; break;
-    case FileAccess::Create: flags |= O_RDWR | O_CREAT; lockKind = LOCK_EX; break;
+    case FileAccess::ReadShared:
+        flags |= O_RDONLY;
+        break;
+    case FileAccess::ReadWriteShared:
+        flags |= O_RDWR;
+        break;
+    case FileAccess::Exclusive:
+        flags |= O_RDWR;
+        lockKind = LOCK_EX;
+        break;
+    case FileAccess::Create:
+        flags |= O_RDWR | O_CREAT;
+        lockKind = LOCK_EX;
+        break;
     }
     int fd = ::open(path.c_str(), flags, 0644);
     if (fd < 0) return false;
@@ -42,14 +53,16 @@ bool OsFile::Open(const std::string& path, FileAccess access) {
     return true;
 }
 
-void OsFile::Close() {
+void OsFile::Close()
+{
     if (handle_ != Invalid) {
         ::close(handle_);
         handle_ = Invalid;
     }
 }
 
-bool OsFile::ReadAt(uint64_t offset, void* buffer, size_t size) const {
+bool OsFile::ReadAt(uint64_t offset, void* buffer, size_t size) const
+{
     auto* out = static_cast<char*>(buffer);
     while (size > 0) {
         ssize_t got = pread(handle_, out, size, static_cast<off_t>(offset));
@@ -62,7 +75,8 @@ bool OsFile::ReadAt(uint64_t offset, void* buffer, size_t size) const {
     return true;
 }
 
-bool OsFile::WriteAt(uint64_t offset, const void* data, size_t size) {
+bool OsFile::WriteAt(uint64_t offset, const void* data, size_t size)
+{
     auto* in = static_cast<const char*>(data);
     while (size > 0) {
         ssize_t put = pwrite(handle_, in, size, static_cast<off_t>(offset));
@@ -75,11 +89,13 @@ bool OsFile::WriteAt(uint64_t offset, const void* data, size_t size) {
     return true;
 }
 
-bool OsFile::Truncate(uint64_t size) {
+bool OsFile::Truncate(uint64_t size)
+{
     return ftruncate(handle_, static_cast<off_t>(size)) == 0;
 }
 
-bool OsFile::Stamp(FileStamp& out) const {
+bool OsFile::Stamp(FileStamp& out) const
+{
     struct stat info {};
     if (fstat(handle_, &info) != 0) return false;
     out.size = static_cast<uint64_t>(info.st_size);
@@ -90,7 +106,8 @@ bool OsFile::Stamp(FileStamp& out) const {
     return true;
 }
 
-bool OsFile::LockAppend() {
+bool OsFile::LockAppend()
+{
     struct flock lock {};
     lock.l_type = F_WRLCK;
     lock.l_whence = SEEK_SET;
@@ -102,7 +119,8 @@ bool OsFile::LockAppend() {
     return true;
 }
 
-void OsFile::UnlockAppend() {
+void OsFile::UnlockAppend()
+{
     struct flock lock {};
     lock.l_type = F_UNLCK;
     lock.l_whence = SEEK_SET;
@@ -111,17 +129,20 @@ void OsFile::UnlockAppend() {
     fcntl(handle_, F_SETLK, &lock);
 }
 
-bool OsFile::PutInPlace(const std::string& source, const std::string& target) {
+bool OsFile::PutInPlace(const std::string& source, const std::string& target)
+{
     return std::rename(source.c_str(), target.c_str()) == 0;
 }
 
-bool OsFile::ReplaceWith(OsFile& replacement, const std::string& source, const std::string& target) {
+bool OsFile::ReplaceWith(OsFile& replacement, const std::string& source, const std::string& target)
+{
     if (std::rename(source.c_str(), target.c_str()) != 0) return false;
     *this = std::move(replacement);
     return true;
 }
 
-bool OsFile::RemoveFile(const std::string& path) {
+bool OsFile::RemoveFile(const std::string& path)
+{
     return ::unlink(path.c_str()) == 0;
 }
 

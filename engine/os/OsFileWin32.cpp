@@ -12,30 +12,41 @@ namespace sde {
 namespace {
 constexpr DWORD AppendLockOffset = 0x7FFFFF00;
 
-OVERLAPPED OverlappedAt(uint64_t offset) {
-    OVERLAPPED position {};
+OVERLAPPED OverlappedAt(uint64_t offset)
+{
+    OVERLAPPED position{};
     position.Offset = static_cast<DWORD>(offset);
     position.OffsetHigh = static_cast<DWORD>(offset >> 32);
     return position;
 }
 
-bool MoveTo(HANDLE file, uint64_t offset) {
+bool MoveTo(HANDLE file, uint64_t offset)
+{
     LARGE_INTEGER position;
     position.QuadPart = static_cast<LONGLONG>(offset);
     return SetFilePointerEx(file, position, nullptr, FILE_BEGIN) != 0;
 }
 }  // namespace
 
-bool OsFile::Open(const std::string& path, FileAccess access) {
+bool OsFile::Open(const std::string& path, FileAccess access)
+{
     Close();
     DWORD desired = GENERIC_READ | GENERIC_WRITE;
     DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
     DWORD disposition = OPEN_EXISTING;
     switch (access) {
-    case FileAccess::ReadShared: desired = GENERIC_READ; break;
-    case FileAccess::ReadWriteShared: break;
-    case FileAccess::Exclusive: share = 0; break;
-    case FileAccess::Create: share = 0; disposition = CREATE_ALWAYS; break;
+    case FileAccess::ReadShared:
+        desired = GENERIC_READ;
+        break;
+    case FileAccess::ReadWriteShared:
+        break;
+    case FileAccess::Exclusive:
+        share = 0;
+        break;
+    case FileAccess::Create:
+        share = 0;
+        disposition = CREATE_ALWAYS;
+        break;
     }
     HANDLE file = CreateFileA(path.c_str(), desired, share, nullptr, disposition,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -48,74 +59,88 @@ bool OsFile::Open(const std::string& path, FileAccess access) {
     return true;
 }
 
-void OsFile::Close() {
+void OsFile::Close()
+{
     if (handle_ != Invalid) {
         CloseHandle(handle_);
         handle_ = Invalid;
     }
 }
 
-bool OsFile::ReadAt(uint64_t offset, void* buffer, size_t size) const {
+bool OsFile::ReadAt(uint64_t offset, void* buffer, size_t size) const
+{
     auto* out = static_cast<char*>(buffer);
     if (!MoveTo(handle_, offset)) return false;
     while (size > 0) {
         DWORD got = 0;
-        if (!ReadFile(handle_, out, static_cast<DWORD>(size), &got, nullptr) || got == 0) return false;
+        if (!ReadFile(handle_, out, static_cast<DWORD>(size), &got, nullptr) || got == 0)
+            return false;
         out += got;
         size -= got;
     }
     return true;
 }
 
-bool OsFile::WriteAt(uint64_t offset, const void* data, size_t size) {
+bool OsFile::WriteAt(uint64_t offset, const void* data, size_t size)
+{
     auto* in = static_cast<const char*>(data);
     if (!MoveTo(handle_, offset)) return false;
     while (size > 0) {
         DWORD put = 0;
-        if (!WriteFile(handle_, in, static_cast<DWORD>(size), &put, nullptr) || put == 0) return false;
+        if (!WriteFile(handle_, in, static_cast<DWORD>(size), &put, nullptr) || put == 0)
+            return false;
         in += put;
         size -= put;
     }
     return true;
 }
 
-bool OsFile::Truncate(uint64_t size) {
+bool OsFile::Truncate(uint64_t size)
+{
     return MoveTo(handle_, size) && SetEndOfFile(handle_);
 }
 
 // GetFileSizeEx and GetFileTime rather than GetFileInformationByHandle, which under Wine
 // costs a thousand times more.
-bool OsFile::Stamp(FileStamp& out) const {
+bool OsFile::Stamp(FileStamp& out) const
+{
     LARGE_INTEGER size;
     FILETIME written;
-    if (!GetFileSizeEx(handle_, &size) || !GetFileTime(handle_, nullptr, nullptr, &written)) return false;
+    if (!GetFileSizeEx(handle_, &size) || !GetFileTime(handle_, nullptr, nullptr, &written))
+        return false;
     out.size = static_cast<uint64_t>(size.QuadPart);
-    out.modified = static_cast<int64_t>((static_cast<uint64_t>(written.dwHighDateTime) << 32) | written.dwLowDateTime);
+    out.modified = static_cast<int64_t>((static_cast<uint64_t>(written.dwHighDateTime) << 32) |
+                                        written.dwLowDateTime);
     return true;
 }
 
-bool OsFile::LockAppend() {
+bool OsFile::LockAppend()
+{
     OVERLAPPED position = OverlappedAt(AppendLockOffset);
     return LockFileEx(handle_, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &position) != 0;
 }
 
-void OsFile::UnlockAppend() {
+void OsFile::UnlockAppend()
+{
     OVERLAPPED position = OverlappedAt(AppendLockOffset);
     UnlockFileEx(handle_, 0, 1, 0, &position);
 }
 
-bool OsFile::PutInPlace(const std::string& source, const std::string& target) {
+bool OsFile::PutInPlace(const std::string& source, const std::string& target)
+{
     return MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
-bool OsFile::ReplaceWith(OsFile& replacement, const std::string& source, const std::string& target) {
+bool OsFile::ReplaceWith(OsFile& replacement, const std::string& source, const std::string& target)
+{
     replacement.Close();
     Close();
     bool moved = MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
     return Open(target, FileAccess::Exclusive) && moved;
 }
 
-bool OsFile::RemoveFile(const std::string& path) {
+bool OsFile::RemoveFile(const std::string& path)
+{
     return DeleteFileA(path.c_str()) != 0;
 }
 

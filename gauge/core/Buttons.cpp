@@ -46,7 +46,7 @@ void StepRoute(int32_t step)
         return;
     }
     s.routeIndex = StepRouteIndex(s.routeIndex, step);
-    DropHeldRouteAdvance();   // the pilot's choice replaces an advance a dialog held back
+    DropHeldRouteAdvance();  // the pilot's choice replaces an advance a dialog held back
     ActivateRouteWaypoint(s.routeIndex);
 }
 

@@ -48,9 +48,18 @@ int32_t CloseRouteGaps(RouteSlots& slots, int32_t& index)
     return filled;
 }
 
-void ReplaceInteger(const char* field, const int32_t& value) { FieldReplace(field, SDE_INTEGER, &value); }
-void ReplaceDouble(const char* field, const double& value) { FieldReplace(field, SDE_DOUBLE, &value); }
-void ReplaceText(const char* field, const char* value) { FieldReplace(field, SDE_TEXT, value); }
+void ReplaceInteger(const char* field, const int32_t& value)
+{
+    FieldReplace(field, SDE_INTEGER, &value);
+}
+void ReplaceDouble(const char* field, const double& value)
+{
+    FieldReplace(field, SDE_DOUBLE, &value);
+}
+void ReplaceText(const char* field, const char* value)
+{
+    FieldReplace(field, SDE_TEXT, value);
+}
 
 }  // namespace
 

@@ -11,7 +11,7 @@ constexpr double Pi = 3.14159265359;
 constexpr double DegreesToRadians = Pi / 180.0;
 constexpr double RadiansToDegrees = 180.0 / Pi;
 constexpr double FullTurnRadians = 2.0 * Pi;
-constexpr double NauticalMilesPerRadian = 3437.7467707847127;   // 10800 / pi
+constexpr double NauticalMilesPerRadian = 3437.7467707847127;  // 10800 / pi
 static_assert(DegreesToRadians == 0.017453292519944444);
 static_assert(RadiansToDegrees == 57.29577951307855);
 static_assert(FullTurnRadians == 6.28318530718);
@@ -23,7 +23,8 @@ constexpr double DegreesPerSecond = 0.0002777777777777778;
 // a hemisphere code above 0 (south, east), so latitudes are north and longitudes west positive.
 inline double WaypointAngle(int32_t hemisphere, int32_t degrees, int32_t minutes, int32_t seconds)
 {
-    double angle = (seconds * DegreesPerSecond + minutes * DegreesPerMinute + degrees) * DegreesToRadians;
+    double angle =
+        (seconds * DegreesPerSecond + minutes * DegreesPerMinute + degrees) * DegreesToRadians;
     return hemisphere > 0 ? -angle : angle;
 }
 

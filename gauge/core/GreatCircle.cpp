@@ -24,7 +24,8 @@ double TrueCourse(double fromLatitude, double fromLongitude, double toLatitude, 
     const double g = centralAngle;
     const double x = (std::sin(toLatitude) - std::cos(g) * std::sin(fromLatitude)) /
                      (std::sin(g) * std::cos(fromLatitude));
-    return std::sin(toLongitude - fromLongitude) < 0 ? BoundedAcos(x) : FullTurnRadians - BoundedAcos(x);
+    return std::sin(toLongitude - fromLongitude) < 0 ? BoundedAcos(x)
+                                                     : FullTurnRadians - BoundedAcos(x);
 }
 
 double MagneticBearing(double trueCourse, double variationWest)

@@ -8,7 +8,7 @@ namespace gauge {
 
 namespace {
 
-constexpr double MetresToDegreesLatitude = 8.998425275576774e-06;   // 90 / 10 001 750
+constexpr double MetresToDegreesLatitude = 8.998425275576774e-06;  // 90 / 10 001 750
 // Together 1 / 281 475 000 000 000 of a turn, applied one after the other.
 constexpr double TurnScaleFirst = 1e-08;
 constexpr double TurnScaleSecond = 3.552713384847677e-07;

@@ -21,7 +21,10 @@ constexpr int InfoColumn = 13;
 constexpr const char* NoRunwaysText = "       NO DATA    ";
 
 // The engine's text for a field, kept past the next engine call.
-std::string Field(const char* name) { return FieldGetString(name); }
+std::string Field(const char* name)
+{
+    return FieldGetString(name);
+}
 
 void ClearLinesFrom(int first)
 {
@@ -38,9 +41,10 @@ void WriteWaypointPage(const WaypointRecord& w)
 {
     PrintScreenLine(0, "%.*s", static_cast<int>(sizeof w.name), w.name);
     const int32_t elevation = FieldGetInteger("ALT");
-    PrintScreenLine(1, "%c%03d\xB0%02d'%02d\"  ALT:%dFT", w.lat1 ? 'S' : 'N', w.lat2, w.lat3, w.lat4,
-                    elevation);
-    PrintScreenLine(2, "%c%03d\xB0%02d'%02d\"           ", w.lon1 ? 'E' : 'W', w.lon2, w.lon3, w.lon4);
+    PrintScreenLine(1, "%c%03d\xB0%02d'%02d\"  ALT:%dFT", w.lat1 ? 'S' : 'N', w.lat2, w.lat3,
+                    w.lat4, elevation);
+    PrintScreenLine(2, "%c%03d\xB0%02d'%02d\"           ", w.lon1 ? 'E' : 'W', w.lon2, w.lon3,
+                    w.lon4);
     switch (w.table) {
     case WaypointAirport:
         PrintScreenLineAt(2, InfoColumn, "TWR:%03.02f", FieldGetDouble("TWR"));
@@ -133,7 +137,8 @@ void ShowInfoPage()
 void ShowRunwayPage()
 {
     GaugeState& s = gaugeState;
-    TableOpen(GaugeTablePath(nav::RunwaysAlias).c_str(), nav::RunwaysAlias, SDE_READONLY, SDE_KIND_DBF);
+    TableOpen(GaugeTablePath(nav::RunwaysAlias).c_str(), nav::RunwaysAlias, SDE_READONLY,
+              SDE_KIND_DBF);
     TableSetPassword(nav::TablePassword);
     OrderSet(TagOrder(nav::NumTag));
     char condition[32];

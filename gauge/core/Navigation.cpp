@@ -14,17 +14,23 @@ namespace gauge {
 
 namespace {
 
-constexpr double SpeedFactor = 567.0;        // one sample from the arc flown in six ticks
+constexpr double SpeedFactor = 567.0;  // one sample from the arc flown in six ticks
 constexpr double OneThird = 0.3333333333333333;
-constexpr double SpeedLimit = 2000.0;        // a higher average reads 0
+constexpr double SpeedLimit = 2000.0;  // a higher average reads 0
 constexpr double DistanceLimit = 9999.0;
 constexpr int32_t TicksPerSpeedSample = 6;
-constexpr int32_t SteeringLimit = 25;        // degrees, one pixel each
+constexpr int32_t SteeringLimit = 25;  // degrees, one pixel each
 constexpr int WaypointSound = 2;
 constexpr int AlarmSound = 1;
 
-double AircraftLatitude() { return gaugeState.aircraftLatitude * DegreesToRadians; }
-double AircraftLongitude() { return gaugeState.aircraftLongitude * DegreesToRadians; }
+double AircraftLatitude()
+{
+    return gaugeState.aircraftLatitude * DegreesToRadians;
+}
+double AircraftLongitude()
+{
+    return gaugeState.aircraftLongitude * DegreesToRadians;
+}
 
 void TakeSpeedSample(double latitude, double longitude)
 {
@@ -59,7 +65,10 @@ void ReleaseAutopilot()
     gaugeState.autopilotOn = 0;
 }
 
-bool ActiveWaypointKnown() { return gaugeState.activeWaypointLookup == WaypointFound; }
+bool ActiveWaypointKnown()
+{
+    return gaugeState.activeWaypointLookup == WaypointFound;
+}
 
 // A route advance that fell due while a dialog held the tables.
 bool routeAdvanceHeld = false;

@@ -10,7 +10,7 @@ namespace gauge {
 
 struct FlightTime {
     int32_t hours;
-    int32_t minutes;   // in the last minute of an hour: seconds
+    int32_t minutes;  // in the last minute of an hour: seconds
 };
 
 // One tick's navigation: speed sample every sixth tick, distance, magnetic bearing and
@@ -36,9 +36,9 @@ void DropHeldRouteAdvance();
 void CoupleAutopilot();
 
 // Great-circle distances in nautical miles, not clamped (LegDistance: GreatCircle.h).
-double FromDistance();             // aircraft to the route waypoint before the active one
-double NextDistance();             // active waypoint's distance plus the leg after it
-double RouteRemainingDistance();   // to the end of the route by way of every waypoint
+double FromDistance();            // aircraft to the route waypoint before the active one
+double NextDistance();            // active waypoint's distance plus the leg after it
+double RouteRemainingDistance();  // to the end of the route by way of every waypoint
 
 // The steering marker's offset in pixels for the aircraft heading in degrees.
 double SteeringOffsetFor(double heading);

@@ -27,7 +27,7 @@ void SetPower(int32_t on)
     gaugeState.currentPage = 1;
     gaugeState.autopilotOn = 0;
     gaugeState.alarmOn = 0;
-    StartGaugeTimer();   // restarts a running timer
+    StartGaugeTimer();  // restarts a running timer
 }
 
 }  // namespace gauge

@@ -12,7 +12,10 @@ namespace gauge {
 
 namespace {
 
-bool Filled(const WaypointRecord& slot) { return slot.table > 0; }
+bool Filled(const WaypointRecord& slot)
+{
+    return slot.table > 0;
+}
 
 }  // namespace
 
@@ -35,7 +38,8 @@ void CompactRoute(RouteSlots& slots)
     for (int i = next; i < RouteCapacity; ++i) slots[i] = WaypointRecord{};
 }
 
-bool InsertRouteWaypoint(RouteSlots& slots, int lineCount, int selected, const WaypointRecord& waypoint)
+bool InsertRouteWaypoint(RouteSlots& slots, int lineCount, int selected,
+                         const WaypointRecord& waypoint)
 {
     if (lineCount >= RouteCapacity || lineCount < 0) return false;
     int slot = lineCount;
@@ -56,7 +60,8 @@ void RemoveRouteWaypoint(RouteSlots& slots, int lineCount, int selected)
 
 std::string RouteListLine(const WaypointRecord& slot)
 {
-    return std::string(slot.id) + '\t' + std::string(slot.name, strnlen(slot.name, sizeof slot.name));
+    return std::string(slot.id) + '\t' +
+           std::string(slot.name, strnlen(slot.name, sizeof slot.name));
 }
 
 void FinishRoute()

@@ -18,7 +18,8 @@ void CompactRoute(RouteSlots& slots);
 
 // Inserts `waypoint` before line `selected`, or after the last of `lineCount` lines when
 // nothing is selected (-1). False, and nothing changes, when all 30 slots are taken.
-bool InsertRouteWaypoint(RouteSlots& slots, int lineCount, int selected, const WaypointRecord& waypoint);
+bool InsertRouteWaypoint(RouteSlots& slots, int lineCount, int selected,
+                         const WaypointRecord& waypoint);
 
 // Removes line `selected` of `lineCount`; nothing happens without a selection (-1).
 void RemoveRouteWaypoint(RouteSlots& slots, int lineCount, int selected);

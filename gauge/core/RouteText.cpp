@@ -23,7 +23,8 @@ void FormatRouteEntry(const WaypointRecord& slot, char* entry)
     std::memcpy(entry, text, RouteEntryLength);
 }
 
-void FormatRouteText(const WaypointRecord (&route)[RouteCapacity], char (&text)[RouteTextLength + 1])
+void FormatRouteText(const WaypointRecord (&route)[RouteCapacity],
+                     char (&text)[RouteTextLength + 1])
 {
     for (int i = 0; i < RouteCapacity; ++i) FormatRouteEntry(route[i], text + i * RouteEntryLength);
     text[RouteTextLength] = '\0';

@@ -13,13 +13,14 @@ namespace gauge {
 using RouteSlots = WaypointRecord[RouteCapacity];
 
 constexpr int RouteEntryLength = 9;
-constexpr int RouteTextLength = RouteCapacity * RouteEntryLength;   // 270
+constexpr int RouteTextLength = RouteCapacity * RouteEntryLength;  // 270
 
 // Writes the entry of one slot: exactly 9 characters, no terminator.
 void FormatRouteEntry(const WaypointRecord& slot, char* entry);
 
 // Writes the 270 characters of all 30 slots and a terminator.
-void FormatRouteText(const WaypointRecord (&route)[RouteCapacity], char (&text)[RouteTextLength + 1]);
+void FormatRouteText(const WaypointRecord (&route)[RouteCapacity],
+                     char (&text)[RouteTextLength + 1]);
 
 // Reads an entry's table (its first character as a digit, 0 for anything else) and its
 // 8-character key into `slot`; the slot's other fields are left as they are.

@@ -18,7 +18,10 @@ constexpr int OverwriteColumn = 15;
 constexpr int LineCapacities[ScreenLineCount] = {25, 25, 25, 12};
 constexpr const char* NoWaypointId = "-----";
 
-char* Line(int index) { return gaugeState.screenLines[index]; }
+char* Line(int index)
+{
+    return gaugeState.screenLines[index];
+}
 
 void FormatNavigationPage()
 {
@@ -35,7 +38,8 @@ void FormatNavigationPage()
             PrintScreenLine(2, "NXT:-----       ");
         else
             PrintScreenLine(2, "NXT:%s          ", s.route[s.routeIndex + 1].id);
-        PrintScreenLineAt(2, OverwriteColumn, "ETE:%02d:%02d", s.activeEteHours, s.activeEteMinutes);
+        PrintScreenLineAt(2, OverwriteColumn, "ETE:%02d:%02d", s.activeEteHours,
+                          s.activeEteMinutes);
     }
     if (s.routeMode)
         PrintScreenLine(3, "  WPT:%d/%d", s.routeIndex + 1, s.routeCount);
@@ -66,17 +70,18 @@ void FormatPositionPage()
     int variation = std::abs(static_cast<int>(s.magneticVariation));
 
     PrintScreenLine(0, "%c%03d\xB0%02d'%02d\"   ALT:%.0fFT", s.aircraftLatitude < 0 ? 'S' : 'N',
-          latitude.degrees, latitude.minutes, latitude.seconds, s.altitudeFeet);
+                    latitude.degrees, latitude.minutes, latitude.seconds, s.altitudeFeet);
     PrintScreenLine(1, "%c%03d\xB0%02d'%02d\"   HDG:%.0f\xB0", s.aircraftLongitude < 0 ? 'E' : 'W',
-          longitude.degrees, longitude.minutes, longitude.seconds, s.aircraftHeading);
-    PrintScreenLine(2, "VAR:%c%02d\xB0      WIND:%.0fKT", s.magneticVariation < 0 ? 'E' : 'W', variation,
-          windSpeed);
+                    longitude.degrees, longitude.minutes, longitude.seconds, s.aircraftHeading);
+    PrintScreenLine(2, "VAR:%c%02d\xB0      WIND:%.0fKT", s.magneticVariation < 0 ? 'E' : 'W',
+                    variation, windSpeed);
     PrintScreenLine(3, " DIR:%.0f\xB0", windDirection);
 }
 
 void PrintLeg(int index, const char* label, const char* id, double distance, FlightTime time)
 {
-    PrintScreenLine(index, "%s:%s %6.1fNM %02d:%02d", label, id, distance, time.hours, time.minutes);
+    PrintScreenLine(index, "%s:%s %6.1fNM %02d:%02d", label, id, distance, time.hours,
+                    time.minutes);
 }
 
 void FormatRoutePage()
@@ -112,10 +117,17 @@ void FormatRoutePage()
 void FormatScreen()
 {
     switch (gaugeState.currentPage) {
-    case 1: FormatNavigationPage(); break;
-    case 2: FormatPositionPage(); break;
-    case 3: FormatRoutePage(); break;
-    default: break;
+    case 1:
+        FormatNavigationPage();
+        break;
+    case 2:
+        FormatPositionPage();
+        break;
+    case 3:
+        FormatRoutePage();
+        break;
+    default:
+        break;
     }
 }
 

@@ -17,7 +17,8 @@ void ClearScreenLine(int index);
 __attribute__((format(gnu_printf, 2, 3))) void PrintScreenLine(int index, const char* format, ...);
 // Formats from position `column` on (its column + 1-th character), over what stood there;
 // the line then ends where this text ends. A shorter line is first filled out with blanks.
-__attribute__((format(gnu_printf, 3, 4))) void PrintScreenLineAt(int index, int column, const char* format, ...);
+__attribute__((format(gnu_printf, 3, 4))) void PrintScreenLineAt(int index, int column,
+                                                                 const char* format, ...);
 
 // Copies the four lines into the host's buffers, cut to 25 characters (12 for line 4).
 void CopyLinesToScreen();

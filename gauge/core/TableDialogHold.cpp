@@ -8,10 +8,19 @@ int openTableDialogs = 0;
 
 }  // namespace
 
-TableDialogScope::TableDialogScope() { ++openTableDialogs; }
+TableDialogScope::TableDialogScope()
+{
+    ++openTableDialogs;
+}
 
-TableDialogScope::~TableDialogScope() { --openTableDialogs; }
+TableDialogScope::~TableDialogScope()
+{
+    --openTableDialogs;
+}
 
-bool TableDialogOpen() { return openTableDialogs > 0; }
+bool TableDialogOpen()
+{
+    return openTableDialogs > 0;
+}
 
 }  // namespace gauge

@@ -16,7 +16,10 @@ uint32_t ReadLittleEndian32(const uint8_t* bytes)
     return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
 }
 
-bool IsTag(const uint8_t* bytes, const char* tag) { return std::memcmp(bytes, tag, 4) == 0; }
+bool IsTag(const uint8_t* bytes, const char* tag)
+{
+    return std::memcmp(bytes, tag, 4) == 0;
+}
 
 void ClearOutputs(const void** format, const void** samples, uint32_t* sampleBytes)
 {
@@ -29,7 +32,8 @@ bool FindChunks(const void* image, uint32_t imageBytes, const void** format, con
                 uint32_t* sampleBytes)
 {
     const auto* bytes = static_cast<const uint8_t*>(image);
-    if (!bytes || imageBytes < RiffHeaderBytes || !IsTag(bytes, "RIFF") || !IsTag(bytes + 8, "WAVE"))
+    if (!bytes || imageBytes < RiffHeaderBytes || !IsTag(bytes, "RIFF") ||
+        !IsTag(bytes + 8, "WAVE"))
         return false;
     const uint64_t end = std::min<uint64_t>(8ull + ReadLittleEndian32(bytes + 4), imageBytes);
 
@@ -65,7 +69,7 @@ bool ParseWaveResource(const void* image, uint32_t imageBytes, const void** form
 {
     ClearOutputs(format, samples, sampleBytes);
     if (FindChunks(image, imageBytes, format, samples, sampleBytes)) return true;
-    ClearOutputs(format, samples, sampleBytes);   // nothing half-found is handed out
+    ClearOutputs(format, samples, sampleBytes);  // nothing half-found is handed out
     return false;
 }
 

@@ -30,7 +30,8 @@ void OpenWaypointTable(int32_t table)
 
     std::string path = GaugeTablePath(WaypointTableAlias(wrapped));
     TableCloseAll();
-    waypointTableOpen = TableOpen(path.c_str(), nav::GaugeWaypointAlias, SDE_READONLY, SDE_KIND_DBF) != 0;
+    waypointTableOpen =
+        TableOpen(path.c_str(), nav::GaugeWaypointAlias, SDE_READONLY, SDE_KIND_DBF) != 0;
     TableSetPassword(nav::TablePassword);
     OrderSet(TagOrder(nav::IdTag));
     soughtNum[0] = '\0';

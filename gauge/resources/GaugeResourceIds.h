@@ -5,10 +5,10 @@
 #define GAUGE_RESOURCE_IDS_H
 
 /* Bitmaps, drawn by make_bitmaps.py. */
-#define BMP_UNIT 102               /* 164 x 89: bezel, screen, button faces */
-#define BMP_STEERING_SCALE 108     /* 51 x 9 */
-#define BMP_STEERING_MARKER 109    /* 7 x 4 */
-#define BMP_LAMP 112               /* 2 x 2 */
+#define BMP_UNIT 102            /* 164 x 89: bezel, screen, button faces */
+#define BMP_STEERING_SCALE 108  /* 51 x 9 */
+#define BMP_STEERING_MARKER 109 /* 7 x 4 */
+#define BMP_LAMP 112            /* 2 x 2 */
 
 /* Sounds ("WAVE" resources), made by make_sounds.py. */
 #define WAVE_ALARM 105

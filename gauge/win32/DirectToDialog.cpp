@@ -16,17 +16,23 @@ namespace gauge {
 
 namespace {
 
-constexpr int ShortHeightMargin = 20;   // pixels above half the full height
+constexpr int ShortHeightMargin = 20;  // pixels above half the full height
 
 // The dialog's state; one Direct-To dialog is open at a time.
 int32_t directToTable = WaypointAirport;
 int32_t directToListShown = 0;
-RECT directToFullRect{};   // the window as created, screen pixels
+RECT directToFullRect{};  // the window as created, screen pixels
 
-int FullHeight() { return directToFullRect.bottom - directToFullRect.top; }
+int FullHeight()
+{
+    return directToFullRect.bottom - directToFullRect.top;
+}
 
 // The height without the result list.
-int ShortHeight() { return FullHeight() / 2 - ShortHeightMargin; }
+int ShortHeight()
+{
+    return FullHeight() / 2 - ShortHeightMargin;
+}
 
 // Resizes the window in place; its frame is redrawn.
 void SetDialogHeight(HWND dialog, int height)
@@ -35,7 +41,10 @@ void SetDialogHeight(HWND dialog, int height)
                  SWP_NOMOVE | SWP_NOZORDER | SWP_DRAWFRAME);
 }
 
-void ShowCursorShape(LPCSTR shape) { SetCursor(LoadCursorA(nullptr, shape)); }
+void ShowCursorShape(LPCSTR shape)
+{
+    SetCursor(LoadCursorA(nullptr, shape));
+}
 
 // Fills the emptied result list with every name of the table in name order. The list's
 // storage is reserved at once and it is not redrawn line by line, so that a table of
@@ -156,7 +165,7 @@ void SelectDirectToTable(HWND dialog, int32_t table)
     HWND list = GetDlgItem(dialog, IDC_DIRECT_TO_LIST);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     OpenWaypointTable(table);
-    if (directToListShown) FillResultList(list);   // ends in identifier order
+    if (directToListShown) FillResultList(list);  // ends in identifier order
     SetDlgItemTextA(dialog, IDC_DIRECT_TO_ID, "");
     SetDlgItemTextA(dialog, IDC_DIRECT_TO_NAME, "");
     HWND idBox = GetDlgItem(dialog, IDC_DIRECT_TO_ID);
@@ -168,7 +177,8 @@ INT_PTR CALLBACK DirectToDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM
 {
     switch (message) {
     case WM_INITDIALOG:
-        CheckRadioButton(dialog, IDC_DIRECT_TO_AIRPORTS, IDC_DIRECT_TO_USERS, IDC_DIRECT_TO_AIRPORTS);
+        CheckRadioButton(dialog, IDC_DIRECT_TO_AIRPORTS, IDC_DIRECT_TO_USERS,
+                         IDC_DIRECT_TO_AIRPORTS);
         GetWindowRect(dialog, &directToFullRect);
         SetDialogHeight(dialog, ShortHeight());
         directToListShown = 0;

@@ -28,16 +28,13 @@ constexpr int32_t ButtonHeight = 13;
 
 const char GaugeName[] = "gps";
 
-ElementHead* backgroundChildren[] = {
-    &autopilotLamp.head, &alarmLamp.head,
-    &screenLine1.head, &screenLine2.head, &screenLine3.head, &screenLine4.head,
-    &steeringScale.head, &steeringMarker.head,
-    nullptr};
+ElementHead* backgroundChildren[] = {&autopilotLamp.head, &alarmLamp.head,      &screenLine1.head,
+                                     &screenLine2.head,   &screenLine3.head,    &screenLine4.head,
+                                     &steeringScale.head, &steeringMarker.head, nullptr};
 
 ElementHead* gaugeElements[] = {&background.head, nullptr};
 
-constexpr ElementHead Head(ElementType type, uint32_t bitmap, int32_t x, int32_t y,
-                           uint32_t flags)
+constexpr ElementHead Head(ElementType type, uint32_t bitmap, int32_t x, int32_t y, uint32_t flags)
 {
     ElementHead head{};
     head.type = type;
@@ -87,8 +84,8 @@ constexpr SliderElement Marker()
 
 constexpr MouseArea Button(int32_t x, int32_t y, MouseCallback callback)
 {
-    return {MouseAreaButton, x, y, ButtonWidth, ButtonHeight, MouseCursorHand, 0,
-            MouseClickMask, 0, callback, 0};
+    return {MouseAreaButton, x, y, ButtonWidth, ButtonHeight, MouseCursorHand, 0, MouseClickMask, 0,
+            callback,        0};
 }
 
 constexpr HostVariableSlot Variable(HostVariableToken token)
@@ -100,10 +97,19 @@ constexpr HostVariableSlot Variable(HostVariableToken token)
 
 }  // namespace
 
-constinit GaugeHeader gaugeHeader = {
-    GaugeHeaderVersion, GaugeName, gaugeElements,
-    QueryGauge, InstallGauge, InitializeGauge, UpdateGauge, GenerateGauge, DrawGauge, KillGauge,
-    0, GaugeSizeValue, {}};
+constinit GaugeHeader gaugeHeader = {GaugeHeaderVersion,
+                                     GaugeName,
+                                     gaugeElements,
+                                     QueryGauge,
+                                     InstallGauge,
+                                     InitializeGauge,
+                                     UpdateGauge,
+                                     GenerateGauge,
+                                     DrawGauge,
+                                     KillGauge,
+                                     0,
+                                     GaugeSizeValue,
+                                     {}};
 
 constinit ImageElement background = Image(BMP_UNIT, 0, 0, BackgroundFlags, backgroundChildren);
 constinit ImageElement autopilotLamp = Image(BMP_LAMP, 70, 76, LampFlags);
@@ -130,15 +136,17 @@ constinit MouseArea mouseAreas[ButtonCount + 2] = {
     {MouseAreaEnd, 0, 0, 0, 0, MouseCursorNone, 0, 0, 0, nullptr, 0}};
 
 constinit HostVariableSlot hostVariables[FreeVariableCount] = {
-    Variable(TokenLatitude), Variable(TokenLongitude), Variable(TokenAltitude),
-    Variable(TokenHeading), Variable(TokenVariation), Variable(TokenWindSpeed),
+    Variable(TokenLatitude),     Variable(TokenLongitude), Variable(TokenAltitude),
+    Variable(TokenHeading),      Variable(TokenVariation), Variable(TokenWindSpeed),
     Variable(TokenWindDirection)};
 
 }  // namespace gauge
 
-constinit gauge::LinkageRecord Linkage = {
-    gauge::LinkageModuleId, gauge::ModuleInitDeinit, gauge::ModuleInitDeinit, {0, 0, 0},
-    {&gauge::gaugeHeader, nullptr}};
+constinit gauge::LinkageRecord Linkage = {gauge::LinkageModuleId,
+                                          gauge::ModuleInitDeinit,
+                                          gauge::ModuleInitDeinit,
+                                          {0, 0, 0},
+                                          {&gauge::gaugeHeader, nullptr}};
 
 constinit gauge::ImportEntry ImportTable[2] = {{gauge::ImportHostServicesId, nullptr},
                                                {0, nullptr}};

@@ -11,10 +11,14 @@ namespace {
 ElementHead& ElementOf(GaugeElement element)
 {
     switch (element) {
-    case GaugeElement::autopilotLamp: return autopilotLamp.head;
-    case GaugeElement::alarmLamp: return alarmLamp.head;
-    case GaugeElement::steeringScale: return steeringScale.head;
-    case GaugeElement::steeringMarker: break;
+    case GaugeElement::autopilotLamp:
+        return autopilotLamp.head;
+    case GaugeElement::alarmLamp:
+        return alarmLamp.head;
+    case GaugeElement::steeringScale:
+        return steeringScale.head;
+    case GaugeElement::steeringMarker:
+        break;
     }
     return steeringMarker.head;
 }

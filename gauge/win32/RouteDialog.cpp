@@ -43,7 +43,8 @@ void AddWaypoint(HWND dialog)
         MessageBoxA(dialog, WarningText, WarningCaption, MB_OK);
         return;
     }
-    InsertRouteWaypoint(gaugeState.editedRoute, lines, SelectedLine(dialog), gaugeState.directToChoice);
+    InsertRouteWaypoint(gaugeState.editedRoute, lines, SelectedLine(dialog),
+                        gaugeState.directToChoice);
     FillRouteList(dialog);
 }
 
@@ -111,7 +112,8 @@ INT_PTR CALLBACK RouteDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM)
         std::memcpy(s.editedRoute, s.route, sizeof s.editedRoute);
         CompactRoute(s.editedRoute);
         const int tabStop = NameTabStop;
-        SendDlgItemMessageA(dialog, IDC_ROUTE_LIST, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
+        SendDlgItemMessageA(dialog, IDC_ROUTE_LIST, LB_SETTABSTOPS, 1,
+                            reinterpret_cast<LPARAM>(&tabStop));
         FillRouteList(dialog);
         return TRUE;
     }

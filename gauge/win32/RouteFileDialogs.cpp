@@ -41,7 +41,8 @@ bool ReadRouteBytes(const char* path, char (&bytes)[RouteFileSize], std::size_t&
     bool ok = true;
     while (length < RouteFileSize) {
         DWORD read = 0;
-        if (!ReadFile(file, bytes + length, static_cast<DWORD>(RouteFileSize - length), &read, nullptr)) {
+        if (!ReadFile(file, bytes + length, static_cast<DWORD>(RouteFileSize - length), &read,
+                      nullptr)) {
             ok = false;
             break;
         }
@@ -57,7 +58,8 @@ bool ReadRouteBytes(const char* path, char (&bytes)[RouteFileSize], std::size_t&
 void SaveRouteFile()
 {
     char name[FileNameCapacity] = "";
-    OPENFILENAMEA dialog = RouteFileDialog(name, "Save a Route", OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR);
+    OPENFILENAMEA dialog =
+        RouteFileDialog(name, "Save a Route", OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR);
     if (!GetSaveFileNameA(&dialog)) return;
 
     char text[RouteTextLength + 1];

@@ -9,15 +9,15 @@ namespace gauge {
 
 namespace {
 
-constexpr REGSAM SettingsAccess = 0x2001F;   // read and write
-constexpr DWORD SettingBufferSize = 256;     // a value holds at most 255 characters
+constexpr REGSAM SettingsAccess = 0x2001F;  // read and write
+constexpr DWORD SettingBufferSize = 256;    // a value holds at most 255 characters
 
 HKEY CreateSubkey(HKEY parent, const char* name)
 {
     HKEY key = nullptr;
     DWORD disposition = 0;
-    if (RegCreateKeyExA(parent, name, 0, nullptr, REG_OPTION_NON_VOLATILE, SettingsAccess,
-                        nullptr, &key, &disposition) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(parent, name, 0, nullptr, REG_OPTION_NON_VOLATILE, SettingsAccess, nullptr,
+                        &key, &disposition) != ERROR_SUCCESS)
         return nullptr;
     return key;
 }
@@ -27,8 +27,7 @@ HKEY CreateSubkey(HKEY parent, const char* name)
 HKEY OpenGaugeKey()
 {
     HKEY software = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, SettingsAccess, &software) !=
-        ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, SettingsAccess, &software) != ERROR_SUCCESS)
         return nullptr;
     HKEY company = CreateSubkey(software, nav::RegistryCompanyKey);
     if (!company) {
@@ -59,12 +58,11 @@ void ReadSetting(const char* section, const char* valueName, const char* default
     // A value that does not fit the buffer fails the second query and leaves the default.
     char buffer[SettingBufferSize + 1] = {};
     DWORD size = 0;
-    bool read = RegQueryValueExA(key, valueName, nullptr, nullptr, nullptr, &size) ==
-                ERROR_SUCCESS;
+    bool read = RegQueryValueExA(key, valueName, nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS;
     if (read) {
         if (size > SettingBufferSize) size = SettingBufferSize;
-        read = RegQueryValueExA(key, valueName, nullptr, nullptr,
-                                reinterpret_cast<BYTE*>(buffer), &size) == ERROR_SUCCESS;
+        read = RegQueryValueExA(key, valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer),
+                                &size) == ERROR_SUCCESS;
     }
     RegCloseKey(key);
     if (read) {

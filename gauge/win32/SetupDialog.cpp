@@ -10,7 +10,7 @@ namespace gauge {
 
 namespace {
 
-constexpr int MaxDistanceText = 254;   // characters read from a box
+constexpr int MaxDistanceText = 254;  // characters read from a box
 
 void ShowDistance(HWND dialog, int box, double distance)
 {

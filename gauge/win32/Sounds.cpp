@@ -17,7 +17,8 @@ constexpr int SoundCount = 3;
 constexpr int SoundResources[SoundCount] = {WAVE_CLICK, WAVE_ALARM, WAVE_WAYPOINT};
 
 // The five-field buffer description: static, with frequency, pan and volume control.
-constexpr DWORD SoundBufferFlags = DSBCAPS_STATIC | DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN | DSBCAPS_CTRLVOLUME;
+constexpr DWORD SoundBufferFlags =
+    DSBCAPS_STATIC | DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN | DSBCAPS_CTRLVOLUME;
 static_assert(SoundBufferFlags == 0xE2);
 ASSERT_32BIT_LAYOUT(sizeof(DSBUFFERDESC1) == 20);
 
@@ -33,7 +34,8 @@ int InitSounds(HWND window)
         return 0;
     }
     soundDevice->SetCooperativeLevel(window, DSSCL_NORMAL);
-    for (int i = 0; i < SoundCount; ++i) soundBuffers[i] = LoadSoundBuffer(soundDevice, SoundResources[i]);
+    for (int i = 0; i < SoundCount; ++i)
+        soundBuffers[i] = LoadSoundBuffer(soundDevice, SoundResources[i]);
     return 1;
 }
 
@@ -67,7 +69,8 @@ IDirectSoundBuffer* LoadSoundBuffer(IDirectSound* device, int resourceId)
     const void* format = nullptr;
     const void* samples = nullptr;
     uint32_t sampleBytes = 0;
-    if (!image || !ParseWaveResource(image, SizeofResource(module, resource), &format, &samples, &sampleBytes))
+    if (!image || !ParseWaveResource(image, SizeofResource(module, resource), &format, &samples,
+                                     &sampleBytes))
         return nullptr;
 
     DSBUFFERDESC1 description{};
@@ -76,7 +79,8 @@ IDirectSoundBuffer* LoadSoundBuffer(IDirectSound* device, int resourceId)
     description.dwBufferBytes = sampleBytes;
     description.lpwfxFormat = static_cast<WAVEFORMATEX*>(const_cast<void*>(format));
     IDirectSoundBuffer* buffer = nullptr;
-    if (FAILED(device->CreateSoundBuffer(reinterpret_cast<const DSBUFFERDESC*>(&description), &buffer, nullptr)))
+    if (FAILED(device->CreateSoundBuffer(reinterpret_cast<const DSBUFFERDESC*>(&description),
+                                         &buffer, nullptr)))
         return nullptr;
     if (!FillSoundBuffer(buffer, samples, sampleBytes)) {
         buffer->Release();
@@ -92,12 +96,14 @@ bool FillSoundBuffer(IDirectSoundBuffer* buffer, const void* samples, DWORD samp
     void* second = nullptr;
     DWORD firstBytes = 0;
     DWORD secondBytes = 0;
-    if (FAILED(buffer->Lock(0, sampleBytes, &first, &firstBytes, &second, &secondBytes, 0))) return false;
+    if (FAILED(buffer->Lock(0, sampleBytes, &first, &firstBytes, &second, &secondBytes, 0)))
+        return false;
     const auto* source = static_cast<const char*>(samples);
     firstBytes = firstBytes < sampleBytes ? firstBytes : sampleBytes;
     std::memcpy(first, source, firstBytes);
     if (second) {
-        secondBytes = secondBytes < sampleBytes - firstBytes ? secondBytes : sampleBytes - firstBytes;
+        secondBytes =
+            secondBytes < sampleBytes - firstBytes ? secondBytes : sampleBytes - firstBytes;
         std::memcpy(second, source + firstBytes, secondBytes);
     }
     buffer->Unlock(first, firstBytes, second, secondBytes);

@@ -3,7 +3,7 @@
 // PlayGaugeSound (GaugePlatform.h) plays them. Without a sound device all stays silent.
 #pragma once
 #include <windows.h>
-#include <mmsystem.h>   // WAVEFORMATEX, left out by WIN32_LEAN_AND_MEAN
+#include <mmsystem.h>  // WAVEFORMATEX, left out by WIN32_LEAN_AND_MEAN
 #include <dsound.h>
 
 namespace gauge {

@@ -30,7 +30,7 @@ std::vector<uint8_t> EncodeBitmapFile(const PixelView& view)
 {
     constexpr uint32_t FileHeaderSize = 14;
     constexpr uint32_t InfoHeaderSize = 40;
-    constexpr uint32_t PixelsPerMetre = 2835;   // 72 dots per inch
+    constexpr uint32_t PixelsPerMetre = 2835;  // 72 dots per inch
     const uint32_t stride = (static_cast<uint32_t>(view.width) * 3 + 3) & ~3u;
     const uint32_t imageSize = stride * static_cast<uint32_t>(view.height);
     const uint32_t offset = FileHeaderSize + InfoHeaderSize;
@@ -45,9 +45,9 @@ std::vector<uint8_t> EncodeBitmapFile(const PixelView& view)
     PutLittleEndian(out, InfoHeaderSize, 4);
     PutLittleEndian(out, static_cast<uint32_t>(view.width), 4);
     PutLittleEndian(out, static_cast<uint32_t>(view.height), 4);
-    PutLittleEndian(out, 1, 2);    // planes
-    PutLittleEndian(out, 24, 2);   // bits per pixel
-    PutLittleEndian(out, 0, 4);    // uncompressed
+    PutLittleEndian(out, 1, 2);   // planes
+    PutLittleEndian(out, 24, 2);  // bits per pixel
+    PutLittleEndian(out, 0, 4);   // uncompressed
     PutLittleEndian(out, imageSize, 4);
     PutLittleEndian(out, PixelsPerMetre, 4);
     PutLittleEndian(out, PixelsPerMetre, 4);
@@ -55,7 +55,7 @@ std::vector<uint8_t> EncodeBitmapFile(const PixelView& view)
     PutLittleEndian(out, 0, 4);
     for (int row = view.height - 1; row >= 0; --row) {
         const uint32_t* line = view.pixels + row * view.width;
-        for (int x = 0; x < view.width; ++x) PutLittleEndian(out, line[x], 3);   // B, G, R
+        for (int x = 0; x < view.width; ++x) PutLittleEndian(out, line[x], 3);  // B, G, R
         for (uint32_t pad = static_cast<uint32_t>(view.width) * 3; pad < stride; ++pad)
             out.push_back(0);
     }

@@ -111,7 +111,7 @@ public:
         while (NextLine(line)) {
             LineCursor cursor(line);
             auto word = cursor.Word();
-            if (!word) continue;   // blank or comment
+            if (!word) continue;  // blank or comment
             ScenarioCommand command{CommandKind::Load, lineNumber_, line, {}, {}, {}};
             if (!Command(*word, cursor, command)) return std::nullopt;
             commands.push_back(std::move(command));

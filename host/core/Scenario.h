@@ -33,14 +33,24 @@
 
 namespace host {
 
-enum class DialogStepKind { Text, Select, Press, File, Close, Expect, Count, Run, Shot };
+enum class DialogStepKind {
+    Text,
+    Select,
+    Press,
+    File,
+    Close,
+    Expect,
+    Count,
+    Run,
+    Shot
+};
 
 struct DialogStep {
     DialogStepKind kind;
     int line;
-    int control = 0;        // Text, Select, Press, Expect, Count
-    int index = 0;          // Select: the line; Count: the lines; Run: the seconds
-    std::string text;       // Text: what to type; Expect: what to find; File, Shot: the path
+    int control = 0;   // Text, Select, Press, Expect, Count
+    int index = 0;     // Select: the line; Count: the lines; Run: the seconds
+    std::string text;  // Text: what to type; Expect: what to find; File, Shot: the path
 };
 
 struct DialogBlock {
@@ -50,16 +60,27 @@ struct DialogBlock {
 };
 
 enum class CommandKind {
-    Data, Aircraft, Variation, Wind, Load, Unload, Click, Dialog, Run, Print, ExpectScreen, Shot
+    Data,
+    Aircraft,
+    Variation,
+    Wind,
+    Load,
+    Unload,
+    Click,
+    Dialog,
+    Run,
+    Print,
+    ExpectScreen,
+    Shot
 };
 
 struct ScenarioCommand {
     CommandKind kind;
     int line;
-    std::string source;              // the line as written, for the transcript
-    std::string text;                // Data, Shot: path; Click: label; Print: what;
-                                     // ExpectScreen: the expected text
-    std::vector<double> numbers;     // Aircraft, Variation, Wind, Run, ExpectScreen (line)
+    std::string source;           // the line as written, for the transcript
+    std::string text;             // Data, Shot: path; Click: label; Print: what;
+                                  // ExpectScreen: the expected text
+    std::vector<double> numbers;  // Aircraft, Variation, Wind, Run, ExpectScreen (line)
     std::optional<DialogBlock> dialog;
 };
 

@@ -13,12 +13,12 @@ namespace {
 
 constexpr double Pi = 3.14159265358979323846;
 constexpr double DegreesToRadians = Pi / 180.0;
-constexpr double MetresPerQuarterMeridian = 10001750.0;   // equator to pole
-constexpr double TurnScale = 281475000000000.0;           // one full turn of longitude
+constexpr double MetresPerQuarterMeridian = 10001750.0;  // equator to pole
+constexpr double TurnScale = 281475000000000.0;          // one full turn of longitude
 constexpr double FeetPerMetre = 3.280839895013123;
 constexpr double NauticalMilesPerDegree = 60.0;
 constexpr double SecondsPerHour = 3600.0;
-constexpr double TextLineShown = 1.0;                     // our meaning of variable 5
+constexpr double TextLineShown = 1.0;  // our meaning of variable 5
 
 // Simulator form (0 to 360, east positive) to signed degrees east.
 double DeclinationEast(double variation)
@@ -106,8 +106,8 @@ void SimulatedAircraft::FlyOneSecond()
     double course = (p.heading + DeclinationEast(variation_)) * DegreesToRadians;
     double lat = p.latitude * DegreesToRadians;
     double lon = p.longitude * DegreesToRadians;
-    double newLat = std::asin(std::sin(lat) * std::cos(arc) +
-                              std::cos(lat) * std::sin(arc) * std::cos(course));
+    double newLat =
+        std::asin(std::sin(lat) * std::cos(arc) + std::cos(lat) * std::sin(arc) * std::cos(course));
     double newLon = lon + std::atan2(std::sin(course) * std::sin(arc) * std::cos(lat),
                                      std::cos(arc) - std::sin(lat) * std::sin(newLat));
     p.latitude = newLat / DegreesToRadians;
@@ -118,15 +118,24 @@ void SimulatedAircraft::FlyOneSecond()
 double SimulatedAircraft::VariableValue(uint32_t token) const
 {
     switch (token) {
-    case TokenTextLine: return TextLineShown;
-    case TokenLatitude: return LatitudeMetres(placement_.latitude);
-    case TokenLongitude: return LongitudeTurns(placement_.longitude);
-    case TokenAltitude: return AltitudeMetres(placement_.altitudeFeet);
-    case TokenHeading: return placement_.heading;
-    case TokenVariation: return variation_;
-    case TokenWindSpeed: return windSpeed_;
-    case TokenWindDirection: return windDirection_;
-    default: return 0.0;
+    case TokenTextLine:
+        return TextLineShown;
+    case TokenLatitude:
+        return LatitudeMetres(placement_.latitude);
+    case TokenLongitude:
+        return LongitudeTurns(placement_.longitude);
+    case TokenAltitude:
+        return AltitudeMetres(placement_.altitudeFeet);
+    case TokenHeading:
+        return placement_.heading;
+    case TokenVariation:
+        return variation_;
+    case TokenWindSpeed:
+        return windSpeed_;
+    case TokenWindDirection:
+        return windDirection_;
+    default:
+        return 0.0;
     }
 }
 

@@ -8,16 +8,16 @@
 namespace host {
 
 struct AircraftPlacement {
-    double latitude = 0.0;     // degrees, north positive
-    double longitude = 0.0;    // degrees, east positive
+    double latitude = 0.0;   // degrees, north positive
+    double longitude = 0.0;  // degrees, east positive
     double altitudeFeet = 0.0;
-    double heading = 0.0;      // magnetic, degrees
-    double knots = 0.0;        // ground speed
+    double heading = 0.0;  // magnetic, degrees
+    double knots = 0.0;    // ground speed
 };
 
 class SimulatedAircraft {
 public:
-    static constexpr double AutopilotTurnRate = 3.0;   // degrees per second
+    static constexpr double AutopilotTurnRate = 3.0;  // degrees per second
 
     void Place(const AircraftPlacement& placement);
     const AircraftPlacement& Placement() const { return placement_; }
@@ -53,8 +53,8 @@ private:
 
 // Helpers for the host's variable forms, exact inverses of the gauge's conversions.
 double LatitudeMetres(double degreesNorth);
-double LongitudeTurns(double degreesEast);       // scaled fraction of a turn, 0 up to one turn
+double LongitudeTurns(double degreesEast);  // scaled fraction of a turn, 0 up to one turn
 double AltitudeMetres(double feet);
-double NormalizedDegrees(double degrees);         // into [0, 360)
+double NormalizedDegrees(double degrees);  // into [0, 360)
 
 }  // namespace host

@@ -6,14 +6,13 @@ namespace host {
 
 std::vector<ClockTimer>::iterator VirtualClock::Find(uintptr_t window, uintptr_t id)
 {
-    return std::find_if(timers_.begin(), timers_.end(), [&](const ClockTimer& t) {
-        return t.window == window && t.id == id;
-    });
+    return std::find_if(timers_.begin(), timers_.end(),
+                        [&](const ClockTimer& t) { return t.window == window && t.id == id; });
 }
 
 uintptr_t VirtualClock::Set(uintptr_t window, uintptr_t id, uint32_t periodMs, void* procedure)
 {
-    if (periodMs == 0) periodMs = 1;   // as the system raises too short periods
+    if (periodMs == 0) periodMs = 1;  // as the system raises too short periods
     if (window == 0) {
         bool running = id != 0 && Find(0, id) != timers_.end();
         if (!running) id = nextWindowlessId_++;
@@ -39,14 +38,13 @@ void VirtualClock::Advance(uint64_t ms, const std::function<void(const ClockTime
 {
     const uint64_t end = nowMs_ + ms;
     for (;;) {
-        auto next = std::min_element(timers_.begin(), timers_.end(),
-                                     [](const ClockTimer& a, const ClockTimer& b) {
-                                         return a.dueMs < b.dueMs;
-                                     });
+        auto next = std::min_element(
+            timers_.begin(), timers_.end(),
+            [](const ClockTimer& a, const ClockTimer& b) { return a.dueMs < b.dueMs; });
         if (next == timers_.end() || next->dueMs > end) break;
         nowMs_ = next->dueMs;
         next->dueMs += next->periodMs;
-        ClockTimer fired = *next;   // the procedure may change the list
+        ClockTimer fired = *next;  // the procedure may change the list
         fire(fired);
     }
     nowMs_ = end;

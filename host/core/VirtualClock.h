@@ -11,12 +11,12 @@
 namespace host {
 
 struct ClockTimer {
-    uintptr_t window;       // 0: no window
+    uintptr_t window;  // 0: no window
     uintptr_t id;
     uint32_t periodMs;
-    uint64_t dueMs;         // next expiry on the clock
-    void* procedure;        // opaque to the clock
-    uint64_t serial;        // distinguishes a restarted timer from the one it replaced
+    uint64_t dueMs;   // next expiry on the clock
+    void* procedure;  // opaque to the clock
+    uint64_t serial;  // distinguishes a restarted timer from the one it replaced
 };
 
 class VirtualClock {

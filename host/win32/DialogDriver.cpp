@@ -12,11 +12,11 @@ namespace host {
 namespace {
 
 constexpr UINT PollPeriodMs = 20;
-constexpr char SeenProperty[] = "ScenarioSeen";          // the driver has taken the dialog
-constexpr char AnsweredProperty[] = "ScenarioAnswered";  // its block has run to the end
-constexpr char CancelledProperty[] = "ScenarioCancelled"; // asked to close as Cancel would
-constexpr int FileNameCombo = 0x47C;   // file name box of the common file dialogs
-constexpr int FileNameEdit = 0x480;    // the same in the older dialog layout
+constexpr char SeenProperty[] = "ScenarioSeen";            // the driver has taken the dialog
+constexpr char AnsweredProperty[] = "ScenarioAnswered";    // its block has run to the end
+constexpr char CancelledProperty[] = "ScenarioCancelled";  // asked to close as Cancel would
+constexpr int FileNameCombo = 0x47C;  // file name box of the common file dialogs
+constexpr int FileNameEdit = 0x480;   // the same in the older dialog layout
 
 DialogDriver* activeDriver = nullptr;
 
@@ -80,7 +80,8 @@ std::string Where(const DialogStep& step)
 // A picture of the window, frame included, as a bitmap file.
 bool WriteWindowPicture(HWND window, const std::string& path)
 {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT box;
     GetWindowRect(window, &box);
     const int width = box.right - box.left;
@@ -88,7 +89,7 @@ bool WriteWindowPicture(HWND window, const std::string& path)
     BITMAPINFO format{};
     format.bmiHeader.biSize = sizeof format.bmiHeader;
     format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;   // top row first
+    format.bmiHeader.biHeight = -height;  // top row first
     format.bmiHeader.biPlanes = 1;
     format.bmiHeader.biBitCount = 32;
     format.bmiHeader.biCompression = BI_RGB;
@@ -174,7 +175,7 @@ void DialogDriver::Check()
             Cancel(dialog);
             continue;
         }
-        if (GetPropA(dialog, SeenProperty)) continue;   // being answered further up
+        if (GetPropA(dialog, SeenProperty)) continue;  // being answered further up
         SetPropA(dialog, SeenProperty, reinterpret_cast<HANDLE>(1));
 
         auto expected = pending_.begin();
@@ -194,7 +195,8 @@ void DialogDriver::Answer(HWND dialog, const Expectation& expectation)
 {
     const DialogBlock& block = expectation.block;
     report_("dialog \"" + block.caption + "\"" +
-                (block.line > 0 ? " (block of line " + std::to_string(block.line) + ")" : std::string()) +
+                (block.line > 0 ? " (block of line " + std::to_string(block.line) + ")"
+                                : std::string()) +
                 " answered",
             false);
     if (expectation.handler) {
@@ -213,15 +215,24 @@ void DialogDriver::Answer(HWND dialog, const Expectation& expectation)
 bool DialogDriver::Perform(HWND dialog, const DialogStep& step)
 {
     switch (step.kind) {
-    case DialogStepKind::Close: return CloseBox(dialog);
-    case DialogStepKind::Run: return RunClock(step);
-    case DialogStepKind::Shot: return TakePicture(dialog, step);
-    case DialogStepKind::File: return EnterFileName(dialog, step);
-    case DialogStepKind::Text: return OnControl(dialog, step, &DialogDriver::TypeInto);
-    case DialogStepKind::Select: return OnControl(dialog, step, &DialogDriver::SelectLine);
-    case DialogStepKind::Press: return OnControl(dialog, step, &DialogDriver::PressButton);
-    case DialogStepKind::Expect: return OnControl(dialog, step, &DialogDriver::CheckText);
-    case DialogStepKind::Count: return OnControl(dialog, step, &DialogDriver::CheckCount);
+    case DialogStepKind::Close:
+        return CloseBox(dialog);
+    case DialogStepKind::Run:
+        return RunClock(step);
+    case DialogStepKind::Shot:
+        return TakePicture(dialog, step);
+    case DialogStepKind::File:
+        return EnterFileName(dialog, step);
+    case DialogStepKind::Text:
+        return OnControl(dialog, step, &DialogDriver::TypeInto);
+    case DialogStepKind::Select:
+        return OnControl(dialog, step, &DialogDriver::SelectLine);
+    case DialogStepKind::Press:
+        return OnControl(dialog, step, &DialogDriver::PressButton);
+    case DialogStepKind::Expect:
+        return OnControl(dialog, step, &DialogDriver::CheckText);
+    case DialogStepKind::Count:
+        return OnControl(dialog, step, &DialogDriver::CheckCount);
     }
     return false;
 }
@@ -270,8 +281,8 @@ bool DialogDriver::OnControl(HWND dialog, const DialogStep& step, ControlStep pe
 {
     HWND control = GetDlgItem(dialog, step.control);
     if (!control) {
-        Fail("dialog \"" + WindowText(dialog) + "\" has no control " + std::to_string(step.control) +
-             Where(step));
+        Fail("dialog \"" + WindowText(dialog) + "\" has no control " +
+             std::to_string(step.control) + Where(step));
         return false;
     }
     return (this->*perform)(dialog, control, step);
@@ -298,8 +309,8 @@ bool DialogDriver::SelectLine(HWND dialog, HWND control, const DialogStep& step)
     }
     int count = static_cast<int>(SendMessageA(control, list ? LB_GETCOUNT : CB_GETCOUNT, 0, 0));
     if (step.index >= count) {
-        Fail("list " + std::to_string(step.control) + " has " + std::to_string(count) +
-             " lines" + Where(step));
+        Fail("list " + std::to_string(step.control) + " has " + std::to_string(count) + " lines" +
+             Where(step));
         return false;
     }
     if (list && (GetWindowLongA(control, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)))

@@ -27,7 +27,7 @@ public:
     using Clock = std::function<void(int seconds)>;
 
     struct Expectation {
-        DialogBlock block;   // a handler's block has its caption and no steps
+        DialogBlock block;  // a handler's block has its caption and no steps
         Handler handler;
     };
 
@@ -45,7 +45,7 @@ public:
     void Expect(std::string caption, Handler handler);
     const std::deque<Expectation>& Pending() const { return pending_; }
     int Failures() const { return failures_; }
-    int Checks() const { return checks_; }   // `expect` and `count` steps run
+    int Checks() const { return checks_; }  // `expect` and `count` steps run
 
     // Runs one step on a dialog as a block would; false when the step could not be done
     // (the failure is reported). A failed `expect` or `count` is reported and returns true.

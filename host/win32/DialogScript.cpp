@@ -28,7 +28,8 @@ void DescribeShownWindows()
     for (HWND window : ShownThreadWindows())
         std::fprintf(stderr, "  window \"%s\"%s%s\n", WindowText(window).c_str(),
                      IsWindowEnabled(window) ? "" : " (disabled)",
-                     IsMessageBox(window) ? (" message: " + ReadMessageBox(window).text).c_str() : "");
+                     IsMessageBox(window) ? (" message: " + ReadMessageBox(window).text).c_str()
+                                          : "");
 }
 
 }  // namespace

@@ -36,8 +36,8 @@ void DoubleClickListEntry(HWND dialog, int id, int index);
 struct MessageBoxView {
     std::string caption;
     std::string text;
-    HICON icon = nullptr;        // compare with LoadIcon(nullptr, IDI_QUESTION) and the like
-    std::vector<int> buttons;    // IDOK, IDYES, ... in window order
+    HICON icon = nullptr;      // compare with LoadIcon(nullptr, IDI_QUESTION) and the like
+    std::vector<int> buttons;  // IDOK, IDYES, ... in window order
 };
 MessageBoxView ReadMessageBox(HWND box);
 

@@ -51,7 +51,8 @@ void GaugeModule::StoreServices(gauge::HostServices* services)
 bool GaugeModule::Holds(uintptr_t address) const
 {
     auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(module_);
-    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(reinterpret_cast<BYTE*>(module_) + dos->e_lfanew);
+    auto* nt =
+        reinterpret_cast<IMAGE_NT_HEADERS*>(reinterpret_cast<BYTE*>(module_) + dos->e_lfanew);
     auto begin = reinterpret_cast<uintptr_t>(module_);
     return address >= begin && address < begin + nt->OptionalHeader.SizeOfImage;
 }

@@ -46,10 +46,11 @@ int BindModuleImport(HMODULE module, const char* library, const char* function, 
             bool match;
             if (name) {
                 match = !IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) &&
-                        std::strcmp(reinterpret_cast<const char*>(
-                                        reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(
-                                            base + name->u1.AddressOfData)->Name),
-                                    function) == 0;
+                        std::strcmp(
+                            reinterpret_cast<const char*>(reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(
+                                                              base + name->u1.AddressOfData)
+                                                              ->Name),
+                            function) == 0;
                 ++name;
             } else {
                 match = original && slot->u1.Function == reinterpret_cast<DWORD_PTR>(original);

@@ -14,13 +14,15 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
     case WM_NCCREATE: {
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
         break;
     }
     case WM_SYSCOMMAND:
         // The simulator lets go of the mouse instead of opening its menu.
         if ((wParam & 0xFFF0) == SC_MOUSEMENU) {
-            if (auto* systemMenus = reinterpret_cast<int*>(GetWindowLongPtrA(window, GWLP_USERDATA)))
+            if (auto* systemMenus =
+                    reinterpret_cast<int*>(GetWindowLongPtrA(window, GWLP_USERDATA)))
                 ++*systemMenus;
             return 0;
         }
@@ -42,10 +44,10 @@ HWND CreateMainWindow(int* systemMenus)
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     windowClass.lpszClassName = WindowClass;
-    RegisterClassA(&windowClass);   // fails harmlessly when registered already
-    return CreateWindowExA(0, WindowClass, WindowTitle, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU |
-                           WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT, 200, 200, nullptr,
-                           nullptr, instance, systemMenus);
+    RegisterClassA(&windowClass);  // fails harmlessly when registered already
+    return CreateWindowExA(0, WindowClass, WindowTitle,
+                           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                           CW_USEDEFAULT, 200, 200, nullptr, nullptr, instance, systemMenus);
 }
 
 }  // namespace host

@@ -15,8 +15,8 @@ namespace {
 Picture LoadPicture(HMODULE module, uint32_t resource)
 {
     Picture picture;
-    auto bitmap = static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(resource),
-                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    auto bitmap = static_cast<HBITMAP>(
+        LoadImageA(module, MAKEINTRESOURCEA(resource), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!bitmap) return picture;
     BITMAP info{};
     GetObjectA(bitmap, sizeof info, &info);
@@ -26,7 +26,7 @@ Picture LoadPicture(HMODULE module, uint32_t resource)
     BITMAPINFO format{};
     format.bmiHeader.biSize = sizeof format.bmiHeader;
     format.bmiHeader.biWidth = picture.width;
-    format.bmiHeader.biHeight = -picture.height;   // top row first
+    format.bmiHeader.biHeight = -picture.height;  // top row first
     format.bmiHeader.biPlanes = 1;
     format.bmiHeader.biBitCount = 32;
     format.bmiHeader.biCompression = BI_RGB;
@@ -182,7 +182,8 @@ std::string PanelCanvas::ScreenText(int line) const
     for (const auto& element : elements_) {
         if (element->record->type != gauge::ElementTextLine || ++number != line) continue;
         auto* record = reinterpret_cast<TextLineElement*>(element->record);
-        return std::string(element->buffer.get(), strnlen(element->buffer.get(), record->capacity + 1));
+        return std::string(element->buffer.get(),
+                           strnlen(element->buffer.get(), record->capacity + 1));
     }
     return {};
 }

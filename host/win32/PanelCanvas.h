@@ -22,9 +22,9 @@ class PanelCanvas {
 public:
     struct Element {
         gauge::ElementHead* record;
-        Picture picture;                   // images and the slider
-        HFONT font = nullptr;              // text lines
-        std::unique_ptr<char[]> buffer;    // text lines: the buffer handed to the gauge
+        Picture picture;                 // images and the slider
+        HFONT font = nullptr;            // text lines
+        std::unique_ptr<char[]> buffer;  // text lines: the buffer handed to the gauge
     };
 
     PanelCanvas() = default;
@@ -45,8 +45,8 @@ public:
 
     const std::vector<std::unique_ptr<Element>>& Elements() const { return elements_; }
     int TextLineCount() const;
-    std::string ScreenText(int line) const;   // 1-based, as its buffer holds it
-    double MarkerOffset() const { return markerOffset_; }   // pixels, at the last drawing
+    std::string ScreenText(int line) const;                // 1-based, as its buffer holds it
+    double MarkerOffset() const { return markerOffset_; }  // pixels, at the last drawing
     PixelView Frame() const;
     HDC FrameDC() const { return frameDC_; }
 

@@ -17,7 +17,7 @@ namespace {
 
 constexpr uint32_t GeneratePhase = 1;
 constexpr int32_t QueryAccepted = 1;
-constexpr uint32_t RegisteredMark = 1;          // host word 0 of a registered variable
+constexpr uint32_t RegisteredMark = 1;  // host word 0 of a registered variable
 
 PanelHost* activeHost = nullptr;
 
@@ -298,7 +298,8 @@ void GAUGE_CALL PanelHost::RefreshVariable(HostVariable* variable)
     variable->value = Active().aircraft_.VariableValue(variable->token);
 }
 
-UINT_PTR WINAPI PanelHost::ClockSetTimer(HWND window, UINT_PTR id, UINT periodMs, TIMERPROC procedure)
+UINT_PTR WINAPI PanelHost::ClockSetTimer(HWND window, UINT_PTR id, UINT periodMs,
+                                         TIMERPROC procedure)
 {
     return Active().clock_.Set(reinterpret_cast<uintptr_t>(window), id, periodMs,
                                reinterpret_cast<void*>(procedure));

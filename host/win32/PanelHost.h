@@ -31,13 +31,13 @@ struct RecordedEvent {
 };
 
 struct LampState {
-    std::string name;   // the label of the button the lamp sits on
+    std::string name;  // the label of the button the lamp sits on
     bool lit;
 };
 
 struct MarkerState {
     bool shown;
-    double offset;      // pixels, as the slider callback gave it at the last drawing
+    double offset;  // pixels, as the slider callback gave it at the last drawing
 };
 
 class PanelHost {
@@ -72,7 +72,7 @@ public:
 
     // What the host sees of the gauge.
     int TextLineCount() const;
-    std::string ScreenText(int line) const;          // 1-based, as its buffer holds it
+    std::string ScreenText(int line) const;  // 1-based, as its buffer holds it
     std::vector<LampState> Lamps() const;
     MarkerState Marker() const;
     bool DrawnPowered() const { return drawnPowered_; }
@@ -98,15 +98,18 @@ private:
     static void GAUGE_CALL GenerateElements(gauge::ElementHead* root, uint32_t phase);
     static void GAUGE_CALL DrawElements(gauge::ElementHead* root);
     static void GAUGE_CALL KillElements(gauge::ElementHead* root);
-    static void GAUGE_CALL InstallMouseAreas(gauge::MouseArea* areas, gauge::GaugeHeader* header, void* block);
+    static void GAUGE_CALL InstallMouseAreas(gauge::MouseArea* areas, gauge::GaugeHeader* header,
+                                             void* block);
     static void GAUGE_CALL RegisterMouseAreas(gauge::MouseArea* areas, gauge::GaugeHeader* header);
-    static void GAUGE_CALL UnregisterMouseAreas(gauge::MouseArea* areas, gauge::GaugeHeader* header);
+    static void GAUGE_CALL UnregisterMouseAreas(gauge::MouseArea* areas,
+                                                gauge::GaugeHeader* header);
     static void GAUGE_CALL SendEvent(uint32_t event, int32_t value);
     static void GAUGE_CALL RegisterVariable(gauge::HostVariable* variable);
     static void GAUGE_CALL RefreshVariable(gauge::HostVariable* variable);
 
     // The module's SetTimer and KillTimer, bound to the virtual clock.
-    static UINT_PTR WINAPI ClockSetTimer(HWND window, UINT_PTR id, UINT periodMs, TIMERPROC procedure);
+    static UINT_PTR WINAPI ClockSetTimer(HWND window, UINT_PTR id, UINT periodMs,
+                                         TIMERPROC procedure);
     static BOOL WINAPI ClockKillTimer(HWND window, UINT_PTR id);
 
     static PanelHost& Active();
@@ -114,7 +117,7 @@ private:
     const gauge::MouseArea* ButtonAt(int x, int y) const;
     std::vector<const gauge::MouseArea*> Buttons() const;
 
-    int systemMenus_ = 0;   // counted by the main window, which it outlives
+    int systemMenus_ = 0;  // counted by the main window, which it outlives
     HWND mainWindow_ = nullptr;
     GaugeModule module_;
     gauge::GaugeHeader* gauge_ = nullptr;
@@ -122,7 +125,7 @@ private:
     bool timersBound_ = false;
 
     PanelCanvas canvas_;
-    std::vector<gauge::MouseArea*> mouseLists_;   // installed mouse area lists
+    std::vector<gauge::MouseArea*> mouseLists_;  // installed mouse area lists
     std::vector<gauge::MouseArea*> registeredLists_;
     std::vector<gauge::HostVariable*> variables_;
 

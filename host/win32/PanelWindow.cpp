@@ -12,7 +12,7 @@ namespace host {
 namespace {
 
 constexpr char ViewProperty[] = "PanelView";
-constexpr UINT_PTR RealTimeTimer = 100;      // not the gauge's timer 1
+constexpr UINT_PTR RealTimeTimer = 100;  // not the gauge's timer 1
 constexpr UINT RealTimePeriodMs = 1000;
 constexpr int StatusHeight = 20;
 
@@ -34,18 +34,17 @@ void PaintView(HWND window, const InteractiveView& view)
     HDC dc = BeginPaint(window, &paint);
     PixelView frame = view.host->Frame();
     SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, 0, 0, frame.width * view.scale, frame.height * view.scale,
-               view.host->FrameDC(), 0, 0, frame.width, frame.height, SRCCOPY);
+    StretchBlt(dc, 0, 0, frame.width * view.scale, frame.height * view.scale, view.host->FrameDC(),
+               0, 0, frame.width, frame.height, SRCCOPY);
 
     const AircraftPlacement& a = view.host->Aircraft().Placement();
     char status[160];
-    std::snprintf(status, sizeof status,
-                  "%.4f%c %.4f%c  %.0f ft  HDG %03.0f  %.0f kt  AP %s  t=%llus",
-                  a.latitude < 0 ? -a.latitude : a.latitude, a.latitude < 0 ? 'S' : 'N',
-                  a.longitude < 0 ? -a.longitude : a.longitude, a.longitude < 0 ? 'W' : 'E',
-                  a.altitudeFeet, a.heading, a.knots,
-                  view.host->Aircraft().AutopilotEngaged() ? "on" : "off",
-                  static_cast<unsigned long long>(view.host->Clock().NowMs() / 1000));
+    std::snprintf(
+        status, sizeof status, "%.4f%c %.4f%c  %.0f ft  HDG %03.0f  %.0f kt  AP %s  t=%llus",
+        a.latitude < 0 ? -a.latitude : a.latitude, a.latitude < 0 ? 'S' : 'N',
+        a.longitude < 0 ? -a.longitude : a.longitude, a.longitude < 0 ? 'W' : 'E', a.altitudeFeet,
+        a.heading, a.knots, view.host->Aircraft().AutopilotEngaged() ? "on" : "off",
+        static_cast<unsigned long long>(view.host->Clock().NowMs() / 1000));
     RECT line{0, frame.height * view.scale, frame.width * view.scale,
               frame.height * view.scale + StatusHeight};
     FillRect(dc, &line, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));

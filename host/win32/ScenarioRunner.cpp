@@ -23,8 +23,8 @@ std::string ExpandEnvironment(const std::string& text)
 std::string Recode(const std::string& text, UINT from, UINT to, DWORD flags)
 {
     if (text.empty()) return text;
-    int wideLength = MultiByteToWideChar(from, flags, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0);
+    int wideLength =
+        MultiByteToWideChar(from, flags, text.data(), static_cast<int>(text.size()), nullptr, 0);
     if (wideLength == 0) return text;
     std::wstring wide(wideLength, L'\0');
     MultiByteToWideChar(from, flags, text.data(), static_cast<int>(text.size()), wide.data(),
@@ -69,9 +69,7 @@ int ButtonIndex(const std::string& label)
 }  // namespace
 
 ScenarioRunner::ScenarioRunner(PanelHost& host, std::string gaugePath, std::FILE* transcript)
-    : host_(host),
-      gaugePath_(std::move(gaugePath)),
-      out_(transcript),
+    : host_(host), gaugePath_(std::move(gaugePath)), out_(transcript),
       dialogs_([this](const std::string& line, bool failure) {
           if (failure)
               Fail(0, line);
@@ -118,18 +116,42 @@ int ScenarioRunner::Run(const std::vector<ScenarioCommand>& commands)
 void ScenarioRunner::Execute(const ScenarioCommand& command)
 {
     switch (command.kind) {
-    case CommandKind::Data: SetDataPath(command); break;
-    case CommandKind::Aircraft: PlaceAircraft(command); break;
-    case CommandKind::Variation: host_.Aircraft().SetVariation(command.numbers[0]); break;
-    case CommandKind::Wind: host_.Aircraft().SetWind(command.numbers[0], command.numbers[1]); break;
-    case CommandKind::Load: Load(command); break;
-    case CommandKind::Unload: Unload(command); break;
-    case CommandKind::Click: Click(command); break;
-    case CommandKind::Dialog: ExpectDialog(command); break;
-    case CommandKind::Run: host_.RunSeconds(static_cast<int>(command.numbers[0])); break;
-    case CommandKind::Print: Print(command.text); break;
-    case CommandKind::ExpectScreen: ExpectScreen(command); break;
-    case CommandKind::Shot: Shot(command); break;
+    case CommandKind::Data:
+        SetDataPath(command);
+        break;
+    case CommandKind::Aircraft:
+        PlaceAircraft(command);
+        break;
+    case CommandKind::Variation:
+        host_.Aircraft().SetVariation(command.numbers[0]);
+        break;
+    case CommandKind::Wind:
+        host_.Aircraft().SetWind(command.numbers[0], command.numbers[1]);
+        break;
+    case CommandKind::Load:
+        Load(command);
+        break;
+    case CommandKind::Unload:
+        Unload(command);
+        break;
+    case CommandKind::Click:
+        Click(command);
+        break;
+    case CommandKind::Dialog:
+        ExpectDialog(command);
+        break;
+    case CommandKind::Run:
+        host_.RunSeconds(static_cast<int>(command.numbers[0]));
+        break;
+    case CommandKind::Print:
+        Print(command.text);
+        break;
+    case CommandKind::ExpectScreen:
+        ExpectScreen(command);
+        break;
+    case CommandKind::Shot:
+        Shot(command);
+        break;
     }
 }
 
@@ -272,8 +294,8 @@ void ScenarioRunner::PrintEvents()
     std::string text = "events:";
     if (eventsPrinted_ == events.size()) text += " none";
     for (size_t i = eventsPrinted_; i < events.size(); ++i)
-        text += Format("%s 0x%X %d", i == eventsPrinted_ ? "" : ",", events[i].event,
-                       events[i].value);
+        text +=
+            Format("%s 0x%X %d", i == eventsPrinted_ ? "" : ",", events[i].event, events[i].value);
     eventsPrinted_ = events.size();
     Say(text);
 }
@@ -282,8 +304,7 @@ void ScenarioRunner::PrintAircraft()
 {
     const SimulatedAircraft& a = host_.Aircraft();
     const AircraftPlacement& p = a.Placement();
-    Say("aircraft: " + Hemisphere(p.latitude, 'N', 'S') + " " +
-        Hemisphere(p.longitude, 'E', 'W') +
+    Say("aircraft: " + Hemisphere(p.latitude, 'N', 'S') + " " + Hemisphere(p.longitude, 'E', 'W') +
         Format(", %.0f ft, heading %05.1f, %.0f kt, variation %.1f, wind %.0f kt from %.0f",
                p.altitudeFeet, p.heading, p.knots, a.Variation(), a.WindSpeed(),
                a.WindDirection()) +

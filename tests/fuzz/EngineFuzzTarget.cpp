@@ -41,8 +41,7 @@ Files FilesOf(const nav::TableDefinition& definition)
 void WriteFile(const std::string& path, const std::string& bytes)
 {
     std::remove(path.c_str());
-    if (bytes.empty())
-        return;  // no file at all
+    if (bytes.empty()) return;  // no file at all
     if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
         std::fwrite(bytes.data(), 1, bytes.size(), file);
         std::fclose(file);
@@ -72,23 +71,23 @@ int Open(const nav::TableDefinition& definition, const Files& files, int mode)
 std::string FieldName(FuzzInput& in, const nav::TableDefinition& definition)
 {
     const std::uint8_t pick = in.Byte();
-    if (pick >= definition.fields.size() * 8)
-        return in.Text(16);
+    if (pick >= definition.fields.size() * 8) return in.Text(16);
     return definition.fields[pick % definition.fields.size()].name;
 }
 
 // A value to write, seek or compare with.
-std::string Value(FuzzInput& in) { return in.Text(40); }
+std::string Value(FuzzInput& in)
+{
+    return in.Text(40);
+}
 
 std::string Condition(FuzzInput& in, const nav::TableDefinition& definition)
 {
     const std::uint8_t form = in.Byte() % 4;
-    if (form == 0)
-        return in.Text(80);  // anything at all
+    if (form == 0) return in.Text(80);  // anything at all
     std::string condition;
     for (int term = 0; term <= form - 1; ++term) {
-        if (term > 0)
-            condition += in.Byte() % 2 ? " .and. " : " .AND. ";
+        if (term > 0) condition += in.Byte() % 2 ? " .and. " : " .AND. ";
         const char quote = in.Byte() % 2 ? '"' : '\'';
         condition += FieldName(in, definition);
         condition += std::string(" = ") + quote;
@@ -100,9 +99,12 @@ std::string Condition(FuzzInput& in, const nav::TableDefinition& definition)
 std::string KeyExpression(FuzzInput& in, const nav::TableDefinition& definition)
 {
     switch (in.Byte() % 3) {
-    case 0: return FieldName(in, definition);
-    case 1: return "UPPER(" + FieldName(in, definition) + ")";
-    default: return in.Text(24);
+    case 0:
+        return FieldName(in, definition);
+    case 1:
+        return "UPPER(" + FieldName(in, definition) + ")";
+    default:
+        return in.Text(24);
     }
 }
 
@@ -125,8 +127,7 @@ void Replace(FuzzInput& in, const nav::TableDefinition& definition)
     case 2: {
         // Every double bit pattern, infinities and NaNs included.
         std::uint64_t bits = 0;
-        for (int i = 0; i < 4; ++i)
-            bits = bits << 16 | in.Word();
+        for (int i = 0; i < 4; ++i) bits = bits << 16 | in.Word();
         double value;
         static_assert(sizeof value == sizeof bits);
         std::memcpy(&value, &bits, sizeof value);
@@ -143,9 +144,15 @@ void Replace(FuzzInput& in, const nav::TableDefinition& definition)
 void Operate(FuzzInput& in, const nav::TableDefinition& definition, const Files& files)
 {
     switch (in.Byte() % 20) {
-    case 0: RecordGoTop(); break;
-    case 1: RecordGoBottom(); break;
-    case 2: RecordSkip(static_cast<std::int8_t>(in.Byte())); break;
+    case 0:
+        RecordGoTop();
+        break;
+    case 1:
+        RecordGoBottom();
+        break;
+    case 2:
+        RecordSkip(static_cast<std::int8_t>(in.Byte()));
+        break;
     case 3:
         RecordAtBof();
         RecordAtEof();
@@ -155,7 +162,9 @@ void Operate(FuzzInput& in, const nav::TableDefinition& definition, const Files&
         OrderSet(TagOrder(tag.c_str()));
         break;
     }
-    case 5: OrderSet(static_cast<std::int8_t>(in.Byte())); break;
+    case 5:
+        OrderSet(static_cast<std::int8_t>(in.Byte()));
+        break;
     case 6:
         SetSoftSeek(in.Byte() % 2);
         RecordSeek(Value(in).c_str());
@@ -164,15 +173,26 @@ void Operate(FuzzInput& in, const nav::TableDefinition& definition, const Files&
         QuerySet(Condition(in, definition).c_str());
         QueryCount();
         break;
-    case 8: FieldGetString(FieldName(in, definition).c_str()); break;
+    case 8:
+        FieldGetString(FieldName(in, definition).c_str());
+        break;
     case 9:
         FieldGetInteger(FieldName(in, definition).c_str());
         FieldGetDouble(FieldName(in, definition).c_str());
         break;
-    case 10: case 11: Replace(in, definition); break;
-    case 12: RecordAppendBlank(); break;
-    case 13: RecordDelete(); break;
-    case 14: TablePack(); break;
+    case 10:
+    case 11:
+        Replace(in, definition);
+        break;
+    case 12:
+        RecordAppendBlank();
+        break;
+    case 13:
+        RecordDelete();
+        break;
+    case 14:
+        TablePack();
+        break;
     case 15: {
         // Arguments read one after the other, so that every compiler takes the same bytes.
         const std::string tag = in.Text(12);
@@ -181,9 +201,15 @@ void Operate(FuzzInput& in, const nav::TableDefinition& definition, const Files&
         IndexTagCreate(nullptr, tag.c_str(), expression.c_str(), unique, in.Byte() % 2, nullptr);
         break;
     }
-    case 16: TableFinishIndexing(); break;
-    case 17: SetDeletedHidden(in.Byte() % 2); break;
-    case 18: AreaSelect(AreaOfAlias(in.Byte() % 2 ? definition.name : "OTHER")); break;
+    case 16:
+        TableFinishIndexing();
+        break;
+    case 17:
+        SetDeletedHidden(in.Byte() % 2);
+        break;
+    case 18:
+        AreaSelect(AreaOfAlias(in.Byte() % 2 ? definition.name : "OTHER"));
+        break;
     default:
         // Closed and opened again: the index is saved and read back.
         TableCloseAll();
@@ -196,17 +222,14 @@ void Operate(FuzzInput& in, const nav::TableDefinition& definition, const Files&
 // then bytes of its two files changed.
 void MakeChangedTable(FuzzInput& in, const nav::TableDefinition& definition, const Files& files)
 {
-    if (!sde::CreateTable(files.table.c_str(), definition.fields))
-        return;
+    if (!sde::CreateTable(files.table.c_str(), definition.fields)) return;
     Open(definition, files, SDE_EXCLUSIVE);
     for (const nav::TagDefinition& tag : definition.tags)
         IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
     for (int record = in.Byte() % 16; record > 0; --record) {
         RecordAppendBlank();
-        for (int field = in.Byte() % 4; field > 0; --field)
-            Replace(in, definition);
-        if (in.Byte() % 8 == 0)
-            RecordDelete();
+        for (int field = in.Byte() % 4; field > 0; --field) Replace(in, definition);
+        if (in.Byte() % 8 == 0) RecordDelete();
     }
     TableCloseAll();
 
@@ -216,12 +239,10 @@ void MakeChangedTable(FuzzInput& in, const nav::TableDefinition& definition, con
         std::string& bytes = in.Byte() % 2 ? index : table;
         const std::uint16_t offset = in.Word();
         const std::uint8_t value = in.Byte();
-        if (!bytes.empty())
-            bytes[offset % bytes.size()] = static_cast<char>(value);
+        if (!bytes.empty()) bytes[offset % bytes.size()] = static_cast<char>(value);
     }
     // Now and then a file cut short.
-    if (in.Byte() % 8 == 0 && !table.empty())
-        table.resize(in.Word() % table.size());
+    if (in.Byte() % 8 == 0 && !table.empty()) table.resize(in.Word() % table.size());
     WriteFile(files.table, table);
     WriteFile(files.index, index);
 }

@@ -17,9 +17,9 @@ namespace {
 // What every line read must be, whatever the file holds.
 void CheckLine(const ImportLine& line, const char* buffer, std::size_t size)
 {
-    if (line.length >= size || buffer[line.length] != '\0' || std::strlen(buffer) != line.length
-        || std::memchr(buffer, '\n', line.length)
-        || (line.length > 0 && buffer[line.length - 1] == '\r' && !line.cut))
+    if (line.length >= size || buffer[line.length] != '\0' || std::strlen(buffer) != line.length ||
+        std::memchr(buffer, '\n', line.length) ||
+        (line.length > 0 && buffer[line.length - 1] == '\r' && !line.cut))
         std::abort();
 }
 
@@ -27,8 +27,7 @@ std::string WriteFile(const std::uint8_t* data, std::size_t size)
 {
     const std::string path = ScratchDirectory() + "IMPORT.GPS";
     std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        std::abort();
+    if (!file) std::abort();
     std::fwrite(data, 1, size, file);
     std::fclose(file);
     return path;
@@ -55,7 +54,8 @@ int FuzzImportLine(const std::uint8_t* data, std::size_t size)
             std::abort();  // a read that moves nowhere would loop for ever
         before = file.BytesRead();
         const std::string_view text(record, line.length);
-        for (ImportKind each : {kind, ImportKind::Airports, ImportKind::Runways, ImportKind::Navaids}) {
+        for (ImportKind each :
+             {kind, ImportKind::Airports, ImportKind::Runways, ImportKind::Navaids}) {
             for (const ImportColumn& column : ImportColumns(each)) {
                 const std::string_view columnText = ColumnText(text, column);
                 ParseImportInteger(columnText);
@@ -67,8 +67,7 @@ int FuzzImportLine(const std::uint8_t* data, std::size_t size)
     ImportFile checked(path.c_str());
     const ImportFileCheckReport report = CheckImportFile(checked);
     for (const ImportFileProblem& problem : report.problems) {
-        if (problem.line < 1 || problem.line > checked.LinesRead())
-            std::abort();
+        if (problem.line < 1 || problem.line > checked.LinesRead()) std::abort();
     }
     LineEndsName(report);
     return 0;

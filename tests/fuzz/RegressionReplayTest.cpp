@@ -40,7 +40,13 @@ void Replay(const char* target, int (*entry)(const std::uint8_t*, std::size_t))
     }
 }
 
-TEST(FuzzRegressions, Engine) { Replay("engine", fuzz::FuzzEngine); }
-TEST(FuzzRegressions, ImportLine) { Replay("import_line", fuzz::FuzzImportLine); }
+TEST(FuzzRegressions, Engine)
+{
+    Replay("engine", fuzz::FuzzEngine);
+}
+TEST(FuzzRegressions, ImportLine)
+{
+    Replay("import_line", fuzz::FuzzImportLine);
+}
 
 }  // namespace

@@ -28,16 +28,18 @@ int RunCheckCommand(const std::vector<std::string>& arguments)
     ImportFileCheckReport report = CheckImportFile(file);
     for (const ImportFileProblem& problem : report.problems)
         std::printf("%s:%d: %s\n", fileName.c_str(), problem.line, problem.message.c_str());
-    std::printf("%s: %d %s records, %zu problems, line ends %s\n", fileName.c_str(), report.recordLines,
-                NamesOfImportKind(report.kind).record, report.problems.size(), LineEndsName(report));
+    std::printf("%s: %d %s records, %zu problems, line ends %s\n", fileName.c_str(),
+                report.recordLines, NamesOfImportKind(report.kind).record, report.problems.size(),
+                LineEndsName(report));
     return report.problems.empty() ? 0 : 1;
 }
 
-const CommandRegistration registration({"check", "FILE",
-                                             "validates a GPS import file and reports suspicious lines by "
-                                             "number; touches no table",
-                                             1, RunCheckCommand});
+const CommandRegistration
+    registration({"check", "FILE",
+                  "validates a GPS import file and reports suspicious lines by "
+                  "number; touches no table",
+                  1, RunCheckCommand});
 
-} // namespace
+}  // namespace
 
 }  // namespace navdb

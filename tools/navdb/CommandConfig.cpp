@@ -18,7 +18,8 @@ namespace navdb {
 
 namespace {
 
-std::string Trimmed(const char* text) {
+std::string Trimmed(const char* text)
+{
     std::string value(text);
     value.erase(value.find_last_not_of(' ') + 1);
     value.erase(0, value.find_first_not_of(' '));
@@ -28,71 +29,81 @@ std::string Trimmed(const char* text) {
 // One FIELD=VALUE, checked against the field before anything is written.
 struct Assignment {
     const nav::FieldDefinition* field;
-    std::string text;   // character fields
-    double number;      // numeric fields
+    std::string text;  // character fields
+    double number;     // numeric fields
 };
 
 // A number as a numeric field takes it: an optional sign, digits and, for a field with
 // decimals, a fraction; nothing else (no words such as "inf" or "nan", no exponent, no
 // hexadecimal form).
-bool IsPlainNumber(const std::string& text, bool withFraction) {
+bool IsPlainNumber(const std::string& text, bool withFraction)
+{
     std::size_t at = text[0] == '-' || text[0] == '+' ? 1 : 0;
     std::size_t digits = 0;
     while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]))) ++at, ++digits;
     if (withFraction && at < text.size() && text[at] == '.') {
-        for (++at; at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])); ++at) ++digits;
+        for (++at; at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])); ++at)
+            ++digits;
     }
     return digits > 0 && at == text.size();
 }
 
 // Whether `value`, written with the field's decimals, fits its width; a value that does not
 // would be stored as asterisks, which read back as 0.
-bool Fits(const nav::FieldDefinition& field, double value) {
+bool Fits(const nav::FieldDefinition& field, double value)
+{
     char written[64];
     int length = std::snprintf(written, sizeof written, "%.*f", field.decimals, value);
     return std::isfinite(value) && length > 0 && length <= field.width;
 }
 
 // `digits` nines before the point and the field's decimals after it.
-double Nines(int digits, const nav::FieldDefinition& field) {
+double Nines(int digits, const nav::FieldDefinition& field)
+{
     return std::pow(10.0, digits) - std::pow(10.0, -field.decimals);
 }
 
 // The range of the field, in the words of a refusal: the minus sign takes one place.
-std::string RangeOf(const nav::FieldDefinition& field) {
+std::string RangeOf(const nav::FieldDefinition& field)
+{
     int whole = field.width - (field.decimals > 0 ? field.decimals + 1 : 0);
     char range[96];
-    std::snprintf(range, sizeof range, "a %snumber from %.*f to %.*f", field.decimals > 0 ? "" : "whole ",
-                  field.decimals, -Nines(whole - 1, field), field.decimals, Nines(whole, field));
+    std::snprintf(range, sizeof range, "a %snumber from %.*f to %.*f",
+                  field.decimals > 0 ? "" : "whole ", field.decimals, -Nines(whole - 1, field),
+                  field.decimals, Nines(whole, field));
     return range;
 }
 
-bool ParseAssignment(const std::string& source, Assignment& assignment) {
+bool ParseAssignment(const std::string& source, Assignment& assignment)
+{
     std::size_t equals = source.find('=');
     const std::string name = source.substr(0, equals);
     const nav::FieldDefinition* field =
         equals == std::string::npos ? nullptr : nav::FindField(nav::ConfigTable, name.c_str());
     if (!field) {
-        std::fprintf(stderr, "navdb config: '%s' is not FIELD=VALUE with a field of CONFIG\n", source.c_str());
+        std::fprintf(stderr, "navdb config: '%s' is not FIELD=VALUE with a field of CONFIG\n",
+                     source.c_str());
         return false;
     }
     assignment = {field, source.substr(equals + 1), 0.0};
     const std::string& value = assignment.text;
     if (field->type == 'C') {
         if (static_cast<int>(value.size()) <= field->width) return true;
-        std::fprintf(stderr, "navdb config: %s takes at most %d characters\n", field->name, field->width);
+        std::fprintf(stderr, "navdb config: %s takes at most %d characters\n", field->name,
+                     field->width);
         return false;
     }
     if (!value.empty() && IsPlainNumber(value, field->decimals > 0)) {
         assignment.number = std::strtod(value.c_str(), nullptr);
         if (Fits(*field, assignment.number)) return true;
     }
-    std::fprintf(stderr, "navdb config: %s takes %s, not '%s'\n", field->name, RangeOf(*field).c_str(),
-                 value.c_str());
+    std::fprintf(stderr, "navdb config: %s takes %s, not '%s'\n", field->name,
+                 RangeOf(*field).c_str(), value.c_str());
     return false;
 }
 
-void Write(const Assignment& assignment) {
+void Write(const Assignment& assignment)
+{
     const nav::FieldDefinition& field = *assignment.field;
     if (field.type == 'C') {
         FieldReplace(field.name, SDE_TEXT, assignment.text.c_str());
@@ -104,14 +115,16 @@ void Write(const Assignment& assignment) {
     }
 }
 
-int RunConfig(const std::vector<std::string>& arguments) {
+int RunConfig(const std::vector<std::string>& arguments)
+{
     std::vector<Assignment> assignments(arguments.size() - 1);
     for (std::size_t i = 1; i < arguments.size(); ++i)
         if (!ParseAssignment(arguments[i], assignments[i - 1])) return 1;
 
-    std::string path = nav::TablePath(nav::PathForm::Rebuild, DirectoryWithSeparator(arguments[0]).c_str(),
-                                      nav::ConfigAlias);
-    if (!TableOpen(path.c_str(), nav::ConfigAlias, assignments.empty() ? SDE_READONLY : SDE_SHARED, SDE_KIND_DBF)) {
+    std::string path = nav::TablePath(
+        nav::PathForm::Rebuild, DirectoryWithSeparator(arguments[0]).c_str(), nav::ConfigAlias);
+    if (!TableOpen(path.c_str(), nav::ConfigAlias, assignments.empty() ? SDE_READONLY : SDE_SHARED,
+                   SDE_KIND_DBF)) {
         std::fprintf(stderr, "navdb config: cannot open %s\n", path.c_str());
         return 1;
     }
@@ -130,9 +143,9 @@ int RunConfig(const std::vector<std::string>& arguments) {
     return status;
 }
 
-const CommandRegistration registration({"config", "DIR [FIELD=VALUE ...]",
-                                             "prints the gauge's saved state in DIR/CONFIG.DBF, or sets fields of it",
-                                             1, RunConfig, true});
+const CommandRegistration registration(
+    {"config", "DIR [FIELD=VALUE ...]",
+     "prints the gauge's saved state in DIR/CONFIG.DBF, or sets fields of it", 1, RunConfig, true});
 
 }  // namespace
 

@@ -20,8 +20,7 @@ std::optional<double> Degrees(const std::string& text, double limit)
 {
     char* end = nullptr;
     double value = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0' || value < -limit || value > limit)
-        return std::nullopt;
+    if (text.empty() || *end != '\0' || value < -limit || value > limit) return std::nullopt;
     return value;
 }
 
@@ -34,7 +33,8 @@ bool ReadOptions(const std::vector<std::string>& arguments, ConversionOptions& o
             for (int i = 0; i < 4; ++i)
                 values[i] = Degrees(arguments[at + 1 + i], i % 2 == 0 ? 90 : 180);
             if (!values[0] || !values[1] || !values[2] || !values[3] || *values[0] > *values[2]) {
-                std::fprintf(stderr, "navdb convert: --region takes S W N E in degrees (S not above N)\n");
+                std::fprintf(stderr,
+                             "navdb convert: --region takes S W N E in degrees (S not above N)\n");
                 return false;
             }
             options.region = quillmap::Region{*values[0], *values[1], *values[2], *values[3]};
@@ -44,11 +44,11 @@ bool ReadOptions(const std::vector<std::string>& arguments, ConversionOptions& o
             for (std::string ident; std::getline(list, ident, ',');) {
                 for (char& c : ident)
                     c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-                if (!ident.empty())
-                    options.idents.insert(ident);
+                if (!ident.empty()) options.idents.insert(ident);
             }
         } else {
-            std::fprintf(stderr, "navdb convert: unknown or incomplete option %s\n", arguments[at].c_str());
+            std::fprintf(stderr, "navdb convert: unknown or incomplete option %s\n",
+                         arguments[at].c_str());
             return false;
         }
     }
@@ -58,11 +58,11 @@ bool ReadOptions(const std::vector<std::string>& arguments, ConversionOptions& o
 void PrintResult(const ConversionResult& result)
 {
     std::printf("apt.dat version %d, nav.dat version %d\n", result.aptVersion, result.navVersion);
-    std::printf("written: %d airports, %d runways (%d runway ends with their localizer), %d navaids\n",
-                result.airports, result.runways, result.localizers, result.navaids);
+    std::printf(
+        "written: %d airports, %d runways (%d runway ends with their localizer), %d navaids\n",
+        result.airports, result.runways, result.localizers, result.navaids);
     int skipped = 0;
-    for (const auto& [reason, count] : result.skipped)
-        skipped += count;
+    for (const auto& [reason, count] : result.skipped) skipped += count;
     std::printf("skipped: %d\n", skipped + result.malformedRows);
     if (result.malformedRows > 0)
         std::printf("  %d malformed rows (reported above)\n", result.malformedRows);
@@ -73,8 +73,7 @@ void PrintResult(const ConversionResult& result)
 int RunConvertCommand(const std::vector<std::string>& arguments)
 {
     ConversionOptions options;
-    if (!ReadOptions(arguments, options))
-        return 2;
+    if (!ReadOptions(arguments, options)) return 2;
     bool progressShown = false;
     options.progress = [&progressShown](const std::string& file, int percent) {
         std::fprintf(stderr, "\r%s: %d%%", file.c_str(), percent);
@@ -84,9 +83,9 @@ int RunConvertCommand(const std::vector<std::string>& arguments)
         std::fprintf(stderr, "%s%s\n", progressShown ? "\n" : "", message.c_str());
         progressShown = false;
     };
-    ConversionResult result = quillmap::ConvertWorldData(arguments[0], arguments[1], arguments[2], options);
-    if (progressShown)
-        std::fprintf(stderr, "\n");
+    ConversionResult result =
+        quillmap::ConvertWorldData(arguments[0], arguments[1], arguments[2], options);
+    if (progressShown) std::fprintf(stderr, "\n");
     if (!result.succeeded) {
         std::fprintf(stderr, "navdb convert: %s; nothing written\n", result.error.c_str());
         return 1;
@@ -95,13 +94,14 @@ int RunConvertCommand(const std::vector<std::string>& arguments)
     return 0;
 }
 
-const CommandRegistration registration({"convert", "APT.DAT NAV.DAT OUTDIR [--region S W N E] [--ident LIST]",
-                                             "writes AIRPORTS.GPS, RUNWAYS.GPS and NAVAIDS.GPS into OUTDIR from "
-                                             "apt.dat and nav.dat (either may be gzip-compressed), keeping the "
-                                             "airports and navaids inside the region and, with --ident, those of "
-                                             "the comma-separated identifiers",
-                                             3, RunConvertCommand, true});
+const CommandRegistration
+    registration({"convert", "APT.DAT NAV.DAT OUTDIR [--region S W N E] [--ident LIST]",
+                  "writes AIRPORTS.GPS, RUNWAYS.GPS and NAVAIDS.GPS into OUTDIR from "
+                  "apt.dat and nav.dat (either may be gzip-compressed), keeping the "
+                  "airports and navaids inside the region and, with --ident, those of "
+                  "the comma-separated identifiers",
+                  3, RunConvertCommand, true});
 
-} // namespace
+}  // namespace
 
 }  // namespace navdb

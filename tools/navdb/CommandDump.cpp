@@ -16,9 +16,10 @@ namespace navdb {
 
 namespace {
 
-int RunDumpCommand(const std::vector<std::string>& arguments) {
-    std::string path = nav::TablePath(nav::PathForm::Rebuild, DirectoryWithSeparator(arguments[0]).c_str(),
-                                      arguments[1].c_str());
+int RunDumpCommand(const std::vector<std::string>& arguments)
+{
+    std::string path = nav::TablePath(
+        nav::PathForm::Rebuild, DirectoryWithSeparator(arguments[0]).c_str(), arguments[1].c_str());
     nav::StartTableEngine(nav::DeletedRecords::Shown);
     if (!TableOpen(path.c_str(), arguments[1].c_str(), SDE_READONLY, SDE_KIND_DBF)) {
         std::fprintf(stderr, "navdb dump: cannot open %s\n", path.c_str());
@@ -41,9 +42,9 @@ int RunDumpCommand(const std::vector<std::string>& arguments) {
     return 0;
 }
 
-const CommandRegistration registration({"dump", "DIR TABLE",
-                                             "prints the records of DIR/TABLE.DBF with their deletion marks", 2,
-                                             RunDumpCommand});
+const CommandRegistration registration(
+    {"dump", "DIR TABLE", "prints the records of DIR/TABLE.DBF with their deletion marks", 2,
+     RunDumpCommand});
 
 }  // namespace
 

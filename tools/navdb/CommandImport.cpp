@@ -31,8 +31,9 @@ constexpr int64_t LargeFileBytes = 512 * 1024;
 // second count the records added or overwritten.
 void PrintResult(const std::string& fileName, const ImportResult& result, double seconds)
 {
-    std::printf("%s: %s into %s: %d added", fileName.c_str(), NamesOfImportKind(result.kind).records,
-                result.tableFile.c_str(), result.recordsAdded);
+    std::printf("%s: %s into %s: %d added", fileName.c_str(),
+                NamesOfImportKind(result.kind).records, result.tableFile.c_str(),
+                result.recordsAdded);
     if (result.kind == ImportKind::Runways)
         std::printf(", %d stored runways replaced", result.runwaysReplaced);
     else
@@ -55,12 +56,14 @@ bool ImportOneFile(const std::string& directory, const std::string& fileName)
     }
     ImportKind kind = ReadImportSignature(file);
     if (kind == ImportKind::NotImportFile) {
-        std::fprintf(stderr, "navdb import: %s: not a GPS import file (line 1 does not begin with IMPORT)\n",
-                     fileName.c_str());
+        std::fprintf(
+            stderr, "navdb import: %s: not a GPS import file (line 1 does not begin with IMPORT)\n",
+            fileName.c_str());
         return false;
     }
     if (kind == ImportKind::Unrecognised) {
-        std::printf("%s: the kind on line 1 is none of A, R, N: nothing imported\n", fileName.c_str());
+        std::printf("%s: the kind on line 1 is none of A, R, N: nothing imported\n",
+                    fileName.c_str());
         return true;
     }
 
@@ -75,12 +78,14 @@ bool ImportOneFile(const std::string& directory, const std::string& fileName)
     }
     auto start = std::chrono::steady_clock::now();
     ImportResult result = ImportRecords(kind, file, directory, progress);
-    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (large)
-        std::fprintf(stderr, "\r%s: %d lines, 100%%\n", fileName.c_str(), file.LinesRead());
+    double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (large) std::fprintf(stderr, "\r%s: %d lines, 100%%\n", fileName.c_str(), file.LinesRead());
     if (!result.tableOpened) {
-        std::fprintf(stderr, "navdb import: %s: cannot open %s (missing, or in use by another program); "
-                             "nothing imported\n", fileName.c_str(), result.tableFile.c_str());
+        std::fprintf(stderr,
+                     "navdb import: %s: cannot open %s (missing, or in use by another program); "
+                     "nothing imported\n",
+                     fileName.c_str(), result.tableFile.c_str());
         return false;
     }
     PrintResult(fileName, result, seconds);
@@ -97,11 +102,12 @@ int RunImportCommand(const std::vector<std::string>& arguments)
     return allImported ? 0 : 1;
 }
 
-const CommandRegistration registration({"import", "DIR FILE...",
-                                             "imports GPS import files into the tables of DIR (airports and "
-                                             "navaids merged by NUM, runways replaced per airport)",
-                                             2, RunImportCommand, true});
+const CommandRegistration
+    registration({"import", "DIR FILE...",
+                  "imports GPS import files into the tables of DIR (airports and "
+                  "navaids merged by NUM, runways replaced per airport)",
+                  2, RunImportCommand, true});
 
-} // namespace
+}  // namespace
 
 }  // namespace navdb

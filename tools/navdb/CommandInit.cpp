@@ -14,7 +14,8 @@ namespace navdb {
 
 namespace {
 
-void WriteConfigRecord() {
+void WriteConfigRecord()
+{
     using namespace nav::deliveredConfig;
     auto integer = [](const char* field, int value) { FieldReplace(field, SDE_INTEGER, &value); };
     auto number = [](const char* field, double value) { FieldReplace(field, SDE_DOUBLE, &value); };
@@ -30,7 +31,8 @@ void WriteConfigRecord() {
     integer("ACTRTE", RouteIndex);
 }
 
-bool CreateDeliveredTable(const std::string& directory, const nav::TableDefinition& table) {
+bool CreateDeliveredTable(const std::string& directory, const nav::TableDefinition& table)
+{
     std::string path = nav::TablePath(nav::PathForm::Rebuild, directory.c_str(), table.name);
     std::string error;
     if (!sde::CreateTable(path.c_str(), table.fields, &error)) {
@@ -42,14 +44,16 @@ bool CreateDeliveredTable(const std::string& directory, const nav::TableDefiniti
         return false;
     }
     TableSetPassword(nav::TablePassword);
-    for (const nav::TagDefinition& tag : table.tags) IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
+    for (const nav::TagDefinition& tag : table.tags)
+        IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
     if (&table == &nav::ConfigTable) WriteConfigRecord();
     TableFinishIndexing();
     TableCloseAll();
     return true;
 }
 
-int RunInit(const std::vector<std::string>& arguments) {
+int RunInit(const std::vector<std::string>& arguments)
+{
     std::error_code ignored;
     std::filesystem::create_directories(arguments[0], ignored);
     std::string directory = DirectoryWithSeparator(arguments[0]);
@@ -58,10 +62,11 @@ int RunInit(const std::vector<std::string>& arguments) {
     return 0;
 }
 
-const CommandRegistration registration({"init", "DIR",
-                                             "creates the delivered tables (empty navigation tables with "
-                                             "their tags, CONFIG with its defaults) in DIR",
-                                             1, RunInit});
+const CommandRegistration
+    registration({"init", "DIR",
+                  "creates the delivered tables (empty navigation tables with "
+                  "their tags, CONFIG with its defaults) in DIR",
+                  1, RunInit});
 
 }  // namespace
 

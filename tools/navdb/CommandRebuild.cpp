@@ -18,9 +18,11 @@ int RunRebuildCommand(const std::vector<std::string>& arguments)
 {
     nav::StartTableEngine(nav::DeletedRecords::Shown);
     bool allOpened = true;
-    for (const RebuildOutcome& outcome : RebuildNavigationTables(DirectoryWithSeparator(arguments[0]))) {
+    for (const RebuildOutcome& outcome :
+         RebuildNavigationTables(DirectoryWithSeparator(arguments[0]))) {
         if (!outcome.opened) {
-            std::fprintf(stderr, "navdb rebuild: cannot open %s (missing, or in use by another program)\n",
+            std::fprintf(stderr,
+                         "navdb rebuild: cannot open %s (missing, or in use by another program)\n",
                          outcome.file.c_str());
             allOpened = false;
             continue;
@@ -31,10 +33,10 @@ int RunRebuildCommand(const std::vector<std::string>& arguments)
     return allOpened ? 0 : 1;
 }
 
-const CommandRegistration registration({"rebuild", "DIR",
-                                             "packs the navigation tables of DIR and creates their tags afresh",
-                                             1, RunRebuildCommand});
+const CommandRegistration registration(
+    {"rebuild", "DIR", "packs the navigation tables of DIR and creates their tags afresh", 1,
+     RunRebuildCommand});
 
-} // namespace
+}  // namespace
 
 }  // namespace navdb

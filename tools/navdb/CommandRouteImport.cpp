@@ -20,14 +20,16 @@ int RunRouteImport(const std::vector<std::string>& arguments)
             throw routeplan::PlanError("give either --rte OUT.rte or --config");
         routeplan::ImportTarget target;
         if (!config) target.routeFile = rte->second;
-        return routeplan::ImportPlan(DirectoryWithSeparator(split.positional[0]), split.positional[1], target);
+        return routeplan::ImportPlan(DirectoryWithSeparator(split.positional[0]),
+                                     split.positional[1], target);
     });
 }
 
-const CommandRegistration registration({"route import", "DIR PLAN.gpx|fpl|pln (--rte OUT.rte | --config)",
-                                             "resolves a flight plan's waypoints against DIR's tables (new ones "
-                                             "into USERS) and writes a route file or CONFIG's route",
-                                             3, RunRouteImport, true});
+const CommandRegistration
+    registration({"route import", "DIR PLAN.gpx|fpl|pln (--rte OUT.rte | --config)",
+                  "resolves a flight plan's waypoints against DIR's tables (new ones "
+                  "into USERS) and writes a route file or CONFIG's route",
+                  3, RunRouteImport, true});
 
 }  // namespace
 

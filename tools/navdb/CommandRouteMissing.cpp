@@ -16,8 +16,8 @@ int RunRouteMissing(const std::vector<std::string>&)
 }
 
 const CommandRegistration registration({"route", "show|export|import ...",
-                                             "flight plans: only in the native navdb (needs expat)", 0,
-                                             RunRouteMissing, true});
+                                        "flight plans: only in the native navdb (needs expat)", 0,
+                                        RunRouteMissing, true});
 
 }  // namespace
 

@@ -12,19 +12,22 @@ namespace {
 int RunRouteShow(const std::vector<std::string>& arguments)
 {
     return RunRouteCommand("show", [&] {
-        if (arguments.size() > 2) throw routeplan::PlanError("takes DIR and at most one route file");
+        if (arguments.size() > 2)
+            throw routeplan::PlanError("takes DIR and at most one route file");
         const std::string directory = DirectoryWithSeparator(arguments[0]);
-        const routeplan::StoredRoute route = arguments.size() == 2 ? routeplan::ReadRouteFile(arguments[1])
-                                                                   : routeplan::ReadConfigRoute(directory);
+        const routeplan::StoredRoute route = arguments.size() == 2
+                                                 ? routeplan::ReadRouteFile(arguments[1])
+                                                 : routeplan::ReadConfigRoute(directory);
         routeplan::WaypointTables tables(directory);
         return routeplan::ShowText(routeplan::ListRoute(route, tables));
     });
 }
 
-const CommandRegistration registration({"route show", "DIR [FILE.rte]",
-                                             "lists the route in DIR/CONFIG.DBF or in FILE.rte with its legs "
-                                             "(great-circle NM, initial magnetic course) and total",
-                                             1, RunRouteShow, true});
+const CommandRegistration
+    registration({"route show", "DIR [FILE.rte]",
+                  "lists the route in DIR/CONFIG.DBF or in FILE.rte with its legs "
+                  "(great-circle NM, initial magnetic course) and total",
+                  1, RunRouteShow, true});
 
 }  // namespace
 

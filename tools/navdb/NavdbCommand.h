@@ -8,12 +8,12 @@
 namespace navdb {
 
 struct Command {
-    const char* name;      // one word, or two for a command of a group ("route show")
-    const char* usage;     // the arguments after the name, e.g. "DIR TABLE"
+    const char* name;   // one word, or two for a command of a group ("route show")
+    const char* usage;  // the arguments after the name, e.g. "DIR TABLE"
     const char* summary;
-    int argumentCount;     // arguments after the name
-    int (*run)(const std::vector<std::string>& arguments);   // exit status
-    bool moreArguments = false;   // argumentCount is the least number, more may follow
+    int argumentCount;                                      // arguments after the name
+    int (*run)(const std::vector<std::string>& arguments);  // exit status
+    bool moreArguments = false;  // argumentCount is the least number, more may follow
 };
 
 const std::vector<Command>& Commands();

@@ -9,27 +9,35 @@ namespace navdb {
 
 namespace {
 
-std::vector<Command>& Registry() {
+std::vector<Command>& Registry()
+{
     static std::vector<Command> commands;
     return commands;
 }
 
-int Usage() {
+int Usage()
+{
     std::fprintf(stderr, "usage: navdb COMMAND ARGUMENTS\n");
     for (const Command& command : Commands())
-        std::fprintf(stderr, "  navdb %s %s\n      %s\n", command.name, command.usage, command.summary);
+        std::fprintf(stderr, "  navdb %s %s\n      %s\n", command.name, command.usage,
+                     command.summary);
     return 2;
 }
 
 }  // namespace
 
-const std::vector<Command>& Commands() { return Registry(); }
+const std::vector<Command>& Commands()
+{
+    return Registry();
+}
 
-CommandRegistration::CommandRegistration(const Command& command) {
+CommandRegistration::CommandRegistration(const Command& command)
+{
     Registry().push_back(command);
 }
 
-std::string DirectoryWithSeparator(const std::string& directory) {
+std::string DirectoryWithSeparator(const std::string& directory)
+{
     if (directory.empty() || directory.back() == '/' || directory.back() == '\\') return directory;
     return directory + "/";
 }
@@ -44,18 +52,22 @@ int NameWordsMatched(const navdb::Command& command, int argc, char** argv)
     const std::string name = command.name;
     const std::size_t space = name.find(' ');
     if (space == std::string::npos) return name == argv[1] ? 1 : 0;
-    return argc > 2 && name.compare(0, space, argv[1]) == 0 && name.substr(space + 1) == argv[2] ? 2 : 0;
+    return argc > 2 && name.compare(0, space, argv[1]) == 0 && name.substr(space + 1) == argv[2]
+               ? 2
+               : 0;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc < 2) return navdb::Usage();
     for (const navdb::Command& command : navdb::Commands()) {
         const int words = NameWordsMatched(command, argc, argv);
         if (words == 0) continue;
         int given = argc - 1 - words;
-        if (given < command.argumentCount || (given > command.argumentCount && !command.moreArguments))
+        if (given < command.argumentCount ||
+            (given > command.argumentCount && !command.moreArguments))
             return navdb::Usage();
         return command.run(std::vector<std::string>(argv + 1 + words, argv + argc));
     }

@@ -7,7 +7,8 @@
 
 namespace navdb {
 
-RouteArguments SplitRouteArguments(const std::vector<std::string>& arguments, const std::vector<std::string>& valued,
+RouteArguments SplitRouteArguments(const std::vector<std::string>& arguments,
+                                   const std::vector<std::string>& valued,
                                    const std::vector<std::string>& flags)
 {
     const auto knows = [](const std::vector<std::string>& names, const std::string& name) {

@@ -16,12 +16,13 @@ namespace navdb {
 // Positional arguments and options ("--format gpx", "-o OUT", "--config") of one command.
 struct RouteArguments {
     std::vector<std::string> positional;
-    std::map<std::string, std::string> options;   // flags map to ""
+    std::map<std::string, std::string> options;  // flags map to ""
 };
 
 // Splits `arguments` by the options the command knows: `valued` take the next argument,
 // `flags` none. Throws routeplan::PlanError for any other option or a missing value.
-RouteArguments SplitRouteArguments(const std::vector<std::string>& arguments, const std::vector<std::string>& valued,
+RouteArguments SplitRouteArguments(const std::vector<std::string>& arguments,
+                                   const std::vector<std::string>& valued,
                                    const std::vector<std::string>& flags);
 
 // Runs `work` and prints what it returns; a routeplan::PlanError is printed after

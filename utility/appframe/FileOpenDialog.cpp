@@ -10,8 +10,7 @@ std::string FileDialogFilter(const char* filter)
 {
     std::string converted(filter);
     for (char& c : converted) {
-        if (c == '|')
-            c = '\0';
+        if (c == '|') c = '\0';
     }
     converted.append(2, '\0');
     return converted;
@@ -21,8 +20,7 @@ std::optional<std::string> AskFileToOpen(HWND owner, const FileOpenRequest& requ
 {
     std::string filter = FileDialogFilter(request.filter);
     const char* extension = request.defaultExtension;
-    if (*extension == '.')
-        ++extension;
+    if (*extension == '.') ++extension;
     std::vector<char> path(MAX_PATH * 4, '\0');
 
     OPENFILENAMEA dialog{};
@@ -35,8 +33,7 @@ std::optional<std::string> AskFileToOpen(HWND owner, const FileOpenRequest& requ
     dialog.lpstrInitialDir = *request.initialDirectory ? request.initialDirectory : nullptr;
     dialog.lpstrDefExt = *extension ? extension : nullptr;
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
-    if (!GetOpenFileNameA(&dialog))
-        return std::nullopt;
+    if (!GetOpenFileNameA(&dialog)) return std::nullopt;
     return std::string(path.data());
 }
 

@@ -9,8 +9,7 @@ INT_PTR ModalDialog::DoModal(HWND owner)
     if (!owner) {
         Application* application = Application::Current();
         HWND main = application ? application->MainWindow() : nullptr;
-        if (main && IsWindow(main))
-            owner = GetLastActivePopup(main);
+        if (main && IsWindow(main)) owner = GetLastActivePopup(main);
     }
     return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner,
                            DialogProc, reinterpret_cast<LPARAM>(this));
@@ -52,7 +51,7 @@ INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return OnInit() ? TRUE : FALSE;
     case WM_COMMAND:
         return OnCommand(HIWORD(wParam), LOWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE
-                                                                                        : FALSE;
+                                                                                         : FALSE;
     case WM_DESTROY:
         OnDestroy();
         return FALSE;

@@ -20,8 +20,7 @@ public:
     }
     ~SectionKey()
     {
-        if (key_)
-            RegCloseKey(key_);
+        if (key_) RegCloseKey(key_);
     }
     SectionKey(const SectionKey&) = delete;
     SectionKey& operator=(const SectionKey&) = delete;
@@ -45,7 +44,8 @@ std::string RegistryProfile::GetString(const char* section, const char* entry,
     SectionKey key(SectionPath(section));
     DWORD type = 0;
     DWORD size = 0;
-    if (!key.Handle() || RegQueryValueExA(key.Handle(), entry, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+    if (!key.Handle() ||
+        RegQueryValueExA(key.Handle(), entry, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ))
         return defaultValue;
     std::vector<char> data(size + 1, '\0');

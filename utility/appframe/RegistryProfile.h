@@ -10,7 +10,9 @@ namespace appframe {
 class RegistryProfile {
 public:
     RegistryProfile(std::string keyWord, std::string applicationName)
-        : keyWord_(std::move(keyWord)), applicationName_(std::move(applicationName)) {}
+        : keyWord_(std::move(keyWord)), applicationName_(std::move(applicationName))
+    {
+    }
 
     // The stored text; the default when the value is absent or not text.
     std::string GetString(const char* section, const char* entry, const char* defaultValue) const;

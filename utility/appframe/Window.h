@@ -32,10 +32,19 @@ public:
     std::string ItemText(int id) const;
 
     // Signed decimal text; reading text that is not a number gives 0.
-    void SetItemInt(int id, int value) const { SetDlgItemInt(handle_, id, static_cast<UINT>(value), TRUE); }
-    int ItemInt(int id) const { return static_cast<int>(GetDlgItemInt(handle_, id, nullptr, TRUE)); }
+    void SetItemInt(int id, int value) const
+    {
+        SetDlgItemInt(handle_, id, static_cast<UINT>(value), TRUE);
+    }
+    int ItemInt(int id) const
+    {
+        return static_cast<int>(GetDlgItemInt(handle_, id, nullptr, TRUE));
+    }
 
-    void SetIcon(WPARAM size, HICON icon) const { Send(WM_SETICON, size, reinterpret_cast<LPARAM>(icon)); }
+    void SetIcon(WPARAM size, HICON icon) const
+    {
+        Send(WM_SETICON, size, reinterpret_cast<LPARAM>(icon));
+    }
 
 protected:
     HWND handle_ = nullptr;

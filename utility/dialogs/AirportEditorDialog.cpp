@@ -32,11 +32,9 @@ bool AirportEditorDialog::OnButtonClicked(int id)
 
 void AirportEditorDialog::OnEditRunway(bool isNew)
 {
-    if (!editor_.TablesOpen())
-        return;
+    if (!editor_.TablesOpen()) return;
     RunwayEditorDialog runway(editor_.SelectRunway(isNew));
-    if (runway.DoModal(handle_) == IDOK)
-        editor_.ShowRecord();
+    if (runway.DoModal(handle_) == IDOK) editor_.ShowRecord();
 }
 
 }  // namespace quillmap

@@ -49,11 +49,9 @@ void DialogForm::AddListEntry(int control, const std::string& text)
 std::optional<std::string> DialogForm::SelectedListEntry(int control) const
 {
     const LRESULT index = dialog_.SendItemMessage(control, LB_GETCURSEL);
-    if (index == LB_ERR)
-        return std::nullopt;
+    if (index == LB_ERR) return std::nullopt;
     const LRESULT length = dialog_.SendItemMessage(control, LB_GETTEXTLEN, index);
-    if (length == LB_ERR)
-        return std::nullopt;
+    if (length == LB_ERR) return std::nullopt;
     std::string text(static_cast<size_t>(length) + 1, '\0');
     dialog_.SendItemMessage(control, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(length));

@@ -32,8 +32,7 @@ void RunDialog()
 }  // namespace
 
 MainDialog::MainDialog()
-    : ModalDialog(IDD_MAIN),
-      bigIcon_(LoadProgramIcon(GetSystemMetrics(SM_CXICON))),
+    : ModalDialog(IDD_MAIN), bigIcon_(LoadProgramIcon(GetSystemMetrics(SM_CXICON))),
       smallIcon_(LoadProgramIcon(GetSystemMetrics(SM_CXSMICON)))
 {
 }

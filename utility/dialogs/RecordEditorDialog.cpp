@@ -60,11 +60,9 @@ bool RecordEditorDialog::OnButtonClicked(int id)
 
 void RecordEditorDialog::OnFind()
 {
-    if (!Editor().TablesOpen())
-        return;
+    if (!Editor().TablesOpen()) return;
     FindDialog find;
-    if (find.DoModal(handle_) == IDOK)
-        Editor().ShowRecord();
+    if (find.DoModal(handle_) == IDOK) Editor().ShowRecord();
 }
 
 void RecordEditorDialog::OnDestroy()

@@ -12,12 +12,14 @@ const appframe::RegistryProfile& Profile()
 
 std::string EditorDataDirectory()
 {
-    return Profile().GetString(kSettingsSection, kPathEntry, nav::DefaultDirectory(nav::PathForm::Editors));
+    return Profile().GetString(kSettingsSection, kPathEntry,
+                               nav::DefaultDirectory(nav::PathForm::Editors));
 }
 
 std::string ImportDataDirectory()
 {
-    return Profile().GetString(kSettingsSection, kPathEntry, nav::DefaultDirectory(nav::PathForm::Import));
+    return Profile().GetString(kSettingsSection, kPathEntry,
+                               nav::DefaultDirectory(nav::PathForm::Import));
 }
 
 }  // namespace quillmap

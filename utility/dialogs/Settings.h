@@ -12,8 +12,9 @@ namespace quillmap {
 inline constexpr const char* kApplicationName = nav::RegistryProgramKey;
 inline constexpr const char* kRegistryKeyWord = nav::RegistryCompanyKey;
 inline constexpr const char* kSettingsSection = nav::SettingsSection;
-inline constexpr const char* kPathEntry = nav::DataPathValue;  // data directory, ends with a backslash
-inline constexpr char kPosXEntry[] = "X";     // kept for the gauge release 2.0
+inline constexpr const char* kPathEntry =
+    nav::DataPathValue;                    // data directory, ends with a backslash
+inline constexpr char kPosXEntry[] = "X";  // kept for the gauge release 2.0
 inline constexpr char kPosYEntry[] = "Y";
 
 // Questions and notices of the dialogs carry this caption.

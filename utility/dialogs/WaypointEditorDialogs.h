@@ -9,7 +9,9 @@ namespace quillmap {
 class SingleTableEditorDialog : public RecordEditorDialog {
 protected:
     SingleTableEditorDialog(int templateId, const EditorTable& table)
-        : RecordEditorDialog(templateId), editor_(table, Form()) {}
+        : RecordEditorDialog(templateId), editor_(table, Form())
+    {
+    }
     RecordEditor& Editor() override { return editor_; }
 
 private:

@@ -8,7 +8,7 @@ namespace {
 constexpr std::size_t ReadChunk = 64 * 1024;
 constexpr int LineFeed = 10;
 constexpr int CarriageReturn = 13;
-}
+}  // namespace
 
 ImportFile::ImportFile(const char* path)
     : file_(std::fopen(path, "rb")), buffer_(new unsigned char[ReadChunk])
@@ -22,14 +22,12 @@ ImportFile::ImportFile(const char* path)
 
 ImportFile::~ImportFile()
 {
-    if (file_)
-        std::fclose(file_);
+    if (file_) std::fclose(file_);
 }
 
 bool ImportFile::Refill()
 {
-    if (!file_)
-        return false;
+    if (!file_) return false;
     consumed_ += static_cast<int64_t>(filled_);
     position_ = 0;
     filled_ = std::fread(buffer_.get(), 1, ReadChunk, file_);
@@ -40,12 +38,11 @@ ImportLine ReadImportLine(ImportFile& file, std::span<char> buffer)
 {
     ImportLine line{0, false, LineEnd::EndOfFile};
     const std::size_t room = buffer.size() - 1;
-    std::size_t skipped = 0;         // bytes that did not fit
-    std::size_t endingReturns = 0;   // carriage returns at the end so far (zero bytes aside)
+    std::size_t skipped = 0;        // bytes that did not fit
+    std::size_t endingReturns = 0;  // carriage returns at the end so far (zero bytes aside)
     int byte = file.NextByte();
     for (; byte != EOF && byte != LineFeed; byte = file.NextByte()) {
-        if (byte == 0)
-            continue;
+        if (byte == 0) continue;
         endingReturns = byte == CarriageReturn ? endingReturns + 1 : 0;
         if (line.length < room)
             buffer[line.length++] = static_cast<char>(byte);

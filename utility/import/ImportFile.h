@@ -20,12 +20,11 @@ public:
     // The next byte, or EOF at the end of the file.
     int NextByte()
     {
-        if (position_ == filled_ && !Refill())
-            return EOF;
+        if (position_ == filled_ && !Refill()) return EOF;
         return buffer_[position_++];
     }
     int64_t BytesRead() const { return consumed_ + static_cast<int64_t>(position_); }
-    int64_t Size() const { return size_; } // 0 when unknown
+    int64_t Size() const { return size_; }  // 0 when unknown
     int LinesRead() const { return linesRead_; }
     void CountLine() { ++linesRead_; }
 
@@ -43,14 +42,14 @@ private:
 
 // How a line ended.
 enum class LineEnd {
-    EndOfFile,          // no line feed: the last line, or reading at the end
+    EndOfFile,  // no line feed: the last line, or reading at the end
     LineFeed,
     CarriageReturnLineFeed,
 };
 
 struct ImportLine {
-    std::size_t length; // characters in the buffer, terminator excluded
-    bool cut;           // the line was longer than the buffer holds
+    std::size_t length;  // characters in the buffer, terminator excluded
+    bool cut;            // the line was longer than the buffer holds
     LineEnd end;
 };
 

@@ -25,49 +25,48 @@ struct CoordinateRange {
 };
 
 constexpr CoordinateRange CoordinateRanges[] = {
-    {"LAT1", 1, "hemisphere code"}, {"LON1", 1, "hemisphere code"},
-    {"LAT2", 90, "degrees"},        {"LON2", 180, "degrees"},
-    {"LAT3", 59, "minutes"},        {"LON3", 59, "minutes"},
+    {"LAT1", 1, "hemisphere code"}, {"LON1", 1, "hemisphere code"}, {"LAT2", 90, "degrees"},
+    {"LON2", 180, "degrees"},       {"LAT3", 59, "minutes"},        {"LON3", 59, "minutes"},
     {"LAT4", 59, "seconds"},        {"LON4", 59, "seconds"},
 };
 
 const CoordinateRange* RangeOf(const char* field)
 {
     for (const CoordinateRange& range : CoordinateRanges) {
-        if (std::strcmp(range.field, field) == 0)
-            return &range;
+        if (std::strcmp(range.field, field) == 0) return &range;
     }
     return nullptr;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Blanks, an optional sign, digits (with a fraction for a real), blanks.
 bool IsNumber(std::string_view text, bool withFraction)
 {
     std::size_t at = 0;
-    while (at < text.size() && IsBlank(text[at]))
-        ++at;
-    if (at < text.size() && (text[at] == '-' || text[at] == '+'))
-        ++at;
+    while (at < text.size() && IsBlank(text[at])) ++at;
+    if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
     std::size_t digits = 0;
-    for (; at < text.size() && IsDigit(text[at]); ++at)
-        ++digits;
+    for (; at < text.size() && IsDigit(text[at]); ++at) ++digits;
     if (withFraction && at < text.size() && text[at] == '.') {
-        for (++at; at < text.size() && IsDigit(text[at]); ++at)
-            ++digits;
+        for (++at; at < text.size() && IsDigit(text[at]); ++at) ++digits;
     }
-    while (at < text.size() && IsBlank(text[at]))
-        ++at;
+    while (at < text.size() && IsBlank(text[at])) ++at;
     return digits > 0 && at == text.size();
 }
 
 // "A" alone in the VAR column asks for the computed variation.
 bool IsComputedVariation(std::string_view text)
 {
-    return !text.empty() && text[0] == ComputedVariationMark
-        && text.find_first_not_of(' ', 1) == std::string_view::npos;
+    return !text.empty() && text[0] == ComputedVariationMark &&
+           text.find_first_not_of(' ', 1) == std::string_view::npos;
 }
 
 std::string Quoted(std::string_view text)
@@ -83,27 +82,29 @@ void CheckRecordLine(ImportKind kind, std::string_view line, int number,
 {
     std::size_t required = RequiredLength(kind);
     if (line.size() < required) {
-        problems.push_back({number, "short line: " + std::to_string(line.size())
-                                        + " characters, the columns need " + std::to_string(required)});
+        problems.push_back({number, "short line: " + std::to_string(line.size()) +
+                                        " characters, the columns need " +
+                                        std::to_string(required)});
     }
     for (const ImportColumn& column : ImportColumns(kind)) {
-        if (column.conversion == ColumnConversion::Key || column.conversion == ColumnConversion::Text
-            || column.offset + column.width > line.size())
+        if (column.conversion == ColumnConversion::Key ||
+            column.conversion == ColumnConversion::Text ||
+            column.offset + column.width > line.size())
             continue;
         std::string_view text = ColumnText(line, column);
-        if (column.conversion == ColumnConversion::Variation && IsComputedVariation(text))
-            continue;
+        if (column.conversion == ColumnConversion::Variation && IsComputedVariation(text)) continue;
         if (!IsNumber(text, column.conversion == ColumnConversion::Real)) {
-            problems.push_back({number, std::string(column.field) + " " + Quoted(text)
-                                            + " is not a number"});
+            problems.push_back(
+                {number, std::string(column.field) + " " + Quoted(text) + " is not a number"});
             continue;
         }
         const CoordinateRange* range = RangeOf(column.field);
         int32_t value = ParseImportInteger(text);
         if (range && (value < 0 || value > range->maximum)) {
-            std::string limits = range->maximum == 1 ? "0 or 1" : "0 to " + std::to_string(range->maximum);
-            problems.push_back({number, std::string(column.field) + " " + range->what + " "
-                                            + std::to_string(value) + " is not " + limits});
+            std::string limits =
+                range->maximum == 1 ? "0 or 1" : "0 to " + std::to_string(range->maximum);
+            problems.push_back({number, std::string(column.field) + " " + range->what + " " +
+                                            std::to_string(value) + " is not " + limits});
         }
     }
 }
@@ -119,7 +120,7 @@ ImportLine ReadCountedLine(ImportFile& file, std::span<char> buffer, ImportFileC
     return line;
 }
 
-} // namespace
+}  // namespace
 
 const char* LineEndsName(const ImportFileCheckReport& report)
 {
@@ -133,28 +134,29 @@ ImportFileCheckReport CheckImportFile(ImportFile& file)
     ImportFileCheckReport report;
     char buffer[RecordLineSize];
 
-    ImportLine signature = ReadCountedLine(file, std::span<char>(buffer, SignatureLineSize), report);
+    ImportLine signature =
+        ReadCountedLine(file, std::span<char>(buffer, SignatureLineSize), report);
     report.kind = ImportKindOfSignature({buffer, signature.length});
     if (report.kind == ImportKind::NotImportFile) {
         report.problems.push_back({1, "not an import file: line 1 does not begin with IMPORT"});
         return report;
     }
     if (report.kind == ImportKind::Unrecognised) {
-        report.problems.push_back({1, "the kind at column 8 is none of A, R, N: nothing is imported"});
+        report.problems.push_back(
+            {1, "the kind at column 8 is none of A, R, N: nothing is imported"});
         return report;
     }
-    for (int i = 0; i < ImportFreeLines; ++i)
-        ReadCountedLine(file, buffer, report);
+    for (int i = 0; i < ImportFreeLines; ++i) ReadCountedLine(file, buffer, report);
 
     for (;;) {
         ImportLine read = ReadCountedLine(file, buffer, report);
-        if (read.length == 0)
-            break;
+        if (read.length == 0) break;
         ++report.recordLines;
         int number = file.LinesRead();
         if (read.cut) {
-            report.problems.push_back({number, "line longer than " + std::to_string(RecordLineSize - 1)
-                                                   + " characters: the rest is not imported"});
+            report.problems.push_back({number, "line longer than " +
+                                                   std::to_string(RecordLineSize - 1) +
+                                                   " characters: the rest is not imported"});
         }
         CheckRecordLine(report.kind, {buffer, read.length}, number, report.problems);
     }
@@ -163,12 +165,12 @@ ImportFileCheckReport CheckImportFile(ImportFile& file)
     int endLine = file.LinesRead();
     int ignored = 0;
     while (file.BytesRead() < file.Size()) {
-        if (ReadCountedLine(file, buffer, report).length > 0)
-            ++ignored;
+        if (ReadCountedLine(file, buffer, report).length > 0) ++ignored;
     }
     if (ignored > 0) {
-        report.problems.push_back({endLine, "empty line ends the records: " + std::to_string(ignored)
-                                                + " further lines are not imported"});
+        report.problems.push_back(
+            {endLine, "empty line ends the records: " + std::to_string(ignored) +
+                          " further lines are not imported"});
     }
     return report;
 }

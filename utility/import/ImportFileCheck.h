@@ -11,7 +11,7 @@
 namespace quillmap {
 
 struct ImportFileProblem {
-    int line;            // 1 for the signature line
+    int line;  // 1 for the signature line
     std::string message;
 };
 

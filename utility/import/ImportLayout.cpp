@@ -23,7 +23,7 @@ constexpr ImportColumn AirportColumns[] = {
     {"LON2", 93, 3, Integer},
     {"LON3", 97, 2, Integer},
     {"LON4", 100, 2, Integer},
-    {"VAR", 76, 3, Variation}, // after the position, which the computed variation reads
+    {"VAR", 76, 3, Variation},  // after the position, which the computed variation reads
     {"ATIS", 103, 6, Real},
     {"TWR", 110, 6, Real},
 };
@@ -65,64 +65,73 @@ bool IsBlank(char c)
 }
 
 constexpr int64_t MaximumInteger = INT32_MAX;
-constexpr int64_t MaximumExactDigits = 100000000000000; // 10^14: far below 2^53
+constexpr int64_t MaximumExactDigits = 100000000000000;  // 10^14: far below 2^53
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Skips leading blanks and reads an optional sign; returns the position after them.
 std::size_t SkipBlanksAndSign(std::string_view text, bool& negative)
 {
     std::size_t at = 0;
-    while (at < text.size() && IsBlank(text[at]))
-        ++at;
+    while (at < text.size() && IsBlank(text[at])) ++at;
     negative = false;
-    if (at < text.size() && (text[at] == '-' || text[at] == '+'))
-        negative = text[at++] == '-';
+    if (at < text.size() && (text[at] == '-' || text[at] == '+')) negative = text[at++] == '-';
     return at;
 }
 
-} // namespace
+}  // namespace
 
 ImportKind ImportKindOfSignature(std::string_view signatureLine)
 {
-    if (!signatureLine.starts_with(ImportSignature))
-        return ImportKind::NotImportFile;
-    if (signatureLine.size() <= ImportKindOffset)
-        return ImportKind::Unrecognised;
+    if (!signatureLine.starts_with(ImportSignature)) return ImportKind::NotImportFile;
+    if (signatureLine.size() <= ImportKindOffset) return ImportKind::Unrecognised;
     switch (signatureLine[ImportKindOffset]) {
-    case 'A': return ImportKind::Airports;
-    case 'R': return ImportKind::Runways;
-    case 'N': return ImportKind::Navaids;
-    default: return ImportKind::Unrecognised;
+    case 'A':
+        return ImportKind::Airports;
+    case 'R':
+        return ImportKind::Runways;
+    case 'N':
+        return ImportKind::Navaids;
+    default:
+        return ImportKind::Unrecognised;
     }
 }
 
 std::span<const ImportColumn> ImportColumns(ImportKind kind)
 {
     switch (kind) {
-    case ImportKind::Airports: return AirportColumns;
-    case ImportKind::Runways: return RunwayColumns;
-    case ImportKind::Navaids: return NavaidColumns;
-    default: return {};
+    case ImportKind::Airports:
+        return AirportColumns;
+    case ImportKind::Runways:
+        return RunwayColumns;
+    case ImportKind::Navaids:
+        return NavaidColumns;
+    default:
+        return {};
     }
 }
 
 const char* ImportTableAlias(ImportKind kind)
 {
     switch (kind) {
-    case ImportKind::Airports: return nav::AirportsAlias;
-    case ImportKind::Runways: return nav::RunwaysAlias;
-    case ImportKind::Navaids: return nav::NavaidsAlias;
-    default: return "";
+    case ImportKind::Airports:
+        return nav::AirportsAlias;
+    case ImportKind::Runways:
+        return nav::RunwaysAlias;
+    case ImportKind::Navaids:
+        return nav::NavaidsAlias;
+    default:
+        return "";
     }
 }
 
 std::string_view ColumnText(std::string_view line, const ImportColumn& column)
 {
-    if (column.offset >= line.size())
-        return {};
-    if (column.conversion == Text)
-        return line.substr(column.offset);
+    if (column.offset >= line.size()) return {};
+    if (column.conversion == Text) return line.substr(column.offset);
     return line.substr(column.offset, column.width);
 }
 
@@ -132,11 +141,9 @@ int32_t ParseImportInteger(std::string_view text)
     int64_t value = 0;
     for (std::size_t at = SkipBlanksAndSign(text, negative); at < text.size() && IsDigit(text[at]);
          ++at) {
-        if (value <= MaximumInteger)
-            value = value * 10 + (text[at] - '0');
+        if (value <= MaximumInteger) value = value * 10 + (text[at] - '0');
     }
-    if (value > MaximumInteger)
-        value = MaximumInteger;
+    if (value > MaximumInteger) value = MaximumInteger;
     return static_cast<int32_t>(negative ? -value : value);
 }
 
@@ -146,7 +153,7 @@ double ParseImportReal(std::string_view text)
     std::size_t at = SkipBlanksAndSign(text, negative);
     int64_t digits = 0;
     int64_t scale = 1;
-    int exponent = 0; // powers of ten dropped beyond the digits a double holds
+    int exponent = 0;  // powers of ten dropped beyond the digits a double holds
     for (; at < text.size() && IsDigit(text[at]); ++at) {
         if (digits < MaximumExactDigits)
             digits = digits * 10 + (text[at] - '0');
@@ -162,8 +169,7 @@ double ParseImportReal(std::string_view text)
         }
     }
     double value = static_cast<double>(digits) / static_cast<double>(scale);
-    for (; exponent > 0; --exponent)
-        value *= 10.0;
+    for (; exponent > 0; --exponent) value *= 10.0;
     return negative ? -value : value;
 }
 

@@ -18,7 +18,13 @@ inline constexpr std::size_t ImportKeyLength = 8;
 // Lines 2 and 3 are free text; records start on line 4.
 inline constexpr int ImportFreeLines = 2;
 
-enum class ImportKind { NotImportFile, Unrecognised, Airports, Runways, Navaids };
+enum class ImportKind {
+    NotImportFile,
+    Unrecognised,
+    Airports,
+    Runways,
+    Navaids
+};
 
 ImportKind ImportKindOfSignature(std::string_view signatureLine);
 
@@ -33,7 +39,7 @@ enum class ColumnConversion {
 struct ImportColumn {
     const char* field;
     std::size_t offset;
-    std::size_t width; // 0 for Text
+    std::size_t width;  // 0 for Text
     ColumnConversion conversion;
 };
 

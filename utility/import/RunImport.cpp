@@ -27,14 +27,13 @@ void ShowMessage(HWND owner, const std::string& text, UINT icon)
     appframe::ShowMessageBox(owner, text.c_str(), MB_OK | icon, ProgramCaption);
 }
 
-} // namespace
+}  // namespace
 
 void RunImport(HWND owner)
 {
     std::string dataDirectory = ImportDataDirectory();
     std::string fileName = AskForImportFile(owner, dataDirectory);
-    if (fileName.empty())
-        return;
+    if (fileName.empty()) return;
 
     ImportFile file(fileName.c_str());
     if (!file.IsOpen()) {
@@ -52,16 +51,18 @@ void RunImport(HWND owner)
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
 
     if (kind != ImportKind::Unrecognised && !result.tableOpened) {
-        ShowMessage(owner, "Cannot open the table " + result.tableFile
-                               + ".\nIt is missing or in use by another program; nothing was imported.",
+        ShowMessage(owner,
+                    "Cannot open the table " + result.tableFile +
+                        ".\nIt is missing or in use by another program; nothing was imported.",
                     MB_ICONSTOP);
         return;
     }
     if (result.variationsNotComputed > 0) {
-        ShowMessage(owner, "Import completed.\nThe magnetic variation of "
-                               + std::to_string(result.variationsNotComputed)
-                               + " airports could not be computed; their variation reads "
-                               + std::to_string(UndeterminedAngleDegrees) + ".",
+        ShowMessage(owner,
+                    "Import completed.\nThe magnetic variation of " +
+                        std::to_string(result.variationsNotComputed) +
+                        " airports could not be computed; their variation reads " +
+                        std::to_string(UndeterminedAngleDegrees) + ".",
                     MB_ICONEXCLAMATION);
         return;
     }

@@ -32,19 +32,18 @@ RecordKey KeyOfLine(std::string_view line)
 class RecordLines {
 public:
     RecordLines(ImportFile& file, ImportResult& result, const ImportProgress& progress)
-        : file_(file), result_(result), progress_(progress) {}
+        : file_(file), result_(result), progress_(progress)
+    {
+    }
 
     // Reads the next record line; false at the first empty line or the end of the file.
     bool Next()
     {
         ImportLine read = ReadImportLine(file_, buffer_);
-        if (read.length == 0)
-            return false;
-        if (read.cut)
-            ++result_.linesCut;
+        if (read.length == 0) return false;
+        if (read.cut) ++result_.linesCut;
         length_ = read.length;
-        if (progress_ && ++count_ % ImportProgressInterval == 0)
-            progress_(file_);
+        if (progress_ && ++count_ % ImportProgressInterval == 0) progress_(file_);
         return true;
     }
 
@@ -71,9 +70,9 @@ bool OpenImportTable(ImportFile& file, ImportKind kind, const std::string& dataD
     result.kind = kind;
     const char* alias = ImportTableAlias(kind);
     result.tableFile = nav::TablePath(nav::PathForm::Import, dataDirectory.c_str(), alias);
-    result.tableOpened = TableOpen(result.tableFile.c_str(), alias, SDE_EXCLUSIVE, SDE_KIND_DBF) != 0;
-    if (!result.tableOpened)
-        return false;
+    result.tableOpened =
+        TableOpen(result.tableFile.c_str(), alias, SDE_EXCLUSIVE, SDE_KIND_DBF) != 0;
+    if (!result.tableOpened) return false;
     TableSetPassword(nav::TablePassword);
     OrderSet(TagOrder(nav::NumTag));
     // The import works on live records only; records marked deleted are left to the
@@ -82,14 +81,13 @@ bool OpenImportTable(ImportFile& file, ImportKind kind, const std::string& dataD
     // counted again among those replaced.
     SetDeletedHidden(1);
     char skipped[RecordLineSize];
-    for (int i = 0; i < ImportFreeLines; ++i)
-        ReadImportLine(file, skipped);
+    for (int i = 0; i < ImportFreeLines; ++i) ReadImportLine(file, skipped);
     return true;
 }
 
 void CloseImportTable()
 {
-    SetDeletedHidden(0); // the program's setting: marked records visible to whole-table work
+    SetDeletedHidden(0);  // the program's setting: marked records visible to whole-table work
     TableCloseAll();
 }
 
@@ -133,8 +131,7 @@ ImportResult MergeByKey(ImportFile& file, ImportKind kind, const std::string& da
                         const ImportProgress& progress)
 {
     ImportResult result;
-    if (!OpenImportTable(file, kind, dataDirectory, result))
-        return result;
+    if (!OpenImportTable(file, kind, dataDirectory, result)) return result;
     RecordLines lines(file, result, progress);
     while (lines.Next()) {
         RecordKey key = KeyOfLine(lines.Line());
@@ -157,16 +154,16 @@ ImportResult MergeByKey(ImportFile& file, ImportKind kind, const std::string& da
 int DeleteRunwaysOf(const RecordKey& key)
 {
     int deleted = 0;
-    if (!RecordSeek(key.padded))
-        return 0;
-    for (; !RecordAtEof() && std::strncmp(FieldGetString("NUM"), key.padded, ImportKeyLength) == 0; RecordSkip(1)) {
+    if (!RecordSeek(key.padded)) return 0;
+    for (; !RecordAtEof() && std::strncmp(FieldGetString("NUM"), key.padded, ImportKeyLength) == 0;
+         RecordSkip(1)) {
         RecordDelete();
         ++deleted;
     }
     return deleted;
 }
 
-} // namespace
+}  // namespace
 
 ImportResult ImportAirports(ImportFile& file, const std::string& dataDirectory,
                             const ImportProgress& progress)
@@ -184,8 +181,7 @@ ImportResult ImportRunways(ImportFile& file, const std::string& dataDirectory,
                            const ImportProgress& progress)
 {
     ImportResult result;
-    if (!OpenImportTable(file, ImportKind::Runways, dataDirectory, result))
-        return result;
+    if (!OpenImportTable(file, ImportKind::Runways, dataDirectory, result)) return result;
     RecordLines lines(file, result, progress);
     char previousKey[ImportKeyLength + 1] = " ";
     while (lines.Next()) {
@@ -215,9 +211,12 @@ ImportResult ImportRecords(ImportKind kind, ImportFile& file, const std::string&
                            const ImportProgress& progress)
 {
     switch (kind) {
-    case ImportKind::Airports: return ImportAirports(file, dataDirectory, progress);
-    case ImportKind::Runways: return ImportRunways(file, dataDirectory, progress);
-    case ImportKind::Navaids: return ImportNavaids(file, dataDirectory, progress);
+    case ImportKind::Airports:
+        return ImportAirports(file, dataDirectory, progress);
+    case ImportKind::Runways:
+        return ImportRunways(file, dataDirectory, progress);
+    case ImportKind::Navaids:
+        return ImportNavaids(file, dataDirectory, progress);
     default: {
         ImportResult nothing;
         nothing.kind = kind;

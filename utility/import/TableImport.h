@@ -15,9 +15,9 @@ struct ImportResult {
     std::string tableFile;     // the table written, as opened (data directory + file name)
     bool tableOpened = false;  // false: nothing was written
     int recordsAdded = 0;
-    int recordsOverwritten = 0; // airports and navaids whose NUM was already stored
-    int runwaysReplaced = 0;    // stored runways removed because the file names their airport
-    int linesCut = 0;           // record lines longer than the line buffer
+    int recordsOverwritten = 0;  // airports and navaids whose NUM was already stored
+    int runwaysReplaced = 0;     // stored runways removed because the file names their airport
+    int linesCut = 0;            // record lines longer than the line buffer
     // Airports that asked for the computed variation where the field model failed; their
     // VAR holds UndeterminedAngleDegrees, their other fields are imported.
     int variationsNotComputed = 0;

@@ -21,16 +21,15 @@ nav::StoredCoordinate ReadCoordinate(const char* degrees, const char* minutes, c
     return coordinate;
 }
 
-} // namespace
+}  // namespace
 
 AirportVariation AirportVariationAt(double latitude, double longitude,
                                     std::span<const ModelCoefficientRow> table)
 {
     GeomagneticElements elements{};
-    ModelResult result = ComputeGeomagneticElements(latitude, longitude, AirportVariationDate,
-                                                    elements, table);
-    if (result != ModelResult::Success)
-        return {result, UndeterminedAngleDegrees};
+    ModelResult result =
+        ComputeGeomagneticElements(latitude, longitude, AirportVariationDate, elements, table);
+    if (result != ModelResult::Success) return {result, UndeterminedAngleDegrees};
     return {result, elements.declinationDegrees};
 }
 
@@ -39,8 +38,8 @@ ModelResult ComputeAirportVariation(std::span<const ModelCoefficientRow> table)
     nav::StoredCoordinate latitude = ReadCoordinate("LAT2", "LAT3", "LAT4", "LAT1");
     nav::StoredCoordinate longitude = ReadCoordinate("LON2", "LON3", "LON4", "LON1");
 
-    AirportVariation variation = AirportVariationAt(nav::UtilityLatitude(latitude),
-                                                    nav::UtilityLongitude(longitude), table);
+    AirportVariation variation =
+        AirportVariationAt(nav::UtilityLatitude(latitude), nav::UtilityLongitude(longitude), table);
     FieldReplace("VAR", SDE_INTEGER, &variation.degrees);
     return variation.result;
 }

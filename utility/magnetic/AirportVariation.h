@@ -23,14 +23,16 @@ struct AirportVariation {
 
 // The variation at a position (degrees, north and east positive) at AirportVariationDate.
 // The route tools take it for waypoints that store none.
-AirportVariation AirportVariationAt(double latitude, double longitude,
-                                    std::span<const ModelCoefficientRow> table = ModelCoefficientTable);
+AirportVariation
+AirportVariationAt(double latitude, double longitude,
+                   std::span<const ModelCoefficientRow> table = ModelCoefficientTable);
 
 // Reads the position of the current record of the open AIRPORTS table and writes the
 // variation there (AirportVariationAt) into its VAR field. Where the model fails, VAR gets
 // UndeterminedAngleDegrees, which the route tools take for "no variation known" (rather
 // than a plausible 0), and the failure is returned so that the caller can report the
 // record; the record's other fields are not touched.
-ModelResult ComputeAirportVariation(std::span<const ModelCoefficientRow> table = ModelCoefficientTable);
+ModelResult
+ComputeAirportVariation(std::span<const ModelCoefficientRow> table = ModelCoefficientTable);
 
 }  // namespace quillmap

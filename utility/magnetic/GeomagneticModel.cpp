@@ -11,21 +11,27 @@ namespace {
 constexpr float DegreesToRadians = 0.01745329f;
 constexpr float RadiansToDegrees = 57.29578f;
 constexpr float MinutesPerDegree = 60.0f;
-constexpr float ReferenceRadius = 6371.2f;      // km
-constexpr float SemiMajorSquared = 40680924.0f; // a^2, km^2
-constexpr float SemiMinorSquared = 40408588.0f; // b^2, km^2
+constexpr float ReferenceRadius = 6371.2f;       // km
+constexpr float SemiMajorSquared = 40680924.0f;  // a^2, km^2
+constexpr float SemiMinorSquared = 40408588.0f;  // b^2, km^2
 constexpr float SemiAxesSquaredDifference = 272336.0f;
 // A latitude closer than PoleMargin degrees to a pole takes PolarLimit for its cosine, so
 // that the cosine stays above 0 and the field stays finite at the poles themselves.
 constexpr float PoleMargin = 0.001f;
 constexpr float PolarLimit = 89.999f;
-constexpr float UndeterminedThreshold = 0.0001f; // nT
+constexpr float UndeterminedThreshold = 0.0001f;  // nT
 constexpr float Pi = 3.14159265f;
 
 // Number of (n, m) terms up to a degree.
-constexpr int TermCount(int degree) { return degree * (degree + 3) / 2; }
+constexpr int TermCount(int degree)
+{
+    return degree * (degree + 3) / 2;
+}
 // Number of coefficients up to a degree.
-constexpr int CoefficientCount(int degree) { return degree * (degree + 2); }
+constexpr int CoefficientCount(int degree)
+{
+    return degree * (degree + 2);
+}
 
 float* Coefficients(CoefficientKind kind)
 {
@@ -187,7 +193,7 @@ void SplitAngle(bool determined, float radians, int32_t& degrees, double& minute
     minutes = degrees != 0 ? std::fabs(rest) : rest;
 }
 
-} // namespace
+}  // namespace
 
 ModelResult LoadModelCoefficients(CoefficientKind which, int maxDegree, CoefficientKind target,
                                   std::span<const ModelCoefficientRow> table)
@@ -197,15 +203,12 @@ ModelResult LoadModelCoefficients(CoefficientKind which, int maxDegree, Coeffici
     int index = 1;
     for (int n = 1; n <= maxDegree; ++n) {
         for (int m = 0; m <= n; ++m, ++row) {
-            if (row >= table.size())
-                return ModelResult::TableLayoutMismatch;
+            if (row >= table.size()) return ModelResult::TableLayoutMismatch;
             const ModelCoefficientRow& term = table[row];
-            if (term.m != m || term.n != n)
-                return ModelResult::TableLayoutMismatch;
+            if (term.m != m || term.n != n) return ModelResult::TableLayoutMismatch;
             bool rates = which == CoefficientKind::SecularVariation;
             array[index++] = static_cast<float>(rates ? term.gDot : term.g);
-            if (m != 0)
-                array[index++] = static_cast<float>(rates ? term.hDot : term.h);
+            if (m != 0) array[index++] = static_cast<float>(rates ? term.hDot : term.h);
         }
     }
     return ModelResult::Success;
@@ -214,8 +217,8 @@ ModelResult LoadModelCoefficients(CoefficientKind which, int maxDegree, Coeffici
 ModelResult ExtrapolateCoefficients(float date, float epoch, int mainDegree, int svDegree,
                                     FieldDate target)
 {
-    if (mainDegree < 0 || mainDegree > ModelMainFieldDegree || svDegree < 0
-        || svDegree > ModelMainFieldDegree)
+    if (mainDegree < 0 || mainDegree > ModelMainFieldDegree || svDegree < 0 ||
+        svDegree > ModelMainFieldDegree)
         return ModelResult::DegreeOutOfRange;
     const float* main = geomagneticWorkspace.mainField;
     const float* rate = geomagneticWorkspace.secularVariation;
@@ -223,15 +226,12 @@ ModelResult ExtrapolateCoefficients(float date, float epoch, int mainDegree, int
     float years = date - epoch;
 
     int common = CoefficientCount(mainDegree < svDegree ? mainDegree : svDegree);
-    for (int i = 1; i <= common; ++i)
-        result[i] = main[i] + years * rate[i];
+    for (int i = 1; i <= common; ++i) result[i] = main[i] + years * rate[i];
     if (mainDegree > svDegree) {
-        for (int i = common + 1; i <= CoefficientCount(mainDegree); ++i)
-            result[i] = main[i];
+        for (int i = common + 1; i <= CoefficientCount(mainDegree); ++i) result[i] = main[i];
         return ModelResult::Success;
     }
-    for (int i = common + 1; i <= CoefficientCount(svDegree); ++i)
-        result[i] = years * rate[i];
+    for (int i = common + 1; i <= CoefficientCount(svDegree); ++i) result[i] = years * rate[i];
     return ModelResult::Success;
 }
 
@@ -256,12 +256,10 @@ void ComputeFieldElements(FieldDate which)
     field.i = 0.0f;
     field.inclinationDetermined = field.f >= UndeterminedThreshold;
     field.declinationDetermined = field.inclinationDetermined && field.h >= UndeterminedThreshold;
-    if (field.inclinationDetermined)
-        field.i = std::atan2(field.z, field.h);
-    if (!field.declinationDetermined)
-        return;
+    if (field.inclinationDetermined) field.i = std::atan2(field.z, field.h);
+    if (!field.declinationDetermined) return;
     if (field.h + field.x < UndeterminedThreshold)
-        field.d = Pi; // due south
+        field.d = Pi;  // due south
     else
         field.d = 2.0f * std::atan2(field.y, field.h + field.x);
 }
@@ -279,19 +277,18 @@ ModelResult ComputeGeomagneticElements(double latitude, double longitude, double
     ModelResult result = LoadModelCoefficients(CoefficientKind::MainField, ModelMainFieldDegree,
                                                CoefficientKind::MainField, table);
     if (result == ModelResult::Success)
-        result = LoadModelCoefficients(CoefficientKind::SecularVariation,
-                                       ModelSecularVariationDegree,
-                                       CoefficientKind::SecularVariation, table);
-    if (result != ModelResult::Success)
-        return result;
-    result = ExtrapolateCoefficients(time, epoch, ModelMainFieldDegree,
-                                     ModelSecularVariationDegree, FieldDate::Requested);
+        result =
+            LoadModelCoefficients(CoefficientKind::SecularVariation, ModelSecularVariationDegree,
+                                  CoefficientKind::SecularVariation, table);
+    if (result != ModelResult::Success) return result;
+    result = ExtrapolateCoefficients(time, epoch, ModelMainFieldDegree, ModelSecularVariationDegree,
+                                     FieldDate::Requested);
     if (result == ModelResult::Success)
         result = ExtrapolateCoefficients(time + 1.0f, epoch, ModelMainFieldDegree,
                                          ModelSecularVariationDegree, FieldDate::NextYear);
-    if (result != ModelResult::Success)
-        return result;
-    constexpr int SynthesisDegree = ExtrapolatedDegree(ModelMainFieldDegree, ModelSecularVariationDegree);
+    if (result != ModelResult::Success) return result;
+    constexpr int SynthesisDegree =
+        ExtrapolatedDegree(ModelMainFieldDegree, ModelSecularVariationDegree);
 
     SynthesizeFieldComponents(lat, lon, Elevation, SynthesisDegree, FieldDate::Requested);
     SynthesizeFieldComponents(lat, lon, Elevation, SynthesisDegree, FieldDate::NextYear);
@@ -302,17 +299,21 @@ ModelResult ComputeGeomagneticElements(double latitude, double longitude, double
     const FieldResults& next = geomagneticWorkspace.fieldAtNextYear;
     constexpr float ArcMinutesPerRadian = RadiansToDegrees * MinutesPerDegree;
     elements.declinationChange = now.declinationDetermined && next.declinationDetermined
-        ? (next.d - now.d) * ArcMinutesPerRadian : 0.0;
+                                     ? (next.d - now.d) * ArcMinutesPerRadian
+                                     : 0.0;
     elements.inclinationChange = now.inclinationDetermined && next.inclinationDetermined
-        ? (next.i - now.i) * ArcMinutesPerRadian : 0.0;
+                                     ? (next.i - now.i) * ArcMinutesPerRadian
+                                     : 0.0;
     elements.horizontalChange = next.h - now.h;
     elements.northChange = next.x - now.x;
     elements.eastChange = next.y - now.y;
     elements.verticalChange = next.z - now.z;
     elements.totalChange = next.f - now.f;
 
-    SplitAngle(now.declinationDetermined, now.d, elements.declinationDegrees, elements.declinationMinutes);
-    SplitAngle(now.inclinationDetermined, now.i, elements.inclinationDegrees, elements.inclinationMinutes);
+    SplitAngle(now.declinationDetermined, now.d, elements.declinationDegrees,
+               elements.declinationMinutes);
+    SplitAngle(now.inclinationDetermined, now.i, elements.inclinationDegrees,
+               elements.inclinationMinutes);
     elements.horizontal = now.h;
     elements.north = now.x;
     elements.east = now.y;

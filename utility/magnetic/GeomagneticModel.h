@@ -36,10 +36,16 @@ inline constexpr int ModelCoefficientCapacity = ModelMainFieldDegree * (ModelMai
 using CoefficientArray = float[ModelCoefficientCapacity + 1];
 
 // Which columns of the table to load (g, h or their rates), and into which array.
-enum class CoefficientKind { MainField, SecularVariation };
+enum class CoefficientKind {
+    MainField,
+    SecularVariation
+};
 
 // The two dates computed together: the requested date and one year later.
-enum class FieldDate { Requested, NextYear };
+enum class FieldDate {
+    Requested,
+    NextYear
+};
 
 // The outcome of the model's routines. Failures come from the routines' own arguments or
 // from a coefficient table of the wrong layout, never from a position or date; the values
@@ -51,9 +57,9 @@ enum class ModelResult {
 };
 
 struct FieldResults {
-    float x, y, z;      // north, east, vertical (down positive), nT
-    float h, f;         // horizontal and total intensity, nT
-    float d, i;         // declination and inclination, radians
+    float x, y, z;  // north, east, vertical (down positive), nT
+    float h, f;     // horizontal and total intensity, nT
+    float d, i;     // declination and inclination, radians
     bool declinationDetermined;
     bool inclinationDetermined;
 };
@@ -70,18 +76,18 @@ extern GeomagneticWorkspace geomagneticWorkspace;
 
 // The sixteen outputs of ComputeGeomagneticElements, in their order.
 struct GeomagneticElements {
-    double declinationChange;   // arc minutes per year
-    double inclinationChange;   // arc minutes per year
-    double horizontalChange;    // nT per year, likewise the four below
+    double declinationChange;  // arc minutes per year
+    double inclinationChange;  // arc minutes per year
+    double horizontalChange;   // nT per year, likewise the four below
     double northChange;
     double eastChange;
     double verticalChange;
     double totalChange;
-    int32_t declinationDegrees; // truncated toward zero
-    double declinationMinutes;  // non-negative unless the whole degrees are 0
+    int32_t declinationDegrees;  // truncated toward zero
+    double declinationMinutes;   // non-negative unless the whole degrees are 0
     int32_t inclinationDegrees;
     double inclinationMinutes;
-    double horizontal;          // nT, likewise the four below
+    double horizontal;  // nT, likewise the four below
     double north;
     double east;
     double vertical;
@@ -97,8 +103,9 @@ inline constexpr int32_t UndeterminedAngleDegrees = 999;
 // n = 1..maxDegree, m = 0..n into the target array. TableLayoutMismatch when a row's stored
 // (m, n) differs from the expected one or the table ends too early; the rows before it
 // are loaded.
-ModelResult LoadModelCoefficients(CoefficientKind which, int maxDegree, CoefficientKind target,
-                                  std::span<const ModelCoefficientRow> table = ModelCoefficientTable);
+ModelResult
+LoadModelCoefficients(CoefficientKind which, int maxDegree, CoefficientKind target,
+                      std::span<const ModelCoefficientRow> table = ModelCoefficientTable);
 
 // The degree of the coefficients ExtrapolateCoefficients builds: the larger of the two.
 constexpr int ExtrapolatedDegree(int mainDegree, int svDegree)
@@ -122,8 +129,9 @@ void ComputeFieldElements(FieldDate which);
 
 // The whole computation at a position and decimal-year date, from the given coefficient
 // table. On a failure the elements are left as they were.
-ModelResult ComputeGeomagneticElements(double latitude, double longitude, double date,
-                                       GeomagneticElements& elements,
-                                       std::span<const ModelCoefficientRow> table = ModelCoefficientTable);
+ModelResult
+ComputeGeomagneticElements(double latitude, double longitude, double date,
+                           GeomagneticElements& elements,
+                           std::span<const ModelCoefficientRow> table = ModelCoefficientTable);
 
 }  // namespace quillmap

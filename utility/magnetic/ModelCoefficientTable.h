@@ -11,9 +11,9 @@ namespace quillmap {
 struct ModelCoefficientRow {
     double m;
     double n;
-    double g;       // Schmidt quasi-normalised, nT
-    double h;       // 0 where m = 0
-    double gDot;    // nT per year; 0 for n = 9 and 10
+    double g;     // Schmidt quasi-normalised, nT
+    double h;     // 0 where m = 0
+    double gDot;  // nT per year; 0 for n = 9 and 10
     double hDot;
 };
 static_assert(sizeof(ModelCoefficientRow) == 48, "six 64-bit numbers per row");

@@ -21,11 +21,13 @@ def main(path):
     print()
     print('namespace quillmap {')
     print()
+    print('// clang-format off: one row a coefficient, in columns')
     print('const ModelCoefficientRow ModelCoefficientTable[ModelCoefficientRowCount] = {')
     print('    //  m     n        g         h      g-dot   h-dot')
     for m, n, g, h, g_dot, h_dot in rows:
         print(f'    {{{m:>3}, {n:>3}, {g:>9}, {h:>8}, {g_dot:>6}, {h_dot:>6}}},')
     print('};')
+    print('// clang-format on')
     print()
     print('}  // namespace quillmap')
 

@@ -13,8 +13,7 @@ std::string RebuildTableFile(const std::string& dataDirectory, const char* table
 bool RebuildTable(const std::string& dataDirectory, const char* tableName, bool withNameTags)
 {
     std::string file = RebuildTableFile(dataDirectory, tableName);
-    if (TableOpen(file.c_str(), tableName, SDE_EXCLUSIVE, SDE_KIND_DBF) == 0)
-        return false;
+    if (TableOpen(file.c_str(), tableName, SDE_EXCLUSIVE, SDE_KIND_DBF) == 0) return false;
     TableSetPassword(nav::TablePassword);
     TablePack();
     IndexTagCreate(nullptr, nav::NumTag, "NUM", 0, 0, nullptr);

@@ -37,8 +37,7 @@ void AirportEditor::ShowCompanions()
     Form().ClearList(IDC_RUNWAY_LIST);
     for (int i = 0; i < QueryCount(); ++i) {
         const std::string designator = FieldGetString("RUNWAYS");
-        if (Listed(designator))
-            Form().AddListEntry(IDC_RUNWAY_LIST, designator);
+        if (Listed(designator)) Form().AddListEntry(IDC_RUNWAY_LIST, designator);
         RecordSkip(1);
     }
     SelectArea(AirportTable().alias);
@@ -73,16 +72,13 @@ RunwaySelection AirportEditor::SelectRunway(bool isNew) const
 
 void AirportEditor::DeleteRunway()
 {
-    if (!TablesOpen())
-        return;
+    if (!TablesOpen()) return;
     const std::optional<std::string> entry = Form().SelectedListEntry(IDC_RUNWAY_LIST);
-    if (!entry || !Form().Ask(DeleteRunwayQuestion))
-        return;
+    if (!entry || !Form().Ask(DeleteRunwayQuestion)) return;
     SelectArea(nav::RunwaysAlias);
     QuerySet(RunwayCondition(Form().Text(IDC_NUM), entry->substr(0, DesignatorLength)).c_str());
     RecordGoTop();
-    if (QueryCount() > 0)
-        RecordDelete();
+    if (QueryCount() > 0) RecordDelete();
     SelectArea(AirportTable().alias);
     ShowRecord();
 }

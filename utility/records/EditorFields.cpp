@@ -12,10 +12,8 @@ constexpr std::array<EditorField, A + B> Join(const std::array<EditorField, A>& 
                                               const std::array<EditorField, B>& b)
 {
     std::array<EditorField, A + B> joined{};
-    for (std::size_t i = 0; i < A; ++i)
-        joined[i] = a[i];
-    for (std::size_t i = 0; i < B; ++i)
-        joined[A + i] = b[i];
+    for (std::size_t i = 0; i < A; ++i) joined[i] = a[i];
+    for (std::size_t i = 0; i < B; ++i) joined[A + i] = b[i];
     return joined;
 }
 
@@ -57,9 +55,11 @@ constexpr std::array<EditorField, 2> NavaidExtraFields{{
 constexpr auto WaypointFields = Join(NameFields, CoordinateFields);
 
 // Airports show the coordinates before country and state but save them after.
-constexpr auto AirportShownFields = Join(Join(Join(WaypointFields, RegionFields), AltitudeField), AirportNumberFields);
+constexpr auto AirportShownFields =
+    Join(Join(Join(WaypointFields, RegionFields), AltitudeField), AirportNumberFields);
 constexpr auto AirportSavedFields =
-    Join(Join(Join(Join(NameFields, RegionFields), CoordinateFields), AltitudeField), AirportNumberFields);
+    Join(Join(Join(Join(NameFields, RegionFields), CoordinateFields), AltitudeField),
+         AirportNumberFields);
 constexpr auto NavaidFields = Join(Join(WaypointFields, AltitudeField), NavaidExtraFields);
 constexpr auto UserFields = Join(WaypointFields, AltitudeField);
 

@@ -65,28 +65,22 @@ double ParseFrequency(const std::string& text)
     // hexadecimal numbers that newer run-time libraries also read must not reach a numeric
     // field, nor an exponent too large for a double.
     std::size_t end = text.find_first_not_of(" \t\n\v\f\r");
-    if (end == std::string::npos)
-        return 0.0;
+    if (end == std::string::npos) return 0.0;
     auto digits = [&text](std::size_t at) {
-        while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])))
-            ++at;
+        while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]))) ++at;
         return at;
     };
-    if (end < text.size() && (text[end] == '+' || text[end] == '-'))
-        ++end;
+    if (end < text.size() && (text[end] == '+' || text[end] == '-')) ++end;
     std::size_t afterWhole = digits(end);
     std::size_t afterFraction = afterWhole;
-    if (afterWhole < text.size() && text[afterWhole] == '.')
-        afterFraction = digits(afterWhole + 1);
+    if (afterWhole < text.size() && text[afterWhole] == '.') afterFraction = digits(afterWhole + 1);
     if (afterFraction == end || (afterWhole == end && afterFraction == end + 1))
         return 0.0;  // no digit at all
     std::size_t numberEnd = afterFraction;
     if (numberEnd < text.size() && (text[numberEnd] == 'e' || text[numberEnd] == 'E')) {
         std::size_t exponent = numberEnd + 1;
-        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-'))
-            ++exponent;
-        if (digits(exponent) > exponent)
-            numberEnd = digits(exponent);
+        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
+        if (digits(exponent) > exponent) numberEnd = digits(exponent);
     }
     const double value = std::strtod(text.substr(0, numberEnd).c_str(), nullptr);
     return std::isfinite(value) ? value : 0.0;

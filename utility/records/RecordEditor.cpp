@@ -11,8 +11,7 @@ bool RecordEditor::OpenTable(const std::string& dataDirectory, const char* alias
     const std::string path = nav::TablePath(nav::PathForm::Editors, dataDirectory.c_str(), alias);
     const bool opened = TableOpen(path.c_str(), alias, SDE_SHARED, SDE_KIND_DBF) != 0;
     TableSetPassword(nav::TablePassword);
-    if (!opened)
-        unopened_.push_back(path);
+    if (!opened) unopened_.push_back(path);
     return opened;
 }
 
@@ -28,8 +27,7 @@ void RecordEditor::Open(const std::string& dataDirectory)
         TableCloseAll();
         std::string notice = unopened_.size() == 1 ? "Cannot open the table file\n"
                                                    : "Cannot open the table files\n";
-        for (const std::string& path : unopened_)
-            notice += path + "\n";
+        for (const std::string& path : unopened_) notice += path + "\n";
         notice += "\nCheck the Gps path in Preferences. Nothing can be shown or saved here.";
         form_.Tell(notice);
         ShowEmpty();
@@ -53,78 +51,65 @@ void RecordEditor::ShowRecord()
         ShowEmpty();
         return;
     }
-    for (const EditorField& field : table_.shownFields)
-        ShowField(field, form_);
+    for (const EditorField& field : table_.shownFields) ShowField(field, form_);
     ShowCompanions();
 }
 
 void RecordEditor::ShowEmpty()
 {
-    for (const EditorField& field : table_.shownFields)
-        ClearField(field, form_);
+    for (const EditorField& field : table_.shownFields) ClearField(field, form_);
     ClearCompanions();
 }
 
 void RecordEditor::First()
 {
-    if (!tablesOpen_)
-        return;
+    if (!tablesOpen_) return;
     RecordGoTop();
     ShowRecord();
 }
 
 void RecordEditor::Previous()
 {
-    if (!tablesOpen_)
-        return;
+    if (!tablesOpen_) return;
     RecordSkip(-1);
-    if (RecordAtBof() == 0)
-        ShowRecord();
+    if (RecordAtBof() == 0) ShowRecord();
 }
 
 void RecordEditor::Next()
 {
-    if (!tablesOpen_)
-        return;
+    if (!tablesOpen_) return;
     RecordSkip(1);
-    if (RecordAtEof() == 0)
-        ShowRecord();
+    if (RecordAtEof() == 0) ShowRecord();
 }
 
 void RecordEditor::Last()
 {
-    if (!tablesOpen_)
-        return;
+    if (!tablesOpen_) return;
     RecordGoBottom();
     ShowRecord();
 }
 
 void RecordEditor::New()
 {
-    if (!tablesOpen_ || !form_.Ask(table_.newQuestion))
-        return;
+    if (!tablesOpen_ || !form_.Ask(table_.newQuestion)) return;
     RecordAppendBlank();
     ShowRecord();
 }
 
 void RecordEditor::Save()
 {
-    if (!tablesOpen_ || !form_.Ask(SaveQuestion))
-        return;
-    for (const EditorField& field : table_.savedFields)
-        WriteField(field, form_);
+    if (!tablesOpen_ || !form_.Ask(SaveQuestion)) return;
+    for (const EditorField& field : table_.savedFields) WriteField(field, form_);
     ShowRecord();
 }
 
 void RecordEditor::Delete()
 {
-    if (!tablesOpen_ || !form_.Ask(table_.deleteQuestion))
-        return;
+    if (!tablesOpen_ || !form_.Ask(table_.deleteQuestion)) return;
     DeleteCompanions();
     RecordDelete();
     RecordSkip(1);
-    if (RecordAtEof() != 0)
-        RecordSkip(-1);
+    if (RecordAtEof() != 0) RecordSkip(-1);
     ShowRecord();
 }
 

@@ -23,7 +23,6 @@ struct DoubleByteCharacters {
 // nothing else changes. Without double-byte information every byte stands alone.
 std::string UpperCaseName(std::string name, const DoubleByteCharacters* doubleBytes = nullptr);
 
-void SearchRecord(const SearchRequest& request,
-                  const DoubleByteCharacters* doubleBytes = nullptr);
+void SearchRecord(const SearchRequest& request, const DoubleByteCharacters* doubleBytes = nullptr);
 
 }  // namespace quillmap

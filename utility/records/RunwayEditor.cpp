@@ -11,23 +11,18 @@ namespace quillmap {
 void RunwayEditor::Begin()
 {
     AreaSelect(AreaOfAlias(nav::RunwaysAlias));
-    if (selection_.isNew)
-        return;
+    if (selection_.isNew) return;
     QuerySet(RunwayCondition(selection_.airportNum, selection_.designator).c_str());
     RecordGoTop();
-    for (const EditorField& field : RunwayFields())
-        ShowField(field, form_);
+    for (const EditorField& field : RunwayFields()) ShowField(field, form_);
 }
 
 void RunwayEditor::Save()
 {
-    if (!form_.Ask(SaveQuestion))
-        return;
-    if (selection_.isNew)
-        RecordAppendBlank();
+    if (!form_.Ask(SaveQuestion)) return;
+    if (selection_.isNew) RecordAppendBlank();
     FieldReplace("NUM", SDE_TEXT, selection_.airportNum.c_str());
-    for (const EditorField& field : RunwayFields())
-        WriteField(field, form_);
+    for (const EditorField& field : RunwayFields()) WriteField(field, form_);
 }
 
 void RunwayEditor::End()

@@ -22,7 +22,9 @@ struct RunwaySelection {
 class RunwayEditor {
 public:
     RunwayEditor(EditorForm& form, RunwaySelection selection)
-        : form_(form), selection_(std::move(selection)) {}
+        : form_(form), selection_(std::move(selection))
+    {
+    }
 
     // Makes RUNWAYS current and, for an existing runway, finds it and shows it.
     void Begin();

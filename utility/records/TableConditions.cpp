@@ -13,8 +13,7 @@ std::string Term(const char* field, std::string text)
 {
     const nav::FieldDefinition* definition = nav::FindField(nav::RunwaysTable, field);
     const std::size_t width = definition ? static_cast<std::size_t>(definition->width) : 0;
-    if (text.size() < width)
-        text.resize(width, ' ');
+    if (text.size() < width) text.resize(width, ' ');
     const char quote = text.find('"') == std::string::npos ? '"' : '\'';
     return std::string(field) + " = " + quote + text + quote;
 }

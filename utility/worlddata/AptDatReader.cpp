@@ -34,7 +34,7 @@ constexpr std::size_t LandRunwayEndStart = 8;
 constexpr std::size_t LandRunwayEndFields = 9;
 constexpr std::size_t WaterRunwayFields = 9;
 constexpr std::size_t HelipadFields = 12;
-constexpr std::size_t HeaderFields = 5;   // code, elevation, two obsolete, ident; name optional
+constexpr std::size_t HeaderFields = 5;  // code, elevation, two obsolete, ident; name optional
 
 bool IsHeaderRow(int code)
 {
@@ -46,8 +46,7 @@ std::optional<GeoPosition> PositionAt(const RowFields& fields, std::size_t at)
 {
     std::optional<double> latitude = fields.Real(at);
     std::optional<double> longitude = fields.Real(at + 1);
-    if (!latitude || !longitude)
-        return std::nullopt;
+    if (!latitude || !longitude) return std::nullopt;
     GeoPosition position{*latitude, *longitude};
     return IsValidPosition(position) ? std::optional(position) : std::nullopt;
 }
@@ -55,8 +54,7 @@ std::optional<GeoPosition> PositionAt(const RowFields& fields, std::size_t at)
 bool ReadRunwayEnd(const RowFields& fields, std::size_t at, AptRunwayEnd& end)
 {
     std::optional<GeoPosition> position = PositionAt(fields, at + 1);
-    if (!position)
-        return false;
+    if (!position) return false;
     end.designator = std::string(fields[at]);
     end.position = *position;
     return true;
@@ -64,16 +62,14 @@ bool ReadRunwayEnd(const RowFields& fields, std::size_t at, AptRunwayEnd& end)
 
 bool ReadLandRunway(const RowFields& fields, AptRunway& runway)
 {
-    if (fields.Count() < LandRunwayFields)
-        return false;
+    if (fields.Count() < LandRunwayFields) return false;
     runway.kind = RunwayKind::Land;
     runway.surfaceCode = fields.Integer(2).value_or(0);
     runway.centrelineLights = fields.Integer(5).value_or(0) != 0;
     runway.edgeLights = fields.Integer(6).value_or(0);
     for (int i = 0; i < 2; ++i) {
         std::size_t at = LandRunwayEndStart + i * LandRunwayEndFields;
-        if (!ReadRunwayEnd(fields, at, runway.ends[i]))
-            return false;
+        if (!ReadRunwayEnd(fields, at, runway.ends[i])) return false;
         runway.ends[i].approachLights = fields.Integer(at + 6).value_or(0);
         runway.ends[i].reil = fields.Integer(at + 8).value_or(0) != 0;
     }
@@ -83,18 +79,16 @@ bool ReadLandRunway(const RowFields& fields, AptRunway& runway)
 bool ReadWaterRunway(const RowFields& fields, AptRunway& runway)
 {
     runway.kind = RunwayKind::Water;
-    return fields.Count() >= WaterRunwayFields && ReadRunwayEnd(fields, 3, runway.ends[0])
-           && ReadRunwayEnd(fields, 6, runway.ends[1]);
+    return fields.Count() >= WaterRunwayFields && ReadRunwayEnd(fields, 3, runway.ends[0]) &&
+           ReadRunwayEnd(fields, 6, runway.ends[1]);
 }
 
 bool ReadHelipad(const RowFields& fields, AptRunway& runway)
 {
     runway.kind = RunwayKind::Helipad;
-    if (fields.Count() < HelipadFields || !ReadRunwayEnd(fields, 1, runway.ends[0]))
-        return false;
+    if (fields.Count() < HelipadFields || !ReadRunwayEnd(fields, 1, runway.ends[0])) return false;
     std::optional<double> length = fields.Real(5);
-    if (!length)
-        return false;
+    if (!length) return false;
     runway.helipadLengthMeters = *length;
     runway.surfaceCode = fields.Integer(7).value_or(0);
     runway.edgeLights = fields.Integer(11).value_or(0);
@@ -107,8 +101,7 @@ void ReadMetadata(const RowFields& fields, AptAirport& airport)
     std::string value(fields.Rest(2));
     if (key == "datum_lat" || key == "datum_lon") {
         std::optional<double> degrees = fields.Real(2);
-        if (!degrees)
-            return;
+        if (!degrees) return;
         // The datum counts once both halves are read; a lone half is kept until then.
         GeoPosition datum = airport.datum.value_or(GeoPosition{NAN, NAN});
         (key == "datum_lat" ? datum.latitude : datum.longitude) = *degrees;
@@ -155,17 +148,19 @@ void AptDatReader::ReadRow(const std::string& row, AptAirport& airport)
     if (landRunway || *code == WaterRunwayRow || *code == HelipadRow) {
         RowFields fields(row);
         AptRunway runway;
-        bool read = landRunway ? ReadLandRunway(fields, runway)
+        bool read = landRunway                ? ReadLandRunway(fields, runway)
                     : *code == WaterRunwayRow ? ReadWaterRunway(fields, runway)
-                                               : ReadHelipad(fields, runway);
+                                              : ReadHelipad(fields, runway);
         if (read)
             airport.runways.push_back(std::move(runway));
         else
-            problem_(file_.LineNumber(), "runway row " + std::to_string(*code) + " with missing or bad fields");
+            problem_(file_.LineNumber(),
+                     "runway row " + std::to_string(*code) + " with missing or bad fields");
         return;
     }
     bool tenKilohertz = *code >= FrequencyRows && *code < FrequencyRows + FrequencyKinds;
-    bool kilohertz = *code >= KilohertzFrequencyRows && *code < KilohertzFrequencyRows + FrequencyKinds;
+    bool kilohertz =
+        *code >= KilohertzFrequencyRows && *code < KilohertzFrequencyRows + FrequencyKinds;
     if (tenKilohertz || kilohertz) {
         std::optional<int> frequency = RowFields(row).Integer(1);
         if (!frequency || *frequency <= 0) {
@@ -174,13 +169,13 @@ void AptDatReader::ReadRow(const std::string& row, AptAirport& airport)
         }
         int kind = *code - (tenKilohertz ? FrequencyRows : KilohertzFrequencyRows);
         int khz = tenKilohertz ? *frequency * 10 : *frequency;
-        int* slot = kind == AtisOffset ? &airport.atisKhz : kind == TowerOffset ? &airport.towerKhz : nullptr;
-        if (slot && *slot == 0)
-            *slot = khz;
+        int* slot = kind == AtisOffset    ? &airport.atisKhz
+                    : kind == TowerOffset ? &airport.towerKhz
+                                          : nullptr;
+        if (slot && *slot == 0) *slot = khz;
         return;
     }
-    if (*code == MetadataRow)
-        ReadMetadata(RowFields(row), airport);
+    if (*code == MetadataRow) ReadMetadata(RowFields(row), airport);
 }
 
 bool AptDatReader::Next(AptAirport& airport)
@@ -196,8 +191,7 @@ bool AptDatReader::Next(AptAirport& airport)
         } else {
             line = file_.LineNumber();
         }
-        if (IsBlankRow(row))
-            continue;
+        if (IsBlankRow(row)) continue;
         std::optional<int> code = ReadRowCode(row);
         if (code == EndOfData) {
             ended_ = true;
@@ -205,8 +199,7 @@ bool AptDatReader::Next(AptAirport& airport)
         }
         if (!code || !IsHeaderRow(*code)) {
             // Rows outside an airport: those of an airport whose header could not be read.
-            if (!code)
-                problem_(line, "row code is not a number");
+            if (!code) problem_(line, "row code is not a number");
             continue;
         }
         airport = AptAirport();
@@ -216,8 +209,7 @@ bool AptDatReader::Next(AptAirport& airport)
             continue;
         }
         while (file_.ReadLine(row)) {
-            if (IsBlankRow(row))
-                continue;
+            if (IsBlankRow(row)) continue;
             std::optional<int> next = ReadRowCode(row);
             if (next && IsHeaderRow(*next)) {
                 pending_.swap(row);
@@ -231,7 +223,8 @@ bool AptDatReader::Next(AptAirport& airport)
             ReadRow(row, airport);
         }
         if (airport.datum && !IsValidPosition(*airport.datum)) {
-            problem_(airport.line, "airport datum missing its latitude or longitude, or out of range");
+            problem_(airport.line,
+                     "airport datum missing its latitude or longitude, or out of range");
             airport.datum.reset();
         }
         return !file_.Failed();

@@ -28,27 +28,31 @@
 
 namespace quillmap {
 
-enum class RunwayKind { Land, Water, Helipad };
+enum class RunwayKind {
+    Land,
+    Water,
+    Helipad
+};
 
 struct AptRunwayEnd {
     std::string designator;
     GeoPosition position;
-    int approachLights = 0;   // 0 none, else the kind of approach lighting system
-    bool reil = false;        // runway end identifier lights
+    int approachLights = 0;  // 0 none, else the kind of approach lighting system
+    bool reil = false;       // runway end identifier lights
 };
 
 struct AptRunway {
     RunwayKind kind = RunwayKind::Land;
-    int surfaceCode = 0;          // land runways and helipads
-    int edgeLights = 0;           // 0 none, 1 low, 2 medium, 3 high intensity
+    int surfaceCode = 0;  // land runways and helipads
+    int edgeLights = 0;   // 0 none, 1 low, 2 medium, 3 high intensity
     bool centrelineLights = false;
     double helipadLengthMeters = 0;
-    AptRunwayEnd ends[2];         // a helipad has one
+    AptRunwayEnd ends[2];  // a helipad has one
 };
 
 struct AptAirport {
-    int line = 0;                 // of the header row
-    int rowCode = 0;              // 1, 16 or 17
+    int line = 0;     // of the header row
+    int rowCode = 0;  // 1, 16 or 17
     int elevationFeet = 0;
     std::string ident;
     std::string name;
@@ -56,7 +60,7 @@ struct AptAirport {
     std::string country;
     std::string state;
     std::string regionCode;
-    int atisKhz = 0;              // 0: none given
+    int atisKhz = 0;  // 0: none given
     int towerKhz = 0;
     std::vector<AptRunway> runways;
 };
@@ -74,7 +78,7 @@ private:
     void ReadRow(const std::string& row, AptAirport& airport);
     bool ReadHeaderRow(int code, const std::string& row, AptAirport& airport);
 
-    std::string pending_;         // a header row read while finishing the previous airport
+    std::string pending_;  // a header row read while finishing the previous airport
     int pendingLine_ = 0;
     bool ended_ = false;
     int malformedAirports_ = 0;

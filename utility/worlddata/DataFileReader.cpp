@@ -13,12 +13,14 @@ namespace {
 
 constexpr std::size_t ChunkBytes = 256 * 1024;
 
-gzFile Handle(void* file) { return static_cast<gzFile>(file); }
+gzFile Handle(void* file)
+{
+    return static_cast<gzFile>(file);
+}
 
 }  // namespace
 
-DataFileReader::DataFileReader(const std::string& path)
-    : path_(path), buffer_(ChunkBytes)
+DataFileReader::DataFileReader(const std::string& path) : path_(path), buffer_(ChunkBytes)
 {
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
@@ -38,8 +40,7 @@ DataFileReader::DataFileReader(const std::string& path)
 
 DataFileReader::~DataFileReader()
 {
-    if (file_)
-        gzclose(Handle(file_));
+    if (file_) gzclose(Handle(file_));
 }
 
 int64_t DataFileReader::BytesRead() const
@@ -49,8 +50,7 @@ int64_t DataFileReader::BytesRead() const
 
 bool DataFileReader::Refill()
 {
-    if (atEnd_ || !file_ || Failed())
-        return false;
+    if (atEnd_ || !file_ || Failed()) return false;
     int count = gzread(Handle(file_), buffer_.data(), static_cast<unsigned>(buffer_.size()));
     int code = Z_OK;
     const char* message = gzerror(Handle(file_), &code);
@@ -75,8 +75,7 @@ bool DataFileReader::ReadLine(std::string& line)
     bool any = false;
     bool cut = false;
     for (;;) {
-        if (position_ == filled_ && !Refill())
-            break;
+        if (position_ == filled_ && !Refill()) break;
         any = true;
         const char* start = buffer_.data() + position_;
         const void* end = std::memchr(start, '\n', filled_ - position_);
@@ -90,11 +89,9 @@ bool DataFileReader::ReadLine(std::string& line)
             break;
         }
     }
-    if (Failed() || !any)
-        return false;
+    if (Failed() || !any) return false;
     linesCut_ += cut ? 1 : 0;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
+    if (!line.empty() && line.back() == '\r') line.pop_back();
     ++lineNumber_;
     return true;
 }

@@ -31,13 +31,13 @@ public:
     int LineNumber() const { return lineNumber_; }
     // Bytes of the file as stored (compressed ones for gzip), for progress.
     int64_t BytesRead() const;
-    int64_t Size() const { return size_; }   // 0 when unknown
+    int64_t Size() const { return size_; }  // 0 when unknown
 
 private:
     bool Refill();
 
     std::string path_;
-    void* file_ = nullptr;   // gzFile; zlib reads plain files unchanged
+    void* file_ = nullptr;  // gzFile; zlib reads plain files unchanged
     std::vector<char> buffer_;
     std::size_t filled_ = 0;
     std::size_t position_ = 0;

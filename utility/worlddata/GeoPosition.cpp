@@ -7,7 +7,7 @@ namespace quillmap {
 
 namespace {
 
-constexpr double EarthRadiusMeters = 6371008.8;   // mean radius (IUGG)
+constexpr double EarthRadiusMeters = 6371008.8;  // mean radius (IUGG)
 constexpr double RadiansPerDegree = std::numbers::pi / 180.0;
 struct Vector {
     double x, y, z;
@@ -28,9 +28,9 @@ double GreatCircleFeet(const GeoPosition& from, const GeoPosition& to)
     // Haversine: accurate for the short distances of a runway.
     double dLatitude = (to.latitude - from.latitude) * RadiansPerDegree;
     double dLongitude = (to.longitude - from.longitude) * RadiansPerDegree;
-    double a = std::pow(std::sin(dLatitude / 2), 2)
-               + std::cos(from.latitude * RadiansPerDegree) * std::cos(to.latitude * RadiansPerDegree)
-                     * std::pow(std::sin(dLongitude / 2), 2);
+    double a = std::pow(std::sin(dLatitude / 2), 2) + std::cos(from.latitude * RadiansPerDegree) *
+                                                          std::cos(to.latitude * RadiansPerDegree) *
+                                                          std::pow(std::sin(dLongitude / 2), 2);
     double angle = 2 * std::atan2(std::sqrt(a), std::sqrt(1 - a));
     return angle * EarthRadiusMeters * FeetPerMeter;
 }
@@ -41,13 +41,14 @@ GeoPosition GreatCircleMidpoint(const GeoPosition& from, const GeoPosition& to)
     Vector b = UnitVector(to);
     Vector sum{a.x + b.x, a.y + b.y, a.z + b.z};
     double horizontal = std::hypot(sum.x, sum.y);
-    return {std::atan2(sum.z, horizontal) / RadiansPerDegree, std::atan2(sum.y, sum.x) / RadiansPerDegree};
+    return {std::atan2(sum.z, horizontal) / RadiansPerDegree,
+            std::atan2(sum.y, sum.x) / RadiansPerDegree};
 }
 
 bool IsValidPosition(const GeoPosition& position)
 {
-    return std::isfinite(position.latitude) && std::isfinite(position.longitude)
-           && std::fabs(position.latitude) <= 90 && std::fabs(position.longitude) <= 180;
+    return std::isfinite(position.latitude) && std::isfinite(position.longitude) &&
+           std::fabs(position.latitude) <= 90 && std::fabs(position.longitude) <= 180;
 }
 
 }  // namespace quillmap

@@ -14,17 +14,19 @@ namespace {
 const nav::TableDefinition& TableOf(ImportKind kind)
 {
     switch (kind) {
-    case ImportKind::Airports: return nav::AirportsTable;
-    case ImportKind::Runways: return nav::RunwaysTable;
-    default: return nav::NavaidsTable;
+    case ImportKind::Airports:
+        return nav::AirportsTable;
+    case ImportKind::Runways:
+        return nav::RunwaysTable;
+    default:
+        return nav::NavaidsTable;
     }
 }
 
 int FieldWidth(const nav::TableDefinition& table, const char* field)
 {
     for (const nav::FieldDefinition& definition : table.fields) {
-        if (std::strcmp(definition.name, field) == 0)
-            return definition.width;
+        if (std::strcmp(definition.name, field) == 0) return definition.width;
     }
     throw std::logic_error(std::string("no field ") + field + " in " + table.name);
 }
@@ -32,8 +34,7 @@ int FieldWidth(const nav::TableDefinition& table, const char* field)
 int PowerOfTen(std::size_t digits)
 {
     int value = 1;
-    for (std::size_t i = 0; i < digits; ++i)
-        value *= 10;
+    for (std::size_t i = 0; i < digits; ++i) value *= 10;
     return value;
 }
 
@@ -44,8 +45,7 @@ ImportLineBuilder::ImportLineBuilder(ImportKind kind) : kind_(kind) {}
 const ImportColumn& ImportLineBuilder::Column(const char* field) const
 {
     for (const ImportColumn& column : ImportColumns(kind_)) {
-        if (std::strcmp(column.field, field) == 0)
-            return column;
+        if (std::strcmp(column.field, field) == 0) return column;
     }
     throw std::logic_error(std::string("no import column ") + field);
 }
@@ -55,16 +55,14 @@ std::size_t ImportLineBuilder::TextWidth(const char* field) const
     const ImportColumn& column = Column(field);
     std::size_t width = FieldWidth(TableOf(kind_), field);
     for (const ImportColumn& other : ImportColumns(kind_)) {
-        if (other.offset > column.offset)
-            width = std::min(width, other.offset - column.offset);
+        if (other.offset > column.offset) width = std::min(width, other.offset - column.offset);
     }
     return width;
 }
 
 void ImportLineBuilder::Put(std::size_t offset, std::string_view text)
 {
-    if (line_.size() < offset + text.size())
-        line_.resize(offset + text.size(), ' ');
+    if (line_.size() < offset + text.size()) line_.resize(offset + text.size(), ' ');
     line_.replace(offset, text.size(), text);
 }
 
@@ -80,8 +78,8 @@ void ImportLineBuilder::Integer(const char* field, int value, Padding padding)
     int smallest = -(PowerOfTen(column.width - 1) - 1);
     value = std::clamp(value, smallest, largest);
     char text[16];
-    std::snprintf(text, sizeof text, padding == Padding::Zeros ? "%0*d" : "%*d", static_cast<int>(column.width),
-                  value);
+    std::snprintf(text, sizeof text, padding == Padding::Zeros ? "%0*d" : "%*d",
+                  static_cast<int>(column.width), value);
     Put(column.offset, text);
 }
 

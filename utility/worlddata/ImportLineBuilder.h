@@ -11,7 +11,10 @@
 
 namespace quillmap {
 
-enum class Padding { Blanks, Zeros };
+enum class Padding {
+    Blanks,
+    Zeros
+};
 
 class ImportLineBuilder {
 public:

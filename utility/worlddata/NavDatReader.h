@@ -19,7 +19,14 @@
 
 namespace quillmap {
 
-enum class NavRowKind { Ndb, Vor, Localizer, Dme, StandaloneDme, Other };
+enum class NavRowKind {
+    Ndb,
+    Vor,
+    Localizer,
+    Dme,
+    StandaloneDme,
+    Other
+};
 
 struct NavDatRow {
     int line = 0;
@@ -27,11 +34,11 @@ struct NavDatRow {
     NavRowKind kind = NavRowKind::Other;
     GeoPosition position;
     int elevationFeet = 0;
-    int frequency = 0;        // kHz for NDBs, 10 kHz for the others
+    int frequency = 0;  // kHz for NDBs, 10 kHz for the others
     std::string ident;
-    std::string region;       // empty in version 810
-    std::string airport;      // localizers; the airport field of the newer editions
-    std::string runway;       // localizers
+    std::string region;   // empty in version 810
+    std::string airport;  // localizers; the airport field of the newer editions
+    std::string runway;   // localizers
     std::string name;
 };
 

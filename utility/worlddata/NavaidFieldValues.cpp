@@ -9,7 +9,7 @@ namespace quillmap {
 
 namespace {
 
-constexpr int KilohertzPerUnit = 10;   // VHF frequencies are given in units of 10 kHz
+constexpr int KilohertzPerUnit = 10;  // VHF frequencies are given in units of 10 kHz
 
 // Whether a blank-separated word of the name is one of `words`.
 bool HasWord(std::string_view name, std::initializer_list<std::string_view> words)
@@ -17,8 +17,7 @@ bool HasWord(std::string_view name, std::initializer_list<std::string_view> word
     RowFields fields(name);
     for (std::size_t i = 0; i < fields.Count(); ++i) {
         for (std::string_view word : words) {
-            if (fields[i] == word)
-                return true;
+            if (fields[i] == word) return true;
         }
     }
     return false;
@@ -30,27 +29,28 @@ std::string NavaidType(const NavDatRow& row)
 {
     std::string_view last = LastWord(row.name);
     switch (row.kind) {
-    case NavRowKind::Ndb: return "NDB";
+    case NavRowKind::Ndb:
+        return "NDB";
     case NavRowKind::Vor:
-        if (last == "VORTAC")
-            return "VORTAC";
-        if (last == "VOR-DME" || last == "VOR/DME")
-            return "VORDME";
+        if (last == "VORTAC") return "VORTAC";
+        if (last == "VOR-DME" || last == "VOR/DME") return "VORDME";
         return "VOR";
     case NavRowKind::Dme:
         // The DME of a VOR-DME, VORTAC or ILS: the VOR row or the runway carries it.
-        if (HasWord(row.name, {"DME-ILS", "ILS", "ILS-DME", "LOC", "VOR", "VOR-DME", "VOR/DME", "VORTAC"}))
+        if (HasWord(row.name,
+                    {"DME-ILS", "ILS", "ILS-DME", "LOC", "VOR", "VOR-DME", "VOR/DME", "VORTAC"}))
             return {};
         [[fallthrough]];
-    case NavRowKind::StandaloneDme: return last == "TACAN" ? "TACAN" : "DME";
-    default: return {};
+    case NavRowKind::StandaloneDme:
+        return last == "TACAN" ? "TACAN" : "DME";
+    default:
+        return {};
     }
 }
 
 std::string NavaidFrequency(const NavDatRow& row)
 {
-    if (row.kind == NavRowKind::Ndb)
-        return std::to_string(row.frequency);
+    if (row.kind == NavRowKind::Ndb) return std::to_string(row.frequency);
     return MegahertzText(row.frequency * KilohertzPerUnit);
 }
 

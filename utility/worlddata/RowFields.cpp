@@ -6,18 +6,19 @@ namespace quillmap {
 
 namespace {
 
-bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool IsSeparator(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r';
+}
 
 // The text as a number only when all of it is one (an optional plus sign allowed).
 template <typename Number>
 std::optional<Number> WholeNumber(std::string_view text)
 {
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     Number value{};
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
     return value;
 }
 
@@ -27,24 +28,19 @@ RowFields::RowFields(std::string_view row) : row_(row)
 {
     std::size_t at = 0;
     while (at < row.size()) {
-        while (at < row.size() && IsSeparator(row[at]))
-            ++at;
+        while (at < row.size() && IsSeparator(row[at])) ++at;
         std::size_t start = at;
-        while (at < row.size() && !IsSeparator(row[at]))
-            ++at;
-        if (at > start)
-            fields_.push_back(row.substr(start, at - start));
+        while (at < row.size() && !IsSeparator(row[at])) ++at;
+        if (at > start) fields_.push_back(row.substr(start, at - start));
     }
 }
 
 std::string_view RowFields::Rest(std::size_t index) const
 {
-    if (index >= fields_.size())
-        return {};
+    if (index >= fields_.size()) return {};
     std::size_t start = fields_[index].data() - row_.data();
     std::string_view rest = row_.substr(start);
-    while (!rest.empty() && IsSeparator(rest.back()))
-        rest.remove_suffix(1);
+    while (!rest.empty() && IsSeparator(rest.back())) rest.remove_suffix(1);
     return rest;
 }
 
@@ -60,8 +56,7 @@ std::optional<double> RowFields::Real(std::size_t index) const
 
 std::string_view LastWord(std::string_view text)
 {
-    while (!text.empty() && IsSeparator(text.back()))
-        text.remove_suffix(1);
+    while (!text.empty() && IsSeparator(text.back())) text.remove_suffix(1);
     std::size_t blank = text.find_last_of(" \t");
     return blank == std::string_view::npos ? text : text.substr(blank + 1);
 }

@@ -12,40 +12,50 @@ namespace {
 const char* SurfaceOfCode(int code)
 {
     switch (code) {
-    case 1: return "ASPH";
-    case 2: return "CONC";
-    case 3: return "GRASS";
-    case 4: return "DIRT";
-    case 5: return "GRVL";
-    case 12: return "LAKE";
-    case 13: return "WATER";
-    case 14: return "SNOW";
-    case 15: return "TRANSP";
-    default: break;
-    }
-    if (code >= 20 && code <= 38)
+    case 1:
         return "ASPH";
-    if (code >= 50 && code <= 57)
+    case 2:
         return "CONC";
+    case 3:
+        return "GRASS";
+    case 4:
+        return "DIRT";
+    case 5:
+        return "GRVL";
+    case 12:
+        return "LAKE";
+    case 13:
+        return "WATER";
+    case 14:
+        return "SNOW";
+    case 15:
+        return "TRANSP";
+    default:
+        break;
+    }
+    if (code >= 20 && code <= 38) return "ASPH";
+    if (code >= 50 && code <= 57) return "CONC";
     return "OTHER";
 }
 
 const char* EdgeLightsName(int code)
 {
     switch (code) {
-    case 1: return "LIRL";
-    case 2: return "MIRL";
-    case 3: return "HIRL";
-    default: return "";
+    case 1:
+        return "LIRL";
+    case 2:
+        return "MIRL";
+    case 3:
+        return "HIRL";
+    default:
+        return "";
     }
 }
 
 void AddWord(std::string& text, const char* word)
 {
-    if (!*word)
-        return;
-    if (!text.empty())
-        text += ' ';
+    if (!*word) return;
+    if (!text.empty()) text += ' ';
     text += word;
 }
 
@@ -53,8 +63,7 @@ void AddWord(std::string& text, const char* word)
 
 std::string RunwayDesignators(const AptRunway& runway)
 {
-    if (runway.kind == RunwayKind::Helipad)
-        return runway.ends[0].designator;
+    if (runway.kind == RunwayKind::Helipad) return runway.ends[0].designator;
     return runway.ends[0].designator + "/" + runway.ends[1].designator;
 }
 
@@ -75,12 +84,10 @@ std::string LightingRemark(const AptRunway& runway)
 {
     std::string remark;
     AddWord(remark, EdgeLightsName(runway.edgeLights));
-    if (runway.centrelineLights)
-        AddWord(remark, "CL");
+    if (runway.centrelineLights) AddWord(remark, "CL");
     if (runway.ends[0].approachLights > 0 || runway.ends[1].approachLights > 0)
         AddWord(remark, "ALS");
-    if (runway.ends[0].reil || runway.ends[1].reil)
-        AddWord(remark, "REIL");
+    if (runway.ends[0].reil || runway.ends[1].reil) AddWord(remark, "REIL");
     return remark;
 }
 

@@ -35,25 +35,23 @@ std::string AirportNum(std::string_view ident)
 uint64_t NavaidIdentity(std::string_view ident, std::string_view type, std::string_view region,
                         const GeoPosition& position)
 {
-    std::string square = std::to_string(static_cast<int>(std::floor(position.latitude))) + ","
-                         + std::to_string(static_cast<int>(std::floor(position.longitude)));
+    std::string square = std::to_string(static_cast<int>(std::floor(position.latitude))) + "," +
+                         std::to_string(static_cast<int>(std::floor(position.longitude)));
     return Fnv1a(Fnv1a(Fnv1a(Fnv1a(FnvOffset, ident), type), region), square);
 }
 
 std::string NavaidNumOfHash(uint64_t hash)
 {
     std::string num(NumLength, '0');
-    for (std::size_t i = NumLength; i-- > 0; hash /= Radix)
-        num[i] = RadixDigits[hash % Radix];
+    for (std::size_t i = NumLength; i-- > 0; hash /= Radix) num[i] = RadixDigits[hash % Radix];
     return num;
 }
 
-std::string NavaidNums::Assign(std::string_view ident, std::string_view type, std::string_view region,
-                               const GeoPosition& position)
+std::string NavaidNums::Assign(std::string_view ident, std::string_view type,
+                               std::string_view region, const GeoPosition& position)
 {
     uint64_t identity = NavaidIdentity(ident, type, region, position);
-    if (!identities_.insert(identity).second)
-        return {};
+    if (!identities_.insert(identity).second) return {};
     std::string num = NavaidNumOfHash(identity);
     for (uint64_t counter = 1; !nums_.insert(num).second; ++counter) {
         ++clashes_;

@@ -10,7 +10,7 @@ namespace quillmap {
 class StagedFile {
 public:
     explicit StagedFile(std::string path);
-    ~StagedFile();   // removes the temporary file unless committed
+    ~StagedFile();  // removes the temporary file unless committed
     StagedFile(const StagedFile&) = delete;
     StagedFile& operator=(const StagedFile&) = delete;
 

@@ -22,11 +22,9 @@ constexpr SpecialCharacter SpecialCharacters[] = {
 
 char Windows1252(char32_t codePoint)
 {
-    if (codePoint >= 0xA0 && codePoint <= 0xFF)
-        return static_cast<char>(codePoint);
+    if (codePoint >= 0xA0 && codePoint <= 0xFF) return static_cast<char>(codePoint);
     for (const SpecialCharacter& special : SpecialCharacters) {
-        if (special.codePoint == codePoint)
-            return static_cast<char>(special.byte);
+        if (special.codePoint == codePoint) return static_cast<char>(special.byte);
     }
     return '?';
 }
@@ -35,14 +33,15 @@ char Windows1252(char32_t codePoint)
 std::size_t Utf8Sequence(std::string_view text, std::size_t at, char32_t& codePoint)
 {
     auto byte = static_cast<unsigned char>(text[at]);
-    std::size_t length = byte >= 0xF0 && byte < 0xF8 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC2 && byte < 0xE0 ? 2 : 0;
-    if (length == 0 || at + length > text.size())
-        return 0;
+    std::size_t length = byte >= 0xF0 && byte < 0xF8   ? 4
+                         : byte >= 0xE0                ? 3
+                         : byte >= 0xC2 && byte < 0xE0 ? 2
+                                                       : 0;
+    if (length == 0 || at + length > text.size()) return 0;
     codePoint = byte & (0x7F >> length);
     for (std::size_t i = 1; i < length; ++i) {
         auto next = static_cast<unsigned char>(text[at + i]);
-        if ((next & 0xC0) != 0x80)
-            return 0;
+        if ((next & 0xC0) != 0x80) return 0;
         codePoint = codePoint << 6 | (next & 0x3F);
     }
     return length;

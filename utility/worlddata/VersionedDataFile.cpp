@@ -6,9 +6,10 @@
 
 namespace quillmap {
 
-VersionedDataFile::VersionedDataFile(DataFileReader& file, RowProblem problem, const char* kind, int firstVersion,
-                                     int lastVersion)
-    : file_(file), problem_(std::move(problem)), kind_(kind), firstVersion_(firstVersion), lastVersion_(lastVersion)
+VersionedDataFile::VersionedDataFile(DataFileReader& file, RowProblem problem, const char* kind,
+                                     int firstVersion, int lastVersion)
+    : file_(file), problem_(std::move(problem)), kind_(kind), firstVersion_(firstVersion),
+      lastVersion_(lastVersion)
 {
 }
 
@@ -36,8 +37,9 @@ bool VersionedDataFile::ReadHeader()
         return false;
     }
     if (*version < firstVersion_ || *version > lastVersion_) {
-        error_ = std::string(kind_) + " version " + std::to_string(*version) + " is not read (versions "
-                + std::to_string(firstVersion_) + " to " + std::to_string(lastVersion_) + " are)";
+        error_ = std::string(kind_) + " version " + std::to_string(*version) +
+                 " is not read (versions " + std::to_string(firstVersion_) + " to " +
+                 std::to_string(lastVersion_) + " are)";
         return false;
     }
     version_ = *version;
@@ -47,8 +49,7 @@ bool VersionedDataFile::ReadHeader()
 std::optional<int> ReadRowCode(const std::string& row)
 {
     std::size_t start = row.find_first_not_of(" \t");
-    if (start == std::string::npos)
-        return std::nullopt;
+    if (start == std::string::npos) return std::nullopt;
     int code = 0;
     const char* end = row.data() + row.size();
     auto [after, error] = std::from_chars(row.data() + start, end, code);
@@ -57,6 +58,9 @@ std::optional<int> ReadRowCode(const std::string& row)
     return code;
 }
 
-bool IsBlankRow(const std::string& row) { return row.find_first_not_of(" \t") == std::string::npos; }
+bool IsBlankRow(const std::string& row)
+{
+    return row.find_first_not_of(" \t") == std::string::npos;
+}
 
 }  // namespace quillmap

@@ -21,8 +21,8 @@ namespace quillmap {
 
 namespace {
 
-constexpr std::size_t IdentWidth = 6;          // the ID field
-constexpr int ProgressEvery = 256;             // records between looks at the progress
+constexpr std::size_t IdentWidth = 6;  // the ID field
+constexpr int ProgressEvery = 256;     // records between looks at the progress
 constexpr int KilohertzPerHundredthMegahertz = 10;
 constexpr double HundredthsPerMegahertz = 100.0;
 
@@ -50,13 +50,10 @@ double Megahertz(int khz)
 // The airport's position: its datum, else the middle of its first runway (or the helipad).
 std::optional<GeoPosition> AirportPosition(const AptAirport& airport)
 {
-    if (airport.datum)
-        return airport.datum;
-    if (airport.runways.empty())
-        return std::nullopt;
+    if (airport.datum) return airport.datum;
+    if (airport.runways.empty()) return std::nullopt;
     const AptRunway& first = airport.runways.front();
-    if (first.kind == RunwayKind::Helipad)
-        return first.ends[0].position;
+    if (first.kind == RunwayKind::Helipad) return first.ends[0].position;
     return GreatCircleMidpoint(first.ends[0].position, first.ends[1].position);
 }
 
@@ -67,7 +64,10 @@ struct Localizer {
 
 class Conversion {
 public:
-    Conversion(const ConversionOptions& options, ConversionResult& result) : options_(options), result_(result) {}
+    Conversion(const ConversionOptions& options, ConversionResult& result)
+        : options_(options), result_(result)
+    {
+    }
 
     RowProblem ProblemsOf(const DataFileReader& file);
     void ReadNavaids(NavDatReader& reader, const DataFileReader& file, StagedFile& output);
@@ -75,24 +75,29 @@ public:
                       StagedFile& runways);
 
 private:
-    void Skip(const char* what, const std::string& reason) { ++result_.skipped[std::string(what) + ": " + reason]; }
+    void Skip(const char* what, const std::string& reason)
+    {
+        ++result_.skipped[std::string(what) + ": " + reason];
+    }
     void Report(const DataFileReader& file, int line, const std::string& problem);
     bool Selected(const char* what, const std::string& ident, const GeoPosition& position);
-    bool IdentFits(const char* what, const DataFileReader& file, int line, const std::string& ident);
+    bool IdentFits(const char* what, const DataFileReader& file, int line,
+                   const std::string& ident);
     void Progress(const DataFileReader& file, int& records);
     void KeepLocalizer(const NavDatRow& row);
-    void WriteNavaid(const NavDatRow& row, const std::string& type, const std::string& num, StagedFile& output);
-    void WriteAirport(const AptAirport& airport, const GeoPosition& position, const std::string& num,
-                      StagedFile& output);
-    void WriteRunway(const AptRunway& runway, const std::string& airportIdent, const std::string& num,
+    void WriteNavaid(const NavDatRow& row, const std::string& type, const std::string& num,
                      StagedFile& output);
-    void LandingAid(ImportLineBuilder& line, const std::string& airportIdent, const AptRunwayEnd& end,
-                    const char* nav, const char* rwy, const char* freq);
+    void WriteAirport(const AptAirport& airport, const GeoPosition& position,
+                      const std::string& num, StagedFile& output);
+    void WriteRunway(const AptRunway& runway, const std::string& airportIdent,
+                     const std::string& num, StagedFile& output);
+    void LandingAid(ImportLineBuilder& line, const std::string& airportIdent,
+                    const AptRunwayEnd& end, const char* nav, const char* rwy, const char* freq);
 
     const ConversionOptions& options_;
     ConversionResult& result_;
     int lastPercent_ = -1;
-    std::unordered_map<std::string, Localizer> localizers_;   // by "AIRPORT RUNWAY-END"
+    std::unordered_map<std::string, Localizer> localizers_;  // by "AIRPORT RUNWAY-END"
     std::unordered_set<std::string> airportNums_;
     NavaidNums navaidNums_;
 };
@@ -113,8 +118,7 @@ RowProblem Conversion::ProblemsOf(const DataFileReader& file)
 
 void Conversion::Progress(const DataFileReader& file, int& records)
 {
-    if (++records % ProgressEvery != 0 || !options_.progress || file.Size() == 0)
-        return;
+    if (++records % ProgressEvery != 0 || !options_.progress || file.Size() == 0) return;
     int percent = static_cast<int>(std::min<int64_t>(100, file.BytesRead() * 100 / file.Size()));
     if (percent != lastPercent_) {
         lastPercent_ = percent;
@@ -136,12 +140,13 @@ bool Conversion::Selected(const char* what, const std::string& ident, const GeoP
 }
 
 // An identifier that the ID field cannot hold is never cut: two cut ones could clash.
-bool Conversion::IdentFits(const char* what, const DataFileReader& file, int line, const std::string& ident)
+bool Conversion::IdentFits(const char* what, const DataFileReader& file, int line,
+                           const std::string& ident)
 {
-    if (ident.size() <= IdentWidth)
-        return true;
-    Report(file, line, std::string(what) + " identifier \"" + ident + "\" is longer than "
-                           + std::to_string(IdentWidth) + " characters; skipped");
+    if (ident.size() <= IdentWidth) return true;
+    Report(file, line,
+           std::string(what) + " identifier \"" + ident + "\" is longer than " +
+               std::to_string(IdentWidth) + " characters; skipped");
     Skip(what, "identifier longer than " + std::to_string(IdentWidth) + " characters");
     return false;
 }
@@ -187,7 +192,8 @@ void Conversion::ReadNavaids(NavDatReader& reader, const DataFileReader& file, S
             Skip("navaid", "DME of a VOR or an ILS (listed with it)");
             continue;
         }
-        if (!IdentFits("navaid", file, row.line, row.ident) || !Selected("navaid", row.ident, row.position))
+        if (!IdentFits("navaid", file, row.line, row.ident) ||
+            !Selected("navaid", row.ident, row.position))
             continue;
         std::string num = navaidNums_.Assign(row.ident, type, row.region, row.position);
         if (num.empty()) {
@@ -198,20 +204,20 @@ void Conversion::ReadNavaids(NavDatReader& reader, const DataFileReader& file, S
     }
 }
 
-void Conversion::LandingAid(ImportLineBuilder& line, const std::string& airportIdent, const AptRunwayEnd& end,
-                            const char* nav, const char* rwy, const char* freq)
+void Conversion::LandingAid(ImportLineBuilder& line, const std::string& airportIdent,
+                            const AptRunwayEnd& end, const char* nav, const char* rwy,
+                            const char* freq)
 {
     auto found = localizers_.find(airportIdent + " " + end.designator);
-    if (found == localizers_.end())
-        return;
+    if (found == localizers_.end()) return;
     line.Text(nav, found->second.ident);
     line.Text(rwy, end.designator);
     line.Text(freq, found->second.frequency);
     ++result_.localizers;
 }
 
-void Conversion::WriteRunway(const AptRunway& runway, const std::string& airportIdent, const std::string& num,
-                             StagedFile& output)
+void Conversion::WriteRunway(const AptRunway& runway, const std::string& airportIdent,
+                             const std::string& num, StagedFile& output)
 {
     ImportLineBuilder line(ImportKind::Runways);
     line.Text("NUM", num);
@@ -227,8 +233,8 @@ void Conversion::WriteRunway(const AptRunway& runway, const std::string& airport
     ++result_.runways;
 }
 
-void Conversion::WriteAirport(const AptAirport& airport, const GeoPosition& position, const std::string& num,
-                              StagedFile& output)
+void Conversion::WriteAirport(const AptAirport& airport, const GeoPosition& position,
+                              const std::string& num, StagedFile& output)
 {
     ImportLineBuilder line(ImportKind::Airports);
     line.Text("NUM", num);
@@ -238,12 +244,10 @@ void Conversion::WriteAirport(const AptAirport& airport, const GeoPosition& posi
     // its ICAO region instead, a state by its postal code (a name cut to four or five
     // letters would say nothing).
     std::string country = Upper(airport.country);
-    if (country.size() > line.TextWidth("COUNTRY"))
-        country = Upper(airport.regionCode);
+    if (country.size() > line.TextWidth("COUNTRY")) country = Upper(airport.regionCode);
     line.Text("COUNTRY", country);
     std::string state = Upper(airport.state);
-    if (state.size() > line.TextWidth("STATE"))
-        state = StateCode(state);
+    if (state.size() > line.TextWidth("STATE")) state = StateCode(state);
     line.Text("STATE", state);
     line.Integer("ALT", airport.elevationFeet);
     line.ComputedVariation();
@@ -254,25 +258,24 @@ void Conversion::WriteAirport(const AptAirport& airport, const GeoPosition& posi
     ++result_.airports;
 }
 
-void Conversion::ReadAirports(AptDatReader& reader, const DataFileReader& file, StagedFile& airports,
-                              StagedFile& runways)
+void Conversion::ReadAirports(AptDatReader& reader, const DataFileReader& file,
+                              StagedFile& airports, StagedFile& runways)
 {
     AptAirport airport;
     int records = 0;
     while (reader.Next(airport)) {
         Progress(file, records);
-        if (!IdentFits("airport", file, airport.line, airport.ident))
-            continue;
+        if (!IdentFits("airport", file, airport.line, airport.ident)) continue;
         std::optional<GeoPosition> position = AirportPosition(airport);
         if (!position) {
             Skip("airport", "no position (neither datum nor runway)");
             continue;
         }
-        if (!Selected("airport", airport.ident, *position))
-            continue;
+        if (!Selected("airport", airport.ident, *position)) continue;
         std::string num = AirportNum(airport.ident);
         if (!airportNums_.insert(num).second) {
-            Report(file, airport.line, "airport \"" + airport.ident + "\" given a second time; skipped");
+            Report(file, airport.line,
+                   "airport \"" + airport.ident + "\" given a second time; skipped");
             Skip("airport", "identifier given a second time");
             continue;
         }
@@ -284,7 +287,8 @@ void Conversion::ReadAirports(AptDatReader& reader, const DataFileReader& file, 
         result_.skipped["airport: malformed header row"] += reader.MalformedAirports();
 }
 
-void WriteHeader(StagedFile& file, char kind, const std::string& what, const std::string& source, int version)
+void WriteHeader(StagedFile& file, char kind, const std::string& what, const std::string& source,
+                 int version)
 {
     file.WriteLine(std::string("IMPORT ") + kind);
     file.WriteLine(what + " converted by navdb convert");
@@ -293,19 +297,20 @@ void WriteHeader(StagedFile& file, char kind, const std::string& what, const std
 
 bool Opened(const DataFileReader& file, ConversionResult& result)
 {
-    if (!file.IsOpen())
-        result.error = "cannot read " + file.Path() + ": " + file.Error();
+    if (!file.IsOpen()) result.error = "cannot read " + file.Path() + ": " + file.Error();
     return file.IsOpen();
 }
 
-bool ReadWhole(const DataFileReader& file, ConversionResult& result, const ConversionOptions& options)
+bool ReadWhole(const DataFileReader& file, ConversionResult& result,
+               const ConversionOptions& options)
 {
     if (file.LinesCut() > 0 && options.problem)
-        options.problem(file.Path() + ": " + std::to_string(file.LinesCut()) + " rows longer than "
-                        + std::to_string(MaximumLineBytes) + " characters, read only that far");
+        options.problem(file.Path() + ": " + std::to_string(file.LinesCut()) +
+                        " rows longer than " + std::to_string(MaximumLineBytes) +
+                        " characters, read only that far");
     if (file.Failed())
-        result.error = "cannot read " + file.Path() + ": " + file.Error() + " (at line "
-                       + std::to_string(file.LineNumber() + 1) + ")";
+        result.error = "cannot read " + file.Path() + ": " + file.Error() + " (at line " +
+                       std::to_string(file.LineNumber() + 1) + ")";
     return !file.Failed();
 }
 
@@ -313,22 +318,20 @@ bool ReadWhole(const DataFileReader& file, ConversionResult& result, const Conve
 
 bool Region::Contains(const GeoPosition& position) const
 {
-    if (position.latitude < south || position.latitude > north)
-        return false;
-    if (west <= east)
-        return position.longitude >= west && position.longitude <= east;
+    if (position.latitude < south || position.latitude > north) return false;
+    if (west <= east) return position.longitude >= west && position.longitude <= east;
     return position.longitude >= west || position.longitude <= east;
 }
 
 ConversionResult ConvertWorldData(const std::string& aptPath, const std::string& navPath,
-                                  const std::string& outputDirectory, const ConversionOptions& options)
+                                  const std::string& outputDirectory,
+                                  const ConversionOptions& options)
 {
     ConversionResult result;
     Conversion conversion(options, result);
     DataFileReader aptFile(aptPath);
     DataFileReader navFile(navPath);
-    if (!Opened(aptFile, result) || !Opened(navFile, result))
-        return result;
+    if (!Opened(aptFile, result) || !Opened(navFile, result)) return result;
     AptDatReader aptReader(aptFile, conversion.ProblemsOf(aptFile));
     NavDatReader navReader(navFile, conversion.ProblemsOf(navFile));
     if (!aptReader.ReadHeader()) {
@@ -342,10 +345,12 @@ ConversionResult ConvertWorldData(const std::string& aptPath, const std::string&
     result.aptVersion = aptReader.Version();
     result.navVersion = navReader.Version();
 
-    std::string directory = outputDirectory.empty() || outputDirectory.back() == '/' || outputDirectory.back() == '\\'
-                                ? outputDirectory
-                                : outputDirectory + "/";
-    std::error_code ignored;   // a directory that cannot be made shows as a file that cannot be written
+    std::string directory =
+        outputDirectory.empty() || outputDirectory.back() == '/' || outputDirectory.back() == '\\'
+            ? outputDirectory
+            : outputDirectory + "/";
+    std::error_code
+        ignored;  // a directory that cannot be made shows as a file that cannot be written
     std::filesystem::create_directories(outputDirectory, ignored);
     StagedFile airports(directory + nav::AirportsAlias + ".GPS");
     StagedFile runways(directory + nav::RunwaysAlias + ".GPS");
@@ -361,11 +366,9 @@ ConversionResult ConvertWorldData(const std::string& aptPath, const std::string&
     WriteHeader(navaids, 'N', "navaids", navPath, result.navVersion);
 
     conversion.ReadNavaids(navReader, navFile, navaids);
-    if (!ReadWhole(navFile, result, options))
-        return result;
+    if (!ReadWhole(navFile, result, options)) return result;
     conversion.ReadAirports(aptReader, aptFile, airports, runways);
-    if (!ReadWhole(aptFile, result, options))
-        return result;
+    if (!ReadWhole(aptFile, result, options)) return result;
     for (StagedFile* file : {&airports, &runways, &navaids}) {
         if (!file->Commit()) {
             result.error = "cannot write " + file->Error();

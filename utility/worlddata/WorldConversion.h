@@ -39,13 +39,13 @@ struct ConversionOptions {
 
 struct ConversionResult {
     bool succeeded = false;
-    std::string error;          // why nothing was written
+    std::string error;  // why nothing was written
     int aptVersion = 0;
     int navVersion = 0;
     int airports = 0;
     int runways = 0;
     int navaids = 0;
-    int localizers = 0;         // runway ends given their localizer
+    int localizers = 0;  // runway ends given their localizer
     int malformedRows = 0;
     // What was skipped ("airport: identifier longer than 6 characters", ...) and how often.
     std::map<std::string, int> skipped;
@@ -53,6 +53,7 @@ struct ConversionResult {
 
 // The output directory is made when missing, once both files have been found readable.
 ConversionResult ConvertWorldData(const std::string& aptPath, const std::string& navPath,
-                                  const std::string& outputDirectory, const ConversionOptions& options);
+                                  const std::string& outputDirectory,
+                                  const ConversionOptions& options);
 
 }  // namespace quillmap

@@ -29,10 +29,11 @@ std::string WriteCsv(const RouteListing& listing)
         }
         char totalText[32];
         std::snprintf(totalText, sizeof totalText, "%.1f", total);
-        out += std::to_string(i + 1) + "," + TableName(w.record.table) + "," + CsvField(w.record.num) + "," +
-               CsvField(Utf8FromTable(w.record.id)) + "," + CsvField(Utf8FromTable(w.name)) + "," +
-               KindWord(w.kind) + "," + DecimalDegrees(p.latitude) + "," + DecimalDegrees(p.longitude) + "," +
-               leg + "," + totalText + "\r\n";
+        out += std::to_string(i + 1) + "," + TableName(w.record.table) + "," +
+               CsvField(w.record.num) + "," + CsvField(Utf8FromTable(w.record.id)) + "," +
+               CsvField(Utf8FromTable(w.name)) + "," + KindWord(w.kind) + "," +
+               DecimalDegrees(p.latitude) + "," + DecimalDegrees(p.longitude) + "," + leg + "," +
+               totalText + "\r\n";
     }
     return out;
 }

@@ -37,17 +37,22 @@ std::optional<PlanFormat> FormatOfFile(const std::string& path)
 {
     const std::size_t dot = path.rfind('.');
     const std::size_t slash = path.find_last_of("/\\");
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return std::nullopt;
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return std::nullopt;
     return FormatNamed(std::string_view(path).substr(dot + 1));
 }
 
 std::string WritePlan(PlanFormat format, const RouteListing& listing)
 {
     switch (format) {
-    case PlanFormat::Gpx: return WriteGpx(listing);
-    case PlanFormat::Fpl: return WriteFpl(listing);
-    case PlanFormat::Pln: return WritePln(listing);
-    case PlanFormat::Csv: break;
+    case PlanFormat::Gpx:
+        return WriteGpx(listing);
+    case PlanFormat::Fpl:
+        return WriteFpl(listing);
+    case PlanFormat::Pln:
+        return WritePln(listing);
+    case PlanFormat::Csv:
+        break;
     }
     return WriteCsv(listing);
 }
@@ -59,10 +64,14 @@ Plan ReadPlanFile(PlanFormat format, const std::string& path)
     const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     const XmlElement root = ParseXml(bytes, path);
     switch (format) {
-    case PlanFormat::Gpx: return ReadGpx(root, path);
-    case PlanFormat::Fpl: return ReadFpl(root, path);
-    case PlanFormat::Pln: return ReadPln(root, path);
-    case PlanFormat::Csv: break;
+    case PlanFormat::Gpx:
+        return ReadGpx(root, path);
+    case PlanFormat::Fpl:
+        return ReadFpl(root, path);
+    case PlanFormat::Pln:
+        return ReadPln(root, path);
+    case PlanFormat::Csv:
+        break;
     }
     throw PlanError("CSV is written, not read: import a GPX, FPL or PLN file");
 }
@@ -78,11 +87,16 @@ std::string DecimalDegrees(double degrees)
 const char* KindWord(WaypointKind kind)
 {
     switch (kind) {
-    case WaypointKind::Airport: return "AIRPORT";
-    case WaypointKind::Vor: return "VOR";
-    case WaypointKind::Ndb: return "NDB";
-    case WaypointKind::User: return "USER WAYPOINT";
-    case WaypointKind::Unknown: break;
+    case WaypointKind::Airport:
+        return "AIRPORT";
+    case WaypointKind::Vor:
+        return "VOR";
+    case WaypointKind::Ndb:
+        return "NDB";
+    case WaypointKind::User:
+        return "USER WAYPOINT";
+    case WaypointKind::Unknown:
+        break;
     }
     return "INT";
 }
@@ -97,7 +111,8 @@ WaypointKind KindFromWord(std::string_view word)
     return WaypointKind::Unknown;
 }
 
-double DegreesFromText(const std::string& text, double limit, const std::string& what, const std::string& where)
+double DegreesFromText(const std::string& text, double limit, const std::string& what,
+                       const std::string& where)
 {
     const std::string value = Trimmed(text);
     char* end = nullptr;
@@ -107,7 +122,8 @@ double DegreesFromText(const std::string& text, double limit, const std::string&
         throw PlanError(where + ": " + what + " '" + value + "' is not a number");
     if (std::fabs(degrees) > limit)
         throw PlanError(where + ": " + what + " " + value + " is out of range (-" +
-                        std::to_string(static_cast<int>(limit)) + " to " + std::to_string(static_cast<int>(limit)) + ")");
+                        std::to_string(static_cast<int>(limit)) + " to " +
+                        std::to_string(static_cast<int>(limit)) + ")");
     return degrees;
 }
 

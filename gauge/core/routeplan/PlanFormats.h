@@ -15,7 +15,12 @@
 
 namespace gauge::routeplan {
 
-enum class PlanFormat { Gpx, Fpl, Pln, Csv };
+enum class PlanFormat {
+    Gpx,
+    Fpl,
+    Pln,
+    Csv
+};
 
 // "gpx", "fpl", "pln", "csv", any case.
 std::optional<PlanFormat> FormatNamed(std::string_view name);
@@ -45,7 +50,8 @@ const char* KindWord(WaypointKind kind);
 // intersections and anything else.
 WaypointKind KindFromWord(std::string_view word);
 // A signed decimal number of a plan file in its range, or PlanError naming what and where.
-double DegreesFromText(const std::string& text, double limit, const std::string& what, const std::string& where);
+double DegreesFromText(const std::string& text, double limit, const std::string& what,
+                       const std::string& where);
 // "FIRST to LAST" of a route's identifiers.
 std::string RouteTitle(const std::vector<TableWaypoint>& waypoints);
 // "SOURCE line N"

@@ -8,11 +8,12 @@
 namespace gauge::routeplan {
 
 struct ImportTarget {
-    std::string routeFile;   // empty: CONFIG's route instead
+    std::string routeFile;  // empty: CONFIG's route instead
 };
 
 // Returns the report for the user: each waypoint as resolved, with how where it was not
 // plain, and what was written.
-std::string ImportPlan(const std::string& directory, const std::string& planPath, const ImportTarget& target);
+std::string ImportPlan(const std::string& directory, const std::string& planPath,
+                       const ImportTarget& target);
 
 }  // namespace gauge::routeplan

@@ -37,7 +37,8 @@ double MatchRadius(int32_t table)
 std::string FieldWidthText(const std::string& text, const char* field)
 {
     for (const nav::FieldDefinition& definition : nav::UsersTable.fields)
-        if (std::string(definition.name) == field) return text.substr(0, static_cast<std::size_t>(definition.width));
+        if (std::string(definition.name) == field)
+            return text.substr(0, static_cast<std::size_t>(definition.width));
     return text;
 }
 
@@ -49,10 +50,14 @@ TableWaypoint PendingRecord(const NewUserWaypoint& user)
     std::snprintf(w.record.id, sizeof w.record.id, "%s", user.id.c_str());
     std::snprintf(w.record.name, 31, "%s", user.name.c_str());
     w.record.table = WaypointUser;
-    const nav::StoredCoordinate lat = nav::StoredFromDegrees(user.position.latitude, nav::Axis::Latitude);
-    const nav::StoredCoordinate lon = nav::StoredFromDegrees(user.position.longitude, nav::Axis::Longitude);
-    w.record.lat1 = lat.hemisphere, w.record.lat2 = lat.degrees, w.record.lat3 = lat.minutes, w.record.lat4 = lat.seconds;
-    w.record.lon1 = lon.hemisphere, w.record.lon2 = lon.degrees, w.record.lon3 = lon.minutes, w.record.lon4 = lon.seconds;
+    const nav::StoredCoordinate lat =
+        nav::StoredFromDegrees(user.position.latitude, nav::Axis::Latitude);
+    const nav::StoredCoordinate lon =
+        nav::StoredFromDegrees(user.position.longitude, nav::Axis::Longitude);
+    w.record.lat1 = lat.hemisphere, w.record.lat2 = lat.degrees, w.record.lat3 = lat.minutes,
+    w.record.lat4 = lat.seconds;
+    w.record.lon1 = lon.hemisphere, w.record.lon2 = lon.degrees, w.record.lon3 = lon.minutes,
+    w.record.lon4 = lon.seconds;
     w.name = user.name;
     w.kind = WaypointKind::User;
     return w;
@@ -70,7 +75,8 @@ public:
         std::string note;
         if (waypoint.position) {
             std::erase_if(candidates, [&](const TableWaypoint& c) {
-                return DistanceBetween(PositionOf(c.record), *waypoint.position) > MatchRadius(c.record.table);
+                return DistanceBetween(PositionOf(c.record), *waypoint.position) >
+                       MatchRadius(c.record.table);
             });
         }
         if (candidates.empty()) {
@@ -83,18 +89,23 @@ public:
         }
         const TableWaypoint* taken = &candidates.front();
         if (candidates.size() > 1) {
-            const Position* reference = waypoint.position ? &*waypoint.position : previous_ ? &*previous_ : nullptr;
-            const char* against = waypoint.position ? "the plan's position" : "the previous waypoint";
+            const Position* reference = waypoint.position ? &*waypoint.position
+                                        : previous_       ? &*previous_
+                                                          : nullptr;
+            const char* against =
+                waypoint.position ? "the plan's position" : "the previous waypoint";
             if (reference) {
-                taken = &*std::min_element(candidates.begin(), candidates.end(), [&](const auto& a, const auto& b) {
-                    return DistanceBetween(PositionOf(a.record), *reference) <
-                           DistanceBetween(PositionOf(b.record), *reference);
-                });
-                note = std::to_string(candidates.size()) + " records are " + id + "; took the nearest to " + against +
-                       " (" + Miles(DistanceBetween(PositionOf(taken->record), *reference)) + ")";
+                taken = &*std::min_element(
+                    candidates.begin(), candidates.end(), [&](const auto& a, const auto& b) {
+                        return DistanceBetween(PositionOf(a.record), *reference) <
+                               DistanceBetween(PositionOf(b.record), *reference);
+                    });
+                note = std::to_string(candidates.size()) + " records are " + id +
+                       "; took the nearest to " + against + " (" +
+                       Miles(DistanceBetween(PositionOf(taken->record), *reference)) + ")";
             } else {
-                note = std::to_string(candidates.size()) + " records are " + id + "; took the first, NUM " +
-                       taken->record.num;
+                note = std::to_string(candidates.size()) + " records are " + id +
+                       "; took the first, NUM " + taken->record.num;
             }
         }
         Take(*taken, note);
@@ -113,24 +124,28 @@ private:
         }
         // A VOR is not taken for an NDB of the same name while one of the right kind is there.
         if (kind == WaypointKind::Vor || kind == WaypointKind::Ndb) {
-            if (std::any_of(found.begin(), found.end(), [&](const auto& w) { return w.kind == kind; }))
+            if (std::any_of(found.begin(), found.end(),
+                            [&](const auto& w) { return w.kind == kind; }))
                 std::erase_if(found, [&](const auto& w) { return w.kind != kind; });
         }
         return found;
     }
 
-    TableWaypoint AddUser(const PlanWaypoint& waypoint, const std::string& id, int index, std::string& note)
+    TableWaypoint AddUser(const PlanWaypoint& waypoint, const std::string& id, int index,
+                          std::string& note)
     {
         NewUserWaypoint user;
         user.num = tables_.NextUserNum(static_cast<int>(result_.newUsers.size()));
         char generated[IdWidth + 1];
         std::snprintf(generated, sizeof generated, "WPT%02d", index + 1);
         user.id = id.empty() ? generated : id;
-        user.name = FieldWidthText(TableFromUtf8(waypoint.name.empty() ? waypoint.identifier : waypoint.name), "NAME");
+        user.name = FieldWidthText(
+            TableFromUtf8(waypoint.name.empty() ? waypoint.identifier : waypoint.name), "NAME");
         user.position = *waypoint.position;
         result_.newUsers.push_back(user);
         note = "not in the tables: added to USERS as NUM " + user.num + ", ID " + user.id;
-        if (Upper(waypoint.identifier) != user.id) note += " (identifier '" + waypoint.identifier + "')";
+        if (Upper(waypoint.identifier) != user.id)
+            note += " (identifier '" + waypoint.identifier + "')";
         return PendingRecord(user);
     }
 
@@ -143,7 +158,8 @@ private:
     static std::string Label(const PlanWaypoint& waypoint)
     {
         return (waypoint.identifier.empty() ? std::string("unnamed") : waypoint.identifier) + ", " +
-               (waypoint.kind == WaypointKind::Unknown ? "any table" : TableName(TableOfKind(waypoint.kind)));
+               (waypoint.kind == WaypointKind::Unknown ? "any table"
+                                                       : TableName(TableOfKind(waypoint.kind)));
     }
 
     WaypointTables& tables_;
@@ -157,11 +173,12 @@ ResolvedPlan ResolvePlan(const Plan& plan, WaypointTables& tables)
 {
     const std::size_t count = plan.waypoints.size();
     if (count > static_cast<std::size_t>(RouteCapacity))
-        throw PlanError("the plan has " + std::to_string(count) + " waypoints; a route holds at most " +
-                        std::to_string(RouteCapacity));
+        throw PlanError("the plan has " + std::to_string(count) +
+                        " waypoints; a route holds at most " + std::to_string(RouteCapacity));
     ResolvedPlan result;
     Resolver resolver(tables, result);
-    for (std::size_t i = 0; i < count; ++i) resolver.Resolve(plan.waypoints[i], static_cast<int>(i));
+    for (std::size_t i = 0; i < count; ++i)
+        resolver.Resolve(plan.waypoints[i], static_cast<int>(i));
     return result;
 }
 

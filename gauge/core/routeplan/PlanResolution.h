@@ -20,13 +20,13 @@ inline constexpr double FacilityMatchRadius = 5.0;      // nautical miles
 inline constexpr double UserWaypointMatchRadius = 0.1;  // nautical miles
 
 struct Resolution {
-    WaypointRecord record;      // table, NUM, ID, name, coordinates of the waypoint taken
-    std::string note;           // how it was chosen where it was not plain, for the user
+    WaypointRecord record;  // table, NUM, ID, name, coordinates of the waypoint taken
+    std::string note;       // how it was chosen where it was not plain, for the user
 };
 
 struct ResolvedPlan {
     std::vector<Resolution> waypoints;
-    std::vector<NewUserWaypoint> newUsers;   // to append to USERS, in order
+    std::vector<NewUserWaypoint> newUsers;  // to append to USERS, in order
 };
 
 // Throws PlanError, before any lookup, for a plan of more than 30 waypoints, and for a

@@ -35,7 +35,11 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i)
 {
     const auto byte = [&](std::size_t k) { return static_cast<uint8_t>(text[k]); };
     const uint8_t lead = byte(i);
-    const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    const int length = lead < 0x80           ? 1
+                       : (lead >> 5) == 0x6  ? 2
+                       : (lead >> 4) == 0xE  ? 3
+                       : (lead >> 3) == 0x1E ? 4
+                                             : 0;
     if (length == 0 || i + length > text.size()) {
         ++i;
         return 0xFFFD;
@@ -94,12 +98,23 @@ std::string XmlEscaped(std::string_view text)
     std::string out;
     for (char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&apos;"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&apos;";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -117,4 +132,3 @@ std::string CsvField(std::string_view text)
 }
 
 }  // namespace gauge::routeplan
-

@@ -29,11 +29,15 @@ WaypointKind NavaidKind(const std::string& type)
 int32_t TableOfKind(WaypointKind kind)
 {
     switch (kind) {
-    case WaypointKind::Airport: return WaypointAirport;
+    case WaypointKind::Airport:
+        return WaypointAirport;
     case WaypointKind::Vor:
-    case WaypointKind::Ndb: return WaypointNavaid;
-    case WaypointKind::User: return WaypointUser;
-    case WaypointKind::Unknown: break;
+    case WaypointKind::Ndb:
+        return WaypointNavaid;
+    case WaypointKind::User:
+        return WaypointUser;
+    case WaypointKind::Unknown:
+        break;
     }
     return WaypointNone;
 }

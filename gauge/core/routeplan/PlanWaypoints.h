@@ -13,7 +13,13 @@ namespace gauge::routeplan {
 
 // The kinds of waypoint that plan files tell apart. Navaids are VORs (with DMEs and
 // TACANs) or NDBs; a plan's intersections and unnamed kinds are Unknown.
-enum class WaypointKind { Airport, Vor, Ndb, User, Unknown };
+enum class WaypointKind {
+    Airport,
+    Vor,
+    Ndb,
+    User,
+    Unknown
+};
 
 // Signed degrees, north and east positive, as plan files give them.
 struct Position {
@@ -23,12 +29,12 @@ struct Position {
 
 // A record of AIRPORTS, NAVAIDS or USERS.
 struct TableWaypoint {
-    WaypointRecord record;     // table, NUM, ID, first 30 characters of NAME, stored coordinates
-    std::string name;          // the whole NAME, trailing blanks cut
+    WaypointRecord record;  // table, NUM, ID, first 30 characters of NAME, stored coordinates
+    std::string name;       // the whole NAME, trailing blanks cut
     WaypointKind kind;
-    int32_t altitude;          // ALT, feet
-    int32_t variation;         // degrees east; UndeterminedAngleDegrees where unknown
-    bool variationStored;      // the airport's VAR, not the computed declination
+    int32_t altitude;      // ALT, feet
+    int32_t variation;     // degrees east; UndeterminedAngleDegrees where unknown
+    bool variationStored;  // the airport's VAR, not the computed declination
 };
 
 // A waypoint as a plan file names it.
@@ -36,13 +42,13 @@ struct PlanWaypoint {
     std::string identifier;
     WaypointKind kind = WaypointKind::Unknown;
     std::optional<Position> position;
-    std::string name;          // UTF-8; empty when the file gives none
-    int line = 0;              // where the file names it
+    std::string name;  // UTF-8; empty when the file gives none
+    int line = 0;      // where the file names it
 };
 
 struct Plan {
     std::vector<PlanWaypoint> waypoints;
-    std::vector<std::string> notes;   // what the reader passed over, said to the user
+    std::vector<std::string> notes;  // what the reader passed over, said to the user
 };
 
 // The position of stored coordinates, from their degrees, minutes and seconds.

@@ -19,9 +19,10 @@ Leg LegBetween(const ListedSlot& from, const ListedSlot& to)
     const TableWaypoint& a = *from.waypoint;
     const WaypointRecord& p = a.record;
     const WaypointRecord& q = to.waypoint->record;
-    const double g = CentralAngle(WaypointLatitude(p), WaypointLatitude(q), WaypointLongitude(p) - WaypointLongitude(q));
-    const double trueCourse = TrueCourse(WaypointLatitude(p), WaypointLongitude(p), WaypointLatitude(q),
-                                         WaypointLongitude(q), g);
+    const double g = CentralAngle(WaypointLatitude(p), WaypointLatitude(q),
+                                  WaypointLongitude(p) - WaypointLongitude(q));
+    const double trueCourse = TrueCourse(WaypointLatitude(p), WaypointLongitude(p),
+                                         WaypointLatitude(q), WaypointLongitude(q), g);
     const bool known = a.variation != quillmap::UndeterminedAngleDegrees;
     // The gauge counts the variation west positive.
     const double course = MagneticBearing(trueCourse, known ? -a.variation : 0.0);
@@ -31,17 +32,19 @@ Leg LegBetween(const ListedSlot& from, const ListedSlot& to)
 std::string PositionText(const WaypointRecord& r)
 {
     char text[64];
-    std::snprintf(text, sizeof text, "%c%02d\u00B0%02d'%02d\" %c%03d\u00B0%02d'%02d\"", nav::LatitudeHemisphereLetter(r.lat1),
-                  r.lat2, r.lat3, r.lat4, nav::LongitudeHemisphereLetter(r.lon1), r.lon2, r.lon3, r.lon4);
+    std::snprintf(text, sizeof text, "%c%02d\u00B0%02d'%02d\" %c%03d\u00B0%02d'%02d\"",
+                  nav::LatitudeHemisphereLetter(r.lat1), r.lat2, r.lat3, r.lat4,
+                  nav::LongitudeHemisphereLetter(r.lon1), r.lon2, r.lon3, r.lon4);
     return text;
 }
 
 std::string VariationText(const Leg& leg)
 {
-    if (leg.variation == quillmap::UndeterminedAngleDegrees) return "true course: no variation known";
+    if (leg.variation == quillmap::UndeterminedAngleDegrees)
+        return "true course: no variation known";
     char text[64];
-    std::snprintf(text, sizeof text, "variation %c%d, %s", leg.variation < 0 ? 'W' : 'E', std::abs(leg.variation),
-                  leg.variationStored ? "stored" : "computed");
+    std::snprintf(text, sizeof text, "variation %c%d, %s", leg.variation < 0 ? 'W' : 'E',
+                  std::abs(leg.variation), leg.variationStored ? "stored" : "computed");
     return text;
 }
 
@@ -52,10 +55,11 @@ std::string HeaderText(const RouteListing& listing)
     for (const ListedSlot& slot : listing.slots) filled += slot.entry.table > 0;
     char text[512];
     if (!route.inConfig) {
-        std::snprintf(text, sizeof text, "route file %s: %d waypoint%s\n", route.source.c_str(), filled,
-                      filled == 1 ? "" : "s");
+        std::snprintf(text, sizeof text, "route file %s: %d waypoint%s\n", route.source.c_str(),
+                      filled, filled == 1 ? "" : "s");
     } else if (!route.routeMode) {
-        std::snprintf(text, sizeof text, "%s: RTEMODE 0, no route is flown\n", route.source.c_str());
+        std::snprintf(text, sizeof text, "%s: RTEMODE 0, no route is flown\n",
+                      route.source.c_str());
     } else {
         std::snprintf(text, sizeof text, "%s: RTEMODE %d, NRTEWPT %d, ACTRTE %d: %d waypoint%s\n",
                       route.source.c_str(), route.routeMode, route.count, route.activeIndex, filled,
@@ -70,15 +74,16 @@ std::string SlotText(const ListedSlot& slot)
     if (slot.entry.table <= 0) {
         std::snprintf(text, sizeof text, "%3d  (empty slot)\n", slot.slot + 1);
     } else if (slot.entry.table > WaypointUser) {
-        std::snprintf(text, sizeof text, "%3d  table %d  %-8s  names no waypoint table\n", slot.slot + 1,
-                      slot.entry.table, slot.entry.num);
+        std::snprintf(text, sizeof text, "%3d  table %d  %-8s  names no waypoint table\n",
+                      slot.slot + 1, slot.entry.table, slot.entry.num);
     } else if (!slot.waypoint) {
-        std::snprintf(text, sizeof text, "%3d  %-8s  %-8s  no record with this NUM\n", slot.slot + 1,
-                      TableName(slot.entry.table), slot.entry.num);
+        std::snprintf(text, sizeof text, "%3d  %-8s  %-8s  no record with this NUM\n",
+                      slot.slot + 1, TableName(slot.entry.table), slot.entry.num);
     } else {
         const TableWaypoint& w = *slot.waypoint;
-        std::snprintf(text, sizeof text, "%3d  %-8s  %-8s  %-6s  %s  %s\n", slot.slot + 1, TableName(w.record.table),
-                      w.record.num, w.record.id, PositionText(w.record).c_str(), Utf8FromTable(w.name).c_str());
+        std::snprintf(text, sizeof text, "%3d  %-8s  %-8s  %-6s  %s  %s\n", slot.slot + 1,
+                      TableName(w.record.table), w.record.num, w.record.id,
+                      PositionText(w.record).c_str(), Utf8FromTable(w.name).c_str());
     }
     return text;
 }
@@ -86,8 +91,9 @@ std::string SlotText(const ListedSlot& slot)
 std::string LegText(const Leg& leg)
 {
     char text[160];
-    std::snprintf(text, sizeof text, "       %7.1f NM  %03.0f\u00B0%s  (%s)\n", leg.distance, leg.course,
-                  leg.variation == quillmap::UndeterminedAngleDegrees ? "T" : "M", VariationText(leg).c_str());
+    std::snprintf(text, sizeof text, "       %7.1f NM  %03.0f\u00B0%s  (%s)\n", leg.distance,
+                  leg.course, leg.variation == quillmap::UndeterminedAngleDegrees ? "T" : "M",
+                  VariationText(leg).c_str());
     return text;
 }
 
@@ -124,8 +130,9 @@ std::vector<TableWaypoint> RouteWaypoints(const RouteListing& listing)
         if (slot.entry.table <= 0) continue;
         if (!slot.waypoint)
             throw PlanError("slot " + std::to_string(slot.slot + 1) + " names " +
-                            (slot.entry.table > WaypointUser ? "table " + std::to_string(slot.entry.table)
-                                                             : std::string(TableName(slot.entry.table))) +
+                            (slot.entry.table > WaypointUser
+                                 ? "table " + std::to_string(slot.entry.table)
+                                 : std::string(TableName(slot.entry.table))) +
                             " NUM " + TrimmedRight(slot.entry.num) + ", which is not there");
         waypoints.push_back(*slot.waypoint);
     }
@@ -138,7 +145,8 @@ std::string ShowText(const RouteListing& listing)
     std::string text = HeaderText(listing);
     std::size_t leg = 0;
     for (const ListedSlot& slot : listing.slots) {
-        if (leg < listing.legs.size() && listing.legs[leg].toSlot == slot.slot) text += LegText(listing.legs[leg++]);
+        if (leg < listing.legs.size() && listing.legs[leg].toSlot == slot.slot)
+            text += LegText(listing.legs[leg++]);
         text += SlotText(slot);
     }
     char total[64];

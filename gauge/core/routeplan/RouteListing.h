@@ -22,15 +22,15 @@ struct ListedSlot {
 struct Leg {
     int fromSlot;
     int toSlot;
-    double distance;          // nautical miles
-    double course;            // initial magnetic course, whole degrees (the gauge's bearing rule)
-    int32_t variation;        // degrees east at the leg's start; UndeterminedAngleDegrees: course is true
+    double distance;    // nautical miles
+    double course;      // initial magnetic course, whole degrees (the gauge's bearing rule)
+    int32_t variation;  // degrees east at the leg's start; UndeterminedAngleDegrees: course is true
     bool variationStored;
 };
 
 struct RouteListing {
     StoredRoute route;
-    std::vector<ListedSlot> slots;   // up to the last filled slot that the unit reads
+    std::vector<ListedSlot> slots;  // up to the last filled slot that the unit reads
     std::vector<Leg> legs;
     double totalDistance;
 };

@@ -22,7 +22,8 @@ void OpenConfig(const std::string& directory, int mode)
 {
     const std::string path = ConfigPath(directory);
     TableCloseAll();
-    if (!TableOpen(path.c_str(), nav::ConfigAlias, mode, SDE_KIND_DBF)) throw PlanError("cannot open " + path);
+    if (!TableOpen(path.c_str(), nav::ConfigAlias, mode, SDE_KIND_DBF))
+        throw PlanError("cannot open " + path);
     TableSetPassword(nav::TablePassword);
     RecordGoTop();
     if (RecordAtEof()) {
@@ -31,7 +32,10 @@ void OpenConfig(const std::string& directory, int mode)
     }
 }
 
-void ReplaceInteger(const char* field, int32_t value) { FieldReplace(field, SDE_INTEGER, &value); }
+void ReplaceInteger(const char* field, int32_t value)
+{
+    FieldReplace(field, SDE_INTEGER, &value);
+}
 
 }  // namespace
 
@@ -41,22 +45,26 @@ StoredRoute ReadRouteFile(const std::string& path)
     if (!file) throw PlanError("cannot open " + path);
     const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     if (bytes.size() != RouteTextLength)
-        throw PlanError(path + " is " + std::to_string(bytes.size()) + " bytes; a route file is exactly " +
-                        std::to_string(RouteTextLength));
+        throw PlanError(path + " is " + std::to_string(bytes.size()) +
+                        " bytes; a route file is exactly " + std::to_string(RouteTextLength));
     StoredRoute route{path, {}, RouteCapacity, false, 1, 0};
-    for (int i = 0; i < RouteCapacity; ++i) ParseRouteEntry(bytes.data() + i * RouteEntryLength, route.slots[i]);
+    for (int i = 0; i < RouteCapacity; ++i)
+        ParseRouteEntry(bytes.data() + i * RouteEntryLength, route.slots[i]);
     return route;
 }
 
 StoredRoute ReadConfigRoute(const std::string& directory)
 {
     OpenConfig(directory, SDE_READONLY);
-    StoredRoute route{ConfigPath(directory), {}, 0, true, FieldGetInteger("RTEMODE"), FieldGetInteger("ACTRTE")};
-    if (route.routeMode) route.count = std::clamp<int32_t>(FieldGetInteger("NRTEWPT"), 0, RouteCapacity);
+    StoredRoute route{ConfigPath(directory),    {}, 0, true, FieldGetInteger("RTEMODE"),
+                      FieldGetInteger("ACTRTE")};
+    if (route.routeMode)
+        route.count = std::clamp<int32_t>(FieldGetInteger("NRTEWPT"), 0, RouteCapacity);
     std::string text = FieldGetString("RTEWPTS");
     TableCloseAll();
     text.resize(RouteTextLength, ' ');
-    for (int i = 0; i < route.count; ++i) ParseRouteEntry(text.data() + i * RouteEntryLength, route.slots[i]);
+    for (int i = 0; i < route.count; ++i)
+        ParseRouteEntry(text.data() + i * RouteEntryLength, route.slots[i]);
     return route;
 }
 

@@ -11,12 +11,12 @@
 namespace gauge::routeplan {
 
 struct StoredRoute {
-    std::string source;                    // the file, or "CONFIG" with its path
-    WaypointRecord slots[RouteCapacity];   // table and num of each slot
-    int32_t count;                         // slots the unit reads: all 30 of a file, NRTEWPT of CONFIG
+    std::string source;                   // the file, or "CONFIG" with its path
+    WaypointRecord slots[RouteCapacity];  // table and num of each slot
+    int32_t count;  // slots the unit reads: all 30 of a file, NRTEWPT of CONFIG
     bool inConfig;
-    int32_t routeMode;                     // CONFIG's RTEMODE (1 for a file)
-    int32_t activeIndex;                   // CONFIG's ACTRTE (0 for a file)
+    int32_t routeMode;    // CONFIG's RTEMODE (1 for a file)
+    int32_t activeIndex;  // CONFIG's ACTRTE (0 for a file)
 };
 
 // Reads a route file; refuses one that is not exactly 270 bytes.

@@ -21,7 +21,8 @@ constexpr int NumWidth = 8;
 constexpr int IdWidth = 6;
 constexpr long long LargestNum = 99999999;
 // The numeric fields of a new user waypoint, in the order AppendUsers gives their values.
-constexpr const char* NewUserFields[] = {"LAT1", "LAT2", "LAT3", "LAT4", "LON1", "LON2", "LON3", "LON4", "ALT"};
+constexpr const char* NewUserFields[] = {"LAT1", "LAT2", "LAT3", "LAT4", "LON1",
+                                         "LON2", "LON3", "LON4", "ALT"};
 
 std::string Padded(const std::string& text, std::size_t width)
 {
@@ -35,7 +36,10 @@ bool AllDigits(const std::string& text)
     return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
-void ReplaceInteger(const char* field, int32_t value) { FieldReplace(field, SDE_INTEGER, &value); }
+void ReplaceInteger(const char* field, int32_t value)
+{
+    FieldReplace(field, SDE_INTEGER, &value);
+}
 
 }  // namespace
 
@@ -76,7 +80,8 @@ TableWaypoint WaypointTables::ReadCurrent(int32_t table)
     waypoint.variationStored = waypoint.variation != quillmap::UndeterminedAngleDegrees;
     if (!waypoint.variationStored) {
         const Position position = PositionOf(waypoint.record);
-        waypoint.variation = quillmap::AirportVariationAt(position.latitude, position.longitude).degrees;
+        waypoint.variation =
+            quillmap::AirportVariationAt(position.latitude, position.longitude).degrees;
     }
     return waypoint;
 }
@@ -97,7 +102,8 @@ std::vector<TableWaypoint> WaypointTables::FindById(int32_t table, const std::st
     OrderSet(TagOrder(nav::IdTag));
     const std::string key = Padded(id, IdWidth);
     if (!RecordSeek(key.c_str())) return found;
-    for (; !RecordAtEof() && key == FieldGetString("ID"); RecordSkip(1)) found.push_back(ReadCurrent(table));
+    for (; !RecordAtEof() && key == FieldGetString("ID"); RecordSkip(1))
+        found.push_back(ReadCurrent(table));
     return found;
 }
 
@@ -112,7 +118,8 @@ std::string WaypointTables::NextUserNum(int reserved)
     }
     SetDeletedHidden(1);
     const long long next = highest + 1 + reserved;
-    if (next > LargestNum) throw PlanError("USERS has no free 8-digit NUM above " + std::to_string(highest));
+    if (next > LargestNum)
+        throw PlanError("USERS has no free 8-digit NUM above " + std::to_string(highest));
     char text[24];
     std::snprintf(text, sizeof text, "%0*lld", NumWidth, next);
     return text;
@@ -127,11 +134,15 @@ void WaypointTables::AppendUsers(const std::vector<NewUserWaypoint>& waypoints)
         FieldReplace("NUM", SDE_TEXT, waypoint.num.c_str());
         FieldReplace("ID", SDE_TEXT, waypoint.id.c_str());
         FieldReplace("NAME", SDE_TEXT, waypoint.name.c_str());
-        const nav::StoredCoordinate lat = nav::StoredFromDegrees(waypoint.position.latitude, nav::Axis::Latitude);
-        const nav::StoredCoordinate lon = nav::StoredFromDegrees(waypoint.position.longitude, nav::Axis::Longitude);
-        const int32_t values[] = {lat.hemisphere, lat.degrees, lat.minutes, lat.seconds,
-                                  lon.hemisphere, lon.degrees, lon.minutes, lon.seconds, 0};
-        for (std::size_t i = 0; i < std::size(values); ++i) ReplaceInteger(NewUserFields[i], values[i]);
+        const nav::StoredCoordinate lat =
+            nav::StoredFromDegrees(waypoint.position.latitude, nav::Axis::Latitude);
+        const nav::StoredCoordinate lon =
+            nav::StoredFromDegrees(waypoint.position.longitude, nav::Axis::Longitude);
+        const int32_t values[] = {lat.hemisphere, lat.degrees,    lat.minutes,
+                                  lat.seconds,    lon.hemisphere, lon.degrees,
+                                  lon.minutes,    lon.seconds,    0};
+        for (std::size_t i = 0; i < std::size(values); ++i)
+            ReplaceInteger(NewUserFields[i], values[i]);
     }
     TableCloseAll();
 }

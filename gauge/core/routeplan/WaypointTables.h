@@ -16,7 +16,7 @@ namespace gauge::routeplan {
 struct NewUserWaypoint {
     std::string num;
     std::string id;
-    std::string name;          // as stored (Windows-1252)
+    std::string name;  // as stored (Windows-1252)
     Position position;
 };
 

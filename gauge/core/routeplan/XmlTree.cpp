@@ -23,7 +23,7 @@ std::string LocalName(const XML_Char* name)
 struct TreeBuilder {
     XML_Parser parser;
     XmlElement root;
-    std::vector<XmlElement*> open;   // the path from the root to the element being read
+    std::vector<XmlElement*> open;  // the path from the root to the element being read
 
     static void OnStart(void* data, const XML_Char* name, const XML_Char** attributes)
     {
@@ -32,7 +32,8 @@ struct TreeBuilder {
         if (!builder->open.empty()) element = &builder->open.back()->children.emplace_back();
         element->name = LocalName(name);
         element->line = static_cast<int>(XML_GetCurrentLineNumber(builder->parser));
-        for (int i = 0; attributes[i]; i += 2) element->attributes.emplace_back(LocalName(attributes[i]), attributes[i + 1]);
+        for (int i = 0; attributes[i]; i += 2)
+            element->attributes.emplace_back(LocalName(attributes[i]), attributes[i + 1]);
         builder->open.push_back(element);
     }
 
@@ -44,7 +45,8 @@ struct TreeBuilder {
     static void OnText(void* data, const XML_Char* text, int length)
     {
         auto* builder = static_cast<TreeBuilder*>(data);
-        if (!builder->open.empty()) builder->open.back()->text.append(text, static_cast<std::size_t>(length));
+        if (!builder->open.empty())
+            builder->open.back()->text.append(text, static_cast<std::size_t>(length));
     }
 };
 
@@ -87,12 +89,14 @@ XmlElement ParseXml(const std::string& bytes, const std::string& source)
     XML_SetUserData(builder.parser, &builder);
     XML_SetElementHandler(builder.parser, TreeBuilder::OnStart, TreeBuilder::OnEnd);
     XML_SetCharacterDataHandler(builder.parser, TreeBuilder::OnText);
-    const bool parsed = XML_Parse(builder.parser, bytes.data(), static_cast<int>(bytes.size()), XML_TRUE) ==
-                        XML_STATUS_OK;
+    const bool parsed = XML_Parse(builder.parser, bytes.data(), static_cast<int>(bytes.size()),
+                                  XML_TRUE) == XML_STATUS_OK;
     const std::string error = parsed ? "" : XML_ErrorString(XML_GetErrorCode(builder.parser));
     const auto line = XML_GetCurrentLineNumber(builder.parser);
     XML_ParserFree(builder.parser);
-    if (!parsed) throw PlanError(source + " line " + std::to_string(line) + ": not well-formed XML (" + error + ")");
+    if (!parsed)
+        throw PlanError(source + " line " + std::to_string(line) + ": not well-formed XML (" +
+                        error + ")");
     return std::move(builder.root);
 }
 

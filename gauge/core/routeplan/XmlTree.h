@@ -13,7 +13,7 @@ namespace gauge::routeplan {
 struct XmlElement {
     std::string name;
     std::vector<std::pair<std::string, std::string>> attributes;
-    std::string text;                  // the character data directly inside, UTF-8
+    std::string text;  // the character data directly inside, UTF-8
     std::vector<XmlElement> children;
     int line = 0;
 

@@ -10,22 +10,30 @@
 
 using nav::PathForm;
 
-TEST(PathForms, MissingSettingGivesEachReaderItsDefaultDirectory) {
-    EXPECT_EQ(nav::TablePath(PathForm::Editors, nav::DefaultDirectory(PathForm::Editors), "AIRPORTS"),
-              "C:\\FS6\\GPS\\DATA\\\\AIRPORTS.DBF");
-    EXPECT_EQ(nav::TablePath(PathForm::Import, nav::DefaultDirectory(PathForm::Import), "AIRPORTS"), "AIRPORTS.DBF");
-    EXPECT_EQ(nav::TablePath(PathForm::Rebuild, nav::DefaultDirectory(PathForm::Rebuild), "RUNWAYS"), "RUNWAYS.DBF");
+TEST(PathForms, MissingSettingGivesEachReaderItsDefaultDirectory)
+{
+    EXPECT_EQ(
+        nav::TablePath(PathForm::Editors, nav::DefaultDirectory(PathForm::Editors), "AIRPORTS"),
+        "C:\\FS6\\GPS\\DATA\\\\AIRPORTS.DBF");
+    EXPECT_EQ(nav::TablePath(PathForm::Import, nav::DefaultDirectory(PathForm::Import), "AIRPORTS"),
+              "AIRPORTS.DBF");
+    EXPECT_EQ(
+        nav::TablePath(PathForm::Rebuild, nav::DefaultDirectory(PathForm::Rebuild), "RUNWAYS"),
+        "RUNWAYS.DBF");
     EXPECT_EQ(nav::TablePath(PathForm::Gauge, nav::DefaultDirectory(PathForm::Gauge), "CONFIG"),
               "C:\\FS98\\GPSDATA\\\\CONFIG.DBF");
 }
 
-TEST(PathForms, ImportAndRebuildJoinTheDirectoryDirectly) {
+TEST(PathForms, ImportAndRebuildJoinTheDirectoryDirectly)
+{
     EXPECT_EQ(nav::TablePath(PathForm::Import, "D:\\NAV\\", "NAVAIDS"), "D:\\NAV\\NAVAIDS.DBF");
     EXPECT_EQ(nav::TablePath(PathForm::Editors, "D:\\NAV\\", "USERS"), "D:\\NAV\\\\USERS.DBF");
 }
 
-TEST(TableDefinitions, WaypointTablesShareKeysAndPositionFields) {
-    for (const nav::TableDefinition* table : {&nav::AirportsTable, &nav::NavaidsTable, &nav::UsersTable}) {
+TEST(TableDefinitions, WaypointTablesShareKeysAndPositionFields)
+{
+    for (const nav::TableDefinition* table :
+         {&nav::AirportsTable, &nav::NavaidsTable, &nav::UsersTable}) {
         ASSERT_GE(table->fields.size(), 11u) << table->name;
         EXPECT_STREQ(table->fields[0].name, "NUM");
         EXPECT_EQ(table->fields[0].width, 8);
@@ -43,7 +51,8 @@ TEST(TableDefinitions, WaypointTablesShareKeysAndPositionFields) {
     EXPECT_TRUE(nav::ConfigTable.tags.empty());
 }
 
-TEST(TableDefinitions, ConfigHoldsTheWholeRoute) {
+TEST(TableDefinitions, ConfigHoldsTheWholeRoute)
+{
     const nav::FieldDefinition& last = nav::ConfigTable.fields.back();
     EXPECT_STREQ(last.name, "RTEWPTS");
     EXPECT_EQ(last.width, 270);
@@ -52,24 +61,28 @@ TEST(TableDefinitions, ConfigHoldsTheWholeRoute) {
     EXPECT_EQ(nav::FindTableDefinition("CONF"), nullptr);
 }
 
-TEST(Coordinates, SouthLatitudeIsNegativeForTheModel) {
-    nav::StoredCoordinate c {1, 45, 30, 0};
+TEST(Coordinates, SouthLatitudeIsNegativeForTheModel)
+{
+    nav::StoredCoordinate c{1, 45, 30, 0};
     EXPECT_DOUBLE_EQ(nav::UtilityLatitude(c), -45.5);
 }
 
-TEST(Coordinates, WestLongitudeIsNegativeForTheModel) {
-    nav::StoredCoordinate c {0, 73, 30, 0};
+TEST(Coordinates, WestLongitudeIsNegativeForTheModel)
+{
+    nav::StoredCoordinate c{0, 73, 30, 0};
     EXPECT_DOUBLE_EQ(nav::UtilityLongitude(c), -73.5);
-    nav::StoredCoordinate east {1, 73, 30, 0};
+    nav::StoredCoordinate east{1, 73, 30, 0};
     EXPECT_DOUBLE_EQ(nav::UtilityLongitude(east), 73.5);
 }
 
-TEST(Coordinates, TheModelDividesSecondsAndMinutes) {
-    nav::StoredCoordinate c {0, 12, 34, 56};
+TEST(Coordinates, TheModelDividesSecondsAndMinutes)
+{
+    nav::StoredCoordinate c{0, 12, 34, 56};
     EXPECT_EQ(nav::UtilityLatitude(c), 56 / 3600.0 + 34 / 60.0 + 12);
 }
 
-TEST(Coordinates, IndexesOutsideZeroAndOneAsEachFunctionReadsThem) {
+TEST(Coordinates, IndexesOutsideZeroAndOneAsEachFunctionReadsThem)
+{
     // A latitude is south only for an index above 0.
     EXPECT_LT(nav::UtilityLatitude({2, 1, 0, 0}), 0);
     EXPECT_GT(nav::UtilityLatitude({-1, 1, 0, 0}), 0);
@@ -85,7 +98,8 @@ TEST(Coordinates, IndexesOutsideZeroAndOneAsEachFunctionReadsThem) {
     EXPECT_EQ(nav::LongitudeHemisphereLetter(-1), 'E');
 }
 
-TEST(Coordinates, SignedDegreesAreStoredToTheNearestSecondInTheirHemisphere) {
+TEST(Coordinates, SignedDegreesAreStoredToTheNearestSecondInTheirHemisphere)
+{
     const auto expectStored = [](double degrees, nav::Axis axis, nav::StoredCoordinate expected) {
         nav::StoredCoordinate c = nav::StoredFromDegrees(degrees, axis);
         EXPECT_EQ(c.hemisphere, expected.hemisphere) << degrees;
@@ -102,11 +116,14 @@ TEST(Coordinates, SignedDegreesAreStoredToTheNearestSecondInTheirHemisphere) {
     expectStored(-0.0001, nav::Axis::Latitude, {0, 0, 0, 0});
     expectStored(0.0001, nav::Axis::Longitude, {0, 0, 0, 0});
     // Back through the model's conversion, a stored second comes out as it went in.
-    nav::StoredCoordinate c = nav::StoredFromDegrees(nav::UtilityLongitude({1, 174, 47, 10}), nav::Axis::Longitude);
+    nav::StoredCoordinate c =
+        nav::StoredFromDegrees(nav::UtilityLongitude({1, 174, 47, 10}), nav::Axis::Longitude);
     EXPECT_EQ(nav::UtilityLongitude(c), nav::UtilityLongitude({1, 174, 47, 10}));
 }
 
-TEST(SharedNames, TheSettingsKeyIsCompanyProgramAndSection) {
-    EXPECT_EQ(std::string(nav::SettingsKeyPath), std::string("Software\\") + nav::RegistryCompanyKey + "\\" +
-                                                     nav::RegistryProgramKey + "\\" + nav::SettingsSection);
+TEST(SharedNames, TheSettingsKeyIsCompanyProgramAndSection)
+{
+    EXPECT_EQ(std::string(nav::SettingsKeyPath),
+              std::string("Software\\") + nav::RegistryCompanyKey + "\\" + nav::RegistryProgramKey +
+                  "\\" + nav::SettingsSection);
 }

@@ -15,9 +15,18 @@ inline std::string AirportNum(int i)
     return num;
 }
 
-inline std::string AirportName(int i) { return "Field " + std::to_string(i); }
-inline int AirportAltitude(int i) { return i % 10000; }
-inline double AirportTower(int i) { return 118.0 + (i % 100) / 100.0; }
+inline std::string AirportName(int i)
+{
+    return "Field " + std::to_string(i);
+}
+inline int AirportAltitude(int i)
+{
+    return i % 10000;
+}
+inline double AirportTower(int i)
+{
+    return 118.0 + (i % 100) / 100.0;
+}
 
 // Puts airport i's fields into the current record.
 inline void PutAirport(int i)
@@ -37,5 +46,6 @@ inline bool HoldsAirport(int i)
     std::string name = FieldGetString("NAME");
     name.erase(name.find_last_not_of(' ') + 1);
     return FieldGetString("NUM") == AirportNum(i) && name == AirportName(i) &&
-           FieldGetInteger("ALT") == AirportAltitude(i) && std::fabs(FieldGetDouble("TWR") - AirportTower(i)) < 1e-9;
+           FieldGetInteger("ALT") == AirportAltitude(i) &&
+           std::fabs(FieldGetDouble("TWR") - AirportTower(i)) < 1e-9;
 }

@@ -8,29 +8,34 @@
 namespace {
 
 // One kind of damage, picked by the generator.
-std::string Damage(std::string bytes, std::mt19937& random, bool headerOnly) {
-    auto below = [&random](size_t n) { return n ? std::uniform_int_distribution<size_t>(0, n - 1)(random) : 0; };
+std::string Damage(std::string bytes, std::mt19937& random, bool headerOnly)
+{
+    auto below = [&random](size_t n) {
+        return n ? std::uniform_int_distribution<size_t>(0, n - 1)(random) : 0;
+    };
     size_t span = headerOnly ? std::min<size_t>(bytes.size(), 600) : bytes.size();
     switch (below(6)) {
-    case 0:   // a few random bytes
-        for (size_t i = 0, n = 1 + below(8); i < n && span; ++i) bytes[below(span)] = static_cast<char>(below(256));
+    case 0:  // a few random bytes
+        for (size_t i = 0, n = 1 + below(8); i < n && span; ++i)
+            bytes[below(span)] = static_cast<char>(below(256));
         break;
-    case 1:   // cut short
+    case 1:  // cut short
         bytes.resize(below(bytes.size() + 1));
         break;
-    case 2:   // garbage appended
+    case 2:  // garbage appended
         for (size_t i = 0, n = below(500); i < n; ++i) bytes += static_cast<char>(below(256));
         break;
-    case 3:   // a 16- or 32-bit number of the header made extreme
+    case 3:  // a 16- or 32-bit number of the header made extreme
         if (bytes.size() >= 12) {
-            size_t at = std::vector<size_t> {4, 8, 10}[below(3)];
+            size_t at = std::vector<size_t>{4, 8, 10}[below(3)];
             unsigned char value = below(2) ? 0xFF : 0x00;
             bytes[at] = static_cast<char>(value);
             bytes[at + 1] = static_cast<char>(value);
         }
         break;
-    case 4:   // a field descriptor's width or decimals changed
-        if (bytes.size() > 64) bytes[32 + 32 * below(17) + 16 + below(2)] = static_cast<char>(below(256));
+    case 4:  // a field descriptor's width or decimals changed
+        if (bytes.size() > 64)
+            bytes[32 + 32 * below(17) + 16 + below(2)] = static_cast<char>(below(256));
         break;
     default:  // a run of bytes zeroed
         if (span) {
@@ -43,7 +48,8 @@ std::string Damage(std::string bytes, std::mt19937& random, bool headerOnly) {
 }
 
 // Every operation, in an order that touches every part of the engine; bounded walks.
-void Exercise(int mode) {
+void Exercise(int mode)
+{
     OrderSet(TagOrder("NUM"));
     RecordGoTop();
     for (int i = 0; i < 200 && !RecordAtEof(); ++i) {
@@ -86,7 +92,8 @@ void Exercise(int mode) {
 
 class CorruptionTest : public EngineTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         EngineTest::SetUp();
         OpenNewAirports(SDE_EXCLUSIVE);
         for (int i = 0; i < 40; ++i) {
@@ -98,7 +105,8 @@ protected:
         table_ = FileBytes(airports_);
         tags_ = FileBytes(airportsIndex_);
     }
-    void Run(int rounds, bool damageTable, bool damageIndex, unsigned seed) {
+    void Run(int rounds, bool damageTable, bool damageIndex, unsigned seed)
+    {
         std::mt19937 random(seed);
         for (int round = 0; round < rounds; ++round) {
             bool headerOnly = random() % 2;
@@ -114,13 +122,23 @@ protected:
     std::string table_, tags_;
 };
 
-TEST_F(CorruptionTest, DamagedTablesNeverCrash) { Run(150, true, false, 1); }
+TEST_F(CorruptionTest, DamagedTablesNeverCrash)
+{
+    Run(150, true, false, 1);
+}
 
-TEST_F(CorruptionTest, DamagedIndexesNeverCrash) { Run(150, false, true, 2); }
+TEST_F(CorruptionTest, DamagedIndexesNeverCrash)
+{
+    Run(150, false, true, 2);
+}
 
-TEST_F(CorruptionTest, BothDamagedNeverCrash) { Run(100, true, true, 3); }
+TEST_F(CorruptionTest, BothDamagedNeverCrash)
+{
+    Run(100, true, true, 3);
+}
 
-TEST_F(CorruptionTest, DamagedIndexStillGivesTheRightOrder) {
+TEST_F(CorruptionTest, DamagedIndexStillGivesTheRightOrder)
+{
     std::mt19937 random(4);
     for (int round = 0; round < 60; ++round) {
         WriteBytes(airports_, table_);

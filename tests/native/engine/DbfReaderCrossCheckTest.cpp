@@ -8,7 +8,8 @@
 namespace {
 
 // The same lines from the engine's own reading.
-std::vector<std::string> ReadWithEngine(const nav::TableDefinition& table) {
+std::vector<std::string> ReadWithEngine(const nav::TableDefinition& table)
+{
     std::vector<std::string> lines;
     SetDeletedHidden(1);
     for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) {
@@ -31,15 +32,19 @@ std::vector<std::string> ReadWithEngine(const nav::TableDefinition& table) {
     return lines;
 }
 
-void Fill(const nav::TableDefinition& table, int records) {
+void Fill(const nav::TableDefinition& table, int records)
+{
     for (int i = 0; i < records; ++i) {
         RecordAppendBlank();
         for (const nav::FieldDefinition& field : table.fields) {
             if (field.type == 'N') {
-                if (field.decimals) EngineTest::PutDouble(field.name, 100 + i * 1.25);
-                else EngineTest::PutInteger(field.name, (i * 37) % 90 - (field.width > 2 ? 20 : 0));
+                if (field.decimals)
+                    EngineTest::PutDouble(field.name, 100 + i * 1.25);
+                else
+                    EngineTest::PutInteger(field.name, (i * 37) % 90 - (field.width > 2 ? 20 : 0));
             } else {
-                std::string value = std::string(field.name) + std::to_string(i) + (i % 3 ? " \xE9t\xE9" : "");
+                std::string value =
+                    std::string(field.name) + std::to_string(i) + (i % 3 ? " \xE9t\xE9" : "");
                 FieldReplace(field.name, SDE_TEXT, value.c_str());
             }
         }
@@ -48,9 +53,12 @@ void Fill(const nav::TableDefinition& table, int records) {
 
 }  // namespace
 
-class DbfReaderCrossCheckTest : public EngineTest, public ::testing::WithParamInterface<const nav::TableDefinition*> {};
+class DbfReaderCrossCheckTest : public EngineTest,
+                                public ::testing::WithParamInterface<const nav::TableDefinition*> {
+};
 
-TEST_P(DbfReaderCrossCheckTest, DbfreadReadsWhatTheEngineWrote) {
+TEST_P(DbfReaderCrossCheckTest, DbfreadReadsWhatTheEngineWrote)
+{
     const nav::TableDefinition& table = *GetParam();
     std::string path = CreateNavigationTable(table);
     // The tags are recorded in the header's reserved bytes, which dbfread must not mind.
@@ -83,6 +91,6 @@ TEST_P(DbfReaderCrossCheckTest, DbfreadReadsWhatTheEngineWrote) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTable, DbfReaderCrossCheckTest,
-                         ::testing::Values(&nav::AirportsTable, &nav::RunwaysTable, &nav::NavaidsTable,
-                                           &nav::UsersTable, &nav::ConfigTable),
+                         ::testing::Values(&nav::AirportsTable, &nav::RunwaysTable,
+                                           &nav::NavaidsTable, &nav::UsersTable, &nav::ConfigTable),
                          [](const auto& info) { return std::string(info.param->name); });

@@ -14,8 +14,9 @@
 #include <unistd.h>
 #endif
 
-void EngineTest::SetUp() {
-    static std::atomic<int> serial {0};
+void EngineTest::SetUp()
+{
+    static std::atomic<int> serial{0};
     auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     directory_ = std::filesystem::temp_directory_path() /
                  ("engine-test-" + std::to_string(stamp) + "-" + std::to_string(serial++));
@@ -23,46 +24,55 @@ void EngineTest::SetUp() {
     EngineSetStartFlag(1);
 }
 
-void EngineTest::TearDown() {
+void EngineTest::TearDown()
+{
     TableCloseAll();
     EngineSetStartFlag(1);
     std::error_code ignored;
     std::filesystem::remove_all(directory_, ignored);
 }
 
-std::string EngineTest::TablePath(const char* table) const {
+std::string EngineTest::TablePath(const char* table) const
+{
     return (directory_ / (std::string(table) + ".DBF")).string();
 }
 
-std::string EngineTest::CreateTableWith(const char* table, std::span<const nav::FieldDefinition> fields) {
+std::string EngineTest::CreateTableWith(const char* table,
+                                        std::span<const nav::FieldDefinition> fields)
+{
     std::string path = TablePath(table);
     std::string error;
     EXPECT_TRUE(sde::CreateTable(path.c_str(), fields, &error)) << error;
     return path;
 }
 
-std::string EngineTest::CreateNavigationTable(const nav::TableDefinition& table) {
+std::string EngineTest::CreateNavigationTable(const nav::TableDefinition& table)
+{
     std::string path = CreateTableWith(table.name, table.fields);
     EXPECT_GT(TableOpen(path.c_str(), table.name, SDE_EXCLUSIVE, SDE_KIND_DBF), 0);
-    for (const nav::TagDefinition& tag : table.tags) IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
+    for (const nav::TagDefinition& tag : table.tags)
+        IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
     TableFinishIndexing();
     TableCloseAll();
     return path;
 }
 
-void EngineTest::OpenNewAirports(int mode) {
+void EngineTest::OpenNewAirports(int mode)
+{
     airports_ = CreateNavigationTable(nav::AirportsTable);
     airportsIndex_ = IndexFileOf(airports_);
     EXPECT_GT(OpenTable(airports_, nav::AirportsAlias, mode), 0);
 }
 
-int EngineTest::OpenTable(const std::string& path, const char* alias, int mode) {
+int EngineTest::OpenTable(const std::string& path, const char* alias, int mode)
+{
     int area = TableOpen(path.c_str(), alias, mode, SDE_KIND_DBF);
     TableSetPassword(nav::TablePassword);
     return area;
 }
 
-std::vector<std::string> EngineTest::AirportNumsInOrder(const char* tag, int mode) {
+std::vector<std::string> EngineTest::AirportNumsInOrder(const char* tag, int mode)
+{
     EXPECT_GT(OpenTable(airports_, nav::AirportsAlias, mode), 0);
     OrderSet(TagOrder(tag));
     std::vector<std::string> nums = WalkNums();
@@ -70,25 +80,30 @@ std::vector<std::string> EngineTest::AirportNumsInOrder(const char* tag, int mod
     return nums;
 }
 
-void EngineTest::AppendWaypoint(const char* num, const char* id, const char* name) {
+void EngineTest::AppendWaypoint(const char* num, const char* id, const char* name)
+{
     RecordAppendBlank();
     PutText("NUM", num);
     PutText("ID", id);
     PutText("NAME", name);
 }
 
-std::vector<std::string> EngineTest::WalkNums() {
+std::vector<std::string> EngineTest::WalkNums()
+{
     std::vector<std::string> nums;
-    for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) nums.push_back(TrimRight(FieldGetString("NUM")));
+    for (RecordGoTop(); !RecordAtEof(); RecordSkip(1))
+        nums.push_back(TrimRight(FieldGetString("NUM")));
     return nums;
 }
 
-std::string TrimRight(std::string text) {
+std::string TrimRight(std::string text)
+{
     text.erase(text.find_last_not_of(' ') + 1);
     return text;
 }
 
-std::string SiblingProgram(const char* name) {
+std::string SiblingProgram(const char* name)
+{
 #ifdef _WIN32
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
@@ -98,15 +113,20 @@ std::string SiblingProgram(const char* name) {
 #endif
 }
 
-ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& arguments) {
+ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& arguments)
+{
     std::string command = program;
     for (const std::string& argument : arguments) command += " " + argument;
     output = popen(command.c_str(), "r");
 }
 
-ChildProcess::~ChildProcess() { Wait(); }
+ChildProcess::~ChildProcess()
+{
+    Wait();
+}
 
-std::string ChildProcess::ReadLine() {
+std::string ChildProcess::ReadLine()
+{
     char line[256];
     if (!output || !std::fgets(line, sizeof line, output)) return "";
     std::string text(line);
@@ -114,22 +134,26 @@ std::string ChildProcess::ReadLine() {
     return text;
 }
 
-int ChildProcess::Wait() {
+int ChildProcess::Wait()
+{
     int status = output ? pclose(output) : -1;
     output = nullptr;
     return status;
 }
 
-std::string FileBytes(const std::string& path) {
+std::string FileBytes(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string IndexFileOf(const std::string& tablePath) {
+std::string IndexFileOf(const std::string& tablePath)
+{
     return tablePath.substr(0, tablePath.size() - 4) + ".QIX";
 }

@@ -34,9 +34,18 @@ protected:
     std::vector<std::string> AirportNumsInOrder(const char* tag, int mode = SDE_READONLY);
 
 public:
-    static void PutText(const char* field, const char* text) { FieldReplace(field, SDE_TEXT, text); }
-    static void PutInteger(const char* field, int value) { FieldReplace(field, SDE_INTEGER, &value); }
-    static void PutDouble(const char* field, double value) { FieldReplace(field, SDE_DOUBLE, &value); }
+    static void PutText(const char* field, const char* text)
+    {
+        FieldReplace(field, SDE_TEXT, text);
+    }
+    static void PutInteger(const char* field, int value)
+    {
+        FieldReplace(field, SDE_INTEGER, &value);
+    }
+    static void PutDouble(const char* field, double value)
+    {
+        FieldReplace(field, SDE_DOUBLE, &value);
+    }
     // Appends a waypoint record with the given key fields.
     static void AppendWaypoint(const char* num, const char* id, const char* name);
     static std::string Text(const char* field) { return FieldGetString(field); }
@@ -61,7 +70,7 @@ std::string SiblingProgram(const char* name);
 struct ChildProcess {
     ChildProcess(const std::string& program, const std::vector<std::string>& arguments);
     ~ChildProcess();
-    std::string ReadLine();   // without the line end; empty at the end of its output
-    int Wait();               // exit status
+    std::string ReadLine();  // without the line end; empty at the end of its output
+    int Wait();              // exit status
     FILE* output = nullptr;
 };

@@ -7,25 +7,28 @@
 
 class FieldValuesTest : public EngineTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         EngineTest::SetUp();
         ASSERT_GT(OpenTable(CreateNavigationTable(nav::AirportsTable), "AIRPORTS"), 0);
         RecordAppendBlank();
     }
 };
 
-TEST_F(FieldValuesTest, TextIsCutToTheWidthAndBlankPadded) {
+TEST_F(FieldValuesTest, TextIsCutToTheWidthAndBlankPadded)
+{
     PutText("ID", "KJFK");
     EXPECT_EQ(Text("ID"), "KJFK  ");
     PutText("ID", "TOOLONGID");
     EXPECT_EQ(Text("ID"), "TOOLON");
     PutText("ID", "");
     EXPECT_EQ(Text("ID"), "      ");
-    PutText("NAME", "Ch\xE2teau \xB0");   // Windows-1252 bytes are kept as they are
+    PutText("NAME", "Ch\xE2teau \xB0");  // Windows-1252 bytes are kept as they are
     EXPECT_EQ(TrimRight(Text("NAME")), "Ch\xE2teau \xB0");
 }
 
-TEST_F(FieldValuesTest, IntegersAreRightAlignedWithTheFieldsDecimals) {
+TEST_F(FieldValuesTest, IntegersAreRightAlignedWithTheFieldsDecimals)
+{
     PutInteger("ALT", -120);
     EXPECT_EQ(Text("ALT"), "  -120");
     EXPECT_EQ(FieldGetInteger("ALT"), -120);
@@ -37,7 +40,8 @@ TEST_F(FieldValuesTest, IntegersAreRightAlignedWithTheFieldsDecimals) {
     EXPECT_DOUBLE_EQ(FieldGetDouble("ATIS"), 118.0);
 }
 
-TEST_F(FieldValuesTest, DoublesAreRoundedToTheFieldsDecimals) {
+TEST_F(FieldValuesTest, DoublesAreRoundedToTheFieldsDecimals)
+{
     PutDouble("TWR", 118.7);
     EXPECT_EQ(Text("TWR"), " 118.70");
     EXPECT_DOUBLE_EQ(FieldGetDouble("TWR"), 118.7);
@@ -49,7 +53,8 @@ TEST_F(FieldValuesTest, DoublesAreRoundedToTheFieldsDecimals) {
     EXPECT_EQ(Text("TWR"), "   0.00");
 }
 
-TEST_F(FieldValuesTest, NumberTooWideGivesUpDecimalsThenFillsWithAsterisks) {
+TEST_F(FieldValuesTest, NumberTooWideGivesUpDecimalsThenFillsWithAsterisks)
+{
     PutDouble("TWR", 12345.678);
     EXPECT_EQ(Text("TWR"), "12345.7");
     PutDouble("TWR", 1234567.0);
@@ -71,7 +76,8 @@ TEST_F(FieldValuesTest, NumberTooWideGivesUpDecimalsThenFillsWithAsterisks) {
     EXPECT_EQ(Text("LAT1"), "  ");
 }
 
-TEST_F(FieldValuesTest, IntegerReadsAre16BitAndHeldAtTheLimits) {
+TEST_F(FieldValuesTest, IntegerReadsAre16BitAndHeldAtTheLimits)
+{
     PutInteger("ALT", 32767);
     EXPECT_EQ(FieldGetInteger("ALT"), 32767);
     PutInteger("ALT", 40000);
@@ -83,7 +89,8 @@ TEST_F(FieldValuesTest, IntegerReadsAre16BitAndHeldAtTheLimits) {
     EXPECT_EQ(FieldGetInteger("TWR"), -7);
 }
 
-TEST_F(FieldValuesTest, TextIntoANumericFieldIsReadAsANumber) {
+TEST_F(FieldValuesTest, TextIntoANumericFieldIsReadAsANumber)
+{
     PutText("ATIS", "121.5 MHz");
     EXPECT_EQ(Text("ATIS"), " 121.50");
     PutText("ATIS", "none");
@@ -93,7 +100,8 @@ TEST_F(FieldValuesTest, TextIntoANumericFieldIsReadAsANumber) {
     EXPECT_DOUBLE_EQ(FieldGetDouble("ATIS"), 0.0);
 }
 
-TEST_F(FieldValuesTest, NumbersIntoACharacterFieldAreWrittenAsText) {
+TEST_F(FieldValuesTest, NumbersIntoACharacterFieldAreWrittenAsText)
+{
     PutInteger("NUM", 1234);
     EXPECT_EQ(Text("NUM"), "1234    ");
     EXPECT_EQ(FieldGetInteger("NUM"), 1234);
@@ -101,7 +109,8 @@ TEST_F(FieldValuesTest, NumbersIntoACharacterFieldAreWrittenAsText) {
     EXPECT_EQ(Text("ID"), "1.5   ");
 }
 
-TEST_F(FieldValuesTest, UnknownFieldsAndTypesChangeNothing) {
+TEST_F(FieldValuesTest, UnknownFieldsAndTypesChangeNothing)
+{
     PutText("ID", "KBOS");
     PutText("NOSUCH", "X");
     PutText("IDX", "X");
@@ -112,10 +121,11 @@ TEST_F(FieldValuesTest, UnknownFieldsAndTypesChangeNothing) {
     EXPECT_EQ(Text("NOSUCH"), "");
     EXPECT_EQ(FieldGetInteger("NOSUCH"), 0);
     EXPECT_EQ(FieldGetDouble(nullptr), 0.0);
-    EXPECT_EQ(Text("id"), "KBOS  ");   // field names in any case
+    EXPECT_EQ(Text("id"), "KBOS  ");  // field names in any case
 }
 
-TEST_F(FieldValuesTest, ValuesSurviveReopening) {
+TEST_F(FieldValuesTest, ValuesSurviveReopening)
+{
     PutText("NUM", "00000042");
     PutDouble("ATIS", 127.25);
     PutInteger("LAT2", 45);
@@ -128,12 +138,14 @@ TEST_F(FieldValuesTest, ValuesSurviveReopening) {
     EXPECT_EQ(FieldGetInteger("LAT2"), 45);
 }
 
-TEST_F(EngineTest, LongCharacterFieldHoldsTheWholeRoute) {
+TEST_F(EngineTest, LongCharacterFieldHoldsTheWholeRoute)
+{
     std::string path = CreateNavigationTable(nav::ConfigTable);
     ASSERT_GT(OpenTable(path, "CONFIG"), 0);
     RecordAppendBlank();
     std::string route;
-    for (int i = 0; i < 30; ++i) route += "1" + std::string(8 - std::to_string(i).size(), '0') + std::to_string(i);
+    for (int i = 0; i < 30; ++i)
+        route += "1" + std::string(8 - std::to_string(i).size(), '0') + std::to_string(i);
     ASSERT_EQ(route.size(), 270u);
     PutText("RTEWPTS", route.c_str());
     PutText("LASTREC", "00000007");
@@ -144,7 +156,8 @@ TEST_F(EngineTest, LongCharacterFieldHoldsTheWholeRoute) {
     EXPECT_EQ(Text("LASTREC"), "00000007");
 }
 
-TEST_F(EngineTest, ReadOnlyOpenIgnoresEveryWrite) {
+TEST_F(EngineTest, ReadOnlyOpenIgnoresEveryWrite)
+{
     std::string path = CreateNavigationTable(nav::UsersTable);
     ASSERT_GT(OpenTable(path, "USERS"), 0);
     AppendWaypoint("00000001", "HOME", "Home field");
@@ -159,7 +172,7 @@ TEST_F(EngineTest, ReadOnlyOpenIgnoresEveryWrite) {
     EXPECT_EQ(Text("ID"), "HOME  ");
     TableCloseAll();
     ASSERT_GT(OpenTable(path, "USERS"), 0);
-    EXPECT_EQ(WalkNums(), std::vector<std::string> {"00000001"});
+    EXPECT_EQ(WalkNums(), std::vector<std::string>{"00000001"});
     RecordGoTop();
     EXPECT_EQ(Text("ID"), "HOME  ");
     EXPECT_EQ(TagOrder("ALT"), 0);

@@ -21,7 +21,8 @@ constexpr size_t CountOffset = 4;
 
 class HeaderCountTest : public EngineTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         EngineTest::SetUp();
         OpenNewAirports(SDE_EXCLUSIVE);
         for (int i = 1; i <= 10; ++i) {
@@ -33,17 +34,20 @@ protected:
         recordLength_ = uint8_t(original_[10]) | uint8_t(original_[11]) << 8;
     }
     // The original table with the header counting `count` records.
-    void RestoreWithCount(uint32_t count) {
+    void RestoreWithCount(uint32_t count)
+    {
         std::string bytes = original_;
         for (int i = 0; i < 4; ++i) bytes[CountOffset + i] = static_cast<char>(count >> (8 * i));
         WriteBytes(airports_, bytes);
     }
     uint32_t HeaderCount() const { return Le32(FileBytes(airports_), CountOffset); }
     // Checks that the table holds airports 1..last in record order, each whole.
-    void ExpectAirports(int last) {
+    void ExpectAirports(int last)
+    {
         ASSERT_GT(OpenTable(airports_, nav::AirportsAlias, SDE_READONLY), 0);
         int records = 0;
-        for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) EXPECT_TRUE(HoldsAirport(++records)) << records;
+        for (RecordGoTop(); !RecordAtEof(); RecordSkip(1))
+            EXPECT_TRUE(HoldsAirport(++records)) << records;
         TableCloseAll();
         EXPECT_EQ(records, last);
     }
@@ -51,7 +55,8 @@ protected:
     size_t recordLength_ = 0;
 };
 
-TEST_F(HeaderCountTest, CountBehindTheFileKeepsEveryRecordOnAppend) {
+TEST_F(HeaderCountTest, CountBehindTheFileKeepsEveryRecordOnAppend)
+{
     for (int mode : {SDE_SHARED, SDE_EXCLUSIVE}) {
         SCOPED_TRACE(mode);
         RestoreWithCount(6);
@@ -64,7 +69,8 @@ TEST_F(HeaderCountTest, CountBehindTheFileKeepsEveryRecordOnAppend) {
     }
 }
 
-TEST_F(HeaderCountTest, PackKeepsTheRecordsTheHeaderDidNotCount) {
+TEST_F(HeaderCountTest, PackKeepsTheRecordsTheHeaderDidNotCount)
+{
     RestoreWithCount(6);
     ASSERT_GT(OpenTable(airports_, nav::AirportsAlias, SDE_EXCLUSIVE), 0);
     RecordGoBottom();
@@ -76,16 +82,19 @@ TEST_F(HeaderCountTest, PackKeepsTheRecordsTheHeaderDidNotCount) {
     EXPECT_EQ(FileBytes(airports_).size(), original_.size() - recordLength_);
 }
 
-TEST_F(HeaderCountTest, RecoveryStopsAtARecordWithoutDeletionFlag) {
+TEST_F(HeaderCountTest, RecoveryStopsAtARecordWithoutDeletionFlag)
+{
     RestoreWithCount(6);
     std::string bytes = FileBytes(airports_);
     size_t headerLength = uint8_t(bytes[8]) | uint8_t(bytes[9]) << 8;
-    bytes[headerLength + 8 * recordLength_] = '\x1A';   // the flag of record 9: an end-of-file marker
+    bytes[headerLength + 8 * recordLength_] =
+        '\x1A';  // the flag of record 9: an end-of-file marker
     WriteBytes(airports_, bytes);
     ExpectAirports(8);
 }
 
-TEST_F(HeaderCountTest, CountBeyondTheFileIsHeldToItsRecords) {
+TEST_F(HeaderCountTest, CountBeyondTheFileIsHeldToItsRecords)
+{
     for (uint32_t count : {0xF0000000u, 0xFFFFFFFFu}) {
         SCOPED_TRACE(count);
         RestoreWithCount(count);

@@ -21,13 +21,20 @@ constexpr int MaxKills = 400;
 // n - 1 writes were made). True when it was killed, false when it finished first.
 bool RunWriterKilledAt(int n, const std::vector<std::string>& arguments)
 {
-    std::vector<std::string> command = {Strace, "-f", "-qq", "-o", "/dev/null", "-e", "trace=pwrite64",
-                                        "-e", "inject=pwrite64:signal=SIGKILL:when=" + std::to_string(n),
+    std::vector<std::string> command = {Strace,
+                                        "-f",
+                                        "-qq",
+                                        "-o",
+                                        "/dev/null",
+                                        "-e",
+                                        "trace=pwrite64",
+                                        "-e",
+                                        "inject=pwrite64:signal=SIGKILL:when=" + std::to_string(n),
                                         SiblingProgram("table_writer")};
     command.insert(command.end(), arguments.begin(), arguments.end());
     pid_t child = fork();
     if (child == 0) {
-        setenv("ASAN_OPTIONS", "detect_leaks=0", 1);   // the leak check cannot run under ptrace
+        setenv("ASAN_OPTIONS", "detect_leaks=0", 1);  // the leak check cannot run under ptrace
         std::vector<char*> argv;
         for (std::string& argument : command) argv.push_back(argument.data());
         argv.push_back(nullptr);
@@ -46,22 +53,26 @@ bool RunWriterKilledAt(int n, const std::vector<std::string>& arguments)
 
 class KilledWriterTest : public EngineTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         EngineTest::SetUp();
         OpenNewAirports(SDE_EXCLUSIVE);
     }
     // The table as the setup left it, put back before each run of the writer.
-    void KeepOriginal() {
+    void KeepOriginal()
+    {
         TableCloseAll();
         table_ = FileBytes(airports_);
         index_ = FileBytes(airportsIndex_);
     }
-    void RestoreOriginal() {
+    void RestoreOriginal()
+    {
         WriteBytes(airports_, table_);
         WriteBytes(airportsIndex_, index_);
     }
     // Packs and re-creates the tags, as the rebuild does; then every record is found by NUM.
-    void Rebuild(int records) {
+    void Rebuild(int records)
+    {
         ASSERT_GT(OpenTable(airports_, nav::AirportsAlias, SDE_EXCLUSIVE), 0);
         TablePack();
         for (const nav::TagDefinition& tag : nav::AirportsTable.tags)
@@ -83,7 +94,8 @@ protected:
 
 class KillTest : public KilledWriterTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         if (access(Strace, X_OK) != 0) GTEST_SKIP() << "strace is not installed";
         KilledWriterTest::SetUp();
     }
@@ -91,7 +103,8 @@ protected:
 
 class RandomKillTest : public KilledWriterTest, public ::testing::WithParamInterface<int> {};
 
-TEST_P(RandomKillTest, KilledWriterLeavesEveryRecordItLeft) {
+TEST_P(RandomKillTest, KilledWriterLeavesEveryRecordItLeft)
+{
     TableCloseAll();
     int pipeEnds[2];
     ASSERT_EQ(pipe(pipeEnds), 0);
@@ -110,7 +123,8 @@ TEST_P(RandomKillTest, KilledWriterLeavesEveryRecordItLeft) {
     }
     close(pipeEnds[1]);
     int left = 0, reported = 0;
-    while (left < 300 && read(pipeEnds[0], &reported, sizeof reported) == sizeof reported) left = reported;
+    while (left < 300 && read(pipeEnds[0], &reported, sizeof reported) == sizeof reported)
+        left = reported;
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
     while (read(pipeEnds[0], &reported, sizeof reported) == sizeof reported) left = reported;
@@ -140,9 +154,11 @@ TEST_P(RandomKillTest, KilledWriterLeavesEveryRecordItLeft) {
     Rebuild(whole);
 }
 
-INSTANTIATE_TEST_SUITE_P(SharedAndExclusive, RandomKillTest, ::testing::Values(SDE_SHARED, SDE_EXCLUSIVE));
+INSTANTIATE_TEST_SUITE_P(SharedAndExclusive, RandomKillTest,
+                         ::testing::Values(SDE_SHARED, SDE_EXCLUSIVE));
 
-TEST_F(KillTest, KilledAppendLeavesWholeRecordsOnly) {
+TEST_F(KillTest, KilledAppendLeavesWholeRecordsOnly)
+{
     for (int i = 1; i <= 5; ++i) {
         RecordAppendBlank();
         PutAirport(i);
@@ -156,7 +172,8 @@ TEST_F(KillTest, KilledAppendLeavesWholeRecordsOnly) {
         killed = RunWriterKilledAt(n, {airports_, "append", "6", "15"});
         ASSERT_GT(OpenTable(airports_, nav::AirportsAlias, SDE_READONLY), 0);
         int records = 0;
-        for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) ASSERT_TRUE(HoldsAirport(++records)) << records;
+        for (RecordGoTop(); !RecordAtEof(); RecordSkip(1))
+            ASSERT_TRUE(HoldsAirport(++records)) << records;
         TableCloseAll();
         // A later kill never leaves fewer records; a writer that finished left them all.
         EXPECT_GE(records, previous);
@@ -168,7 +185,8 @@ TEST_F(KillTest, KilledAppendLeavesWholeRecordsOnly) {
     EXPECT_FALSE(killed);
 }
 
-TEST_F(KillTest, KilledUpdateLeavesEachRecordOldOrNew) {
+TEST_F(KillTest, KilledUpdateLeavesEachRecordOldOrNew)
+{
     for (int i = 1; i <= 8; ++i) {
         RecordAppendBlank();
         PutAirport(i);
@@ -195,14 +213,17 @@ TEST_F(KillTest, KilledUpdateLeavesEachRecordOldOrNew) {
     EXPECT_FALSE(killed);
 }
 
-TEST_F(KillTest, KilledPackLeavesTheOldTableOrThePackedOne) {
+TEST_F(KillTest, KilledPackLeavesTheOldTableOrThePackedOne)
+{
     std::vector<int> every, live;
     for (int i = 1; i <= 12; ++i) {
         RecordAppendBlank();
         PutAirport(i);
         every.push_back(i);
-        if (i % 3 == 2) RecordDelete();
-        else live.push_back(i);
+        if (i % 3 == 2)
+            RecordDelete();
+        else
+            live.push_back(i);
     }
     KeepOriginal();
     // The airports of the table in record order, every one checked whole.
@@ -226,7 +247,7 @@ TEST_F(KillTest, KilledPackLeavesTheOldTableOrThePackedOne) {
         std::vector<int> all = walk(false);
         EXPECT_TRUE(all == every || all == live);
         EXPECT_TRUE(killed || all == live);
-        EXPECT_EQ(walk(true), live);   // nothing deleted comes back
+        EXPECT_EQ(walk(true), live);  // nothing deleted comes back
         std::vector<std::string> read = ReadWithDbfread(airports_);
         ASSERT_GE(read.size(), 2u);
         EXPECT_EQ(read.size() - 2, live.size());

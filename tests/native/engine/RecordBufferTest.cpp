@@ -2,14 +2,15 @@
 // reading the same table meanwhile reads the new values all the same.
 #include "EngineTestSupport.h"
 
-TEST_F(EngineTest, PutsAreReadThroughAnotherAreaOfThisProcess) {
+TEST_F(EngineTest, PutsAreReadThroughAnotherAreaOfThisProcess)
+{
     std::string path = CreateNavigationTable(nav::UsersTable);
     ASSERT_GT(OpenTable(path, "EDITOR"), 0);
     AppendWaypoint("00000001", "ONE", "One");
     AppendWaypoint("00000002", "TWO", "Two");
     // Opened while the editor still stands on the record it filled.
     ASSERT_GT(OpenTable(path, "READER", SDE_READONLY), 0);
-    EXPECT_EQ(WalkNums(), (std::vector<std::string> {"00000001", "00000002"}));
+    EXPECT_EQ(WalkNums(), (std::vector<std::string>{"00000001", "00000002"}));
     RecordGoBottom();
     EXPECT_EQ(Text("ID"), "TWO   ");
 

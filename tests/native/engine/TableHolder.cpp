@@ -11,7 +11,8 @@
 #include <string>
 #include <thread>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc < 4) return 2;
     int area = TableOpen(argv[1], "HELD", std::atoi(argv[2]), SDE_KIND_DBF);
     std::printf(area ? "opened\n" : "failed\n");

@@ -11,9 +11,13 @@ namespace {
 constexpr size_t TagBytesAt = 16;
 constexpr size_t TagBytesSize = 12;
 
-std::string HeaderTagBytes(const std::string& table) { return FileBytes(table).substr(TagBytesAt, TagBytesSize); }
+std::string HeaderTagBytes(const std::string& table)
+{
+    return FileBytes(table).substr(TagBytesAt, TagBytesSize);
+}
 
-void SetHeaderTagBytes(const std::string& table, const std::string& tagBytes) {
+void SetHeaderTagBytes(const std::string& table, const std::string& tagBytes)
+{
     std::string bytes = FileBytes(table);
     bytes.replace(TagBytesAt, TagBytesSize, tagBytes);
     WriteBytes(table, bytes);
@@ -23,7 +27,8 @@ void SetHeaderTagBytes(const std::string& table, const std::string& tagBytes) {
 
 class TagRecoveryTest : public EngineTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         EngineTest::SetUp();
         OpenNewAirports(SDE_EXCLUSIVE);
         // Record order 2, 1, 3; by NUM 1, 2, 3; by ID 2, 3, 1; by upper-cased NAME 3, 1, 2.
@@ -33,7 +38,8 @@ protected:
         TableCloseAll();
     }
     void LoseIndex() { ASSERT_TRUE(std::filesystem::remove(airportsIndex_)); }
-    void RecreateTag(const char* name, const char* expression) {
+    void RecreateTag(const char* name, const char* expression)
+    {
         ASSERT_GT(OpenTable(airports_, "AIRPORTS", SDE_EXCLUSIVE), 0);
         IndexTagCreate(nullptr, name, expression, 0, 0, nullptr);
         TableFinishIndexing();
@@ -41,14 +47,16 @@ protected:
     }
 };
 
-TEST_F(TagRecoveryTest, HeaderRecordsEachTagByFieldNumberAndCase) {
+TEST_F(TagRecoveryTest, HeaderRecordsEachTagByFieldNumberAndCase)
+{
     // Mark 'Q', check byte, then NUM (field 1), ID (field 2), UPPER(NAME) (field 3, bit 7).
     std::string bytes = HeaderTagBytes(airports_);
     EXPECT_EQ(bytes[0], 'Q');
     EXPECT_EQ(bytes.substr(2), std::string("\x01\x02\x83\0\0\0\0\0\0\0", 10));
 }
 
-TEST_F(TagRecoveryTest, LostIndexFileIsRebuiltWithEveryTagInEveryOpenMode) {
+TEST_F(TagRecoveryTest, LostIndexFileIsRebuiltWithEveryTagInEveryOpenMode)
+{
     for (int mode : {SDE_READONLY, SDE_SHARED, SDE_EXCLUSIVE}) {
         SCOPED_TRACE("mode " + std::to_string(mode));
         LoseIndex();
@@ -57,24 +65,25 @@ TEST_F(TagRecoveryTest, LostIndexFileIsRebuiltWithEveryTagInEveryOpenMode) {
         EXPECT_EQ(TagOrder("ID"), 2);
         EXPECT_EQ(TagOrder("NAME"), 3);
         OrderSet(TagOrder("NUM"));
-        EXPECT_EQ(WalkNums(), (Nums {"00000001", "00000002", "00000003"}));
+        EXPECT_EQ(WalkNums(), (Nums{"00000001", "00000002", "00000003"}));
         EXPECT_NE(RecordSeek("00000002"), 0);
         EXPECT_EQ(TrimRight(Text("ID")), "KAAA");
         OrderSet(TagOrder("ID"));
-        EXPECT_EQ(WalkNums(), (Nums {"00000002", "00000003", "00000001"}));
+        EXPECT_EQ(WalkNums(), (Nums{"00000002", "00000003", "00000001"}));
         EXPECT_NE(RecordSeek("KCC"), 0);
         EXPECT_EQ(Text("NUM"), "00000001");
         OrderSet(TagOrder("NAME"));
-        EXPECT_EQ(WalkNums(), (Nums {"00000003", "00000001", "00000002"}));
+        EXPECT_EQ(WalkNums(), (Nums{"00000003", "00000001", "00000002"}));
         EXPECT_NE(RecordSeek("ALPHA"), 0);
         EXPECT_EQ(TrimRight(Text("NAME")), "alpha");
-        EXPECT_EQ(RecordSeek("alpha"), 0);   // the key is upper-cased, as before
+        EXPECT_EQ(RecordSeek("alpha"), 0);  // the key is upper-cased, as before
         TableCloseAll();
-        EXPECT_TRUE(std::filesystem::exists(airportsIndex_));   // written afresh for the next open
+        EXPECT_TRUE(std::filesystem::exists(airportsIndex_));  // written afresh for the next open
     }
 }
 
-TEST_F(TagRecoveryTest, HeaderRecordSurvivesAppendsPacksAndReadOnlyOpens) {
+TEST_F(TagRecoveryTest, HeaderRecordSurvivesAppendsPacksAndReadOnlyOpens)
+{
     std::string recorded = HeaderTagBytes(airports_);
     ASSERT_GT(OpenTable(airports_, "AIRPORTS"), 0);
     AppendWaypoint("00000000", "KAZZ", "zulu");
@@ -89,15 +98,16 @@ TEST_F(TagRecoveryTest, HeaderRecordSurvivesAppendsPacksAndReadOnlyOpens) {
     EXPECT_EQ(HeaderTagBytes(airports_), recorded);
 
     LoseIndex();
-    EXPECT_EQ(AirportNumsInOrder("NAME"), (Nums {"00000003", "00000001", "00000000"}));
-    EXPECT_EQ(AirportNumsInOrder("ID"), (Nums {"00000000", "00000003", "00000001"}));
+    EXPECT_EQ(AirportNumsInOrder("NAME"), (Nums{"00000003", "00000001", "00000000"}));
+    EXPECT_EQ(AirportNumsInOrder("ID"), (Nums{"00000000", "00000003", "00000001"}));
 }
 
-TEST_F(TagRecoveryTest, OnlyTagsNamedAfterTheirFieldAreRecorded) {
+TEST_F(TagRecoveryTest, OnlyTagsNamedAfterTheirFieldAreRecorded)
+{
     // NUM keyed on the name is no longer named after its key field: only the index file knows it.
     RecreateTag("NUM", "UPPER(NAME)");
     RecreateTag("BYID", "ID");
-    EXPECT_EQ(AirportNumsInOrder("BYID"), (Nums {"00000002", "00000003", "00000001"}));
+    EXPECT_EQ(AirportNumsInOrder("BYID"), (Nums{"00000002", "00000003", "00000001"}));
     LoseIndex();
     ASSERT_GT(OpenTable(airports_, "AIRPORTS"), 0);
     EXPECT_EQ(TagOrder("NUM"), 0);
@@ -108,36 +118,40 @@ TEST_F(TagRecoveryTest, OnlyTagsNamedAfterTheirFieldAreRecorded) {
 
     RecreateTag("NUM", "NUM");
     LoseIndex();
-    EXPECT_EQ(AirportNumsInOrder("NUM"), (Nums {"00000001", "00000002", "00000003"}));
+    EXPECT_EQ(AirportNumsInOrder("NUM"), (Nums{"00000001", "00000002", "00000003"}));
 }
 
-TEST_F(TagRecoveryTest, HeaderIsNewerThanAnIndexFileSavedBeforeATagWasReplaced) {
+TEST_F(TagRecoveryTest, HeaderIsNewerThanAnIndexFileSavedBeforeATagWasReplaced)
+{
     // The index file from before NUM was keyed on NUM again, as if the process had died
     // between the tag's creation and the index file's save.
     RecreateTag("NUM", "UPPER(NAME)");
     std::string older = FileBytes(airportsIndex_);
     RecreateTag("NUM", "NUM");
     WriteBytes(airportsIndex_, older);
-    EXPECT_EQ(AirportNumsInOrder("NUM"), (Nums {"00000001", "00000002", "00000003"}));
-    EXPECT_EQ(AirportNumsInOrder("NAME"), (Nums {"00000003", "00000001", "00000002"}));
+    EXPECT_EQ(AirportNumsInOrder("NUM"), (Nums{"00000001", "00000002", "00000003"}));
+    EXPECT_EQ(AirportNumsInOrder("NAME"), (Nums{"00000003", "00000001", "00000002"}));
 }
 
-TEST_F(TagRecoveryTest, TableWithoutAHeaderRecordBehavesAsBefore) {
+TEST_F(TagRecoveryTest, TableWithoutAHeaderRecordBehavesAsBefore)
+{
     SetHeaderTagBytes(airports_, std::string(TagBytesSize, '\0'));
-    EXPECT_EQ(AirportNumsInOrder("NAME"), (Nums {"00000003", "00000001", "00000002"}));   // from the index file
+    EXPECT_EQ(AirportNumsInOrder("NAME"),
+              (Nums{"00000003", "00000001", "00000002"}));  // from the index file
     ASSERT_GT(OpenTable(airports_, "AIRPORTS"), 0);
     AppendWaypoint("00000004", "KDDD", "delta");
     TableCloseAll();
-    EXPECT_EQ(HeaderTagBytes(airports_), std::string(TagBytesSize, '\0'));   // opens never add one
+    EXPECT_EQ(HeaderTagBytes(airports_), std::string(TagBytesSize, '\0'));  // opens never add one
 
     LoseIndex();
     ASSERT_GT(OpenTable(airports_, "AIRPORTS"), 0);
     EXPECT_EQ(TagOrder("NUM"), 0);
-    EXPECT_EQ(WalkNums(), (Nums {"00000002", "00000001", "00000003", "00000004"}));
+    EXPECT_EQ(WalkNums(), (Nums{"00000002", "00000001", "00000003", "00000004"}));
     TableCloseAll();
 }
 
-TEST_F(TagRecoveryTest, HeaderBytesThatAreNotOursNameNoTags) {
+TEST_F(TagRecoveryTest, HeaderBytesThatAreNotOursNameNoTags)
+{
     std::string recorded = HeaderTagBytes(airports_);
     std::string wrongCheck = recorded;
     wrongCheck[1] ^= 0x01;
@@ -148,15 +162,16 @@ TEST_F(TagRecoveryTest, HeaderBytesThatAreNotOursNameNoTags) {
         ASSERT_GT(OpenTable(airports_, "AIRPORTS"), 0);
         EXPECT_EQ(TagOrder("NUM"), 0);
         EXPECT_EQ(TagOrder("NAME"), 0);
-        EXPECT_EQ(WalkNums(), (Nums {"00000002", "00000001", "00000003"}));
+        EXPECT_EQ(WalkNums(), (Nums{"00000002", "00000001", "00000003"}));
         TableCloseAll();
     }
 }
 
-TEST_F(TagRecoveryTest, DamagedIndexDirectoryFallsBackOnTheHeader) {
+TEST_F(TagRecoveryTest, DamagedIndexDirectoryFallsBackOnTheHeader)
+{
     std::string bytes = FileBytes(airportsIndex_);
-    bytes[70] ^= 0x20;   // inside the first tag's entry: the index file's directory is refused
+    bytes[70] ^= 0x20;  // inside the first tag's entry: the index file's directory is refused
     WriteBytes(airportsIndex_, bytes);
-    EXPECT_EQ(AirportNumsInOrder("NUM"), (Nums {"00000001", "00000002", "00000003"}));
-    EXPECT_EQ(AirportNumsInOrder("NAME"), (Nums {"00000003", "00000001", "00000002"}));
+    EXPECT_EQ(AirportNumsInOrder("NUM"), (Nums{"00000001", "00000002", "00000003"}));
+    EXPECT_EQ(AirportNumsInOrder("NAME"), (Nums{"00000003", "00000001", "00000002"}));
 }

@@ -47,25 +47,49 @@ int TableOpen(const char* path, const char* alias, int mode, int kind)
 {
     Log("TableOpen(" + Text(path) + "," + Text(alias) + "," + std::to_string(mode) + "," +
         std::to_string(kind) + ")");
-    return engine.openSucceeds && (engine.failingAlias.empty() || Text(alias) != engine.failingAlias) ? 1 : 0;
+    return engine.openSucceeds &&
+                   (engine.failingAlias.empty() || Text(alias) != engine.failingAlias)
+               ? 1
+               : 0;
 }
-void TableSetPassword(const char* password) { Log("TableSetPassword(" + Text(password) + ")"); }
-void TableCloseAll() { Log("TableCloseAll"); }
+void TableSetPassword(const char* password)
+{
+    Log("TableSetPassword(" + Text(password) + ")");
+}
+void TableCloseAll()
+{
+    Log("TableCloseAll");
+}
 int AreaOfAlias(const char* alias)
 {
     LogDetail("AreaOfAlias(" + Text(alias) + ")");
     return Text(alias) == "RUNWAYS" ? 1 : 2;
 }
-void AreaSelect(int area) { LogDetail("AreaSelect(" + std::to_string(area) + ")"); }
+void AreaSelect(int area)
+{
+    LogDetail("AreaSelect(" + std::to_string(area) + ")");
+}
 int TagOrder(const char* tag)
 {
     Log("TagOrder(" + Text(tag) + ")");
     return 7;
 }
-void OrderSet(int order) { LogDetail("OrderSet(" + std::to_string(order) + ")"); }
-void RecordGoTop() { Log("RecordGoTop"); }
-void RecordGoBottom() { LogDetail("RecordGoBottom"); }
-void RecordSkip(int count) { Log("RecordSkip(" + std::to_string(count) + ")"); }
+void OrderSet(int order)
+{
+    LogDetail("OrderSet(" + std::to_string(order) + ")");
+}
+void RecordGoTop()
+{
+    Log("RecordGoTop");
+}
+void RecordGoBottom()
+{
+    LogDetail("RecordGoBottom");
+}
+void RecordSkip(int count)
+{
+    Log("RecordSkip(" + std::to_string(count) + ")");
+}
 short RecordAtBof()
 {
     LogDetail("RecordAtBof");
@@ -81,8 +105,14 @@ short RecordSeek(const char* key)
     Log("RecordSeek(" + Text(key) + ")");
     return !engine.atEof;
 }
-void SetSoftSeek(int on) { LogDetail("SetSoftSeek(" + std::to_string(on) + ")"); }
-void QuerySet(const char* condition) { Log("QuerySet(" + Text(condition) + ")"); }
+void SetSoftSeek(int on)
+{
+    LogDetail("SetSoftSeek(" + std::to_string(on) + ")");
+}
+void QuerySet(const char* condition)
+{
+    Log("QuerySet(" + Text(condition) + ")");
+}
 int QueryCount()
 {
     LogDetail("QueryCount");
@@ -122,15 +152,33 @@ void FieldReplace(const char* field, int type, const void* value)
         text = std::to_string(*static_cast<const std::int32_t*>(value));
     Log("FieldReplace(" + Text(field) + "," + std::to_string(type) + "," + text + ")");
 }
-void RecordAppendBlank() { LogDetail("RecordAppendBlank"); }
-void RecordDelete() { LogDetail("RecordDelete"); }
-void TablePack() { LogDetail("TablePack"); }
+void RecordAppendBlank()
+{
+    LogDetail("RecordAppendBlank");
+}
+void RecordDelete()
+{
+    LogDetail("RecordDelete");
+}
+void TablePack()
+{
+    LogDetail("TablePack");
+}
 void IndexTagCreate(const char*, const char* tag, const char* key, int, int, const char*)
 {
     LogDetail("IndexTagCreate(" + Text(tag) + "," + Text(key) + ")");
 }
-void TableFinishIndexing() { LogDetail("TableFinishIndexing"); }
-void SetDeletedHidden(int on) { LogDetail("SetDeletedHidden(" + std::to_string(on) + ")"); }
-void EngineSetStartFlag(int flag) { LogDetail("EngineSetStartFlag(" + std::to_string(flag) + ")"); }
+void TableFinishIndexing()
+{
+    LogDetail("TableFinishIndexing");
+}
+void SetDeletedHidden(int on)
+{
+    LogDetail("SetDeletedHidden(" + std::to_string(on) + ")");
+}
+void EngineSetStartFlag(int flag)
+{
+    LogDetail("EngineSetStartFlag(" + std::to_string(flag) + ")");
+}
 
 }  // extern "C"

@@ -15,15 +15,15 @@ struct RecordingEngine {
     std::vector<std::string> calls;
     bool everyCall = false;
 
-    bool openSucceeds = true;    // TableOpen's result for every table...
-    std::string failingAlias;    // ...except this one, which fails
+    bool openSucceeds = true;  // TableOpen's result for every table...
+    std::string failingAlias;  // ...except this one, which fails
     bool atBof = false;
-    bool atEof = false;          // RecordSeek finds a record unless at the end
+    bool atEof = false;  // RecordSeek finds a record unless at the end
     int queryCount = 0;
-    std::map<std::string, std::string> texts;                  // FieldGetString by field...
-    std::map<std::string, std::vector<std::string>> sequences; // ...or these, one per read
-    std::map<std::string, short> integers;                     // FieldGetInteger by field
-    std::map<std::string, double> doubles;                     // FieldGetDouble by field
+    std::map<std::string, std::string> texts;                   // FieldGetString by field...
+    std::map<std::string, std::vector<std::string>> sequences;  // ...or these, one per read
+    std::map<std::string, short> integers;                      // FieldGetInteger by field
+    std::map<std::string, double> doubles;                      // FieldGetDouble by field
 
     // The calls whose text starts with `prefix`.
     std::vector<std::string> CallsStartingWith(const std::string& prefix) const;

@@ -9,8 +9,9 @@ namespace {
 
 using Events = std::vector<std::pair<uint32_t, int32_t>>;
 
-MouseCallback const allButtons[] = {OnNavButton, OnInfButton,  OnAlrButton, OnSetButton,  OnPwrButton,
-                                    OnDirectToButton, OnRteButton, OnAutButton, OnPrevButton, OnNextButton};
+MouseCallback const allButtons[] = {OnNavButton,  OnInfButton,      OnAlrButton, OnSetButton,
+                                    OnPwrButton,  OnDirectToButton, OnRteButton, OnAutButton,
+                                    OnPrevButton, OnNextButton};
 
 class ButtonsTest : public GaugeTest {
 protected:
@@ -141,10 +142,11 @@ TEST_F(ButtonsTest, PreviousAndNextWrapAndLoadTheWaypointWithoutItsSound)
     Press(OnNextButton);
     EXPECT_EQ(gaugeState.routeIndex, 1);
     EXPECT_EQ(engine.CallsStartingWith("RecordSeek"),
-              (std::vector<std::string>{"RecordSeek(00000003)", "RecordSeek(00000001)", "RecordSeek(00000002)"}));
+              (std::vector<std::string>{"RecordSeek(00000003)", "RecordSeek(00000001)",
+                                        "RecordSeek(00000002)"}));
     EXPECT_EQ(gaugeState.autopilotOn, 1);
-    EXPECT_EQ(platform.sounds, std::vector<int>(4, 0));   // clicks only
-    EXPECT_TRUE(engine.CallsStartingWith("TableCloseAll").size() == 3);   // one per open
+    EXPECT_EQ(platform.sounds, std::vector<int>(4, 0));                  // clicks only
+    EXPECT_TRUE(engine.CallsStartingWith("TableCloseAll").size() == 3);  // one per open
 }
 
 TEST_F(ButtonsTest, PreviousAndNextOnlyClickWithoutARoute)

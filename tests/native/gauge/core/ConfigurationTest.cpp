@@ -16,11 +16,16 @@ protected:
     {
         GaugeTest::SetUp();
         platform.dataDirectory = "C:\\DATA";
-        engine.integers = {{"POWER", 1}, {"AUTOPILOT", 1}, {"ALARM", 1}, {"LASTFILE", 1},
-                           {"RTEMODE", 1}, {"NRTEWPT", 3}, {"ACTRTE", 1}};
+        engine.integers = {{"POWER", 1},   {"AUTOPILOT", 1}, {"ALARM", 1}, {"LASTFILE", 1},
+                           {"RTEMODE", 1}, {"NRTEWPT", 3},   {"ACTRTE", 1}};
         engine.doubles = {{"AUTODIS", 0.5}, {"ALARMDIS", 3.0}};
-        engine.texts = {{"LASTREC", "00000020"}, {"ID", "WPT   "}, {"NUM", "00000020"},
-                        {"RTEWPTS", "100000010" "200000020" "300000030" + std::string(27 * 9, ' ')}};
+        engine.texts = {{"LASTREC", "00000020"},
+                        {"ID", "WPT   "},
+                        {"NUM", "00000020"},
+                        {"RTEWPTS", "100000010"
+                                    "200000020"
+                                    "300000030" +
+                                        std::string(27 * 9, ' ')}};
     }
 };
 
@@ -31,8 +36,10 @@ TEST_F(ConfigurationTest, RestoresSwitchesRouteAndActiveWaypointInOrder)
     EXPECT_EQ(engine.calls[1], "TableSetPassword(KW%BN4#3)");
     EXPECT_EQ(engine.calls[2], "RecordGoTop");
     EXPECT_EQ(engine.CallsStartingWith("TableOpen"),
-              (Calls{"TableOpen(C:\\DATA\\CONFIG.DBF,CONFIG,1,2)", "TableOpen(C:\\DATA\\AIRPORTS.DBF,ACTWPT,1,2)",
-                     "TableOpen(C:\\DATA\\NAVAIDS.DBF,ACTWPT,1,2)", "TableOpen(C:\\DATA\\USERS.DBF,ACTWPT,1,2)",
+              (Calls{"TableOpen(C:\\DATA\\CONFIG.DBF,CONFIG,1,2)",
+                     "TableOpen(C:\\DATA\\AIRPORTS.DBF,ACTWPT,1,2)",
+                     "TableOpen(C:\\DATA\\NAVAIDS.DBF,ACTWPT,1,2)",
+                     "TableOpen(C:\\DATA\\USERS.DBF,ACTWPT,1,2)",
                      "TableOpen(C:\\DATA\\AIRPORTS.DBF,ACTWPT,1,2)"}));
     EXPECT_EQ(engine.CallsStartingWith("RecordSeek"),
               (Calls{"RecordSeek(00000010)", "RecordSeek(00000020)", "RecordSeek(00000030)",
@@ -42,7 +49,7 @@ TEST_F(ConfigurationTest, RestoresSwitchesRouteAndActiveWaypointInOrder)
     const GaugeState& s = gaugeState;
     EXPECT_EQ(s.powerOn, 1);
     EXPECT_EQ(platform.timerStarts, 1);
-    EXPECT_EQ(s.autopilotOn, 1);   // read after switching on reset it
+    EXPECT_EQ(s.autopilotOn, 1);  // read after switching on reset it
     EXPECT_EQ(s.alarmOn, 1);
     EXPECT_FALSE(platform.IsHidden(GaugeElement::autopilotLamp));
     EXPECT_FALSE(platform.IsHidden(GaugeElement::alarmLamp));
@@ -67,7 +74,7 @@ TEST_F(ConfigurationTest, UnitSavedOffStaysOffWithoutATimer)
     LoadConfiguration();
     EXPECT_EQ(gaugeState.powerOn, 0);
     EXPECT_EQ(platform.timerStarts, 0);
-    EXPECT_EQ(gaugeState.routeCount, 0);   // route fields ignored
+    EXPECT_EQ(gaugeState.routeCount, 0);  // route fields ignored
     EXPECT_EQ(gaugeState.route[0].table, 0);
     EXPECT_EQ(gaugeState.pageCount, 2);
 }
@@ -78,7 +85,8 @@ TEST_F(ConfigurationTest, NoLastFileAndABlankKeyOpenUserWaypointsFromTheFirstKey
     engine.integers["RTEMODE"] = 0;
     engine.texts["LASTREC"] = "        ";
     LoadConfiguration();
-    EXPECT_EQ(engine.CallsStartingWith("TableOpen").back(), "TableOpen(C:\\DATA\\USERS.DBF,ACTWPT,1,2)");
+    EXPECT_EQ(engine.CallsStartingWith("TableOpen").back(),
+              "TableOpen(C:\\DATA\\USERS.DBF,ACTWPT,1,2)");
     EXPECT_EQ(engine.CallsStartingWith("RecordSeek"), (Calls{"RecordSeek(        )"}));
 }
 
@@ -87,7 +95,8 @@ TEST_F(ConfigurationTest, StoredCountsAndIndexesOutsideTheRouteAreBroughtIntoRan
     struct Case {
         short count, index;
         int32_t mode, restoredCount, restoredIndex;
-    } cases[] = {{45, 40, 1, 30, 29}, {3, 7, 1, 3, 2}, {3, -2, 1, 3, 0}, {-4, 0, 0, 0, 0}, {0, 5, 0, 0, 0}};
+    } cases[] = {
+        {45, 40, 1, 30, 29}, {3, 7, 1, 3, 2}, {3, -2, 1, 3, 0}, {-4, 0, 0, 0, 0}, {0, 5, 0, 0, 0}};
     std::string fullRoute;
     for (int i = 0; i < RouteCapacity; ++i) fullRoute += "1" + std::to_string(10000000 + i);
     for (const Case& c : cases) {
@@ -110,7 +119,8 @@ TEST_F(ConfigurationTest, GapsInARestoredRouteCloseAndTheActiveIndexFollowsItsWa
     struct Case {
         short index;
         int32_t restoredIndex;
-    } cases[] = {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}, {5, 2}};   // a gap leads to the next waypoint
+    } cases[] = {{0, 0}, {1, 1}, {2, 1},
+                 {3, 2}, {4, 2}, {5, 2}};  // a gap leads to the next waypoint
     for (const Case& c : cases) {
         ResetGauge();
         engine.calls.clear();
@@ -124,7 +134,8 @@ TEST_F(ConfigurationTest, GapsInARestoredRouteCloseAndTheActiveIndexFollowsItsWa
         EXPECT_EQ(s.routeMode, 1);
         EXPECT_EQ(s.routeCount, 3);
         EXPECT_EQ(s.routeIndex, c.restoredIndex) << c.index;
-        EXPECT_EQ((std::vector<int32_t>{s.route[0].table, s.route[1].table, s.route[2].table, s.route[3].table}),
+        EXPECT_EQ((std::vector<int32_t>{s.route[0].table, s.route[1].table, s.route[2].table,
+                                        s.route[3].table}),
                   (std::vector<int32_t>{1, 2, 3, 0}));
         // Only waypoints are looked up, never a table 0 that would wrap to user waypoints.
         EXPECT_EQ(engine.CallsStartingWith("RecordSeek"),
@@ -157,14 +168,16 @@ TEST_F(ConfigurationTest, SavesEveryFieldInItsOrder)
     s.route[0] = MakeWaypoint("VOR", 2, false, 0, 0, false, 0, 0, "00000417");
     s.route[1] = s.activeWaypoint;
     SaveConfiguration();
-    EXPECT_EQ(engine.calls,
-              (Calls{"TableOpen(C:\\DATA\\CONFIG.DBF,CONFIG,0,2)", "TableSetPassword(KW%BN4#3)", "RecordGoTop",
-                     "FieldReplace(POWER,1,1)", "FieldReplace(LASTFILE,1,1)", "FieldReplace(LASTREC,1024,00001234)",
-                     "FieldReplace(AUTODIS,8,0.750000)", "FieldReplace(AUTOPILOT,1,1)",
-                     "FieldReplace(ALARMDIS,8,2.500000)", "FieldReplace(ALARM,1,0)", "FieldReplace(RTEMODE,1,1)",
-                     "FieldReplace(NRTEWPT,1,2)", "FieldReplace(ACTRTE,1,1)",
-                     "FieldReplace(RTEWPTS,1024,200000417100001234" + std::string(28 * 9, ' ') + ")",
-                     "TableCloseAll"}));
+    EXPECT_EQ(
+        engine.calls,
+        (Calls{"TableOpen(C:\\DATA\\CONFIG.DBF,CONFIG,0,2)", "TableSetPassword(KW%BN4#3)",
+               "RecordGoTop", "FieldReplace(POWER,1,1)", "FieldReplace(LASTFILE,1,1)",
+               "FieldReplace(LASTREC,1024,00001234)", "FieldReplace(AUTODIS,8,0.750000)",
+               "FieldReplace(AUTOPILOT,1,1)", "FieldReplace(ALARMDIS,8,2.500000)",
+               "FieldReplace(ALARM,1,0)", "FieldReplace(RTEMODE,1,1)", "FieldReplace(NRTEWPT,1,2)",
+               "FieldReplace(ACTRTE,1,1)",
+               "FieldReplace(RTEWPTS,1024,200000417100001234" + std::string(28 * 9, ' ') + ")",
+               "TableCloseAll"}));
 }
 
 }  // namespace

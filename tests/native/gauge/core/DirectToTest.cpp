@@ -30,7 +30,8 @@ protected:
         for (int i = 0; i < 3; ++i) {
             char num[9];
             std::snprintf(num, sizeof num, "%08d", i + 1);
-            gaugeState.route[i] = MakeWaypoint("W", WaypointAirport, false, 47, i * 10, false, 122, 0, num);
+            gaugeState.route[i] =
+                MakeWaypoint("W", WaypointAirport, false, 47, i * 10, false, 122, 0, num);
         }
         gaugeState.routeCount = 3;
         gaugeState.routeMode = 1;
@@ -46,19 +47,22 @@ TEST_F(DirectToTest, OkEmptiesTheRouteAndActivatesTheChoiceOnPageOneOfTwo)
     FlyRoute();
     gaugeState.infoPageShown = 1;
     gaugeState.currentPage = 3;
-    gaugeState.directToChoice = MakeWaypoint("KBFI", WaypointNavaid, false, 47, 32, false, 122, 18, "00000108");
+    gaugeState.directToChoice =
+        MakeWaypoint("KBFI", WaypointNavaid, false, 47, 32, false, 122, 18, "00000108");
     platform.directToResult = 1;
     engine.texts = {{"NUM", "00000108"}, {"ID", "KBFI  "}};
     Press(OnDirectToButton);
     EXPECT_EQ(platform.dialogs, std::vector<std::string>{"Direct To"});
     const WaypointRecord empty{};
-    for (const WaypointRecord& slot : gaugeState.route) EXPECT_EQ(std::memcmp(&slot, &empty, sizeof slot), 0);
+    for (const WaypointRecord& slot : gaugeState.route)
+        EXPECT_EQ(std::memcmp(&slot, &empty, sizeof slot), 0);
     EXPECT_EQ(gaugeState.routeMode, 0);
-    EXPECT_EQ(gaugeState.routeCount, 3);   // kept for the saved state
+    EXPECT_EQ(gaugeState.routeCount, 3);  // kept for the saved state
     EXPECT_EQ(gaugeState.pageCount, 2);
     EXPECT_EQ(gaugeState.currentPage, 1);
     EXPECT_EQ(gaugeState.infoPageShown, 0);
-    EXPECT_EQ(engine.CallsStartingWith("TableOpen"), Calls{"TableOpen(C:\\FS98\\GPSDATA\\\\NAVAIDS.DBF,ACTWPT,1,2)"});
+    EXPECT_EQ(engine.CallsStartingWith("TableOpen"),
+              Calls{"TableOpen(C:\\FS98\\GPSDATA\\\\NAVAIDS.DBF,ACTWPT,1,2)"});
     EXPECT_EQ(engine.CallsStartingWith("RecordSeek"), Calls{"RecordSeek(00000108)"});
     EXPECT_STREQ(gaugeState.activeWaypoint.id, "KBFI  ");
     EXPECT_EQ(engine.calls.back(), "TableCloseAll");
@@ -92,7 +96,7 @@ TEST_F(DirectToTest, RouteAdvanceWaitsWhileADialogHoldsTheTablesAndCatchesUpAfte
     {
         TableDialogScope hold;
         SequenceRoute();
-        gaugeState.activeDistance = 3.0;   // flown on past the waypoint meanwhile
+        gaugeState.activeDistance = 3.0;  // flown on past the waypoint meanwhile
         SequenceRoute();
         EXPECT_EQ(gaugeState.routeIndex, 0);
         EXPECT_TRUE(engine.calls.empty());
@@ -102,7 +106,7 @@ TEST_F(DirectToTest, RouteAdvanceWaitsWhileADialogHoldsTheTablesAndCatchesUpAfte
     EXPECT_EQ(gaugeState.routeIndex, 1);
     EXPECT_EQ(platform.sounds, std::vector<int>{2});
     gaugeState.activeDistance = 3.0;
-    SequenceRoute();   // caught up once, not again
+    SequenceRoute();  // caught up once, not again
     EXPECT_EQ(gaugeState.routeIndex, 1);
 }
 
@@ -126,7 +130,7 @@ TEST_F(DirectToTest, AHeldAdvanceIsDroppedWhenTheUnitIsSwitchedOff)
 {
     FlyRoute();
     {
-        TableDialogScope hold;   // a Direct-To dialog, then cancelled
+        TableDialogScope hold;  // a Direct-To dialog, then cancelled
         SequenceRoute();
     }
     SetPower(0);
@@ -149,7 +153,8 @@ TEST_F(DirectToTest, SearchesUseFourAndFortyFourCharacters)
 TEST(DistanceTextTest, OneDecimalAtLeastTwoCharacters)
 {
     char text[DistanceTextSize];
-    const std::pair<double, const char*> cases[] = {{5, "5.0"}, {0.26, "0.3"}, {123.45, "123.5"}, {-2, "-2.0"}};
+    const std::pair<double, const char*> cases[] = {
+        {5, "5.0"}, {0.26, "0.3"}, {123.45, "123.5"}, {-2, "-2.0"}};
     for (auto [value, shown] : cases) {
         FormatDistance(value, text);
         EXPECT_STREQ(text, shown);

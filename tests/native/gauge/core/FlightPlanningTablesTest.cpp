@@ -67,9 +67,10 @@ TEST_F(FlightPlanningTablesTest, IdentifierPrefixFindsTheFirstIdentifierAtOrAfte
     OpenWaypointTable(WaypointAirport);
     EXPECT_EQ(TrimRight(SearchWaypointById("KB").name), "Boeing Field King Co Intl");
     EXPECT_EQ(TrimRight(SearchWaypointById("KBL").name), "Bellingham Intl");
-    EXPECT_EQ(TrimRight(SearchWaypointById("KBLIX").name), "Bellingham Intl");   // the fifth is not used
+    EXPECT_EQ(TrimRight(SearchWaypointById("KBLIX").name),
+              "Bellingham Intl");  // the fifth is not used
     EXPECT_EQ(TrimRight(SearchWaypointById("KR").name), "SEATTLE-TACOMA INTERNATIONAL AIRPORT");
-    EXPECT_EQ(TrimRight(SearchWaypointById("KZ").name), "");   // past the last identifier
+    EXPECT_EQ(TrimRight(SearchWaypointById("KZ").name), "");  // past the last identifier
     TableCloseAll();
 }
 
@@ -90,9 +91,10 @@ TEST_F(FlightPlanningTablesTest, TheNameListSkipsDeletedRecordsAndItsLinesLeadTo
     std::vector<std::string> names = ListWaypointNames();
     std::vector<std::string> trimmed;
     for (const std::string& name : names) trimmed.push_back(TrimRight(name));
-    EXPECT_EQ(trimmed, (std::vector<std::string>{"Bellingham Intl", "Boeing Field King Co Intl", "OLYMPIA RGNL",
-                                                 "PORTLAND INTL", "SEATTLE-TACOMA INTERNATIONAL AIRPORT"}));
-    EXPECT_EQ(names[0].size(), 45u);   // as the engine gives it
+    EXPECT_EQ(trimmed, (std::vector<std::string>{"Bellingham Intl", "Boeing Field King Co Intl",
+                                                 "OLYMPIA RGNL", "PORTLAND INTL",
+                                                 "SEATTLE-TACOMA INTERNATIONAL AIRPORT"}));
+    EXPECT_EQ(names[0].size(), 45u);  // as the engine gives it
     EXPECT_EQ(TrimRight(FieldGetString("ID")), "KBFI") << "on the first identifier afterwards";
 
     GoToWaypointNameLine(3);
@@ -107,7 +109,10 @@ TEST_F(FlightPlanningTablesTest, RouteFileEntriesAreLookedUpAgain)
 {
     // Digit 5 is an airport, a key no longer present reads the next higher one, an empty
     // navaid table reads nothing but keeps what the file named.
-    const std::string file = "500000040" "100000011" "         " "200000001";
+    const std::string file = "500000040"
+                             "100000011"
+                             "         "
+                             "200000001";
     RouteSlots slots;
     ParseRouteFile(file.data(), file.size(), slots);
     LookUpRouteSlots(slots);
@@ -126,7 +131,7 @@ TEST_F(FlightPlanningTablesTest, AnAirportWithThreeRunwaysStepsThroughFourPages)
 {
     Activate("00000010");
     gaugeState.powerOn = 1;
-    std::vector<std::pair<int, int>> pages;   // (page, page count) after each INF
+    std::vector<std::pair<int, int>> pages;  // (page, page count) after each INF
     std::vector<std::string> firstLines;
     for (int i = 0; i < 5; ++i) {
         Press(OnInfButton);
@@ -146,7 +151,8 @@ TEST_F(FlightPlanningTablesTest, AnAirportWithoutRunwaysShowsNoData)
     Activate("00000020");
     gaugeState.powerOn = 1;
     Press(OnInfButton);
-    EXPECT_EQ(Line(2), "N046\xB0" "58'11\"  ALT:0FT");
+    EXPECT_EQ(Line(2), "N046\xB0"
+                       "58'11\"  ALT:0FT");
     Press(OnInfButton);
     EXPECT_EQ(Line(2), "       NO DATA    ");
     EXPECT_EQ(gaugeState.pageCount, 2);
@@ -161,8 +167,10 @@ TEST_F(FlightPlanningTablesTest, AUserWaypointHasOnePageWithoutAFourthLine)
     Press(OnInfButton);
     EXPECT_EQ(gaugeState.pageCount, 1);
     EXPECT_EQ(TrimRight(Line(1)), "HOME STRIP");
-    EXPECT_EQ(Line(2), "N045\xB0" "01'02\"  ALT:150FT");
-    EXPECT_EQ(Line(3), "W122\xB0" "03'04\"           ");
+    EXPECT_EQ(Line(2), "N045\xB0"
+                       "01'02\"  ALT:150FT");
+    EXPECT_EQ(Line(3), "W122\xB0"
+                       "03'04\"           ");
     EXPECT_EQ(Line(4), "");
     Press(OnInfButton);
     EXPECT_EQ(gaugeState.currentPage, 1);

@@ -40,7 +40,7 @@ TEST_F(GaugeCycleTest, InformationModeKeepsItsLinesButTheyAreCopiedAgain)
 
 TEST_F(GaugeCycleTest, TheTickThatMovesOnStillSteersToTheOldWaypoint)
 {
-    HostAircraft(0.0, 0.999);   // 0.06 NM short of the first waypoint, flying east
+    HostAircraft(0.0, 0.999);  // 0.06 NM short of the first waypoint, flying east
     gaugeState.route[0] = MakeWaypoint("ONE   ", 1, false, 0, 0, true, 1, 0, "00000001");
     gaugeState.route[1] = MakeWaypoint("TWO   ", 1, true, 1, 0, true, 1, 0, "00000002");
     gaugeState.routeCount = 2;

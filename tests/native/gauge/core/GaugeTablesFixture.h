@@ -29,7 +29,8 @@ protected:
         config_ = CreateNavigationTable(nav::ConfigTable);
         OpenTable(airports_, "AIRPORTS");
         AddPlace("00000030", "KPDX", "PORTLAND INTL", 45, 35, 19, 122, 35, 51);
-        AddPlace("00000010", "KSEA", "SEATTLE-TACOMA INTERNATIONAL AIRPORT", 47, 26, 56, 122, 18, 34);
+        AddPlace("00000010", "KSEA", "SEATTLE-TACOMA INTERNATIONAL AIRPORT", 47, 26, 56, 122, 18,
+                 34);
         AddPlace("00000020", "KOLM", "OLYMPIA RGNL", 46, 58, 11, 122, 54, 8);
         TableCloseAll();
         OpenTable(config_, "CONFIG");
@@ -37,8 +38,8 @@ protected:
         TableCloseAll();
     }
 
-    static void AddPlace(const char* num, const char* id, const char* name, int latDeg, int latMin, int latSec,
-                         int lonDeg, int lonMin, int lonSec)
+    static void AddPlace(const char* num, const char* id, const char* name, int latDeg, int latMin,
+                         int latSec, int lonDeg, int lonMin, int lonSec)
     {
         AppendWaypoint(num, id, name);
         PutInteger("LAT2", latDeg);

@@ -18,7 +18,8 @@ TEST_F(GaugeTablesTest, SeekFindsTheKeyOrTheNextHigherOne)
     LoadActiveWaypoint();
     EXPECT_EQ(TrimRight(gaugeState.activeWaypoint.id), "KOLM");
     EXPECT_EQ(gaugeState.activeWaypoint.table, 1);
-    EXPECT_EQ(gaugeState.activeLongitude, (8 * DegreesPerSecond + 54 * DegreesPerMinute + 122) * DegreesToRadians);
+    EXPECT_EQ(gaugeState.activeLongitude,
+              (8 * DegreesPerSecond + 54 * DegreesPerMinute + 122) * DegreesToRadians);
 
     SeekWaypointByNum("00000011");
     LoadActiveWaypoint();
@@ -40,7 +41,7 @@ TEST_F(GaugeTablesTest, NoRecordAfterTheLastKeyAndNoDatabaseWithoutTheTable)
     EXPECT_EQ(gaugeState.activeWaypointLookup, WaypointNoRecord);
     EXPECT_STREQ(gaugeState.activeWaypoint.num, "00000099");
 
-    OpenWaypointTable(3);   // empty user waypoints
+    OpenWaypointTable(3);  // empty user waypoints
     SeekWaypointByNum("        ");
     LoadActiveWaypoint();
     EXPECT_EQ(gaugeState.activeWaypointLookup, WaypointNoRecord);
@@ -65,9 +66,17 @@ TEST_F(GaugeTablesTest, OpeningAWaypointTableClosesTheRunwayTable)
 
 TEST_F(GaugeTablesTest, UnloadSavesWhatLoadRestores)
 {
-    SetConfig({{"POWER", 1}, {"AUTOPILOT", 1}, {"ALARM", 1}, {"LASTFILE", 1}, {"RTEMODE", 1}, {"NRTEWPT", 3},
+    SetConfig({{"POWER", 1},
+               {"AUTOPILOT", 1},
+               {"ALARM", 1},
+               {"LASTFILE", 1},
+               {"RTEMODE", 1},
+               {"NRTEWPT", 3},
                {"ACTRTE", 1}},
-              "00000020", "100000010" "100000020" "100000030");
+              "00000020",
+              "100000010"
+              "100000020"
+              "100000030");
     LoadConfiguration();
     GaugeState loaded = gaugeState;
     EXPECT_EQ(loaded.routeCount, 3);
@@ -92,7 +101,9 @@ TEST_F(GaugeTablesTest, UnloadSavesWhatLoadRestores)
     EXPECT_EQ(gaugeState.alarmDistance, 4.5);
     EXPECT_EQ(gaugeState.nextWaypointDistance, 0.25);
     EXPECT_EQ(std::memcmp(gaugeState.route, loaded.route, sizeof loaded.route), 0);
-    EXPECT_EQ(std::memcmp(&gaugeState.activeWaypoint, &loaded.activeWaypoint, sizeof loaded.activeWaypoint), 0);
+    EXPECT_EQ(std::memcmp(&gaugeState.activeWaypoint, &loaded.activeWaypoint,
+                          sizeof loaded.activeWaypoint),
+              0);
     EXPECT_EQ(gaugeState.routeIndex, 1);
     EXPECT_EQ(gaugeState.alarmOn, 1);
 }
@@ -111,7 +122,8 @@ TEST_F(GaugeTablesTest, AStoredCountAboveThirtyIsClamped)
 {
     std::string route;
     for (int i = 0; i < 30; ++i) route += i % 2 ? "100000020" : "100000010";
-    SetConfig({{"POWER", 1}, {"LASTFILE", 1}, {"RTEMODE", 1}, {"NRTEWPT", 99}, {"ACTRTE", 50}}, "00000010", route);
+    SetConfig({{"POWER", 1}, {"LASTFILE", 1}, {"RTEMODE", 1}, {"NRTEWPT", 99}, {"ACTRTE", 50}},
+              "00000010", route);
     LoadConfiguration();
     EXPECT_EQ(gaugeState.routeCount, 30);
     EXPECT_EQ(gaugeState.routeIndex, 29);
@@ -125,7 +137,7 @@ TEST_F(GaugeTablesTest, AMissingDataDirectoryKeepsTheUnitRunning)
     LoadConfiguration();
     EXPECT_EQ(gaugeState.activeWaypointLookup, WaypointNoDatabase);
     EXPECT_EQ(gaugeState.powerOn, 0);
-    SaveConfiguration();   // writes into nothing
+    SaveConfiguration();  // writes into nothing
 }
 
 }  // namespace

@@ -15,8 +15,9 @@ namespace gauge {
 
 // A waypoint at whole degrees and minutes; south and east negative in the gauge's terms
 // are given as hemisphere flags.
-inline WaypointRecord MakeWaypoint(const char* id, int32_t table, bool south, int latDeg, int latMin,
-                                   bool east, int lonDeg, int lonMin, const char* num = "00000001")
+inline WaypointRecord MakeWaypoint(const char* id, int32_t table, bool south, int latDeg,
+                                   int latMin, bool east, int lonDeg, int lonMin,
+                                   const char* num = "00000001")
 {
     WaypointRecord w{};
     std::snprintf(w.num, sizeof w.num, "%s", num);
@@ -41,7 +42,10 @@ inline void SetActiveWaypoint(const WaypointRecord& w)
 }
 
 // A click on a button, as the host makes it; every callback returns 0.
-inline void Press(MouseCallback button) { EXPECT_EQ(button(0x1234, 0x5678), 0); }
+inline void Press(MouseCallback button)
+{
+    EXPECT_EQ(button(0x1234, 0x5678), 0);
+}
 
 class GaugeTest : public ::testing::Test {
 protected:

@@ -82,8 +82,8 @@ TEST_F(HostVariablesTest, AltitudeMetresBecomeFeetAndHeadingIsCopied)
 
 TEST_F(HostVariablesTest, VariationEastPositiveBecomesWestPositive)
 {
-    EXPECT_EQ(VariationFor(350.0), 10.0);    // 10 west
-    EXPECT_EQ(VariationFor(10.0), -10.0);    // 10 east
+    EXPECT_EQ(VariationFor(350.0), 10.0);  // 10 west
+    EXPECT_EQ(VariationFor(10.0), -10.0);  // 10 east
     EXPECT_EQ(VariationFor(180.0), -180.0);
     EXPECT_EQ(VariationFor(180.5), 179.5);
     EXPECT_EQ(VariationFor(0.0), 0.0);

@@ -33,7 +33,7 @@ TEST_F(NavigationTest, DistanceAndBearingToANorthEasternWaypoint)
     EXPECT_NEAR(gaugeState.activeDistance, 36.69, 0.005);
     EXPECT_EQ(gaugeState.activeBearing, 35.0);
 
-    gaugeState.magneticVariation = 10.0;   // 10 degrees west
+    gaugeState.magneticVariation = 10.0;  // 10 degrees west
     ComputeNavigation();
     EXPECT_EQ(gaugeState.activeBearing, 45.0);
 }
@@ -46,7 +46,9 @@ TEST_F(NavigationTest, OneDegreeFromTheOriginInEachDirection)
         bool east;
         int lonDeg;
         double bearing;
-    } cases[] = {{false, 0, true, 1, 90.0}, {false, 0, false, 1, 270.0}, {true, 1, false, 0, 180.0},
+    } cases[] = {{false, 0, true, 1, 90.0},
+                 {false, 0, false, 1, 270.0},
+                 {true, 1, false, 0, 180.0},
                  {false, 1, false, 0, 360.0}};
     for (const Case& c : cases) {
         FlyFrom(0.0, 0.0);
@@ -72,7 +74,7 @@ TEST_F(NavigationTest, OnTheWaypointDistanceIsZeroAndBearingFollowsTheZeroDistan
     gaugeState.magneticVariation = -20.0;
     ComputeNavigation();
     EXPECT_EQ(gaugeState.activeDistance, 0.0);
-    EXPECT_EQ(gaugeState.activeBearing, 340.0);   // 360 plus the variation
+    EXPECT_EQ(gaugeState.activeBearing, 340.0);  // 360 plus the variation
     EXPECT_EQ(gaugeState.activeEteHours, 0);
     EXPECT_EQ(gaugeState.activeEteMinutes, 0);
 }
@@ -90,7 +92,7 @@ TEST_F(NavigationTest, TimeToGo)
     gaugeState.groundSpeed = 120.0;
     EXPECT_EQ(ComputeEte(60.0).hours, 0);
     EXPECT_EQ(ComputeEte(60.0).minutes, 30);
-    EXPECT_EQ(ComputeEte(0.52).minutes, 15);   // seconds in the minutes place
+    EXPECT_EQ(ComputeEte(0.52).minutes, 15);  // seconds in the minutes place
     gaugeState.groundSpeed = 100.0;
     EXPECT_EQ(ComputeEte(150.0).hours, 1);
     EXPECT_EQ(ComputeEte(150.0).minutes, 30);
@@ -111,7 +113,7 @@ TEST_F(NavigationTest, GroundSpeedAveragesThreeSamplesTakenEverySixTicks)
     // Start the samples where the aircraft is, so the first arc is not from 0,0.
     gaugeState.sampleLatitude = 0.0;
     double latitude = 0.0;
-    const double step = 0.2 / 60.0;   // 0.2 NM north per sample
+    const double step = 0.2 / 60.0;  // 0.2 NM north per sample
     for (int sample = 1; sample <= 3; ++sample) {
         latitude += step;
         FlyFrom(latitude, 0.0);
@@ -125,7 +127,7 @@ TEST_F(NavigationTest, GroundSpeedAveragesThreeSamplesTakenEverySixTicks)
 TEST_F(NavigationTest, AnAverageAbove2000KnotsReadsZero)
 {
     SetActiveWaypoint(MakeWaypoint("X", 1, false, 10, 0, false, 0, 0));
-    FlyFrom(1.0, 0.0);   // 60 NM from the first sample at 0,0: 34,020 knots
+    FlyFrom(1.0, 0.0);  // 60 NM from the first sample at 0,0: 34,020 knots
     for (int tick = 0; tick < 6; ++tick) ComputeNavigation();
     EXPECT_EQ(gaugeState.groundSpeed, 0.0);
     EXPECT_NEAR(gaugeState.speedSamples[2], 60.0 * 567.0, 1e-3);
@@ -134,11 +136,11 @@ TEST_F(NavigationTest, AnAverageAbove2000KnotsReadsZero)
 TEST_F(NavigationTest, ArmedAlarmBlinksAndSoundsOnEvenTicksInsideTheDistance)
 {
     FlyFrom(0.0, 0.0);
-    SetActiveWaypoint(MakeWaypoint("X", 1, false, 0, 0, true, 0, 30));   // 30 NM
+    SetActiveWaypoint(MakeWaypoint("X", 1, false, 0, 0, true, 0, 30));  // 30 NM
     gaugeState.alarmOn = 1;
     gaugeState.alarmDistance = 40.0;
     std::vector<bool> lamp;
-    for (int tick = 0; tick < 6; ++tick) {   // tickCount 1, 2, 3, 4, 5, 0
+    for (int tick = 0; tick < 6; ++tick) {  // tickCount 1, 2, 3, 4, 5, 0
         ComputeNavigation();
         lamp.push_back(platform.IsHidden(GaugeElement::alarmLamp));
     }
@@ -156,13 +158,13 @@ TEST_F(NavigationTest, AlarmAtExactlyTheDistanceButNotWhenDisarmed)
 {
     FlyFrom(0.0, 0.0);
     SetActiveWaypoint(MakeWaypoint("X", 1, false, 0, 0, true, 1, 0));
-    ComputeNavigation();   // tick 1
+    ComputeNavigation();  // tick 1
     gaugeState.alarmDistance = gaugeState.activeDistance;
-    ComputeNavigation();   // tick 2, disarmed
+    ComputeNavigation();  // tick 2, disarmed
     EXPECT_TRUE(platform.sounds.empty());
     gaugeState.alarmOn = 1;
-    ComputeNavigation();   // tick 3
-    ComputeNavigation();   // tick 4
+    ComputeNavigation();  // tick 3
+    ComputeNavigation();  // tick 4
     EXPECT_EQ(platform.sounds, (std::vector<int>{1}));
 }
 
@@ -171,7 +173,7 @@ TEST_F(NavigationTest, RouteAdvancesInsideTheNextWaypointDistance)
     SetEquatorRoute();
     SetActiveWaypoint(gaugeState.route[0]);
     gaugeState.nextWaypointDistance = 2.0;
-    gaugeState.activeDistance = 2.0;   // not less than the distance: nothing
+    gaugeState.activeDistance = 2.0;  // not less than the distance: nothing
     SequenceRoute();
     EXPECT_EQ(gaugeState.routeIndex, 0);
 
@@ -183,8 +185,9 @@ TEST_F(NavigationTest, RouteAdvancesInsideTheNextWaypointDistance)
     EXPECT_STREQ(gaugeState.activeWaypoint.id, "BBB   ");
     EXPECT_NEAR(gaugeState.activeLongitude, -2.0 * DegreesToRadians, 1e-15);
     EXPECT_EQ(platform.sounds, (std::vector<int>{2}));
-    EXPECT_EQ(engine.CallsStartingWith("RecordSeek"), (std::vector<std::string>{"RecordSeek(00000002)"}));
-    EXPECT_TRUE(engine.CallsStartingWith("TableCloseAll").size() == 1);   // the table stays open
+    EXPECT_EQ(engine.CallsStartingWith("RecordSeek"),
+              (std::vector<std::string>{"RecordSeek(00000002)"}));
+    EXPECT_TRUE(engine.CallsStartingWith("TableCloseAll").size() == 1);  // the table stays open
 }
 
 TEST_F(NavigationTest, LastWaypointReleasesTheCouplingWithOneSound)
@@ -215,7 +218,7 @@ TEST_F(NavigationTest, CouplingSendsTheBearingAndEndsDirectToInsideTheDistance)
 
     gaugeState.activeDistance = 0.9;
     CoupleAutopilot();
-    EXPECT_EQ(platform.events.size(), 2u);   // the heading again, no event for the release
+    EXPECT_EQ(platform.events.size(), 2u);  // the heading again, no event for the release
     EXPECT_EQ(gaugeState.autopilotOn, 0);
     EXPECT_TRUE(platform.IsHidden(GaugeElement::autopilotLamp));
     EXPECT_EQ(platform.sounds, (std::vector<int>{2}));
@@ -236,8 +239,8 @@ TEST_F(NavigationTest, SteeringOffsetTakesTheShortWayAndIsClamped)
 {
     struct Case {
         double heading, bearing, offset;
-    } cases[] = {{350, 10, 20}, {10, 350, -20}, {90, 180, 25}, {180, 90, -25}, {0, 360, 0},
-                 {359.9, 5, 6}, {100, 100, 0}, {0, 180, 25}};
+    } cases[] = {{350, 10, 20}, {10, 350, -20}, {90, 180, 25}, {180, 90, -25},
+                 {0, 360, 0},   {359.9, 5, 6},  {100, 100, 0}, {0, 180, 25}};
     for (const Case& c : cases) {
         gaugeState.activeBearing = c.bearing;
         EXPECT_EQ(SteeringOffsetFor(c.heading), c.offset) << c.heading << " " << c.bearing;
@@ -247,7 +250,7 @@ TEST_F(NavigationTest, SteeringOffsetTakesTheShortWayAndIsClamped)
 TEST_F(NavigationTest, RouteDistances)
 {
     SetEquatorRoute();
-    FlyFrom(0.0, -1.5);   // halfway between AAA and BBB
+    FlyFrom(0.0, -1.5);  // halfway between AAA and BBB
     gaugeState.routeIndex = 1;
     gaugeState.activeDistance = 30.0;
     EXPECT_NEAR(LegDistance(gaugeState.route[0], gaugeState.route[2]), 120.0, 1e-6);
@@ -274,7 +277,7 @@ TEST_F(NavigationTest, WithoutAWaypointNothingIsMeasuredSteeredOrAdvanced)
         SequenceRoute();
         CoupleAutopilot();
     }
-    EXPECT_EQ(gaugeState.tickCount, 0);   // speed samples go on
+    EXPECT_EQ(gaugeState.tickCount, 0);  // speed samples go on
     EXPECT_EQ(gaugeState.routeIndex, 0);
     EXPECT_EQ(gaugeState.autopilotOn, 1);
     EXPECT_TRUE(platform.sounds.empty());

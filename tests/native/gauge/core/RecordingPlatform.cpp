@@ -14,8 +14,14 @@ void ResetGauge()
     platform = RecordingPlatform{};
 }
 
-void SetElementHidden(GaugeElement element, bool hidden) { platform.hidden[static_cast<int>(element)] = hidden; }
-bool IsElementHidden(GaugeElement element) { return platform.IsHidden(element); }
+void SetElementHidden(GaugeElement element, bool hidden)
+{
+    platform.hidden[static_cast<int>(element)] = hidden;
+}
+bool IsElementHidden(GaugeElement element)
+{
+    return platform.IsHidden(element);
+}
 
 int PlayGaugeSound(int sound)
 {
@@ -23,7 +29,10 @@ int PlayGaugeSound(int sound)
     return 1;
 }
 
-void SendHostEvent(uint32_t event, int32_t value) { platform.events.emplace_back(event, value); }
+void SendHostEvent(uint32_t event, int32_t value)
+{
+    platform.events.emplace_back(event, value);
+}
 
 double RefreshHostVariable(uint32_t token)
 {
@@ -31,11 +40,23 @@ double RefreshHostVariable(uint32_t token)
     return platform.hostValues[token];
 }
 
-char* ScreenLineBuffer(int line) { return platform.screenBuffers[line - 1]; }
+char* ScreenLineBuffer(int line)
+{
+    return platform.screenBuffers[line - 1];
+}
 
-void StartGaugeTimer() { ++platform.timerStarts; }
-void StopGaugeTimer() { ++platform.timerStops; }
-void NotifyHostSwitchOff() { ++platform.switchOffs; }
+void StartGaugeTimer()
+{
+    ++platform.timerStarts;
+}
+void StopGaugeTimer()
+{
+    ++platform.timerStops;
+}
+void NotifyHostSwitchOff()
+{
+    ++platform.switchOffs;
+}
 
 int RunSetupDialog()
 {

@@ -23,9 +23,9 @@ struct RecordingPlatform {
     int timerStarts = 0;
     int timerStops = 0;
     int switchOffs = 0;
-    std::vector<std::string> dialogs;   // captions of the dialogs run, in order
-    int directToResult = 0;             // what the Direct-To dialog ends with
-    std::string dataDirectory;   // empty: the setting is missing and the default applies
+    std::vector<std::string> dialogs;  // captions of the dialogs run, in order
+    int directToResult = 0;            // what the Direct-To dialog ends with
+    std::string dataDirectory;         // empty: the setting is missing and the default applies
 
     bool IsHidden(GaugeElement element) const { return hidden[static_cast<int>(element)]; }
     std::string Screen(int line) const { return screenBuffers[line - 1]; }

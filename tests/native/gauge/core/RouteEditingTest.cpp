@@ -25,7 +25,8 @@ std::string Ids(const RouteSlots& slots)
     std::string ids;
     int last = RouteCapacity - 1;
     while (last >= 0 && slots[last].table <= 0) --last;
-    for (int i = 0; i <= last; ++i) ids += std::string(i ? " " : "") + (slots[i].table > 0 ? slots[i].id : "-");
+    for (int i = 0; i <= last; ++i)
+        ids += std::string(i ? " " : "") + (slots[i].table > 0 ? slots[i].id : "-");
     return ids;
 }
 
@@ -99,7 +100,8 @@ TEST_F(RouteEditingTest, FinishWithTwoWaypointsFliesTheFirst)
     EXPECT_EQ(gaugeState.infoPageShown, 0);
     EXPECT_FALSE(platform.IsHidden(GaugeElement::steeringScale));
     EXPECT_EQ(Ids(gaugeState.route), "A1 B2");
-    EXPECT_EQ(engine.CallsStartingWith("RecordSeek"), Calls{"RecordSeek(" + std::string(gaugeState.route[0].num) + ")"});
+    EXPECT_EQ(engine.CallsStartingWith("RecordSeek"),
+              Calls{"RecordSeek(" + std::string(gaugeState.route[0].num) + ")"});
     EXPECT_EQ(engine.calls.back(), "TableCloseAll");
 }
 
@@ -128,7 +130,12 @@ TEST_F(RouteEditingTest, EmptyRouteFormatsAs270Blanks)
 
 TEST_F(RouteEditingTest, FileEntriesParseWithEmptySlotsForBlanksZeroAndWhatIsMissing)
 {
-    const std::string file = "100000132" "         " "012345678" "500000009" "2NAV00001" + std::string(2, '3');
+    const std::string file = "100000132"
+                             "         "
+                             "012345678"
+                             "500000009"
+                             "2NAV00001" +
+                             std::string(2, '3');
     RouteSlots slots;
     std::memset(slots, 0x55, sizeof slots);
     ParseRouteFile(file.data(), file.size(), slots);
@@ -169,14 +176,18 @@ TEST_F(RouteEditingTest, AFullFileRoundTripsItsKeys)
 TEST_F(RouteEditingTest, LookUpReadsEveryFilledSlotFromItsTableThenClosesAll)
 {
     RouteSlots slots{};
-    ParseRouteFile("500000009" "         " "300000002", 27, slots);
+    ParseRouteFile("500000009"
+                   "         "
+                   "300000002",
+                   27, slots);
     engine.texts = {{"NUM", "00000009"}, {"ID", "KFOUND"}, {"NAME", "FOUND"}};
     LookUpRouteSlots(slots);
     EXPECT_EQ(engine.CallsStartingWith("TableOpen"),
               (Calls{"TableOpen(C:\\FS98\\GPSDATA\\\\AIRPORTS.DBF,ACTWPT,1,2)",
                      "TableOpen(C:\\FS98\\GPSDATA\\\\USERS.DBF,ACTWPT,1,2)"}));
-    EXPECT_EQ(engine.CallsStartingWith("RecordSeek"), (Calls{"RecordSeek(00000009)", "RecordSeek(00000002)"}));
-    EXPECT_EQ(slots[0].table, 1);   // the digit 5 is an airport
+    EXPECT_EQ(engine.CallsStartingWith("RecordSeek"),
+              (Calls{"RecordSeek(00000009)", "RecordSeek(00000002)"}));
+    EXPECT_EQ(slots[0].table, 1);  // the digit 5 is an airport
     EXPECT_STREQ(slots[0].id, "KFOUND");
     EXPECT_EQ(slots[1].table, 3);
     EXPECT_EQ(slots[2].table, 0);

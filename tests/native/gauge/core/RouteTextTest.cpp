@@ -15,7 +15,11 @@ TEST(RouteText, FilledSlotsAreDigitAndKeyEmptySlotsNineBlanks)
     route[3] = MakeWaypoint("SHORT", 3, false, 0, 0, false, 0, 0, "12");
     char text[RouteTextLength + 1];
     FormatRouteText(route, text);
-    std::string expected = "200000417" "100001234" "         " "312      " + std::string(26 * 9, ' ');
+    std::string expected = "200000417"
+                           "100001234"
+                           "         "
+                           "312      " +
+                           std::string(26 * 9, ' ');
     EXPECT_EQ(std::string(text), expected);
     EXPECT_EQ(std::string(text).size(), 270u);
 
@@ -30,7 +34,7 @@ TEST(RouteText, ParsingTakesTheDigitAndTheEightKeyCharacters)
     ParseRouteEntry("500000042rest", slot);
     EXPECT_EQ(slot.table, 5);
     EXPECT_STREQ(slot.num, "00000042");
-    EXPECT_STREQ(slot.id, "KEEP");   // everything else is left
+    EXPECT_STREQ(slot.id, "KEEP");  // everything else is left
     ParseRouteEntry(" 00000042", slot);
     EXPECT_EQ(slot.table, 0);
     ParseRouteEntry("000000042", slot);

@@ -85,9 +85,11 @@ TEST_F(ScreenTest, PositionPage)
     platform.hostValues[0x157] = 14.5;
     platform.hostValues[0x158] = 271.2;
     ShowPage(2);
-    EXPECT_EQ(Line(1), "S033\xB0" "30'00\"   ALT:3000FT");
-    EXPECT_EQ(Line(2), "E151\xB0" "15'00\"   HDG:87\xB0");
-    EXPECT_EQ(Line(3), "VAR:E12\xB0      WIND:14KT");   // 14.5 rounds to even
+    EXPECT_EQ(Line(1), "S033\xB0"
+                       "30'00\"   ALT:3000FT");
+    EXPECT_EQ(Line(2), "E151\xB0"
+                       "15'00\"   HDG:87\xB0");
+    EXPECT_EQ(Line(3), "VAR:E12\xB0      WIND:14KT");  // 14.5 rounds to even
     EXPECT_EQ(Line(4), " DIR:271\xB0");
     EXPECT_EQ(platform.refreshed, (std::vector<uint32_t>{0x157, 0x158}));
 
@@ -95,8 +97,10 @@ TEST_F(ScreenTest, PositionPage)
     gaugeState.aircraftLongitude = 0.0;
     gaugeState.magneticVariation = 3.2;
     ShowPage(2);
-    EXPECT_EQ(Line(1).substr(0, 11), "N012\xB0" "20'44\"");   // minutes and seconds truncated
-    EXPECT_EQ(Line(2).substr(0, 11), "W000\xB0" "00'00\"");
+    EXPECT_EQ(Line(1).substr(0, 11), "N012\xB0"
+                                     "20'44\"");  // minutes and seconds truncated
+    EXPECT_EQ(Line(2).substr(0, 11), "W000\xB0"
+                                     "00'00\"");
     EXPECT_EQ(Line(3).substr(0, 8), "VAR:W03\xB0");
 }
 
@@ -118,7 +122,7 @@ TEST_F(ScreenTest, RoutePageAtTheEndsAndInTheMiddle)
     gaugeState.activeEteHours = 4;
     ShowPage(3);
     EXPECT_EQ(Line(1).substr(0, 12), "FROM:KPDX   ");
-    EXPECT_EQ(Line(2), "GOTO:KSFO    480.0NM 04:00");   // 26 characters; the screen shows 25
+    EXPECT_EQ(Line(2), "GOTO:KSFO    480.0NM 04:00");  // 26 characters; the screen shows 25
     EXPECT_EQ(Line(3), "NEXT:-----    0.0NM 00:00");
     EXPECT_EQ(Line(4), "   ETA:04:00");
 }

@@ -41,7 +41,7 @@ Bytes Riff(const std::vector<Chunk>& chunks)
 }
 
 const Bytes pcmFormat(16, 1);
-const Bytes samples = {128, 130, 126, 140, 120};   // odd length
+const Bytes samples = {128, 130, 126, 140, 120};  // odd length
 
 struct Parsed {
     bool ok;
@@ -57,7 +57,10 @@ Parsed Parse(const Bytes& image, uint32_t size)
     return p;
 }
 
-Parsed Parse(const Bytes& image) { return Parse(image, static_cast<uint32_t>(image.size())); }
+Parsed Parse(const Bytes& image)
+{
+    return Parse(image, static_cast<uint32_t>(image.size()));
+}
 
 TEST(WaveResource, FindsFormatAndSamplesAcrossOtherChunksInEitherOrder)
 {
@@ -68,7 +71,8 @@ TEST(WaveResource, FindsFormatAndSamplesAcrossOtherChunksInEitherOrder)
     EXPECT_EQ(p.samples, withFact.data() + 20 + 16 + 12 + 8);
     EXPECT_EQ(p.bytes, 5u);
 
-    Bytes reordered = Riff({{"LIST", {1, 2, 3}}, {"data", samples}, {"junk", {}}, {"fmt ", pcmFormat}});
+    Bytes reordered =
+        Riff({{"LIST", {1, 2, 3}}, {"data", samples}, {"junk", {}}, {"fmt ", pcmFormat}});
     p = Parse(reordered);
     ASSERT_TRUE(p.ok);
     // "LIST" has an odd length: one pad byte before "data".
@@ -90,7 +94,7 @@ TEST(WaveResource, DamagedImagesFailAndClearTheOutputs)
 {
     Bytes good = Riff({{"fmt ", pcmFormat}, {"data", samples}});
     std::vector<Bytes> damaged;
-    damaged.push_back(Riff({{"fmt ", Bytes(13, 1)}, {"data", samples}}));   // format too short
+    damaged.push_back(Riff({{"fmt ", Bytes(13, 1)}, {"data", samples}}));  // format too short
     damaged.push_back(Riff({{"data", samples}}));                          // no format
     damaged.push_back(Riff({}));                                           // no chunks
     Bytes notRiff = good;
@@ -100,7 +104,7 @@ TEST(WaveResource, DamagedImagesFailAndClearTheOutputs)
     notWave[11] = 'X';
     damaged.push_back(notWave);
     Bytes longData = good;
-    longData[good.size() - 10] = 200;   // data length beyond the image (low byte of 5 -> 200)
+    longData[good.size() - 10] = 200;  // data length beyond the image (low byte of 5 -> 200)
     damaged.push_back(longData);
     for (const Bytes& image : damaged) {
         Parsed p{true, &p, &p, 99};
@@ -151,10 +155,10 @@ TEST(WaveResource, TheGaugeSoundsHaveTheirDeliveredFormats)
         ASSERT_TRUE(p.ok) << sound.file;
         const auto* format = static_cast<const uint8_t*>(p.format);
         auto word = [&](int offset) { return format[offset] | format[offset + 1] << 8; };
-        EXPECT_EQ(word(0), 1) << sound.file;    // PCM
-        EXPECT_EQ(word(2), 1) << sound.file;    // mono
+        EXPECT_EQ(word(0), 1) << sound.file;  // PCM
+        EXPECT_EQ(word(2), 1) << sound.file;  // mono
         EXPECT_EQ(static_cast<uint32_t>(word(4) | word(6) << 16), sound.rate) << sound.file;
-        EXPECT_EQ(word(14), 8) << sound.file;   // 8-bit
+        EXPECT_EQ(word(14), 8) << sound.file;  // 8-bit
         EXPECT_EQ(p.bytes, sound.sampleBytes) << sound.file;
         // A "fact" chunk between "fmt " and "data" where the format asks for one.
         std::string text(image.begin(), image.end());

@@ -26,12 +26,14 @@ TEST_F(WaypointAccessTest, TableNumbersWrap)
     struct Case {
         int32_t asked, opened;
         const char* file;
-    } cases[] = {{1, 1, "AIRPORTS"}, {3, 3, "USERS"}, {4, 1, "AIRPORTS"}, {0, 3, "USERS"}, {-7, 3, "USERS"}};
+    } cases[] = {
+        {1, 1, "AIRPORTS"}, {3, 3, "USERS"}, {4, 1, "AIRPORTS"}, {0, 3, "USERS"}, {-7, 3, "USERS"}};
     for (const Case& c : cases) {
         engine.calls.clear();
         OpenWaypointTable(c.asked);
         EXPECT_EQ(gaugeState.currentTable, c.opened);
-        EXPECT_EQ(engine.calls[1], "TableOpen(C:\\FS98\\GPSDATA\\\\" + std::string(c.file) + ".DBF,ACTWPT,1,2)");
+        EXPECT_EQ(engine.calls[1],
+                  "TableOpen(C:\\FS98\\GPSDATA\\\\" + std::string(c.file) + ".DBF,ACTWPT,1,2)");
     }
 }
 
@@ -55,9 +57,10 @@ TEST_F(WaypointAccessTest, SeekingUsesTheNumberOrderAndReturnsToIdentifiers)
 
 TEST_F(WaypointAccessTest, ReadingCopiesTheRecordAndCutsTheNameAt30)
 {
-    engine.texts = {{"NUM", "00000042"}, {"ID", "LFPG  "},
+    engine.texts = {{"NUM", "00000042"},
+                    {"ID", "LFPG  "},
                     {"NAME", "CHARLES DE GAULLE ROISSY INTERNATIONAL AIRPORT"}};
-    engine.integers = {{"LAT1", 0}, {"LAT2", 49}, {"LAT3", 0}, {"LAT4", 35},
+    engine.integers = {{"LAT1", 0}, {"LAT2", 49}, {"LAT3", 0},  {"LAT4", 35},
                        {"LON1", 1}, {"LON2", 2},  {"LON3", 33}, {"LON4", -1}};
     OpenWaypointTable(5);
     WaypointRecord w{};
@@ -69,7 +72,7 @@ TEST_F(WaypointAccessTest, ReadingCopiesTheRecordAndCutsTheNameAt30)
     EXPECT_EQ(w.name[30], 0);
     EXPECT_EQ(w.lat4, 35);
     EXPECT_EQ(w.lon1, 1);
-    EXPECT_EQ(w.lon4, -1);   // widened with its sign
+    EXPECT_EQ(w.lon4, -1);  // widened with its sign
 
     engine.texts["NAME"] = "ORLY";
     EXPECT_TRUE(ReadWaypoint(w));
@@ -83,10 +86,10 @@ TEST_F(WaypointAccessTest, ActiveWaypointInRadians)
     OpenWaypointTable(1);
     SeekWaypointByNum("00000001");
     LoadActiveWaypoint();
-    EXPECT_EQ(gaugeState.activeLatitude, (36 * 0.0002777777777777778 + 30 * 0.016666666666666666 + 45) *
-                                             0.017453292519944444);
+    EXPECT_EQ(gaugeState.activeLatitude,
+              (36 * 0.0002777777777777778 + 30 * 0.016666666666666666 + 45) * 0.017453292519944444);
     EXPECT_NEAR(gaugeState.activeLatitude, 0.794299, 1e-6);
-    EXPECT_EQ(gaugeState.activeLongitude, -gaugeState.activeLatitude);   // east is negative
+    EXPECT_EQ(gaugeState.activeLongitude, -gaugeState.activeLatitude);  // east is negative
     EXPECT_EQ(gaugeState.activeWaypointLookup, WaypointFound);
 }
 

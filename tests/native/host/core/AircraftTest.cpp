@@ -15,15 +15,17 @@ namespace {
 void ReadIntoGauge(const SimulatedAircraft& aircraft)
 {
     ResetGauge();
-    for (uint32_t token : {TokenLatitude, TokenLongitude, TokenAltitude, TokenHeading,
-                           TokenVariation})
+    for (uint32_t token :
+         {TokenLatitude, TokenLongitude, TokenAltitude, TokenHeading, TokenVariation})
         platform.hostValues[token] = aircraft.VariableValue(token);
     ReadHostVariables();
 }
 
 TEST(AircraftTest, VariablesAreTheInverseOfTheGaugesConversions)
 {
-    struct Case { double lat, lon, feet, heading, variation, westLongitude, westVariation; };
+    struct Case {
+        double lat, lon, feet, heading, variation, westLongitude, westVariation;
+    };
     const Case cases[] = {
         {47.45, -122.3, 3000, 90, 340, 122.3, 20},
         {-33.95, 151.18, 21, 355, 12.5, -151.18, -12.5},
@@ -55,7 +57,7 @@ TEST(AircraftTest, QuarterMeridianAndTurnFractionsInTheHostsForm)
 TEST(AircraftTest, FliesItsTrueCourseOneSecondAtATime)
 {
     SimulatedAircraft aircraft;
-    aircraft.Place({0, 0, 1000, 0, 60});   // north at one nautical mile a minute
+    aircraft.Place({0, 0, 1000, 0, 60});  // north at one nautical mile a minute
     for (int i = 0; i < 60; ++i) aircraft.FlyOneSecond();
     EXPECT_NEAR(aircraft.Placement().latitude, 1.0 / 60.0, 1e-9);
     EXPECT_NEAR(aircraft.Placement().longitude, 0.0, 1e-12);
@@ -82,18 +84,18 @@ TEST(AircraftTest, AutopilotEngagesWithThePairTurnsAtThreeDegreesAndDisengages)
     aircraft.Place({45, 0, 3000, 350, 0});
     aircraft.OnEvent(EventAutopilotHeading, 10);
     aircraft.FlyOneSecond();
-    EXPECT_EQ(aircraft.Placement().heading, 350.0);   // not engaged yet
+    EXPECT_EQ(aircraft.Placement().heading, 350.0);  // not engaged yet
 
-    aircraft.OnEvent(EventAutopilotHeadingHold, 0);   // without the master first
+    aircraft.OnEvent(EventAutopilotHeadingHold, 0);  // without the master first
     EXPECT_FALSE(aircraft.AutopilotEngaged());
     aircraft.OnEvent(EventAutopilotMaster, 0);
     aircraft.OnEvent(EventAutopilotHeadingHold, 0);
     ASSERT_TRUE(aircraft.AutopilotEngaged());
 
     aircraft.FlyOneSecond();
-    EXPECT_DOUBLE_EQ(aircraft.Placement().heading, 353.0);   // the short way, through north
+    EXPECT_DOUBLE_EQ(aircraft.Placement().heading, 353.0);  // the short way, through north
     for (int i = 0; i < 6; ++i) aircraft.FlyOneSecond();
-    EXPECT_DOUBLE_EQ(aircraft.Placement().heading, 10.0);   // and no further
+    EXPECT_DOUBLE_EQ(aircraft.Placement().heading, 10.0);  // and no further
     aircraft.FlyOneSecond();
     EXPECT_DOUBLE_EQ(aircraft.Placement().heading, 10.0);
 

@@ -15,13 +15,13 @@ TEST(PictureTest, BlackIsLeftOutOfOverlaysAndDrawingIsClipped)
     PixelView view{4, 3, pixels};
     Picture marker{2, 2, {0x000000, 0xFF0000, 0xFF0000, 0x000000}};
 
-    DrawPicture(view, marker, 3, 2, true);     // only its top left quarter is inside
-    EXPECT_EQ(pixels[2 * 4 + 3], 0x123456u);   // black: the background shows
+    DrawPicture(view, marker, 3, 2, true);    // only its top left quarter is inside
+    EXPECT_EQ(pixels[2 * 4 + 3], 0x123456u);  // black: the background shows
     DrawPicture(view, marker, 0, 0, true);
     EXPECT_EQ(pixels[0], 0x123456u);
     EXPECT_EQ(pixels[1], 0xFF0000u);
     EXPECT_EQ(pixels[4], 0xFF0000u);
-    DrawPicture(view, marker, -1, 1, false);   // opaque: black is drawn too
+    DrawPicture(view, marker, -1, 1, false);  // opaque: black is drawn too
     EXPECT_EQ(pixels[4], 0xFF0000u);
     EXPECT_EQ(pixels[2 * 4], 0x000000u);
 }
@@ -46,7 +46,7 @@ TEST(PictureTest, BitmapFileIsBottomUpWithPaddedRows)
     EXPECT_EQ(file[55], 0xBB);
     EXPECT_EQ(file[56], 0xAA);
     EXPECT_EQ(file[54 + 12], 0x33);
-    EXPECT_EQ(file[54 + 9], 0);   // padding to four bytes
+    EXPECT_EQ(file[54 + 9], 0);  // padding to four bytes
 }
 
 }  // namespace

@@ -27,17 +27,16 @@ ScenarioError ParseError(const std::string& text)
 
 TEST(ScenarioTest, CommandsWithNumbersWordsAndComments)
 {
-    auto commands = Parse(
-        "# a comment\n"
-        "\n"
-        "aircraft 47.5 -122.25 3000 90   # trailing comment\r\n"
-        "  variation 340\n"
-        "wind 10 270\n"
-        "load\n"
-        "click <\n"
-        "run 5\n"
-        "print screen\n"
-        "unload\n");
+    auto commands = Parse("# a comment\n"
+                          "\n"
+                          "aircraft 47.5 -122.25 3000 90   # trailing comment\r\n"
+                          "  variation 340\n"
+                          "wind 10 270\n"
+                          "load\n"
+                          "click <\n"
+                          "run 5\n"
+                          "print screen\n"
+                          "unload\n");
     ASSERT_EQ(commands.size(), 8u);
     EXPECT_EQ(commands[0].kind, CommandKind::Aircraft);
     EXPECT_EQ(commands[0].line, 3);
@@ -52,11 +51,10 @@ TEST(ScenarioTest, CommandsWithNumbersWordsAndComments)
 
 TEST(ScenarioTest, TextIsEverythingAfterOneBlankWithBlanksKept)
 {
-    auto commands = Parse(
-        "expect screen 2 DIS: 36.7NM      BRG:035\xC2\xB0 \n"
-        "expect screen 4 \n"
-        "expect screen 3\n"
-        "expect screen 1  # not a comment\n");
+    auto commands = Parse("expect screen 2 DIS: 36.7NM      BRG:035\xC2\xB0 \n"
+                          "expect screen 4 \n"
+                          "expect screen 3\n"
+                          "expect screen 1  # not a comment\n");
     ASSERT_EQ(commands.size(), 4u);
     EXPECT_EQ(commands[0].numbers[0], 2);
     EXPECT_EQ(commands[0].text, "DIS: 36.7NM      BRG:035\xC2\xB0 ");
@@ -76,17 +74,16 @@ TEST(ScenarioTest, PathsKeepInnerBlanksAndLoseOuterOnes)
 
 TEST(ScenarioTest, DialogBlocksCollectTheirSteps)
 {
-    auto commands = Parse(
-        "dialog \"Direct To\"\n"
-        "  text 1001  KSEA\n"
-        "  select 0x3F2 3\n"
-        "  # a comment inside\n"
-        "  press 1\n"
-        "end\n"
-        "dialog Open\n"
-        "  file C:\\routes\\my route.rte\n"
-        "end\n"
-        "click DTO\n");
+    auto commands = Parse("dialog \"Direct To\"\n"
+                          "  text 1001  KSEA\n"
+                          "  select 0x3F2 3\n"
+                          "  # a comment inside\n"
+                          "  press 1\n"
+                          "end\n"
+                          "dialog Open\n"
+                          "  file C:\\routes\\my route.rte\n"
+                          "end\n"
+                          "click DTO\n");
     ASSERT_EQ(commands.size(), 3u);
     ASSERT_TRUE(commands[0].dialog.has_value());
     const DialogBlock& block = *commands[0].dialog;
@@ -107,15 +104,14 @@ TEST(ScenarioTest, DialogBlocksCollectTheirSteps)
 
 TEST(ScenarioTest, DialogBlocksCheckRunAndPicture)
 {
-    auto commands = Parse(
-        "dialog Route\n"
-        "  expect 1006 KBFI  \n"
-        "  expect 1007\n"
-        "  count 1011 30\n"
-        "  run 2\n"
-        "  shot %SCENARIO_DIR%\\route dialog.bmp \n"
-        "  close\n"
-        "end\n");
+    auto commands = Parse("dialog Route\n"
+                          "  expect 1006 KBFI  \n"
+                          "  expect 1007\n"
+                          "  count 1011 30\n"
+                          "  run 2\n"
+                          "  shot %SCENARIO_DIR%\\route dialog.bmp \n"
+                          "  close\n"
+                          "end\n");
     ASSERT_EQ(commands.size(), 1u);
     const std::vector<DialogStep>& steps = commands[0].dialog->steps;
     ASSERT_EQ(steps.size(), 6u);

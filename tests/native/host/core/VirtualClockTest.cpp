@@ -32,7 +32,7 @@ TEST(VirtualClockTest, SettingAWindowTimerAgainRestartsIt)
     Fired(clock, 600);
     clock.Set(0x100, 1, 1000, nullptr);
     EXPECT_EQ(clock.Timers().size(), 1u);
-    EXPECT_TRUE(Fired(clock, 900).empty());   // 1500 ms: the first period was restarted
+    EXPECT_TRUE(Fired(clock, 900).empty());  // 1500 ms: the first period was restarted
     EXPECT_EQ(Fired(clock, 100).size(), 1u);
 }
 
@@ -41,7 +41,7 @@ TEST(VirtualClockTest, TimersWithoutAWindowGetFreshIdsAndRestartByThem)
     VirtualClock clock;
     uintptr_t first = clock.Set(0, 1, 1000, nullptr);
     EXPECT_NE(first, 0u);
-    EXPECT_NE(first, 1u);                      // the id asked for is ignored
+    EXPECT_NE(first, 1u);  // the id asked for is ignored
     uintptr_t again = clock.Set(0, first, 1000, nullptr);
     EXPECT_EQ(again, first);
     EXPECT_EQ(clock.Timers().size(), 1u);

@@ -23,9 +23,10 @@ protected:
     }
     ~ImportFileTest() override { std::filesystem::remove(path_); }
 
-    std::filesystem::path path_ = std::filesystem::temp_directory_path()
-        / ("import-line-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())
-           + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".GPS");
+    std::filesystem::path path_ =
+        std::filesystem::temp_directory_path() /
+        ("import-line-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".GPS");
 };
 
 TEST_F(ImportFileTest, LinesEndAtLineFeedsWithoutTheirCarriageReturns)
@@ -40,11 +41,11 @@ TEST_F(ImportFileTest, LinesEndAtLineFeedsWithoutTheirCarriageReturns)
     } lines[] = {
         {"IMPORT A", LineEnd::CarriageReturnLineFeed},
         {"second", LineEnd::LineFeed},
-        {"", LineEnd::CarriageReturnLineFeed}, // a return alone: an empty line
-        {"mid\rdle", LineEnd::CarriageReturnLineFeed}, // every return at the end goes
-        {"nulled", LineEnd::LineFeed},         // a zero byte adds nothing
-        {"last", LineEnd::EndOfFile},          // the end of the file ends the last line
-        {"", LineEnd::EndOfFile},              // at the end: empty lines
+        {"", LineEnd::CarriageReturnLineFeed},          // a return alone: an empty line
+        {"mid\rdle", LineEnd::CarriageReturnLineFeed},  // every return at the end goes
+        {"nulled", LineEnd::LineFeed},                  // a zero byte adds nothing
+        {"last", LineEnd::EndOfFile},                   // the end of the file ends the last line
+        {"", LineEnd::EndOfFile},                       // at the end: empty lines
         {"", LineEnd::EndOfFile},
     };
     for (const auto& expected : lines) {
@@ -70,14 +71,15 @@ TEST_F(ImportFileTest, OverlongLinesAreCutAndTheirRestSkipped)
     EXPECT_EQ(line.length, RecordLineSize - 1);
     EXPECT_EQ(buffer[254], 'y');
     EXPECT_EQ(buffer[255], '\0');
-    EXPECT_EQ(buffer[256], '#'); // nothing written past the buffer
+    EXPECT_EQ(buffer[256], '#');  // nothing written past the buffer
     EXPECT_FALSE(ReadImportLine(file, std::span<char>(buffer, RecordLineSize)).cut);
     EXPECT_STREQ(buffer, "next");
 
     // A line of exactly the buffer's room is not cut, with or without a carriage return;
     // one character more is, and its carriage return is not stored.
-    ImportFile exact(Write(std::string(79, 's') + "\n" + std::string(79, 't') + "\r\n"
-                           + std::string(80, 'u') + "\r\n").c_str());
+    ImportFile exact(Write(std::string(79, 's') + "\n" + std::string(79, 't') + "\r\n" +
+                           std::string(80, 'u') + "\r\n")
+                         .c_str());
     char signature[SignatureLineSize];
     for (char letter : {'s', 't', 'u'}) {
         ImportLine line = ReadImportLine(exact, signature);
@@ -89,8 +91,7 @@ TEST_F(ImportFileTest, OverlongLinesAreCutAndTheirRestSkipped)
 TEST_F(ImportFileTest, BuffersSpanChunkBoundaries)
 {
     std::string content;
-    for (int i = 0; i < 5000; ++i)
-        content += std::to_string(i) + std::string(40, '.') + "\n";
+    for (int i = 0; i < 5000; ++i) content += std::to_string(i) + std::string(40, '.') + "\n";
     ImportFile file(Write(content).c_str());
     char buffer[RecordLineSize];
     for (int i = 0; i < 5000; ++i) {
@@ -168,14 +169,13 @@ TEST(ImportColumns, LayoutsKeepEveryColumnApart)
     for (ImportKind kind : {ImportKind::Airports, ImportKind::Navaids, ImportKind::Runways}) {
         for (const ImportColumn& column : ImportColumns(kind)) {
             for (const ImportColumn& other : ImportColumns(kind)) {
-                if (&column == &other || column.width == 0 || other.width == 0)
-                    continue;
-                bool apart = column.offset + column.width <= other.offset
-                    || other.offset + other.width <= column.offset;
+                if (&column == &other || column.width == 0 || other.width == 0) continue;
+                bool apart = column.offset + column.width <= other.offset ||
+                             other.offset + other.width <= column.offset;
                 EXPECT_TRUE(apart) << column.field << " and " << other.field;
             }
         }
     }
 }
 
-} // namespace
+}  // namespace

@@ -11,7 +11,10 @@ namespace {
 
 constexpr double AirportDate = 1997.0;
 
-double Minutes(int degrees, int minutes) { return degrees + minutes / 60.0; }
+double Minutes(int degrees, int minutes)
+{
+    return degrees + minutes / 60.0;
+}
 
 // The declination of the last computation in degrees, at full single precision.
 double RawDeclination()
@@ -22,8 +25,7 @@ double RawDeclination()
 // Outputs 8 and 9 joined into one signed angle.
 double JoinedDeclination(const GeomagneticElements& e)
 {
-    if (e.declinationDegrees == 0)
-        return e.declinationMinutes / 60.0;
+    if (e.declinationDegrees == 0) return e.declinationMinutes / 60.0;
     double sign = e.declinationDegrees < 0 ? -1.0 : 1.0;
     return e.declinationDegrees + sign * e.declinationMinutes / 60.0;
 }
@@ -36,7 +38,7 @@ struct WorkedExample {
 TEST(GeomagneticElements, WorkedExamplesAt1997)
 {
     const WorkedExample examples[] = {
-        {Minutes(45, 30), -Minutes(73, 45), -15.7, -15},   // truncated toward zero, not -16
+        {Minutes(45, 30), -Minutes(73, 45), -15.7, -15},  // truncated toward zero, not -16
         {40.0, -105.0, 10.8, 10},
         {-Minutes(33, 54), Minutes(151, 12), 12.7, 12},
         {Minutes(51, 30), -Minutes(0, 30), -3.9, -3},
@@ -58,7 +60,8 @@ TEST(GeomagneticElements, WorkedExamplesAt1997)
 TEST(GeomagneticElements, IntensitiesAndInclinationAgree)
 {
     GeomagneticElements e{};
-    ASSERT_EQ(ComputeGeomagneticElements(Minutes(45, 30), -Minutes(73, 45), AirportDate, e), ModelResult::Success);
+    ASSERT_EQ(ComputeGeomagneticElements(Minutes(45, 30), -Minutes(73, 45), AirportDate, e),
+              ModelResult::Success);
     EXPECT_NEAR(e.horizontal, std::hypot(e.north, e.east), 0.05);
     EXPECT_NEAR(e.total, std::sqrt(e.horizontal * e.horizontal + e.vertical * e.vertical), 0.05);
     // Northern mid-latitudes: field points down, total intensity of the order of 55000 nT.
@@ -69,8 +72,9 @@ TEST(GeomagneticElements, IntensitiesAndInclinationAgree)
     EXPECT_EQ(e.inclinationDegrees, static_cast<int>(inclination));
     EXPECT_NEAR(e.inclinationMinutes, (inclination - e.inclinationDegrees) * 60.0, 0.01);
 
-    ASSERT_EQ(ComputeGeomagneticElements(-Minutes(33, 54), Minutes(151, 12), AirportDate, e), ModelResult::Success);
-    EXPECT_LT(e.inclinationDegrees, 0); // southern hemisphere: field points up
+    ASSERT_EQ(ComputeGeomagneticElements(-Minutes(33, 54), Minutes(151, 12), AirportDate, e),
+              ModelResult::Success);
+    EXPECT_LT(e.inclinationDegrees, 0);  // southern hemisphere: field points up
     EXPECT_GE(e.inclinationMinutes, 0.0);
 }
 
@@ -114,7 +118,8 @@ TEST(GeomagneticElements, AnnualChangesMatchAFiniteDifference)
     ComputeGeomagneticElements(latitude, longitude, AirportDate, at);
 
     double perYear = 1.0 / (2.0 * step);
-    EXPECT_NEAR(at.declinationChange, (declinationAfter - declinationBefore) * 60.0 * perYear, 0.05);
+    EXPECT_NEAR(at.declinationChange, (declinationAfter - declinationBefore) * 60.0 * perYear,
+                0.05);
     EXPECT_NE(at.declinationChange, 0.0);
     EXPECT_NEAR(at.horizontalChange, (after.horizontal - before.horizontal) * perYear, 0.1);
     EXPECT_NEAR(at.northChange, (after.north - before.north) * perYear, 0.1);
@@ -160,28 +165,31 @@ TEST(FieldElements, VanishingIntensitiesLeaveAnglesUndetermined)
 
 TEST(LoadModelCoefficients, FillsTheArraysInGHOrder)
 {
-    ASSERT_EQ(LoadModelCoefficients(CoefficientKind::MainField, 10, CoefficientKind::MainField), ModelResult::Success);
+    ASSERT_EQ(LoadModelCoefficients(CoefficientKind::MainField, 10, CoefficientKind::MainField),
+              ModelResult::Success);
     const float* main = geomagneticWorkspace.mainField;
-    EXPECT_EQ(main[1], -29682.0f); // g(1,0)
-    EXPECT_EQ(main[2], -1789.0f);  // g(1,1)
-    EXPECT_EQ(main[3], 5318.0f);   // h(1,1)
-    EXPECT_EQ(main[4], -2197.0f);  // g(2,0)
-    EXPECT_EQ(main[7], 1685.0f);   // g(2,2)
-    EXPECT_EQ(main[8], -425.0f);   // h(2,2)
-    EXPECT_EQ(main[120], -6.0f);   // h(10,10)
+    EXPECT_EQ(main[1], -29682.0f);  // g(1,0)
+    EXPECT_EQ(main[2], -1789.0f);   // g(1,1)
+    EXPECT_EQ(main[3], 5318.0f);    // h(1,1)
+    EXPECT_EQ(main[4], -2197.0f);   // g(2,0)
+    EXPECT_EQ(main[7], 1685.0f);    // g(2,2)
+    EXPECT_EQ(main[8], -425.0f);    // h(2,2)
+    EXPECT_EQ(main[120], -6.0f);    // h(10,10)
 
     ASSERT_EQ(LoadModelCoefficients(CoefficientKind::SecularVariation, 8,
-                                    CoefficientKind::SecularVariation), ModelResult::Success);
+                                    CoefficientKind::SecularVariation),
+              ModelResult::Success);
     const float* rates = geomagneticWorkspace.secularVariation;
     EXPECT_EQ(rates[1], 17.6f);
     EXPECT_EQ(rates[3], -18.3f);
-    EXPECT_EQ(rates[80], -0.6f);   // h-dot(8,8)
+    EXPECT_EQ(rates[80], -0.6f);  // h-dot(8,8)
 
     // Columns and target arrays are chosen independently.
-    ASSERT_EQ(LoadModelCoefficients(CoefficientKind::SecularVariation, 1,
-                                    CoefficientKind::MainField), ModelResult::Success);
+    ASSERT_EQ(
+        LoadModelCoefficients(CoefficientKind::SecularVariation, 1, CoefficientKind::MainField),
+        ModelResult::Success);
     EXPECT_EQ(main[1], 17.6f);
-    EXPECT_EQ(main[4], -2197.0f); // beyond degree 1: untouched
+    EXPECT_EQ(main[4], -2197.0f);  // beyond degree 1: untouched
 }
 
 TEST(LoadModelCoefficients, RejectsATableOfTheWrongLayout)
@@ -189,38 +197,45 @@ TEST(LoadModelCoefficients, RejectsATableOfTheWrongLayout)
     std::vector<ModelCoefficientRow> swapped(ModelCoefficientTable,
                                              ModelCoefficientTable + ModelCoefficientRowCount);
     std::swap(swapped[3], swapped[4]);
-    EXPECT_EQ(LoadModelCoefficients(CoefficientKind::MainField, 10, CoefficientKind::MainField,
-                                    swapped), ModelResult::TableLayoutMismatch);
+    EXPECT_EQ(
+        LoadModelCoefficients(CoefficientKind::MainField, 10, CoefficientKind::MainField, swapped),
+        ModelResult::TableLayoutMismatch);
     // Rows before the fault still load; degree 1 alone is unaffected.
-    EXPECT_EQ(LoadModelCoefficients(CoefficientKind::MainField, 1, CoefficientKind::MainField,
-                                    swapped), ModelResult::Success);
+    EXPECT_EQ(
+        LoadModelCoefficients(CoefficientKind::MainField, 1, CoefficientKind::MainField, swapped),
+        ModelResult::Success);
 
     std::vector<ModelCoefficientRow> mOnly = swapped;
     mOnly[3] = ModelCoefficientTable[3];
     mOnly[4] = ModelCoefficientTable[4];
-    mOnly[10].n = 5; // (m 1, n 4) stored as n 5
-    EXPECT_EQ(LoadModelCoefficients(CoefficientKind::MainField, 10, CoefficientKind::MainField,
-                                    mOnly), ModelResult::TableLayoutMismatch);
+    mOnly[10].n = 5;  // (m 1, n 4) stored as n 5
+    EXPECT_EQ(
+        LoadModelCoefficients(CoefficientKind::MainField, 10, CoefficientKind::MainField, mOnly),
+        ModelResult::TableLayoutMismatch);
 
     std::span<const ModelCoefficientRow> shortTable(ModelCoefficientTable, 54);
     EXPECT_EQ(LoadModelCoefficients(CoefficientKind::MainField, 9, CoefficientKind::MainField,
-                                    shortTable), ModelResult::Success);
+                                    shortTable),
+              ModelResult::Success);
     EXPECT_EQ(LoadModelCoefficients(CoefficientKind::MainField, 10, CoefficientKind::MainField,
-                                    shortTable), ModelResult::TableLayoutMismatch);
+                                    shortTable),
+              ModelResult::TableLayoutMismatch);
 }
 
 TEST(ExtrapolateCoefficients, AddsRatesWhereBothModelsReach)
 {
-    ASSERT_EQ(LoadModelCoefficients(CoefficientKind::MainField, 10, CoefficientKind::MainField), ModelResult::Success);
+    ASSERT_EQ(LoadModelCoefficients(CoefficientKind::MainField, 10, CoefficientKind::MainField),
+              ModelResult::Success);
     ASSERT_EQ(LoadModelCoefficients(CoefficientKind::SecularVariation, 8,
-                                    CoefficientKind::SecularVariation), ModelResult::Success);
+                                    CoefficientKind::SecularVariation),
+              ModelResult::Success);
     EXPECT_EQ(ExtrapolatedDegree(10, 8), 10);
     EXPECT_EQ(ExtrapolateCoefficients(1997.0f, 1995.0f, 10, 8, FieldDate::Requested),
               ModelResult::Success);
     const float* at = geomagneticWorkspace.atDate;
     EXPECT_FLOAT_EQ(at[1], -29682.0f + 2.0f * 17.6f);
     EXPECT_FLOAT_EQ(at[80], -10.0f + 2.0f * -0.6f);
-    EXPECT_EQ(at[81], 4.0f);      // g(9,0): no secular variation
+    EXPECT_EQ(at[81], 4.0f);  // g(9,0): no secular variation
     EXPECT_EQ(at[120], -6.0f);
 
     // A secular-variation model of higher degree contributes its rates alone.
@@ -274,4 +289,4 @@ TEST(GeomagneticElements, DatesOutsideTheValidRangeAreExtrapolatedNotRefused)
     EXPECT_NEAR(outside.north - inside.north, 10.0 * inside.northChange, 0.5);
 }
 
-} // namespace
+}  // namespace

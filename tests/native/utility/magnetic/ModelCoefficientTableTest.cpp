@@ -22,8 +22,7 @@ std::vector<ModelCoefficientRow> ReadCoefficientFile()
     std::vector<ModelCoefficientRow> rows;
     std::string line;
     while (std::getline(file, line)) {
-        if (line.empty() || line[0] == '#')
-            continue;
+        if (line.empty() || line[0] == '#') continue;
         std::istringstream columns(line);
         ModelCoefficientRow row{};
         columns >> row.m >> row.n >> row.g >> row.h >> row.gDot >> row.hDot;
@@ -78,4 +77,4 @@ TEST(ModelCoefficientTable, RunsDegreeThenOrderWithRatesOnlyToDegreeEight)
     EXPECT_EQ(last.h, -6.0);
 }
 
-} // namespace
+}  // namespace

@@ -54,7 +54,7 @@ protected:
         }
         RecordGoTop();
         RecordSkip(1);
-        RecordDelete(); // deleted in the runway editor
+        RecordDelete();  // deleted in the runway editor
         TableCloseAll();
     }
 
@@ -130,9 +130,8 @@ TEST_F(TableRebuildTest, TwoRebuildsEqualOne)
     std::map<std::string, std::string> once = FileContents();
     RebuildNavigationTables(DataDirectory());
     std::map<std::string, std::string> twice = FileContents();
-    ASSERT_EQ(once.size(), 8u); // four tables, four index files
-    for (const auto& [name, content] : once)
-        EXPECT_TRUE(twice[name] == content) << name;
+    ASSERT_EQ(once.size(), 8u);  // four tables, four index files
+    for (const auto& [name, content] : once) EXPECT_TRUE(twice[name] == content) << name;
 }
 
 TEST_F(TableRebuildTest, TablesThatCannotBeOpenedAreNamed)
@@ -148,11 +147,12 @@ TEST_F(TableRebuildTest, TablesThatCannotBeOpenedAreNamed)
     std::vector<std::string> order;
     for (const RebuildOutcome& outcome : outcomes)
         order.push_back(std::string(outcome.table->name) + (outcome.opened ? "" : " not opened"));
-    EXPECT_EQ(order, (std::vector<std::string>{"AIRPORTS", "NAVAIDS", "RUNWAYS not opened", "USERS not opened"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"AIRPORTS", "NAVAIDS", "RUNWAYS not opened",
+                                               "USERS not opened"}));
     EXPECT_EQ(outcomes[3].file, DataDirectory() + "USERS.DBF");
     // The held table was left alone: its marked runway is still there.
     EXPECT_EQ(Designators().size(), 3u);
     EXPECT_FALSE(std::filesystem::exists(TablePath("USERS")));
 }
 
-} // namespace
+}  // namespace

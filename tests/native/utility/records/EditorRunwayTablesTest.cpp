@@ -36,8 +36,7 @@ protected:
         const std::string airports = CreateNavigationTable(nav::AirportsTable);
         runways_ = CreateNavigationTable(nav::RunwaysTable);
         OpenTable(airports, nav::AirportsAlias);
-        for (const char* num : {"3", "300", "301"})
-            AppendWaypoint(num, "", "");
+        for (const char* num : {"3", "300", "301"}) AppendWaypoint(num, "", "");
         TableCloseAll();
         // Airport 300's 09/27 lies before airport 3's, where a match by prefix finds it first.
         OpenTable(runways_, nav::RunwaysAlias);
@@ -66,7 +65,8 @@ protected:
         SetDeletedHidden(1);
         std::vector<Runway> runways;
         for (RecordGoTop(); !RecordAtEof(); RecordSkip(1))
-            runways.push_back({TrimRight(Text("NUM")), TrimRight(Text("RUNWAYS")), TrimRight(Text("LEN"))});
+            runways.push_back(
+                {TrimRight(Text("NUM")), TrimRight(Text("RUNWAYS")), TrimRight(Text("LEN"))});
         SetDeletedHidden(0);
         TableCloseAll();
         return runways;
@@ -76,8 +76,7 @@ protected:
     {
         std::vector<Runway> kept;
         for (const Runway& runway : stored_)
-            if (!(runway == removed))
-                kept.push_back(runway);
+            if (!(runway == removed)) kept.push_back(runway);
         return kept;
     }
 
@@ -90,8 +89,10 @@ protected:
                 form_.listSelections[IDC_RUNWAY_LIST] = static_cast<int>(i);
     }
 
-    const std::vector<Runway> stored_ = {
-        {"300", "09/27", "5000"}, {"300", "18/36", "6000"}, {"301", "01/19", "7000"}, {"3", "09/27", "3000"}};
+    const std::vector<Runway> stored_ = {{"300", "09/27", "5000"},
+                                         {"300", "18/36", "6000"},
+                                         {"301", "01/19", "7000"},
+                                         {"3", "09/27", "3000"}};
     std::string runways_;
     FakeForm form_;
     AirportEditor editor_{form_};

@@ -30,8 +30,7 @@ Calls CallsSince(size_t mark)
 Calls Concat(std::initializer_list<Calls> parts)
 {
     Calls all;
-    for (const Calls& part : parts)
-        all.insert(all.end(), part.begin(), part.end());
+    for (const Calls& part : parts) all.insert(all.end(), part.begin(), part.end());
     return all;
 }
 
@@ -109,9 +108,10 @@ TEST_F(RecordEditorCallsTest, NavaidAndUserEditorsOpenOnlyTheirTable)
         "OrderSet(7)",
         "RecordGoTop",
     };
-    EXPECT_EQ(engine.calls, Concat({navaidOpen, WaypointReads,
-                                      {"FieldGetInteger(ALT)", "FieldGetString(TYPE)",
-                                       "FieldGetString(FREQ)"}}));
+    EXPECT_EQ(engine.calls,
+              Concat({navaidOpen,
+                      WaypointReads,
+                      {"FieldGetInteger(ALT)", "FieldGetString(TYPE)", "FieldGetString(FREQ)"}}));
 
     RecordEveryCall();
     RecordEditor users(quillmap::UserWaypointTable(), form);
@@ -130,7 +130,7 @@ TEST_F(RecordEditorCallsTest, ShowRecordFillsControlsAndListsOnlyRunwaysWithoutT
     engine.integers["VAR"] = -13;
     engine.queryCount = 4;
     engine.sequences["RUNWAYS"] = {"31L/13R          ", "  HIDDEN         ", " 04L/22R         ",
-                                     "04L/22R          "};
+                                   "04L/22R          "};
     AirportEditor editor(form);
     editor.Open(NavDirectory);
 
@@ -140,19 +140,20 @@ TEST_F(RecordEditorCallsTest, ShowRecordFillsControlsAndListsOnlyRunwaysWithoutT
     EXPECT_EQ(form.Text(IDC_VARIATION), "-13");
     EXPECT_EQ(form.Selection(IDC_LAT_HEMISPHERE), 0);
     EXPECT_EQ(form.Selection(IDC_LON_HEMISPHERE), -1);
-    EXPECT_EQ(form.lists[IDC_RUNWAY_LIST],
-              (std::vector<std::string>{" 04L/22R         ", "04L/22R          ", "31L/13R          "}));
+    EXPECT_EQ(
+        form.lists[IDC_RUNWAY_LIST],
+        (std::vector<std::string>{" 04L/22R         ", "04L/22R          ", "31L/13R          "}));
 }
 
 TEST_F(RecordEditorCallsTest, SaveWritesEveryFieldInItsOrderWithItsType)
 {
     AirportEditor editor(form);
     editor.Open(NavDirectory);
-    form.texts = {{IDC_NUM, "KJFK"},         {IDC_ID, "JFK"},          {IDC_NAME, "Kennedy"},
-                  {IDC_COUNTRY, "US"},       {IDC_STATE, "NY"},        {IDC_LAT_DEGREES, "40"},
-                  {IDC_LAT_MINUTES, "38"},   {IDC_LAT_SECONDS, "-1"},  {IDC_LON_DEGREES, "73"},
-                  {IDC_LON_MINUTES, "46"},   {IDC_LON_SECONDS, "xx"},  {IDC_ALTITUDE, "13"},
-                  {IDC_VARIATION, "-13"},    {IDC_ATIS, "128.72 MHz"}, {IDC_TOWER, "none"}};
+    form.texts = {{IDC_NUM, "KJFK"},       {IDC_ID, "JFK"},          {IDC_NAME, "Kennedy"},
+                  {IDC_COUNTRY, "US"},     {IDC_STATE, "NY"},        {IDC_LAT_DEGREES, "40"},
+                  {IDC_LAT_MINUTES, "38"}, {IDC_LAT_SECONDS, "-1"},  {IDC_LON_DEGREES, "73"},
+                  {IDC_LON_MINUTES, "46"}, {IDC_LON_SECONDS, "xx"},  {IDC_ALTITUDE, "13"},
+                  {IDC_VARIATION, "-13"},  {IDC_ATIS, "128.72 MHz"}, {IDC_TOWER, "none"}};
     form.selections = {{IDC_LAT_HEMISPHERE, 0}};  // longitude list without a selection
     form.answers = {true};
     const size_t mark = engine.calls.size();
@@ -160,19 +161,20 @@ TEST_F(RecordEditorCallsTest, SaveWritesEveryFieldInItsOrderWithItsType)
 
     EXPECT_EQ(form.questions, (std::vector<std::string>{"Save changes ?"}));
     const Calls writes = {
-        "FieldReplace(NUM,1024,KJFK)",   "FieldReplace(ID,1024,JFK)",
+        "FieldReplace(NUM,1024,KJFK)",     "FieldReplace(ID,1024,JFK)",
         "FieldReplace(NAME,1024,Kennedy)", "FieldReplace(COUNTRY,1024,US)",
-        "FieldReplace(STATE,1024,NY)",   "FieldReplace(LAT1,1,0)",
-        "FieldReplace(LAT2,1,40)",           "FieldReplace(LAT3,1,38)",
-        "FieldReplace(LAT4,1,-1)",           "FieldReplace(LON1,1,-1)",
-        "FieldReplace(LON2,1,73)",           "FieldReplace(LON3,1,46)",
-        "FieldReplace(LON4,1,0)",            "FieldReplace(ALT,1,13)",
-        "FieldReplace(VAR,1,-13)",           "FieldReplace(ATIS,8,128.720000)",
+        "FieldReplace(STATE,1024,NY)",     "FieldReplace(LAT1,1,0)",
+        "FieldReplace(LAT2,1,40)",         "FieldReplace(LAT3,1,38)",
+        "FieldReplace(LAT4,1,-1)",         "FieldReplace(LON1,1,-1)",
+        "FieldReplace(LON2,1,73)",         "FieldReplace(LON3,1,46)",
+        "FieldReplace(LON4,1,0)",          "FieldReplace(ALT,1,13)",
+        "FieldReplace(VAR,1,-13)",         "FieldReplace(ATIS,8,128.720000)",
         "FieldReplace(TWR,8,0.000000)",
     };
     const Calls after = CallsSince(mark);
     ASSERT_GE(after.size(), writes.size());
-    EXPECT_EQ(Calls(after.begin(), after.begin() + static_cast<std::ptrdiff_t>(writes.size())), writes);
+    EXPECT_EQ(Calls(after.begin(), after.begin() + static_cast<std::ptrdiff_t>(writes.size())),
+              writes);
     // Then the record is shown again as the table holds it.
     EXPECT_EQ(after[writes.size()], "FieldGetString(NUM)");
 }
@@ -187,8 +189,9 @@ TEST_F(RecordEditorCallsTest, NoToAQuestionChangesNothing)
     editor.Save();
     editor.New();
     editor.Delete();
-    EXPECT_EQ(form.questions, (std::vector<std::string>{"Save changes ?", "Insert a new blank airport ?",
-                                                        "Delete this airport ?"}));
+    EXPECT_EQ(form.questions,
+              (std::vector<std::string>{"Save changes ?", "Insert a new blank airport ?",
+                                        "Delete this airport ?"}));
     EXPECT_TRUE(CallsSince(mark).empty());
     EXPECT_EQ(form.Text(IDC_NAME), "typed");
 }
@@ -211,9 +214,10 @@ TEST_F(RecordEditorCallsTest, MovesShowOnlyWhenTheEngineStaysOnARecord)
     mark = engine.calls.size();
     engine.atEof = false;
     editor.Next();
-    EXPECT_EQ(CallsSince(mark), Concat({{"RecordSkip(1)", "RecordAtEof"}, WaypointReads,
-                                        {"FieldGetInteger(ALT)", "FieldGetString(TYPE)",
-                                         "FieldGetString(FREQ)"}}));
+    EXPECT_EQ(CallsSince(mark),
+              Concat({{"RecordSkip(1)", "RecordAtEof"},
+                      WaypointReads,
+                      {"FieldGetInteger(ALT)", "FieldGetString(TYPE)", "FieldGetString(FREQ)"}}));
 
     mark = engine.calls.size();
     editor.Last();
@@ -235,15 +239,17 @@ TEST_F(RecordEditorCallsTest, DeletingAnAirportDeletesTheRunwaysOfTheTypedNumber
     editor.Delete();
 
     const Calls deletion = {
-        "AreaOfAlias(RUNWAYS)", "AreaSelect(1)", "QuerySet(NUM = \"TYPED   \")", "RecordGoTop",
-        "QueryCount",             "RecordDelete", "RecordSkip(1)",
-        "QueryCount",             "RecordDelete", "RecordSkip(1)",
-        "QueryCount",             "AreaOfAlias(AIRPORTS)", "AreaSelect(2)",
-        "RecordDelete",           "RecordSkip(1)", "RecordAtEof", "RecordSkip(-1)",
+        "AreaOfAlias(RUNWAYS)", "AreaSelect(1)",  "QuerySet(NUM = \"TYPED   \")",
+        "RecordGoTop",          "QueryCount",     "RecordDelete",
+        "RecordSkip(1)",        "QueryCount",     "RecordDelete",
+        "RecordSkip(1)",        "QueryCount",     "AreaOfAlias(AIRPORTS)",
+        "AreaSelect(2)",        "RecordDelete",   "RecordSkip(1)",
+        "RecordAtEof",          "RecordSkip(-1)",
     };
     const Calls after = CallsSince(mark);
     ASSERT_GT(after.size(), deletion.size());
-    EXPECT_EQ(Calls(after.begin(), after.begin() + static_cast<std::ptrdiff_t>(deletion.size())), deletion);
+    EXPECT_EQ(Calls(after.begin(), after.begin() + static_cast<std::ptrdiff_t>(deletion.size())),
+              deletion);
     EXPECT_EQ(after[deletion.size()], "FieldGetString(NUM)");
 }
 
@@ -265,12 +271,17 @@ TEST_F(RecordEditorCallsTest, DeletingARunwayNeedsASelectionAndDeletesTheFirstMa
     editor.DeleteRunway();
     EXPECT_EQ(form.questions, (std::vector<std::string>{"Delete this runway ?"}));
     const Calls after = CallsSince(mark);
-    const Calls deletion = {"AreaOfAlias(RUNWAYS)", "AreaSelect(1)",
+    const Calls deletion = {"AreaOfAlias(RUNWAYS)",
+                            "AreaSelect(1)",
                             "QuerySet(NUM = \"KJFK    \" .and. RUNWAYS = \"04L/22R          \")",
-                            "RecordGoTop", "QueryCount", "RecordDelete", "AreaOfAlias(AIRPORTS)",
+                            "RecordGoTop",
+                            "QueryCount",
+                            "RecordDelete",
+                            "AreaOfAlias(AIRPORTS)",
                             "AreaSelect(2)"};
     ASSERT_GT(after.size(), deletion.size());
-    EXPECT_EQ(Calls(after.begin(), after.begin() + static_cast<std::ptrdiff_t>(deletion.size())), deletion);
+    EXPECT_EQ(Calls(after.begin(), after.begin() + static_cast<std::ptrdiff_t>(deletion.size())),
+              deletion);
 
     // A query that matches nothing deletes nothing.
     engine.queryCount = 0;
@@ -288,11 +299,11 @@ TEST_F(RecordEditorCallsTest, RunwayEditorChoosesByAirportNumberAndDesignator)
     existing.Begin();
     EXPECT_EQ(engine.calls,
               (Calls{"AreaOfAlias(RUNWAYS)", "AreaSelect(1)",
-                     "QuerySet(NUM = \"KJFK    \" .and. RUNWAYS = \"04L/22R          \")", "RecordGoTop",
-                     "FieldGetString(RUNWAYS)", "FieldGetString(LEN)", "FieldGetString(SURFACE)",
-                     "FieldGetString(REM)", "FieldGetString(NAV1)", "FieldGetString(RWY1)",
-                     "FieldGetString(FREQ1)", "FieldGetString(NAV2)", "FieldGetString(RWY2)",
-                     "FieldGetString(FREQ2)"}));
+                     "QuerySet(NUM = \"KJFK    \" .and. RUNWAYS = \"04L/22R          \")",
+                     "RecordGoTop", "FieldGetString(RUNWAYS)", "FieldGetString(LEN)",
+                     "FieldGetString(SURFACE)", "FieldGetString(REM)", "FieldGetString(NAV1)",
+                     "FieldGetString(RWY1)", "FieldGetString(FREQ1)", "FieldGetString(NAV2)",
+                     "FieldGetString(RWY2)", "FieldGetString(FREQ2)"}));
     EXPECT_EQ(form.Text(IDC_LENGTH), "14511 ");
 
     form.texts[IDC_RUNWAY] = "04R/22L";
@@ -348,7 +359,8 @@ TEST_F(RecordEditorCallsTest, ATableThatCannotBeOpenedIsNamedOnceAndNothingIsWri
     AirportEditor editor(form);
     editor.Open(NavDirectory);
     ASSERT_EQ(form.notices.size(), 1u);
-    EXPECT_NE(form.notices[0].find("D:\\NAV\\\\AIRPORTS.DBF"), std::string::npos) << form.notices[0];
+    EXPECT_NE(form.notices[0].find("D:\\NAV\\\\AIRPORTS.DBF"), std::string::npos)
+        << form.notices[0];
     EXPECT_EQ(form.notices[0].find("RUNWAYS"), std::string::npos);
     EXPECT_EQ(engine.calls.back(), "TableCloseAll");
     EXPECT_FALSE(editor.TablesOpen());

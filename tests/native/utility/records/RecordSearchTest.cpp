@@ -23,11 +23,11 @@ TEST(RecordSearchTest, EveryFilledBoxSeeksInItsOwnOrderNumThenIdThenName)
 {
     RecordEveryCall();
     SearchRecord({"KJ", "JFK", "kennedy \xE9t\xE9"});
-    EXPECT_EQ(engine.calls,
-              (Calls{"SetSoftSeek(1)", "TagOrder(NUM)", "OrderSet(7)", "RecordSeek(KJ)",
-                     "TagOrder(ID)", "OrderSet(7)", "RecordSeek(JFK)", "TagOrder(NAME)",
-                     "OrderSet(7)", "RecordSeek(KENNEDY \xE9T\xE9)", "SetSoftSeek(0)",
-                     "TagOrder(NUM)", "OrderSet(7)"}));
+    EXPECT_EQ(
+        engine.calls,
+        (Calls{"SetSoftSeek(1)", "TagOrder(NUM)", "OrderSet(7)", "RecordSeek(KJ)", "TagOrder(ID)",
+               "OrderSet(7)", "RecordSeek(JFK)", "TagOrder(NAME)", "OrderSet(7)",
+               "RecordSeek(KENNEDY \xE9T\xE9)", "SetSoftSeek(0)", "TagOrder(NUM)", "OrderSet(7)"}));
 }
 
 TEST(RecordSearchTest, OnlyLettersAToZAreUpperCasedWithoutDoubleByteCharacters)
@@ -50,7 +50,10 @@ TEST(RecordSearchTest, DoubleByteCharactersAreUpperCasedWhole)
 {
     const quillmap::DoubleByteCharacters doubleBytes{LeadByte, MarkPair};
     // The trail byte 'a' belongs to the pair, so the letter rule does not touch it.
-    EXPECT_EQ(UpperCaseName("a\x81" "ab", &doubleBytes), "A\x81!B");
+    EXPECT_EQ(UpperCaseName("a\x81"
+                            "ab",
+                            &doubleBytes),
+              "A\x81!B");
     // A lead byte at the very end has no pair and stays.
     EXPECT_EQ(UpperCaseName("b\x81", &doubleBytes), "B\x81");
 }

@@ -27,8 +27,7 @@ std::map<std::string, std::string> NumsById(ImportKind kind, const std::vector<s
     std::map<std::string, std::string> nums;
     for (const std::string& line : lines) {
         std::string key = Field(kind, line, "ID");
-        if (kind == N)
-            key += " " + Field(kind, line, "NAME");
+        if (kind == N) key += " " + Field(kind, line, "NAME");
         nums[key] = Field(kind, line, "NUM");
     }
     return nums;
@@ -41,10 +40,12 @@ TEST(Conversion, ProblemsByFileAndLineAndSkipsCountedByReason)
     ASSERT_TRUE(converted.result.succeeded);
     std::string apt = Fixture("apt1100.dat");
     std::string nav = Fixture("nav810.dat");
-    EXPECT_EQ(converted.problems,
-              (std::vector<std::string>{nav + ":17: navaid identifier \"TOOLONG\" is longer than 6 characters; skipped",
-                                        nav + ":18: navaid row 3 with missing or bad fields",
-                                        apt + ":31: airport identifier \"LONGID7\" is longer than 6 characters; skipped"}));
+    EXPECT_EQ(
+        converted.problems,
+        (std::vector<std::string>{
+            nav + ":17: navaid identifier \"TOOLONG\" is longer than 6 characters; skipped",
+            nav + ":18: navaid row 3 with missing or bad fields",
+            apt + ":31: airport identifier \"LONGID7\" is longer than 6 characters; skipped"}));
     // Never cut into a clash: the long identifiers are nowhere in the output.
     EXPECT_TRUE(LineWhere(A, converted.airports, "ID", "LONGID").empty());
     EXPECT_TRUE(LineWhere(N, converted.navaids, "ID", "TOOLON").empty());
@@ -55,12 +56,13 @@ TEST(Conversion, ProblemsByFileAndLineAndSkipsCountedByReason)
     EXPECT_EQ(result.navaids, 6);
     EXPECT_EQ(result.localizers, 2);
     EXPECT_EQ(result.malformedRows, 1);
-    EXPECT_EQ(result.skipped, (std::map<std::string, int>{
-                                  {"airport: identifier longer than 6 characters", 1},
-                                  {"airport: no position (neither datum nor runway)", 1},
-                                  {"localizer: identifier longer than the runway table's NAV field", 1},
-                                  {"navaid: DME of a VOR or an ILS (listed with it)", 2},
-                                  {"navaid: identifier longer than 6 characters", 1}}));
+    EXPECT_EQ(result.skipped,
+              (std::map<std::string, int>{
+                  {"airport: identifier longer than 6 characters", 1},
+                  {"airport: no position (neither datum nor runway)", 1},
+                  {"localizer: identifier longer than the runway table's NAV field", 1},
+                  {"navaid: DME of a VOR or an ILS (listed with it)", 2},
+                  {"navaid: identifier longer than 6 characters", 1}}));
     EXPECT_EQ(converted.airports.size(), 3u);
     EXPECT_EQ(Bytes(converted.output.path / "AIRPORTS.GPS").substr(0, 9), "IMPORT A\n");
     EXPECT_EQ(Bytes(converted.output.path / "RUNWAYS.GPS").substr(0, 9), "IMPORT R\n");
@@ -89,7 +91,8 @@ TEST(Conversion, AFileThatCannotBeReadLeavesTheOutputAsItWas)
     gzwrite(file, nav.data(), static_cast<unsigned>(nav.size()));
     gzclose(file);
     std::string compressed = Bytes(damaged.output.path / "nav.dat.gz");
-    std::ofstream(damaged.output.path / "nav.dat.gz", std::ios::binary) << compressed.substr(0, compressed.size() - 12);
+    std::ofstream(damaged.output.path / "nav.dat.gz", std::ios::binary)
+        << compressed.substr(0, compressed.size() - 12);
     Convert(damaged, "apt1100.dat", (damaged.output.path / "nav.dat.gz").string());
     EXPECT_FALSE(damaged.result.succeeded);
     EXPECT_NE(damaged.result.error.find("nav.dat.gz"), std::string::npos);
@@ -98,7 +101,9 @@ TEST(Conversion, AFileThatCannotBeReadLeavesTheOutputAsItWas)
 
     Converted notNav;
     Convert(notNav, "nav810.dat", "nav1100.dat");
-    EXPECT_EQ(notNav.result.error, Fixture("nav810.dat") + ": apt.dat version 810 is not read (versions 850 to 1200 are)");
+    EXPECT_EQ(notNav.result.error,
+              Fixture("nav810.dat") +
+                  ": apt.dat version 810 is not read (versions 850 to 1200 are)");
 }
 
 TEST(Conversion, GzipInputGivesTheSameFiles)
@@ -108,7 +113,8 @@ TEST(Conversion, GzipInputGivesTheSameFiles)
     Converted compressed;
     for (const char* name : {"apt1200.dat", "nav1200.dat"}) {
         std::string bytes = Bytes(Fixture(name));
-        gzFile file = gzopen((compressed.output.path / (std::string(name) + ".gz")).string().c_str(), "wb");
+        gzFile file =
+            gzopen((compressed.output.path / (std::string(name) + ".gz")).string().c_str(), "wb");
         gzwrite(file, bytes.data(), static_cast<unsigned>(bytes.size()));
         gzclose(file);
     }
@@ -126,10 +132,10 @@ TEST(Conversion, RegionAndIdentifierSelections)
     options.region = quillmap::Region{47.0, -123.0, 48.0, -122.0};
     Converted seattleArea;
     Convert(seattleArea, "apt850.dat", "nav810.dat", options);
-    EXPECT_EQ(seattleArea.airports.size(), 3u);   // KBFI, W55, WA09
-    EXPECT_TRUE(LineWhere(N, seattleArea.navaids, "ID", "UBG").empty());   // 45.3 N
+    EXPECT_EQ(seattleArea.airports.size(), 3u);                           // KBFI, W55, WA09
+    EXPECT_TRUE(LineWhere(N, seattleArea.navaids, "ID", "UBG").empty());  // 45.3 N
     EXPECT_FALSE(LineWhere(N, seattleArea.navaids, "ID", "SEA").empty());
-    EXPECT_EQ(seattleArea.result.skipped.at("navaid: outside the region"), 3);   // UBG, OLM, CBU
+    EXPECT_EQ(seattleArea.result.skipped.at("navaid: outside the region"), 3);  // UBG, OLM, CBU
 
     // West above east: the region spans the 180th meridian.
     options.region = quillmap::Region{-40.0, 150.0, -30.0, -170.0};
@@ -164,13 +170,13 @@ TEST(Conversion, KeysStayTheSameFromOneEditionToTheNext)
     std::map<std::string, std::string> after = NumsById(A, second.airports);
     ASSERT_EQ(before.size(), 4u);
     ASSERT_EQ(after.size(), 4u);
-    for (const char* kept : {"KAAA", "KBBB", "KDDD"})   // KBBB moved 100 m
+    for (const char* kept : {"KAAA", "KBBB", "KDDD"})  // KBBB moved 100 m
         EXPECT_EQ(after.at(kept), before.at(kept)) << kept;
     EXPECT_EQ(after.at("KAAA"), "KAAA____");
-    for (const auto& [ident, num] : before)
-        EXPECT_NE(after.at("KEEE"), num) << ident;
+    for (const auto& [ident, num] : before) EXPECT_NE(after.at("KEEE"), num) << ident;
     // The moved airport's new position is in the second edition.
-    EXPECT_EQ(PositionText(A, LineWhere(A, second.airports, "ID", "KBBB")), "0 47 12 03 0 122 12 00");
+    EXPECT_EQ(PositionText(A, LineWhere(A, second.airports, "ID", "KBBB")),
+              "0 47 12 03 0 122 12 00");
 
     before = NumsById(N, first.navaids);
     after = NumsById(N, second.navaids);
@@ -180,11 +186,11 @@ TEST(Conversion, KeysStayTheSameFromOneEditionToTheNext)
         EXPECT_EQ(after.at(kept), before.at(kept)) << kept;
     // Two stations sharing an identifier have keys of their own.
     EXPECT_NE(after.at("AA ALPHA NDB"), after.at("AA ALPHA SOUTH NDB"));
-    for (const auto& [navaid, num] : before)
-        EXPECT_NE(after.at("DDD DELTA VOR"), num);
+    for (const auto& [navaid, num] : before) EXPECT_NE(after.at("DDD DELTA VOR"), num);
     for (const auto& [navaid, num] : after) {
         EXPECT_EQ(num.size(), 8u);
-        EXPECT_EQ(num.find_first_not_of("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"), std::string::npos) << num;
+        EXPECT_EQ(num.find_first_not_of("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"), std::string::npos)
+            << num;
     }
 }
 
@@ -198,8 +204,7 @@ TEST(Conversion, ProgressInPercentOfTheBytesRead)
         // blocks.
         for (int i = 0; i < 4000; ++i) {
             apt << "1 10 0 0 P" << i << " Field\n1302 datum_lat 10\n1302 datum_lon 10\n";
-            for (int row = 0; row < 25; ++row)
-                apt << "111 10.00000000 10.00000000\n";
+            for (int row = 0; row < 25; ++row) apt << "111 10.00000000 10.00000000\n";
         }
         apt << "99\n";
     }

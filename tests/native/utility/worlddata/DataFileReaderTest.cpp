@@ -16,8 +16,7 @@ using quillmap::DataFileReader;
 std::vector<std::string> AllLines(DataFileReader& reader)
 {
     std::vector<std::string> lines;
-    for (std::string line; reader.ReadLine(line);)
-        lines.push_back(line);
+    for (std::string line; reader.ReadLine(line);) lines.push_back(line);
     return lines;
 }
 
@@ -31,14 +30,15 @@ void WriteGzip(const std::filesystem::path& path, const std::string& bytes)
 {
     gzFile file = gzopen(path.string().c_str(), "wb");
     ASSERT_NE(file, nullptr);
-    ASSERT_EQ(gzwrite(file, bytes.data(), static_cast<unsigned>(bytes.size())), static_cast<int>(bytes.size()));
+    ASSERT_EQ(gzwrite(file, bytes.data(), static_cast<unsigned>(bytes.size())),
+              static_cast<int>(bytes.size()));
     gzclose(file);
 }
 
 TEST(DataFileReader, GzipReadsLikeThePlainFile)
 {
     ScratchDirectory scratch;
-    std::string plain = Fixture("apt1100.dat");   // carriage returns before the line feeds
+    std::string plain = Fixture("apt1100.dat");  // carriage returns before the line feeds
     WriteGzip(scratch.path / "apt.dat.gz", Bytes(plain));
 
     DataFileReader plainReader(plain);
@@ -58,10 +58,13 @@ TEST(DataFileReader, LastLineWithoutLineFeedAndOverlongLinesCut)
 {
     ScratchDirectory scratch;
     std::string longest(quillmap::MaximumLineBytes, 'x');
-    std::string overlong(600000, 'y');   // longer than the read buffer too
-    std::ofstream(scratch.path / "a.dat", std::ios::binary) << "one\n" << longest << "\n" << overlong << "\nlast";
+    std::string overlong(600000, 'y');  // longer than the read buffer too
+    std::ofstream(scratch.path / "a.dat", std::ios::binary) << "one\n"
+                                                            << longest << "\n"
+                                                            << overlong << "\nlast";
     DataFileReader reader((scratch.path / "a.dat").string());
-    std::vector<std::string> expected{"one", longest, overlong.substr(0, quillmap::MaximumLineBytes), "last"};
+    std::vector<std::string> expected{"one", longest,
+                                      overlong.substr(0, quillmap::MaximumLineBytes), "last"};
     EXPECT_EQ(AllLines(reader), expected);
     EXPECT_EQ(reader.LinesCut(), 1);
     EXPECT_EQ(reader.LineNumber(), 4);
@@ -71,11 +74,11 @@ TEST(DataFileReader, DamagedGzipAndMissingFilesAreFailures)
 {
     ScratchDirectory scratch;
     std::string bytes;
-    for (int i = 0; i < 20000; ++i)
-        bytes += "100 row " + std::to_string(i * 7919) + "\n";
+    for (int i = 0; i < 20000; ++i) bytes += "100 row " + std::to_string(i * 7919) + "\n";
     WriteGzip(scratch.path / "whole.gz", bytes);
     std::string compressed = Bytes((scratch.path / "whole.gz").string());
-    std::ofstream(scratch.path / "cut.gz", std::ios::binary) << compressed.substr(0, compressed.size() / 2);
+    std::ofstream(scratch.path / "cut.gz", std::ios::binary)
+        << compressed.substr(0, compressed.size() / 2);
 
     DataFileReader cut((scratch.path / "cut.gz").string());
     ASSERT_TRUE(cut.IsOpen());

@@ -14,7 +14,9 @@ struct Problems {
     std::vector<std::string> lines;
     RowProblem Sink()
     {
-        return [this](int line, const std::string& problem) { lines.push_back(std::to_string(line) + ": " + problem); };
+        return [this](int line, const std::string& problem) {
+            lines.push_back(std::to_string(line) + ": " + problem);
+        };
     }
 };
 
@@ -27,8 +29,7 @@ std::vector<Record> ReadAll(const char* fixture, Problems& problems, int& versio
     EXPECT_TRUE(reader.ReadHeader()) << reader.Error();
     version = reader.Version();
     std::vector<Record> records;
-    for (Record record; reader.Next(record);)
-        records.push_back(record);
+    for (Record record; reader.Next(record);) records.push_back(record);
     return records;
 }
 
@@ -56,8 +57,8 @@ TEST(AptDatReader, Version850LandWaterAndHelipadRowsAndTenKilohertzFrequencies)
     EXPECT_EQ(boeing.elevationFeet, 21);
     EXPECT_EQ(boeing.line, 4);
     EXPECT_EQ(boeing.atisKhz, 127400);
-    EXPECT_EQ(boeing.towerKhz, 120600);   // the first tower row
-    ASSERT_EQ(boeing.runways.size(), 2u); // taxiway rows 110..112 passed over
+    EXPECT_EQ(boeing.towerKhz, 120600);    // the first tower row
+    ASSERT_EQ(boeing.runways.size(), 2u);  // taxiway rows 110..112 passed over
     EXPECT_EQ(boeing.runways[0].ends[1].designator, "32L");
     EXPECT_DOUBLE_EQ(boeing.runways[0].ends[1].position.longitude, -122.29);
     EXPECT_EQ(boeing.runways[0].edgeLights, 2);
@@ -77,7 +78,8 @@ TEST(AptDatReader, Version850LandWaterAndHelipadRowsAndTenKilohertzFrequencies)
 
     // A runway row cut short is reported by its line and left out.
     EXPECT_TRUE(airports[3].runways.empty());
-    EXPECT_EQ(problems.lines, (std::vector<std::string>{"22: runway row 100 with missing or bad fields"}));
+    EXPECT_EQ(problems.lines,
+              (std::vector<std::string>{"22: runway row 100 with missing or bad fields"}));
 }
 
 TEST(AptDatReader, Versions1000To1200MetadataKilohertzFrequenciesAndNewSurfaces)
@@ -87,7 +89,7 @@ TEST(AptDatReader, Versions1000To1200MetadataKilohertzFrequenciesAndNewSurfaces)
     std::vector<AptAirport> airports = ReadAirports("apt1000.dat", problems, version);
     EXPECT_EQ(version, 1000);
     ASSERT_EQ(airports.size(), 3u);
-    EXPECT_EQ(airports[0].runways.size(), 2u);   // row 1000 (traffic flow) passed over
+    EXPECT_EQ(airports[0].runways.size(), 2u);  // row 1000 (traffic flow) passed over
     EXPECT_EQ(airports[0].towerKhz, 132900);
 
     airports = ReadAirports("apt1100.dat", problems, version);
@@ -100,16 +102,16 @@ TEST(AptDatReader, Versions1000To1200MetadataKilohertzFrequenciesAndNewSurfaces)
     EXPECT_EQ(seattle.country, "United States");
     EXPECT_EQ(seattle.state, "Washington");
     EXPECT_EQ(seattle.regionCode, "K1");
-    EXPECT_EQ(seattle.atisKhz, 118025);   // 1050 in kHz, before the later row 50
+    EXPECT_EQ(seattle.atisKhz, 118025);  // 1050 in kHz, before the later row 50
     EXPECT_EQ(seattle.towerKhz, 119905);
     EXPECT_FALSE(airports[1].datum.has_value());
     EXPECT_EQ(airports[1].state, "BC");
-    EXPECT_EQ(airports[1].atisKhz, 0);   // 1051 is unicom
+    EXPECT_EQ(airports[1].atisKhz, 0);  // 1051 is unicom
 
     airports = ReadAirports("apt1200.dat", problems, version);
     EXPECT_EQ(version, 1200);
     ASSERT_EQ(airports.size(), 3u);
-    ASSERT_EQ(airports[0].runways.size(), 2u);   // rows 1300 and 1201 passed over
+    ASSERT_EQ(airports[0].runways.size(), 2u);  // rows 1300 and 1201 passed over
     EXPECT_EQ(airports[0].runways[0].surfaceCode, 20);
     EXPECT_EQ(airports[0].runways[1].surfaceCode, 55);
     EXPECT_EQ(airports[1].name, "S\xC3\xA3o Paulo\xE2\x80\x93Guarulhos International");
@@ -126,9 +128,11 @@ TEST(AptDatReader, OtherVersionsAndOtherFilesAreRefused)
         EXPECT_FALSE(reader.ReadHeader());
         return reader.Error();
     };
-    EXPECT_EQ(refusal("I\n810 Version\n"), "apt.dat version 810 is not read (versions 850 to 1200 are)");
+    EXPECT_EQ(refusal("I\n810 Version\n"),
+              "apt.dat version 810 is not read (versions 850 to 1200 are)");
     EXPECT_EQ(refusal("IMPORT A\n"), "not an apt.dat file (line 1 is not \"I\" or \"A\")");
-    EXPECT_EQ(refusal("I\nVersion 1100\n"), "not an apt.dat file (line 2 does not begin with a version number)");
+    EXPECT_EQ(refusal("I\nVersion 1100\n"),
+              "not an apt.dat file (line 2 does not begin with a version number)");
     EXPECT_EQ(refusal(""), "empty file");
 }
 
@@ -153,7 +157,8 @@ TEST(NavDatReader, Version810RowsAndLocalizersWithTheirRunway)
     EXPECT_EQ(rows[4].name, "ILS-cat-I");
     EXPECT_EQ(rows[7].kind, NavRowKind::Dme);
     EXPECT_EQ(rows[9].kind, NavRowKind::StandaloneDme);
-    EXPECT_EQ(problems.lines, (std::vector<std::string>{"18: navaid row 3 with missing or bad fields"}));
+    EXPECT_EQ(problems.lines,
+              (std::vector<std::string>{"18: navaid row 3 with missing or bad fields"}));
 }
 
 TEST(NavDatReader, Versions1100To1200CarryAirportAndRegion)
@@ -173,13 +178,13 @@ TEST(NavDatReader, Versions1100To1200CarryAirportAndRegion)
     rows = ReadNavRows("nav1150.dat", problems, version);
     EXPECT_EQ(version, 1150);
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[2].kind, NavRowKind::Localizer);   // row 5: localizer without glide slope
+    EXPECT_EQ(rows[2].kind, NavRowKind::Localizer);  // row 5: localizer without glide slope
     EXPECT_EQ(rows[2].runway, "14R");
     EXPECT_EQ(rows[2].name, "LOC");
 
     rows = ReadNavRows("nav1200.dat", problems, version);
     EXPECT_EQ(version, 1200);
-    ASSERT_EQ(rows.size(), 4u);   // the approach path rows 14 and 16 passed over
+    ASSERT_EQ(rows.size(), 4u);  // the approach path rows 14 and 16 passed over
     EXPECT_EQ(rows[3].name, "DOWNTOWN TACAN");
     EXPECT_TRUE(problems.lines.empty());
 }

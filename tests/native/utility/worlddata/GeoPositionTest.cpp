@@ -22,9 +22,9 @@ void ExpectAngle(const StoredAngle& angle, int hemisphere, int degrees, int minu
 TEST(StoredAngle, HemispheresAndRoundedSecondsWithSixtyCarried)
 {
     ExpectAngle(StoredLatitude(47.5), 0, 47, 30, 0);
-    ExpectAngle(StoredLatitude(-33.9461), 1, 33, 56, 46);      // 45.96" rounds up
-    ExpectAngle(StoredLongitude(-122.3118), 0, 122, 18, 42);   // west is code 0
-    ExpectAngle(StoredLongitude(151.1772), 1, 151, 10, 38);    // east is code 1
+    ExpectAngle(StoredLatitude(-33.9461), 1, 33, 56, 46);     // 45.96" rounds up
+    ExpectAngle(StoredLongitude(-122.3118), 0, 122, 18, 42);  // west is code 0
+    ExpectAngle(StoredLongitude(151.1772), 1, 151, 10, 38);   // east is code 1
     // 59.64 seconds round to 60: carried into the minutes and on into the degrees.
     ExpectAngle(StoredLatitude(45.9999), 0, 46, 0, 0);
     ExpectAngle(StoredLongitude(-8.999999), 0, 9, 0, 0);
@@ -51,8 +51,10 @@ TEST(GreatCircle, RunwayLengthsAndMidpoints)
 TEST(TextEncoding, Utf8NamesInWindows1252AndOtherBytesKept)
 {
     EXPECT_EQ(ToWindows1252("S\xC3\xA3o Paulo\xE2\x80\x93Guarulhos"), "S\xE3o Paulo\x96Guarulhos");
-    EXPECT_EQ(ToWindows1252("\xE4\xB8\x8A" "Hai"), "?Hai");             // no such character
-    EXPECT_EQ(ToWindows1252("Z\xFCrich \xC3"), "Z\xFCrich \xC3");       // already 8-bit, cut sequence
+    EXPECT_EQ(ToWindows1252("\xE4\xB8\x8A"
+                            "Hai"),
+              "?Hai");                                             // no such character
+    EXPECT_EQ(ToWindows1252("Z\xFCrich \xC3"), "Z\xFCrich \xC3");  // already 8-bit, cut sequence
     EXPECT_EQ(ToWindows1252("Tab\there\x01"), "Tab here ");
 }
 

@@ -18,14 +18,13 @@ namespace {
 
 struct NavdbRun {
     int status;
-    std::vector<std::string> output;   // standard output and error
+    std::vector<std::string> output;  // standard output and error
 };
 
 NavdbRun Navdb(const std::vector<std::string>& arguments)
 {
     std::vector<std::string> quoted;
-    for (const std::string& argument : arguments)
-        quoted.push_back("'" + argument + "'");
+    for (const std::string& argument : arguments) quoted.push_back("'" + argument + "'");
     quoted.back() += " 2>&1";
     ChildProcess child(NAVDB_PROGRAM, quoted);
     NavdbRun run;
@@ -53,8 +52,8 @@ protected:
         std::string files = (scratch_.path / "files").string();
         NavdbRun convert = Navdb({"convert", Fixture(apt), Fixture(nav), files});
         EXPECT_EQ(convert.status, 0);
-        NavdbRun import = Navdb({"import", database_, files + "/AIRPORTS.GPS", files + "/RUNWAYS.GPS",
-                            files + "/NAVAIDS.GPS"});
+        NavdbRun import = Navdb({"import", database_, files + "/AIRPORTS.GPS",
+                                 files + "/RUNWAYS.GPS", files + "/NAVAIDS.GPS"});
         EXPECT_EQ(import.status, 0);
         return convert.output;
     }
@@ -76,17 +75,18 @@ protected:
 TEST_F(WorldDataRoundTrip, ImportedTablesHoldEveryLineAndTheGaugeFindsTheWaypoints)
 {
     std::vector<std::string> printed = ConvertAndImport("apt1100.dat", "nav810.dat");
-    for (const char* line : {"apt.dat version 1100, nav.dat version 810",
-                             "written: 3 airports, 3 runways (2 runway ends with their localizer), 6 navaids",
-                             "skipped: 7", "  1 malformed rows (reported above)"})
+    for (const char* line :
+         {"apt.dat version 1100, nav.dat version 810",
+          "written: 3 airports, 3 runways (2 runway ends with their localizer), 6 navaids",
+          "skipped: 7", "  1 malformed rows (reported above)"})
         EXPECT_NE(std::find(printed.begin(), printed.end(), line), printed.end()) << line;
 
     // The import's own reading of the columns, redone independently in Python and compared
     // with the tables as dbfread reads them (variations too: the region's are 17..21 east).
-    ChildProcess check("/usr/bin/python3", {SAMPLE_DATABASE_CHECK, database_, (scratch_.path / "files").string()});
+    ChildProcess check("/usr/bin/python3",
+                       {SAMPLE_DATABASE_CHECK, database_, (scratch_.path / "files").string()});
     std::string last;
-    for (std::string line = check.ReadLine(); !line.empty(); line = check.ReadLine())
-        last = line;
+    for (std::string line = check.ReadLine(); !line.empty(); line = check.ReadLine()) last = line;
     EXPECT_EQ(check.Wait(), 0);
     EXPECT_EQ(last, database_ + ": 0 differences");
 
@@ -95,7 +95,8 @@ TEST_F(WorldDataRoundTrip, ImportedTablesHoldEveryLineAndTheGaugeFindsTheWaypoin
     EXPECT_EQ(TrimRight(seattle.name), "Seattle Tacoma Intl");
     EXPECT_EQ(seattle.table, 1);
     EXPECT_EQ(seattle.lat2 * 10000 + seattle.lat3 * 100 + seattle.lat4, 472700);
-    EXPECT_EQ(seattle.lon1 * 1000000 + seattle.lon2 * 10000 + seattle.lon3 * 100 + seattle.lon4, 1221842);
+    EXPECT_EQ(seattle.lon1 * 1000000 + seattle.lon2 * 10000 + seattle.lon3 * 100 + seattle.lon4,
+              1221842);
 
     std::vector<std::string> navaids = RecordLines(scratch_.path / "files" / "NAVAIDS.GPS");
     std::string vortac = LineWhere(ImportKind::Navaids, navaids, "ID", "SEA");
@@ -109,15 +110,18 @@ TEST_F(WorldDataRoundTrip, ASavedRouteLeadsToTheSamePlacesAfterANewerEdition)
 {
     ConvertAndImport("apt_edition1.dat", "nav_edition1.dat");
     std::vector<std::string> navaids = RecordLines(scratch_.path / "files" / "NAVAIDS.GPS");
-    std::string bravo = Field(ImportKind::Navaids, LineWhere(ImportKind::Navaids, navaids, "ID", "BBB"), "NUM");
+    std::string bravo =
+        Field(ImportKind::Navaids, LineWhere(ImportKind::Navaids, navaids, "ID", "BBB"), "NUM");
     std::string route = "1KBBB____2" + bravo + "1KDDD____";
-    ASSERT_EQ(Navdb({"config", database_, "RTEWPTS=" + route, "NRTEWPT=3", "RTEMODE=1", "ACTRTE=0"}).status, 0);
+    ASSERT_EQ(Navdb({"config", database_, "RTEWPTS=" + route, "NRTEWPT=3", "RTEMODE=1", "ACTRTE=0"})
+                  .status,
+              0);
 
     ConvertAndImport("apt_edition2.dat", "nav_edition2.dat");
     LoadConfiguration();
     ASSERT_EQ(gaugeState.routeCount, 3);
     EXPECT_EQ(TrimRight(gaugeState.route[0].id), "KBBB");
-    EXPECT_EQ(gaugeState.route[0].lat4, 3);   // the position of the second edition: 47 12 03
+    EXPECT_EQ(gaugeState.route[0].lat4, 3);  // the position of the second edition: 47 12 03
     EXPECT_EQ(TrimRight(gaugeState.route[1].id), "BBB");
     EXPECT_EQ(gaugeState.route[1].table, 2);
     EXPECT_EQ(gaugeState.route[1].lat4, 3);
@@ -129,12 +133,14 @@ TEST_F(WorldDataRoundTrip, UnreadableInputStopsWithStatusOneAndWritesNothing)
     std::string files = (scratch_.path / "out").string();
     std::string missing = (scratch_.path / "nav.dat").string();
     NavdbRun run = Navdb({"convert", Fixture("apt850.dat"), missing, files});
-    EXPECT_EQ(run.status, 1 << 8);   // as pclose reports exit status 1
-    EXPECT_EQ(run.output, std::vector<std::string>{"navdb convert: cannot read " + missing
-                                                   + ": No such file or directory; nothing written"});
+    EXPECT_EQ(run.status, 1 << 8);  // as pclose reports exit status 1
+    EXPECT_EQ(run.output, std::vector<std::string>{"navdb convert: cannot read " + missing +
+                                                   ": No such file or directory; nothing written"});
     EXPECT_FALSE(std::filesystem::exists(files));
 
-    EXPECT_EQ(Navdb({"convert", Fixture("apt850.dat"), Fixture("nav810.dat"), files, "--region", "1", "2"}).status,
+    EXPECT_EQ(Navdb({"convert", Fixture("apt850.dat"), Fixture("nav810.dat"), files, "--region",
+                     "1", "2"})
+                  .status,
               2 << 8);
 }
 

@@ -31,22 +31,24 @@ std::vector<std::string> RecordLines(const std::filesystem::path& file)
     std::vector<std::string> lines;
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
-        if (number <= 3)
-            continue;
-        if (line.empty())
-            break;
+        if (number <= 3) continue;
+        if (line.empty()) break;
         lines.push_back(line);
     }
     return lines;
 }
 
-void Convert(Converted& converted, const std::string& apt, const std::string& nav, quillmap::ConversionOptions options)
+void Convert(Converted& converted, const std::string& apt, const std::string& nav,
+             quillmap::ConversionOptions options)
 {
     auto path = [](const std::string& name) {
         return name.find('/') == std::string::npos ? Fixture(name.c_str()) : name;
     };
-    options.problem = [&converted](const std::string& message) { converted.problems.push_back(message); };
-    converted.result = quillmap::ConvertWorldData(path(apt), path(nav), converted.output.path.string(), options);
+    options.problem = [&converted](const std::string& message) {
+        converted.problems.push_back(message);
+    };
+    converted.result =
+        quillmap::ConvertWorldData(path(apt), path(nav), converted.output.path.string(), options);
     converted.airports = RecordLines(converted.output.path / "AIRPORTS.GPS");
     converted.runways = RecordLines(converted.output.path / "RUNWAYS.GPS");
     converted.navaids = RecordLines(converted.output.path / "NAVAIDS.GPS");
@@ -55,8 +57,7 @@ void Convert(Converted& converted, const std::string& apt, const std::string& na
 std::string Field(ImportKind kind, const std::string& line, const char* field)
 {
     for (const ImportColumn& column : ImportColumns(kind)) {
-        if (std::string(column.field) != field)
-            continue;
+        if (std::string(column.field) != field) continue;
         std::string text(ColumnText(line, column));
         if (column.conversion == ColumnConversion::Text)
             text = text.substr(0, quillmap::ImportLineBuilder(kind).TextWidth(field));
@@ -68,13 +69,12 @@ std::string Field(ImportKind kind, const std::string& line, const char* field)
     return {};
 }
 
-std::vector<std::string> LinesWhere(ImportKind kind, const std::vector<std::string>& lines, const char* field,
-                                    const std::string& value)
+std::vector<std::string> LinesWhere(ImportKind kind, const std::vector<std::string>& lines,
+                                    const char* field, const std::string& value)
 {
     std::vector<std::string> found;
     for (const std::string& line : lines) {
-        if (Field(kind, line, field) == value)
-            found.push_back(line);
+        if (Field(kind, line, field) == value) found.push_back(line);
     }
     return found;
 }

@@ -38,10 +38,11 @@ void Convert(Converted& converted, const std::string& apt, const std::string& na
 // trailing blanks removed.
 std::string Field(quillmap::ImportKind kind, const std::string& line, const char* field);
 // The line whose `field` is `value`; empty when none is.
-std::string LineWhere(quillmap::ImportKind kind, const std::vector<std::string>& lines, const char* field,
-                      const std::string& value);
+std::string LineWhere(quillmap::ImportKind kind, const std::vector<std::string>& lines,
+                      const char* field, const std::string& value);
 // Every line whose `field` is `value`.
-std::vector<std::string> LinesWhere(quillmap::ImportKind kind, const std::vector<std::string>& lines, const char* field,
+std::vector<std::string> LinesWhere(quillmap::ImportKind kind,
+                                    const std::vector<std::string>& lines, const char* field,
                                     const std::string& value);
 // "0 47 27 00 0 122 18 42": LAT1..LON4 of a waypoint line.
 std::string PositionText(quillmap::ImportKind kind, const std::string& line);

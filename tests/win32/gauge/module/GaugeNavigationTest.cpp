@@ -22,14 +22,25 @@ using namespace host;
 
 namespace {
 
-enum Button { Nav, Inf, Alr, Set, Pwr, Dto, Rte, Aut, Prev, Next };
+enum Button {
+    Nav,
+    Inf,
+    Alr,
+    Set,
+    Pwr,
+    Dto,
+    Rte,
+    Aut,
+    Prev,
+    Next
+};
 
 struct Airport {
     const char* num;
     const char* id;
     const char* name;
     int lat[3];
-    int lon[3];   // west
+    int lon[3];  // west
 };
 // Sample airports around Seattle, with their keys in the sample data.
 const Airport Kbfi{"00000108", "KBFI", "Boeing Field King Co Intl", {47, 32, 1}, {122, 18, 13}};
@@ -37,7 +48,10 @@ const Airport Kolm{"00000126", "KOLM", "OLYMPIA", {46, 58, 8}, {122, 54, 17}};
 const Airport Ksea{"00000132", "KSEA", "Seattle Tacoma Intl", {47, 26, 51}, {122, 18, 28}};
 const Airport Ktcm{"00000135", "KTCM", "MC CHORD AFB", {47, 8, 16}, {122, 28, 35}};
 
-double Degrees(const int (&dms)[3]) { return dms[0] + dms[1] / 60.0 + dms[2] / 3600.0; }
+double Degrees(const int (&dms)[3])
+{
+    return dms[0] + dms[1] / 60.0 + dms[2] / 3600.0;
+}
 
 std::string GaugeModule()
 {
@@ -62,8 +76,10 @@ void ExpectEverySoundRewoundAndPlayedOnce()
         ++plays;
         EXPECT_EQ(calls[i].value & DSBPLAY_LOOPING, 0u) << "play " << i << " loops";
         ASSERT_GT(i, 0u) << "played without a rewind";
-        EXPECT_EQ(calls[i - 1].kind, SoundBufferCall::SetPosition) << "play " << i << " without a rewind";
-        EXPECT_EQ(calls[i - 1].sound, calls[i].sound) << "play " << i << " after another sound's rewind";
+        EXPECT_EQ(calls[i - 1].kind, SoundBufferCall::SetPosition)
+            << "play " << i << " without a rewind";
+        EXPECT_EQ(calls[i - 1].sound, calls[i].sound)
+            << "play " << i << " after another sound's rewind";
         EXPECT_EQ(calls[i - 1].value, 0u) << "play " << i << " not from the beginning";
     }
     EXPECT_EQ(plays, static_cast<int>(recordedSound.plays.size()));
@@ -90,7 +106,8 @@ protected:
         EngineTest::SetUp();
         recordedSound = RecordingDirectSound{};
         airports_ = CreateNavigationTable(nav::AirportsTable);
-        for (const nav::TableDefinition* table : {&nav::NavaidsTable, &nav::UsersTable, &nav::RunwaysTable})
+        for (const nav::TableDefinition* table :
+             {&nav::NavaidsTable, &nav::UsersTable, &nav::RunwaysTable})
             CreateNavigationTable(*table);
         config_ = CreateNavigationTable(nav::ConfigTable);
         OpenTable(airports_, "AIRPORTS");
@@ -111,8 +128,8 @@ protected:
     }
 
     // Fields of the saved state; the rest keep their values.
-    void SaveState(std::initializer_list<std::pair<const char*, double>> numbers, const Airport& active,
-                   const std::string& route = "")
+    void SaveState(std::initializer_list<std::pair<const char*, double>> numbers,
+                   const Airport& active, const std::string& route = "")
     {
         OpenTable(config_, "CONFIG");
         RecordGoTop();
@@ -138,14 +155,16 @@ protected:
     // Places the aircraft `miles` nautical miles due south of an airport, flying north.
     static void PlaceSouthOf(PanelHost& host, const Airport& airport, double miles, double knots)
     {
-        host.Aircraft().Place({Degrees(airport.lat) - miles / 60.0, -Degrees(airport.lon), 1500.0, 0.0, knots});
+        host.Aircraft().Place(
+            {Degrees(airport.lat) - miles / 60.0, -Degrees(airport.lon), 1500.0, 0.0, knots});
     }
 
     void Load(PanelHost& host)
     {
         // The module loaded once ahead of the host, to bind its sound device; the host's
         // load then finds it loaded with that binding in place.
-        HMODULE module = LoadLibraryExA(GaugeModule().c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+        HMODULE module =
+            LoadLibraryExA(GaugeModule().c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
         ASSERT_NE(module, nullptr);
         ASSERT_TRUE(BindRecordingDirectSound(module));
         std::string error;
@@ -187,14 +206,14 @@ TEST_F(GaugeNavigationTest, ARestoredUnitFliesTowardItsAirport)
     Load(host);
     EXPECT_TRUE(host.DrawnPowered());
     EXPECT_EQ(host.Clock().Timers().size(), 1u);
-    EXPECT_EQ(recordedSound.liveDevices, 1);   // the three sounds made at installation
+    EXPECT_EQ(recordedSound.liveDevices, 1);  // the three sounds made at installation
     EXPECT_EQ(recordedSound.liveBuffers, 3);
     host.RunSeconds(1);
     EXPECT_EQ(host.ScreenText(1).substr(0, 12), "GO TO:KSEA  ");
     EXPECT_NEAR(NumberAfter(host.ScreenText(2), "DIS:"), 20.0 - 120.0 / 3600.0, 0.06);
     double bearing = NumberAfter(host.ScreenText(2), "BRG:");
     EXPECT_TRUE(bearing == 0.0 || bearing == 360.0) << host.ScreenText(2);
-    EXPECT_EQ(host.ScreenText(3), "NXT:-----      ETE:00:00");   // no ground speed yet
+    EXPECT_EQ(host.ScreenText(3), "NXT:-----      ETE:00:00");  // no ground speed yet
     EXPECT_EQ(host.ScreenText(4), "");
 
     // Once the first sample from 0,0 has left the average: 120 knots read as 113.
@@ -205,7 +224,7 @@ TEST_F(GaugeNavigationTest, ARestoredUnitFliesTowardItsAirport)
     int minutes = std::atoi(host.ScreenText(3).c_str() + 22);
     EXPECT_NEAR(minutes, distance / 113.4 * 60, 1.0) << host.ScreenText(3);
     Unload(host);
-    EXPECT_EQ(recordedSound.liveDevices, 0);   // and released at removal
+    EXPECT_EQ(recordedSound.liveDevices, 0);  // and released at removal
     EXPECT_EQ(recordedSound.liveBuffers, 0);
 }
 
@@ -224,7 +243,8 @@ TEST_F(GaugeNavigationTest, NavCyclesTwoPagesInDirectToAndThreeOnARoute)
     EXPECT_EQ(firstLines, (std::vector<std::string>{"GO TO", "N047\xB0", "GO TO"}));
     Unload(host);
 
-    SaveState({{"POWER", 1}, {"RTEMODE", 1}, {"NRTEWPT", 3}, {"ACTRTE", 0}}, Kbfi, Route({&Kbfi, &Ksea, &Ktcm}));
+    SaveState({{"POWER", 1}, {"RTEMODE", 1}, {"NRTEWPT", 3}, {"ACTRTE", 0}}, Kbfi,
+              Route({&Kbfi, &Ksea, &Ktcm}));
     PanelHost routeHost;
     PlaceSouthOf(routeHost, Ksea, 10.0, 100.0);
     Load(routeHost);
@@ -259,7 +279,7 @@ TEST_F(GaugeNavigationTest, AnArmedAlarmBlinksAndSoundsEverySecondTick)
     EXPECT_EQ(Count(recordedSound.plays, GaugeSound::Click), 1);
     ExpectEverySoundRewoundAndPlayedOnce();
 
-    Click(host, Alr);   // disarmed: dark and quiet
+    Click(host, Alr);  // disarmed: dark and quiet
     host.RunSeconds(4);
     EXPECT_FALSE(LampLit(host, "ALR"));
     EXPECT_EQ(Count(recordedSound.plays, GaugeSound::Alarm), 3);
@@ -268,10 +288,16 @@ TEST_F(GaugeNavigationTest, AnArmedAlarmBlinksAndSoundsEverySecondTick)
 
 TEST_F(GaugeNavigationTest, TheAutopilotFliesARestoredRouteToItsEnd)
 {
-    SaveState({{"POWER", 1}, {"AUTOPILOT", 0}, {"RTEMODE", 1}, {"NRTEWPT", 3}, {"ACTRTE", 0}, {"AUTODIS", 1.0}},
+    SaveState({{"POWER", 1},
+               {"AUTOPILOT", 0},
+               {"RTEMODE", 1},
+               {"NRTEWPT", 3},
+               {"ACTRTE", 0},
+               {"AUTODIS", 1.0}},
               Kbfi, Route({&Kbfi, &Ksea, &Ktcm}));
     PanelHost host;
-    host.Aircraft().Place({Degrees(Kbfi.lat) + 0.1, -Degrees(Kbfi.lon) + 0.05, 2000.0, 90.0, 180.0});
+    host.Aircraft().Place(
+        {Degrees(Kbfi.lat) + 0.1, -Degrees(Kbfi.lon) + 0.05, 2000.0, 90.0, 180.0});
     Load(host);
     Click(host, Aut);
     ASSERT_EQ(host.Events().size(), 2u);
@@ -287,10 +313,11 @@ TEST_F(GaugeNavigationTest, TheAutopilotFliesARestoredRouteToItsEnd)
     EXPECT_EQ(legs, (std::vector<std::string>{"  WPT:1/3", "  WPT:2/3", "  WPT:3/3"}));
     EXPECT_FALSE(LampLit(host, "AUT"));
     EXPECT_EQ(host.ScreenText(1).substr(0, 10), "GO TO:KTCM");
-    EXPECT_LE(NumberAfter(host.ScreenText(2), "DIS:"), 1.0);   // released inside 1 NM
+    EXPECT_LE(NumberAfter(host.ScreenText(2), "DIS:"), 1.0);  // released inside 1 NM
     // Two advances and the release at the end, each with one waypoint sound.
     EXPECT_EQ(Count(recordedSound.plays, GaugeSound::Waypoint), 3);
-    for (std::size_t i = 2; i < host.Events().size(); ++i) EXPECT_EQ(host.Events()[i].event, 0x101FAu);
+    for (std::size_t i = 2; i < host.Events().size(); ++i)
+        EXPECT_EQ(host.Events()[i].event, 0x101FAu);
 
     // At the end the unit stays quiet and keeps the last waypoint.
     host.RunSeconds(10);
@@ -308,7 +335,8 @@ TEST_F(GaugeNavigationTest, TheAutopilotFliesARestoredRouteToItsEnd)
 
 TEST_F(GaugeNavigationTest, PreviousAndNextWrapAroundTheRoute)
 {
-    SaveState({{"POWER", 1}, {"RTEMODE", 1}, {"NRTEWPT", 3}, {"ACTRTE", 0}}, Kbfi, Route({&Kbfi, &Ksea, &Ktcm}));
+    SaveState({{"POWER", 1}, {"RTEMODE", 1}, {"NRTEWPT", 3}, {"ACTRTE", 0}}, Kbfi,
+              Route({&Kbfi, &Ksea, &Ktcm}));
     PanelHost host;
     PlaceSouthOf(host, Kolm, 30.0, 100.0);
     Load(host);
@@ -318,7 +346,8 @@ TEST_F(GaugeNavigationTest, PreviousAndNextWrapAroundTheRoute)
         host.RunSeconds(1);
         seen.push_back(host.ScreenText(1).substr(6, 4) + host.ScreenText(4));
     }
-    EXPECT_EQ(seen, (std::vector<std::string>{"KTCM  WPT:3/3", "KBFI  WPT:1/3", "KSEA  WPT:2/3", "KTCM  WPT:3/3"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"KTCM  WPT:3/3", "KBFI  WPT:1/3", "KSEA  WPT:2/3",
+                                              "KTCM  WPT:3/3"}));
     EXPECT_EQ(Count(recordedSound.plays, GaugeSound::Waypoint), 0);
     EXPECT_EQ(Count(recordedSound.plays, GaugeSound::Click), 4);
     Unload(host);
@@ -342,8 +371,14 @@ TEST_F(GaugeNavigationTest, AUnitSavedOffInstallsWithoutATimer)
 TEST_F(GaugeNavigationTest, UnloadSavesWhatLoadRestores)
 {
     const std::string route = Route({&Kbfi, &Ksea, &Ktcm});
-    SaveState({{"POWER", 1}, {"AUTOPILOT", 0}, {"ALARM", 0}, {"ALARMDIS", 2.0}, {"AUTODIS", 0.5}, {"RTEMODE", 1},
-               {"NRTEWPT", 3}, {"ACTRTE", 0}},
+    SaveState({{"POWER", 1},
+               {"AUTOPILOT", 0},
+               {"ALARM", 0},
+               {"ALARMDIS", 2.0},
+               {"AUTODIS", 0.5},
+               {"RTEMODE", 1},
+               {"NRTEWPT", 3},
+               {"ACTRTE", 0}},
               Kbfi, route);
     {
         PanelHost host;
@@ -386,7 +421,7 @@ TEST_F(GaugeNavigationTest, AMissingDatabaseIsNamedOnTheScreen)
         EXPECT_EQ(host.ScreenText(2), "");
         Unload(host);
     }
-    EXPECT_EQ(Saved("LASTREC"), Ksea.num);   // the saved waypoint is kept
+    EXPECT_EQ(Saved("LASTREC"), Ksea.num);  // the saved waypoint is kept
 
     // Without the data directory the saved state cannot be read: the unit starts off,
     // and switched on it says why it shows no waypoint.

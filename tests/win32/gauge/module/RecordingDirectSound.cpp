@@ -13,10 +13,14 @@ namespace {
 GaugeSound SoundOfSize(DWORD bytes)
 {
     switch (bytes) {
-    case 2432: return GaugeSound::Click;
-    case 8678: return GaugeSound::Alarm;
-    case 4588: return GaugeSound::Waypoint;
-    default: return GaugeSound::Unknown;
+    case 2432:
+        return GaugeSound::Click;
+    case 8678:
+        return GaugeSound::Alarm;
+    case 4588:
+        return GaugeSound::Waypoint;
+    default:
+        return GaugeSound::Unknown;
     }
 }
 
@@ -52,14 +56,20 @@ public:
 
     HRESULT STDMETHODCALLTYPE GetCaps(LPDSBCAPS) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetCurrentPosition(LPDWORD, LPDWORD) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetFormat(LPWAVEFORMATEX, DWORD, LPDWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetFormat(LPWAVEFORMATEX, DWORD, LPDWORD) override
+    {
+        return E_NOTIMPL;
+    }
     HRESULT STDMETHODCALLTYPE GetVolume(LPLONG) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetPan(LPLONG) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetFrequency(LPDWORD) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetStatus(LPDWORD) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Initialize(LPDIRECTSOUND, LPCDSBUFFERDESC) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Lock(DWORD offset, DWORD bytes, LPVOID* first, LPDWORD firstBytes, LPVOID* second,
-                                   LPDWORD secondBytes, DWORD) override
+    HRESULT STDMETHODCALLTYPE Initialize(LPDIRECTSOUND, LPCDSBUFFERDESC) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Lock(DWORD offset, DWORD bytes, LPVOID* first, LPDWORD firstBytes,
+                                   LPVOID* second, LPDWORD secondBytes, DWORD) override
     {
         if (offset + bytes > samples_.size()) return DSERR_INVALIDPARAM;
         *first = samples_.data() + offset;
@@ -97,14 +107,15 @@ class Device final : public Counted<IDirectSound> {
 public:
     Device() : Counted(recordedSound.liveDevices) {}
 
-    HRESULT STDMETHODCALLTYPE CreateSoundBuffer(LPCDSBUFFERDESC description, LPDIRECTSOUNDBUFFER* buffer,
-                                                LPUNKNOWN) override
+    HRESULT STDMETHODCALLTYPE CreateSoundBuffer(LPCDSBUFFERDESC description,
+                                                LPDIRECTSOUNDBUFFER* buffer, LPUNKNOWN) override
     {
         *buffer = new Buffer(description->dwBufferBytes);
         return DS_OK;
     }
     HRESULT STDMETHODCALLTYPE GetCaps(LPDSCAPS) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE DuplicateSoundBuffer(LPDIRECTSOUNDBUFFER, LPDIRECTSOUNDBUFFER*) override
+    HRESULT STDMETHODCALLTYPE DuplicateSoundBuffer(LPDIRECTSOUNDBUFFER,
+                                                   LPDIRECTSOUNDBUFFER*) override
     {
         return E_NOTIMPL;
     }

@@ -11,20 +11,28 @@
 #include <vector>
 
 // The gauge's sound numbers, told apart by their buffer sizes.
-enum class GaugeSound { Click, Alarm, Waypoint, Unknown };
+enum class GaugeSound {
+    Click,
+    Alarm,
+    Waypoint,
+    Unknown
+};
 
 // One call on a sound buffer: SetCurrentPosition with its position, or Play with its flags.
 struct SoundBufferCall {
-    enum Kind { SetPosition, Play };
+    enum Kind {
+        SetPosition,
+        Play
+    };
     GaugeSound sound;
     Kind kind;
     DWORD value;
 };
 
 struct RecordingDirectSound {
-    std::vector<GaugeSound> plays;   // in the order Play was called
+    std::vector<GaugeSound> plays;  // in the order Play was called
     std::vector<SoundBufferCall> bufferCalls;
-    int liveBuffers = 0;             // created and not yet released
+    int liveBuffers = 0;  // created and not yet released
     int liveDevices = 0;
 };
 

@@ -12,7 +12,7 @@ using namespace gauge;
 
 namespace {
 
-constexpr int TestDialog = 200;   // gauge_spine_test.rc
+constexpr int TestDialog = 200;  // gauge_spine_test.rc
 HWND ownerSeen = reinterpret_cast<HWND>(-1);
 int commandsBeforeDialog = -1;
 

@@ -12,16 +12,20 @@
 
 #include "GaugeResourceIds.h"
 
-
 namespace {
 
-enum ControlClass : WORD { ButtonClass = 0x80, EditClass = 0x81, StaticClass = 0x82, ListBoxClass = 0x83 };
+enum ControlClass : WORD {
+    ButtonClass = 0x80,
+    EditClass = 0x81,
+    StaticClass = 0x82,
+    ListBoxClass = 0x83
+};
 
 struct ControlSpec {
     int id;
     ControlClass kind;
-    DWORD required;    // style bits that must be set (the button kind is compared whole)
-    DWORD forbidden;   // style bits that must not be
+    DWORD required;   // style bits that must be set (the button kind is compared whole)
+    DWORD forbidden;  // style bits that must not be
     const char* text;
     short x, y, cx, cy;
 };
@@ -42,7 +46,10 @@ constexpr DWORD DefaultPush = BS_DEFPUSHBUTTON | WS_TABSTOP;
 constexpr DWORD Radio = BS_AUTORADIOBUTTON;
 
 const DialogSpec Dialogs[] = {
-    {DLG_DIRECT_TO, "Direct To", 234, 170,
+    {DLG_DIRECT_TO,
+     "Direct To",
+     234,
+     170,
      {{IDC_DIRECT_TO_AIRPORTS, ButtonClass, Radio | WS_GROUP, 0, "Airports", 7, 7, 58, 10},
       {IDC_DIRECT_TO_NAVAIDS, ButtonClass, Radio, 0, "Navaids", 73, 7, 47, 10},
       {IDC_DIRECT_TO_USERS, ButtonClass, Radio, 0, "Users", 134, 7, 39, 10},
@@ -55,7 +62,10 @@ const DialogSpec Dialogs[] = {
       {IDC_DIRECT_TO_LIST_TOGGLE, ButtonClass, Push, 0, "&List >>", 177, 45, 50, 14},
       {-1, StaticClass, Label, 0, "Search results &list", 7, 68, 126, 9},
       {IDC_DIRECT_TO_LIST, ListBoxClass, List, LBS_SORT, "", 7, 80, 220, 83}}},
-    {DLG_ROUTE, "Route", 246, 141,
+    {DLG_ROUTE,
+     "Route",
+     246,
+     141,
      {{-1, StaticClass, Label, 0, "ID", 17, 10, 17, 8},
       {-1, StaticClass, Label, 0, "Name", 106, 10, 32, 8},
       {IDC_ROUTE_LIST, ListBoxClass, List, LBS_SORT, "", 7, 19, 178, 96},
@@ -66,7 +76,10 @@ const DialogSpec Dialogs[] = {
       {IDC_ROUTE_SAVE, ButtonClass, Push, 0, "&Save...", 193, 100, 46, 14},
       {IDCANCEL, ButtonClass, Push, 0, "Cancel", 7, 120, 46, 14},
       {IDOK, ButtonClass, DefaultPush, 0, "Finish", 61, 120, 46, 14}}},
-    {DLG_SETUP, "Setup", 186, 63,
+    {DLG_SETUP,
+     "Setup",
+     186,
+     63,
      {{-1, StaticClass, Label, 0, "Alarm Distance :", 7, 9, 53, 8},
       {IDC_SETUP_ALARM_DISTANCE, EditClass, Box, ES_UPPERCASE, "", 79, 7, 32, 12},
       {-1, StaticClass, Label, 0, "Next Wpt Distance :", 7, 28, 71, 10},
@@ -118,10 +131,14 @@ private:
 std::string ClassName(ControlClass kind)
 {
     switch (kind) {
-    case ButtonClass: return "button";
-    case EditClass: return "edit";
-    case StaticClass: return "static";
-    case ListBoxClass: return "listbox";
+    case ButtonClass:
+        return "button";
+    case EditClass:
+        return "edit";
+    case StaticClass:
+        return "static";
+    case ListBoxClass:
+        return "listbox";
     }
     return {};
 }
@@ -129,9 +146,11 @@ std::string ClassName(ControlClass kind)
 // A class given by name or by its predefined number, as a lower-case name.
 std::string NormalClass(const std::string& given)
 {
-    if (given.size() > 1 && given[0] == '#') return ClassName(static_cast<ControlClass>(std::stoi(given.substr(1))));
+    if (given.size() > 1 && given[0] == '#')
+        return ClassName(static_cast<ControlClass>(std::stoi(given.substr(1))));
     std::string name = given;
-    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
     return name;
 }
 
@@ -148,21 +167,22 @@ TEST(DialogTemplatesTest, EveryDialogOfTheShippedGaugeMatchesItsLayout)
     ASSERT_NE(gauge, nullptr);
     for (const DialogSpec& spec : Dialogs) {
         SCOPED_TRACE(spec.caption);
-        HRSRC resource = FindResourceA(gauge, MAKEINTRESOURCEA(spec.id), MAKEINTRESOURCEA(5));   // RT_DIALOG
+        HRSRC resource =
+            FindResourceA(gauge, MAKEINTRESOURCEA(spec.id), MAKEINTRESOURCEA(5));  // RT_DIALOG
         ASSERT_NE(resource, nullptr);
         TemplateReader t(LockResource(LoadResource(gauge, resource)));
         const DWORD style = t.Dword();
         ASSERT_NE(HIWORD(style), 0xFFFF) << "a DIALOGEX template";
         const DWORD required = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT;
         EXPECT_EQ(style & required, required);
-        t.Dword();   // extended style
+        t.Dword();  // extended style
         const WORD count = t.Word();
         EXPECT_EQ(t.Short(), 0);
         EXPECT_EQ(t.Short(), 0);
         EXPECT_EQ(t.Short(), spec.cx);
         EXPECT_EQ(t.Short(), spec.cy);
-        EXPECT_EQ(t.TextOrNumber(), "");   // no menu
-        EXPECT_EQ(t.TextOrNumber(), "");   // the standard dialog class
+        EXPECT_EQ(t.TextOrNumber(), "");  // no menu
+        EXPECT_EQ(t.TextOrNumber(), "");  // the standard dialog class
         EXPECT_EQ(t.TextOrNumber(), spec.caption);
         EXPECT_EQ(t.Word(), 8);
         EXPECT_EQ(t.TextOrNumber(), "MS Sans Serif");
@@ -182,10 +202,12 @@ TEST(DialogTemplatesTest, EveryDialogOfTheShippedGaugeMatchesItsLayout)
             EXPECT_EQ(t.TextOrNumber(), control.text);
             const WORD extra = t.Word();
             for (WORD i = 0; i < extra; i += 2) t.Word();
-            EXPECT_EQ(controlStyle & (WS_CHILD | WS_VISIBLE), static_cast<DWORD>(WS_CHILD | WS_VISIBLE));
+            EXPECT_EQ(controlStyle & (WS_CHILD | WS_VISIBLE),
+                      static_cast<DWORD>(WS_CHILD | WS_VISIBLE));
             if (control.kind == ButtonClass) {
                 EXPECT_EQ(controlStyle & BS_TYPEMASK, control.required & BS_TYPEMASK);
-                EXPECT_EQ(controlStyle & control.required & ~BS_TYPEMASK, control.required & ~BS_TYPEMASK);
+                EXPECT_EQ(controlStyle & control.required & ~BS_TYPEMASK,
+                          control.required & ~BS_TYPEMASK);
             } else {
                 EXPECT_EQ(controlStyle & control.required, control.required);
             }

@@ -29,9 +29,10 @@ TEST_F(DirectToDialogTest, IdentifierPrefixShowsTheFirstMatchAndOkTakesIt)
         EXPECT_EQ(systemMenuCommands, 1);
         EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_DIRECT_TO_AIRPORTS), BST_CHECKED);
         Type(dialog, IDC_DIRECT_TO_ID, "kb");
-        EXPECT_EQ(Text(dialog, IDC_DIRECT_TO_ID), "KB");   // the box upper-cases as it is typed
-        EXPECT_EQ(Text(dialog, IDC_DIRECT_TO_NAME), "BOEING FIELD KING CO INTL");   // upper-cased too
-        Type(dialog, IDC_DIRECT_TO_ID, "KTCMX");            // a fifth character is not searched
+        EXPECT_EQ(Text(dialog, IDC_DIRECT_TO_ID), "KB");  // the box upper-cases as it is typed
+        EXPECT_EQ(Text(dialog, IDC_DIRECT_TO_NAME),
+                  "BOEING FIELD KING CO INTL");   // upper-cased too
+        Type(dialog, IDC_DIRECT_TO_ID, "KTCMX");  // a fifth character is not searched
         EXPECT_EQ(Text(dialog, IDC_DIRECT_TO_NAME), "MC CHORD AFB");
         Type(dialog, IDC_DIRECT_TO_ID, "KB");
         Press(dialog, IDOK);
@@ -72,7 +73,7 @@ TEST_F(DirectToDialogTest, AListLineFillsBothBoxesAndOkTakesThatRecord)
         EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_DIRECT_TO_LIST, LB_GETCURSEL, 0, 0), 3);
         Type(dialog, IDC_DIRECT_TO_NAME, "mc ch");
         EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_DIRECT_TO_LIST, LB_GETCURSEL, 0, 0), 1);
-        EXPECT_EQ(Text(dialog, IDC_DIRECT_TO_NAME), "MC CH");   // the typing is left alone
+        EXPECT_EQ(Text(dialog, IDC_DIRECT_TO_NAME), "MC CH");  // the typing is left alone
         Select(dialog, IDC_DIRECT_TO_LIST, 2);
         Press(dialog, IDOK);
     });
@@ -112,7 +113,7 @@ TEST_F(DirectToDialogTest, TheListButtonTwiceRestoresTheShortHeightWithItsLinesK
         Press(dialog, IDC_DIRECT_TO_LIST_TOGGLE);
         const int fullHeight = WindowHeight(dialog);
         EXPECT_EQ(shortHeight, fullHeight / 2 - 20);
-        EXPECT_GT(fullHeight, full.bottom);   // the template's height and the frame
+        EXPECT_GT(fullHeight, full.bottom);  // the template's height and the frame
         EXPECT_EQ(LineCount(dialog, IDC_DIRECT_TO_LIST), 4);
         Press(dialog, IDC_DIRECT_TO_LIST_TOGGLE);
         EXPECT_EQ(WindowHeight(dialog), shortHeight);
@@ -127,7 +128,7 @@ TEST_F(DirectToDialogTest, OkRightAfterOpeningTakesTheRecordTheTableStandsOn)
 {
     driver.Expect("Direct To", [&](HWND dialog) { Press(dialog, IDOK); });
     EXPECT_EQ(RunDialog(), 1);
-    EXPECT_STREQ(gaugeState.directToChoice.num, Ksea.num);   // the first record of the table
+    EXPECT_STREQ(gaugeState.directToChoice.num, Ksea.num);  // the first record of the table
 
     // After the list is filled, the first identifier.
     driver.Expect("Direct To", [&](HWND dialog) {
@@ -143,7 +144,7 @@ TEST_F(DirectToDialogTest, OkWithoutARecordFoundChoosesNothingAndTheDialogStays)
     gaugeState.directToChoice = Lookup(Kolm);
     const WaypointRecord before = gaugeState.directToChoice;
     driver.Expect("Direct To", [&](HWND dialog) {
-        Type(dialog, IDC_DIRECT_TO_ID, "ZZ");   // past the last identifier
+        Type(dialog, IDC_DIRECT_TO_ID, "ZZ");  // past the last identifier
         EXPECT_EQ(Text(dialog, IDC_DIRECT_TO_NAME), "");
         Press(dialog, IDOK);
         EXPECT_TRUE(IsWindowVisible(dialog));
@@ -167,7 +168,8 @@ TEST_F(DirectToDialogTest, OkFromTheButtonDropsTheRouteForDirectToOnPageOneOfTwo
     });
     OnDirectToButton(0, 0);
     const WaypointRecord empty{};
-    for (const WaypointRecord& slot : gaugeState.route) EXPECT_EQ(std::memcmp(&slot, &empty, sizeof slot), 0);
+    for (const WaypointRecord& slot : gaugeState.route)
+        EXPECT_EQ(std::memcmp(&slot, &empty, sizeof slot), 0);
     EXPECT_EQ(gaugeState.routeMode, 0);
     EXPECT_EQ(gaugeState.pageCount, 2);
     EXPECT_EQ(gaugeState.currentPage, 1);
@@ -195,7 +197,7 @@ TEST_F(DirectToDialogTest, CancelEscapeAndTheCloseBoxChangeNothing)
         PostMessageA(GetDlgItem(dialog, IDC_DIRECT_TO_ID), WM_KEYDOWN, VK_ESCAPE, 0);
     });
     for (int i = 0; i < 3; ++i) OnDirectToButton(0, 0);
-    gaugeState.currentTable = before.currentTable;   // the table the dialog opened last
+    gaugeState.currentTable = before.currentTable;  // the table the dialog opened last
     EXPECT_EQ(std::memcmp(&before, &gaugeState, sizeof before), 0);
 }
 
@@ -208,15 +210,15 @@ TEST_F(DirectToDialogTest, ATickDueToAdvanceTheRouteWaitsAndDoesNotMoveTheSearch
     gaugeState.activeDistance = 0.1;
     driver.Expect("Direct To", [&](HWND dialog) {
         Type(dialog, IDC_DIRECT_TO_ID, "KS");
-        SequenceRoute();   // the tick's table work, as the timer runs it inside the dialog
+        SequenceRoute();  // the tick's table work, as the timer runs it inside the dialog
         EXPECT_EQ(gaugeState.routeIndex, 0);
-        Type(dialog, IDC_DIRECT_TO_ID, "KSE");   // typed over, searched again
+        Type(dialog, IDC_DIRECT_TO_ID, "KSE");  // typed over, searched again
         EXPECT_EQ(Text(dialog, IDC_DIRECT_TO_NAME), "SEATTLE TACOMA INTL");
         Press(dialog, IDCANCEL);
     });
     OnDirectToButton(0, 0);
-    gaugeState.activeDistance = 4.0;   // flown on meanwhile
-    SequenceRoute();                   // the first tick after the dialog
+    gaugeState.activeDistance = 4.0;  // flown on meanwhile
+    SequenceRoute();                  // the first tick after the dialog
     EXPECT_EQ(gaugeState.routeIndex, 1);
     EXPECT_EQ(TrimRight(gaugeState.activeWaypoint.id), "SEA");
 }

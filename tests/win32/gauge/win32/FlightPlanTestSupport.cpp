@@ -7,12 +7,17 @@
 using namespace gauge;
 using namespace host;
 
-const TestWaypoint Ksea{WaypointAirport, "00000132", "KSEA", "Seattle Tacoma Intl", {47, 26, 51}, {122, 18, 28}};
-const TestWaypoint Kbfi{WaypointAirport, "00000108", "KBFI", "Boeing Field King Co Intl", {47, 32, 1}, {122, 18, 13}};
-const TestWaypoint Ktcm{WaypointAirport, "00000135", "KTCM", "MC CHORD AFB", {47, 8, 16}, {122, 28, 35}};
+const TestWaypoint Ksea{WaypointAirport,       "00000132",   "KSEA",
+                        "Seattle Tacoma Intl", {47, 26, 51}, {122, 18, 28}};
+const TestWaypoint Kbfi{WaypointAirport, "00000108",   "KBFI", "Boeing Field King Co Intl",
+                        {47, 32, 1},     {122, 18, 13}};
+const TestWaypoint Ktcm{WaypointAirport, "00000135",  "KTCM",
+                        "MC CHORD AFB",  {47, 8, 16}, {122, 28, 35}};
 const TestWaypoint Kolm{WaypointAirport, "00000126", "KOLM", "OLYMPIA", {46, 58, 8}, {122, 54, 17}};
-const TestWaypoint Sea{WaypointNavaid, "00000031", "SEA", "SEATTLE VORTAC", {47, 26, 7}, {122, 18, 34}};
-const TestWaypoint Olm{WaypointNavaid, "00000026", "OLM", "OLYMPIA VORTAC", {46, 58, 18}, {122, 54, 7}};
+const TestWaypoint Sea{WaypointNavaid,   "00000031",  "SEA",
+                       "SEATTLE VORTAC", {47, 26, 7}, {122, 18, 34}};
+const TestWaypoint Olm{WaypointNavaid,   "00000026",   "OLM",
+                       "OLYMPIA VORTAC", {46, 58, 18}, {122, 54, 7}};
 const TestWaypoint Home{WaypointUser, "00000001", "HOME", "HOME FIELD", {47, 40, 0}, {122, 10, 0}};
 
 namespace {
@@ -44,8 +49,8 @@ HWND CreateSimulatorWindow()
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = SimulatorClass;
     RegisterClassA(&windowClass);
-    return CreateWindowA(SimulatorClass, "Simulator", WS_OVERLAPPEDWINDOW, 0, 0, 320, 200, nullptr, nullptr,
-                         GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowA(SimulatorClass, "Simulator", WS_OVERLAPPEDWINDOW, 0, 0, 320, 200, nullptr,
+                         nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 }  // namespace

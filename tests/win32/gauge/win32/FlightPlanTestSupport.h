@@ -20,7 +20,7 @@ struct TestWaypoint {
     const char* id;
     const char* name;
     int lat[3];
-    int lon[3];   // west
+    int lon[3];  // west
 };
 
 // In the order they are appended to their tables.
@@ -38,7 +38,7 @@ protected:
     // The next Direct-To dialog picks the waypoint with this identifier and presses OK.
     void ChooseById(const char* id);
 
-    static std::string Text(HWND dialog, int control);   // trailing blanks cut
+    static std::string Text(HWND dialog, int control);  // trailing blanks cut
     static int LineCount(HWND dialog, int control);
     static std::string ListLine(HWND dialog, int control, int line);
     static int WindowHeight(HWND window);
@@ -53,5 +53,5 @@ protected:
 
 public:
     FlightPlanTest();
-    static int systemMenuCommands;   // received by the simulator window
+    static int systemMenuCommands;  // received by the simulator window
 };

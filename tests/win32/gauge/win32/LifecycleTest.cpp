@@ -69,7 +69,7 @@ TEST_F(LifecycleTest, InstallFindsTheWindowAndRunsItsStepsInOrder)
     EXPECT_EQ(calls[2].second, reinterpret_cast<uintptr_t>(&gaugeHeader));
     for (int i = 0; i < 7; ++i) EXPECT_EQ(calls[3 + i].first, &hostVariables[i].variable);
     EXPECT_EQ(gaugeState.powerOn, 0);
-    EXPECT_FALSE(KillTimer(window, 1));   // a unit saved as off has no timer
+    EXPECT_FALSE(KillTimer(window, 1));  // a unit saved as off has no timer
 }
 
 TEST_F(LifecycleTest, WithoutTheSimulatorWindowTheHostWindowIsZero)
@@ -86,7 +86,8 @@ TEST_F(LifecycleTest, KillStopsTheTimerThenWithdrawsMouseAreasAndElements)
 
     KillGauge();
 
-    EXPECT_EQ(recordingHost.Slots(), (std::vector<int>{SlotUnregisterMouseAreas, SlotKillElements}));
+    EXPECT_EQ(recordingHost.Slots(),
+              (std::vector<int>{SlotUnregisterMouseAreas, SlotKillElements}));
     EXPECT_EQ(recordingHost.calls[0].first, mouseAreas);
     EXPECT_EQ(recordingHost.calls[1].first, &background.head);
     EXPECT_FALSE(KillTimer(gaugeState.hostWindow, 1));
@@ -130,7 +131,7 @@ TEST_F(LifecycleTest, SwitchingOnDarkensBothLampsAndShowsTheSteering)
     EXPECT_TRUE(alarmLamp.head.flags & HiddenBit);
     EXPECT_FALSE(steeringScale.head.flags & HiddenBit);
     EXPECT_FALSE(steeringMarker.head.flags & HiddenBit);
-    EXPECT_EQ(steeringScale.head.flags, 6u);   // the host's bits stay as they were
+    EXPECT_EQ(steeringScale.head.flags, 6u);  // the host's bits stay as they were
 }
 
 TEST_F(LifecycleTest, TimerRunsExactlyWhileTheUnitIsOn)
@@ -152,7 +153,7 @@ TEST_F(LifecycleTest, WithoutAWindowTheTimerRestartsAndStopsByItsOwnId)
 {
     ASSERT_EQ(gaugeState.hostWindow, nullptr);
     SetPower(1);
-    SetPower(1);   // restarts the one timer rather than adding a second
+    SetPower(1);  // restarts the one timer rather than adding a second
     PumpMessages(1500);
     EXPECT_EQ(Cycles(), 1);
 

@@ -13,8 +13,14 @@ void Record(int slot, const void* first, uintptr_t second = 0, uintptr_t third =
     recordingHost.calls.push_back({slot, first, second, third});
 }
 
-void GAUGE_CALL DrawUnpowered(ElementHead* root) { Record(SlotDrawUnpowered, root); }
-void GAUGE_CALL SwitchOff(ElementHead* root) { Record(SlotSwitchOff, root); }
+void GAUGE_CALL DrawUnpowered(ElementHead* root)
+{
+    Record(SlotDrawUnpowered, root);
+}
+void GAUGE_CALL SwitchOff(ElementHead* root)
+{
+    Record(SlotSwitchOff, root);
+}
 int32_t GAUGE_CALL QueryElements(ElementHead* root)
 {
     Record(SlotQueryElements, root);
@@ -26,14 +32,26 @@ void GAUGE_CALL InstallElements(ElementHead* root, HostWord argument)
     TextLineElement* lines[] = {&screenLine1, &screenLine2, &screenLine3, &screenLine4};
     for (int i = 0; i < 4; ++i) lines[i]->buffer = recordingHost.buffers[i];
 }
-void GAUGE_CALL InitializeElements(ElementHead* root) { Record(SlotInitializeElements, root); }
-void GAUGE_CALL UpdateElements(ElementHead* root) { Record(SlotUpdateElements, root); }
+void GAUGE_CALL InitializeElements(ElementHead* root)
+{
+    Record(SlotInitializeElements, root);
+}
+void GAUGE_CALL UpdateElements(ElementHead* root)
+{
+    Record(SlotUpdateElements, root);
+}
 void GAUGE_CALL GenerateElements(ElementHead* root, uint32_t phase)
 {
     Record(SlotGenerateElements, root, phase);
 }
-void GAUGE_CALL DrawElements(ElementHead* root) { Record(SlotDrawElements, root); }
-void GAUGE_CALL KillElements(ElementHead* root) { Record(SlotKillElements, root); }
+void GAUGE_CALL DrawElements(ElementHead* root)
+{
+    Record(SlotDrawElements, root);
+}
+void GAUGE_CALL KillElements(ElementHead* root)
+{
+    Record(SlotKillElements, root);
+}
 void GAUGE_CALL InstallMouseAreas(MouseArea* areas, GaugeHeader* gauge, void* block)
 {
     Record(SlotInstallMouseAreas, areas, reinterpret_cast<uintptr_t>(gauge),
@@ -51,7 +69,10 @@ void GAUGE_CALL SendEvent(uint32_t event, int32_t value)
 {
     Record(SlotSendEvent, nullptr, event, static_cast<uint32_t>(value));
 }
-void GAUGE_CALL RegisterVariable(HostVariable* variable) { Record(SlotRegisterVariable, variable); }
+void GAUGE_CALL RegisterVariable(HostVariable* variable)
+{
+    Record(SlotRegisterVariable, variable);
+}
 void GAUGE_CALL RefreshVariable(HostVariable* variable)
 {
     Record(SlotRefreshVariable, variable);

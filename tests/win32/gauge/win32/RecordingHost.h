@@ -11,15 +11,15 @@
 
 struct ServiceCall {
     int slot;
-    const void* first;     // first argument (root element, area list, variable record, event)
-    uintptr_t second;      // second argument, 0 when there is none
+    const void* first;  // first argument (root element, area list, variable record, event)
+    uintptr_t second;   // second argument, 0 when there is none
     uintptr_t third;
 };
 
 struct RecordingHost {
     gauge::HostServices services{};
     std::vector<ServiceCall> calls;
-    std::map<uint32_t, double> values;   // what a refresh gives, by token
+    std::map<uint32_t, double> values;  // what a refresh gives, by token
     char buffers[4][64] = {};
 
     // Installs this host into the gauge's import table and forgets earlier calls.

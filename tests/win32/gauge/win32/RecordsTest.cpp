@@ -82,8 +82,8 @@ TEST(RecordsTest, ElementTreeAtLoad)
     ExpectHead(LoadedBackground.head, ElementImage, 102, 0, 0, 2);
     ElementHead** children = background.head.children;
     ASSERT_NE(children, nullptr);
-    ElementHead* expected[] = {&autopilotLamp.head, &alarmLamp.head, &screenLine1.head,
-                               &screenLine2.head, &screenLine3.head, &screenLine4.head,
+    ElementHead* expected[] = {&autopilotLamp.head, &alarmLamp.head,      &screenLine1.head,
+                               &screenLine2.head,   &screenLine3.head,    &screenLine4.head,
                                &steeringScale.head, &steeringMarker.head, nullptr};
     for (int i = 0; i < 9; ++i) EXPECT_EQ(children[i], expected[i]) << i;
 
@@ -146,11 +146,13 @@ TEST(RecordsTest, MouseAreas)
     EXPECT_EQ(whole.eventMask, 0u);
     EXPECT_EQ(whole.callback, nullptr);
 
-    const struct { int x, y; MouseCallback callback; } buttons[] = {
-        {3, 58, OnNavButton}, {35, 58, OnInfButton}, {67, 58, OnAlrButton},
-        {99, 58, OnSetButton}, {131, 58, OnPwrButton}, {3, 73, OnDirectToButton},
-        {35, 73, OnRteButton}, {67, 73, OnAutButton}, {99, 73, OnPrevButton},
-        {131, 73, OnNextButton}};
+    const struct {
+        int x, y;
+        MouseCallback callback;
+    } buttons[] = {{3, 58, OnNavButton},   {35, 58, OnInfButton},  {67, 58, OnAlrButton},
+                   {99, 58, OnSetButton},  {131, 58, OnPwrButton}, {3, 73, OnDirectToButton},
+                   {35, 73, OnRteButton},  {67, 73, OnAutButton},  {99, 73, OnPrevButton},
+                   {131, 73, OnNextButton}};
     for (int i = 0; i < 10; ++i) {
         SCOPED_TRACE(i);
         const MouseArea& area = mouseAreas[i + 1];

@@ -61,7 +61,7 @@ TEST_F(RouteDialogTest, AddInsertsBeforeTheSelectedLineRemoveNewAndCancelKeepThe
         Select(dialog, IDC_ROUTE_LIST, 1);
         Press(dialog, IDC_ROUTE_ADD);
         EXPECT_EQ(Lines(dialog), (Ids{"KSEA", "KOLM", "KBFI", "KTCM"}));
-        Press(dialog, IDC_ROUTE_REMOVE);   // no selection: nothing
+        Press(dialog, IDC_ROUTE_REMOVE);  // no selection: nothing
         EXPECT_EQ(LineCount(dialog, IDC_ROUTE_LIST), 4);
         Select(dialog, IDC_ROUTE_LIST, 0);
         Press(dialog, IDC_ROUTE_REMOVE);
@@ -78,7 +78,9 @@ TEST_F(RouteDialogTest, AddInsertsBeforeTheSelectedLineRemoveNewAndCancelKeepThe
     EXPECT_EQ(std::memcmp(before.route, gaugeState.route, sizeof before.route), 0);
     EXPECT_EQ(gaugeState.routeMode, 1);
     EXPECT_EQ(gaugeState.routeIndex, 1);
-    EXPECT_EQ(std::memcmp(&before.activeWaypoint, &gaugeState.activeWaypoint, sizeof before.activeWaypoint), 0);
+    EXPECT_EQ(std::memcmp(&before.activeWaypoint, &gaugeState.activeWaypoint,
+                          sizeof before.activeWaypoint),
+              0);
 }
 
 TEST_F(RouteDialogTest, FinishWithTwoWaypointsFliesTheFirstOnPageOneOfThree)
@@ -134,19 +136,21 @@ TEST_F(RouteDialogTest, TheThirtyWaypointWarningComesAfterTheChoice)
     ChooseById("KTCM");
     driver.Expect("GPS Warning", [&](HWND box) {
         char text[128] = {};
-        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);   // the message text of a message box
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // the message text of a message box
         EXPECT_STREQ(text, "Can't add more than 30 waypoints");
-        EXPECT_EQ(GetDlgItem(box, IDCANCEL) == nullptr || !IsWindowVisible(GetDlgItem(box, IDCANCEL)), true);
+        EXPECT_EQ(GetDlgItem(box, IDCANCEL) == nullptr ||
+                      !IsWindowVisible(GetDlgItem(box, IDCANCEL)),
+                  true);
         Press(box, IDOK);
     });
     driver.Expect("Route", [&](HWND dialog) {
         Select(dialog, IDC_ROUTE_LIST, 29);
         Press(dialog, IDC_ROUTE_REMOVE);
-        Press(dialog, IDC_ROUTE_ADD);   // 29 lines: the 30th fits
+        Press(dialog, IDC_ROUTE_ADD);  // 29 lines: the 30th fits
         EXPECT_EQ(LineCount(dialog, IDC_ROUTE_LIST), 30);
         EXPECT_EQ(Lines(dialog)[29], "KTCM");
         ChooseById("KOLM");
-        Press(dialog, IDC_ROUTE_ADD);   // 30 lines: the warning, the choice dropped
+        Press(dialog, IDC_ROUTE_ADD);  // 30 lines: the warning, the choice dropped
         EXPECT_EQ(LineCount(dialog, IDC_ROUTE_LIST), 30);
         EXPECT_EQ(Lines(dialog)[29], "KTCM");
         Press(dialog, IDCANCEL);
@@ -185,7 +189,7 @@ TEST_F(RouteDialogTest, AnEmptyRouteSavesAs270Blanks)
     const std::string path = RoutePath("empty.rte");
     WriteBytes(path, "an older, longer file that is replaced entirely " + std::string(400, 'x'));
     AnswerFileDialog("Save a Route", path);
-    driver.Expect("Save a Route", [&](HWND box) { Press(box, IDYES); });   // replace it?
+    driver.Expect("Save a Route", [&](HWND box) { Press(box, IDYES); });  // replace it?
     driver.Expect("Route", [&](HWND dialog) {
         Press(dialog, IDC_ROUTE_SAVE);
         Press(dialog, IDCANCEL);
@@ -231,8 +235,8 @@ TEST_F(RouteDialogTest, AFileThatCannotBeReadOrACancelledDialogLeavesTheRoute)
     FlyRoute({&Ksea, &Kbfi}, 0);
     const std::string path = RoutePath("locked.rte");
     WriteBytes(path, std::string("1") + Kolm.num + std::string(29 * 9, ' '));
-    HANDLE locked = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE locked = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(locked, INVALID_HANDLE_VALUE);
     AnswerFileDialog("Open a Route", path);
     driver.Expect("Open a Route", [&](HWND files) { Press(files, IDCANCEL); });

@@ -70,7 +70,7 @@ TEST_F(SettingsTest, LongestValueFitsAndALongerOneGivesTheDefault)
 TEST_F(SettingsTest, ValueWithoutTerminatorIsCutTo255Characters)
 {
     std::string unterminated(256, 'c');
-    Store(unterminated.data(), 256, REG_BINARY);   // the type is not examined
+    Store(unterminated.data(), 256, REG_BINARY);  // the type is not examined
     EXPECT_EQ(Read(), std::string(255, 'c'));
 }
 
@@ -80,9 +80,9 @@ TEST_F(SettingsTest, SectionKeyLivesUnderTheGaugeKey)
     ASSERT_NE(section, nullptr);
     RegCloseKey(section);
     HKEY key;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Borealwing\\GPS\\Other", 0, KEY_READ,
-                            &key),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Borealwing\\GPS\\Other", 0, KEY_READ, &key),
+        ERROR_SUCCESS);
     RegCloseKey(key);
 }
 

@@ -34,7 +34,7 @@ TEST_F(SetupDialogTest, ShowsOneDecimalAndStoresTheNumericPrefix)
         Press(dialog, IDOK);
     });
     OnSetButton(0, 0);
-    EXPECT_EQ(gaugeState.alarmDistance, 123.5);   // what the box showed is what is stored
+    EXPECT_EQ(gaugeState.alarmDistance, 123.5);  // what the box showed is what is stored
     EXPECT_EQ(gaugeState.nextWaypointDistance, -1.0);
 }
 
@@ -60,7 +60,7 @@ TEST_F(SetupDialogTest, CancelAndTheCloseBoxKeepBothDistances)
 TEST_F(SetupDialogTest, ItOpensOnlyWhileTheUnitIsOn)
 {
     gaugeState.powerOn = 0;
-    OnSetButton(0, 0);   // an unexpected dialog would be reported by the driver
+    OnSetButton(0, 0);  // an unexpected dialog would be reported by the driver
 }
 
 }  // namespace

@@ -72,12 +72,13 @@ TEST_F(SoundsTest, BuffersAreStaticAndHoldTheResourceFormats)
         DWORD partBytes = 0;
         ASSERT_EQ(buffer->Lock(0, resource.bytes, &part, &partBytes, nullptr, nullptr, 0), DS_OK);
         bool allSilent = true;
-        for (DWORD i = 0; i < partBytes; ++i) allSilent = allSilent && static_cast<BYTE*>(part)[i] == 128;
+        for (DWORD i = 0; i < partBytes; ++i)
+            allSilent = allSilent && static_cast<BYTE*>(part)[i] == 128;
         buffer->Unlock(part, partBytes, nullptr, 0);
         EXPECT_FALSE(allSilent) << resource.id;
         buffer->Release();
     }
-    EXPECT_EQ(LoadSoundBuffer(device, 999), nullptr);   // no such resource
+    EXPECT_EQ(LoadSoundBuffer(device, 999), nullptr);  // no such resource
     device->Release();
 }
 

@@ -49,8 +49,8 @@ HWND CreateSimulatorWindow()
     windowClass.lpszClassName = "FS98MAIN";
     RegisterClassA(&windowClass);
     systemMenuCommands = 0;
-    return CreateWindowExA(0, "FS98MAIN", "Simulator", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
-                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowExA(0, "FS98MAIN", "Simulator", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                           nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 int SystemMenuCommands()

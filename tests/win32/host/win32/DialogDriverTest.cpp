@@ -14,7 +14,7 @@ using namespace host;
 
 namespace {
 
-constexpr int TestDialog = 300;   // driver_test.rc
+constexpr int TestDialog = 300;  // driver_test.rc
 constexpr int NameEdit = 101, NameList = 102, FirstRadio = 103, SecondRadio = 104;
 constexpr int Choices = 105, AskButton = 106, DisabledButton = 107;
 
@@ -47,11 +47,13 @@ INT_PTR CALLBACK TestDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
             return TRUE;
         case NameList:
             if (HIWORD(wParam) == LBN_SELCHANGE)
-                results.listNotified = static_cast<int>(SendDlgItemMessageA(dialog, NameList, LB_GETCURSEL, 0, 0));
+                results.listNotified =
+                    static_cast<int>(SendDlgItemMessageA(dialog, NameList, LB_GETCURSEL, 0, 0));
             return TRUE;
         case Choices:
             if (HIWORD(wParam) == CBN_SELCHANGE)
-                results.comboNotified = static_cast<int>(SendDlgItemMessageA(dialog, Choices, CB_GETCURSEL, 0, 0));
+                results.comboNotified =
+                    static_cast<int>(SendDlgItemMessageA(dialog, Choices, CB_GETCURSEL, 0, 0));
             return TRUE;
         case AskButton:
             results.answer = MessageBoxA(dialog, "Go on?", "Question", MB_YESNO);
@@ -99,18 +101,18 @@ protected:
 
 TEST_F(DialogDriverTest, TypesSelectsAndPressesInOrderAndAnswersANestedMessageBox)
 {
-    driver.Expect({"Driver Test", 1,
-                   {Step(DialogStepKind::Text, NameEdit, 0, "KSEA"),
-                    Step(DialogStepKind::Select, NameList, 2),
-                    Step(DialogStepKind::Select, Choices, 1),
-                    Step(DialogStepKind::Press, SecondRadio),
-                    Step(DialogStepKind::Press, AskButton),
-                    Step(DialogStepKind::Press, IDOK)}});
+    driver.Expect(
+        {"Driver Test",
+         1,
+         {Step(DialogStepKind::Text, NameEdit, 0, "KSEA"),
+          Step(DialogStepKind::Select, NameList, 2), Step(DialogStepKind::Select, Choices, 1),
+          Step(DialogStepKind::Press, SecondRadio), Step(DialogStepKind::Press, AskButton),
+          Step(DialogStepKind::Press, IDOK)}});
     driver.Expect({"Question", 7, {Step(DialogStepKind::Press, IDYES)}});
 
     EXPECT_EQ(RunDialog(), IDOK);
-    EXPECT_EQ(results.name, "KSEA");          // the old text was selected and typed over
-    EXPECT_GE(results.nameChanges, 4);         // key by key
+    EXPECT_EQ(results.name, "KSEA");    // the old text was selected and typed over
+    EXPECT_GE(results.nameChanges, 4);  // key by key
     EXPECT_EQ(results.listNotified, 2);
     EXPECT_EQ(results.comboNotified, 1);
     EXPECT_TRUE(results.secondRadio);
@@ -160,24 +162,23 @@ TEST_F(DialogDriverTest, ChecksTextsAndLinesRunsTheClockTakesAPictureAndCloses)
     GetTempPathA(MAX_PATH, temp);
     const std::string picture = std::string(temp) + "driver dialog.bmp";
     DeleteFileA(picture.c_str());
-    driver.Expect({"Driver Test", 1,
-                   {Step(DialogStepKind::Expect, NameEdit, 0, "OLD"),
-                    Step(DialogStepKind::Expect, NameList, 0, ""),
-                    Step(DialogStepKind::Select, NameList, 1),
-                    Step(DialogStepKind::Expect, NameList, 0, "KBFI"),
-                    Step(DialogStepKind::Count, NameList, 3),
-                    Step(DialogStepKind::Count, NameList, 2),
-                    Step(DialogStepKind::Expect, NameEdit, 0, "NEW"),
-                    Step(DialogStepKind::Run, 0, 3),
-                    Step(DialogStepKind::Shot, 0, 0, picture),
-                    Step(DialogStepKind::Close, 0)}});
+    driver.Expect(
+        {"Driver Test",
+         1,
+         {Step(DialogStepKind::Expect, NameEdit, 0, "OLD"),
+          Step(DialogStepKind::Expect, NameList, 0, ""), Step(DialogStepKind::Select, NameList, 1),
+          Step(DialogStepKind::Expect, NameList, 0, "KBFI"),
+          Step(DialogStepKind::Count, NameList, 3), Step(DialogStepKind::Count, NameList, 2),
+          Step(DialogStepKind::Expect, NameEdit, 0, "NEW"), Step(DialogStepKind::Run, 0, 3),
+          Step(DialogStepKind::Shot, 0, 0, picture), Step(DialogStepKind::Close, 0)}});
     EXPECT_EQ(RunDialog(), IDCANCEL);
     EXPECT_EQ(seconds, 3);
     ASSERT_EQ(failures.size(), 2u);
     EXPECT_NE(failures[0].find("has 3 lines, expected 2"), std::string::npos);
     EXPECT_NE(failures[1].find("shows \"OLD\", expected \"NEW\""), std::string::npos);
 
-    HANDLE file = CreateFileA(picture.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileA(picture.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     char header[26] = {};
     DWORD read = 0;
@@ -186,7 +187,7 @@ TEST_F(DialogDriverTest, ChecksTextsAndLinesRunsTheClockTakesAPictureAndCloses)
     EXPECT_EQ(std::string(header, 2), "BM");
     int32_t width = 0;
     std::memcpy(&width, header + 18, sizeof width);
-    EXPECT_GT(width, 200);   // the dialog in pixels, frame included
+    EXPECT_GT(width, 200);  // the dialog in pixels, frame included
 }
 
 TEST_F(DialogDriverTest, AHandlerAnswersWithCodeAndARunWithoutAClockFails)

@@ -74,7 +74,7 @@ TEST_F(PanelHostTest, LoadingBindsTheTimersAndInstallsTheGauge)
     EXPECT_EQ(lamps[1].name, "ALR");
     EXPECT_FALSE(lamps[0].lit);
     EXPECT_FALSE(lamps[1].lit);
-    EXPECT_FALSE(host.DrawnPowered());      // nothing saved: the unit starts off
+    EXPECT_FALSE(host.DrawnPowered());  // nothing saved: the unit starts off
     EXPECT_TRUE(host.Clock().Timers().empty());
     EXPECT_EQ(host.Frame().width, 164);
     EXPECT_EQ(host.Frame().height, 89);
@@ -115,7 +115,7 @@ TEST_F(PanelHostTest, TheGaugeTimerRunsOnTheClockExactlyWhileSwitchedOn)
 
     host.ClickButton(PwrButton);
     std::string problem;
-    EXPECT_TRUE(host.Unload(problem)) << problem;   // the gauge stopped its own timer
+    EXPECT_TRUE(host.Unload(problem)) << problem;  // the gauge stopped its own timer
     EXPECT_TRUE(host.Clock().Timers().empty());
 }
 
@@ -126,7 +126,7 @@ TEST_F(PanelHostTest, WithoutTheSimulatorWindowTheTimerIsStillStopped)
     host.ClickButton(PwrButton);
     ASSERT_EQ(host.Clock().Timers().size(), 1u);
     EXPECT_EQ(host.Clock().Timers().front().window, 0u);
-    EXPECT_NE(host.Clock().Timers().front().id, 1u);   // the id the system gave
+    EXPECT_NE(host.Clock().Timers().front().id, 1u);  // the id the system gave
     host.RunSeconds(1);
     EXPECT_FALSE(host.ScreenText(1).empty());
 
@@ -144,14 +144,14 @@ TEST_F(PanelHostTest, ClicksAreHitTestedAgainstTheButtonAreas)
     Load(host);
     EXPECT_FALSE(host.ClickAt(1, 1));
     EXPECT_FALSE(host.ClickAt(2, 58));
-    EXPECT_FALSE(host.ClickAt(33, 58));    // the gap between NAV and INF
-    EXPECT_FALSE(host.ClickAt(3, 71));     // between the rows
+    EXPECT_FALSE(host.ClickAt(33, 58));  // the gap between NAV and INF
+    EXPECT_FALSE(host.ClickAt(3, 71));   // between the rows
     EXPECT_EQ(host.CursorAt(10, 60), 5);
     EXPECT_EQ(host.CursorAt(100, 20), -1);
 
-    EXPECT_TRUE(host.ClickAt(160, 70));    // bottom right corner of PWR
+    EXPECT_TRUE(host.ClickAt(160, 70));  // bottom right corner of PWR
     EXPECT_TRUE(host.DrawnPowered());
-    EXPECT_TRUE(host.ClickAt(131, 58));    // top left corner of PWR
+    EXPECT_TRUE(host.ClickAt(131, 58));  // top left corner of PWR
     EXPECT_FALSE(host.DrawnPowered());
 }
 
@@ -183,18 +183,19 @@ TEST_F(PanelHostTest, DrawingShowsRedTextAndTheMarkerAndGoesDarkWhenOff)
     MarkerState marker = host.Marker();
     EXPECT_TRUE(marker.shown);
     PixelView frame = host.Frame();
-    int tip = 36 + static_cast<int>(marker.offset);   // the marker's apex, row 50
+    int tip = 36 + static_cast<int>(marker.offset);  // the marker's apex, row 50
     EXPECT_TRUE(IsScreenRed(frame.pixels[50 * frame.width + tip]));
     EXPECT_FALSE(IsScreenRed(frame.pixels[50 * frame.width + tip - 1]));
     EXPECT_GT(RedPixels(frame, 7, 5, 150, 12), 20);
 
     host.ClickButton(NavButton);
     host.RunSeconds(1);
-    EXPECT_EQ(host.ScreenText(2).substr(0, 11), "W000\xB0" "00'00\"");
+    EXPECT_EQ(host.ScreenText(2).substr(0, 11), "W000\xB0"
+                                                "00'00\"");
 
     host.ClickButton(PwrButton);
     frame = host.Frame();
-    EXPECT_EQ(RedPixels(frame, 5, 3, 154, 53), 0);   // a dark screen, the text kept
+    EXPECT_EQ(RedPixels(frame, 5, 3, 154, 53), 0);  // a dark screen, the text kept
     EXPECT_FALSE(host.ScreenText(1).empty());
 }
 

@@ -16,23 +16,55 @@ protected:
     AirportEditorTest()
     {
         AppendRecords(data, "AIRPORTS",
-                      {{{"NUM", "100"s}, {"ID", "KBOS"s}, {"NAME", "Boston Logan Intl"s},
-                        {"COUNTRY", "US"s}, {"STATE", "MA"s}, {"LAT2", 42}, {"LAT3", 21},
-                        {"LAT4", 47}, {"LON2", 71}, {"LON4", 23}, {"ALT", 20}, {"VAR", -15},
-                        {"ATIS", 135.0}, {"TWR", 128.8}},
-                       {{"NUM", "200"s}, {"ID", "KJFK"s}, {"NAME", "John F Kennedy Intl"s},
-                        {"COUNTRY", "US"s}, {"STATE", "NY"s}, {"LAT2", 40}, {"LAT3", 38},
-                        {"LAT4", 23}, {"LON2", 73}, {"LON3", 46}, {"LON4", 44}, {"ALT", 13},
-                        {"VAR", -13}, {"ATIS", 128.72}, {"TWR", 119.1}},
-                       {{"NUM", "300"s}, {"ID", "EGLL"s}, {"NAME", "London Heathrow"s},
-                        {"COUNTRY", "GB"s}, {"LAT2", 51}, {"LAT3", 28}, {"LAT4", 39}, {"LON1", 0},
-                        {"LON3", 27}, {"LON4", 41}, {"ALT", 83}, {"VAR", -3},
-                        {"ATIS", 113.75}, {"TWR", 118.5}}});
-        AppendRecords(data, "RUNWAYS",
-                      {{{"NUM", "200"s}, {"RUNWAYS", "13R/31L"s}, {"LEN", "14511"s}, {"SURFACE", "ASPH"s}},
-                       {{"NUM", "200"s}, {"RUNWAYS", "04L/22R"s}, {"LEN", "12079"s}},
-                       {{"NUM", "200"s}, {"RUNWAYS", "  HIDDEN"s}},
-                       {{"NUM", "300"s}, {"RUNWAYS", "09L/27R"s}, {"LEN", "12799"s}}});
+                      {{{"NUM", "100"s},
+                        {"ID", "KBOS"s},
+                        {"NAME", "Boston Logan Intl"s},
+                        {"COUNTRY", "US"s},
+                        {"STATE", "MA"s},
+                        {"LAT2", 42},
+                        {"LAT3", 21},
+                        {"LAT4", 47},
+                        {"LON2", 71},
+                        {"LON4", 23},
+                        {"ALT", 20},
+                        {"VAR", -15},
+                        {"ATIS", 135.0},
+                        {"TWR", 128.8}},
+                       {{"NUM", "200"s},
+                        {"ID", "KJFK"s},
+                        {"NAME", "John F Kennedy Intl"s},
+                        {"COUNTRY", "US"s},
+                        {"STATE", "NY"s},
+                        {"LAT2", 40},
+                        {"LAT3", 38},
+                        {"LAT4", 23},
+                        {"LON2", 73},
+                        {"LON3", 46},
+                        {"LON4", 44},
+                        {"ALT", 13},
+                        {"VAR", -13},
+                        {"ATIS", 128.72},
+                        {"TWR", 119.1}},
+                       {{"NUM", "300"s},
+                        {"ID", "EGLL"s},
+                        {"NAME", "London Heathrow"s},
+                        {"COUNTRY", "GB"s},
+                        {"LAT2", 51},
+                        {"LAT3", 28},
+                        {"LAT4", 39},
+                        {"LON1", 0},
+                        {"LON3", 27},
+                        {"LON4", 41},
+                        {"ALT", 83},
+                        {"VAR", -3},
+                        {"ATIS", 113.75},
+                        {"TWR", 118.5}}});
+        AppendRecords(
+            data, "RUNWAYS",
+            {{{"NUM", "200"s}, {"RUNWAYS", "13R/31L"s}, {"LEN", "14511"s}, {"SURFACE", "ASPH"s}},
+             {{"NUM", "200"s}, {"RUNWAYS", "04L/22R"s}, {"LEN", "12079"s}},
+             {{"NUM", "200"s}, {"RUNWAYS", "  HIDDEN"s}},
+             {{"NUM", "300"s}, {"RUNWAYS", "09L/27R"s}, {"LEN", "12799"s}}});
     }
 
     void Run(Script& script) { RunEditor<quillmap::AirportEditorDialog>(script); }
@@ -49,7 +81,8 @@ std::vector<std::string> Runways(HWND dialog)
 int RunwayIndex(HWND dialog, const std::string& designator)
 {
     const std::vector<std::string> entries = Runways(dialog);
-    return static_cast<int>(std::find(entries.begin(), entries.end(), designator) - entries.begin());
+    return static_cast<int>(std::find(entries.begin(), entries.end(), designator) -
+                            entries.begin());
 }
 
 TEST_F(AirportEditorTest, BrowsesInNumberOrderAndStaysPutAtBothEnds)
@@ -198,10 +231,11 @@ TEST_F(AirportEditorTest, NoKeepsTheTypedValuesAndSavingPastTheEndWritesNothing)
                 Click(dialog, IDC_SAVE);
             })
         .Question("Save changes ?", false)
-        .On("Airports", [](HWND dialog) {
-            EXPECT_EQ(Shown(dialog, IDC_NAME), "typed");
-            Click(dialog, IDC_LAST);
-        })
+        .On("Airports",
+            [](HWND dialog) {
+                EXPECT_EQ(Shown(dialog, IDC_NAME), "typed");
+                Click(dialog, IDC_LAST);
+            })
         .On("Airports", [](HWND dialog) { Click(dialog, IDC_NEXT); })
         .On("Airports",
             [](HWND dialog) {
@@ -367,7 +401,8 @@ TEST_F(AirportEditorTest, RunwayEditorAddsRenamesInPlaceAndRemoves)
         .Question("Save changes ?", true)
         .On("Airports",
             [](HWND dialog) {
-                EXPECT_EQ(Runways(dialog), (std::vector<std::string>{"04L/22R", "09/27", "13R/31L"}));
+                EXPECT_EQ(Runways(dialog),
+                          (std::vector<std::string>{"04L/22R", "09/27", "13R/31L"}));
                 DoubleClickListEntry(dialog, IDC_RUNWAY_LIST, RunwayIndex(dialog, "13R/31L"));
             })
         .On("Runways",
@@ -381,7 +416,8 @@ TEST_F(AirportEditorTest, RunwayEditorAddsRenamesInPlaceAndRemoves)
         .Question("Save changes ?", true)
         .On("Airports",
             [](HWND dialog) {
-                EXPECT_EQ(Runways(dialog), (std::vector<std::string>{"04L/22R", "09/27", "13R/31X"}));
+                EXPECT_EQ(Runways(dialog),
+                          (std::vector<std::string>{"04L/22R", "09/27", "13R/31X"}));
                 SetControlText(dialog, IDC_NAME, "typed");
                 Click(dialog, IDC_ADD_RUNWAY);
             })
@@ -420,8 +456,7 @@ TEST_F(AirportEditorTest, RunwayEditorAddsRenamesInPlaceAndRemoves)
     TableReader runways(data, "RUNWAYS");
     std::vector<std::string> designators;
     runways.Visit([&] {
-        if (runways.Text("NUM") != "200")
-            return;
+        if (runways.Text("NUM") != "200") return;
         designators.push_back(runways.RawText("RUNWAYS"));
         if (runways.Text("RUNWAYS") == "09/27") {
             EXPECT_EQ(runways.Text("LEN"), "5000");
@@ -451,9 +486,11 @@ TEST_F(AirportEditorTest, MissingTablesAreNamedOnceAndNothingIsWritten)
         .OnMessage("Quillmap",
                    [this](HWND box) {
                        const MessageBoxView view = ReadMessageBox(box);
-                       EXPECT_NE(view.text.find(data.Path() + "missing\\\\AIRPORTS.DBF"), std::string::npos)
+                       EXPECT_NE(view.text.find(data.Path() + "missing\\\\AIRPORTS.DBF"),
+                                 std::string::npos)
                            << view.text;
-                       EXPECT_NE(view.text.find(data.Path() + "missing\\\\RUNWAYS.DBF"), std::string::npos);
+                       EXPECT_NE(view.text.find(data.Path() + "missing\\\\RUNWAYS.DBF"),
+                                 std::string::npos);
                        EXPECT_EQ(view.buttons, std::vector<int>{IDOK});
                        EXPECT_EQ(view.icon, LoadIconA(nullptr, IDI_EXCLAMATION));
                        PostMessageA(box, WM_COMMAND, IDOK, 0);
@@ -481,13 +518,14 @@ TEST_F(AirportEditorTest, WithoutAPathSettingTheEditorLooksInItsDefaultDirectory
     DeleteProgramKey();
     Script script;
     script
-        .OnMessage("Quillmap",
-                   [](HWND box) {
-                       const MessageBoxView view = ReadMessageBox(box);
-                       EXPECT_NE(view.text.find("C:\\FS6\\GPS\\DATA\\\\AIRPORTS.DBF"), std::string::npos)
-                           << view.text;
-                       PostMessageA(box, WM_COMMAND, IDOK, 0);
-                   })
+        .OnMessage(
+            "Quillmap",
+            [](HWND box) {
+                const MessageBoxView view = ReadMessageBox(box);
+                EXPECT_NE(view.text.find("C:\\FS6\\GPS\\DATA\\\\AIRPORTS.DBF"), std::string::npos)
+                    << view.text;
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+            })
         .On("Airports", [](HWND dialog) { Click(dialog, IDCANCEL); });
     Run(script);
 }

@@ -109,7 +109,8 @@ TEST_F(AppFrameTest, ModalDialogRoutesInitialisationButtonsAndDestruction)
     script.Start();
     EXPECT_EQ(dialog.DoModal(), 42);
     EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(dialog.events, (std::vector<std::string>{"init", "click 1", "ok", "destroy started"}));
+    EXPECT_EQ(dialog.events,
+              (std::vector<std::string>{"init", "click 1", "ok", "destroy started"}));
     EXPECT_EQ(dialog.Handle(), nullptr);
 }
 
@@ -140,11 +141,12 @@ TEST_F(AppFrameTest, DialogWithoutOwnerIsOwnedByTheWindowTheUserWorksIn)
     Script script;
     script.On("Find", [](HWND window) { SetControlText(window, IDC_NUM, "1"); })
         .On("Find", [](HWND window) { SetControlText(window, IDC_NUM, "2"); })
-        .On("Find", [&](HWND window) {
-            innermostOwner = GetWindow(window, GW_OWNER);
-            innerOwner = GetWindow(innermostOwner, GW_OWNER);
-            Click(window, IDCANCEL);
-        })
+        .On("Find",
+            [&](HWND window) {
+                innermostOwner = GetWindow(window, GW_OWNER);
+                innerOwner = GetWindow(innermostOwner, GW_OWNER);
+                Click(window, IDCANCEL);
+            })
         .On("Find", [](HWND window) { Click(window, IDCANCEL); })
         .On("Find", [](HWND window) { Click(window, IDCANCEL); });
     script.Start();
@@ -170,8 +172,8 @@ TEST_F(AppFrameTest, FileOpenDialogShowsTheFilterAndAddsTheDefaultExtension)
     GetCurrentDirectoryA(MAX_PATH, directory);
     const std::string start = std::string(directory) + "\\";
     // A typed name without extension takes the default one when that file exists.
-    CloseHandle(CreateFileA((start + "SAMPLE.GPS").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    CloseHandle(CreateFileA((start + "SAMPLE.GPS").c_str(), GENERIC_WRITE, 0, nullptr,
+                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
 
     std::vector<std::string> filters;
     Script script;
@@ -181,7 +183,8 @@ TEST_F(AppFrameTest, FileOpenDialogShowsTheFilterAndAddsTheDefaultExtension)
         const auto count = SendDlgItemMessageA(dialog, FilterList, CB_GETCOUNT, 0, 0);
         for (int i = 0; i < count; ++i) {
             char entry[128] = {};
-            SendDlgItemMessageA(dialog, FilterList, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
+            SendDlgItemMessageA(dialog, FilterList, CB_GETLBTEXT, i,
+                                reinterpret_cast<LPARAM>(entry));
             filters.push_back(entry);
         }
         SetDlgItemTextA(dialog, NameBox, "SAMPLE");

@@ -12,8 +12,7 @@ std::string Shown(HWND dialog, int id)
     return Trimmed(ControlText(dialog, id));
 }
 
-EditorTest::EditorTest()
-    : data(::testing::UnitTest::GetInstance()->current_test_info()->name())
+EditorTest::EditorTest() : data(::testing::UnitTest::GetInstance()->current_test_info()->name())
 {
     DeleteProgramKey();
     PutString(SettingsKey, "PATH", data.Path());

@@ -78,11 +78,10 @@ TEST_F(MainDialogTest, RunningSimulatorGivesOneWarningBeforeTheDialogShows)
 {
     SimulatorWindow simulator;
     Script script;
-    script.Answer("GPS", SimulatorWarning, {IDOK}, nullptr, IDOK)
-        .On("Quillmap", [](HWND dialog) {
-            EXPECT_TRUE(IsWindowVisible(dialog));
-            Click(dialog, IDCANCEL);
-        });
+    script.Answer("GPS", SimulatorWarning, {IDOK}, nullptr, IDOK).On("Quillmap", [](HWND dialog) {
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        Click(dialog, IDCANCEL);
+    });
     RunProgram(script);
 }
 
@@ -155,7 +154,8 @@ BOOL CALLBACK FindProgramWindow(HWND window, LPARAM parameter)
     GetWindowThreadProcessId(window, &process);
     char caption[32] = {};
     GetWindowTextA(window, caption, sizeof caption);
-    if (process == search->process && IsWindowVisible(window) && lstrcmpA(caption, "Quillmap") == 0) {
+    if (process == search->process && IsWindowVisible(window) &&
+        lstrcmpA(caption, "Quillmap") == 0) {
         search->found = window;
         return FALSE;
     }
@@ -168,8 +168,8 @@ TEST_F(MainDialogTest, QuillmapExeShowsItsMainDialogAndEndsWithExit)
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &startup, &process))
+    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &process))
         << command;
     ProgramWindowSearch search{process.dwProcessId, nullptr};
     for (int wait = 0; wait < 400 && !search.found; ++wait) {

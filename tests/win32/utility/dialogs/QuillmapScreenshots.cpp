@@ -39,7 +39,8 @@ bool SaveWindowPicture(HWND window, const std::string& path)
     info.biCompression = BI_RGB;
     const int stride = (width * 3 + 3) & ~3;
     std::vector<unsigned char> pixels(static_cast<size_t>(stride) * height);
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
+              DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
@@ -49,8 +50,7 @@ bool SaveWindowPicture(HWND window, const std::string& path)
     file.bfOffBits = sizeof file + sizeof info;
     file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
     FILE* out = std::fopen(path.c_str(), "wb");
-    if (!out)
-        return false;
+    if (!out) return false;
     std::fwrite(&file, sizeof file, 1, out);
     std::fwrite(&info, sizeof info, 1, out);
     std::fwrite(pixels.data(), 1, pixels.size(), out);

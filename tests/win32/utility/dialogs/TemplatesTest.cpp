@@ -13,11 +13,11 @@
 namespace {
 
 struct Control {
-    int id;             // IDC_STATIC for labels, matched by their text
-    const char* kind;   // window class
+    int id;            // IDC_STATIC for labels, matched by their text
+    const char* kind;  // window class
     const char* text;
     int x, y, width, height;  // height -1: set by the control itself (drop-down, list box)
-    DWORD styles;       // style bits that must be set
+    DWORD styles;             // style bits that must be set
 };
 
 struct Template {
@@ -57,10 +57,14 @@ std::vector<Control> WaypointRows()
 std::vector<Control> ButtonRow(int y)
 {
     return {
-        {IDC_FIRST, "Button", "<<", 7, y, 25, 13, 0},     {IDC_PREVIOUS, "Button", "<", 34, y, 25, 13, 0},
-        {IDC_NEXT, "Button", ">", 61, y, 25, 13, 0},      {IDC_LAST, "Button", ">>", 88, y, 25, 13, 0},
-        {IDC_NEW, "Button", "&New", 120, y, 25, 13, 0},   {IDC_SAVE, "Button", "&Save", 147, y, 25, 13, DefaultButton},
-        {IDC_DELETE, "Button", "&Del", 174, y, 25, 13, 0}, {IDC_FIND, "Button", "&Find", 201, y, 25, 13, 0},
+        {IDC_FIRST, "Button", "<<", 7, y, 25, 13, 0},
+        {IDC_PREVIOUS, "Button", "<", 34, y, 25, 13, 0},
+        {IDC_NEXT, "Button", ">", 61, y, 25, 13, 0},
+        {IDC_LAST, "Button", ">>", 88, y, 25, 13, 0},
+        {IDC_NEW, "Button", "&New", 120, y, 25, 13, 0},
+        {IDC_SAVE, "Button", "&Save", 147, y, 25, 13, DefaultButton},
+        {IDC_DELETE, "Button", "&Del", 174, y, 25, 13, 0},
+        {IDC_FIND, "Button", "&Find", 201, y, 25, 13, 0},
         {IDCANCEL, "Button", "&Exit", 228, y, 25, 13, 0},
     };
 }
@@ -74,7 +78,10 @@ std::vector<Control> Join(std::vector<Control> first, const std::vector<Control>
 std::vector<Template> Templates()
 {
     return {
-        {IDD_MAIN, "Quillmap", 206, 146,
+        {IDD_MAIN,
+         "Quillmap",
+         206,
+         146,
          {{IDC_AIRPORTS, "Button", "&Airports...", 7, 7, 90, 16, 0},
           {IDC_NAVAIDS, "Button", "&Navaids...", 7, 28, 90, 16, 0},
           {IDC_USERS, "Button", "&Users wpts...", 109, 7, 90, 16, 0},
@@ -83,7 +90,10 @@ std::vector<Template> Templates()
           {IDC_REBUILD, "Button", "&Rebuild...", 7, 98, 90, 16, 0},
           {IDCANCEL, "Button", "&Exit", 7, 120, 90, 16, 0},
           {IDC_STATIC, "Static", "Quillmap 1.5", 139, 103, 59, 8, 0}}},
-        {IDD_PREFERENCES, "Preferences", 186, 82,
+        {IDD_PREFERENCES,
+         "Preferences",
+         186,
+         82,
          {{IDC_STATIC, "Static", "Gps path :", 7, 14, 38, 8, 0},
           {IDC_PATH, "Edit", "", 49, 13, 122, 12, ES_AUTOHSCROLL},
           {IDC_STATIC, "Static", "Pos X :", 7, 30, 39, 8, 0},
@@ -112,7 +122,10 @@ std::vector<Template> Templates()
                     {IDC_ADD_RUNWAY, "Button", "+", 256, 83, 11, 17, 0},
                     {IDC_DELETE_RUNWAY, "Button", "--", 256, 102, 11, 17, 0}}),
               ButtonRow(123))},
-        {IDD_FIND, "Find", 186, 87,
+        {IDD_FIND,
+         "Find",
+         186,
+         87,
          {{IDC_STATIC, "Static", "Num :", 7, 15, 0, 0, 0},
           {IDC_NUM, "Edit", "", 51, 12, 128, 13, UpperCase},
           {IDC_STATIC, "Static", "ID :", 7, 33, 0, 0, 0},
@@ -122,20 +135,21 @@ std::vector<Template> Templates()
           {IDOK, "Button", "OK", 67, 66, 50, 14, DefaultButton},
           {IDCANCEL, "Button", "Cancel", 129, 66, 50, 14, 0}}},
         {IDD_NAVAIDS, "Navaids", 261, 130,
-         Join(Join(WaypointRows(),
-                   {{IDC_STATIC, "Static", "Altitude :", 7, 77, 0, 0, 0},
-                    {IDC_ALTITUDE, "Edit", "", 50, 74, 47, 12, UpperCase},
-                    {IDC_STATIC, "Static", "Type :", 7, 94, 0, 0, 0},
-                    {IDC_TYPE, "Edit", "", 50, 91, 133, 12, UpperCase},
-                    {IDC_STATIC, "Static", "Freq :", 105, 77, 0, 0, 0},
-                    {IDC_FREQUENCY, "Edit", "", 143, 74, 40, 12, 0}}),
+         Join(Join(WaypointRows(), {{IDC_STATIC, "Static", "Altitude :", 7, 77, 0, 0, 0},
+                                    {IDC_ALTITUDE, "Edit", "", 50, 74, 47, 12, UpperCase},
+                                    {IDC_STATIC, "Static", "Type :", 7, 94, 0, 0, 0},
+                                    {IDC_TYPE, "Edit", "", 50, 91, 133, 12, UpperCase},
+                                    {IDC_STATIC, "Static", "Freq :", 105, 77, 0, 0, 0},
+                                    {IDC_FREQUENCY, "Edit", "", 143, 74, 40, 12, 0}}),
               ButtonRow(110))},
         {IDD_USERS, "Users waypoints", 260, 111,
-         Join(Join(WaypointRows(),
-                   {{IDC_STATIC, "Static", "Altitude :", 7, 77, 0, 0, 0},
-                    {IDC_ALTITUDE, "Edit", "", 50, 74, 47, 12, UpperCase}}),
+         Join(Join(WaypointRows(), {{IDC_STATIC, "Static", "Altitude :", 7, 77, 0, 0, 0},
+                                    {IDC_ALTITUDE, "Edit", "", 50, 74, 47, 12, UpperCase}}),
               ButtonRow(91))},
-        {IDD_RUNWAYS, "Runways", 252, 127,
+        {IDD_RUNWAYS,
+         "Runways",
+         252,
+         127,
          {{IDC_STATIC, "Static", "Runways :", 7, 9, 0, 0, 0},
           {IDC_RUNWAY, "Edit", "", 47, 7, 92, 12, UpperCase},
           {IDC_STATIC, "Static", "Len :", 7, 25, 0, 0, 0},
@@ -183,8 +197,8 @@ RECT DialogUnits(HWND dialog, int x, int y, int width, int height)
 void CheckTemplate(const Template& expected)
 {
     SCOPED_TRACE(expected.caption);
-    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(expected.id), nullptr,
-                                     InertProc, 0);
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(expected.id),
+                                     nullptr, InertProc, 0);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(Text(dialog), expected.caption);
     const DWORD style = static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE));
@@ -200,7 +214,8 @@ void CheckTemplate(const Template& expected)
     EXPECT_STREQ(font.lfFaceName, "MS Sans Serif");
 
     size_t index = 0;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT), ++index) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT), ++index) {
         ASSERT_LT(index, expected.controls.size()) << "more controls than expected";
         const Control& control = expected.controls[index];
         SCOPED_TRACE(std::string("control ") + std::to_string(index) + " \"" + control.text + "\"");
@@ -235,15 +250,14 @@ void CheckTemplate(const Template& expected)
 
 TEST(TemplatesTest, EveryDialogMatchesItsLayout)
 {
-    for (const Template& expected : Templates())
-        CheckTemplate(expected);
+    for (const Template& expected : Templates()) CheckTemplate(expected);
 }
 
 TEST(TemplatesTest, ProgramIconHasASmallAndABigImage)
 {
     for (int size : {16, 32}) {
-        HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM),
-                                                   IMAGE_ICON, size, size, 0));
+        HICON icon = static_cast<HICON>(LoadImageA(
+            GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, size, size, 0));
         ASSERT_NE(icon, nullptr) << size;
         ICONINFO info{};
         ASSERT_TRUE(GetIconInfo(icon, &info));

@@ -12,17 +12,14 @@ struct Key {
     HKEY handle = nullptr;
     Key(const char* path, bool create)
     {
-        const LONG status =
-            create ? RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                     &handle, nullptr)
-                   : RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &handle);
-        if (status != ERROR_SUCCESS)
-            handle = nullptr;
+        const LONG status = create ? RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0,
+                                                     KEY_ALL_ACCESS, nullptr, &handle, nullptr)
+                                   : RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &handle);
+        if (status != ERROR_SUCCESS) handle = nullptr;
     }
     ~Key()
     {
-        if (handle)
-            RegCloseKey(handle);
+        if (handle) RegCloseKey(handle);
     }
 };
 
@@ -53,7 +50,8 @@ std::optional<std::string> StringValue(const char* path, const char* name)
     Key key(path, false);
     DWORD type = 0;
     DWORD size = 0;
-    if (!key.handle || RegQueryValueExA(key.handle, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+    if (!key.handle ||
+        RegQueryValueExA(key.handle, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
         type != REG_SZ)
         return std::nullopt;
     std::vector<char> data(size + 1, '\0');
@@ -68,8 +66,8 @@ std::optional<DWORD> NumberValue(const char* path, const char* name)
     DWORD value = 0;
     DWORD size = sizeof value;
     if (!key.handle ||
-        RegQueryValueExA(key.handle, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
-            ERROR_SUCCESS ||
+        RegQueryValueExA(key.handle, name, nullptr, &type, reinterpret_cast<BYTE*>(&value),
+                         &size) != ERROR_SUCCESS ||
         type != REG_DWORD)
         return std::nullopt;
     return value;
@@ -85,7 +83,8 @@ void PutString(const char* path, const char* name, const std::string& value)
 void PutNumber(const char* path, const char* name, DWORD value)
 {
     Key key(path, true);
-    RegSetValueExA(key.handle, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    RegSetValueExA(key.handle, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                   sizeof value);
 }
 
 }  // namespace uitest

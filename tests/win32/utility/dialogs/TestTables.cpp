@@ -52,12 +52,10 @@ void OpenTable(const TestDataDirectory& directory, const char* alias)
 std::string BuildTreeFile(const std::string& relative)
 {
     const char* binary = std::getenv("QUILLMAP_BINARY_DIR");
-    if (!binary)
-        throw std::runtime_error("QUILLMAP_BINARY_DIR is not set");
+    if (!binary) throw std::runtime_error("QUILLMAP_BINARY_DIR is not set");
     std::string path = std::string("Z:") + binary + "/" + relative;
     for (char& c : path) {
-        if (c == '/')
-            c = '\\';
+        if (c == '/') c = '\\';
     }
     return path;
 }
@@ -75,7 +73,8 @@ TestDataDirectory::TestDataDirectory(const std::string& name)
         throw std::runtime_error("no delivered tables in " + delivered);
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            CopyFileA((delivered + found.cFileName).c_str(), (path_ + found.cFileName).c_str(), FALSE);
+            CopyFileA((delivered + found.cFileName).c_str(), (path_ + found.cFileName).c_str(),
+                      FALSE);
     } while (FindNextFileA(search, &found));
     FindClose(search);
 }
@@ -128,8 +127,7 @@ int TableReader::Count() const
 int TableReader::CountWithNum(const std::string& num) const
 {
     int count = 0;
-    for (const std::string& each : Nums())
-        count += each == TrimEnd(num) ? 1 : 0;
+    for (const std::string& each : Nums()) count += each == TrimEnd(num) ? 1 : 0;
     return count;
 }
 
@@ -168,8 +166,7 @@ std::vector<std::string> TableReader::Nums() const
 
 void TableReader::Visit(const std::function<void()>& each) const
 {
-    for (RecordGoTop(); RecordAtEof() == 0; RecordSkip(1))
-        each();
+    for (RecordGoTop(); RecordAtEof() == 0; RecordSkip(1)) each();
 }
 
 }  // namespace uitest

@@ -14,8 +14,8 @@
 
 namespace uitest {
 
-using host::ComboSelection;
 using host::Click;
+using host::ComboSelection;
 using host::ControlText;
 using host::DoubleClickListEntry;
 using host::IsMessageBox;

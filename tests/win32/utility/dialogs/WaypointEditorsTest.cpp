@@ -14,10 +14,23 @@ protected:
     NavaidEditorTest()
     {
         AppendRecords(data, "NAVAIDS",
-                      {{{"NUM", "N1"s}, {"ID", "BOS"s}, {"NAME", "Boston"s}, {"LAT2", 42}, {"LON2", 70},
-                        {"ALT", 19}, {"TYPE", "VOR-DME"s}, {"FREQ", "112.70"s}},
-                       {{"NUM", "N2"s}, {"ID", "JFK"s}, {"NAME", "Kennedy"s}, {"LAT1", 0}, {"LAT2", 40},
-                        {"LON2", 73}, {"ALT", 12}, {"TYPE", "VOR"s}, {"FREQ", "115.90"s}}});
+                      {{{"NUM", "N1"s},
+                        {"ID", "BOS"s},
+                        {"NAME", "Boston"s},
+                        {"LAT2", 42},
+                        {"LON2", 70},
+                        {"ALT", 19},
+                        {"TYPE", "VOR-DME"s},
+                        {"FREQ", "112.70"s}},
+                       {{"NUM", "N2"s},
+                        {"ID", "JFK"s},
+                        {"NAME", "Kennedy"s},
+                        {"LAT1", 0},
+                        {"LAT2", 40},
+                        {"LON2", 73},
+                        {"ALT", 12},
+                        {"TYPE", "VOR"s},
+                        {"FREQ", "115.90"s}}});
     }
     void Run(Script& script) { RunEditor<quillmap::NavaidEditorDialog>(script); }
 };
@@ -108,7 +121,11 @@ protected:
     UserWaypointEditorTest()
     {
         AppendRecords(data, "USERS",
-                      {{{"NUM", "U1"s}, {"ID", "HOME"s}, {"NAME", "Home field"s}, {"LAT2", 45}, {"ALT", 300}}});
+                      {{{"NUM", "U1"s},
+                        {"ID", "HOME"s},
+                        {"NAME", "Home field"s},
+                        {"LAT2", 45},
+                        {"ALT", 300}}});
     }
     void Run(Script& script) { RunEditor<quillmap::UserWaypointEditorDialog>(script); }
 };

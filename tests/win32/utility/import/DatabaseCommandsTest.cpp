@@ -32,13 +32,29 @@ std::string RecordLine(std::initializer_list<std::pair<std::size_t, const char*>
     return line;
 }
 
-const std::string AirportLines = "IMPORT A\r\nfree\r\nfree\r\n"
-    + RecordLine({{0, "00000001"}, {9, "CYUL"}, {15, "Montreal Trudeau"}, {61, "CA"}, {65, "QC"}, {70, "  118"},
-                  {76, "A"}, {80, "0 45 30 00 0 073 45 00"}, {103, "133.70"}, {110, "119.90"}})
-    + "\r\n"
-    + RecordLine({{0, "00000002"}, {9, "KSEA"}, {15, "Seattle Tacoma"}, {61, "US"}, {65, "WA"}, {70, "  433"},
-                  {76, "-15"}, {80, "0 47 26 51 0 122 18 28"}, {103, "118.00"}, {110, "119.90"}})
-    + "\r\n";
+const std::string AirportLines = "IMPORT A\r\nfree\r\nfree\r\n" +
+                                 RecordLine({{0, "00000001"},
+                                             {9, "CYUL"},
+                                             {15, "Montreal Trudeau"},
+                                             {61, "CA"},
+                                             {65, "QC"},
+                                             {70, "  118"},
+                                             {76, "A"},
+                                             {80, "0 45 30 00 0 073 45 00"},
+                                             {103, "133.70"},
+                                             {110, "119.90"}}) +
+                                 "\r\n" +
+                                 RecordLine({{0, "00000002"},
+                                             {9, "KSEA"},
+                                             {15, "Seattle Tacoma"},
+                                             {61, "US"},
+                                             {65, "WA"},
+                                             {70, "  433"},
+                                             {76, "-15"},
+                                             {80, "0 47 26 51 0 122 18 28"},
+                                             {103, "118.00"},
+                                             {110, "119.90"}}) +
+                                 "\r\n";
 
 class DatabaseCommandsTest : public EngineTest {
 protected:
@@ -71,8 +87,7 @@ protected:
     {
         OpenTable(TablePath(table), table);
         int count = 0;
-        for (RecordGoTop(); !RecordAtEof(); RecordSkip(1))
-            ++count;
+        for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) ++count;
         TableCloseAll();
         return count;
     }
@@ -136,29 +151,31 @@ TEST_F(DatabaseCommandsTest, ImportThroughTheFileDialog)
     script
         .On("Open",
             [&](HWND dialog) {
-                SendMessageA(dialog, CDM_GETFOLDERPATH, sizeof folder, reinterpret_cast<LPARAM>(folder));
+                SendMessageA(dialog, CDM_GETFOLDERPATH, sizeof folder,
+                             reinterpret_cast<LPARAM>(folder));
                 int count = static_cast<int>(SendDlgItemMessageA(dialog, cmb1, CB_GETCOUNT, 0, 0));
                 for (int i = 0; i < count; ++i) {
                     char entry[128] = "";
-                    SendDlgItemMessageA(dialog, cmb1, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
+                    SendDlgItemMessageA(dialog, cmb1, CB_GETLBTEXT, i,
+                                        reinterpret_cast<LPARAM>(entry));
                     fileTypes.push_back(entry);
                 }
-                ChooseFile("AIRPORTS")(dialog); // the default extension is added
+                ChooseFile("AIRPORTS")(dialog);  // the default extension is added
             })
         .Answer("Quillmap", "Import completed.", {IDOK}, nullptr, IDOK);
     script.Start();
     RunImport(nullptr);
     EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(std::string(folder), directory_.string()); // starts in the data directory
+    EXPECT_EQ(std::string(folder), directory_.string());  // starts in the data directory
     EXPECT_EQ(fileTypes, (std::vector<std::string>{"Gps Import Files (*.GPS)", "All Files (*.*)"}));
 
     OpenTable(TablePath("AIRPORTS"), "AIRPORTS");
     OrderSet(TagOrder("NUM"));
     ASSERT_TRUE(RecordSeek("00000001"));
-    EXPECT_EQ(FieldGetInteger("VAR"), -15); // computed: -15.7 truncated toward zero
+    EXPECT_EQ(FieldGetInteger("VAR"), -15);  // computed: -15.7 truncated toward zero
     EXPECT_DOUBLE_EQ(FieldGetDouble("ATIS"), 133.7);
     ASSERT_TRUE(RecordSeek("00000002"));
-    EXPECT_EQ(FieldGetInteger("VAR"), -15); // as given
+    EXPECT_EQ(FieldGetInteger("VAR"), -15);  // as given
     TableCloseAll();
 }
 
@@ -186,7 +203,7 @@ TEST_F(DatabaseCommandsTest, CancelDoesNothing)
     Script script;
     script.On("Open", [](HWND dialog) { Click(dialog, IDCANCEL); });
     script.Start();
-    RunImport(nullptr); // a message box would stall the script's end here
+    RunImport(nullptr);  // a message box would stall the script's end here
     EXPECT_TRUE(script.Finished());
     EXPECT_EQ(TableBytes("AIRPORTS"), before);
 }
@@ -195,8 +212,9 @@ TEST_F(DatabaseCommandsTest, TableInUseIsNamed)
 {
     std::string path = WriteImportFile("AIRPORTS.GPS", AirportLines);
     // The gauge holds the table open (shared), so the import cannot have it exclusively.
-    HANDLE held = CreateFileA(TablePath("AIRPORTS").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE held =
+        CreateFileA(TablePath("AIRPORTS").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     MessageBoxView report = ImportChoosing(path);
     CloseHandle(held);
@@ -248,4 +266,4 @@ TEST_F(DatabaseCommandsTest, RebuildNamesTablesItCouldNotOpen)
     EXPECT_EQ(done.icon, SystemIcon(IDI_EXCLAMATION));
 }
 
-} // namespace
+}  // namespace

@@ -38,9 +38,11 @@ TEST_F(NavdbRoute, RefusedInputWritesNothing)
 {
     WriteFile(PathOf("short.rte"), std::string(269, ' '));
     WriteFile(PathOf("lost.rte"), RouteText({"100000108", "300000077"}));
-    WriteFile(PathOf("broken.gpx"), "<gpx><rte><rtept lat=\"1\" lon=\"2\"><name>NEW</name></rte></gpx>");
+    WriteFile(PathOf("broken.gpx"),
+              "<gpx><rte><rtept lat=\"1\" lon=\"2\"><name>NEW</name></rte></gpx>");
     WriteFile(PathOf("plan.kml"), "<kml/>");
-    WriteFile(PathOf("good.gpx"), "<gpx><rte><rtept lat=\"1\" lon=\"2\"><name>NEW</name></rtept></rte></gpx>");
+    WriteFile(PathOf("good.gpx"),
+              "<gpx><rte><rtept lat=\"1\" lon=\"2\"><name>NEW</name></rtept></rte></gpx>");
     const std::string config = FileBytes(PathOf("CONFIG.DBF"));
     const std::string users = FileBytes(PathOf("USERS.DBF"));
 
@@ -48,19 +50,25 @@ TEST_F(NavdbRoute, RefusedInputWritesNothing)
         std::vector<std::string> arguments;
         const char* message;
     } cases[] = {
-        {{"route", "show", Directory(), PathOf("short.rte")}, "is 269 bytes; a route file is exactly 270"},
-        {{"route", "export", Directory(), "--format", "kml", "-o", PathOf("x")}, "unknown format 'kml'"},
+        {{"route", "show", Directory(), PathOf("short.rte")},
+         "is 269 bytes; a route file is exactly 270"},
+        {{"route", "export", Directory(), "--format", "kml", "-o", PathOf("x")},
+         "unknown format 'kml'"},
         {{"route", "export", Directory(), "--format"}, "--format needs a value"},
         {{"route", "export", Directory(), PathOf("lost.rte"), "--format", "gpx", "-o", PathOf("x")},
          "slot 2 names USERS NUM 00000077, which is not there"},
         {{"route", "export", Directory(), "--format", "gpx", "-o", PathOf("x")}, "holds no route"},
-        {{"route", "import", Directory(), PathOf("broken.gpx"), "--rte", PathOf("x")}, "not well-formed XML"},
-        {{"route", "import", Directory(), PathOf("broken.gpx"), "--config"}, "line 1: not well-formed XML"},
-        {{"route", "import", Directory(), PathOf("plan.kml"), "--config"}, "should end in .gpx, .fpl or .pln"},
+        {{"route", "import", Directory(), PathOf("broken.gpx"), "--rte", PathOf("x")},
+         "not well-formed XML"},
+        {{"route", "import", Directory(), PathOf("broken.gpx"), "--config"},
+         "line 1: not well-formed XML"},
+        {{"route", "import", Directory(), PathOf("plan.kml"), "--config"},
+         "should end in .gpx, .fpl or .pln"},
         {{"route", "import", Directory(), PathOf("good.gpx"), "--config", "--rte", PathOf("x")},
          "either --rte OUT.rte or --config"},
         {{"route", "import", PathOf("nowhere"), PathOf("good.gpx"), "--config"}, "cannot open"},
-        {{"route", "import", Directory(), PathOf("good.gpx"), "--rte", PathOf("missing/dir/x.rte")}, "cannot write"},
+        {{"route", "import", Directory(), PathOf("good.gpx"), "--rte", PathOf("missing/dir/x.rte")},
+         "cannot write"},
     };
     for (const auto& c : cases) {
         const std::string output = Navdb(c.arguments, 1);
@@ -75,7 +83,8 @@ TEST_F(NavdbRoute, RefusedInputWritesNothing)
 TEST_F(NavdbRoute, UsageListsTheRouteCommands)
 {
     const std::string usage = Navdb({}, 2);
-    EXPECT_NE(usage.find("navdb route import DIR PLAN.gpx|fpl|pln (--rte OUT.rte | --config)"), std::string::npos);
+    EXPECT_NE(usage.find("navdb route import DIR PLAN.gpx|fpl|pln (--rte OUT.rte | --config)"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -26,7 +26,8 @@ protected:
     std::string GpxPoint(const char* name, double latitude, double longitude, const char* type = "")
     {
         char text[256];
-        std::snprintf(text, sizeof text, "<rtept lat=\"%.6f\" lon=\"%.6f\"><name>%s</name>%s%s%s</rtept>\n", latitude,
+        std::snprintf(text, sizeof text,
+                      "<rtept lat=\"%.6f\" lon=\"%.6f\"><name>%s</name>%s%s%s</rtept>\n", latitude,
                       longitude, name, *type ? "<type>" : "", type, *type ? "</type>" : "");
         return text;
     }
@@ -43,7 +44,8 @@ protected:
 
 TEST_F(PlanResolution, RepeatedNavaidIdentifierTakesTheRecordAtThePlansPosition)
 {
-    ImportGpx(GpxPoint("SEA", 40.001, -80.001, "VOR") + GpxPoint("sea", SeattleLatitude, SeattleLongitude, "VOR"));
+    ImportGpx(GpxPoint("SEA", 40.001, -80.001, "VOR") +
+              GpxPoint("sea", SeattleLatitude, SeattleLongitude, "VOR"));
     EXPECT_EQ(Route(), RouteText({"200000090", "200000031"}));
 }
 
@@ -56,7 +58,8 @@ TEST_F(PlanResolution, FplCannotTellApartTwoNavaidsOfOneNameAndSaysSo)
         WritePlan(PlanFormat::Fpl, listing);
         FAIL() << "FPL would name both by SEA (VOR)";
     } catch (const PlanError& error) {
-        EXPECT_NE(std::string(error.what()).find("export it as GPX or PLN"), std::string::npos) << error.what();
+        EXPECT_NE(std::string(error.what()).find("export it as GPX or PLN"), std::string::npos)
+            << error.what();
     }
     WriteFile(PathOf("two.gpx"), WritePlan(PlanFormat::Gpx, listing));
     ImportPlan(Directory(), PathOf("two.gpx"), {PathOf("route.rte")});
@@ -65,20 +68,23 @@ TEST_F(PlanResolution, FplCannotTellApartTwoNavaidsOfOneNameAndSaysSo)
 
 TEST_F(PlanResolution, WithoutPositionsTheRecordNearestThePreviousWaypointIsTaken)
 {
-    const std::string pln = "<SimBase.Document><FlightPlan.FlightPlan>"
-                            "<ATCWaypoint id=\"KSEA\"><ATCWaypointType>Airport</ATCWaypointType></ATCWaypoint>"
-                            "<ATCWaypoint id=\"SEA\"><ATCWaypointType>VOR</ATCWaypointType></ATCWaypoint>"
-                            "<ATCWaypoint id=\"SEA\"><ATCWaypointType>VOR</ATCWaypointType></ATCWaypoint>"
-                            "</FlightPlan.FlightPlan></SimBase.Document>";
+    const std::string pln =
+        "<SimBase.Document><FlightPlan.FlightPlan>"
+        "<ATCWaypoint id=\"KSEA\"><ATCWaypointType>Airport</ATCWaypointType></ATCWaypoint>"
+        "<ATCWaypoint id=\"SEA\"><ATCWaypointType>VOR</ATCWaypointType></ATCWaypoint>"
+        "<ATCWaypoint id=\"SEA\"><ATCWaypointType>VOR</ATCWaypointType></ATCWaypoint>"
+        "</FlightPlan.FlightPlan></SimBase.Document>";
     WriteFile(PathOf("plan.pln"), pln);
     const std::string report = ImportPlan(Directory(), PathOf("plan.pln"), {PathOf("route.rte")});
     EXPECT_EQ(Route(), RouteText({"100000132", "200000031", "200000031"}));
-    EXPECT_NE(report.find("took the nearest to the previous waypoint"), std::string::npos) << report;
+    EXPECT_NE(report.find("took the nearest to the previous waypoint"), std::string::npos)
+        << report;
 }
 
 TEST_F(PlanResolution, TheKindNamedWinsOverANearerNavaidOfAnotherKind)
 {
-    AddWaypoint("NAVAIDS", "00000091", "SEA", "SEATTLE NDB", SeattleLatitude + 0.03, SeattleLongitude, "NDB");
+    AddWaypoint("NAVAIDS", "00000091", "SEA", "SEATTLE NDB", SeattleLatitude + 0.03,
+                SeattleLongitude, "NDB");
     ImportGpx(GpxPoint("SEA", SeattleLatitude, SeattleLongitude, "NDB"));
     EXPECT_EQ(Route(), RouteText({"200000091"}));
 }
@@ -107,7 +113,8 @@ TEST_F(PlanResolution, ThirtyOneWaypointsAreRefusedWithTheirCountAndNothingWritt
         ImportGpx(points);
         FAIL() << "31 waypoints were taken";
     } catch (const PlanError& error) {
-        EXPECT_NE(std::string(error.what()).find("31 waypoints"), std::string::npos) << error.what();
+        EXPECT_NE(std::string(error.what()).find("31 waypoints"), std::string::npos)
+            << error.what();
     }
     EXPECT_FALSE(std::filesystem::exists(PathOf("route.rte")));
     EXPECT_TRUE(UserNums().empty());
@@ -120,9 +127,10 @@ TEST_F(PlanResolution, ThirtyOneWaypointsAreRefusedWithTheirCountAndNothingWritt
 
 TEST_F(PlanResolution, AWaypointWithoutPositionThatNoTableHoldsIsRefused)
 {
-    WriteFile(PathOf("plan.pln"), "<SimBase.Document><FlightPlan.FlightPlan><ATCWaypoint id=\"NOWHERE\">"
-                                  "<ATCWaypointType>VOR</ATCWaypointType></ATCWaypoint></FlightPlan.FlightPlan>"
-                                  "</SimBase.Document>");
+    WriteFile(PathOf("plan.pln"),
+              "<SimBase.Document><FlightPlan.FlightPlan><ATCWaypoint id=\"NOWHERE\">"
+              "<ATCWaypointType>VOR</ATCWaypointType></ATCWaypoint></FlightPlan.FlightPlan>"
+              "</SimBase.Document>");
     EXPECT_THROW(ImportPlan(Directory(), PathOf("plan.pln"), {}), PlanError);
     EXPECT_EQ(ConfigField("RTEMODE"), "0");
 }

@@ -25,7 +25,8 @@ protected:
     void SetUp() override
     {
         RoutePlanTest::SetUp();
-        AddWaypoint("USERS", "00000007", "LAKE", "Bob's \"Strip\" & <Co> \xE9t\xE9", 47.2375, -122.18333333);
+        AddWaypoint("USERS", "00000007", "LAKE", "Bob's \"Strip\" & <Co> \xE9t\xE9", 47.2375,
+                    -122.18333333);
     }
 
     // Exports the route file at `route` and returns the plan file's path.
@@ -75,7 +76,8 @@ TEST_P(RoundTrip, ConfigRouteComesBackAsTheRouteTheUnitFlies)
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, RoundTrip,
-                         ::testing::Values(FormatCase{PlanFormat::Gpx, "gpx"}, FormatCase{PlanFormat::Fpl, "fpl"},
+                         ::testing::Values(FormatCase{PlanFormat::Gpx, "gpx"},
+                                           FormatCase{PlanFormat::Fpl, "fpl"},
                                            FormatCase{PlanFormat::Pln, "pln"}),
                          [](const auto& info) { return std::string(info.param.extension); });
 

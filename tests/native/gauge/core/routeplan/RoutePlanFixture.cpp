@@ -15,7 +15,8 @@ void RoutePlanTest::SetUp()
     const char* binary = std::getenv("QUILLMAP_BINARY_DIR");
     ASSERT_NE(binary, nullptr);
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    directory_ = std::filesystem::temp_directory_path() / ("route-plan-test-" + std::to_string(stamp));
+    directory_ =
+        std::filesystem::temp_directory_path() / ("route-plan-test-" + std::to_string(stamp));
     std::filesystem::copy(std::filesystem::path(binary) / "data" / "sample", directory_);
     EngineSetStartFlag(1);
 }
@@ -27,8 +28,9 @@ void RoutePlanTest::TearDown()
     std::filesystem::remove_all(directory_, ignored);
 }
 
-void RoutePlanTest::AddWaypoint(const char* table, const char* num, const char* id, const char* name,
-                                double latitude, double longitude, const char* type)
+void RoutePlanTest::AddWaypoint(const char* table, const char* num, const char* id,
+                                const char* name, double latitude, double longitude,
+                                const char* type)
 {
     const std::string path = nav::TablePath(nav::PathForm::Rebuild, Directory().c_str(), table);
     ASSERT_GT(TableOpen(path.c_str(), table, SDE_SHARED, SDE_KIND_DBF), 0);
@@ -49,16 +51,19 @@ void RoutePlanTest::AddWaypoint(const char* table, const char* num, const char* 
 std::vector<std::string> RoutePlanTest::UserNums()
 {
     std::vector<std::string> nums;
-    const std::string path = nav::TablePath(nav::PathForm::Rebuild, Directory().c_str(), nav::UsersAlias);
+    const std::string path =
+        nav::TablePath(nav::PathForm::Rebuild, Directory().c_str(), nav::UsersAlias);
     EXPECT_GT(TableOpen(path.c_str(), nav::UsersAlias, SDE_READONLY, SDE_KIND_DBF), 0);
-    for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) nums.push_back(gauge::routeplan::TrimmedRight(FieldGetString("NUM")));
+    for (RecordGoTop(); !RecordAtEof(); RecordSkip(1))
+        nums.push_back(gauge::routeplan::TrimmedRight(FieldGetString("NUM")));
     TableCloseAll();
     return nums;
 }
 
 std::string RoutePlanTest::ConfigField(const char* field)
 {
-    const std::string path = nav::TablePath(nav::PathForm::Rebuild, Directory().c_str(), nav::ConfigAlias);
+    const std::string path =
+        nav::TablePath(nav::PathForm::Rebuild, Directory().c_str(), nav::ConfigAlias);
     EXPECT_GT(TableOpen(path.c_str(), nav::ConfigAlias, SDE_READONLY, SDE_KIND_DBF), 0);
     RecordGoTop();
     std::string value = gauge::routeplan::TrimmedRight(FieldGetString(field));
@@ -93,7 +98,8 @@ int RunNavdb(const std::vector<std::string>& arguments, std::string& output)
     FILE* pipe = popen((command + " 2>&1").c_str(), "r");
     output.clear();
     char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        output.append(buffer, n);
     const int status = pclose(pipe);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

@@ -20,8 +20,8 @@ protected:
     std::string PathOf(const std::string& name) const { return (directory_ / name).string(); }
 
     // Appends a record to NAVAIDS ("NDB", "VORDME", ...) or USERS (type empty).
-    void AddWaypoint(const char* table, const char* num, const char* id, const char* name, double latitude,
-                     double longitude, const char* type = "");
+    void AddWaypoint(const char* table, const char* num, const char* id, const char* name,
+                     double latitude, double longitude, const char* type = "");
     // The NUM of every USERS record, in record order.
     std::vector<std::string> UserNums();
     // A CONFIG field as stored, trailing blanks cut.

@@ -27,7 +27,8 @@ double TextbookCourse(double lat1, double lon1, double lat2, double lon2)
 {
     const double r = M_PI / 180.0;
     const double y = std::sin((lon2 - lon1) * r) * std::cos(lat2 * r);
-    const double x = std::cos(lat1 * r) * std::sin(lat2 * r) - std::sin(lat1 * r) * std::cos(lat2 * r) * std::cos((lon2 - lon1) * r);
+    const double x = std::cos(lat1 * r) * std::sin(lat2 * r) -
+                     std::sin(lat1 * r) * std::cos(lat2 * r) * std::cos((lon2 - lon1) * r);
     return std::fmod(std::atan2(y, x) / r + 360.0, 360.0);
 }
 
@@ -51,7 +52,8 @@ TEST_F(RouteShow, LegsTakeTheAirportsVariationElseTheComputedOne)
     EXPECT_TRUE(listing.legs[2].variationStored);
     EXPECT_NEAR(listing.legs[2].course, trueCourse - 19, 1.0);
     EXPECT_NEAR(listing.totalDistance,
-                listing.legs[0].distance + listing.legs[1].distance + listing.legs[2].distance, 1e-9);
+                listing.legs[0].distance + listing.legs[1].distance + listing.legs[2].distance,
+                1e-9);
 
     const std::string text = ShowText(listing);
     EXPECT_NE(text.find("  30.0 NM  " + std::to_string(360 - computed) + "\u00B0M  (variation E" +
@@ -59,8 +61,9 @@ TEST_F(RouteShow, LegsTakeTheAirportsVariationElseTheComputedOne)
               std::string::npos)
         << text;
     EXPECT_NE(text.find("(variation E19, stored)"), std::string::npos) << text;
-    EXPECT_NE(text.find("  2  USERS     00000002  NORTH   N47\u00B030'00\" W122\u00B030'00\"  NORTH"),
-              std::string::npos)
+    EXPECT_NE(
+        text.find("  2  USERS     00000002  NORTH   N47\u00B030'00\" W122\u00B030'00\"  NORTH"),
+        std::string::npos)
         << text;
 }
 
@@ -69,11 +72,13 @@ TEST_F(RouteShow, GapsAndLostRecordsAreShownAndLegsJoinTheWaypointsAround)
     const RouteListing listing = List({"100000108", "         ", "200000999", "100000126"});
     const std::string text = ShowText(listing);
     EXPECT_NE(text.find("  2  (empty slot)\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("  3  NAVAIDS   00000999  no record with this NUM\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("  3  NAVAIDS   00000999  no record with this NUM\n"), std::string::npos)
+        << text;
     ASSERT_EQ(listing.legs.size(), 1u);
     EXPECT_EQ(listing.legs[0].fromSlot, 0);
     EXPECT_EQ(listing.legs[0].toSlot, 3);
-    EXPECT_NE(text.find("route file " + PathOf("route.rte") + ": 3 waypoints"), std::string::npos) << text;
+    EXPECT_NE(text.find("route file " + PathOf("route.rte") + ": 3 waypoints"), std::string::npos)
+        << text;
 }
 
 TEST_F(RouteShow, ConfigWithoutRouteModeFliesNoRoute)
