@@ -6,6 +6,7 @@
 #include "QuillmapResources.h"
 #include "RebuildAllTables.h"
 #include "RunImport.h"
+#include "SharedNames.h"
 #include "TableEngine.h"
 #include "TableEngineStart.h"
 #include "WaypointEditorDialogs.h"
@@ -42,7 +43,7 @@ bool MainDialog::OnInit()
     nav::StartTableEngine(nav::DeletedRecords::Shown);
     SetIcon(ICON_SMALL, smallIcon_);
     SetIcon(ICON_BIG, bigIcon_);
-    if (FindWindowExA(nullptr, nullptr, kSimulatorWindowClass, nullptr))
+    if (FindWindowExA(nullptr, nullptr, nav::SimulatorWindowClass, nullptr))
         appframe::ShowMessageBox(handle_, SimulatorWarning, MB_OK);
     return true;
 }

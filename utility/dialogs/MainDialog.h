@@ -3,12 +3,8 @@
 #pragma once
 
 #include "ModalDialog.h"
-#include "SharedNames.h"
 
 namespace quillmap {
-
-// Window class of the flight simulator's main window.
-inline constexpr const char* kSimulatorWindowClass = nav::SimulatorWindowClass;
 
 class MainDialog final : public appframe::ModalDialog {
 public:

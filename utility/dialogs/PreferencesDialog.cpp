@@ -10,9 +10,9 @@ PreferencesDialog::PreferencesDialog() : ModalDialog(IDD_PREFERENCES) {}
 bool PreferencesDialog::OnInit()
 {
     const appframe::RegistryProfile& profile = Profile();
-    SetItemText(IDC_PATH, profile.GetString(kSettingsSection, kPathEntry, ""));
-    SetItemInt(IDC_POS_X, profile.GetInt(kSettingsSection, kPosXEntry, 0));
-    SetItemInt(IDC_POS_Y, profile.GetInt(kSettingsSection, kPosYEntry, 0));
+    SetItemText(IDC_PATH, profile.GetString(nav::SettingsSection, nav::DataPathValue, ""));
+    SetItemInt(IDC_POS_X, profile.GetInt(nav::SettingsSection, PosXEntry, 0));
+    SetItemInt(IDC_POS_Y, profile.GetInt(nav::SettingsSection, PosYEntry, 0));
     return true;
 }
 
@@ -20,9 +20,9 @@ void PreferencesDialog::OnOK()
 {
     // No check: the path is stored as typed, and text that is not a number stores 0.
     const appframe::RegistryProfile& profile = Profile();
-    profile.WriteString(kSettingsSection, kPathEntry, ItemText(IDC_PATH).c_str());
-    profile.WriteInt(kSettingsSection, kPosXEntry, ItemInt(IDC_POS_X));
-    profile.WriteInt(kSettingsSection, kPosYEntry, ItemInt(IDC_POS_Y));
+    profile.WriteString(nav::SettingsSection, nav::DataPathValue, ItemText(IDC_PATH).c_str());
+    profile.WriteInt(nav::SettingsSection, PosXEntry, ItemInt(IDC_POS_X));
+    profile.WriteInt(nav::SettingsSection, PosYEntry, ItemInt(IDC_POS_Y));
     End(IDOK);
 }
 

@@ -5,11 +5,11 @@
 
 namespace quillmap {
 
-QuillmapApp::QuillmapApp() : Application(kApplicationName) {}
+QuillmapApp::QuillmapApp() : Application(nav::RegistryProgramKey) {}
 
 void QuillmapApp::InitInstance()
 {
-    SetRegistryKey(kRegistryKeyWord);
+    SetRegistryKey(nav::RegistryCompanyKey);
     MainDialog dialog;
     SetMainWindow(&dialog);
     dialog.DoModal();

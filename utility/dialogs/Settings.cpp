@@ -12,13 +12,13 @@ const appframe::RegistryProfile& Profile()
 
 std::string EditorDataDirectory()
 {
-    return Profile().GetString(kSettingsSection, kPathEntry,
+    return Profile().GetString(nav::SettingsSection, nav::DataPathValue,
                                nav::DefaultDirectory(nav::PathForm::Editors));
 }
 
 std::string ImportDataDirectory()
 {
-    return Profile().GetString(kSettingsSection, kPathEntry,
+    return Profile().GetString(nav::SettingsSection, nav::DataPathValue,
                                nav::DefaultDirectory(nav::PathForm::Import));
 }
 

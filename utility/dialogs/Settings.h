@@ -9,13 +9,10 @@
 
 namespace quillmap {
 
-inline constexpr const char* kApplicationName = nav::RegistryProgramKey;
-inline constexpr const char* kRegistryKeyWord = nav::RegistryCompanyKey;
-inline constexpr const char* kSettingsSection = nav::SettingsSection;
-inline constexpr const char* kPathEntry =
-    nav::DataPathValue;                    // data directory, ends with a backslash
-inline constexpr char kPosXEntry[] = "X";  // kept for the gauge release 2.0
-inline constexpr char kPosYEntry[] = "Y";
+// The window position entries of the settings section, beside the data directory
+// (nav::DataPathValue); kept for the gauge release 2.0.
+inline constexpr char PosXEntry[] = "X";
+inline constexpr char PosYEntry[] = "Y";
 
 // Questions and notices of the dialogs carry this caption.
 inline constexpr char ProgramCaption[] = "Quillmap";

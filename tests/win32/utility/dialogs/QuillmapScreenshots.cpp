@@ -68,7 +68,7 @@ int main(int argc, char** argv)
     const std::string output = std::string(argv[1]) + "\\";
     const std::string airport = argv[3];
     uitest::TestApplication application;
-    application.Profile().WriteString(quillmap::kSettingsSection, quillmap::kPathEntry, argv[2]);
+    application.Profile().WriteString(nav::SettingsSection, nav::DataPathValue, argv[2]);
     bool saved = true;
     bool finished = true;
 

@@ -8,9 +8,9 @@ namespace uitest {
 
 class TestApplication final : public appframe::Application {
 public:
-    TestApplication() : Application(quillmap::kApplicationName)
+    TestApplication() : Application(nav::RegistryProgramKey)
     {
-        SetRegistryKey(quillmap::kRegistryKeyWord);
+        SetRegistryKey(nav::RegistryCompanyKey);
     }
 
 protected:
