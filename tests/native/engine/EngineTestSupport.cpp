@@ -57,6 +57,13 @@ std::string EngineTest::CreateNavigationTable(const nav::TableDefinition& table)
     return path;
 }
 
+void EngineTest::CreateNavigationTables()
+{
+    for (const nav::TableDefinition* table :
+         {&nav::AirportsTable, &nav::NavaidsTable, &nav::RunwaysTable, &nav::UsersTable})
+        CreateNavigationTable(*table);
+}
+
 void EngineTest::OpenNewAirports(int mode)
 {
     airports_ = CreateNavigationTable(nav::AirportsTable);

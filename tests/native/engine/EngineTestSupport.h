@@ -22,6 +22,8 @@ protected:
     std::string TablePath(const char* table) const;
     // Creates TABLE.DBF from the navigation schema, with its tags.
     std::string CreateNavigationTable(const nav::TableDefinition& table);
+    // AIRPORTS, NAVAIDS, RUNWAYS and USERS, empty, with their tags.
+    void CreateNavigationTables();
     std::string CreateTableWith(const char* table, std::span<const nav::FieldDefinition> fields);
     // A new AIRPORTS table with its tags, open in `mode`: its paths in airports_ and
     // airportsIndex_.

@@ -35,9 +35,7 @@ protected:
     {
         EngineTest::SetUp();
         SetDeletedHidden(0);
-        for (const nav::TableDefinition* table :
-             {&nav::AirportsTable, &nav::NavaidsTable, &nav::RunwaysTable, &nav::UsersTable})
-            CreateNavigationTable(*table);
+        CreateNavigationTables();
 
         OpenTable(TablePath("AIRPORTS"), "AIRPORTS");
         AppendWaypoint("00000003", "KSEA", "Seattle Tacoma");

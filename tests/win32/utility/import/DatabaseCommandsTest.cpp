@@ -62,9 +62,7 @@ protected:
     {
         EngineTest::SetUp();
         SetDeletedHidden(0);
-        for (const nav::TableDefinition* table :
-             {&nav::AirportsTable, &nav::NavaidsTable, &nav::RunwaysTable, &nav::UsersTable})
-            CreateNavigationTable(*table);
+        CreateNavigationTables();
         uitest::PutString(uitest::SettingsKey, "PATH", DataDirectory());
     }
 
