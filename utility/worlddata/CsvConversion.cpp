@@ -37,8 +37,7 @@ struct CsvInput {
     {
         return static_cast<int>(std::lround(Real(column).value_or(0)));
     }
-    std::optional<GeoPosition> Position(std::string_view latitude,
-                                        std::string_view longitude) const
+    std::optional<GeoPosition> Position(std::string_view latitude, std::string_view longitude) const
     {
         std::optional<double> north = Real(latitude);
         std::optional<double> east = Real(longitude);
@@ -165,9 +164,8 @@ void ReadAirports(CsvInput& input, ImportFilesWriter& writer,
 bool ReadRunway(const CsvInput& input, AptRunway& runway, const char*& reason)
 {
     std::string_view heIdent = input.reader.Field("he_ident");
-    std::optional<GeoPosition> ends[2] = {
-        input.Position("le_latitude_deg", "le_longitude_deg"),
-        input.Position("he_latitude_deg", "he_longitude_deg")};
+    std::optional<GeoPosition> ends[2] = {input.Position("le_latitude_deg", "le_longitude_deg"),
+                                          input.Position("he_latitude_deg", "he_longitude_deg")};
     // A helipad has one end, and no other.
     runway.kind = heIdent.empty() ? RunwayKind::Helipad : RunwayKind::Land;
     runway.ends[0].designator = input.reader.Field("le_ident");
@@ -222,8 +220,7 @@ bool HeaderRead(CsvInput& input, std::initializer_list<std::string_view> columns
 
 }  // namespace
 
-ConversionResult ConvertCsvWorldData(const CsvWorldFiles& files,
-                                     const std::string& outputDirectory,
+ConversionResult ConvertCsvWorldData(const CsvWorldFiles& files, const std::string& outputDirectory,
                                      const ConversionOptions& options)
 {
     ConversionResult result;
@@ -237,15 +234,18 @@ ConversionResult ConvertCsvWorldData(const CsvWorldFiles& files,
     for (const CsvInput* input : {&airports, &runways, &navaids, frequencies.get()}) {
         if (input && !Opened(input->file, result)) return result;
     }
-    if (!HeaderRead(airports, {"ident", "type", "name", "latitude_deg", "longitude_deg",
-                               "elevation_ft", "iso_country", "iso_region"},
+    if (!HeaderRead(airports,
+                    {"ident", "type", "name", "latitude_deg", "longitude_deg", "elevation_ft",
+                     "iso_country", "iso_region"},
                     result) ||
-        !HeaderRead(runways, {"airport_ident", "length_ft", "surface", "lighted", "closed",
-                              "le_ident", "le_latitude_deg", "le_longitude_deg", "he_ident",
-                              "he_latitude_deg", "he_longitude_deg"},
+        !HeaderRead(runways,
+                    {"airport_ident", "length_ft", "surface", "lighted", "closed", "le_ident",
+                     "le_latitude_deg", "le_longitude_deg", "he_ident", "he_latitude_deg",
+                     "he_longitude_deg"},
                     result) ||
-        !HeaderRead(navaids, {"ident", "name", "type", "frequency_khz", "latitude_deg",
-                              "longitude_deg", "elevation_ft", "iso_country"},
+        !HeaderRead(navaids,
+                    {"ident", "name", "type", "frequency_khz", "latitude_deg", "longitude_deg",
+                     "elevation_ft", "iso_country"},
                     result) ||
         (frequencies &&
          !HeaderRead(*frequencies, {"airport_ident", "type", "frequency_mhz"}, result)))

@@ -21,8 +21,7 @@ struct CsvWorldFiles {
     std::string frequencies;  // empty: none, ATIS and TWR stay blank
 };
 
-ConversionResult ConvertCsvWorldData(const CsvWorldFiles& files,
-                                     const std::string& outputDirectory,
+ConversionResult ConvertCsvWorldData(const CsvWorldFiles& files, const std::string& outputDirectory,
                                      const ConversionOptions& options);
 
 }  // namespace quillmap

@@ -226,7 +226,8 @@ bool ImportFilesWriter::AddAirport(const AptAirport& airport, const GeoPosition&
         return false;
     std::string num = AirportNum(airport.ident);
     if (!airportNums_.insert(num).second) {
-        Report(file, airport.line, "airport \"" + airport.ident + "\" given a second time; skipped");
+        Report(file, airport.line,
+               "airport \"" + airport.ident + "\" given a second time; skipped");
         Skip("airport", "identifier given a second time");
         return false;
     }

@@ -16,10 +16,10 @@ struct SurfacePrefix {
 // "LAT" (laterite) are dirt, "PEM" (part concrete, part asphalt) and "BIT" (bitumen)
 // hard surfaces.
 constexpr SurfacePrefix Prefixes[] = {
-    {"ASP", 1},  {"BIT", 1},  {"TAR", 1},  {"CON", 2},   {"PEM", 2},  {"GRASS", 3}, {"GRS", 3},
-    {"TURF", 3}, {"GRAV", 5}, {"GRV", 5},  {"GVL", 5},   {"GRE", 4},  {"DIRT", 4},  {"CLA", 4},
-    {"SAND", 4}, {"SOIL", 4}, {"EARTH", 4}, {"LAT", 4},  {"LAKE", 12}, {"WAT", 13}, {"SNOW", 14},
-    {"ICE", 14},
+    {"ASP", 1},   {"BIT", 1},  {"TAR", 1},   {"CON", 2},  {"PEM", 2},   {"GRASS", 3},
+    {"GRS", 3},   {"TURF", 3}, {"GRAV", 5},  {"GRV", 5},  {"GVL", 5},   {"GRE", 4},
+    {"DIRT", 4},  {"CLA", 4},  {"SAND", 4},  {"SOIL", 4}, {"EARTH", 4}, {"LAT", 4},
+    {"LAKE", 12}, {"WAT", 13}, {"SNOW", 14}, {"ICE", 14},
 };
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix)
