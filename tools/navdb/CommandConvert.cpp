@@ -127,8 +127,9 @@ const CommandRegistration csvRegistration(
     {"convert --csv",
      "AIRPORTS.CSV RUNWAYS.CSV NAVAIDS.CSV OUTDIR [--frequencies AIRPORT-FREQUENCIES.CSV] "
      "[--region S W N E] [--ident LIST]",
-     "the same from the CSV files of the public-domain world airport data set (any may be "
-     "gzip-compressed), ATIS and TWR from the airport frequencies where given",
+     "writes AIRPORTS.GPS, RUNWAYS.GPS and NAVAIDS.GPS into OUTDIR from the CSV files of "
+     "the public-domain world airport data set (any may be gzip-compressed), ATIS and TWR from "
+     "the airport frequencies when given; --region and --ident as for apt.dat",
      4, RunConvertCsvCommand, true});
 
 const CommandRegistration
