@@ -26,8 +26,8 @@ protected:
     // The airport or navaid line of the identifier.
     static std::string Line(ImportKind kind, const char* ident)
     {
-        std::string line =
-            LineWhere(kind, kind == Airports ? converted->airports : converted->navaids, "ID", ident);
+        std::string line = LineWhere(
+            kind, kind == Airports ? converted->airports : converted->navaids, "ID", ident);
         EXPECT_FALSE(line.empty()) << ident;
         return line;
     }
@@ -37,7 +37,8 @@ protected:
     static std::vector<std::string> RunwaysOf(const char* ident)
     {
         std::vector<std::string> runways;
-        for (const std::string& line : LinesWhere(Runways, converted->runways, "NUM", AirportNum(ident))) {
+        for (const std::string& line :
+             LinesWhere(Runways, converted->runways, "NUM", AirportNum(ident))) {
             std::string text;
             for (const char* field : {"RUNWAYS", "LEN", "SURFACE", "REM", "NAV1", "NAV2"}) {
                 std::string value = Field(Runways, line, field);
@@ -73,8 +74,9 @@ TEST_F(CsvConversion, AirportColumns)
 
 TEST_F(CsvConversion, AtisAndTowerAreTheFirstOfTheirKindWhenFrequenciesAreGiven)
 {
-    EXPECT_EQ(Field(Airports, Airport("KSEA"), "ATIS"), "118.02");  // 118.025 cut, not the later 118.0
-    EXPECT_EQ(Field(Airports, Airport("KSEA"), "TWR"), "119.90");   // not the later 120.95
+    // 118.025 cut to two decimals, not the later 118.0; 119.9, not the later 120.95.
+    EXPECT_EQ(Field(Airports, Airport("KSEA"), "ATIS"), "118.02");
+    EXPECT_EQ(Field(Airports, Airport("KSEA"), "TWR"), "119.90");
     EXPECT_EQ(Field(Airports, Airport("CYVR"), "ATIS"), "0.00");
     EXPECT_EQ(Field(Airports, Airport("CYVR"), "TWR"), "119.55");
 
@@ -146,7 +148,8 @@ TEST_F(CsvConversion, ProblemsByFileAndLineAndSkipsCountedByReason)
                   Fixture("airports.csv") + ":7: airport row without identifier or position",
                   Fixture("navaids.csv") + ":9: navaid row without identifier or position",
                   Fixture("runways.csv") + ":9: runway row without airport or designator"}));
-    EXPECT_EQ(LineWhere(Airports, converted->airports, "ID", "WA77"), "");  // closed, and its runway
+    EXPECT_EQ(LineWhere(Airports, converted->airports, "ID", "WA77"),
+              "");  // closed, and its runway
     EXPECT_EQ(RunwaysOf("WA77"), std::vector<std::string>{});
 }
 
