@@ -5,6 +5,8 @@
 #include "WorldDataTestSupport.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <tuple>
 
 using namespace quillmap;
@@ -165,6 +167,28 @@ TEST(CsvConversionKeys, AnAirportGetsTheSameKeyAndPlaceAsFromAptDat)
     ASSERT_FALSE(aptLine.empty());
     EXPECT_EQ(Field(Airports, csvLine, "NUM"), Field(Airports, aptLine, "NUM"));
     EXPECT_EQ(PositionText(Airports, csvLine), PositionText(Airports, aptLine));
+}
+
+TEST(CsvConversionInput, ARowCutAtTheLimitIsReportedAsMalformed)
+{
+    ScratchDirectory scratch;
+    CsvWorldFiles files = CsvFixtures(false);
+    files.airports = (scratch.path / "airports.csv").string();
+    std::ofstream(files.airports, std::ios::binary)
+        << "ident,type,name,latitude_deg,longitude_deg,elevation_ft,iso_country,iso_region\n"
+        << "KAAA,small_airport,\"Open quote" << std::string(70 * 1024, 'x') << "\n";
+    Converted converted;
+    ConvertCsv(converted, files);
+    ASSERT_TRUE(converted.result.succeeded) << converted.result.error;
+    EXPECT_EQ(converted.result.airports, 0);
+    std::vector<std::string> problems;  // of airports.csv, the other files have their own
+    std::copy_if(converted.problems.begin(), converted.problems.end(), std::back_inserter(problems),
+                 [&](const std::string& problem) { return problem.starts_with(files.airports); });
+    EXPECT_EQ(problems, (std::vector<std::string>{
+                            files.airports + ":2: row longer than 65536 characters (a quote not "
+                                             "closed?)",
+                            files.airports + ": 1 rows longer than 65536 characters, read only "
+                                             "that far"}));
 }
 
 TEST(CsvConversionInput, AFileWithoutAColumnOrUnreadableWritesNothing)
