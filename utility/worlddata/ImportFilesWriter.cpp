@@ -218,12 +218,16 @@ bool ImportFilesWriter::HasAirport(const std::string& ident) const
     return airportNums_.contains(AirportNum(ident));
 }
 
-bool ImportFilesWriter::AddAirport(const AptAirport& airport, const GeoPosition& position,
+bool ImportFilesWriter::AddAirport(const AptAirport& airport,
+                                   const std::optional<GeoPosition>& position,
                                    const DataFileReader& file)
 {
-    if (!IdentFits("airport", file, airport.line, airport.ident) ||
-        !Selected("airport", airport.ident, position))
+    if (!IdentFits("airport", file, airport.line, airport.ident)) return false;
+    if (!position) {
+        Skip("airport", "no position (neither datum nor runway)");
         return false;
+    }
+    if (!Selected("airport", airport.ident, *position)) return false;
     std::string num = AirportNum(airport.ident);
     if (!airportNums_.insert(num).second) {
         Report(file, airport.line,
@@ -246,7 +250,7 @@ bool ImportFilesWriter::AddAirport(const AptAirport& airport, const GeoPosition&
     line.Text("STATE", state);
     line.Integer("ALT", airport.elevationFeet);
     line.ComputedVariation();
-    line.Position(position);
+    line.Position(*position);
     line.Real("ATIS", Megahertz(airport.atisKhz));
     line.Real("TWR", Megahertz(airport.towerKhz));
     airports_->WriteLine(line.Line());

@@ -13,6 +13,7 @@
 #include "WorldConversion.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -43,8 +44,9 @@ public:
     // A localizer, kept to be given to the runway end it serves.
     void KeepLocalizer(const NavDatRow& row);
     void AddNavaid(const NavDatRow& row, const std::string& type, const DataFileReader& file);
-    // Writes the airport at `position` with the runways it holds; false when it is not kept.
-    bool AddAirport(const AptAirport& airport, const GeoPosition& position,
+    // Writes the airport at `position` with the runways it holds; false when it is not kept
+    // (without a position: apt.dat gives an airport neither datum nor runway).
+    bool AddAirport(const AptAirport& airport, const std::optional<GeoPosition>& position,
                     const DataFileReader& file);
     // A runway of an airport written already (by its identifier).
     void AddRunway(const AptRunway& runway, const std::string& airportIdent);

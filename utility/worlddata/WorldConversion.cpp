@@ -45,12 +45,7 @@ void ReadAirports(AptDatReader& reader, const DataFileReader& file, ImportFilesW
     int records = 0;
     while (reader.Next(airport)) {
         writer.Progress(file, records);
-        std::optional<GeoPosition> position = AirportPosition(airport);
-        if (!position) {
-            writer.Skip("airport", "no position (neither datum nor runway)");
-            continue;
-        }
-        writer.AddAirport(airport, *position, file);
+        writer.AddAirport(airport, AirportPosition(airport), file);
     }
     if (reader.MalformedAirports() > 0)
         result.skipped["airport: malformed header row"] += reader.MalformedAirports();

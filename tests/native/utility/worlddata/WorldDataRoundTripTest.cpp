@@ -141,15 +141,6 @@ TEST_F(WorldDataRoundTrip, TheCsvDataSetConvertsAndImports)
     WaypointRecord seattle = Lookup(1, "KSEA____");
     EXPECT_EQ(TrimRight(seattle.id), "KSEA");
     EXPECT_EQ(TrimRight(seattle.name), "Seattle Tacoma Intl");
-
-    std::string files = (scratch_.path / "out").string();
-    std::string missing = (scratch_.path / "navaids.csv").string();
-    NavdbRun run = Navdb(
-        {"convert", "--csv", Fixture("airports.csv"), Fixture("runways.csv"), missing, files});
-    EXPECT_EQ(run.status, 1 << 8);
-    EXPECT_EQ(run.output, std::vector<std::string>{"navdb convert: cannot read " + missing +
-                                                   ": No such file or directory; nothing written"});
-    EXPECT_FALSE(std::filesystem::exists(files));
 }
 
 TEST_F(WorldDataRoundTrip, ASavedRouteLeadsToTheSamePlacesAfterANewerEdition)
