@@ -1,5 +1,7 @@
 #include "CsvReader.h"
 
+#include <utility>
+
 namespace quillmap {
 
 namespace {
@@ -22,9 +24,11 @@ bool CsvReader::Next()
     std::size_t rowBytes = line.size();
     std::string field;
     bool quoted = false;
+    bool fieldStart = true;
     for (;;) {
         for (std::size_t at = 0; at < line.size(); ++at) {
             char c = line[at];
+            bool starting = std::exchange(fieldStart, false);
             if (quoted) {
                 if (c != '"') {
                     field += c;
@@ -34,18 +38,20 @@ bool CsvReader::Next()
                 } else {
                     quoted = false;
                 }
-            } else if (c == '"') {
+            } else if (c == '"' && starting) {
                 quoted = true;
             } else if (c == ',') {
                 fields_.push_back(std::move(field));
                 field.clear();
+                fieldStart = true;
             } else {
+                // A quote inside an unquoted field (5" pad) is taken as it stands.
                 field += c;
             }
         }
         if (!quoted) break;
         // A line break inside quotes belongs to the field; a quote that never closes would
-        // swallow the rest of the file, so the row stops at the limit of a line.
+        // swallow the rest of the file, so the row stops at MaximumLineBytes.
         if (rowBytes >= MaximumLineBytes || !file_.ReadLine(line)) {
             rowCut_ = true;
             break;

@@ -23,7 +23,7 @@ TEST(CsvReader, QuotedFieldsHoldQuotesCommasAndLineBreaks)
                                            "\"Le \"\"Grand\"\" Champ, Nord\",LFAB,plain\r\n"
                                            "\r\n"
                                            "\"two\r\nlines\",\"\",\"a,b\"\n"
-                                           "short\n"));
+                                           "short,5\" pad\n"));
     CsvReader reader(file);
     ASSERT_TRUE(reader.ReadHeader({"ident", "name"})) << reader.Error();
 
@@ -44,7 +44,8 @@ TEST(CsvReader, QuotedFieldsHoldQuotesCommasAndLineBreaks)
     ASSERT_TRUE(reader.Next());
     EXPECT_EQ(reader.Line(), 6);
     EXPECT_EQ(reader.Field("name"), "short");
-    EXPECT_EQ(reader.Field("note"), "");  // the row ends before it
+    EXPECT_EQ(reader.Field("ident"), "5\" pad");  // a quote inside an unquoted field
+    EXPECT_EQ(reader.Field("note"), "");          // the row ends before it
     EXPECT_FALSE(reader.Next());
     EXPECT_FALSE(file.Failed());
 }
