@@ -33,6 +33,7 @@ struct CsvInput {
     {
         return RealOf(reader.Field(column));
     }
+    // Rounded (elevations may be given with decimals); 0 when blank.
     int WholeNumber(std::string_view column) const
     {
         return static_cast<int>(std::lround(Real(column).value_or(0)));
