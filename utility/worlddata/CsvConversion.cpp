@@ -14,7 +14,6 @@ namespace quillmap {
 namespace {
 
 constexpr double KilohertzPerMegahertz = 1000;
-constexpr int KilohertzPerUnit = 10;  // NavDatRow keeps VHF frequencies in units of 10 kHz
 
 struct AirportFrequencies {
     int atisKhz = 0;
@@ -82,7 +81,9 @@ void ReadNavaids(CsvInput& input, ImportFilesWriter& writer)
         }
         NavDatRow row;
         row.line = input.reader.Line();
-        row.kind = type == "NDB" ? NavRowKind::Ndb : NavRowKind::StandaloneDme;
+        // The kind only chooses the frequency's unit here (kHz for an NDB, MHz for the rest);
+        // the type is the data set's own.
+        row.kind = type == "NDB" ? NavRowKind::Ndb : NavRowKind::Vor;
         row.ident = input.reader.Field("ident");
         std::optional<GeoPosition> position = input.Position("latitude_deg", "longitude_deg");
         if (row.ident.empty() || !position) {
@@ -93,7 +94,7 @@ void ReadNavaids(CsvInput& input, ImportFilesWriter& writer)
         row.name = input.reader.Field("name");
         row.elevationFeet = input.WholeNumber("elevation_ft");
         int khz = input.WholeNumber("frequency_khz");
-        row.frequency = row.kind == NavRowKind::Ndb ? khz : khz / KilohertzPerUnit;
+        row.frequency = row.kind == NavRowKind::Ndb ? khz : khz / KilohertzPerVhfUnit;
         // The data set has no ICAO region: the country stands in for it in the key, so keys
         // stay stable from one edition of the data set to the next (not across sources).
         row.region = input.reader.Field("iso_country");
