@@ -1,11 +1,15 @@
-// navdb convert APT.DAT NAV.DAT OUTDIR [--region S W N E] [--ident LIST]: writes the
-// import files AIRPORTS.GPS, RUNWAYS.GPS and NAVAIDS.GPS from the world data files.
+// navdb convert APT.DAT NAV.DAT OUTDIR [--region S W N E] [--ident LIST], and
+// navdb convert --csv AIRPORTS.CSV RUNWAYS.CSV NAVAIDS.CSV OUTDIR [--frequencies FILE] and the
+// same options: write the import files AIRPORTS.GPS, RUNWAYS.GPS and NAVAIDS.GPS from the
+// world data files.
+#include "CsvConversion.h"
 #include "NavdbCommand.h"
 #include "WorldConversion.h"
 
-#include <cstdio>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <sstream>
 
@@ -24,10 +28,12 @@ std::optional<double> Degrees(const std::string& text, double limit)
     return value;
 }
 
-// The options after the three file arguments; false on anything it does not know.
-bool ReadOptions(const std::vector<std::string>& arguments, ConversionOptions& options)
+// The options from `first` on; false on anything it does not know. `frequencies`, where
+// given, takes --frequencies FILE.
+bool ReadOptions(const std::vector<std::string>& arguments, std::size_t first,
+                 ConversionOptions& options, std::string* frequencies = nullptr)
 {
-    for (std::size_t at = 3; at < arguments.size(); ++at) {
+    for (std::size_t at = first; at < arguments.size(); ++at) {
         if (arguments[at] == "--region" && at + 4 < arguments.size()) {
             std::optional<double> values[4];
             for (int i = 0; i < 4; ++i)
@@ -46,6 +52,8 @@ bool ReadOptions(const std::vector<std::string>& arguments, ConversionOptions& o
                     c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
                 if (!ident.empty()) options.idents.insert(ident);
             }
+        } else if (frequencies && arguments[at] == "--frequencies" && at + 1 < arguments.size()) {
+            *frequencies = arguments[++at];
         } else {
             std::fprintf(stderr, "navdb convert: unknown or incomplete option %s\n",
                          arguments[at].c_str());
@@ -57,7 +65,9 @@ bool ReadOptions(const std::vector<std::string>& arguments, ConversionOptions& o
 
 void PrintResult(const ConversionResult& result)
 {
-    std::printf("apt.dat version %d, nav.dat version %d\n", result.aptVersion, result.navVersion);
+    if (result.aptVersion > 0)
+        std::printf("apt.dat version %d, nav.dat version %d\n", result.aptVersion,
+                    result.navVersion);
     std::printf(
         "written: %d airports, %d runways (%d runway ends with their localizer), %d navaids\n",
         result.airports, result.runways, result.localizers, result.navaids);
@@ -70,10 +80,10 @@ void PrintResult(const ConversionResult& result)
         std::printf("  %d %s\n", count, reason.c_str());
 }
 
-int RunConvertCommand(const std::vector<std::string>& arguments)
+// Runs `convert` with progress and problems on standard error, then prints the counts.
+int RunConversion(ConversionOptions& options,
+                  const std::function<ConversionResult(const ConversionOptions&)>& convert)
 {
-    ConversionOptions options;
-    if (!ReadOptions(arguments, options)) return 2;
     bool progressShown = false;
     options.progress = [&progressShown](const std::string& file, int percent) {
         std::fprintf(stderr, "\r%s: %d%%", file.c_str(), percent);
@@ -83,8 +93,7 @@ int RunConvertCommand(const std::vector<std::string>& arguments)
         std::fprintf(stderr, "%s%s\n", progressShown ? "\n" : "", message.c_str());
         progressShown = false;
     };
-    ConversionResult result =
-        quillmap::ConvertWorldData(arguments[0], arguments[1], arguments[2], options);
+    ConversionResult result = convert(options);
     if (progressShown) std::fprintf(stderr, "\n");
     if (!result.succeeded) {
         std::fprintf(stderr, "navdb convert: %s; nothing written\n", result.error.c_str());
@@ -93,6 +102,35 @@ int RunConvertCommand(const std::vector<std::string>& arguments)
     PrintResult(result);
     return 0;
 }
+
+int RunConvertCommand(const std::vector<std::string>& arguments)
+{
+    ConversionOptions options;
+    if (!ReadOptions(arguments, 3, options)) return 2;
+    return RunConversion(options, [&arguments](const ConversionOptions& given) {
+        return quillmap::ConvertWorldData(arguments[0], arguments[1], arguments[2], given);
+    });
+}
+
+int RunConvertCsvCommand(const std::vector<std::string>& arguments)
+{
+    ConversionOptions options;
+    quillmap::CsvWorldFiles files{arguments[0], arguments[1], arguments[2], {}};
+    if (!ReadOptions(arguments, 4, options, &files.frequencies)) return 2;
+    return RunConversion(options, [&files, &arguments](const ConversionOptions& given) {
+        return quillmap::ConvertCsvWorldData(files, arguments[3], given);
+    });
+}
+
+// Registered before plain "convert", which would take "--csv" for a file name.
+const CommandRegistration csvRegistration(
+    {"convert --csv",
+     "AIRPORTS.CSV RUNWAYS.CSV NAVAIDS.CSV OUTDIR [--frequencies AIRPORT-FREQUENCIES.CSV] "
+     "[--region S W N E] [--ident LIST]",
+     "writes AIRPORTS.GPS, RUNWAYS.GPS and NAVAIDS.GPS into OUTDIR from the CSV files of "
+     "the public-domain world airport data set (any may be gzip-compressed), ATIS and TWR from "
+     "the airport frequencies when given; --region and --ident as for apt.dat",
+     4, RunConvertCsvCommand, true});
 
 const CommandRegistration
     registration({"convert", "APT.DAT NAV.DAT OUTDIR [--region S W N E] [--ident LIST]",

@@ -1,4 +1,5 @@
-// The airport data file apt.dat, versions 850 to 1200, read one airport at a time.
+// The airport data file apt.dat, versions 850 to 1200, read one airport at a time. Its
+// structures hold the airports of the other sources too (the CSV data set).
 //
 // The file starts with "I" (or "A") and a line that begins with the version number; rows
 // follow, one a line, each starting with its row code, and "99" ends the data. An airport
@@ -47,6 +48,10 @@ struct AptRunway {
     int edgeLights = 0;   // 0 none, 1 low, 2 medium, 3 high intensity
     bool centrelineLights = false;
     double helipadLengthMeters = 0;
+    // Sources other than apt.dat: the length they give (else it is measured between the
+    // ends), and lights of a kind they do not tell.
+    std::optional<int> givenLengthFeet;
+    bool lightsOfUnknownKind = false;
     AptRunwayEnd ends[2];  // a helipad has one
 };
 

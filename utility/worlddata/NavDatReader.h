@@ -28,13 +28,16 @@ enum class NavRowKind {
     Other
 };
 
+// nav.dat gives VHF frequencies in units of 10 kHz, and NavDatRow keeps them so.
+constexpr int KilohertzPerVhfUnit = 10;
+
 struct NavDatRow {
     int line = 0;
     int rowCode = 0;
     NavRowKind kind = NavRowKind::Other;
     GeoPosition position;
     int elevationFeet = 0;
-    int frequency = 0;  // kHz for NDBs, 10 kHz for the others
+    int frequency = 0;  // kHz for NDBs, units of KilohertzPerVhfUnit for the others
     std::string ident;
     std::string region;   // empty in version 810
     std::string airport;  // localizers; the airport field of the newer editions

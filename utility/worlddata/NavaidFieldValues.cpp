@@ -9,8 +9,6 @@ namespace quillmap {
 
 namespace {
 
-constexpr int KilohertzPerUnit = 10;  // VHF frequencies are given in units of 10 kHz
-
 // Whether a blank-separated word of the name is one of `words`.
 bool HasWord(std::string_view name, std::initializer_list<std::string_view> words)
 {
@@ -51,7 +49,7 @@ std::string NavaidType(const NavDatRow& row)
 std::string NavaidFrequency(const NavDatRow& row)
 {
     if (row.kind == NavRowKind::Ndb) return std::to_string(row.frequency);
-    return MegahertzText(row.frequency * KilohertzPerUnit);
+    return MegahertzText(row.frequency * KilohertzPerVhfUnit);
 }
 
 }  // namespace quillmap

@@ -11,7 +11,6 @@ bool IsSeparator(char c)
     return c == ' ' || c == '\t' || c == '\r';
 }
 
-// The text as a number only when all of it is one (an optional plus sign allowed).
 template <typename Number>
 std::optional<Number> WholeNumber(std::string_view text)
 {
@@ -46,12 +45,22 @@ std::string_view RowFields::Rest(std::size_t index) const
 
 std::optional<int> RowFields::Integer(std::size_t index) const
 {
-    return index < fields_.size() ? WholeNumber<int>(fields_[index]) : std::nullopt;
+    return index < fields_.size() ? IntegerOf(fields_[index]) : std::nullopt;
 }
 
 std::optional<double> RowFields::Real(std::size_t index) const
 {
-    return index < fields_.size() ? WholeNumber<double>(fields_[index]) : std::nullopt;
+    return index < fields_.size() ? RealOf(fields_[index]) : std::nullopt;
+}
+
+std::optional<int> IntegerOf(std::string_view text)
+{
+    return WholeNumber<int>(text);
+}
+
+std::optional<double> RealOf(std::string_view text)
+{
+    return WholeNumber<double>(text);
 }
 
 std::string_view LastWord(std::string_view text)

@@ -26,6 +26,11 @@ private:
     std::vector<std::string_view> fields_;
 };
 
+// The whole text as a number (an optional plus sign allowed); nothing when it is empty or not
+// entirely a number.
+std::optional<int> IntegerOf(std::string_view text);
+std::optional<double> RealOf(std::string_view text);
+
 // The last blank-separated word of a text ("SEATTLE VORTAC" gives "VORTAC").
 std::string_view LastWord(std::string_view text);
 

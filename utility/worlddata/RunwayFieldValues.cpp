@@ -69,6 +69,7 @@ std::string RunwayDesignators(const AptRunway& runway)
 
 int RunwayLengthFeet(const AptRunway& runway)
 {
+    if (runway.givenLengthFeet) return *runway.givenLengthFeet;
     double feet = runway.kind == RunwayKind::Helipad
                       ? runway.helipadLengthMeters * FeetPerMeter
                       : GreatCircleFeet(runway.ends[0].position, runway.ends[1].position);
@@ -88,6 +89,7 @@ std::string LightingRemark(const AptRunway& runway)
     if (runway.ends[0].approachLights > 0 || runway.ends[1].approachLights > 0)
         AddWord(remark, "ALS");
     if (runway.ends[0].reil || runway.ends[1].reil) AddWord(remark, "REIL");
+    if (runway.lightsOfUnknownKind) AddWord(remark, "LIGHTED");
     return remark;
 }
 

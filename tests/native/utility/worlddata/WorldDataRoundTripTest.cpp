@@ -49,13 +49,34 @@ protected:
     // Converts into files/, imports them, and returns what convert printed.
     std::vector<std::string> ConvertAndImport(const char* apt, const char* nav)
     {
+        return ConvertAndImport({"convert", Fixture(apt), Fixture(nav)}, {});
+    }
+    // `convert` is the command and its input files, `options` what follows the output.
+    std::vector<std::string> ConvertAndImport(std::vector<std::string> convert,
+                                              const std::vector<std::string>& options)
+    {
         std::string files = (scratch_.path / "files").string();
-        NavdbRun convert = Navdb({"convert", Fixture(apt), Fixture(nav), files});
-        EXPECT_EQ(convert.status, 0);
+        convert.push_back(files);
+        convert.insert(convert.end(), options.begin(), options.end());
+        NavdbRun converted = Navdb(convert);
+        EXPECT_EQ(converted.status, 0);
         NavdbRun import = Navdb({"import", database_, files + "/AIRPORTS.GPS",
                                  files + "/RUNWAYS.GPS", files + "/NAVAIDS.GPS"});
         EXPECT_EQ(import.status, 0);
-        return convert.output;
+        return converted.output;
+    }
+
+    // The import's own reading of the columns, redone independently in Python and compared
+    // with the tables as dbfread reads them.
+    void ExpectTablesHoldTheFiles()
+    {
+        ChildProcess check("/usr/bin/python3",
+                           {SAMPLE_DATABASE_CHECK, database_, (scratch_.path / "files").string()});
+        std::string last;
+        for (std::string line = check.ReadLine(); !line.empty(); line = check.ReadLine())
+            last = line;
+        EXPECT_EQ(check.Wait(), 0);
+        EXPECT_EQ(last, database_ + ": 0 differences");
     }
 
     static WaypointRecord Lookup(int table, const std::string& num)
@@ -81,14 +102,7 @@ TEST_F(WorldDataRoundTrip, ImportedTablesHoldEveryLineAndTheGaugeFindsTheWaypoin
           "skipped: 7", "  1 malformed rows (reported above)"})
         EXPECT_NE(std::find(printed.begin(), printed.end(), line), printed.end()) << line;
 
-    // The import's own reading of the columns, redone independently in Python and compared
-    // with the tables as dbfread reads them (variations too: the region's are 17..21 east).
-    ChildProcess check("/usr/bin/python3",
-                       {SAMPLE_DATABASE_CHECK, database_, (scratch_.path / "files").string()});
-    std::string last;
-    for (std::string line = check.ReadLine(); !line.empty(); line = check.ReadLine()) last = line;
-    EXPECT_EQ(check.Wait(), 0);
-    EXPECT_EQ(last, database_ + ": 0 differences");
+    ExpectTablesHoldTheFiles();  // variations too: the region's are 17..21 east
 
     WaypointRecord seattle = Lookup(1, "KSEA____");
     EXPECT_EQ(TrimRight(seattle.id), "KSEA");
@@ -104,6 +118,29 @@ TEST_F(WorldDataRoundTrip, ImportedTablesHoldEveryLineAndTheGaugeFindsTheWaypoin
     EXPECT_EQ(TrimRight(station.id), "SEA");
     EXPECT_EQ(TrimRight(station.name), "SEATTLE VORTAC");
     EXPECT_EQ(station.table, 2);
+}
+
+TEST_F(WorldDataRoundTrip, TheCsvDataSetConvertsAndImports)
+{
+    std::vector<std::string> printed =
+        ConvertAndImport({"convert", "--csv", Fixture("airports.csv"), Fixture("runways.csv"),
+                          Fixture("navaids.csv")},
+                         {"--frequencies", Fixture("airport-frequencies.csv"), "--region", "40",
+                          "-130", "50", "-120"});
+    // LFPB lies outside the region, and so its runway is not written.
+    for (const char* line :
+         {"written: 3 airports, 4 runways (0 runway ends with their localizer), 7 navaids",
+          "skipped: 11", "  3 malformed rows (reported above)", "  1 airport: outside the region",
+          "  2 runway: of an airport not written"})
+        EXPECT_NE(std::find(printed.begin(), printed.end(), line), printed.end()) << line;
+    EXPECT_EQ(std::find_if(printed.begin(), printed.end(),
+                           [](const std::string& line) { return line.starts_with("apt.dat"); }),
+              printed.end());
+    ExpectTablesHoldTheFiles();
+
+    WaypointRecord seattle = Lookup(1, "KSEA____");
+    EXPECT_EQ(TrimRight(seattle.id), "KSEA");
+    EXPECT_EQ(TrimRight(seattle.name), "Seattle Tacoma Intl");
 }
 
 TEST_F(WorldDataRoundTrip, ASavedRouteLeadsToTheSamePlacesAfterANewerEdition)

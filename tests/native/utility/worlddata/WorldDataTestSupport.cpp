@@ -3,6 +3,7 @@
 #include "ImportLineBuilder.h"
 
 #include <fstream>
+#include <functional>
 #include <random>
 
 using namespace quillmap;
@@ -38,20 +39,49 @@ std::vector<std::string> RecordLines(const std::filesystem::path& file)
     return lines;
 }
 
+namespace {
+
+// Runs `convert` into the scratch directory, collecting the problems and the lines written.
+void ConvertWith(Converted& converted, quillmap::ConversionOptions options,
+                 const std::function<ConversionResult(const std::string& output,
+                                                      const ConversionOptions& options)>& convert)
+{
+    options.problem = [&converted](const std::string& message) {
+        converted.problems.push_back(message);
+    };
+    converted.result = convert(converted.output.path.string(), options);
+    converted.airports = RecordLines(converted.output.path / "AIRPORTS.GPS");
+    converted.runways = RecordLines(converted.output.path / "RUNWAYS.GPS");
+    converted.navaids = RecordLines(converted.output.path / "NAVAIDS.GPS");
+}
+
+}  // namespace
+
 void Convert(Converted& converted, const std::string& apt, const std::string& nav,
              quillmap::ConversionOptions options)
 {
     auto path = [](const std::string& name) {
         return name.find('/') == std::string::npos ? Fixture(name.c_str()) : name;
     };
-    options.problem = [&converted](const std::string& message) {
-        converted.problems.push_back(message);
-    };
-    converted.result =
-        quillmap::ConvertWorldData(path(apt), path(nav), converted.output.path.string(), options);
-    converted.airports = RecordLines(converted.output.path / "AIRPORTS.GPS");
-    converted.runways = RecordLines(converted.output.path / "RUNWAYS.GPS");
-    converted.navaids = RecordLines(converted.output.path / "NAVAIDS.GPS");
+    ConvertWith(converted, std::move(options),
+                [&](const std::string& output, const ConversionOptions& given) {
+                    return ConvertWorldData(path(apt), path(nav), output, given);
+                });
+}
+
+CsvWorldFiles CsvFixtures(bool frequencies)
+{
+    return {Fixture("airports.csv"), Fixture("runways.csv"), Fixture("navaids.csv"),
+            frequencies ? Fixture("airport-frequencies.csv") : std::string()};
+}
+
+void ConvertCsv(Converted& converted, const CsvWorldFiles& files,
+                quillmap::ConversionOptions options)
+{
+    ConvertWith(converted, std::move(options),
+                [&](const std::string& output, const ConversionOptions& given) {
+                    return ConvertCsvWorldData(files, output, given);
+                });
 }
 
 std::string Field(ImportKind kind, const std::string& line, const char* field)

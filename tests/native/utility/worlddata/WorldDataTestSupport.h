@@ -2,6 +2,7 @@
 // the lines they wrote, read back as the import reads them.
 #pragma once
 
+#include "CsvConversion.h"
 #include "ImportLayout.h"
 #include "WorldConversion.h"
 
@@ -33,6 +34,11 @@ struct Converted {
 // Converts APT and NAV (paths, or fixture names) with `options`; problems are collected.
 void Convert(Converted& converted, const std::string& apt, const std::string& nav,
              quillmap::ConversionOptions options = {});
+// The CSV files airports.csv, runways.csv, navaids.csv and, with `frequencies`,
+// airport-frequencies.csv of fixtures/.
+quillmap::CsvWorldFiles CsvFixtures(bool frequencies = true);
+void ConvertCsv(Converted& converted, const quillmap::CsvWorldFiles& files,
+                quillmap::ConversionOptions options = {});
 
 // The value of `field` in `line`, as the import takes it (text cut at the field's width),
 // trailing blanks removed.
