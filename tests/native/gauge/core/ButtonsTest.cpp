@@ -18,7 +18,7 @@ protected:
     void SetRoute(int count)
     {
         for (int i = 0; i < count; ++i) {
-            char num[9];
+            char num[12];  // room for any int, though NUMs here have eight digits
             std::snprintf(num, sizeof num, "%08d", i + 1);
             gaugeState.route[i] = MakeWaypoint("W", 1, false, 0, 0, false, i, 0, num);
         }
