@@ -42,9 +42,27 @@ struct AptRunwayEnd {
     bool reil = false;       // runway end identifier lights
 };
 
+// Surface codes of apt.dat: those every version shares, and the ranges of the kinds of
+// asphalt and concrete that 1200 adds. Unscoped, as AptRunway keeps the file's number.
+enum AptSurface : int {
+    AsphaltSurface = 1,
+    ConcreteSurface = 2,
+    GrassSurface = 3,
+    DirtSurface = 4,
+    GravelSurface = 5,
+    DryLakebedSurface = 12,
+    WaterSurface = 13,
+    SnowOrIceSurface = 14,
+    TransparentSurface = 15,
+    FirstAsphaltKind = 20,
+    LastAsphaltKind = 38,
+    FirstConcreteKind = 50,
+    LastConcreteKind = 57,
+};
+
 struct AptRunway {
     RunwayKind kind = RunwayKind::Land;
-    int surfaceCode = 0;  // land runways and helipads
+    int surfaceCode = 0;  // land runways and helipads: an AptSurface
     int edgeLights = 0;   // 0 none, 1 low, 2 medium, 3 high intensity
     bool centrelineLights = false;
     double helipadLengthMeters = 0;

@@ -60,8 +60,8 @@ bool ImportFilesWriter::Open(const std::string& outputDirectory)
         outputDirectory.empty() || outputDirectory.back() == '/' || outputDirectory.back() == '\\'
             ? outputDirectory
             : outputDirectory + "/";
-    std::error_code
-        ignored;  // a directory that cannot be made shows as a file that cannot be written
+    // A directory that cannot be made shows as a file that cannot be written.
+    std::error_code ignored;
     std::filesystem::create_directories(outputDirectory, ignored);
     airports_ = std::make_unique<StagedFile>(directory + nav::AirportsAlias + ".GPS");
     runways_ = std::make_unique<StagedFile>(directory + nav::RunwaysAlias + ".GPS");

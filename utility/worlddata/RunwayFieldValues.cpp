@@ -7,34 +7,32 @@ namespace quillmap {
 
 namespace {
 
-// Surface codes of apt.dat: 1..5 and 12..15 in every version, and from 1200 on the
-// asphalt (20..38) and concrete (50..57) kinds.
 const char* SurfaceOfCode(int code)
 {
     switch (code) {
-    case 1:
+    case AsphaltSurface:
         return "ASPH";
-    case 2:
+    case ConcreteSurface:
         return "CONC";
-    case 3:
+    case GrassSurface:
         return "GRASS";
-    case 4:
+    case DirtSurface:
         return "DIRT";
-    case 5:
+    case GravelSurface:
         return "GRVL";
-    case 12:
+    case DryLakebedSurface:
         return "LAKE";
-    case 13:
+    case WaterSurface:
         return "WATER";
-    case 14:
+    case SnowOrIceSurface:
         return "SNOW";
-    case 15:
+    case TransparentSurface:
         return "TRANSP";
     default:
         break;
     }
-    if (code >= 20 && code <= 38) return "ASPH";
-    if (code >= 50 && code <= 57) return "CONC";
+    if (code >= FirstAsphaltKind && code <= LastAsphaltKind) return "ASPH";
+    if (code >= FirstConcreteKind && code <= LastConcreteKind) return "CONC";
     return "OTHER";
 }
 

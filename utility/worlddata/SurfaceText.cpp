@@ -1,5 +1,7 @@
 #include "SurfaceText.h"
 
+#include "AptDatReader.h"
+
 #include <cctype>
 
 namespace quillmap {
@@ -8,18 +10,21 @@ namespace {
 
 struct SurfacePrefix {
     std::string_view prefix;
-    int code;  // of apt.dat: 1 asphalt, 2 concrete, 3 grass, 4 dirt, 5 gravel, 12 dry
-               // lakebed, 13 water, 14 snow or ice
+    AptSurface code;
 };
 
 // Words and the abbreviations in use, by their beginnings; "GRE" (graded earth) and
 // "LAT" (laterite) are dirt, "PEM" (part concrete, part asphalt) and "BIT" (bitumen)
 // hard surfaces.
 constexpr SurfacePrefix Prefixes[] = {
-    {"ASP", 1},   {"BIT", 1},  {"TAR", 1},   {"CON", 2},  {"PEM", 2},   {"GRASS", 3},
-    {"GRS", 3},   {"TURF", 3}, {"GRAV", 5},  {"GRV", 5},  {"GVL", 5},   {"GRE", 4},
-    {"DIRT", 4},  {"CLA", 4},  {"SAND", 4},  {"SOIL", 4}, {"EARTH", 4}, {"LAT", 4},
-    {"LAKE", 12}, {"WAT", 13}, {"SNOW", 14}, {"ICE", 14},
+    {"ASP", AsphaltSurface},     {"BIT", AsphaltSurface},  {"TAR", AsphaltSurface},
+    {"CON", ConcreteSurface},    {"PEM", ConcreteSurface}, {"GRASS", GrassSurface},
+    {"GRS", GrassSurface},       {"TURF", GrassSurface},   {"GRAV", GravelSurface},
+    {"GRV", GravelSurface},      {"GVL", GravelSurface},   {"GRE", DirtSurface},
+    {"DIRT", DirtSurface},       {"CLA", DirtSurface},     {"SAND", DirtSurface},
+    {"SOIL", DirtSurface},       {"EARTH", DirtSurface},   {"LAT", DirtSurface},
+    {"LAKE", DryLakebedSurface}, {"WAT", WaterSurface},    {"SNOW", SnowOrIceSurface},
+    {"ICE", SnowOrIceSurface},
 };
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix)
