@@ -118,4 +118,10 @@ std::string TablePath(PathForm form, const char* directory, const char* table)
     return path;
 }
 
+std::string DataDirectoryAsStored(const std::string& typed)
+{
+    if (typed.empty() || typed.back() == '\\' || typed.back() == '/') return typed;
+    return typed + '\\';
+}
+
 }  // namespace nav

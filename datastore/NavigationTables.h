@@ -82,4 +82,9 @@ const char* DefaultDirectory(PathForm form);
 // separator ("C:\\FS6\\GPS\\DATA\\\\AIRPORTS.DBF"), which the engine accepts.
 std::string TablePath(PathForm form, const char* directory, const char* table);
 
+// The data directory as Preferences stores it: the text as typed, with the closing backslash
+// added when it is left out, because import and rebuild put the file name right behind it.
+// Empty text stays empty (the current directory).
+std::string DataDirectoryAsStored(const std::string& typed);
+
 }  // namespace nav

@@ -15,8 +15,9 @@
 //    before the first stays on the first record with RecordAtBof set.
 //  - Field puts and RecordDelete change the current record; it is written, whole, when the
 //    cursor leaves it (a move, seek, query, append or pack), when another work area becomes
-//    current or is opened, and at TableFinishIndexing and TableCloseAll. Another process
-//    that opens the table then sees it; a process killed before loses that record only.
+//    current or is opened, and at TableFinishIndexing and TableCloseAll; RecordSkip(0)
+//    writes it and stays on it (CommitRecord below). Another process that opens the table
+//    then sees it; a process killed before loses that record only.
 //    In exclusive use the header's record count follows at the close (an open recovers
 //    records the count missed, see engine/DbfTable.h).
 #pragma once
@@ -99,4 +100,15 @@ void SDE_CALL EngineSetStartFlag(int flag);
 
 #ifdef __cplusplus
 }
+
+namespace nav {
+
+// A commit point: the current record is in its file when this returns, and stays current. A
+// skip by nothing writes it as every move does, then reads it back from the file.
+inline void CommitRecord()
+{
+    RecordSkip(0);
+}
+
+}  // namespace nav
 #endif

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 #include "GaugePlatform.h"
 #include "GaugeState.h"
@@ -21,6 +22,12 @@ constexpr const char* NoWaypointId = "-----";
 char* Line(int index)
 {
     return gaugeState.screenLines[index];
+}
+
+std::string_view TrimmedRight(const char* text)
+{
+    std::string_view view(text);
+    return view.substr(0, view.find_last_not_of(' ') + 1);
 }
 
 void FormatNavigationPage()
@@ -78,10 +85,23 @@ void FormatPositionPage()
     PrintScreenLine(3, " DIR:%.0f\xB0", windDirection);
 }
 
+// "FROM:%s %6.1fNM %02d:%02d" made to fit the 25 columns whole, so that the time is never
+// cut: the identifier without the blanks its table pads it with, and the distance right-aligned
+// in the columns left between it and "NM", which then stand in the same columns on every line
+// (for a 5-character identifier, the dashes included, that is the format itself). Where one
+// decimal does not fit (a 6-character identifier and a leg of 1000 NM or more), whole miles.
 void PrintLeg(int index, const char* label, const char* id, double distance, FlightTime time)
 {
-    PrintScreenLine(index, "%s:%s %6.1fNM %02d:%02d", label, id, distance, time.hours,
-                    time.minutes);
+    const std::string_view shown = TrimmedRight(id);
+    char head[ScreenLineSize], tail[ScreenLineSize], figure[ScreenLineSize];
+    const int headLength = std::snprintf(head, sizeof head, "%s:%.*s ", label,
+                                         static_cast<int>(shown.size()), shown.data());
+    const int tailLength =
+        std::snprintf(tail, sizeof tail, "NM %02d:%02d", time.hours, time.minutes);
+    const int width = LineCapacities[index] - headLength - tailLength;
+    if (std::snprintf(figure, sizeof figure, "%.1f", distance) > width)
+        std::snprintf(figure, sizeof figure, "%.0f", distance);
+    PrintScreenLine(index, "%s%*s%s", head, width, figure, tail);
 }
 
 void FormatRoutePage()

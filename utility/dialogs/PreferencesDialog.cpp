@@ -1,5 +1,6 @@
 #include "PreferencesDialog.h"
 
+#include "NavigationTables.h"
 #include "QuillmapResources.h"
 #include "Settings.h"
 
@@ -18,9 +19,11 @@ bool PreferencesDialog::OnInit()
 
 void PreferencesDialog::OnOK()
 {
-    // No check: the path is stored as typed, and text that is not a number stores 0.
+    // The path is stored as typed but for a closing backslash left out; text that is not a
+    // number stores 0.
     const appframe::RegistryProfile& profile = Profile();
-    profile.WriteString(nav::SettingsSection, nav::DataPathValue, ItemText(IDC_PATH).c_str());
+    profile.WriteString(nav::SettingsSection, nav::DataPathValue,
+                        nav::DataDirectoryAsStored(ItemText(IDC_PATH)).c_str());
     profile.WriteInt(nav::SettingsSection, PosXEntry, ItemInt(IDC_POS_X));
     profile.WriteInt(nav::SettingsSection, PosYEntry, ItemInt(IDC_POS_Y));
     End(IDOK);

@@ -2,6 +2,7 @@
 
 #include "AirportVariation.h"
 #include "NavigationTables.h"
+#include "StagedTable.h"
 #include "TableEngine.h"
 
 #include <cstring>
@@ -63,15 +64,21 @@ private:
     int count_ = 0;
 };
 
-// Opens the kind's table for exclusive use in NUM order and skips the two free lines.
-bool OpenImportTable(ImportFile& file, ImportKind kind, const std::string& dataDirectory,
-                     ImportResult& result)
+// The kind's table file in the data directory, named in the result.
+void NameImportTable(ImportKind kind, const std::string& dataDirectory, ImportResult& result)
 {
     result.kind = kind;
-    const char* alias = ImportTableAlias(kind);
-    result.tableFile = nav::TablePath(nav::PathForm::Import, dataDirectory.c_str(), alias);
+    result.tableFile =
+        nav::TablePath(nav::PathForm::Import, dataDirectory.c_str(), ImportTableAlias(kind));
+}
+
+// Opens `path` under the kind's alias for exclusive use in NUM order and skips the two free
+// lines.
+bool OpenImportTable(ImportFile& file, ImportKind kind, const std::string& path,
+                     ImportResult& result)
+{
     result.tableOpened =
-        TableOpen(result.tableFile.c_str(), alias, SDE_EXCLUSIVE, SDE_KIND_DBF) != 0;
+        TableOpen(path.c_str(), ImportTableAlias(kind), SDE_EXCLUSIVE, SDE_KIND_DBF) != 0;
     if (!result.tableOpened) return false;
     TableSetPassword(nav::TablePassword);
     OrderSet(TagOrder(nav::NumTag));
@@ -131,7 +138,8 @@ ImportResult MergeByKey(ImportFile& file, ImportKind kind, const std::string& da
                         const ImportProgress& progress)
 {
     ImportResult result;
-    if (!OpenImportTable(file, kind, dataDirectory, result)) return result;
+    NameImportTable(kind, dataDirectory, result);
+    if (!OpenImportTable(file, kind, result.tableFile, result)) return result;
     RecordLines lines(file, result, progress);
     while (lines.Next()) {
         RecordKey key = KeyOfLine(lines.Line());
@@ -181,7 +189,19 @@ ImportResult ImportRunways(ImportFile& file, const std::string& dataDirectory,
                            const ImportProgress& progress)
 {
     ImportResult result;
-    if (!OpenImportTable(file, ImportKind::Runways, dataDirectory, result)) return result;
+    NameImportTable(ImportKind::Runways, dataDirectory, result);
+    // Every airport keeps its stored runways until the imported ones are in: the replacement
+    // is made in a copy of the table that takes its place whole at the end. The table itself
+    // is opened first, so that one in use elsewhere is refused before any work.
+    result.tableOpened =
+        TableOpen(result.tableFile.c_str(), nav::RunwaysAlias, SDE_EXCLUSIVE, SDE_KIND_DBF) != 0;
+    TableCloseAll();
+    StagedTable staged(result.tableFile);
+    if (!result.tableOpened || !staged.Copy() ||
+        !OpenImportTable(file, ImportKind::Runways, staged.Path(), result)) {
+        result.tableOpened = false;
+        return result;
+    }
     RecordLines lines(file, result, progress);
     char previousKey[ImportKeyLength + 1] = " ";
     while (lines.Next()) {
@@ -197,6 +217,7 @@ ImportResult ImportRunways(ImportFile& file, const std::string& dataDirectory,
     }
     TablePack();
     CloseImportTable();
+    result.tableOpened = staged.PutInPlace();
     return result;
 }
 

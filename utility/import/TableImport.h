@@ -1,5 +1,6 @@
 // The import of an import file into the navigation tables of a data directory:
-// airports and navaids merged by NUM, runways replaced airport by airport.
+// airports and navaids merged by NUM, runways replaced airport by airport (in a copy of the
+// table that takes its place whole at the end, StagedTable.h).
 #pragma once
 
 #include "ImportFile.h"
@@ -12,8 +13,10 @@ namespace quillmap {
 
 struct ImportResult {
     ImportKind kind = ImportKind::NotImportFile;
-    std::string tableFile;     // the table written, as opened (data directory + file name)
-    bool tableOpened = false;  // false: nothing was written
+    std::string tableFile;  // the table written, as opened (data directory + file name)
+    // false: nothing was written (the table could not be opened, or could not take the
+    // replaced runways' place)
+    bool tableOpened = false;
     int recordsAdded = 0;
     int recordsOverwritten = 0;  // airports and navaids whose NUM was already stored
     int runwaysReplaced = 0;     // stored runways removed because the file names their airport

@@ -100,6 +100,8 @@ void RecordEditor::Save()
 {
     if (!tablesOpen_ || !form_.Ask(SaveQuestion)) return;
     for (const EditorField& field : table_.savedFields) WriteField(field, form_);
+    // The user saw it saved: the gauge (another process) and a crash must see it too.
+    nav::CommitRecord();
     ShowRecord();
 }
 

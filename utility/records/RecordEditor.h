@@ -33,7 +33,8 @@ public:
     void Previous();  // stays on screen when already on the first record
     void Next();      // stays on screen when the engine moves past the last record
     void Last();
-    // Each asks its question first; only Yes acts.
+    // Each asks its question first; only Yes acts. Save is a commit point: the record is in
+    // the table file when it returns.
     void New();
     void Save();
     void Delete();

@@ -23,6 +23,8 @@ void RunwayEditor::Save()
     if (selection_.isNew) RecordAppendBlank();
     FieldReplace("NUM", SDE_TEXT, selection_.airportNum.c_str());
     for (const EditorField& field : RunwayFields()) WriteField(field, form_);
+    // RUNWAYS stays current until the dialog ends: the runway is written here, not then.
+    nav::CommitRecord();
 }
 
 void RunwayEditor::End()

@@ -28,7 +28,8 @@ public:
 
     // Makes RUNWAYS current and, for an existing runway, finds it and shows it.
     void Begin();
-    // Asks "Save changes ?"; on Yes appends a new runway or rewrites the found one.
+    // Asks "Save changes ?"; on Yes appends a new runway or rewrites the found one, which is
+    // in the table file when Save returns.
     void Save();
     // Gives the AIRPORTS work area back to the airport editor.
     void End();

@@ -30,6 +30,21 @@ TEST(PathForms, ImportAndRebuildJoinTheDirectoryDirectly)
     EXPECT_EQ(nav::TablePath(PathForm::Editors, "D:\\NAV\\", "USERS"), "D:\\NAV\\\\USERS.DBF");
 }
 
+TEST(PathForms, PreferencesStoresTheDirectoryWithItsClosingBackslash)
+{
+    const std::string stored = nav::DataDirectoryAsStored("C:\\FS98\\GPSDATA");
+    EXPECT_EQ(stored, "C:\\FS98\\GPSDATA\\");
+    EXPECT_EQ(nav::TablePath(PathForm::Rebuild, stored.c_str(), "AIRPORTS"),
+              "C:\\FS98\\GPSDATA\\AIRPORTS.DBF");
+    EXPECT_EQ(nav::TablePath(PathForm::Editors, stored.c_str(), "USERS"),
+              "C:\\FS98\\GPSDATA\\\\USERS.DBF");
+    // Nothing else changes: blanks stay, a closing separator of either kind is kept, and
+    // an empty value still means the current directory to import and rebuild.
+    EXPECT_EQ(nav::DataDirectoryAsStored(" D:\\NAV "), " D:\\NAV \\");
+    for (const char* kept : {"C:\\FS98\\GPSDATA\\", " D:\\NAV\\", "Z:/tmp/navdata/", ""})
+        EXPECT_EQ(nav::DataDirectoryAsStored(kept), kept);
+}
+
 TEST(TableDefinitions, WaypointTablesShareKeysAndPositionFields)
 {
     for (const nav::TableDefinition* table :

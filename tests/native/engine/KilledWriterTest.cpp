@@ -5,6 +5,7 @@
 #include "AirportRecords.h"
 #include "DbfreadReader.h"
 #include "EngineTestSupport.h"
+#include "KilledProcess.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -13,7 +14,6 @@
 
 namespace {
 
-constexpr const char* Strace = "/usr/bin/strace";
 // More writes than any of the writers below makes: the loop ends when the writer finishes.
 constexpr int MaxKills = 400;
 
@@ -21,32 +21,7 @@ constexpr int MaxKills = 400;
 // n - 1 writes were made). True when it was killed, false when it finished first.
 bool RunWriterKilledAt(int n, const std::vector<std::string>& arguments)
 {
-    std::vector<std::string> command = {Strace,
-                                        "-f",
-                                        "-qq",
-                                        "-o",
-                                        "/dev/null",
-                                        "-e",
-                                        "trace=pwrite64",
-                                        "-e",
-                                        "inject=pwrite64:signal=SIGKILL:when=" + std::to_string(n),
-                                        SiblingProgram("table_writer")};
-    command.insert(command.end(), arguments.begin(), arguments.end());
-    pid_t child = fork();
-    if (child == 0) {
-        setenv("ASAN_OPTIONS", "detect_leaks=0", 1);  // the leak check cannot run under ptrace
-        std::vector<char*> argv;
-        for (std::string& argument : command) argv.push_back(argument.data());
-        argv.push_back(nullptr);
-        execv(Strace, argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    bool killed = (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) ||
-                  (WIFEXITED(status) && WEXITSTATUS(status) == 128 + SIGKILL);
-    EXPECT_TRUE(killed || (WIFEXITED(status) && WEXITSTATUS(status) == 0)) << "status " << status;
-    return killed;
+    return RunKilledAtCall("pwrite64", n, SiblingProgram("table_writer"), arguments);
 }
 
 }  // namespace
@@ -96,7 +71,7 @@ class KillTest : public KilledWriterTest {
 protected:
     void SetUp() override
     {
-        if (access(Strace, X_OK) != 0) GTEST_SKIP() << "strace is not installed";
+        if (!StraceInstalled()) GTEST_SKIP() << "strace is not installed";
         KilledWriterTest::SetUp();
     }
 };

@@ -1,6 +1,7 @@
 #include <string>
 
 #include "GaugeTestSupport.h"
+#include "Navigation.h"
 #include "Screen.h"
 
 using namespace gauge;
@@ -114,17 +115,74 @@ TEST_F(ScreenTest, RoutePageAtTheEndsAndInTheMiddle)
     gaugeState.groundSpeed = 120.0;
     ShowPage(3);
     EXPECT_EQ(Line(1), "FROM:-----    0.0NM 00:00");
-    EXPECT_EQ(Line(2), "GOTO:KSEA      0.0NM 00:00");
-    EXPECT_EQ(Line(3).substr(0, 12), "NEXT:KPDX   ");
+    EXPECT_EQ(Line(2), "GOTO:KSEA     0.0NM 00:00");
+    EXPECT_EQ(Line(3).substr(0, 10), "NEXT:KPDX ");
 
     gaugeState.routeIndex = 2;
     gaugeState.activeDistance = 480.0;
     gaugeState.activeEteHours = 4;
     ShowPage(3);
-    EXPECT_EQ(Line(1).substr(0, 12), "FROM:KPDX   ");
-    EXPECT_EQ(Line(2), "GOTO:KSFO    480.0NM 04:00");  // 26 characters; the screen shows 25
+    EXPECT_EQ(Line(1).substr(0, 10), "FROM:KPDX ");
+    EXPECT_EQ(Line(2), "GOTO:KSFO   480.0NM 04:00");
     EXPECT_EQ(Line(3), "NEXT:-----    0.0NM 00:00");
     EXPECT_EQ(Line(4), "   ETA:04:00");
+}
+
+// Every route line fits the screen whole, for identifiers of 1 to 6 characters (blank-padded
+// as the table gives them) and legs up to 9999.9 NM: the label and the identifier, a blank,
+// the distance (one decimal where it fits, else whole miles), "NM" and the time, with "NM"
+// and the time in the same columns on every line.
+TEST_F(ScreenTest, RouteLinesKeepTheirTimeForEveryIdentifierLength)
+{
+    const char* const ids[] = {"A     ", "AB    ", "ABC   ", "ABCD  ", "ABCDE ", "ABCDEF"};
+    const double distances[] = {0.04, 6.7, 99.96, 999.9, 999.96, 1234.5, 9999.9};
+    SetRoute();
+    gaugeState.routeIndex = 1;
+    gaugeState.groundSpeed = 101.0;
+    // The aircraft stands at the equator; the previous waypoint far north, the next far south.
+    gaugeState.route[0].lat2 = 80;
+    gaugeState.route[2].lat1 = 1;
+    gaugeState.route[2].lat2 = 80;
+    gaugeState.aircraftLatitude = 0.0;
+    gaugeState.aircraftLongitude = 122.0;
+    for (const char* id : ids) {
+        const std::string shown = std::string(id).substr(0, std::string(id).find(' '));
+        for (int i = 0; i < 3; ++i) std::strcpy(gaugeState.route[i].id, id);
+        for (double distance : distances) {
+            SCOPED_TRACE(shown + " at " + std::to_string(distance));
+            SetActiveWaypoint(gaugeState.route[1]);
+            gaugeState.activeDistance = distance;
+            FlightTime active = ComputeEte(distance);
+            gaugeState.activeEteHours = active.hours;
+            gaugeState.activeEteMinutes = active.minutes;
+            ShowPage(3);
+            const char* labels[] = {"FROM:", "GOTO:", "NEXT:"};
+            const double legs[] = {FromDistance(), distance, NextDistance()};
+            for (int line = 1; line <= 3; ++line) {
+                const std::string text = Line(line);
+                const FlightTime time = ComputeEte(legs[line - 1]);
+                char tail[16];
+                std::snprintf(tail, sizeof tail, "NM %02d:%02d", time.hours, time.minutes);
+                ASSERT_EQ(text.size(), 25u) << text;
+                EXPECT_EQ(text.substr(0, 6 + shown.size()), labels[line - 1] + shown + " ");
+                EXPECT_EQ(text.substr(17), tail) << text;
+                // The distance: one decimal unless that leaves it no room.
+                const std::string figure = text.substr(6 + shown.size(), 11 - shown.size());
+                const bool whole = figure.find('.') == std::string::npos;
+                EXPECT_NEAR(std::stod(figure), legs[line - 1], whole ? 0.5 : 0.05) << text;
+                char decimal[32];
+                const int decimalLength =
+                    std::snprintf(decimal, sizeof decimal, "%.1f", legs[line - 1]);
+                EXPECT_EQ(whole, decimalLength > int(11 - shown.size())) << text;
+            }
+        }
+    }
+    // The narrowest case, as the unit shows it.
+    gaugeState.activeDistance = 1000.0;
+    gaugeState.activeEteHours = 9;
+    gaugeState.activeEteMinutes = 54;
+    ShowPage(3);
+    EXPECT_EQ(Line(2), "GOTO:ABCDEF  1000NM 09:54");
 }
 
 TEST_F(ScreenTest, OtherPageNumbersWriteNothing)

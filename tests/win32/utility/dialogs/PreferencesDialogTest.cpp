@@ -46,7 +46,7 @@ TEST_F(PreferencesDialogTest, OkOnAnUnchangedDialogCreatesAllThreeValues)
     EXPECT_EQ(ValueCount(SettingsKey), 3u);
 }
 
-TEST_F(PreferencesDialogTest, ShowsStoredValuesAndStoresTypedOnesExactly)
+TEST_F(PreferencesDialogTest, ShowsStoredValuesAndStoresTypedOnesClosingThePath)
 {
     PutString(SettingsKey, "PATH", "D:\\NAV\\");
     PutNumber(SettingsKey, "X", static_cast<DWORD>(-5));
@@ -56,14 +56,15 @@ TEST_F(PreferencesDialogTest, ShowsStoredValuesAndStoresTypedOnesExactly)
         EXPECT_EQ(ControlText(dialog, IDC_PATH), "D:\\NAV\\");
         EXPECT_EQ(ControlText(dialog, IDC_POS_X), "-5");
         EXPECT_EQ(ControlText(dialog, IDC_POS_Y), "640");
-        TypeText(dialog, IDC_PATH, " C:\\FS6\\GPS\\DATA ");
+        TypeText(dialog, IDC_PATH, " C:\\FS6\\GPS\\DATA");
         TypeText(dialog, IDC_POS_X, "-12");
         TypeText(dialog, IDC_POS_Y, "abc");
         Click(dialog, IDOK);
     });
     EXPECT_EQ(Run(script), IDOK);
-    // No trimming and no backslash added; letters store 0.
-    EXPECT_EQ(StringValue(SettingsKey, "PATH"), std::optional<std::string>(" C:\\FS6\\GPS\\DATA "));
+    // No trimming, the closing backslash added; letters store 0.
+    EXPECT_EQ(StringValue(SettingsKey, "PATH"),
+              std::optional<std::string>(" C:\\FS6\\GPS\\DATA\\"));
     EXPECT_EQ(NumberValue(SettingsKey, "X"), std::optional<DWORD>(static_cast<DWORD>(-12)));
     EXPECT_EQ(NumberValue(SettingsKey, "Y"), std::optional<DWORD>(0));
 }
