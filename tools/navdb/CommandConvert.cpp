@@ -17,8 +17,8 @@ namespace navdb {
 
 namespace {
 
-using quillmap::ConversionOptions;
-using quillmap::ConversionResult;
+using worlddata::ConversionOptions;
+using worlddata::ConversionResult;
 
 std::optional<double> Degrees(const std::string& text, double limit)
 {
@@ -43,7 +43,7 @@ bool ReadOptions(const std::vector<std::string>& arguments, std::size_t first,
                              "navdb convert: --region takes S W N E in degrees (S not above N)\n");
                 return false;
             }
-            options.region = quillmap::Region{*values[0], *values[1], *values[2], *values[3]};
+            options.region = worlddata::Region{*values[0], *values[1], *values[2], *values[3]};
             at += 4;
         } else if (arguments[at] == "--ident" && at + 1 < arguments.size()) {
             std::istringstream list(arguments[++at]);
@@ -108,17 +108,17 @@ int RunConvertCommand(const std::vector<std::string>& arguments)
     ConversionOptions options;
     if (!ReadOptions(arguments, 3, options)) return 2;
     return RunConversion(options, [&arguments](const ConversionOptions& given) {
-        return quillmap::ConvertWorldData(arguments[0], arguments[1], arguments[2], given);
+        return worlddata::ConvertWorldData(arguments[0], arguments[1], arguments[2], given);
     });
 }
 
 int RunConvertCsvCommand(const std::vector<std::string>& arguments)
 {
     ConversionOptions options;
-    quillmap::CsvWorldFiles files{arguments[0], arguments[1], arguments[2], {}};
+    worlddata::CsvWorldFiles files{arguments[0], arguments[1], arguments[2], {}};
     if (!ReadOptions(arguments, 4, options, &files.frequencies)) return 2;
     return RunConversion(options, [&files, &arguments](const ConversionOptions& given) {
-        return quillmap::ConvertCsvWorldData(files, arguments[3], given);
+        return worlddata::ConvertCsvWorldData(files, arguments[3], given);
     });
 }
 
