@@ -1,6 +1,6 @@
 #include "AptDatReader.h"
 
-#include "VersionedDataFile.h"
+#include "FrequencyBands.h"
 #include "RowFields.h"
 
 #include <cmath>
@@ -11,7 +11,6 @@ namespace {
 
 constexpr int FirstVersion = 850;
 constexpr int LastVersion = 1200;
-constexpr int EndOfData = 99;
 
 constexpr int LandAirportRow = 1;
 constexpr int SeaplaneBaseRow = 16;
@@ -23,6 +22,7 @@ constexpr int MetadataRow = 1302;
 
 // Frequency rows: 50..56 in units of 10 kHz, 1050..1056 in kHz.
 constexpr int FrequencyRows = 50;
+constexpr int TenKilohertz = 10;
 constexpr int KilohertzFrequencyRows = 1050;
 constexpr int AtisOffset = 0;
 constexpr int TowerOffset = 4;
@@ -60,7 +60,14 @@ bool ReadRunwayEnd(const RowFields& fields, std::size_t at, AptRunwayEnd& end)
     return true;
 }
 
-bool ReadLandRunway(const RowFields& fields, AptRunway& runway)
+// The length between the two ends of a land or water runway.
+double LengthBetweenEnds(const AptRunway& runway)
+{
+    return GreatCircleFeet(runway.ends[0].position, runway.ends[1].position);
+}
+
+// Each of the runway rows gives its fields and the runway's length in feet, measured or given.
+bool ReadLandRunway(const RowFields& fields, AptRunway& runway, double& feet)
 {
     if (fields.Count() < LandRunwayFields) return false;
     runway.kind = RunwayKind::Land;
@@ -73,23 +80,27 @@ bool ReadLandRunway(const RowFields& fields, AptRunway& runway)
         runway.ends[i].approachLights = fields.Integer(at + 6).value_or(0);
         runway.ends[i].reil = fields.Integer(at + 8).value_or(0) != 0;
     }
+    feet = LengthBetweenEnds(runway);
     return true;
 }
 
-bool ReadWaterRunway(const RowFields& fields, AptRunway& runway)
+bool ReadWaterRunway(const RowFields& fields, AptRunway& runway, double& feet)
 {
     runway.kind = RunwayKind::Water;
-    return fields.Count() >= WaterRunwayFields && ReadRunwayEnd(fields, 3, runway.ends[0]) &&
-           ReadRunwayEnd(fields, 6, runway.ends[1]);
+    if (fields.Count() < WaterRunwayFields || !ReadRunwayEnd(fields, 3, runway.ends[0]) ||
+        !ReadRunwayEnd(fields, 6, runway.ends[1]))
+        return false;
+    feet = LengthBetweenEnds(runway);
+    return true;
 }
 
-bool ReadHelipad(const RowFields& fields, AptRunway& runway)
+bool ReadHelipad(const RowFields& fields, AptRunway& runway, double& feet)
 {
     runway.kind = RunwayKind::Helipad;
     if (fields.Count() < HelipadFields || !ReadRunwayEnd(fields, 1, runway.ends[0])) return false;
-    std::optional<double> length = fields.Real(5);
-    if (!length) return false;
-    runway.helipadLengthMeters = *length;
+    std::optional<double> meters = fields.Real(5);
+    if (!meters) return false;
+    feet = *meters * FeetPerMeter;
     runway.surfaceCode = fields.Integer(7).value_or(0);
     runway.edgeLights = fields.Integer(11).value_or(0);
     return true;
@@ -116,6 +127,12 @@ void ReadMetadata(const RowFields& fields, AptAirport& airport)
 }
 
 }  // namespace
+
+std::optional<int> RunwayLengthFeet(double feet)
+{
+    if (!(feet >= 1 && feet <= LongestRunwayFeet)) return std::nullopt;
+    return static_cast<int>(std::lround(feet));
+}
 
 AptDatReader::AptDatReader(DataFileReader& file, RowProblem problem)
     : VersionedDataFile(file, std::move(problem), "apt.dat", FirstVersion, LastVersion)
@@ -145,34 +162,49 @@ void AptDatReader::ReadRow(const std::string& row, AptAirport& airport)
         return;
     }
     bool landRunway = *code == LandRunwayRow;
+    std::string what = "row " + std::to_string(*code);
     if (landRunway || *code == WaterRunwayRow || *code == HelipadRow) {
         RowFields fields(row);
         AptRunway runway;
-        bool read = landRunway                ? ReadLandRunway(fields, runway)
-                    : *code == WaterRunwayRow ? ReadWaterRunway(fields, runway)
-                                              : ReadHelipad(fields, runway);
-        if (read)
+        runway.line = file_.LineNumber();
+        double feet = 0;
+        bool read = landRunway                ? ReadLandRunway(fields, runway, feet)
+                    : *code == WaterRunwayRow ? ReadWaterRunway(fields, runway, feet)
+                                              : ReadHelipad(fields, runway, feet);
+        std::optional<int> length = read ? RunwayLengthFeet(feet) : std::nullopt;
+        if (!read) {
+            problem_(runway.line, "runway " + what + " with missing or bad fields");
+        } else if (!length) {
+            problem_(runway.line, "runway " + what + " with a length that no runway has");
+        } else {
+            runway.lengthFeet = *length;
             airport.runways.push_back(std::move(runway));
-        else
-            problem_(file_.LineNumber(),
-                     "runway row " + std::to_string(*code) + " with missing or bad fields");
+        }
         return;
     }
     bool tenKilohertz = *code >= FrequencyRows && *code < FrequencyRows + FrequencyKinds;
     bool kilohertz =
         *code >= KilohertzFrequencyRows && *code < KilohertzFrequencyRows + FrequencyKinds;
     if (tenKilohertz || kilohertz) {
-        std::optional<int> frequency = RowFields(row).Integer(1);
-        if (!frequency || *frequency <= 0) {
+        RowFields fields(row);
+        std::optional<int> frequency = fields.Integer(1);
+        if (!frequency) {
             problem_(file_.LineNumber(), "frequency row without a frequency");
             return;
         }
         int kind = *code - (tenKilohertz ? FrequencyRows : KilohertzFrequencyRows);
-        int khz = tenKilohertz ? *frequency * 10 : *frequency;
+        const FrequencyBand& band = kind == AtisOffset ? AtisBand : AirportComBand;
+        double khz = tenKilohertz ? 1.0 * *frequency * TenKilohertz : *frequency;
+        if (!band.Contains(khz)) {
+            problem_(file_.LineNumber(), "frequency " + what + ": frequency " +
+                                             std::string(fields[1]) + " outside the " + band.name +
+                                             " band");
+            return;
+        }
         int* slot = kind == AtisOffset    ? &airport.atisKhz
                     : kind == TowerOffset ? &airport.towerKhz
                                           : nullptr;
-        if (slot && *slot == 0) *slot = khz;
+        if (slot && *slot == 0) *slot = static_cast<int>(khz);
         return;
     }
     if (*code == MetadataRow) ReadMetadata(RowFields(row), airport);
@@ -186,22 +218,28 @@ bool AptDatReader::Next(AptAirport& airport)
         if (!pending_.empty()) {
             row.swap(pending_);
             pending_.clear();
-        } else if (ended_ || !file_.ReadLine(row)) {
+        } else if (Ended() || !file_.ReadLine(row)) {
             return false;
         } else {
             line = file_.LineNumber();
         }
         if (IsBlankRow(row)) continue;
         std::optional<int> code = ReadRowCode(row);
-        if (code == EndOfData) {
-            ended_ = true;
+        if (code == EndOfDataRow) {
+            MarkEnded();
             return false;
         }
         if (!code || !IsHeaderRow(*code)) {
-            // Rows outside an airport: those of an airport whose header could not be read.
-            if (!code) problem_(line, "row code is not a number");
+            // Rows outside an airport: before the first one, or of an airport whose header
+            // row was reported malformed.
+            if (!code)
+                problem_(line, "row code is not a number");
+            else if (!airportRowSeen_)
+                problem_(line,
+                         "row " + std::to_string(*code) + " before any airport row; left out");
             continue;
         }
+        airportRowSeen_ = true;
         airport = AptAirport();
         airport.line = line;
         if (!ReadHeaderRow(*code, row, airport)) {
@@ -216,8 +254,8 @@ bool AptDatReader::Next(AptAirport& airport)
                 pendingLine_ = file_.LineNumber();
                 break;
             }
-            if (next == EndOfData) {
-                ended_ = true;
+            if (next == EndOfDataRow) {
+                MarkEnded();
                 break;
             }
             ReadRow(row, airport);

@@ -14,10 +14,12 @@
 //              shoulder smoothness edge_lights
 //   50..56     frequencies in units of 10 kHz, 1050..1056 (1100 on) in kHz: 50 ATIS (or
 //              AWOS/ASOS), 51 unicom, 52 delivery, 53 ground, 54 tower, 55 approach,
-//              56 departure; the frequency is followed by a name
+//              56 departure; the frequency is followed by a name. A frequency outside its
+//              band (FrequencyBands.h) makes the row malformed.
 //   1302       metadata (1100 on): key and value, of which datum_lat, datum_lon, country,
 //              state and region_code are used
-// Every other row code is skipped.
+// Every other row code is skipped. A row short of the fields its kind reads, or with a
+// runway length that no runway has, is malformed; so is a row before the first airport.
 #pragma once
 
 #include "GeoPosition.h"
@@ -61,17 +63,25 @@ enum AptSurface : int {
 };
 
 struct AptRunway {
+    int line = 0;  // of its row
     RunwayKind kind = RunwayKind::Land;
     int surfaceCode = 0;  // land runways and helipads: an AptSurface
     int edgeLights = 0;   // 0 none, 1 low, 2 medium, 3 high intensity
     bool centrelineLights = false;
-    double helipadLengthMeters = 0;
-    // Sources other than apt.dat: the length they give (else it is measured between the
-    // ends), and lights of a kind they do not tell.
-    std::optional<int> givenLengthFeet;
+    // As the source gives it (a helipad's), else between the two ends along the great
+    // circle; always one that RunwayLengthFeet takes.
+    int lengthFeet = 0;
+    // Sources other than apt.dat: lights of a kind they do not tell.
     bool lightsOfUnknownKind = false;
     AptRunwayEnd ends[2];  // a helipad has one
 };
+
+// Above the longest runway of any field (those marked on dry lakebeds are under 40,000 ft):
+// a longer one is a fault of the data, ends far apart or a wrong unit.
+inline constexpr double LongestRunwayFeet = 50000;
+// A runway's length rounded to whole feet; nothing for a length that no runway has (not a
+// number, under one foot or above LongestRunwayFeet).
+std::optional<int> RunwayLengthFeet(double feet);
 
 struct AptAirport {
     int line = 0;     // of the header row
@@ -103,7 +113,7 @@ private:
 
     std::string pending_;  // a header row read while finishing the previous airport
     int pendingLine_ = 0;
-    bool ended_ = false;
+    bool airportRowSeen_ = false;
     int malformedAirports_ = 0;
 };
 

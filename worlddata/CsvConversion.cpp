@@ -1,6 +1,7 @@
 #include "CsvConversion.h"
 
 #include "CsvReader.h"
+#include "FrequencyBands.h"
 #include "ImportFilesWriter.h"
 #include "RowFields.h"
 #include "SurfaceText.h"
@@ -81,20 +82,31 @@ void ReadNavaids(CsvInput& input, ImportFilesWriter& writer)
         }
         NavDatRow row;
         row.line = input.reader.Line();
-        // The kind only chooses the frequency's unit here (kHz for an NDB, MHz for the rest);
-        // the type is the data set's own.
-        row.kind = type == "NDB" ? NavRowKind::Ndb : NavRowKind::Vor;
+        // The kind only chooses the frequency's unit (kHz for an NDB, MHz for the rest) and
+        // band here; the type is the data set's own.
+        row.kind = type == "NDB"                      ? NavRowKind::Ndb
+                   : type == "DME" || type == "TACAN" ? NavRowKind::StandaloneDme
+                                                      : NavRowKind::Vor;
         row.ident = input.reader.Field("ident");
         std::optional<GeoPosition> position = input.Position("latitude_deg", "longitude_deg");
         if (row.ident.empty() || !position) {
             input.problem(row.line, "navaid row without identifier or position");
             continue;
         }
+        // A station may have no frequency given (a TACAN); one given lies in its band.
+        std::string_view frequency = input.reader.Field("frequency_khz");
+        std::optional<double> khz = RealOf(frequency);
+        const FrequencyBand& band = FrequencyBandOf(row.kind);
+        if (!frequency.empty() && !(khz && band.Contains(*khz))) {
+            input.problem(row.line, "navaid row: frequency_khz " + std::string(frequency) +
+                                        " outside the " + band.name + " band");
+            continue;
+        }
         row.position = *position;
         row.name = input.reader.Field("name");
         row.elevationFeet = input.WholeNumber("elevation_ft");
-        int khz = input.WholeNumber("frequency_khz");
-        row.frequency = row.kind == NavRowKind::Ndb ? khz : khz / KilohertzPerVhfUnit;
+        int wholeKhz = khz ? static_cast<int>(std::lround(*khz)) : 0;
+        row.frequency = row.kind == NavRowKind::Ndb ? wholeKhz : wholeKhz / KilohertzPerVhfUnit;
         // The data set has no ICAO region: the country stands in for it in the key, so keys
         // stay stable from one edition of the data set to the next (not across sources).
         row.region = input.reader.Field("iso_country");
@@ -114,6 +126,14 @@ std::unordered_map<std::string, AirportFrequencies> ReadFrequencies(CsvInput& in
         std::optional<double> megahertz = input.Real("frequency_mhz");
         if (!megahertz) {
             input.problem(input.reader.Line(), "frequency row without frequency");
+            continue;
+        }
+        const FrequencyBand& band = type == "ATIS" ? AtisBand : AirportComBand;
+        if (!band.Contains(*megahertz * KilohertzPerMegahertz)) {
+            input.problem(input.reader.Line(),
+                          "frequency row: frequency_mhz " +
+                              std::string(input.reader.Field("frequency_mhz")) + " outside the " +
+                              band.name + " band");
             continue;
         }
         AirportFrequencies& airport = frequencies[std::string(input.reader.Field("airport_ident"))];
@@ -162,9 +182,11 @@ void ReadAirports(CsvInput& input, ImportFilesWriter& writer,
     }
 }
 
-// The runway of the row; false (with `reason` for a skip) when it cannot be written.
+// The runway of the row; false when it cannot be written, with `reason` for a skip (none
+// for a malformed row, which is reported).
 bool ReadRunway(const CsvInput& input, AptRunway& runway, const char*& reason)
 {
+    runway.line = input.reader.Line();
     std::string_view heIdent = input.reader.Field("he_ident");
     std::optional<GeoPosition> ends[2] = {input.Position("le_latitude_deg", "le_longitude_deg"),
                                           input.Position("he_latitude_deg", "he_longitude_deg")};
@@ -173,13 +195,18 @@ bool ReadRunway(const CsvInput& input, AptRunway& runway, const char*& reason)
     runway.ends[0].designator = input.reader.Field("le_ident");
     runway.ends[1].designator = heIdent;
     for (int i = 0; i < 2; ++i) runway.ends[i].position = ends[i].value_or(GeoPosition{});
-    std::optional<double> length = input.Real("length_ft");
-    if (length) {
-        runway.givenLengthFeet = static_cast<int>(std::lround(*length));
-    } else if (runway.kind == RunwayKind::Helipad || !ends[0] || !ends[1]) {
+    std::optional<double> given = input.Real("length_ft");
+    if (!given && (runway.kind == RunwayKind::Helipad || !ends[0] || !ends[1])) {
         reason = "no length (neither length_ft nor the positions of both ends)";
         return false;
     }
+    std::optional<int> length =
+        RunwayLengthFeet(given ? *given : GreatCircleFeet(*ends[0], *ends[1]));
+    if (!length) {
+        input.problem(runway.line, "runway row with a length that no runway has");
+        return false;
+    }
+    runway.lengthFeet = *length;
     runway.surfaceCode = SurfaceCodeOfText(input.reader.Field("surface"));
     runway.lightsOfUnknownKind = input.reader.Field("lighted") == "1";
     return true;
@@ -206,8 +233,8 @@ void ReadRunways(CsvInput& input, ImportFilesWriter& writer)
         AptRunway runway;
         const char* reason = nullptr;
         if (ReadRunway(input, runway, reason))
-            writer.AddRunway(runway, airportIdent);
-        else
+            writer.AddRunway(runway, airportIdent, input.file);
+        else if (reason)
             writer.Skip("runway", reason);
     }
 }

@@ -4,12 +4,6 @@
 
 namespace worlddata {
 
-namespace {
-
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-
-}  // namespace
-
 CsvReader::CsvReader(DataFileReader& file) : file_(file) {}
 
 bool CsvReader::Next()
@@ -69,7 +63,6 @@ bool CsvReader::ReadHeader(std::initializer_list<std::string_view> required)
         error_ = file_.Failed() ? file_.Error() : "empty file, no header row";
         return false;
     }
-    if (fields_.front().starts_with(ByteOrderMark)) fields_.front().erase(0, ByteOrderMark.size());
     for (std::size_t i = 0; i < fields_.size(); ++i) columns_.try_emplace(fields_[i], i);
     for (std::string_view column : required) {
         if (!columns_.contains(std::string(column))) {

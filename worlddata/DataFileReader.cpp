@@ -6,12 +6,14 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 
 namespace worlddata {
 
 namespace {
 
 constexpr std::size_t ChunkBytes = 256 * 1024;
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 gzFile Handle(void* file)
 {
@@ -92,6 +94,7 @@ bool DataFileReader::ReadLine(std::string& line)
     if (Failed() || !any) return false;
     linesCut_ += cut ? 1 : 0;
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (lineNumber_ == 0 && line.starts_with(ByteOrderMark)) line.erase(0, ByteOrderMark.size());
     ++lineNumber_;
     return true;
 }

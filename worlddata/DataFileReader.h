@@ -21,7 +21,8 @@ public:
     bool IsOpen() const { return file_ != nullptr; }
     const std::string& Path() const { return path_; }
     // The next line without its line end (line feed, and a carriage return before it),
-    // cut at MaximumLineBytes so that a file without line ends cannot fill the memory.
+    // cut at MaximumLineBytes so that a file without line ends cannot fill the memory. A
+    // UTF-8 byte-order mark at the start of the file is no part of the first line.
     // False at the end of the file or when reading failed (then Failed() is true).
     bool ReadLine(std::string& line);
     int LinesCut() const { return linesCut_; }

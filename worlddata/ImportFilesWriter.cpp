@@ -86,13 +86,10 @@ void ImportFilesWriter::WriteHeaders(const std::string& airportSource,
 
 bool ImportFilesWriter::Commit()
 {
-    for (StagedFile* file : {airports_.get(), runways_.get(), navaids_.get()}) {
-        if (!file->Commit()) {
-            result_.error = "cannot write " + file->Error();
-            return false;
-        }
-    }
-    return true;
+    std::string error;
+    if (CommitTogether({airports_.get(), runways_.get(), navaids_.get()}, error)) return true;
+    result_.error = "cannot write " + error;
+    return false;
 }
 
 void ImportFilesWriter::Skip(const char* what, const std::string& reason)
@@ -106,12 +103,15 @@ void ImportFilesWriter::Report(const DataFileReader& file, int line, const std::
         options_.problem(file.Path() + ":" + std::to_string(line) + ": " + problem);
 }
 
+void ImportFilesWriter::Malformed(const DataFileReader& file, int line, const std::string& problem)
+{
+    ++result_.malformedRows;
+    Report(file, line, problem);
+}
+
 RowProblem ImportFilesWriter::ProblemsOf(const DataFileReader& file)
 {
-    return [this, &file](int line, const std::string& problem) {
-        ++result_.malformedRows;
-        Report(file, line, problem);
-    };
+    return [this, &file](int line, const std::string& problem) { Malformed(file, line, problem); };
 }
 
 void ImportFilesWriter::Progress(const DataFileReader& file, int& records)
@@ -138,10 +138,23 @@ bool ImportFilesWriter::Selected(const char* what, const std::string& ident,
     return true;
 }
 
+// A NUL would end the import line early and shift every later column; other control bytes
+// would reach the tables, and the undefined ones show as nothing on the unit.
+bool ImportFilesWriter::Printable(const char* what, const DataFileReader& file, int line,
+                                  const std::string& ident)
+{
+    if (IsPrintableWindows1252(ident)) return true;
+    Malformed(file, line,
+              std::string(what) + " \"" + WithVisibleBytes(ident) +
+                  "\" holds a byte that Windows-1252 does not print; skipped");
+    return false;
+}
+
 // An identifier that the ID field cannot hold is never cut: two cut ones could clash.
 bool ImportFilesWriter::IdentFits(const char* what, const DataFileReader& file, int line,
                                   const std::string& ident)
 {
+    if (!Printable((std::string(what) + " identifier").c_str(), file, line, ident)) return false;
     if (ident.size() <= IdentWidth) return true;
     Report(file, line,
            std::string(what) + " identifier \"" + ident + "\" is longer than " +
@@ -150,8 +163,9 @@ bool ImportFilesWriter::IdentFits(const char* what, const DataFileReader& file, 
     return false;
 }
 
-void ImportFilesWriter::KeepLocalizer(const NavDatRow& row)
+void ImportFilesWriter::KeepLocalizer(const NavDatRow& row, const DataFileReader& file)
 {
+    if (!Printable("localizer identifier", file, row.line, row.ident)) return;
     Localizer localizer{WithoutDashes(row.ident), NavaidFrequency(row)};
     if (localizer.ident.size() > ImportLineBuilder(nav::ImportKind::Runways).TextWidth("NAV1")) {
         Skip("localizer", "identifier longer than the runway table's NAV field");
@@ -197,12 +211,15 @@ void ImportFilesWriter::LandingAid(ImportLineBuilder& line, const std::string& a
     ++result_.localizers;
 }
 
-void ImportFilesWriter::AddRunway(const AptRunway& runway, const std::string& airportIdent)
+void ImportFilesWriter::AddRunway(const AptRunway& runway, const std::string& airportIdent,
+                                  const DataFileReader& file)
 {
+    std::string designators = RunwayDesignators(runway);
+    if (!Printable("runway designators", file, runway.line, designators)) return;
     ImportLineBuilder line(nav::ImportKind::Runways);
     line.Text("NUM", AirportNum(airportIdent));
-    line.Text("RUNWAYS", RunwayDesignators(runway));
-    line.Text("LEN", std::to_string(RunwayLengthFeet(runway)));
+    line.Text("RUNWAYS", designators);
+    line.Text("LEN", std::to_string(runway.lengthFeet));
     line.Text("SURFACE", SurfaceName(runway));
     line.Text("REM", LightingRemark(runway));
     if (runway.kind != RunwayKind::Helipad) {
@@ -242,10 +259,11 @@ bool ImportFilesWriter::AddAirport(const AptAirport& airport,
     // Codes where the source gives them; a country given by its full name is known by
     // its ICAO region instead, a state by its postal code (a name cut to four or five
     // letters would say nothing).
-    std::string country = Upper(airport.country);
-    if (country.size() > line.TextWidth("COUNTRY")) country = Upper(airport.regionCode);
+    std::string country = Upper(ToWindows1252(airport.country));
+    if (country.size() > line.TextWidth("COUNTRY"))
+        country = Upper(ToWindows1252(airport.regionCode));
     line.Text("COUNTRY", country);
-    std::string state = Upper(airport.state);
+    std::string state = Upper(ToWindows1252(airport.state));
     if (state.size() > line.TextWidth("STATE")) state = StateCode(state);
     line.Text("STATE", state);
     line.Integer("ALT", airport.elevationFeet);
@@ -255,7 +273,7 @@ bool ImportFilesWriter::AddAirport(const AptAirport& airport,
     line.Real("TWR", Megahertz(airport.towerKhz));
     airports_->WriteLine(line.Line());
     ++result_.airports;
-    for (const AptRunway& runway : airport.runways) AddRunway(runway, airport.ident);
+    for (const AptRunway& runway : airport.runways) AddRunway(runway, airport.ident, file);
     return true;
 }
 

@@ -1,5 +1,6 @@
 // The three import files of a conversion and the rules that every source of world data
-// shares: which airports and navaids are kept (region, identifier list, identifier width),
+// shares: which airports and navaids are kept (region, identifier list, identifiers that the
+// tables can hold),
 // their stable keys, the lines written, and how problems, skips and progress are reported.
 // The sources are read into the structures of apt.dat and nav.dat (AptAirport, NavDatRow),
 // so that the same airport or navaid is written alike whichever file it came from.
@@ -31,29 +32,36 @@ public:
     // file has one.
     void WriteHeaders(const std::string& airportSource, const std::string& runwaySource,
                       const std::string& navaidSource);
-    // Puts the files in place; false with result.error when one cannot be.
+    // Puts the three files in place, or none of them; false with result.error when one
+    // cannot be.
     bool Commit();
 
     // Reports a row of `file` that could not be read, as a malformed row.
     RowProblem ProblemsOf(const DataFileReader& file);
+    void Malformed(const DataFileReader& file, int line, const std::string& problem);
     void Report(const DataFileReader& file, int line, const std::string& problem);
     void Skip(const char* what, const std::string& reason);
     // Counts a record read and reports the progress through `file` now and then.
     void Progress(const DataFileReader& file, int& records);
 
     // A localizer, kept to be given to the runway end it serves.
-    void KeepLocalizer(const NavDatRow& row);
+    void KeepLocalizer(const NavDatRow& row, const DataFileReader& file);
     void AddNavaid(const NavDatRow& row, const std::string& type, const DataFileReader& file);
     // Writes the airport at `position` with the runways it holds; false when it is not kept
     // (without a position: apt.dat gives an airport neither datum nor runway).
     bool AddAirport(const AptAirport& airport, const std::optional<GeoPosition>& position,
                     const DataFileReader& file);
     // A runway of an airport written already (by its identifier).
-    void AddRunway(const AptRunway& runway, const std::string& airportIdent);
+    void AddRunway(const AptRunway& runway, const std::string& airportIdent,
+                   const DataFileReader& file);
     bool HasAirport(const std::string& ident) const;
 
 private:
     bool Selected(const char* what, const std::string& ident, const GeoPosition& position);
+    // Whether the identifier (or designator) holds only bytes that the tables' code page
+    // prints; else the row is malformed.
+    bool Printable(const char* what, const DataFileReader& file, int line,
+                   const std::string& ident);
     bool IdentFits(const char* what, const DataFileReader& file, int line,
                    const std::string& ident);
     void LandingAid(ImportLineBuilder& line, const std::string& airportIdent,

@@ -12,6 +12,7 @@
 // Glide slopes, markers and the rows of the newer editions (14 and up) are skipped.
 #pragma once
 
+#include "FrequencyBands.h"
 #include "GeoPosition.h"
 #include "VersionedDataFile.h"
 
@@ -30,6 +31,9 @@ enum class NavRowKind {
 
 // nav.dat gives VHF frequencies in units of 10 kHz, and NavDatRow keeps them so.
 constexpr int KilohertzPerVhfUnit = 10;
+
+// The band a frequency of a station of this kind lies in.
+const FrequencyBand& FrequencyBandOf(NavRowKind kind);
 
 struct NavDatRow {
     int line = 0;
@@ -54,9 +58,8 @@ public:
     bool Next(NavDatRow& row);
 
 private:
-    bool ReadRow(const std::string& text, int code, NavDatRow& row);
-
-    bool ended_ = false;
+    // What is wrong with the row; empty when it was read.
+    std::string ReadRow(const std::string& text, int code, NavDatRow& row);
 };
 
 }  // namespace worlddata

@@ -1,6 +1,5 @@
 #include "RunwayFieldValues.h"
 
-#include <cmath>
 #include <cstdio>
 
 namespace worlddata {
@@ -63,15 +62,6 @@ std::string RunwayDesignators(const AptRunway& runway)
 {
     if (runway.kind == RunwayKind::Helipad) return runway.ends[0].designator;
     return runway.ends[0].designator + "/" + runway.ends[1].designator;
-}
-
-int RunwayLengthFeet(const AptRunway& runway)
-{
-    if (runway.givenLengthFeet) return *runway.givenLengthFeet;
-    double feet = runway.kind == RunwayKind::Helipad
-                      ? runway.helipadLengthMeters * FeetPerMeter
-                      : GreatCircleFeet(runway.ends[0].position, runway.ends[1].position);
-    return static_cast<int>(std::lround(feet));
 }
 
 std::string SurfaceName(const AptRunway& runway)

@@ -9,9 +9,6 @@ namespace worlddata {
 
 // "16L/34R"; a helipad's one designator ("H1").
 std::string RunwayDesignators(const AptRunway& runway);
-// Feet, rounded: the length the source gives, else between the two ends along the great
-// circle; a helipad's given length.
-int RunwayLengthFeet(const AptRunway& runway);
 // "ASPH", "CONC", "GRASS", "DIRT", "GRVL", "LAKE" (dry lakebed), "WATER", "SNOW",
 // "TRANSP" (transparent) or "OTHER".
 std::string SurfaceName(const AptRunway& runway);

@@ -1,6 +1,7 @@
 #include "TextEncoding.h"
 
 #include <cstdint>
+#include <cstdio>
 
 namespace worlddata {
 
@@ -47,6 +48,21 @@ std::size_t Utf8Sequence(std::string_view text, std::size_t at, char32_t& codePo
     return length;
 }
 
+bool IsControl(unsigned char byte)
+{
+    return byte < 0x20 || byte == 0x7F;
+}
+
+bool IsPrintableByte(unsigned char byte)
+{
+    if (IsControl(byte)) return false;
+    if (byte < 0x80 || byte >= 0xA0) return true;
+    for (const SpecialCharacter& special : SpecialCharacters) {
+        if (special.byte == byte) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string ToWindows1252(std::string_view text)
@@ -61,11 +77,35 @@ std::string ToWindows1252(std::string_view text)
             result += Windows1252(codePoint);
             at += length;
         } else {
-            result += byte < 0x20 || byte == 0x7F ? ' ' : static_cast<char>(byte);
+            result += IsControl(byte) ? ' ' : static_cast<char>(byte);
             ++at;
         }
     }
     return result;
+}
+
+bool IsPrintableWindows1252(std::string_view text)
+{
+    for (char c : text) {
+        if (!IsPrintableByte(static_cast<unsigned char>(c))) return false;
+    }
+    return true;
+}
+
+std::string WithVisibleBytes(std::string_view text)
+{
+    std::string visible;
+    for (char c : text) {
+        auto byte = static_cast<unsigned char>(c);
+        if (IsPrintableByte(byte)) {
+            visible += c;
+        } else {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            visible += escaped;
+        }
+    }
+    return visible;
 }
 
 }  // namespace worlddata

@@ -1,6 +1,7 @@
 // What the readers of apt.dat and nav.dat share: the two lines that open both files ("I"
 // or "A", the byte order of old editions, then a line beginning with the version number),
-// the row codes that start each row, and where malformed rows are reported.
+// the row codes that start each row, the "99" row that ends the data, and where malformed
+// rows are reported.
 #pragma once
 
 #include "DataFileReader.h"
@@ -10,6 +11,9 @@
 #include <string>
 
 namespace worlddata {
+
+// The row that ends the data; whatever follows it is not read.
+inline constexpr int EndOfDataRow = 99;
 
 // A row that could not be read: its line and what is wrong.
 using RowProblem = std::function<void(int line, const std::string& problem)>;
@@ -25,8 +29,12 @@ public:
     bool ReadHeader();
     int Version() const { return version_; }
     const std::string& Error() const { return error_; }
+    // Whether the "99" row was read: a file without it may have been cut short.
+    bool Ended() const { return ended_; }
 
 protected:
+    void MarkEnded() { ended_ = true; }
+
     DataFileReader& file_;
     RowProblem problem_;
 
@@ -35,6 +43,7 @@ private:
     int firstVersion_;
     int lastVersion_;
     int version_ = 0;
+    bool ended_ = false;
     std::string error_;
 };
 

@@ -26,7 +26,7 @@ void ReadNavaids(NavDatReader& reader, const DataFileReader& file, ImportFilesWr
     while (reader.Next(row)) {
         writer.Progress(file, records);
         if (row.kind == NavRowKind::Localizer) {
-            writer.KeepLocalizer(row);
+            writer.KeepLocalizer(row, file);
             continue;
         }
         std::string type = NavaidType(row);
@@ -49,6 +49,15 @@ void ReadAirports(AptDatReader& reader, const DataFileReader& file, ImportFilesW
     }
     if (reader.MalformedAirports() > 0)
         result.skipped["airport: malformed header row"] += reader.MalformedAirports();
+}
+
+// Only the "99" row tells that a plain file was read to its end (a compressed one carries a
+// check of its own): without it the data may have been cut short, by a download say.
+void ReportMissingEnd(const VersionedDataFile& reader, const DataFileReader& file,
+                      const ConversionOptions& options)
+{
+    if (!reader.Ended() && options.problem)
+        options.problem(file.Path() + ": no closing \"99\" row: the file may be cut short");
 }
 
 std::string SourceWithVersion(const std::string& path, int version)
@@ -92,8 +101,10 @@ ConversionResult ConvertWorldData(const std::string& aptPath, const std::string&
 
     ReadNavaids(navReader, navFile, writer);
     if (!ReadWhole(navFile, result, options)) return result;
+    ReportMissingEnd(navReader, navFile, options);
     ReadAirports(aptReader, aptFile, writer, result);
     if (!ReadWhole(aptFile, result, options)) return result;
+    ReportMissingEnd(aptReader, aptFile, options);
     result.succeeded = writer.Commit();
     return result;
 }

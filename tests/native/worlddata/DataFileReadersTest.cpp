@@ -20,11 +20,11 @@ struct Problems {
     }
 };
 
-// Every record the reader of `fixture` gives, and its version.
+// Every record the reader of `path` (or of a fixture's name) gives, and its version.
 template <typename Reader, typename Record>
-std::vector<Record> ReadAll(const char* fixture, Problems& problems, int& version)
+std::vector<Record> ReadAll(const std::string& path, Problems& problems, int& version)
 {
-    DataFileReader file(Fixture(fixture));
+    DataFileReader file(path.find('/') == std::string::npos ? Fixture(path.c_str()) : path);
     Reader reader(file, problems.Sink());
     EXPECT_TRUE(reader.ReadHeader()) << reader.Error();
     version = reader.Version();
@@ -33,14 +33,29 @@ std::vector<Record> ReadAll(const char* fixture, Problems& problems, int& versio
     return records;
 }
 
-std::vector<AptAirport> ReadAirports(const char* fixture, Problems& problems, int& version)
+std::vector<AptAirport> ReadAirports(const std::string& fixture, Problems& problems, int& version)
 {
     return ReadAll<AptDatReader, AptAirport>(fixture, problems, version);
 }
 
-std::vector<NavDatRow> ReadNavRows(const char* fixture, Problems& problems, int& version)
+std::vector<NavDatRow> ReadNavRows(const std::string& fixture, Problems& problems, int& version)
 {
     return ReadAll<NavDatReader, NavDatRow>(fixture, problems, version);
+}
+
+// The lines reported, without their problems.
+std::vector<int> ReportedLines(const Problems& problems)
+{
+    std::vector<int> lines;
+    for (const std::string& problem : problems.lines) lines.push_back(std::stoi(problem));
+    return lines;
+}
+
+std::string WriteFile(const ScratchDirectory& scratch, const char* name, const std::string& bytes)
+{
+    std::string path = (scratch.path / name).string();
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
 }
 
 TEST(AptDatReader, Version850LandWaterAndHelipadRowsAndTenKilohertzFrequencies)
@@ -74,7 +89,7 @@ TEST(AptDatReader, Version850LandWaterAndHelipadRowsAndTenKilohertzFrequencies)
     EXPECT_EQ(airports[2].rowCode, 17);
     ASSERT_EQ(airports[2].runways.size(), 1u);
     EXPECT_EQ(airports[2].runways[0].kind, RunwayKind::Helipad);
-    EXPECT_DOUBLE_EQ(airports[2].runways[0].helipadLengthMeters, 15.24);
+    EXPECT_EQ(airports[2].runways[0].lengthFeet, 50);  // 15.24 m
 
     // A runway row cut short is reported by its line and left out.
     EXPECT_TRUE(airports[3].runways.empty());
@@ -187,6 +202,112 @@ TEST(NavDatReader, Versions1100To1200CarryAirportAndRegion)
     ASSERT_EQ(rows.size(), 4u);  // the approach path rows 14 and 16 passed over
     EXPECT_EQ(rows[3].name, "DOWNTOWN TACAN");
     EXPECT_TRUE(problems.lines.empty());
+}
+
+// A row without every field its kind reads is malformed, whatever its kind and version:
+// reported by line and left out, never read past its end.
+TEST(DataFileReaders, ShortRowsOfEveryKindAreReportedAndLeftOut)
+{
+    ScratchDirectory scratch;
+    Problems problems;
+    int version = 0;
+    std::vector<NavDatRow> rows =
+        ReadNavRows(WriteFile(scratch, "nav810.dat",
+                              "I\n810 Version\n"
+                              "2 47.6 -122.3 0 362 25 0.000\n"  // line 3
+                              "3 47.4 -122.3 354 11680 130 19.000\n"
+                              "4 47.9 -122.28 100 11090 18 43.0 IABC KAAA\n"
+                              "5 47.9 -122.28 100 11090 18 43.0 IABC KAAA\n"
+                              "12 47.4 -122.3 354 11680 130 0.000\n"
+                              "13 47.4 -122.3 354 11680 130\n"
+                              "4 47.9 -122.28 100 11090 18 43.0 IABC KAAA 16 ILS-cat-I\n"
+                              "99\n"),
+                    problems, version);
+    EXPECT_EQ(ReportedLines(problems), (std::vector<int>{3, 4, 5, 6, 7, 8}));
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].runway, "16");
+
+    problems.lines.clear();
+    rows = ReadNavRows(WriteFile(scratch, "nav1100.dat",
+                                 "I\n1100 Version\n"
+                                 "2 47.6 -122.3 0 362 25 0.000 BF ENRT\n"  // line 3
+                                 "3 47.4 -122.3 354 11680 130 19.000 SEA ENRT\n"
+                                 "4 47.9 -122.28 100 11090 18 43.0 IABC KAAA K1\n"
+                                 "5 47.9 -122.28 100 11090 18 43.0 IABC KAAA K1\n"
+                                 "12 47.4 -122.3 354 11680 130 0.000 SEA ENRT\n"
+                                 "13 47.4 -122.3 354 11680 130 0.000 SEA\n"
+                                 "2 47.6 -122.3 0 362 25 0.000 BF ENRT K1 NOLLA NDB\n"
+                                 "99\n"),
+                       problems, version);
+    EXPECT_EQ(ReportedLines(problems), (std::vector<int>{3, 4, 5, 6, 7, 8}));
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].region, "K1");
+
+    problems.lines.clear();
+    std::vector<AptAirport> airports = ReadAirports(
+        WriteFile(scratch, "apt.dat",
+                  "I\n1100 Version\n"
+                  "1 100 0 0 KAAA Field\n"
+                  "100 30 1 0 0.25 0 0 0 16 47.5 -122.3 0 0 0 0 0 0 34 47.4 -122.3 0 0 0 0 0\n"
+                  "101 30 1 NW 47.6 -122.3 SE 47.6\n"  // line 5
+                  "102 H1 47.6 -122.3 0.0 15.24 15.24 2 0 0 0.25\n"
+                  "50\n"
+                  "1054\n"
+                  "1 100 0\n"  // line 9: its rows go with it
+                  "100 30 1 0 0.25 0 0 0 16 47.5 -122.3 0 0 0 0 0 0 34 47.4 -122.3 0 0 0 0 0 0\n"
+                  "1 100 0 0 KBBB\n"
+                  "99\n"),
+        problems, version);
+    EXPECT_EQ(ReportedLines(problems), (std::vector<int>{4, 5, 6, 7, 8, 9}));
+    ASSERT_EQ(airports.size(), 2u);
+    EXPECT_TRUE(airports[0].runways.empty());
+    EXPECT_EQ(airports[0].atisKhz, 0);
+    EXPECT_EQ(airports[1].ident, "KBBB");
+}
+
+// A UTF-8 byte-order mark (which some editors put first) is no part of the "I" line.
+TEST(DataFileReaders, AByteOrderMarkBeforeTheHeaderIsPassedOver)
+{
+    ScratchDirectory scratch;
+    Problems problems;
+    int version = 0;
+    std::vector<AptAirport> airports = ReadAirports(
+        WriteFile(scratch, "apt.dat", "\xEF\xBB\xBFI\n1100 Version\n1 100 0 0 KAAA Field\n99\n"),
+        problems, version);
+    EXPECT_EQ(version, 1100);
+    ASSERT_EQ(airports.size(), 1u);
+    EXPECT_EQ(airports[0].line, 3);
+    std::vector<NavDatRow> rows = ReadNavRows(
+        WriteFile(scratch, "nav.dat",
+                  "\xEF\xBB\xBFI\r\n810 Version\r\n2 47.6 -122.3 0 362 25 0.000 BF NOLLA NDB\r\n"),
+        problems, version);
+    EXPECT_EQ(version, 810);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].name, "NOLLA NDB");
+    EXPECT_TRUE(problems.lines.empty());
+}
+
+// Rows before the first airport row belong to no airport: each is reported, not dropped
+// silently (those after a malformed airport row go with it, reported once).
+TEST(AptDatReader, RowsBeforeAnyAirportRowAreReported)
+{
+    ScratchDirectory scratch;
+    Problems problems;
+    int version = 0;
+    std::vector<AptAirport> airports = ReadAirports(
+        WriteFile(scratch, "apt.dat",
+                  "I\n1100 Version\n\n"
+                  "100 30 1 0 0.25 0 0 0 16 47.5 -122.3 0 0 0 0 0 0 34 47.4 -122.3 0 0 0 0 0 0\n"
+                  "102 H1 47.6 -122.3 0.0 15.24 15.24 2 0 0 0.25 1\n"
+                  "1 100 0 0 KAAA Field\n"
+                  "102 H1 47.6 -122.3 0.0 15.24 15.24 2 0 0 0.25 1\n"
+                  "99\n"),
+        problems, version);
+    ASSERT_EQ(airports.size(), 1u);
+    EXPECT_EQ(airports[0].runways.size(), 1u);
+    EXPECT_EQ(problems.lines,
+              (std::vector<std::string>{"4: row 100 before any airport row; left out",
+                                        "5: row 102 before any airport row; left out"}));
 }
 
 }  // namespace
