@@ -1,9 +1,10 @@
 // The airport data file apt.dat, versions 850 to 1200, read one airport at a time. Its
 // structures hold the airports of the other sources too (the CSV data set).
 //
-// The file starts with "I" (or "A") and a line that begins with the version number; rows
-// follow, one a line, each starting with its row code, and "99" ends the data. An airport
-// is its header row and every row up to the next header. What is read:
+// The file starts with "I" (or "A") and a line that begins with the version number
+// (VersionedDataFile.h); rows follow, one a line, each starting with its row code, and "99"
+// ends the data. An airport is its header row and every row up to the next header. What is
+// read:
 //   1, 16, 17  land airport, seaplane base, heliport:
 //              elevation_ft  (two obsolete fields)  ident  name...
 //   100        land runway: width_m surface shoulder smoothness centreline_lights

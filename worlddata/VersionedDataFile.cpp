@@ -13,27 +13,35 @@ VersionedDataFile::VersionedDataFile(DataFileReader& file, RowProblem problem, c
 {
 }
 
+bool VersionedDataFile::ReadNonBlankLine(std::string& line)
+{
+    while (file_.ReadLine(line)) {
+        if (!IsBlankRow(line)) return true;
+    }
+    return false;
+}
+
 bool VersionedDataFile::ReadHeader()
 {
     version_ = 0;
     std::string line;
     std::string what = std::string("not ") + (kind_[0] == 'a' ? "an " : "a ") + kind_ + " file";
-    if (!file_.ReadLine(line)) {
+    if (!ReadNonBlankLine(line)) {
         error_ = file_.Failed() ? file_.Error() : "empty file";
         return false;
     }
-    RowFields marker(line);
-    if (marker.Count() != 1 || (marker[0] != "I" && marker[0] != "A")) {
-        error_ = what + " (line 1 is not \"I\" or \"A\")";
-        return false;
-    }
-    if (!file_.ReadLine(line)) {
+    RowFields first(line);
+    // Some distributions leave the "I" or "A" line out: the version line comes first then.
+    bool byteOrderLine = first.Count() == 1 && (first[0] == "I" || first[0] == "A");
+    if (byteOrderLine && !ReadNonBlankLine(line)) {
         error_ = file_.Failed() ? file_.Error() : what + " (no version line)";
         return false;
     }
     std::optional<int> version = RowFields(line).Integer(0);
     if (!version) {
-        error_ = what + " (line 2 does not begin with a version number)";
+        error_ = what + " (line " + std::to_string(file_.LineNumber()) +
+                 (byteOrderLine ? " does not begin with a version number)"
+                                : " is neither \"I\" nor \"A\" nor a version line)");
         return false;
     }
     if (*version < firstVersion_ || *version > lastVersion_) {

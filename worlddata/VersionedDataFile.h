@@ -1,7 +1,8 @@
-// What the readers of apt.dat and nav.dat share: the two lines that open both files ("I"
-// or "A", the byte order of old editions, then a line beginning with the version number),
-// the row codes that start each row, the "99" row that ends the data, and where malformed
-// rows are reported.
+// What the readers of apt.dat and nav.dat share: the lines that open both files ("I" or
+// "A", the byte order of old editions, which some distributions leave out, then a line
+// beginning with the version number; empty lines before either are passed over), the row
+// codes that start each row, the "99" row that ends the data, and where malformed rows are
+// reported.
 #pragma once
 
 #include "DataFileReader.h"
@@ -24,8 +25,8 @@ public:
     VersionedDataFile(DataFileReader& file, RowProblem problem, const char* kind, int firstVersion,
                       int lastVersion);
 
-    // Reads the two header lines; false (with Error()) when the file does not begin that way
-    // or its version is not read.
+    // Reads the header lines; false (with Error()) when the file does not begin that way or
+    // its version is not read.
     bool ReadHeader();
     int Version() const { return version_; }
     const std::string& Error() const { return error_; }
@@ -39,6 +40,9 @@ protected:
     RowProblem problem_;
 
 private:
+    // False at the end of the file.
+    bool ReadNonBlankLine(std::string& line);
+
     const char* kind_;
     int firstVersion_;
     int lastVersion_;

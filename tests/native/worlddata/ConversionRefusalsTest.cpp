@@ -137,8 +137,7 @@ TEST(ConversionRefusals, FrequenciesOutsideTheirBandAreMalformedRows)
     EXPECT_EQ(converted.result.localizers, 0);  // the runways are not in the file
 
     Converted csv;
-    ConvertCsv(csv, inputs.Csv("KAAA,small_airport,Test Field,47.5,-122.3,100,US,US-WA\n",
-                               "",
+    ConvertCsv(csv, inputs.Csv("KAAA,small_airport,Test Field,47.5,-122.3,100,US,US-WA\n", "",
                                "N1,NEGATIVE,NDB,-350,47.0,-122.0,0,US\n"
                                "V1,NEGATIVE,VOR,-214748,47.0,-122.0,0,US\n"
                                "V2,HUGE,VOR,1e300,47.0,-122.0,0,US\n"
@@ -203,13 +202,16 @@ TEST(ConversionRefusals, IdentifiersWithBytesNotPrintableInWindows1252AreRefused
         "100 30 1 0 0.25 0 0 0 09 47.5 -122.31 0 0 0 0 0 0 27 47.5 -122.29 0 0 0 0 0 0\n";
     ConvertRows(converted, inputs,
                 "1 100 0 0 K\0AB Nul Field\n1302 datum_lat 47.5\n1302 datum_lon -122.3\n"s +
-                    runway09 +                                        // lines 4 to 7
-                    Airport("K\x01" "C") +                            // line 8
-                    Airport("KDDD") + "1302 country U\x01S\n" +       // line 11
+                    runway09 +  // lines 4 to 7
+                    Airport("K\x01"
+                            "C") +  // line 8
+                    Airport("KDDD") +
+                    "1302 country U\x01S\n" +  // line 11
                     "100 30 1 0 0.25 0 0 0 1\x02 47.5 -122.31 0 0 0 0 0 0 19 47.5 -122.29 0 0 0 "
                     "0 0 0\n" +  // line 15
                     runway09,
-                "3 47.0 -122.0 0 11680 130 19.0 S\x01" "A ENRT K1 CONTROL VOR\n"  // line 4
+                "3 47.0 -122.0 0 11680 130 19.0 S\x01"
+                "A ENRT K1 CONTROL VOR\n"  // line 4
                 "2 47.0 -122.0 0 362 25 0.0 N\x7F ENRT K1 DELETE NDB\n"
                 "3 47.0 -122.0 0 11680 130 19.0 V\x81R ENRT K1 UNDEFINED VOR\n"
                 "4 47.5 -122.3 0 11030 18 90.0 I\x1BX KDDD K1 09 ILS-cat-I\n"
@@ -225,9 +227,11 @@ TEST(ConversionRefusals, IdentifiersWithBytesNotPrintableInWindows1252AreRefused
     EXPECT_EQ(Column(Navaids, converted.navaids, "ID"), std::vector<std::string>{"SEA"});
 
     Converted csv;
-    ConvertCsv(csv, inputs.Csv("K\x01" "B,small_airport,Control,47.5,-122.3,100,US,US-WA\n"
+    ConvertCsv(csv, inputs.Csv("K\x01"
+                               "B,small_airport,Control,47.5,-122.3,100,US,US-WA\n"
                                "KFIN,small_airport,Fine,47.5,-122.3,100,US,US-WA\n",
-                               "KFIN,5000,ASP,0,0,0\x01" "9,,,27,,\n"
+                               "KFIN,5000,ASP,0,0,0\x01"
+                               "9,,,27,,\n"
                                "KFIN,5000,ASP,0,0,09,,,27,,\n",
                                "V\x81R,UNDEFINED,VOR,113000,47.0,-122.0,0,US\n"
                                "OK1,FINE,VOR,113000,47.0,-122.0,0,US\n",
@@ -291,10 +295,9 @@ TEST(ConversionRefusals, AFileWithoutItsClosingRowIsReportedAsPerhapsCutShort)
     ASSERT_TRUE(converted.result.succeeded) << converted.result.error;
     EXPECT_EQ(converted.result.airports, 1);
     EXPECT_EQ(converted.result.navaids, 1);
-    EXPECT_EQ(converted.problems,
-              (std::vector<std::string>{
-                  nav + ": no closing \"99\" row: the file may be cut short",
-                  apt + ": no closing \"99\" row: the file may be cut short"}));
+    EXPECT_EQ(converted.problems, (std::vector<std::string>{
+                                      nav + ": no closing \"99\" row: the file may be cut short",
+                                      apt + ": no closing \"99\" row: the file may be cut short"}));
 }
 
 }  // namespace

@@ -145,10 +145,15 @@ TEST(AptDatReader, OtherVersionsAndOtherFilesAreRefused)
     };
     EXPECT_EQ(refusal("I\n810 Version\n"),
               "apt.dat version 810 is not read (versions 850 to 1200 are)");
-    EXPECT_EQ(refusal("IMPORT A\n"), "not an apt.dat file (line 1 is not \"I\" or \"A\")");
+    EXPECT_EQ(refusal("IMPORT A\n"),
+              "not an apt.dat file (line 1 is neither \"I\" nor \"A\" nor a version line)");
     EXPECT_EQ(refusal("I\nVersion 1100\n"),
               "not an apt.dat file (line 2 does not begin with a version number)");
+    EXPECT_EQ(refusal("\r\nA\r\n\r\nVersion 1100\r\n"),
+              "not an apt.dat file (line 4 does not begin with a version number)");
+    EXPECT_EQ(refusal("I\n\n"), "not an apt.dat file (no version line)");
     EXPECT_EQ(refusal(""), "empty file");
+    EXPECT_EQ(refusal("\r\n \n"), "empty file");
 }
 
 TEST(NavDatReader, Version810RowsAndLocalizersWithTheirRunway)
@@ -308,6 +313,37 @@ TEST(AptDatReader, RowsBeforeAnyAirportRowAreReported)
     EXPECT_EQ(problems.lines,
               (std::vector<std::string>{"4: row 100 before any airport row; left out",
                                         "5: row 102 before any airport row; left out"}));
+}
+
+// Files as distributions and editors leave them: empty lines (CR LF too) before the "I" or
+// "A" line and before the version line, a byte-order mark, or no "I" or "A" line at all
+// when the version line is there.
+TEST(DataFileReaders, HeadersAsDistributed)
+{
+    Problems problems;
+    int version = 0;
+    std::vector<NavDatRow> rows = ReadNavRows("nav_distributed.dat", problems, version);
+    EXPECT_EQ(version, 810);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].line, 4);
+    EXPECT_EQ(rows[1].name, "SEATTLE VORTAC");
+
+    std::vector<AptAirport> airports = ReadAirports("apt_distributed.dat", problems, version);
+    EXPECT_EQ(version, 1100);
+    ASSERT_EQ(airports.size(), 1u);
+    EXPECT_EQ(airports[0].line, 7);
+    EXPECT_EQ(airports[0].towerKhz, 119905);
+    EXPECT_TRUE(problems.lines.empty());
+
+    ScratchDirectory scratch;
+    for (const char* header : {"\n\nI\n\n\n1100 Version\n", "1100 Version\n", "\r\n\r\n1100\r\n"}) {
+        airports = ReadAirports(
+            WriteFile(scratch, "apt.dat", std::string(header) + "1 100 0 0 KAAA Field\n99\n"),
+            problems, version);
+        EXPECT_EQ(version, 1100) << header;
+        EXPECT_EQ(airports.size(), 1u) << header;
+    }
+    EXPECT_TRUE(problems.lines.empty());
 }
 
 }  // namespace
