@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <memory>
+#include <span>
 #include <unordered_map>
 
 namespace worlddata {
@@ -239,7 +240,7 @@ void ReadRunways(CsvInput& input, ImportFilesWriter& writer)
     }
 }
 
-bool HeaderRead(CsvInput& input, std::initializer_list<std::string_view> columns,
+bool HeaderRead(CsvInput& input, std::span<const std::string_view> columns,
                 ConversionResult& result)
 {
     if (input.reader.ReadHeader(columns)) return true;
@@ -263,21 +264,10 @@ ConversionResult ConvertCsvWorldData(const CsvWorldFiles& files, const std::stri
     for (const CsvInput* input : {&airports, &runways, &navaids, frequencies.get()}) {
         if (input && !Opened(input->file, result)) return result;
     }
-    if (!HeaderRead(airports,
-                    {"ident", "type", "name", "latitude_deg", "longitude_deg", "elevation_ft",
-                     "iso_country", "iso_region"},
-                    result) ||
-        !HeaderRead(runways,
-                    {"airport_ident", "length_ft", "surface", "lighted", "closed", "le_ident",
-                     "le_latitude_deg", "le_longitude_deg", "he_ident", "he_latitude_deg",
-                     "he_longitude_deg"},
-                    result) ||
-        !HeaderRead(navaids,
-                    {"ident", "name", "type", "frequency_khz", "latitude_deg", "longitude_deg",
-                     "elevation_ft", "iso_country"},
-                    result) ||
-        (frequencies &&
-         !HeaderRead(*frequencies, {"airport_ident", "type", "frequency_mhz"}, result)))
+    if (!HeaderRead(airports, AirportsCsvColumns, result) ||
+        !HeaderRead(runways, RunwaysCsvColumns, result) ||
+        !HeaderRead(navaids, NavaidsCsvColumns, result) ||
+        (frequencies && !HeaderRead(*frequencies, FrequenciesCsvColumns, result)))
         return result;
     if (!writer.Open(outputDirectory)) return result;
     writer.WriteHeaders(files.airports, files.runways, files.navaids);

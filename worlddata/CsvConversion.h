@@ -11,8 +11,23 @@
 #include "WorldConversion.h"
 
 #include <string>
+#include <string_view>
 
 namespace worlddata {
+
+// The columns that each file's header row must name, in any order, among others.
+inline constexpr std::string_view AirportsCsvColumns[] = {
+    "ident",         "type",         "name",        "latitude_deg",
+    "longitude_deg", "elevation_ft", "iso_country", "iso_region"};
+inline constexpr std::string_view RunwaysCsvColumns[] = {
+    "airport_ident", "length_ft",       "surface",         "lighted",
+    "closed",        "le_ident",        "le_latitude_deg", "le_longitude_deg",
+    "he_ident",      "he_latitude_deg", "he_longitude_deg"};
+inline constexpr std::string_view NavaidsCsvColumns[] = {
+    "ident",        "name",          "type",         "frequency_khz",
+    "latitude_deg", "longitude_deg", "elevation_ft", "iso_country"};
+inline constexpr std::string_view FrequenciesCsvColumns[] = {"airport_ident", "type",
+                                                             "frequency_mhz"};
 
 struct CsvWorldFiles {
     std::string airports;

@@ -57,7 +57,7 @@ bool CsvReader::Next()
     return true;
 }
 
-bool CsvReader::ReadHeader(std::initializer_list<std::string_view> required)
+bool CsvReader::ReadHeader(std::span<const std::string_view> required)
 {
     if (!Next()) {
         error_ = file_.Failed() ? file_.Error() : "empty file, no header row";

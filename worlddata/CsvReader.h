@@ -7,7 +7,7 @@
 
 #include "DataFileReader.h"
 
-#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -21,7 +21,7 @@ public:
 
     // Reads the header row; false (with Error()) when the file is empty or lacks one of the
     // `required` columns.
-    bool ReadHeader(std::initializer_list<std::string_view> required);
+    bool ReadHeader(std::span<const std::string_view> required);
     // The next row; false at the end of the file or when reading failed. Blank lines are
     // passed over.
     bool Next();

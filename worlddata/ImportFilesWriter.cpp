@@ -139,7 +139,7 @@ bool ImportFilesWriter::Selected(const char* what, const std::string& ident,
 }
 
 // A NUL would end the import line early and shift every later column; other control bytes
-// would reach the tables, and the undefined ones show as nothing on the unit.
+// would reach the tables, and the code page's undefined bytes are no characters at all.
 bool ImportFilesWriter::Printable(const char* what, const DataFileReader& file, int line,
                                   const std::string& ident)
 {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <fstream>
+#include <span>
 
 using namespace worlddata;
 
@@ -15,14 +16,16 @@ using enum nav::ImportKind;
 
 constexpr const char* DatHeader = "I\n1100 Version - rows made by the test\n\n";
 
-constexpr const char* AirportsCsvHeader =
-    "ident,type,name,latitude_deg,longitude_deg,elevation_ft,iso_country,iso_region\n";
-constexpr const char* RunwaysCsvHeader =
-    "airport_ident,length_ft,surface,lighted,closed,le_ident,le_latitude_deg,le_longitude_deg,"
-    "he_ident,he_latitude_deg,he_longitude_deg\n";
-constexpr const char* NavaidsCsvHeader =
-    "ident,name,type,frequency_khz,latitude_deg,longitude_deg,elevation_ft,iso_country\n";
-constexpr const char* FrequenciesCsvHeader = "airport_ident,type,frequency_mhz\n";
+// A header row of the columns that the conversion reads.
+std::string HeaderRow(std::span<const std::string_view> columns)
+{
+    std::string row;
+    for (std::string_view column : columns) {
+        if (!row.empty()) row += ',';
+        row += column;
+    }
+    return row + "\n";
+}
 
 // Input files written by a test, in a folder of their own.
 struct Inputs {
@@ -36,10 +39,10 @@ struct Inputs {
     CsvWorldFiles Csv(const std::string& airports, const std::string& runways,
                       const std::string& navaids, const std::string& frequencies)
     {
-        return {Write("airports.csv", AirportsCsvHeader + airports),
-                Write("runways.csv", RunwaysCsvHeader + runways),
-                Write("navaids.csv", NavaidsCsvHeader + navaids),
-                Write("airport-frequencies.csv", FrequenciesCsvHeader + frequencies)};
+        return {Write("airports.csv", HeaderRow(AirportsCsvColumns) + airports),
+                Write("runways.csv", HeaderRow(RunwaysCsvColumns) + runways),
+                Write("navaids.csv", HeaderRow(NavaidsCsvColumns) + navaids),
+                Write("airport-frequencies.csv", HeaderRow(FrequenciesCsvColumns) + frequencies)};
     }
     ScratchDirectory folder;
 };

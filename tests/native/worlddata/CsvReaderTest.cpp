@@ -25,7 +25,8 @@ TEST(CsvReader, QuotedFieldsHoldQuotesCommasAndLineBreaks)
                                            "\"two\r\nlines\",\"\",\"a,b\"\n"
                                            "short,5\" pad\n"));
     CsvReader reader(file);
-    ASSERT_TRUE(reader.ReadHeader({"ident", "name"})) << reader.Error();
+    constexpr std::string_view Required[] = {"ident", "name"};
+    ASSERT_TRUE(reader.ReadHeader(Required)) << reader.Error();
 
     ASSERT_TRUE(reader.Next());
     EXPECT_EQ(reader.Line(), 2);
@@ -55,7 +56,8 @@ TEST(CsvReader, AHeaderWithoutARequiredColumnIsRefusedByTheColumnsName)
     ScratchDirectory scratch;
     DataFileReader file(WriteFile(scratch, "ident,latitude_deg\nKSEA,47.4\n"));
     CsvReader reader(file);
-    EXPECT_FALSE(reader.ReadHeader({"ident", "longitude_deg"}));
+    constexpr std::string_view Required[] = {"ident", "longitude_deg"};
+    EXPECT_FALSE(reader.ReadHeader(Required));
     EXPECT_EQ(reader.Error(), "no column \"longitude_deg\" in the header row");
 
     DataFileReader empty(WriteFile(scratch, ""));
@@ -72,7 +74,8 @@ TEST(CsvReader, AQuoteNeverClosedEndsItsRowAtTheLimit)
     for (int i = 0; i < 100; ++i) bytes += line + "\n";  // 100 kB, above the 64 KiB limit
     DataFileReader file(WriteFile(scratch, bytes));
     CsvReader reader(file);
-    ASSERT_TRUE(reader.ReadHeader({"a", "b"}));
+    constexpr std::string_view Required[] = {"a", "b"};
+    ASSERT_TRUE(reader.ReadHeader(Required));
     ASSERT_TRUE(reader.Next());
     EXPECT_TRUE(reader.RowCut());
     EXPECT_EQ(reader.Line(), 2);
