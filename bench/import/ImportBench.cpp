@@ -152,7 +152,7 @@ int main()
     nav::StartTableEngine(nav::DeletedRecords::Shown);
     auto import = [&](const char* name) {
         ImportFile file((directory / name).string().c_str());
-        ImportKind kind = ReadImportSignature(file);
+        nav::ImportKind kind = ReadImportSignature(file);
         return ImportRecords(kind, file, dataDirectory);
     };
 

@@ -18,6 +18,11 @@ int FuzzEngine(const std::uint8_t* data, std::size_t size);
 // and the column conversions of every line.
 int FuzzImportLine(const std::uint8_t* data, std::size_t size);
 
+// The world data conversions over files made from the input (apt.dat and nav.dat, with or
+// without their header lines, or the CSV files of the data set, optionally within a region),
+// and a check of every line of the import files they write.
+int FuzzWorldData(const std::uint8_t* data, std::size_t size);
+
 // A folder of this process for the targets' files, made at the first call.
 const std::string& ScratchDirectory();
 

@@ -41,11 +41,11 @@ int FuzzImportLine(const std::uint8_t* data, std::size_t size)
 
     // Line by line, as the import reads: the signature line, then record lines.
     ImportFile file(path.c_str());
-    char signature[SignatureLineSize];
+    char signature[nav::SignatureLineSize];
     ImportLine line = ReadImportLine(file, signature);
     CheckLine(line, signature, sizeof signature);
-    const ImportKind kind = ImportKindOfSignature({signature, line.length});
-    char record[RecordLineSize];
+    const nav::ImportKind kind = nav::ImportKindOfSignature({signature, line.length});
+    char record[nav::RecordLineSize];
     int64_t before = file.BytesRead();
     while (file.BytesRead() < file.Size()) {
         line = ReadImportLine(file, record);
@@ -54,12 +54,12 @@ int FuzzImportLine(const std::uint8_t* data, std::size_t size)
             std::abort();  // a read that moves nowhere would loop for ever
         before = file.BytesRead();
         const std::string_view text(record, line.length);
-        for (ImportKind each :
-             {kind, ImportKind::Airports, ImportKind::Runways, ImportKind::Navaids}) {
-            for (const ImportColumn& column : ImportColumns(each)) {
-                const std::string_view columnText = ColumnText(text, column);
-                ParseImportInteger(columnText);
-                ParseImportReal(columnText);
+        for (nav::ImportKind each : {kind, nav::ImportKind::Airports, nav::ImportKind::Runways,
+                                     nav::ImportKind::Navaids}) {
+            for (const nav::ImportColumn& column : nav::ImportColumns(each)) {
+                const std::string_view columnText = nav::ColumnText(text, column);
+                nav::ParseImportInteger(columnText);
+                nav::ParseImportReal(columnText);
             }
         }
     }

@@ -48,5 +48,9 @@ TEST(FuzzRegressions, ImportLine)
 {
     Replay("import_line", fuzz::FuzzImportLine);
 }
+TEST(FuzzRegressions, WorldData)
+{
+    Replay("world_data", fuzz::FuzzWorldData);
+}
 
 }  // namespace

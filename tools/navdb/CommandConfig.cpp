@@ -5,9 +5,9 @@
 // the table digit 1 airport, 2 navaid, 3 user waypoint, then the 8-character NUM).
 #include "NavdbCommand.h"
 #include "NavigationTables.h"
+#include "PlainNumber.h"
 #include "TableEngine.h"
 
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -32,21 +32,6 @@ struct Assignment {
     std::string text;  // character fields
     double number;     // numeric fields
 };
-
-// A number as a numeric field takes it: an optional sign, digits and, for a field with
-// decimals, a fraction; nothing else (no words such as "inf" or "nan", no exponent, no
-// hexadecimal form).
-bool IsPlainNumber(const std::string& text, bool withFraction)
-{
-    std::size_t at = text[0] == '-' || text[0] == '+' ? 1 : 0;
-    std::size_t digits = 0;
-    while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]))) ++at, ++digits;
-    if (withFraction && at < text.size() && text[at] == '.') {
-        for (++at; at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])); ++at)
-            ++digits;
-    }
-    return digits > 0 && at == text.size();
-}
 
 // Whether `value`, written with the field's decimals, fits its width; a value that does not
 // would be stored as asterisks, which read back as 0.

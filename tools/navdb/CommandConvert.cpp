@@ -4,6 +4,7 @@
 // world data files.
 #include "CsvConversion.h"
 #include "NavdbCommand.h"
+#include "PlainNumber.h"
 #include "WorldConversion.h"
 
 #include <cctype>
@@ -12,19 +13,20 @@
 #include <functional>
 #include <optional>
 #include <sstream>
+#include <unistd.h>
 
 namespace navdb {
 
 namespace {
 
-using quillmap::ConversionOptions;
-using quillmap::ConversionResult;
+using worlddata::ConversionOptions;
+using worlddata::ConversionResult;
 
 std::optional<double> Degrees(const std::string& text, double limit)
 {
-    char* end = nullptr;
-    double value = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0' || value < -limit || value > limit) return std::nullopt;
+    if (!IsPlainNumber(text, true)) return std::nullopt;
+    double value = std::strtod(text.c_str(), nullptr);
+    if (value < -limit || value > limit) return std::nullopt;
     return value;
 }
 
@@ -43,7 +45,7 @@ bool ReadOptions(const std::vector<std::string>& arguments, std::size_t first,
                              "navdb convert: --region takes S W N E in degrees (S not above N)\n");
                 return false;
             }
-            options.region = quillmap::Region{*values[0], *values[1], *values[2], *values[3]};
+            options.region = worlddata::Region{*values[0], *values[1], *values[2], *values[3]};
             at += 4;
         } else if (arguments[at] == "--ident" && at + 1 < arguments.size()) {
             std::istringstream list(arguments[++at]);
@@ -51,6 +53,12 @@ bool ReadOptions(const std::vector<std::string>& arguments, std::size_t first,
                 for (char& c : ident)
                     c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
                 if (!ident.empty()) options.idents.insert(ident);
+            }
+            // An empty list would keep everything, the opposite of what it asks for.
+            if (options.idents.empty()) {
+                std::fprintf(
+                    stderr, "navdb convert: --ident takes a comma-separated list of identifiers\n");
+                return false;
             }
         } else if (frequencies && arguments[at] == "--frequencies" && at + 1 < arguments.size()) {
             *frequencies = arguments[++at];
@@ -80,15 +88,18 @@ void PrintResult(const ConversionResult& result)
         std::printf("  %d %s\n", count, reason.c_str());
 }
 
-// Runs `convert` with progress and problems on standard error, then prints the counts.
+// Runs `convert` with problems on standard error, then prints the counts. The progress
+// redraws one line of a terminal; a file or a pipe gets none, so that its lines stay whole.
 int RunConversion(ConversionOptions& options,
                   const std::function<ConversionResult(const ConversionOptions&)>& convert)
 {
     bool progressShown = false;
-    options.progress = [&progressShown](const std::string& file, int percent) {
-        std::fprintf(stderr, "\r%s: %d%%", file.c_str(), percent);
-        progressShown = true;
-    };
+    if (isatty(STDERR_FILENO)) {
+        options.progress = [&progressShown](const std::string& file, int percent) {
+            std::fprintf(stderr, "\r%s: %d%%", file.c_str(), percent);
+            progressShown = true;
+        };
+    }
     options.problem = [&progressShown](const std::string& message) {
         std::fprintf(stderr, "%s%s\n", progressShown ? "\n" : "", message.c_str());
         progressShown = false;
@@ -108,17 +119,17 @@ int RunConvertCommand(const std::vector<std::string>& arguments)
     ConversionOptions options;
     if (!ReadOptions(arguments, 3, options)) return 2;
     return RunConversion(options, [&arguments](const ConversionOptions& given) {
-        return quillmap::ConvertWorldData(arguments[0], arguments[1], arguments[2], given);
+        return worlddata::ConvertWorldData(arguments[0], arguments[1], arguments[2], given);
     });
 }
 
 int RunConvertCsvCommand(const std::vector<std::string>& arguments)
 {
     ConversionOptions options;
-    quillmap::CsvWorldFiles files{arguments[0], arguments[1], arguments[2], {}};
+    worlddata::CsvWorldFiles files{arguments[0], arguments[1], arguments[2], {}};
     if (!ReadOptions(arguments, 4, options, &files.frequencies)) return 2;
     return RunConversion(options, [&files, &arguments](const ConversionOptions& given) {
-        return quillmap::ConvertCsvWorldData(files, arguments[3], given);
+        return worlddata::ConvertCsvWorldData(files, arguments[3], given);
     });
 }
 

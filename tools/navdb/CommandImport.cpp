@@ -15,13 +15,13 @@ namespace navdb {
 
 namespace {
 
+using nav::ImportKind;
+using nav::RecordLineSize;
 using quillmap::ImportFile;
-using quillmap::ImportKind;
 using quillmap::ImportProgress;
 using quillmap::ImportRecords;
 using quillmap::ImportResult;
 using quillmap::ReadImportSignature;
-using quillmap::RecordLineSize;
 using quillmap::UndeterminedAngleDegrees;
 
 // Files above this size get a progress line.
@@ -34,11 +34,12 @@ void PrintResult(const std::string& fileName, const ImportResult& result, double
     std::printf("%s: %s into %s: %d added", fileName.c_str(),
                 NamesOfImportKind(result.kind).records, result.tableFile.c_str(),
                 result.recordsAdded);
-    if (result.kind == ImportKind::Runways)
+    if (result.kind == nav::ImportKind::Runways)
         std::printf(", %d stored runways replaced", result.runwaysReplaced);
     else
         std::printf(", %d overwritten", result.recordsOverwritten);
-    std::printf(", %d lines cut (longer than %zu characters)", result.linesCut, RecordLineSize - 1);
+    std::printf(", %d lines cut (longer than %zu characters)", result.linesCut,
+                nav::RecordLineSize - 1);
     if (result.variationsNotComputed > 0)
         std::printf(", %d variations not computed (VAR %d)", result.variationsNotComputed,
                     UndeterminedAngleDegrees);
@@ -54,14 +55,14 @@ bool ImportOneFile(const std::string& directory, const std::string& fileName)
         std::fprintf(stderr, "navdb import: cannot open %s\n", fileName.c_str());
         return false;
     }
-    ImportKind kind = ReadImportSignature(file);
-    if (kind == ImportKind::NotImportFile) {
+    nav::ImportKind kind = ReadImportSignature(file);
+    if (kind == nav::ImportKind::NotImportFile) {
         std::fprintf(
             stderr, "navdb import: %s: not a GPS import file (line 1 does not begin with IMPORT)\n",
             fileName.c_str());
         return false;
     }
-    if (kind == ImportKind::Unrecognised) {
+    if (kind == nav::ImportKind::Unrecognised) {
         std::printf("%s: the kind on line 1 is none of A, R, N: nothing imported\n",
                     fileName.c_str());
         return true;

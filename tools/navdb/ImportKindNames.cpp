@@ -2,14 +2,14 @@
 
 namespace navdb {
 
-ImportKindNames NamesOfImportKind(quillmap::ImportKind kind)
+ImportKindNames NamesOfImportKind(nav::ImportKind kind)
 {
     switch (kind) {
-    case quillmap::ImportKind::Airports:
+    case nav::ImportKind::Airports:
         return {"airport", "airports"};
-    case quillmap::ImportKind::Runways:
+    case nav::ImportKind::Runways:
         return {"runway", "runways"};
-    case quillmap::ImportKind::Navaids:
+    case nav::ImportKind::Navaids:
         return {"navaid", "navaids"};
     default:
         return {"unknown", "nothing"};

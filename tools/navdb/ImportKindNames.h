@@ -12,6 +12,6 @@ struct ImportKindNames {
 };
 
 // For a file of no known kind: "unknown" records, "nothing" imported.
-ImportKindNames NamesOfImportKind(quillmap::ImportKind kind);
+ImportKindNames NamesOfImportKind(nav::ImportKind kind);
 
 }  // namespace navdb

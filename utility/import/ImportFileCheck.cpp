@@ -8,11 +8,11 @@ namespace quillmap {
 namespace {
 
 // Line length that holds every number column of the kind (runways: a key and a designator).
-std::size_t RequiredLength(ImportKind kind)
+std::size_t RequiredLength(nav::ImportKind kind)
 {
-    std::size_t required = ImportKeyLength + 2;
-    for (const ImportColumn& column : ImportColumns(kind)) {
-        if (column.conversion != ColumnConversion::Text)
+    std::size_t required = nav::ImportKeyLength + 2;
+    for (const nav::ImportColumn& column : nav::ImportColumns(kind)) {
+        if (column.conversion != nav::ColumnConversion::Text)
             required = std::max(required, column.offset + column.width);
     }
     return required;
@@ -65,7 +65,7 @@ bool IsNumber(std::string_view text, bool withFraction)
 // "A" alone in the VAR column asks for the computed variation.
 bool IsComputedVariation(std::string_view text)
 {
-    return !text.empty() && text[0] == ComputedVariationMark &&
+    return !text.empty() && text[0] == nav::ComputedVariationMark &&
            text.find_first_not_of(' ', 1) == std::string_view::npos;
 }
 
@@ -77,7 +77,7 @@ std::string Quoted(std::string_view text)
     return quoted;
 }
 
-void CheckRecordLine(ImportKind kind, std::string_view line, int number,
+void CheckRecordLine(nav::ImportKind kind, std::string_view line, int number,
                      std::vector<ImportFileProblem>& problems)
 {
     std::size_t required = RequiredLength(kind);
@@ -86,20 +86,21 @@ void CheckRecordLine(ImportKind kind, std::string_view line, int number,
                                         " characters, the columns need " +
                                         std::to_string(required)});
     }
-    for (const ImportColumn& column : ImportColumns(kind)) {
-        if (column.conversion == ColumnConversion::Key ||
-            column.conversion == ColumnConversion::Text ||
+    for (const nav::ImportColumn& column : nav::ImportColumns(kind)) {
+        if (column.conversion == nav::ColumnConversion::Key ||
+            column.conversion == nav::ColumnConversion::Text ||
             column.offset + column.width > line.size())
             continue;
-        std::string_view text = ColumnText(line, column);
-        if (column.conversion == ColumnConversion::Variation && IsComputedVariation(text)) continue;
-        if (!IsNumber(text, column.conversion == ColumnConversion::Real)) {
+        std::string_view text = nav::ColumnText(line, column);
+        if (column.conversion == nav::ColumnConversion::Variation && IsComputedVariation(text))
+            continue;
+        if (!IsNumber(text, column.conversion == nav::ColumnConversion::Real)) {
             problems.push_back(
                 {number, std::string(column.field) + " " + Quoted(text) + " is not a number"});
             continue;
         }
         const CoordinateRange* range = RangeOf(column.field);
-        int32_t value = ParseImportInteger(text);
+        int32_t value = nav::ParseImportInteger(text);
         if (range && (value < 0 || value > range->maximum)) {
             std::string limits =
                 range->maximum == 1 ? "0 or 1" : "0 to " + std::to_string(range->maximum);
@@ -132,21 +133,21 @@ const char* LineEndsName(const ImportFileCheckReport& report)
 ImportFileCheckReport CheckImportFile(ImportFile& file)
 {
     ImportFileCheckReport report;
-    char buffer[RecordLineSize];
+    char buffer[nav::RecordLineSize];
 
     ImportLine signature =
-        ReadCountedLine(file, std::span<char>(buffer, SignatureLineSize), report);
-    report.kind = ImportKindOfSignature({buffer, signature.length});
-    if (report.kind == ImportKind::NotImportFile) {
+        ReadCountedLine(file, std::span<char>(buffer, nav::SignatureLineSize), report);
+    report.kind = nav::ImportKindOfSignature({buffer, signature.length});
+    if (report.kind == nav::ImportKind::NotImportFile) {
         report.problems.push_back({1, "not an import file: line 1 does not begin with IMPORT"});
         return report;
     }
-    if (report.kind == ImportKind::Unrecognised) {
+    if (report.kind == nav::ImportKind::Unrecognised) {
         report.problems.push_back(
             {1, "the kind at column 8 is none of A, R, N: nothing is imported"});
         return report;
     }
-    for (int i = 0; i < ImportFreeLines; ++i) ReadCountedLine(file, buffer, report);
+    for (int i = 0; i < nav::ImportFreeLines; ++i) ReadCountedLine(file, buffer, report);
 
     for (;;) {
         ImportLine read = ReadCountedLine(file, buffer, report);
@@ -155,7 +156,7 @@ ImportFileCheckReport CheckImportFile(ImportFile& file)
         int number = file.LinesRead();
         if (read.cut) {
             report.problems.push_back({number, "line longer than " +
-                                                   std::to_string(RecordLineSize - 1) +
+                                                   std::to_string(nav::RecordLineSize - 1) +
                                                    " characters: the rest is not imported"});
         }
         CheckRecordLine(report.kind, {buffer, read.length}, number, report.problems);

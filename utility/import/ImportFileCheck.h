@@ -16,7 +16,7 @@ struct ImportFileProblem {
 };
 
 struct ImportFileCheckReport {
-    ImportKind kind = ImportKind::NotImportFile;
+    nav::ImportKind kind = nav::ImportKind::NotImportFile;
     int recordLines = 0;
     std::vector<ImportFileProblem> problems;
     // Lines read that ended with a carriage return and a line feed, or a line feed alone.

@@ -40,8 +40,8 @@ void RunImport(HWND owner)
         ShowMessage(owner, "Cannot open the file " + fileName + ".", MB_ICONSTOP);
         return;
     }
-    ImportKind kind = ReadImportSignature(file);
-    if (kind == ImportKind::NotImportFile) {
+    nav::ImportKind kind = ReadImportSignature(file);
+    if (kind == nav::ImportKind::NotImportFile) {
         ShowMessage(owner, "Not a GPS Import file !", MB_ICONSTOP);
         return;
     }
@@ -50,7 +50,7 @@ void RunImport(HWND owner)
     ImportResult result = ImportRecords(kind, file, dataDirectory);
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
 
-    if (kind != ImportKind::Unrecognised && !result.tableOpened) {
+    if (kind != nav::ImportKind::Unrecognised && !result.tableOpened) {
         ShowMessage(owner,
                     "Cannot open the table " + result.tableFile +
                         ".\nIt is missing or in use by another program; nothing was imported.",

@@ -15,16 +15,16 @@ namespace {
 // with blanks to the field's width, so that seeks and conditions match that NUM exactly
 // and never a longer one that merely begins with a short key.
 struct RecordKey {
-    char text[ImportKeyLength + 1];
-    char padded[ImportKeyLength + 1];
+    char text[nav::ImportKeyLength + 1];
+    char padded[nav::ImportKeyLength + 1];
 };
 
 RecordKey KeyOfLine(std::string_view line)
 {
     RecordKey key{};
-    std::string_view text = line.substr(0, ImportKeyLength);
+    std::string_view text = line.substr(0, nav::ImportKeyLength);
     text.copy(key.text, text.size());
-    std::memset(key.padded, ' ', ImportKeyLength);
+    std::memset(key.padded, ' ', nav::ImportKeyLength);
     text.copy(key.padded, text.size());
     return key;
 }
@@ -59,26 +59,26 @@ private:
     ImportFile& file_;
     ImportResult& result_;
     const ImportProgress& progress_;
-    char buffer_[RecordLineSize];
+    char buffer_[nav::RecordLineSize];
     std::size_t length_ = 0;
     int count_ = 0;
 };
 
 // The kind's table file in the data directory, named in the result.
-void NameImportTable(ImportKind kind, const std::string& dataDirectory, ImportResult& result)
+void NameImportTable(nav::ImportKind kind, const std::string& dataDirectory, ImportResult& result)
 {
     result.kind = kind;
     result.tableFile =
-        nav::TablePath(nav::PathForm::Import, dataDirectory.c_str(), ImportTableAlias(kind));
+        nav::TablePath(nav::PathForm::Import, dataDirectory.c_str(), nav::ImportTableAlias(kind));
 }
 
 // Opens `path` under the kind's alias for exclusive use in NUM order and skips the two free
 // lines.
-bool OpenImportTable(ImportFile& file, ImportKind kind, const std::string& path,
+bool OpenImportTable(ImportFile& file, nav::ImportKind kind, const std::string& path,
                      ImportResult& result)
 {
     result.tableOpened =
-        TableOpen(path.c_str(), ImportTableAlias(kind), SDE_EXCLUSIVE, SDE_KIND_DBF) != 0;
+        TableOpen(path.c_str(), nav::ImportTableAlias(kind), SDE_EXCLUSIVE, SDE_KIND_DBF) != 0;
     if (!result.tableOpened) return false;
     TableSetPassword(nav::TablePassword);
     OrderSet(TagOrder(nav::NumTag));
@@ -87,8 +87,8 @@ bool OpenImportTable(ImportFile& file, ImportKind kind, const std::string& path,
     // imported values with it at the next rebuild, and a runway marked earlier would be
     // counted again among those replaced.
     SetDeletedHidden(1);
-    char skipped[RecordLineSize];
-    for (int i = 0; i < ImportFreeLines; ++i) ReadImportLine(file, skipped);
+    char skipped[nav::RecordLineSize];
+    for (int i = 0; i < nav::ImportFreeLines; ++i) ReadImportLine(file, skipped);
     return true;
 }
 
@@ -100,32 +100,32 @@ void CloseImportTable()
 
 // Writes every column of the kind from the current line into the current record; counts
 // the airports whose variation could not be computed.
-void WriteColumns(ImportKind kind, const RecordLines& lines, const RecordKey& key,
+void WriteColumns(nav::ImportKind kind, const RecordLines& lines, const RecordKey& key,
                   ImportResult& result)
 {
     std::string_view line = lines.Line();
-    for (const ImportColumn& column : ImportColumns(kind)) {
+    for (const nav::ImportColumn& column : nav::ImportColumns(kind)) {
         switch (column.conversion) {
-        case ColumnConversion::Key:
+        case nav::ColumnConversion::Key:
             FieldReplace(column.field, SDE_TEXT, key.text);
             break;
-        case ColumnConversion::Text:
+        case nav::ColumnConversion::Text:
             FieldReplace(column.field, SDE_TEXT, lines.TextFrom(column.offset));
             break;
-        case ColumnConversion::Variation:
-            if (column.offset < line.size() && line[column.offset] == ComputedVariationMark) {
+        case nav::ColumnConversion::Variation:
+            if (column.offset < line.size() && line[column.offset] == nav::ComputedVariationMark) {
                 if (ComputeAirportVariation() != ModelResult::Success)
                     ++result.variationsNotComputed;
                 break;
             }
             [[fallthrough]];
-        case ColumnConversion::Integer: {
-            int32_t value = ParseImportInteger(ColumnText(line, column));
+        case nav::ColumnConversion::Integer: {
+            int32_t value = nav::ParseImportInteger(nav::ColumnText(line, column));
             FieldReplace(column.field, SDE_INTEGER_ALT, &value);
             break;
         }
-        case ColumnConversion::Real: {
-            double value = ParseImportReal(ColumnText(line, column));
+        case nav::ColumnConversion::Real: {
+            double value = nav::ParseImportReal(nav::ColumnText(line, column));
             FieldReplace(column.field, SDE_DOUBLE, &value);
             break;
         }
@@ -134,7 +134,7 @@ void WriteColumns(ImportKind kind, const RecordLines& lines, const RecordKey& ke
 }
 
 // Airports and navaids: a stored NUM is overwritten with every column, a new one appended.
-ImportResult MergeByKey(ImportFile& file, ImportKind kind, const std::string& dataDirectory,
+ImportResult MergeByKey(ImportFile& file, nav::ImportKind kind, const std::string& dataDirectory,
                         const ImportProgress& progress)
 {
     ImportResult result;
@@ -163,7 +163,8 @@ int DeleteRunwaysOf(const RecordKey& key)
 {
     int deleted = 0;
     if (!RecordSeek(key.padded)) return 0;
-    for (; !RecordAtEof() && std::strncmp(FieldGetString("NUM"), key.padded, ImportKeyLength) == 0;
+    for (; !RecordAtEof() &&
+           std::strncmp(FieldGetString("NUM"), key.padded, nav::ImportKeyLength) == 0;
          RecordSkip(1)) {
         RecordDelete();
         ++deleted;
@@ -176,20 +177,20 @@ int DeleteRunwaysOf(const RecordKey& key)
 ImportResult ImportAirports(ImportFile& file, const std::string& dataDirectory,
                             const ImportProgress& progress)
 {
-    return MergeByKey(file, ImportKind::Airports, dataDirectory, progress);
+    return MergeByKey(file, nav::ImportKind::Airports, dataDirectory, progress);
 }
 
 ImportResult ImportNavaids(ImportFile& file, const std::string& dataDirectory,
                            const ImportProgress& progress)
 {
-    return MergeByKey(file, ImportKind::Navaids, dataDirectory, progress);
+    return MergeByKey(file, nav::ImportKind::Navaids, dataDirectory, progress);
 }
 
 ImportResult ImportRunways(ImportFile& file, const std::string& dataDirectory,
                            const ImportProgress& progress)
 {
     ImportResult result;
-    NameImportTable(ImportKind::Runways, dataDirectory, result);
+    NameImportTable(nav::ImportKind::Runways, dataDirectory, result);
     // Every airport keeps its stored runways until the imported ones are in: the replacement
     // is made in a copy of the table that takes its place whole at the end. The table itself
     // is opened first, so that one in use elsewhere is refused before any work.
@@ -198,22 +199,22 @@ ImportResult ImportRunways(ImportFile& file, const std::string& dataDirectory,
     TableCloseAll();
     StagedTable staged(result.tableFile);
     if (!result.tableOpened || !staged.Copy() ||
-        !OpenImportTable(file, ImportKind::Runways, staged.Path(), result)) {
+        !OpenImportTable(file, nav::ImportKind::Runways, staged.Path(), result)) {
         result.tableOpened = false;
         return result;
     }
     RecordLines lines(file, result, progress);
-    char previousKey[ImportKeyLength + 1] = " ";
+    char previousKey[nav::ImportKeyLength + 1] = " ";
     while (lines.Next()) {
         RecordKey key = KeyOfLine(lines.Line());
         // The first line of each group of an airport's runways replaces what is stored.
-        if (std::strncmp(key.text, previousKey, ImportKeyLength) != 0) {
+        if (std::strncmp(key.text, previousKey, nav::ImportKeyLength) != 0) {
             result.runwaysReplaced += DeleteRunwaysOf(key);
             std::memcpy(previousKey, key.text, sizeof previousKey);
         }
         RecordAppendBlank();
         ++result.recordsAdded;
-        WriteColumns(ImportKind::Runways, lines, key, result);
+        WriteColumns(nav::ImportKind::Runways, lines, key, result);
     }
     TablePack();
     CloseImportTable();
@@ -221,22 +222,22 @@ ImportResult ImportRunways(ImportFile& file, const std::string& dataDirectory,
     return result;
 }
 
-ImportKind ReadImportSignature(ImportFile& file)
+nav::ImportKind ReadImportSignature(ImportFile& file)
 {
-    char signature[SignatureLineSize];
+    char signature[nav::SignatureLineSize];
     ImportLine line = ReadImportLine(file, signature);
-    return ImportKindOfSignature({signature, line.length});
+    return nav::ImportKindOfSignature({signature, line.length});
 }
 
-ImportResult ImportRecords(ImportKind kind, ImportFile& file, const std::string& dataDirectory,
+ImportResult ImportRecords(nav::ImportKind kind, ImportFile& file, const std::string& dataDirectory,
                            const ImportProgress& progress)
 {
     switch (kind) {
-    case ImportKind::Airports:
+    case nav::ImportKind::Airports:
         return ImportAirports(file, dataDirectory, progress);
-    case ImportKind::Runways:
+    case nav::ImportKind::Runways:
         return ImportRunways(file, dataDirectory, progress);
-    case ImportKind::Navaids:
+    case nav::ImportKind::Navaids:
         return ImportNavaids(file, dataDirectory, progress);
     default: {
         ImportResult nothing;

@@ -12,7 +12,7 @@
 namespace quillmap {
 
 struct ImportResult {
-    ImportKind kind = ImportKind::NotImportFile;
+    nav::ImportKind kind = nav::ImportKind::NotImportFile;
     std::string tableFile;  // the table written, as opened (data directory + file name)
     // false: nothing was written (the table could not be opened, or could not take the
     // replaced runways' place)
@@ -41,11 +41,11 @@ ImportResult ImportNavaids(ImportFile& file, const std::string& dataDirectory,
                            const ImportProgress& progress = {});
 
 // Reads the signature line (line 1) and tells the kind of file.
-ImportKind ReadImportSignature(ImportFile& file);
+nav::ImportKind ReadImportSignature(ImportFile& file);
 
 // Runs the import of a kind on a file whose signature line has been read; an unrecognised
 // kind or a file that is not an import file imports nothing.
-ImportResult ImportRecords(ImportKind kind, ImportFile& file, const std::string& dataDirectory,
+ImportResult ImportRecords(nav::ImportKind kind, ImportFile& file, const std::string& dataDirectory,
                            const ImportProgress& progress = {});
 
 }  // namespace quillmap

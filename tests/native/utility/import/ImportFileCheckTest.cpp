@@ -75,7 +75,7 @@ TEST_F(CheckTest, PlantedAirportFaultsAreFoundByLineNumber)
                        + WithColumn(GoodAirport, 82, "91") + "\n"       // 14: latitude degrees
                        + "\n" + GoodAirport + "\n";                     // 15 ends; 16 ignored
     ImportFileCheckReport report = Check(file);
-    EXPECT_EQ(report.kind, ImportKind::Airports);
+    EXPECT_EQ(report.kind, nav::ImportKind::Airports);
     EXPECT_EQ(report.recordLines, 11);
     std::string messages = Messages(report);
     EXPECT_EQ(messages, "5: LAT1 hemisphere code 2 is not 0 or 1\n"
@@ -127,7 +127,7 @@ TEST_F(CheckTest, SignatureProblems)
     EXPECT_EQ(Messages(Check("EXPORT A\n")),
               "1: not an import file: line 1 does not begin with IMPORT\n");
     ImportFileCheckReport unknown = Check("IMPORT Q\n\n\n" + GoodAirport + "\n");
-    EXPECT_EQ(unknown.kind, ImportKind::Unrecognised);
+    EXPECT_EQ(unknown.kind, nav::ImportKind::Unrecognised);
     EXPECT_EQ(Messages(unknown),
               "1: the kind at column 8 is none of A, R, N: nothing is imported\n");
 }

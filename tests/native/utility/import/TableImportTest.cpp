@@ -69,7 +69,7 @@ protected:
         std::string path = (directory_ / "IMPORT.GPS").string();
         std::ofstream(path, std::ios::binary) << content;
         ImportFile file(path.c_str());
-        ImportKind kind = ReadImportSignature(file);
+        nav::ImportKind kind = ReadImportSignature(file);
         return ImportRecords(kind, file, DataDirectory());
     }
 
@@ -107,7 +107,7 @@ TEST_F(TableImportTest, AirportColumnsLandInTheirFields)
     AirportLine line;
     ImportResult result = Import(header + line.Text() + "\n");
     EXPECT_TRUE(result.tableOpened);
-    EXPECT_EQ(result.kind, ImportKind::Airports);
+    EXPECT_EQ(result.kind, nav::ImportKind::Airports);
     EXPECT_EQ(result.recordsAdded, 1);
     EXPECT_EQ(result.tableFile, DataDirectory() + "AIRPORTS.DBF");
 
@@ -258,7 +258,7 @@ TEST_F(TableImportTest, AFileSavedOnWindowsImportsLikeAnyOther)
     ImportResult result =
         Import("IMPORT R\r\nfree\r\nfree\r\n" + RunwayLine("00000001", "09/27", "2001", "GRASS") +
                "\r\n\r\nnotes after the records\r\n");
-    EXPECT_EQ(result.kind, ImportKind::Runways);
+    EXPECT_EQ(result.kind, nav::ImportKind::Runways);
     EXPECT_EQ(result.recordsAdded, 1);
     auto records = Records("RUNWAYS", {"NUM", "RUNWAYS", "LEN", "SURFACE"});
     ASSERT_EQ(records.size(), 1u);
@@ -331,7 +331,7 @@ TEST_F(TableImportTest, NavaidColumns)
     const std::string line = "00000002 AST   ASTORIA VOR-DME                               0 46 09 "
                              "42 0 123 52 49    10 114.00 VORDME";
     ImportResult result = Import("IMPORT N\n\n\n" + line + "\n");
-    EXPECT_EQ(result.kind, ImportKind::Navaids);
+    EXPECT_EQ(result.kind, nav::ImportKind::Navaids);
     auto records = Records("NAVAIDS", {"NUM", "ID", "NAME", "LAT1", "LAT2", "LAT3", "LAT4", "LON1",
                                        "LON2", "LON3", "LON4", "ALT", "FREQ", "TYPE"});
     ASSERT_EQ(records.size(), 1u);
@@ -376,7 +376,7 @@ TEST_F(TableImportTest, TableThatCannotBeOpenedIsReported)
 TEST_F(TableImportTest, UnknownKindImportsNothing)
 {
     ImportResult result = Import("IMPORT X\n\n\n" + AirportLine().Text() + "\n");
-    EXPECT_EQ(result.kind, ImportKind::Unrecognised);
+    EXPECT_EQ(result.kind, nav::ImportKind::Unrecognised);
     EXPECT_FALSE(result.tableOpened);
     EXPECT_TRUE(Records("AIRPORTS", {"NUM"}).empty());
 }

@@ -1,0 +1,52 @@
+// A text data file read line by line, streaming: plain or gzip-compressed (told apart by
+// its first bytes), never held whole in memory.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace worlddata {
+
+// Far above any row of the data files.
+inline constexpr std::size_t MaximumLineBytes = 64 * 1024;
+
+class DataFileReader {
+public:
+    explicit DataFileReader(const std::string& path);
+    ~DataFileReader();
+    DataFileReader(const DataFileReader&) = delete;
+    DataFileReader& operator=(const DataFileReader&) = delete;
+
+    bool IsOpen() const { return file_ != nullptr; }
+    const std::string& Path() const { return path_; }
+    // The next line without its line end (line feed, and a carriage return before it),
+    // cut at MaximumLineBytes so that a file without line ends cannot fill the memory. A
+    // UTF-8 byte-order mark at the start of the file is no part of the first line.
+    // False at the end of the file or when reading failed (then Failed() is true).
+    bool ReadLine(std::string& line);
+    int LinesCut() const { return linesCut_; }
+    bool Failed() const { return !error_.empty(); }
+    // Why the file could not be opened or read.
+    const std::string& Error() const { return error_; }
+    int LineNumber() const { return lineNumber_; }
+    // Bytes of the file as stored (compressed ones for gzip), for progress.
+    int64_t BytesRead() const;
+    int64_t Size() const { return size_; }  // 0 when unknown
+
+private:
+    bool Refill();
+
+    std::string path_;
+    void* file_ = nullptr;  // gzFile; zlib reads plain files unchanged
+    std::vector<char> buffer_;
+    std::size_t filled_ = 0;
+    std::size_t position_ = 0;
+    bool atEnd_ = false;
+    int lineNumber_ = 0;
+    int linesCut_ = 0;
+    int64_t size_ = 0;
+    std::string error_;
+};
+
+}  // namespace worlddata

@@ -1,0 +1,74 @@
+#include "VersionedDataFile.h"
+
+#include "RowFields.h"
+
+#include <charconv>
+
+namespace worlddata {
+
+VersionedDataFile::VersionedDataFile(DataFileReader& file, RowProblem problem, const char* kind,
+                                     int firstVersion, int lastVersion)
+    : file_(file), problem_(std::move(problem)), kind_(kind), firstVersion_(firstVersion),
+      lastVersion_(lastVersion)
+{
+}
+
+bool VersionedDataFile::ReadNonBlankLine(std::string& line)
+{
+    while (file_.ReadLine(line)) {
+        if (!IsBlankRow(line)) return true;
+    }
+    return false;
+}
+
+bool VersionedDataFile::ReadHeader()
+{
+    version_ = 0;
+    std::string line;
+    std::string what = std::string("not ") + (kind_[0] == 'a' ? "an " : "a ") + kind_ + " file";
+    if (!ReadNonBlankLine(line)) {
+        error_ = file_.Failed() ? file_.Error() : "empty file";
+        return false;
+    }
+    RowFields first(line);
+    // Some distributions leave the "I" or "A" line out: the version line comes first then.
+    bool byteOrderLine = first.Count() == 1 && (first[0] == "I" || first[0] == "A");
+    if (byteOrderLine && !ReadNonBlankLine(line)) {
+        error_ = file_.Failed() ? file_.Error() : what + " (no version line)";
+        return false;
+    }
+    std::optional<int> version = RowFields(line).Integer(0);
+    if (!version) {
+        error_ = what + " (line " + std::to_string(file_.LineNumber()) +
+                 (byteOrderLine ? " does not begin with a version number)"
+                                : " is neither \"I\" nor \"A\" nor a version line)");
+        return false;
+    }
+    if (*version < firstVersion_ || *version > lastVersion_) {
+        error_ = std::string(kind_) + " version " + std::to_string(*version) +
+                 " is not read (versions " + std::to_string(firstVersion_) + " to " +
+                 std::to_string(lastVersion_) + " are)";
+        return false;
+    }
+    version_ = *version;
+    return true;
+}
+
+std::optional<int> ReadRowCode(const std::string& row)
+{
+    std::size_t start = row.find_first_not_of(" \t");
+    if (start == std::string::npos) return std::nullopt;
+    int code = 0;
+    const char* end = row.data() + row.size();
+    auto [after, error] = std::from_chars(row.data() + start, end, code);
+    if (error != std::errc() || (after != end && *after != ' ' && *after != '\t'))
+        return std::nullopt;
+    return code;
+}
+
+bool IsBlankRow(const std::string& row)
+{
+    return row.find_first_not_of(" \t") == std::string::npos;
+}
+
+}  // namespace worlddata
