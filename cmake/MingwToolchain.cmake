@@ -1,10 +1,11 @@
 # Cross toolchain shared by the Windows trees: mingw-w64 for TOOLCHAIN_PREFIX (set by the
-# including file), posix thread model (its libstdc++ has std::mutex, as GoogleTest needs;
-# winpthread is linked statically), test programs run by CTest through Wine.
+# including file), test programs run by CTest through Wine. The win32 thread model: its
+# libstdc++ sits on the Win32 calls that Windows XP has, where the posix model's winpthread
+# imports GetTickCount64 and so keeps every binary from loading on XP.
 set(CMAKE_SYSTEM_NAME Windows)
 
-set(CMAKE_C_COMPILER   ${TOOLCHAIN_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
+set(CMAKE_C_COMPILER   ${TOOLCHAIN_PREFIX}-gcc-win32)
+set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-win32)
 set(CMAKE_RC_COMPILER  ${TOOLCHAIN_PREFIX}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
