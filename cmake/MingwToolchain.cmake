@@ -8,10 +8,16 @@ set(CMAKE_C_COMPILER   ${TOOLCHAIN_PREFIX}-gcc-win32)
 set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-win32)
 set(CMAKE_RC_COMPILER  ${TOOLCHAIN_PREFIX}-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
+# The target's libraries: mingw-w64's own and Debian's mingw packages, and expat, which
+# scripts/build-expat builds from Debian's source package (a static library: XML_STATIC).
+get_filename_component(expat_prefix ${CMAKE_CURRENT_LIST_DIR}/../build/expat/${TOOLCHAIN_PREFIX}
+                       ABSOLUTE)
+set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX} ${expat_prefix})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# pkg-config (which FindEXPAT asks first) describes the target's packages, never the host's.
+set(ENV{PKG_CONFIG_LIBDIR} /usr/${TOOLCHAIN_PREFIX}/lib/pkgconfig)
 
 # scripts/wine-run picks the Wine and the prefix that belong to the tree's architecture.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run ${WINE_TREE})
