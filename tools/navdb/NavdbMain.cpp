@@ -1,6 +1,7 @@
 // navdb: command-line tool over the engine and the navigation tables.
 #include "NavdbCommand.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -17,8 +18,15 @@ std::vector<Command>& Registry()
 
 int Usage()
 {
+    // By name: the order in which the commands registered themselves is the linker's, which
+    // differs between the trees.
+    std::vector<Command> commands = Commands();
+    std::sort(commands.begin(), commands.end(), [](const Command& left, const Command& right) {
+        const int byName = std::strcmp(left.name, right.name);
+        return byName != 0 ? byName < 0 : std::strcmp(left.usage, right.usage) < 0;
+    });
     std::fprintf(stderr, "usage: navdb COMMAND ARGUMENTS\n");
-    for (const Command& command : Commands())
+    for (const Command& command : commands)
         std::fprintf(stderr, "  navdb %s %s\n      %s\n", command.name, command.usage,
                      command.summary);
     return 2;

@@ -1,5 +1,5 @@
 """Reads what a release check needs from a 32-bit Windows image (PE32): the file header,
-the sections, the imported DLLs and the version resource. Plain struct reads, so that the
+the sections, the imports and the version resource. Plain struct reads, so that the
 check runs where no Windows tools are installed."""
 
 import struct
@@ -9,6 +9,7 @@ OPTIONAL_MAGIC_PE32 = 0x10B
 DIRECTORY_IMPORT = 1
 DIRECTORY_RESOURCE = 2
 RESOURCE_VERSION = 16
+IMPORT_BY_ORDINAL = 0x80000000
 FIXED_FILE_INFO_SIGNATURE = 0xFEEF04BD
 
 
@@ -68,16 +69,37 @@ class PeImage:
     def directory(self, index):
         return self.directories[index] if index < len(self.directories) else (0, 0)
 
-    def imported_dlls(self):
+    def import_descriptors(self):
+        """(DLL name, lookup table address) of each imported DLL, in file order."""
         rva, _ = self.directory(DIRECTORY_IMPORT)
-        names = []
         while rva:
             descriptor = struct.unpack_from("<5I", self.data, self.offset(rva))
             if not any(descriptor):
                 break
-            names.append(self.c_string(descriptor[3]))
+            # The lookup table may be absent (some linkers leave it 0): the address table
+            # then still holds the unbound names.
+            yield self.c_string(descriptor[3]), descriptor[0] or descriptor[4]
             rva += 20
-        return names
+
+    def imported_dlls(self):
+        return [name for name, _ in self.import_descriptors()]
+
+    def imported_functions(self):
+        """{DLL name: [function name or "#ordinal", ...]}."""
+        found = {}
+        for dll, rva in self.import_descriptors():
+            functions = found.setdefault(dll, [])
+            at = self.offset(rva)
+            while True:
+                entry = struct.unpack_from("<I", self.data, at)[0]
+                if not entry:
+                    break
+                if entry & IMPORT_BY_ORDINAL:
+                    functions.append(f"#{entry & 0xFFFF}")
+                else:
+                    functions.append(self.c_string(entry + 2))   # after the 2-byte hint
+                at += 4
+        return found
 
     def resources(self):
         """{(type, name, language): bytes}; ids are ints, names strings."""

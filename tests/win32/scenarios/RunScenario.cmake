@@ -31,8 +31,8 @@ if(EXISTS ${config_file})
 endif()
 
 # A flight plan beside the scenario (NAME.gpx, NAME.fpl or NAME.pln) becomes the route of
-# the sample database's CONFIG (navdb route import --config). The route commands are in the
-# native navdb only (NATIVE_NAVDB), which runs without Wine.
+# the sample database's CONFIG (navdb route import --config), by the native navdb
+# (NATIVE_NAVDB), which made the tables and runs without Wine.
 foreach(extension gpx fpl pln)
   set(plan_file ${scenario_dir}/${scenario_name}.${extension})
   if(NOT EXISTS ${plan_file})
