@@ -15,6 +15,7 @@ namespace navdb {
 
 namespace {
 
+using magnetic::UndeterminedAngleDegrees;
 using quillmap::ImportFile;
 using quillmap::ImportKind;
 using quillmap::ImportProgress;
@@ -22,7 +23,6 @@ using quillmap::ImportRecords;
 using quillmap::ImportResult;
 using quillmap::ReadImportSignature;
 using quillmap::RecordLineSize;
-using quillmap::UndeterminedAngleDegrees;
 
 // Files above this size get a progress line.
 constexpr int64_t LargeFileBytes = 512 * 1024;

@@ -22,9 +22,9 @@ RouteArguments SplitRouteArguments(const std::vector<std::string>& arguments,
         } else if (knows(flags, argument)) {
             split.options[argument] = "";
         } else if (!knows(valued, argument)) {
-            throw routeplan::PlanError("unknown option " + argument);
+            throw flightplan::PlanError("unknown option " + argument);
         } else if (i + 1 == arguments.size()) {
-            throw routeplan::PlanError(argument + " needs a value");
+            throw flightplan::PlanError(argument + " needs a value");
         } else {
             split.options[argument] = arguments[++i];
         }
@@ -38,7 +38,7 @@ int RunRouteCommand(const char* command, const std::function<std::string()>& wor
         const std::string output = work();
         std::fwrite(output.data(), 1, output.size(), stdout);
         return 0;
-    } catch (const routeplan::PlanError& error) {
+    } catch (const flightplan::PlanError& error) {
         std::fprintf(stderr, "navdb route %s: %s\n", command, error.what());
         return 1;
     }

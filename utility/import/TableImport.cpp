@@ -107,7 +107,7 @@ void WriteColumns(ImportKind kind, const RecordLines& lines, const RecordKey& ke
             break;
         case ColumnConversion::Variation:
             if (column.offset < line.size() && line[column.offset] == ComputedVariationMark) {
-                if (ComputeAirportVariation() != ModelResult::Success)
+                if (magnetic::ComputeAirportVariation() != magnetic::ModelResult::Success)
                     ++result.variationsNotComputed;
                 break;
             }

@@ -1,0 +1,188 @@
+// The XML flight plan of later desktop simulators: a SimBase.Document whose
+// FlightPlan.FlightPlan lists the route as <ATCWaypoint id> elements with their type,
+// their WorldPosition ("N47° 26' 51.00\",W122° 18' 28.00\",+000433.00") and, for airports
+// and navaids, their ICAO identifier.
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "PlanError.h"
+#include "PlanFormats.h"
+#include "PlanText.h"
+
+namespace flightplan {
+
+namespace {
+
+constexpr const char* Degree = "\u00B0";
+
+// "N47° 26' 51.00\"" from stored coordinates.
+std::string AngleText(char hemisphere, int degrees, int minutes, int seconds)
+{
+    char text[48];
+    std::snprintf(text, sizeof text, "%c%d%s %d' %d.00\"", hemisphere, degrees, Degree, minutes,
+                  seconds);
+    return text;
+}
+
+std::string WorldPosition(const TableWaypoint& w)
+{
+    const nav::WaypointRecord& r = w.record;
+    char altitude[24];
+    std::snprintf(altitude, sizeof altitude, "%+010.2f", static_cast<double>(w.altitude));
+    return AngleText(r.lat1 ? 'S' : 'N', r.lat2, r.lat3, r.lat4) + "," +
+           AngleText(r.lon1 ? 'E' : 'W', r.lon2, r.lon3, r.lon4) + "," + altitude;
+}
+
+const char* AtcType(WaypointKind kind)
+{
+    switch (kind) {
+    case WaypointKind::Airport:
+        return "Airport";
+    case WaypointKind::Vor:
+        return "VOR";
+    case WaypointKind::Ndb:
+        return "NDB";
+    case WaypointKind::User:
+        return "User";
+    case WaypointKind::Unknown:
+        break;
+    }
+    return "Intersection";
+}
+
+// One axis of a WorldPosition: a hemisphere letter, then degrees, minutes and seconds
+// (those after the degrees may be missing), with any marks between them.
+double AngleFromText(const std::string& text, bool latitude, const std::string& where)
+{
+    const std::string value = Trimmed(text);
+    const char* positive = latitude ? "N" : "E";
+    const char* negative = latitude ? "S" : "W";
+    const std::string what = latitude ? "latitude" : "longitude";
+    if (value.empty() || (value.compare(0, 1, positive) != 0 && value.compare(0, 1, negative) != 0))
+        throw PlanError(where + ": " + what + " '" + value + "' does not start with " + positive +
+                        " or " + negative);
+    double parts[3] = {0, 0, 0};
+    int count = 0;
+    for (std::size_t i = 1; i < value.size();) {
+        if (!std::isdigit(static_cast<unsigned char>(value[i])) && value[i] != '.') {
+            ++i;
+            continue;
+        }
+        char* end = nullptr;
+        const double number = std::strtod(value.c_str() + i, &end);
+        if (count == 3 || end == value.c_str() + i)
+            throw PlanError(where + ": " + what + " '" + value +
+                            "' is not degrees, minutes and seconds");
+        parts[count++] = number;
+        i = static_cast<std::size_t>(end - value.c_str());
+    }
+    if (count == 0 || parts[1] >= 60 || parts[2] >= 60)
+        throw PlanError(where + ": " + what + " '" + value +
+                        "' is not degrees, minutes and seconds");
+    const double degrees = parts[0] + parts[1] / 60.0 + parts[2] / 3600.0;
+    if (degrees > (latitude ? 90.0 : 180.0))
+        throw PlanError(where + ": " + what + " '" + value + "' is out of range");
+    return value[0] == *negative ? -degrees : degrees;
+}
+
+Position PositionFromText(const std::string& text, const std::string& where)
+{
+    const std::size_t comma = text.find(',');
+    if (comma == std::string::npos)
+        throw PlanError(where + ": WorldPosition '" + Trimmed(text) + "' has no longitude");
+    const std::size_t end = text.find(',', comma + 1);
+    return {AngleFromText(text.substr(0, comma), true, where),
+            AngleFromText(text.substr(comma + 1, end == std::string::npos ? end : end - comma - 1),
+                          false, where)};
+}
+
+}  // namespace
+
+std::string WritePln(const RouteListing& listing)
+{
+    const std::vector<TableWaypoint> waypoints = RouteWaypoints(listing);
+    const TableWaypoint& first = waypoints.front();
+    const TableWaypoint& last = waypoints.back();
+    const auto text = [](const std::string& table) { return XmlEscaped(Utf8FromTable(table)); };
+    std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<SimBase.Document Type=\"AceXML\" version=\"1,0\">\n"
+                      "    <Descr>AceXML Document</Descr>\n"
+                      "    <FlightPlan.FlightPlan>\n"
+                      "        <Title>" +
+                      text(RouteTitle(waypoints)) +
+                      "</Title>\n"
+                      "        <FPType>VFR</FPType>\n"
+                      "        <DepartureID>" +
+                      text(first.record.id) +
+                      "</DepartureID>\n"
+                      "        <DepartureLLA>" +
+                      WorldPosition(first) +
+                      "</DepartureLLA>\n"
+                      "        <DestinationID>" +
+                      text(last.record.id) +
+                      "</DestinationID>\n"
+                      "        <DestinationLLA>" +
+                      WorldPosition(last) +
+                      "</DestinationLLA>\n"
+                      "        <Descr>" +
+                      text(RouteTitle(waypoints)) +
+                      "</Descr>\n"
+                      "        <DepartureName>" +
+                      text(first.name) +
+                      "</DepartureName>\n"
+                      "        <DestinationName>" +
+                      text(last.name) + "</DestinationName>\n";
+    for (const TableWaypoint& w : waypoints) {
+        out += "        <ATCWaypoint id=\"" + text(w.record.id) +
+               "\">\n"
+               "            <ATCWaypointType>" +
+               AtcType(w.kind) +
+               "</ATCWaypointType>\n"
+               "            <WorldPosition>" +
+               WorldPosition(w) + "</WorldPosition>\n";
+        if (w.kind != WaypointKind::User)
+            out += "            <ICAO>\n"
+                   "                <ICAOIdent>" +
+                   text(w.record.id) +
+                   "</ICAOIdent>\n"
+                   "            </ICAO>\n";
+        out += "        </ATCWaypoint>\n";
+    }
+    return out + "    </FlightPlan.FlightPlan>\n</SimBase.Document>\n";
+}
+
+Plan ReadPln(const XmlElement& root, const std::string& source)
+{
+    if (root.name != "SimBase.Document")
+        throw PlanError(source + " is not a PLN flight plan: its root element is <" + root.name +
+                        ">");
+    const XmlElement* flightPlan = root.Child("FlightPlan.FlightPlan");
+    if (!flightPlan) throw PlanError(source + " holds no route (<FlightPlan.FlightPlan>)");
+    Plan plan;
+    for (const XmlElement* point : flightPlan->Children("ATCWaypoint")) {
+        const std::string where = Where(source, point->line);
+        PlanWaypoint waypoint;
+        const XmlElement* icao = point->Child("ICAO");
+        if (icao) waypoint.identifier = icao->ChildText("ICAOIdent");
+        if (waypoint.identifier.empty() && point->Attribute("id"))
+            waypoint.identifier = Trimmed(*point->Attribute("id"));
+        waypoint.kind = KindFromWord(point->ChildText("ATCWaypointType"));
+        // An airport or navaid may be named by its ICAO identifier alone.
+        if (point->Child("WorldPosition"))
+            waypoint.position = PositionFromText(point->ChildText("WorldPosition"), where);
+        waypoint.line = point->line;
+        plan.waypoints.push_back(std::move(waypoint));
+    }
+    if (plan.waypoints.empty())
+        throw PlanError(Where(source, flightPlan->line) + ": the flight plan has no <ATCWaypoint>");
+    // Only the departure and the destination carry a name.
+    if (plan.waypoints.front().identifier == flightPlan->ChildText("DepartureID"))
+        plan.waypoints.front().name = flightPlan->ChildText("DepartureName");
+    if (plan.waypoints.back().identifier == flightPlan->ChildText("DestinationID"))
+        plan.waypoints.back().name = flightPlan->ChildText("DestinationName");
+    return plan;
+}
+
+}  // namespace flightplan
