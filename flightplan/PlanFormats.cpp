@@ -1,13 +1,11 @@
 #include "PlanFormats.h"
 
 #include <cctype>
-#include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 
+#include "FileBytes.h"
 #include "PlanError.h"
 
 namespace flightplan {
@@ -59,10 +57,7 @@ std::string WritePlan(PlanFormat format, const RouteListing& listing)
 
 Plan ReadPlanFile(PlanFormat format, const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw PlanError("cannot open " + path);
-    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    const XmlElement root = ParseXml(bytes, path);
+    const XmlElement root = ParseXml(ReadFileBytes(path), path);
     switch (format) {
     case PlanFormat::Gpx:
         return ReadGpx(root, path);
@@ -111,15 +106,30 @@ WaypointKind KindFromWord(std::string_view word)
     return WaypointKind::Unknown;
 }
 
+std::optional<double> PlainDecimal(std::string_view text)
+{
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+    constexpr std::string_view Digits = "0123456789";
+    const std::size_t point = text.find('.');
+    if (text.find_first_of(Digits) == std::string_view::npos ||
+        text.find_first_not_of("0123456789.") != std::string_view::npos ||
+        (point != std::string_view::npos && text.find('.', point + 1) != std::string_view::npos))
+        return std::nullopt;
+    double value = 0.0;
+    const char* last = text.data() + text.size();
+    const auto [end, error] = std::from_chars(text.data(), last, value, std::chars_format::fixed);
+    if (error != std::errc() || end != last) return std::nullopt;
+    return negative ? -value : value;
+}
+
 double DegreesFromText(const std::string& text, double limit, const std::string& what,
                        const std::string& where)
 {
     const std::string value = Trimmed(text);
-    char* end = nullptr;
-    errno = 0;
-    const double degrees = std::strtod(value.c_str(), &end);
-    if (value.empty() || *end != '\0' || errno != 0 || !std::isfinite(degrees))
-        throw PlanError(where + ": " + what + " '" + value + "' is not a number");
+    const std::optional<double> number = PlainDecimal(value);
+    if (!number) throw PlanError(where + ": " + what + " '" + value + "' is not a number");
+    const double degrees = *number;
     if (std::fabs(degrees) > limit)
         throw PlanError(where + ": " + what + " " + value + " is out of range (-" +
                         std::to_string(static_cast<int>(limit)) + " to " +

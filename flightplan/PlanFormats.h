@@ -49,6 +49,9 @@ const char* KindWord(WaypointKind kind);
 // The kind a plan file's type text names (FPL, GPX and PLN words, any case); Unknown for
 // intersections and anything else.
 WaypointKind KindFromWord(std::string_view word);
+// A plain decimal number: an optional sign, then digits with at most one decimal point and
+// nothing else (no exponent, no hexadecimal, no "inf" or "nan"); none for anything else.
+std::optional<double> PlainDecimal(std::string_view text);
 // A signed decimal number of a plan file in its range, or PlanError naming what and where.
 double DegreesFromText(const std::string& text, double limit, const std::string& what,
                        const std::string& where);

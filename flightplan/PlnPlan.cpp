@@ -2,10 +2,8 @@
 // FlightPlan.FlightPlan lists the route as <ATCWaypoint id> elements with their type,
 // their WorldPosition ("N47° 26' 51.00\",W122° 18' 28.00\",+000433.00") and, for airports
 // and navaids, their ICAO identifier.
-#include <cctype>
-#include <cmath>
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 
 #include "PlanError.h"
 #include "PlanFormats.h"
@@ -52,8 +50,12 @@ const char* AtcType(WaypointKind kind)
     return "Intersection";
 }
 
+// What may stand between the numbers of a WorldPosition axis: blanks and the marks of
+// degrees (the degree sign in UTF-8, or '*'), minutes and seconds.
+constexpr const char* AngleMarks = " \t\xC2\xB0*'\"";
+
 // One axis of a WorldPosition: a hemisphere letter, then degrees, minutes and seconds
-// (those after the degrees may be missing), with any marks between them.
+// (those after the degrees may be missing) as plain unsigned decimals, with marks between.
 double AngleFromText(const std::string& text, bool latitude, const std::string& where)
 {
     const std::string value = Trimmed(text);
@@ -63,24 +65,21 @@ double AngleFromText(const std::string& text, bool latitude, const std::string& 
     if (value.empty() || (value.compare(0, 1, positive) != 0 && value.compare(0, 1, negative) != 0))
         throw PlanError(where + ": " + what + " '" + value + "' does not start with " + positive +
                         " or " + negative);
+    const PlanError notAngle(where + ": " + what + " '" + value +
+                             "' is not degrees, minutes and seconds");
     double parts[3] = {0, 0, 0};
     int count = 0;
     for (std::size_t i = 1; i < value.size();) {
-        if (!std::isdigit(static_cast<unsigned char>(value[i])) && value[i] != '.') {
-            ++i;
-            continue;
-        }
-        char* end = nullptr;
-        const double number = std::strtod(value.c_str() + i, &end);
-        if (count == 3 || end == value.c_str() + i)
-            throw PlanError(where + ": " + what + " '" + value +
-                            "' is not degrees, minutes and seconds");
-        parts[count++] = number;
-        i = static_cast<std::size_t>(end - value.c_str());
+        const std::size_t start = std::min(value.find_first_not_of(AngleMarks, i), value.size());
+        if (start == value.size()) break;
+        const std::size_t end =
+            std::min(value.find_first_not_of("0123456789.", start), value.size());
+        const std::optional<double> number = PlainDecimal(value.substr(start, end - start));
+        if (!number || count == 3) throw notAngle;
+        parts[count++] = *number;
+        i = end;
     }
-    if (count == 0 || parts[1] >= 60 || parts[2] >= 60)
-        throw PlanError(where + ": " + what + " '" + value +
-                        "' is not degrees, minutes and seconds");
+    if (count == 0 || parts[1] >= 60 || parts[2] >= 60) throw notAngle;
     const double degrees = parts[0] + parts[1] / 60.0 + parts[2] / 3600.0;
     if (degrees > (latitude ? 90.0 : 180.0))
         throw PlanError(where + ": " + what + " '" + value + "' is out of range");

@@ -1,9 +1,8 @@
 #include "StoredRoute.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
+#include "FileBytes.h"
 #include "NavigationTables.h"
 #include "PlanError.h"
 #include "TableEngine.h"
@@ -41,9 +40,7 @@ void ReplaceInteger(const char* field, int32_t value)
 
 StoredRoute ReadRouteFile(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw PlanError("cannot open " + path);
-    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const std::string bytes = ReadFileBytes(path);
     if (bytes.size() != nav::RouteTextLength)
         throw PlanError(path + " is " + std::to_string(bytes.size()) +
                         " bytes; a route file is exactly " + std::to_string(nav::RouteTextLength));

@@ -24,10 +24,16 @@ struct TreeBuilder {
     XML_Parser parser;
     XmlElement root;
     std::vector<XmlElement*> open;  // the path from the root to the element being read
+    bool tooDeep = false;
 
     static void OnStart(void* data, const XML_Char* name, const XML_Char** attributes)
     {
         auto* builder = static_cast<TreeBuilder*>(data);
+        if (builder->open.size() == MaxElementDepth) {
+            builder->tooDeep = true;
+            XML_StopParser(builder->parser, XML_FALSE);
+            return;
+        }
         XmlElement* element = &builder->root;
         if (!builder->open.empty()) element = &builder->open.back()->children.emplace_back();
         element->name = LocalName(name);
@@ -51,6 +57,16 @@ struct TreeBuilder {
 };
 
 }  // namespace
+
+XmlElement::~XmlElement()
+{
+    std::vector<XmlElement> pending = std::move(children);
+    while (!pending.empty()) {
+        std::vector<XmlElement> next = std::move(pending.back().children);
+        pending.pop_back();
+        for (XmlElement& child : next) pending.push_back(std::move(child));
+    }
+}
 
 const XmlElement* XmlElement::Child(std::string_view childName) const
 {
@@ -94,6 +110,10 @@ XmlElement ParseXml(const std::string& bytes, const std::string& source)
     const std::string error = parsed ? "" : XML_ErrorString(XML_GetErrorCode(builder.parser));
     const auto line = XML_GetCurrentLineNumber(builder.parser);
     XML_ParserFree(builder.parser);
+    if (builder.tooDeep)
+        throw PlanError(source + " line " + std::to_string(line) +
+                        ": elements nested deeper than " + std::to_string(MaxElementDepth) +
+                        " levels");
     if (!parsed)
         throw PlanError(source + " line " + std::to_string(line) + ": not well-formed XML (" +
                         error + ")");

@@ -3,6 +3,7 @@
 // namespace.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -10,7 +11,16 @@
 
 namespace flightplan {
 
+// Plan files nest a few levels; a document nested deeper than this is refused.
+inline constexpr std::size_t MaxElementDepth = 64;
+
 struct XmlElement {
+    XmlElement() = default;
+    XmlElement(XmlElement&&) = default;
+    XmlElement& operator=(XmlElement&&) = default;
+    // Frees the tree by a loop, so that no depth of nesting costs stack.
+    ~XmlElement();
+
     std::string name;
     std::vector<std::pair<std::string, std::string>> attributes;
     std::string text;  // the character data directly inside, UTF-8
@@ -28,7 +38,7 @@ struct XmlElement {
 };
 
 // The root element of a document; throws PlanError naming `source` and the line for
-// anything that is not well-formed XML.
+// anything that is not well-formed XML or nests elements deeper than MaxElementDepth.
 XmlElement ParseXml(const std::string& bytes, const std::string& source);
 
 // White space cut from both ends.

@@ -48,5 +48,11 @@ TEST(FuzzRegressions, ImportLine)
 {
     Replay("import_line", fuzz::FuzzImportLine);
 }
+#ifdef QUILLMAP_FUZZ_PLAN_READERS
+TEST(FuzzRegressions, PlanReaders)
+{
+    Replay("plan_readers", fuzz::FuzzPlanReaders);
+}
+#endif
 
 }  // namespace

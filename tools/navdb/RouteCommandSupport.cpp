@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 
 #include "PlanError.h"
 
@@ -38,7 +39,8 @@ int RunRouteCommand(const char* command, const std::function<std::string()>& wor
         const std::string output = work();
         std::fwrite(output.data(), 1, output.size(), stdout);
         return 0;
-    } catch (const flightplan::PlanError& error) {
+    } catch (const std::exception& error) {
+        // A PlanError, or what the system refused on the way (memory, the file system).
         std::fprintf(stderr, "navdb route %s: %s\n", command, error.what());
         return 1;
     }

@@ -23,8 +23,8 @@ RouteArguments SplitRouteArguments(const std::vector<std::string>& arguments,
                                    const std::vector<std::string>& valued,
                                    const std::vector<std::string>& flags);
 
-// Runs `work` and prints what it returns; a flightplan::PlanError is printed after
-// "navdb route COMMAND: " on standard error and gives exit status 1.
+// Runs `work` and prints what it returns; a flightplan::PlanError (or any other exception)
+// is printed after "navdb route COMMAND: " on standard error and gives exit status 1.
 int RunRouteCommand(const char* command, const std::function<std::string()>& work);
 
 }  // namespace navdb

@@ -36,13 +36,16 @@ TEST_F(NavdbRoute, RefusedInputWritesNothing)
 {
     WriteFile(PathOf("short.rte"), std::string(269, ' '));
     WriteFile(PathOf("lost.rte"), RouteText({"100000108", "300000077"}));
+    WriteFile(PathOf("found.rte"), RouteText({"100000108", "100000126"}));
     WriteFile(PathOf("broken.gpx"),
               "<gpx><rte><rtept lat=\"1\" lon=\"2\"><name>NEW</name></rte></gpx>");
     WriteFile(PathOf("plan.kml"), "<kml/>");
     WriteFile(PathOf("good.gpx"),
               "<gpx><rte><rtept lat=\"1\" lon=\"2\"><name>NEW</name></rtept></rte></gpx>");
+    std::filesystem::create_directory(PathOf("folder.rte"));
     const std::string config = FileBytes(PathOf("CONFIG.DBF"));
     const std::string users = FileBytes(PathOf("USERS.DBF"));
+    const std::string airports = FileBytes(PathOf("AIRPORTS.DBF"));
 
     const struct {
         std::vector<std::string> arguments;
@@ -67,6 +70,14 @@ TEST_F(NavdbRoute, RefusedInputWritesNothing)
         {{"route", "import", PathOf("nowhere"), PathOf("good.gpx"), "--config"}, "cannot open"},
         {{"route", "import", Directory(), PathOf("good.gpx"), "--rte", PathOf("missing/dir/x.rte")},
          "cannot write"},
+        {{"route", "show", Directory(), PathOf("folder.rte")}, "folder.rte: Is a directory"},
+        {{"route", "export", Directory(), PathOf("folder.rte"), "--format", "gpx"},
+         "folder.rte: Is a directory"},
+        {{"route", "import", Directory(), PathOf("good.gpx"), "--rte", PathOf("AIRPORTS.DBF")},
+         "AIRPORTS.DBF is a table"},
+        {{"route", "export", Directory(), PathOf("found.rte"), "--format", "gpx", "-o",
+          PathOf("airports.qix")},
+         "airports.qix is a table"},
     };
     for (const auto& c : cases) {
         const std::string output = Navdb(c.arguments, 1);
@@ -76,6 +87,8 @@ TEST_F(NavdbRoute, RefusedInputWritesNothing)
     EXPECT_FALSE(std::filesystem::exists(PathOf("missing")));
     EXPECT_EQ(FileBytes(PathOf("CONFIG.DBF")), config);
     EXPECT_EQ(FileBytes(PathOf("USERS.DBF")), users);
+    EXPECT_TRUE(FileBytes(PathOf("AIRPORTS.DBF")) == airports) << "the table is untouched";
+    EXPECT_FALSE(std::filesystem::exists(PathOf("airports.qix")));
 }
 
 TEST_F(NavdbRoute, UsageListsTheRouteCommands)

@@ -151,6 +151,10 @@ TEST_F(PlanReading, RefusesWhatIsNoRouteOrNotWellFormed)
          "out of range"},
         {PlanFormat::Gpx, "word.gpx", gpxHead + "<rtept lat=\"north\" lon=\"2\"/></rte></gpx>",
          "is not a number"},
+        {PlanFormat::Gpx, "hex.gpx", gpxHead + "<rtept lat=\"0x2F\" lon=\"2\"/></rte></gpx>",
+         "latitude '0x2F' is not a number"},
+        {PlanFormat::Gpx, "exponent.gpx", gpxHead + "<rtept lat=\"1\" lon=\"1e1\"/></rte></gpx>",
+         "longitude '1e1' is not a number"},
         {PlanFormat::Gpx, "nolon.gpx", gpxHead + "<rtept lat=\"1\"/></rte></gpx>",
          "needs both lat and lon"},
         {PlanFormat::Gpx, "other.gpx", "<flight-plan/>", "is not a GPX file"},
@@ -178,12 +182,31 @@ TEST_F(PlanReading, RefusesWhatIsNoRouteOrNotWellFormed)
          "2,W1 2 3"
          "</WorldPosition></ATCWaypoint></FlightPlan.FlightPlan></SimBase.Document>",
          "is not degrees, minutes and seconds"},
+        {PlanFormat::Pln, "signed.pln",
+         "<SimBase.Document><FlightPlan.FlightPlan><ATCWaypoint id=\"X\"><WorldPosition>N-45\u00B0 "
+         "1' 2\",W1 2 3</WorldPosition></ATCWaypoint></FlightPlan.FlightPlan></SimBase.Document>",
+         "latitude 'N-45\u00B0 1' 2\"' is not degrees, minutes and seconds"},
+        {PlanFormat::Pln, "hex.pln",
+         "<SimBase.Document><FlightPlan.FlightPlan><ATCWaypoint id=\"X\"><WorldPosition>N45 1 "
+         "2,E0x10 2 3</WorldPosition></ATCWaypoint></FlightPlan.FlightPlan></SimBase.Document>",
+         "longitude 'E0x10 2 3' is not degrees, minutes and seconds"},
     };
     for (const auto& c : cases) {
         const std::string message = Refusal(c.format, c.name, c.text);
         EXPECT_NE(message.find(c.expected), std::string::npos) << c.name << ": " << message;
         EXPECT_NE(message.find(c.name), std::string::npos) << "names the file: " << message;
     }
+}
+
+TEST_F(PlanReading, RefusesElementsNestedDeeperThanAnyPlan)
+{
+    constexpr int Depth = 500000;
+    std::string text = "<gpx><rte><rtept lat=\"1\" lon=\"2\"><name>A</name></rtept>";
+    for (int i = 0; i < Depth; ++i) text += "<e>";
+    for (int i = 0; i < Depth; ++i) text += "</e>";
+    const std::string message = Refusal(PlanFormat::Gpx, "deep.gpx", text + "</rte></gpx>");
+    EXPECT_NE(message.find("deep.gpx line 1: elements nested deeper than"), std::string::npos)
+        << message;
 }
 
 }  // namespace
