@@ -18,7 +18,8 @@ std::string ReadFileBytes(const std::string& path)
     char buffer[65536];
     for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;)
         bytes.append(buffer, n);
-    if (std::ferror(file.get())) throw PlanError("cannot read " + path + ": " + std::strerror(errno));
+    if (std::ferror(file.get()))
+        throw PlanError("cannot read " + path + ": " + std::strerror(errno));
     return bytes;
 }
 

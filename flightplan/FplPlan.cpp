@@ -1,8 +1,9 @@
-// The flight-plan XML of panel and handheld GPS units: a <waypoint-table> of waypoints
-// (identifier, type, lat, lon, comment) and a <route> of <route-point>s that name them by
-// identifier and type (and country code where given).
+// The flight-plan XML of panel and handheld GPS units (the FlightPlan v1 schema): a
+// <waypoint-table> of waypoints (identifier, type, country code, lat, lon, comment) and a
+// <route> of <route-point>s that name them by identifier and type (and country code where
+// given).
+#include <cstddef>
 #include <map>
-#include <utility>
 
 #include "PlanError.h"
 #include "PlanFormats.h"
@@ -11,6 +12,9 @@
 namespace flightplan {
 
 namespace {
+
+// The schema's length of a route name and a comment.
+constexpr std::size_t MostCommentCharacters = 25;
 
 struct TableKey {
     std::string identifier;
@@ -24,64 +28,50 @@ struct TableKey {
 std::string WriteFpl(const RouteListing& listing)
 {
     const std::vector<TableWaypoint> waypoints = RouteWaypoints(listing);
-    std::map<std::pair<std::string, WaypointKind>, const TableWaypoint*> table;
+    // The schema's alphabet: identifiers of letters and digits, unique in the table; route
+    // name and comments of upper-case letters, digits, blanks and slashes, 25 at most. The
+    // tables do not say whether COUNTRY is an ICAO region, so the country code stays empty.
+    const auto element = [](const char* name, const std::string& text) {
+        return std::string("      <") + name + ">" + XmlEscaped(text) + "</" + name + ">\n";
+    };
+    std::map<std::string, const TableWaypoint*> table;
+    std::vector<std::string> identifiers;
     std::string entries;
     for (const TableWaypoint& w : waypoints) {
-        auto [entry, added] = table.try_emplace({w.record.id, w.kind}, &w);
+        const std::string identifier = PlainIdentifier(w);
+        identifiers.push_back(identifier);
+        auto [entry, added] = table.try_emplace(identifier, &w);
         const nav::WaypointRecord& first = entry->second->record;
         if (!added && (first.table != w.record.table || std::string(first.num) != w.record.num))
-            throw PlanError(
-                std::string("FPL names waypoints by identifier and type, and this route has two ") +
-                KindWord(w.kind) + " waypoints " + w.record.id + " (NUM " + first.num + " and " +
-                w.record.num + "); export it as GPX or PLN");
+            throw PlanError("FPL names waypoints by identifier, and this route has two waypoints " +
+                            identifier + " (" + TableName(first.table) + " NUM " + first.num +
+                            " and " + TableName(w.record.table) + " NUM " + w.record.num +
+                            "); export it as GPX or PLN");
         if (!added) continue;
         const Position p = PositionOf(w.record);
-        entries += "    <waypoint>\n"
-                   "      <identifier>" +
-                   XmlEscaped(Utf8FromTable(w.record.id)) +
-                   "</identifier>\n"
-                   "      <type>" +
-                   KindWord(w.kind) +
-                   "</type>\n"
-                   "      <lat>" +
-                   DecimalDegrees(p.latitude) +
-                   "</lat>\n"
-                   "      <lon>" +
-                   DecimalDegrees(p.longitude) +
-                   "</lon>\n"
-                   "      <comment>" +
-                   XmlEscaped(Utf8FromTable(w.name)) +
-                   "</comment>\n"
-                   "    </waypoint>\n";
+        const std::string comment = PlainUpperText(w.name, " /", MostCommentCharacters);
+        entries += "    <waypoint>\n" + element("identifier", identifier) +
+                   element("type", KindWord(w.kind)) + element("country-code", "") +
+                   element("lat", DecimalDegrees(p.latitude)) +
+                   element("lon", DecimalDegrees(p.longitude)) +
+                   (comment.empty() ? "" : element("comment", comment)) + "    </waypoint>\n";
     }
-    std::string out = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-                      "<flight-plan xmlns=\"http://www8.garmin.com/xmlschemas/FlightPlan/v1\">\n"
-                      "  <waypoint-table>\n" +
-                      entries +
-                      "  </waypoint-table>\n"
-                      "  <route>\n"
-                      "    <route-name>" +
-                      XmlEscaped(Utf8FromTable(RouteTitle(waypoints))) +
-                      "</route-name>\n"
-                      "    <flight-plan-index>1</flight-plan-index>\n";
-    for (const TableWaypoint& w : waypoints) {
-        out += "    <route-point>\n"
-               "      <waypoint-identifier>" +
-               XmlEscaped(Utf8FromTable(w.record.id)) +
-               "</waypoint-identifier>\n"
-               "      <waypoint-type>" +
-               KindWord(w.kind) +
-               "</waypoint-type>\n"
-               "    </route-point>\n";
-    }
+    std::string out =
+        "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+        "<flight-plan xmlns=\"http://www8.garmin.com/xmlschemas/FlightPlan/v1\">\n"
+        "  <waypoint-table>\n" +
+        entries + "  </waypoint-table>\n  <route>\n    <route-name>" +
+        XmlEscaped(PlainUpperText(RouteTitle(waypoints), " /", MostCommentCharacters)) +
+        "</route-name>\n    <flight-plan-index>1</flight-plan-index>\n";
+    for (std::size_t i = 0; i < waypoints.size(); ++i)
+        out += "    <route-point>\n" + element("waypoint-identifier", identifiers[i]) +
+               element("waypoint-type", KindWord(waypoints[i].kind)) +
+               element("waypoint-country-code", "") + "    </route-point>\n";
     return out + "  </route>\n</flight-plan>\n";
 }
 
 Plan ReadFpl(const XmlElement& root, const std::string& source)
 {
-    if (root.name != "flight-plan")
-        throw PlanError(source + " is not an FPL flight plan: its root element is <" + root.name +
-                        ">");
     const XmlElement* table = root.Child("waypoint-table");
     const XmlElement* route = root.Child("route");
     if (!route) throw PlanError(source + " holds no route (<route>)");

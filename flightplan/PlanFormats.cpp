@@ -4,9 +4,11 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 
 #include "FileBytes.h"
 #include "PlanError.h"
+#include "PlanText.h"
 
 namespace flightplan {
 
@@ -19,6 +21,45 @@ std::string Upper(std::string_view text)
     return upper;
 }
 
+// Each kind's words: in FPL and our GPX files, in PLN files, and the INI plan's letter.
+struct KindNames {
+    WaypointKind kind;
+    const char* word;
+    const char* atcType;
+    char letter;
+};
+constexpr KindNames Kinds[] = {
+    {WaypointKind::Airport, "AIRPORT", "Airport", 'A'},
+    {WaypointKind::Vor, "VOR", "VOR", 'V'},
+    {WaypointKind::Ndb, "NDB", "NDB", 'N'},
+    {WaypointKind::User, "USER WAYPOINT", "User", 'U'},
+    {WaypointKind::Unknown, "INT", "Intersection", 'I'},
+};
+
+const KindNames& NamesOf(WaypointKind kind)
+{
+    for (const KindNames& names : Kinds)
+        if (names.kind == kind) return names;
+    return Kinds[std::size(Kinds) - 1];
+}
+
+// Text that is not XML (which starts with '<' after any byte-order mark and blanks) and
+// has a [flightplan] line.
+bool IsIniPlan(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
+    if (first == std::string_view::npos || text[first] == '<' || text[first] == '\xFE' ||
+        text[first] == '\xFF')
+        return false;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        if (Upper(Trimmed(text.substr(start, end - start))) == "[FLIGHTPLAN]") return true;
+        start = end + 1;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::optional<PlanFormat> FormatNamed(std::string_view name)
@@ -29,15 +70,6 @@ std::optional<PlanFormat> FormatNamed(std::string_view name)
     if (upper == "PLN") return PlanFormat::Pln;
     if (upper == "CSV") return PlanFormat::Csv;
     return std::nullopt;
-}
-
-std::optional<PlanFormat> FormatOfFile(const std::string& path)
-{
-    const std::size_t dot = path.rfind('.');
-    const std::size_t slash = path.find_last_of("/\\");
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return std::nullopt;
-    return FormatNamed(std::string_view(path).substr(dot + 1));
 }
 
 std::string WritePlan(PlanFormat format, const RouteListing& listing)
@@ -55,20 +87,20 @@ std::string WritePlan(PlanFormat format, const RouteListing& listing)
     return WriteCsv(listing);
 }
 
-Plan ReadPlanFile(PlanFormat format, const std::string& path)
+Plan ReadPlanFile(const std::string& path)
 {
-    const XmlElement root = ParseXml(ReadFileBytes(path), path);
-    switch (format) {
-    case PlanFormat::Gpx:
-        return ReadGpx(root, path);
-    case PlanFormat::Fpl:
-        return ReadFpl(root, path);
-    case PlanFormat::Pln:
-        return ReadPln(root, path);
-    case PlanFormat::Csv:
-        break;
-    }
-    throw PlanError("CSV is written, not read: import a GPX, FPL or PLN file");
+    return ReadPlanText(ReadFileBytes(path), path);
+}
+
+Plan ReadPlanText(const std::string& bytes, const std::string& source)
+{
+    if (IsIniPlan(bytes)) return ReadIniPln(bytes, source);
+    const XmlElement root = ParseXml(bytes, source);
+    if (root.name == "gpx") return ReadGpx(root, source);
+    if (root.name == "flight-plan") return ReadFpl(root, source);
+    if (root.name == "SimBase.Document") return ReadPln(root, source);
+    throw PlanError(source + " is not a flight plan: its root element is <" + root.name +
+                    ">, not <gpx>, <flight-plan> or <SimBase.Document>");
 }
 
 std::string DecimalDegrees(double degrees)
@@ -81,29 +113,28 @@ std::string DecimalDegrees(double degrees)
 
 const char* KindWord(WaypointKind kind)
 {
-    switch (kind) {
-    case WaypointKind::Airport:
-        return "AIRPORT";
-    case WaypointKind::Vor:
-        return "VOR";
-    case WaypointKind::Ndb:
-        return "NDB";
-    case WaypointKind::User:
-        return "USER WAYPOINT";
-    case WaypointKind::Unknown:
-        break;
-    }
-    return "INT";
+    return NamesOf(kind).word;
+}
+
+const char* AtcKindWord(WaypointKind kind)
+{
+    return NamesOf(kind).atcType;
 }
 
 WaypointKind KindFromWord(std::string_view word)
 {
     const std::string upper = Upper(word);
-    if (upper == "AIRPORT") return WaypointKind::Airport;
-    if (upper == "VOR") return WaypointKind::Vor;
-    if (upper == "NDB") return WaypointKind::Ndb;
-    if (upper == "USER WAYPOINT" || upper == "USER") return WaypointKind::User;
+    if (upper == "USER") return WaypointKind::User;
+    for (const KindNames& names : Kinds)
+        if (upper == names.word || upper == Upper(names.atcType)) return names.kind;
     return WaypointKind::Unknown;
+}
+
+std::optional<WaypointKind> KindOfLetter(char letter)
+{
+    for (const KindNames& names : Kinds)
+        if (letter == names.letter) return names.kind;
+    return std::nullopt;
 }
 
 std::optional<double> PlainDecimal(std::string_view text)
@@ -135,6 +166,15 @@ double DegreesFromText(const std::string& text, double limit, const std::string&
                         std::to_string(static_cast<int>(limit)) + " to " +
                         std::to_string(static_cast<int>(limit)) + ")");
     return degrees;
+}
+
+std::string PlainIdentifier(const TableWaypoint& waypoint)
+{
+    constexpr std::size_t Longest = 12;
+    const std::string identifier = PlainUpperText(waypoint.record.id, "", Longest);
+    return identifier.empty()
+               ? PlainUpperText(std::string("WPT") + waypoint.record.num, "", Longest)
+               : identifier;
 }
 
 std::string RouteTitle(const std::vector<TableWaypoint>& waypoints)

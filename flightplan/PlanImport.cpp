@@ -1,9 +1,7 @@
 #include "PlanImport.h"
 
 #include <cstdio>
-#include <memory>
 
-#include "PlanError.h"
 #include "PlanFormats.h"
 #include "PlanResolution.h"
 #include "PlanText.h"
@@ -18,8 +16,8 @@ namespace {
 std::string ResolutionLine(int index, const Resolution& r)
 {
     char text[160];
-    std::snprintf(text, sizeof text, "%3d  %-6s  %-8s  %-8s  %s", index + 1, r.record.id,
-                  TableName(r.record.table), r.record.num,
+    std::snprintf(text, sizeof text, "%3d  %-6s  %-8s  %-8s  %s", index + 1,
+                  Utf8FromTable(r.record.id).c_str(), TableName(r.record.table), r.record.num,
                   Utf8FromTable(TrimmedRight(r.record.name)).c_str());
     return text + (r.note.empty() ? std::string() : "\n       " + r.note) + "\n";
 }
@@ -29,11 +27,7 @@ std::string ResolutionLine(int index, const Resolution& r)
 std::string ImportPlan(const std::string& directory, const std::string& planPath,
                        const ImportTarget& target)
 {
-    const std::optional<PlanFormat> format = FormatOfFile(planPath);
-    if (!format || *format == PlanFormat::Csv)
-        throw PlanError("cannot tell the format of " + planPath +
-                        ": its name should end in .gpx, .fpl or .pln");
-    const Plan plan = ReadPlanFile(*format, planPath);
+    const Plan plan = ReadPlanFile(planPath);
 
     WaypointTables tables(directory);
     const ResolvedPlan resolved = ResolvePlan(plan, tables);
@@ -53,7 +47,7 @@ std::string ImportPlan(const std::string& directory, const std::string& planPath
         tables.AppendUsers(resolved.newUsers);
         WriteConfigRoute(directory, records);
         report += "CONFIG: RTEMODE 1, NRTEWPT " + std::to_string(records.size()) +
-                  ", ACTRTE 0, flying to " + records.front().id + "\n";
+                  ", ACTRTE 0, flying to " + Utf8FromTable(records.front().id) + "\n";
     } else {
         ReplacingFile file(target.routeFile, RouteTextOf(records));
         tables.AppendUsers(resolved.newUsers);

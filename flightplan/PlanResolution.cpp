@@ -1,7 +1,6 @@
 #include "PlanResolution.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <optional>
 
@@ -16,12 +15,6 @@ namespace flightplan {
 namespace {
 
 constexpr std::size_t IdWidth = 6;
-
-std::string Upper(std::string text)
-{
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 std::string Miles(double distance)
 {
@@ -70,8 +63,15 @@ public:
 
     void Resolve(const PlanWaypoint& waypoint, int index)
     {
+        // The tables hold Windows-1252, as the unit shows it.
+        const std::optional<std::string> tableText = ExactTableText(waypoint.identifier);
+        if (!tableText)
+            throw PlanError("waypoint " + std::to_string(index + 1) + " (" + waypoint.identifier +
+                            ") has an identifier that Windows-1252, the tables' code page, " +
+                            "cannot hold");
+        const std::string identifier = TableUpper(*tableText);
         // Longer identifiers are kept as their first six characters, as a new user waypoint.
-        const std::string id = Upper(waypoint.identifier).substr(0, IdWidth);
+        const std::string id = identifier.substr(0, IdWidth);
         std::vector<TableWaypoint> candidates = Candidates(waypoint.kind, id);
         std::string note;
         if (waypoint.position) {
@@ -84,7 +84,7 @@ public:
             if (!waypoint.position)
                 throw PlanError("waypoint " + std::to_string(index + 1) + " (" + Label(waypoint) +
                                 ") is in no table, and the plan gives no position to add it with");
-            const TableWaypoint added = AddUser(waypoint, id, index, note);
+            const TableWaypoint added = AddUser(waypoint, identifier, index, note);
             Take(added, note);
             return;
         }
@@ -101,11 +101,11 @@ public:
                         return DistanceBetween(PositionOf(a.record), *reference) <
                                DistanceBetween(PositionOf(b.record), *reference);
                     });
-                note = std::to_string(candidates.size()) + " records are " + id +
+                note = std::to_string(candidates.size()) + " records are " + Utf8FromTable(id) +
                        "; took the nearest to " + against + " (" +
                        Miles(DistanceBetween(PositionOf(taken->record), *reference)) + ")";
             } else {
-                note = std::to_string(candidates.size()) + " records are " + id +
+                note = std::to_string(candidates.size()) + " records are " + Utf8FromTable(id) +
                        "; took the first, NUM " + taken->record.num;
             }
         }
@@ -132,9 +132,11 @@ private:
         return found;
     }
 
-    TableWaypoint AddUser(const PlanWaypoint& waypoint, const std::string& id, int index,
+    // `identifier` is the plan's, in the tables' code page and upper case.
+    TableWaypoint AddUser(const PlanWaypoint& waypoint, const std::string& identifier, int index,
                           std::string& note)
     {
+        const std::string id = identifier.substr(0, IdWidth);
         NewUserWaypoint user;
         user.num = tables_.NextUserNum(static_cast<int>(result_.newUsers.size()));
         char generated[IdWidth + 1];
@@ -144,9 +146,9 @@ private:
             TableFromUtf8(waypoint.name.empty() ? waypoint.identifier : waypoint.name), "NAME");
         user.position = *waypoint.position;
         result_.newUsers.push_back(user);
-        note = "not in the tables: added to USERS as NUM " + user.num + ", ID " + user.id;
-        if (Upper(waypoint.identifier) != user.id)
-            note += " (identifier '" + waypoint.identifier + "')";
+        note = "not in the tables: added to USERS as NUM " + user.num + ", ID " +
+               Utf8FromTable(user.id);
+        if (identifier != user.id) note += " (identifier '" + waypoint.identifier + "')";
         return PendingRecord(user);
     }
 

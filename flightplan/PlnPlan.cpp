@@ -1,9 +1,11 @@
 // The XML flight plan of later desktop simulators: a SimBase.Document whose
 // FlightPlan.FlightPlan lists the route as <ATCWaypoint id> elements with their type,
 // their WorldPosition ("N47° 26' 51.00\",W122° 18' 28.00\",+000433.00") and, for airports
-// and navaids, their ICAO identifier.
+// and navaids, their ICAO identifier; newer simulators name the departure and destination
+// only in DepartureID and DestinationID (with DepartureLLA, DestinationLLA).
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "PlanError.h"
 #include "PlanFormats.h"
@@ -14,6 +16,10 @@ namespace flightplan {
 namespace {
 
 constexpr const char* Degree = "\u00B0";
+
+// What may stand between the numbers of a position's axis: blanks and the marks of degrees
+// (the degree sign in UTF-8, or '*'), minutes and seconds.
+constexpr const char* AngleMarks = " \t\xC2\xB0*'\"";
 
 // "N47° 26' 51.00\"" from stored coordinates.
 std::string AngleText(char hemisphere, int degrees, int minutes, int seconds)
@@ -33,29 +39,46 @@ std::string WorldPosition(const TableWaypoint& w)
            AngleText(r.lon1 ? 'E' : 'W', r.lon2, r.lon3, r.lon4) + "," + altitude;
 }
 
-const char* AtcType(WaypointKind kind)
+Position PositionFromText(const std::string& text, const std::string& where)
 {
-    switch (kind) {
-    case WaypointKind::Airport:
-        return "Airport";
-    case WaypointKind::Vor:
-        return "VOR";
-    case WaypointKind::Ndb:
-        return "NDB";
-    case WaypointKind::User:
-        return "User";
-    case WaypointKind::Unknown:
-        break;
-    }
-    return "Intersection";
+    const std::size_t comma = text.find(',');
+    if (comma == std::string::npos)
+        throw PlanError(where + ": WorldPosition '" + Trimmed(text) + "' has no longitude");
+    const std::size_t end = text.find(',', comma + 1);
+    return {AngleFromText(text.substr(0, comma), true, where),
+            AngleFromText(text.substr(comma + 1, end == std::string::npos ? end : end - comma - 1),
+                          false, where)};
 }
 
-// What may stand between the numbers of a WorldPosition axis: blanks and the marks of
-// degrees (the degree sign in UTF-8, or '*'), minutes and seconds.
-constexpr const char* AngleMarks = " \t\xC2\xB0*'\"";
+// The departure or destination ("Departure", "Destination") named by its ID, LLA and Name.
+PlanWaypoint PlanEnd(const XmlElement& flightPlan, const std::string& end,
+                     const std::string& source)
+{
+    PlanWaypoint waypoint;
+    waypoint.identifier = flightPlan.ChildText(end + "ID");
+    waypoint.kind = WaypointKind::Airport;
+    const XmlElement* position = flightPlan.Child(end + "LLA");
+    if (position) {
+        waypoint.position = PositionFromText(position->text, Where(source, position->line));
+        waypoint.line = position->line;
+    }
+    waypoint.name = flightPlan.ChildText(end + "Name");
+    return waypoint;
+}
 
-// One axis of a WorldPosition: a hemisphere letter, then degrees, minutes and seconds
-// (those after the degrees may be missing) as plain unsigned decimals, with marks between.
+// The route holds no cruising altitude and later simulators want one: a height well over
+// its highest waypoint, which the pilot sets as he likes in the simulator.
+int CruisingAltitude(const std::vector<TableWaypoint>& waypoints)
+{
+    constexpr int Clearance = 1500;  // feet
+    constexpr int Step = 1000;       // feet
+    int highest = 0;
+    for (const TableWaypoint& w : waypoints) highest = std::max<int>(highest, w.altitude);
+    return (highest + Clearance + Step - 1) / Step * Step;
+}
+
+}  // namespace
+
 double AngleFromText(const std::string& text, bool latitude, const std::string& where)
 {
     const std::string value = Trimmed(text);
@@ -86,67 +109,36 @@ double AngleFromText(const std::string& text, bool latitude, const std::string& 
     return value[0] == *negative ? -degrees : degrees;
 }
 
-Position PositionFromText(const std::string& text, const std::string& where)
-{
-    const std::size_t comma = text.find(',');
-    if (comma == std::string::npos)
-        throw PlanError(where + ": WorldPosition '" + Trimmed(text) + "' has no longitude");
-    const std::size_t end = text.find(',', comma + 1);
-    return {AngleFromText(text.substr(0, comma), true, where),
-            AngleFromText(text.substr(comma + 1, end == std::string::npos ? end : end - comma - 1),
-                          false, where)};
-}
-
-}  // namespace
-
 std::string WritePln(const RouteListing& listing)
 {
     const std::vector<TableWaypoint> waypoints = RouteWaypoints(listing);
     const TableWaypoint& first = waypoints.front();
     const TableWaypoint& last = waypoints.back();
     const auto text = [](const std::string& table) { return XmlEscaped(Utf8FromTable(table)); };
+    const auto element = [](const char* name, const std::string& content) {
+        return std::string("        <") + name + ">" + content + "</" + name + ">\n";
+    };
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                       "<SimBase.Document Type=\"AceXML\" version=\"1,0\">\n"
                       "    <Descr>AceXML Document</Descr>\n"
-                      "    <FlightPlan.FlightPlan>\n"
-                      "        <Title>" +
-                      text(RouteTitle(waypoints)) +
-                      "</Title>\n"
-                      "        <FPType>VFR</FPType>\n"
-                      "        <DepartureID>" +
-                      text(first.record.id) +
-                      "</DepartureID>\n"
-                      "        <DepartureLLA>" +
-                      WorldPosition(first) +
-                      "</DepartureLLA>\n"
-                      "        <DestinationID>" +
-                      text(last.record.id) +
-                      "</DestinationID>\n"
-                      "        <DestinationLLA>" +
-                      WorldPosition(last) +
-                      "</DestinationLLA>\n"
-                      "        <Descr>" +
-                      text(RouteTitle(waypoints)) +
-                      "</Descr>\n"
-                      "        <DepartureName>" +
-                      text(first.name) +
-                      "</DepartureName>\n"
-                      "        <DestinationName>" +
-                      text(last.name) + "</DestinationName>\n";
+                      "    <FlightPlan.FlightPlan>\n" +
+                      element("Title", text(RouteTitle(waypoints))) + element("FPType", "VFR") +
+                      element("CruisingAlt", std::to_string(CruisingAltitude(waypoints))) +
+                      element("DepartureID", PlainIdentifier(first)) +
+                      element("DepartureLLA", WorldPosition(first)) +
+                      element("DestinationID", PlainIdentifier(last)) +
+                      element("DestinationLLA", WorldPosition(last)) +
+                      element("Descr", text(RouteTitle(waypoints))) +
+                      element("DepartureName", text(first.name)) +
+                      element("DestinationName", text(last.name));
     for (const TableWaypoint& w : waypoints) {
-        out += "        <ATCWaypoint id=\"" + text(w.record.id) +
-               "\">\n"
-               "            <ATCWaypointType>" +
-               AtcType(w.kind) +
-               "</ATCWaypointType>\n"
-               "            <WorldPosition>" +
-               WorldPosition(w) + "</WorldPosition>\n";
+        const std::string id = PlainIdentifier(w);
+        out += "        <ATCWaypoint id=\"" + id + "\">\n    " +
+               element("ATCWaypointType", AtcKindWord(w.kind)) + "    " +
+               element("WorldPosition", WorldPosition(w));
         if (w.kind != WaypointKind::User)
-            out += "            <ICAO>\n"
-                   "                <ICAOIdent>" +
-                   text(w.record.id) +
-                   "</ICAOIdent>\n"
-                   "            </ICAO>\n";
+            out +=
+                "            <ICAO>\n        " + element("ICAOIdent", id) + "            </ICAO>\n";
         out += "        </ATCWaypoint>\n";
     }
     return out + "    </FlightPlan.FlightPlan>\n</SimBase.Document>\n";
@@ -154,9 +146,6 @@ std::string WritePln(const RouteListing& listing)
 
 Plan ReadPln(const XmlElement& root, const std::string& source)
 {
-    if (root.name != "SimBase.Document")
-        throw PlanError(source + " is not a PLN flight plan: its root element is <" + root.name +
-                        ">");
     const XmlElement* flightPlan = root.Child("FlightPlan.FlightPlan");
     if (!flightPlan) throw PlanError(source + " holds no route (<FlightPlan.FlightPlan>)");
     Plan plan;
@@ -174,14 +163,37 @@ Plan ReadPln(const XmlElement& root, const std::string& source)
         waypoint.line = point->line;
         plan.waypoints.push_back(std::move(waypoint));
     }
+    AddPlanEnds(plan, PlanEnd(*flightPlan, "Departure", source),
+                PlanEnd(*flightPlan, "Destination", source), source);
     if (plan.waypoints.empty())
         throw PlanError(Where(source, flightPlan->line) + ": the flight plan has no <ATCWaypoint>");
-    // Only the departure and the destination carry a name.
-    if (plan.waypoints.front().identifier == flightPlan->ChildText("DepartureID"))
-        plan.waypoints.front().name = flightPlan->ChildText("DepartureName");
-    if (plan.waypoints.back().identifier == flightPlan->ChildText("DestinationID"))
-        plan.waypoints.back().name = flightPlan->ChildText("DestinationName");
     return plan;
+}
+
+void AddPlanEnds(Plan& plan, const PlanWaypoint& departure, const PlanWaypoint& destination,
+                 const std::string& source)
+{
+    const auto same = [](const PlanWaypoint& a, const PlanWaypoint& b) {
+        return TableUpper(a.identifier) == TableUpper(b.identifier);
+    };
+    if (!departure.identifier.empty()) {
+        if (!plan.waypoints.empty() && same(plan.waypoints.front(), departure)) {
+            if (plan.waypoints.front().name.empty()) plan.waypoints.front().name = departure.name;
+        } else {
+            plan.waypoints.insert(plan.waypoints.begin(), departure);
+            plan.notes.push_back(source + ": the departure " + departure.identifier +
+                                 " is not among the waypoints; it is added first");
+        }
+    }
+    if (!destination.identifier.empty()) {
+        if (!plan.waypoints.empty() && same(plan.waypoints.back(), destination)) {
+            if (plan.waypoints.back().name.empty()) plan.waypoints.back().name = destination.name;
+        } else {
+            plan.waypoints.push_back(destination);
+            plan.notes.push_back(source + ": the destination " + destination.identifier +
+                                 " is not among the waypoints; it is added last");
+        }
+    }
 }
 
 }  // namespace flightplan

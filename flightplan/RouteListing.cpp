@@ -83,7 +83,7 @@ std::string SlotText(const ListedSlot& slot)
     } else {
         const TableWaypoint& w = *slot.waypoint;
         std::snprintf(text, sizeof text, "%3d  %-8s  %-8s  %-6s  %s  %s\n", slot.slot + 1,
-                      TableName(w.record.table), w.record.num, w.record.id,
+                      TableName(w.record.table), w.record.num, Utf8FromTable(w.record.id).c_str(),
                       PositionText(w.record).c_str(), Utf8FromTable(w.name).c_str());
     }
     return text;

@@ -2,9 +2,11 @@
 
 #include <expat.h>
 
+#include <cctype>
 #include <limits>
 
 #include "PlanError.h"
+#include "PlanText.h"
 
 namespace flightplan {
 
@@ -18,6 +20,23 @@ std::string LocalName(const XML_Char* name)
     std::string_view text(name);
     const std::size_t separator = text.rfind(NamespaceSeparator);
     return std::string(separator == std::string_view::npos ? text : text.substr(separator + 1));
+}
+
+// Expat knows UTF-8, UTF-16, ISO-8859-1 and ASCII; plan files saved on Windows may declare
+// its code page, which is taught here. Its five undefined bytes are malformed.
+int OnUnknownEncoding(void*, const XML_Char* name, XML_Encoding* encoding)
+{
+    std::string upper(name);
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (upper != "WINDOWS-1252" && upper != "CP1252") return XML_STATUS_ERROR;
+    for (int byte = 0; byte < 256; ++byte) {
+        const char32_t c = TableCodePoint(static_cast<unsigned char>(byte));
+        encoding->map[byte] = c == 0 && byte != 0 ? -1 : static_cast<int>(c);
+    }
+    encoding->data = nullptr;
+    encoding->convert = nullptr;
+    encoding->release = nullptr;
+    return XML_STATUS_OK;
 }
 
 struct TreeBuilder {
@@ -105,6 +124,7 @@ XmlElement ParseXml(const std::string& bytes, const std::string& source)
     XML_SetUserData(builder.parser, &builder);
     XML_SetElementHandler(builder.parser, TreeBuilder::OnStart, TreeBuilder::OnEnd);
     XML_SetCharacterDataHandler(builder.parser, TreeBuilder::OnText);
+    XML_SetUnknownEncodingHandler(builder.parser, OnUnknownEncoding, nullptr);
     const bool parsed = XML_Parse(builder.parser, bytes.data(), static_cast<int>(bytes.size()),
                                   XML_TRUE) == XML_STATUS_OK;
     const std::string error = parsed ? "" : XML_ErrorString(XML_GetErrorCode(builder.parser));

@@ -18,8 +18,8 @@ int FuzzEngine(const std::uint8_t* data, std::size_t size);
 // and the column conversions of every line.
 int FuzzImportLine(const std::uint8_t* data, std::size_t size);
 
-// The flight-plan readers (GPX, FPL, PLN) and the route file reader over a file of the
-// input's bytes.
+// The flight-plan readers (GPX, FPL, PLN in XML and INI, chosen by the content) and the
+// route file reader over a file of the input's bytes.
 int FuzzPlanReaders(const std::uint8_t* data, std::size_t size);
 
 // A folder of this process for the targets' files, made at the first call.

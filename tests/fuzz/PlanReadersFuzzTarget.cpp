@@ -37,12 +37,9 @@ int FuzzPlanReaders(const std::uint8_t* data, std::size_t size)
     std::fclose(file);
 
     // A refusal is a PlanError; any other exception ends the run as a crash.
-    for (flightplan::PlanFormat format :
-         {flightplan::PlanFormat::Gpx, flightplan::PlanFormat::Fpl, flightplan::PlanFormat::Pln}) {
-        try {
-            CheckPlan(flightplan::ReadPlanFile(format, path));
-        } catch (const flightplan::PlanError&) {
-        }
+    try {
+        CheckPlan(flightplan::ReadPlanFile(path));
+    } catch (const flightplan::PlanError&) {
     }
     try {
         const flightplan::StoredRoute route = flightplan::ReadRouteFile(path);

@@ -64,7 +64,7 @@ TEST_F(NavdbRoute, RefusedInputWritesNothing)
         {{"route", "import", Directory(), PathOf("broken.gpx"), "--config"},
          "line 1: not well-formed XML"},
         {{"route", "import", Directory(), PathOf("plan.kml"), "--config"},
-         "should end in .gpx, .fpl or .pln"},
+         "is not a flight plan: its root element is <kml>"},
         {{"route", "import", Directory(), PathOf("good.gpx"), "--config", "--rte", PathOf("x")},
          "either --rte OUT.rte or --config"},
         {{"route", "import", PathOf("nowhere"), PathOf("good.gpx"), "--config"}, "cannot open"},
