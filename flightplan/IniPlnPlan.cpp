@@ -70,8 +70,8 @@ void SetEnd(PlanWaypoint& end, const std::string& value, const std::string& wher
     end.identifier = fields[0];
     end.kind = WaypointKind::Airport;
     if (fields.size() >= 3)
-        end.position = Position{AngleFromText(fields[1], true, where),
-                                AngleFromText(fields[2], false, where)};
+        end.position =
+            Position{AngleFromText(fields[1], true, where), AngleFromText(fields[2], false, where)};
 }
 
 }  // namespace

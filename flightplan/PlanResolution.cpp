@@ -64,11 +64,11 @@ public:
     void Resolve(const PlanWaypoint& waypoint, int index)
     {
         // The tables hold Windows-1252, as the unit shows it.
-        const std::optional<std::string> tableText = ExactTableText(waypoint.identifier);
+        const std::optional<std::string> tableText = PrintableTableText(waypoint.identifier);
         if (!tableText)
             throw PlanError("waypoint " + std::to_string(index + 1) + " (" + waypoint.identifier +
-                            ") has an identifier that Windows-1252, the tables' code page, " +
-                            "cannot hold");
+                            ") has an identifier that is not printable in Windows-1252, the " +
+                            "tables' code page");
         const std::string identifier = TableUpper(*tableText);
         // Longer identifiers are kept as their first six characters, as a new user waypoint.
         const std::string id = identifier.substr(0, IdWidth);

@@ -145,12 +145,13 @@ std::string TableFromUtf8(std::string_view text)
     return out;
 }
 
-std::optional<std::string> ExactTableText(std::string_view text)
+std::optional<std::string> PrintableTableText(std::string_view text)
 {
     std::string out;
     for (std::size_t i = 0; i < text.size();) {
-        const std::optional<char> byte = TableByte(NextCodePoint(text, i));
-        if (!byte) return std::nullopt;
+        const char32_t c = NextCodePoint(text, i);
+        const std::optional<char> byte = TableByte(c);
+        if (!byte || c < 0x20 || c == 0x7F) return std::nullopt;
         out += *byte;
     }
     return out;

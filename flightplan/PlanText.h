@@ -19,9 +19,9 @@ bool IsUtf8(std::string_view text);
 // UTF-8 to Windows-1252; characters it cannot hold become '?'.
 std::string TableFromUtf8(std::string_view text);
 
-// UTF-8 to Windows-1252 without loss; none when a character has no byte in that code page
-// (or the text is not UTF-8).
-std::optional<std::string> ExactTableText(std::string_view text);
+// UTF-8 to printable Windows-1252 without loss; none for a control character, a character
+// that code page lacks, or text that is not UTF-8.
+std::optional<std::string> PrintableTableText(std::string_view text);
 
 // The Unicode character of a Windows-1252 byte; 0 for the five bytes the code page leaves
 // undefined.

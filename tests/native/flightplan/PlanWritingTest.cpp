@@ -21,8 +21,8 @@ protected:
     {
         AddWaypoint("USERS", "00000007", "wp-1", "Bob's \"Strip\" & <Co> \xE9t\xE9", 47.2375,
                     -122.18333333);
-        WriteFile(PathOf("route.rte"), RouteText({"100000108", "300000007", "200000031",
-                                                  "100000108"}));
+        WriteFile(PathOf("route.rte"),
+                  RouteText({"100000108", "300000007", "200000031", "100000108"}));
         WaypointTables tables(Directory());
         return ParseXml(WritePlan(format, ListRoute(ReadRouteFile(PathOf("route.rte")), tables)),
                         "written");
@@ -74,10 +74,10 @@ TEST_F(PlanWriting, FplMeetsTheFlightPlanSchema)
         EXPECT_EQ(ChildNames(*point),
                   (std::vector<std::string>{"waypoint-identifier", "waypoint-type",
                                             "waypoint-country-code"}));
-        EXPECT_EQ(keys.count({point->ChildText("waypoint-identifier"),
-                              point->ChildText("waypoint-type"),
-                              point->ChildText("waypoint-country-code")}),
-                  1u)
+        EXPECT_EQ(
+            keys.count({point->ChildText("waypoint-identifier"), point->ChildText("waypoint-type"),
+                        point->ChildText("waypoint-country-code")}),
+            1u)
             << point->ChildText("waypoint-identifier") << " is no waypoint of the table";
     }
 }
