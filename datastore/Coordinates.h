@@ -1,7 +1,7 @@
 // Stored coordinates (hemisphere index, degrees, minutes, seconds; latitude 0 north,
 // 1 south; longitude 0 west, 1 east) as signed degrees in the magnetic model's convention
 // (north and east positive), and signed degrees back to their stored form. The gauge reads
-// stored coordinates its own way (gauge/core/GaugeAngles.h: north and west positive, an
+// stored coordinates its own way (GaugeAngles.h: north and west positive, an
 // index above 0 negative). An index outside 0 and 1 is read as each function below says.
 #pragma once
 

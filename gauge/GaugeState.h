@@ -3,6 +3,9 @@
 // from the configuration table at installation.
 #pragma once
 
+#include "RouteText.h"
+#include "WaypointRecord.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -20,30 +23,15 @@ using WindowHandle = void*;
 using ModuleHandle = void*;
 #endif
 
-// The kind of a waypoint, stored wherever a waypoint's source table is kept
-// (WaypointRecord::table, the configuration field "LASTFILE", route files).
-enum WaypointTable : int32_t {
-    WaypointNone = 0,     // 0 or less: an empty route slot
-    WaypointAirport = 1,  // AIRPORTS.DBF
-    WaypointNavaid = 2,   // NAVAIDS.DBF
-    WaypointUser = 3      // USERS.DBF
-};
-
-// The gauge's fixed-size copy of one waypoint record; copied whole.
-struct WaypointRecord {
-    char num[9];                     // NUM, the full 8-character key as the engine returns it
-    char id[7];                      // ID, up to 6 characters
-    int32_t table;                   // WaypointTable of the table it was read from
-    char name[32];                   // first 30 characters of NAME; the last two bytes stay zero
-    int32_t lat1, lat2, lat3, lat4;  // hemisphere (0 N, 1 S), degrees, minutes, seconds
-    int32_t lon1, lon2, lon3, lon4;  // hemisphere (0 W, 1 E), degrees, minutes, seconds
-};
-static_assert(offsetof(WaypointRecord, id) == 9);
-static_assert(offsetof(WaypointRecord, table) == 16);
-static_assert(offsetof(WaypointRecord, name) == 20);
-static_assert(offsetof(WaypointRecord, lat1) == 52);
-static_assert(offsetof(WaypointRecord, lon4) == 80);
-static_assert(sizeof(WaypointRecord) == 84);
+// The gauge's state is made of the waypoint records and routes that the route tools share.
+using nav::RouteCapacity;
+using nav::RouteSlots;
+using nav::WaypointAirport;
+using nav::WaypointNavaid;
+using nav::WaypointNone;
+using nav::WaypointRecord;
+using nav::WaypointTable;
+using nav::WaypointUser;
 
 // The outcome of the last lookup of the active waypoint. When it is not found, the
 // record keeps the table and key that were asked for, so that they are saved again, and
@@ -54,7 +42,6 @@ enum WaypointLookup : int32_t {
     WaypointNoRecord = 2     // the table holds no record at or after the key
 };
 
-constexpr int RouteCapacity = 30;
 constexpr int ScreenLineCount = 4;
 constexpr int ScreenLineSize = 125;  // 124 characters and the terminator
 

@@ -79,21 +79,21 @@ void LoadConfiguration()
     ShowLampIf(s.alarmOn, GaugeElement::alarmLamp);
 
     char lastKey[256];
-    CopyField(lastKey, "LASTREC");
+    nav::CopyField(lastKey, "LASTREC");
     const int32_t lastTable = FieldGetInteger("LASTFILE");
 
     // A stored count outside the 30 slots or an index outside the route is brought into
     // range; a route without waypoints is Direct-To operation.
-    char routeText[RouteTextLength + 1] = {};
+    char routeText[nav::RouteTextLength + 1] = {};
     RouteSlots stored{};
     int32_t storedCount = 0;
     s.routeMode = FieldGetInteger("RTEMODE");
     if (s.routeMode) {
         storedCount = std::clamp<int32_t>(FieldGetInteger("NRTEWPT"), 0, RouteCapacity);
         s.routeIndex = FieldGetInteger("ACTRTE");
-        CopyField(routeText, "RTEWPTS");
+        nav::CopyField(routeText, "RTEWPTS");
         for (int32_t i = 0; i < storedCount; ++i)
-            ParseRouteEntry(routeText + i * RouteEntryLength, stored[i]);
+            nav::ParseRouteEntry(routeText + i * nav::RouteEntryLength, stored[i]);
         s.routeCount = CloseRouteGaps(stored, s.routeIndex);
         if (s.routeCount == 0) s.routeMode = 0;
     }
@@ -132,8 +132,8 @@ void SaveConfiguration()
     ReplaceInteger("RTEMODE", s.routeMode);
     ReplaceInteger("NRTEWPT", s.routeCount);
     ReplaceInteger("ACTRTE", s.routeIndex);
-    char routeText[RouteTextLength + 1];
-    FormatRouteText(s.route, routeText);
+    char routeText[nav::RouteTextLength + 1];
+    nav::FormatRouteText(s.route, routeText);
     ReplaceText("RTEWPTS", routeText);
     TableCloseAll();
 }

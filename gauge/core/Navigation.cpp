@@ -25,18 +25,18 @@ constexpr int AlarmSound = 1;
 
 double AircraftLatitude()
 {
-    return gaugeState.aircraftLatitude * DegreesToRadians;
+    return gaugeState.aircraftLatitude * nav::DegreesToRadians;
 }
 double AircraftLongitude()
 {
-    return gaugeState.aircraftLongitude * DegreesToRadians;
+    return gaugeState.aircraftLongitude * nav::DegreesToRadians;
 }
 
 void TakeSpeedSample(double latitude, double longitude)
 {
     GaugeState& s = gaugeState;
-    double arc = CentralAngle(s.sampleLatitude, latitude, s.sampleLongitude - longitude) *
-                 NauticalMilesPerRadian;
+    double arc = nav::CentralAngle(s.sampleLatitude, latitude, s.sampleLongitude - longitude) *
+                 nav::NauticalMilesPerRadian;
     s.speedSamples[0] = s.speedSamples[1];
     s.speedSamples[1] = s.speedSamples[2];
     s.speedSamples[2] = arc * SpeedFactor;
@@ -87,11 +87,11 @@ void ComputeNavigation()
 
     const double p = s.activeLatitude;
     const double q = s.activeLongitude;
-    const double g = CentralAngle(p, a, b - q);
-    const double trueCourse = TrueCourse(a, b, p, q, g);
+    const double g = nav::CentralAngle(p, a, b - q);
+    const double trueCourse = nav::TrueCourse(a, b, p, q, g);
 
-    s.activeDistance = std::min(g * NauticalMilesPerRadian, DistanceLimit);
-    s.activeBearing = MagneticBearing(trueCourse, s.magneticVariation);
+    s.activeDistance = std::min(g * nav::NauticalMilesPerRadian, DistanceLimit);
+    s.activeBearing = nav::MagneticBearing(trueCourse, s.magneticVariation);
     FlightTime ete = ComputeEte(s.activeDistance);
     s.activeEteHours = ete.hours;
     s.activeEteMinutes = ete.minutes;
@@ -154,15 +154,15 @@ void DropHeldRouteAdvance()
 double FromDistance()
 {
     const WaypointRecord& previous = gaugeState.route[gaugeState.routeIndex - 1];
-    return CentralAngle(AircraftLatitude(), WaypointLatitude(previous),
-                        AircraftLongitude() - WaypointLongitude(previous)) *
-           NauticalMilesPerRadian;
+    return nav::CentralAngle(AircraftLatitude(), nav::WaypointLatitude(previous),
+                             AircraftLongitude() - nav::WaypointLongitude(previous)) *
+           nav::NauticalMilesPerRadian;
 }
 
 double NextDistance()
 {
     const GaugeState& s = gaugeState;
-    return LegDistance(s.route[s.routeIndex], s.route[s.routeIndex + 1]) + s.activeDistance;
+    return nav::LegDistance(s.route[s.routeIndex], s.route[s.routeIndex + 1]) + s.activeDistance;
 }
 
 double RouteRemainingDistance()
@@ -170,7 +170,7 @@ double RouteRemainingDistance()
     const GaugeState& s = gaugeState;
     double distance = s.activeDistance;
     for (int32_t i = s.routeIndex; i <= s.routeCount - 2; ++i)
-        distance += LegDistance(s.route[i], s.route[i + 1]);
+        distance += nav::LegDistance(s.route[i], s.route[i + 1]);
     return distance;
 }
 

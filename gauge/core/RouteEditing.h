@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "RouteText.h"
+#include "GaugeState.h"
 
 namespace gauge {
 

@@ -10,10 +10,11 @@ namespace gauge {
 
 void ParseRouteFile(const char* bytes, std::size_t length, RouteSlots& slots)
 {
-    const std::size_t entries = std::min<std::size_t>(length / RouteEntryLength, RouteCapacity);
+    const std::size_t entries =
+        std::min<std::size_t>(length / nav::RouteEntryLength, RouteCapacity);
     for (std::size_t i = 0; i < RouteCapacity; ++i) {
         slots[i] = WaypointRecord{};
-        if (i < entries) ParseRouteEntry(bytes + i * RouteEntryLength, slots[i]);
+        if (i < entries) nav::ParseRouteEntry(bytes + i * nav::RouteEntryLength, slots[i]);
     }
     CompactRoute(slots);
 }

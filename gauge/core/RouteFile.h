@@ -5,11 +5,11 @@
 
 #include <cstddef>
 
-#include "RouteText.h"
+#include "GaugeState.h"
 
 namespace gauge {
 
-constexpr std::size_t RouteFileSize = RouteTextLength;
+constexpr std::size_t RouteFileSize = nav::RouteTextLength;
 
 // Reads the entries of a file's first `length` bytes into `slots`. Every slot starts
 // empty; an entry whose first byte is not a digit from 1 (a space, 0) stays empty, and so

@@ -28,7 +28,7 @@ void OpenWaypointTable(int32_t table)
     if (wrapped < WaypointAirport) wrapped = WaypointUser;
     gaugeState.currentTable = wrapped;
 
-    std::string path = GaugeTablePath(WaypointTableAlias(wrapped));
+    std::string path = GaugeTablePath(nav::WaypointTableAlias(wrapped));
     TableCloseAll();
     waypointTableOpen =
         TableOpen(path.c_str(), nav::GaugeWaypointAlias, SDE_READONLY, SDE_KIND_DBF) != 0;
@@ -57,7 +57,7 @@ bool ReadWaypoint(WaypointRecord& waypoint)
         waypoint.table = gaugeState.currentTable;
         return false;
     }
-    ReadWaypointFields(waypoint, gaugeState.currentTable);
+    nav::ReadWaypointFields(waypoint, gaugeState.currentTable);
     return true;
 }
 
@@ -71,8 +71,8 @@ void LoadActiveWaypoint()
 {
     gaugeState.activeWaypointLookup = CurrentWaypointLookup();
     ReadWaypoint(gaugeState.activeWaypoint);
-    gaugeState.activeLatitude = WaypointLatitude(gaugeState.activeWaypoint);
-    gaugeState.activeLongitude = WaypointLongitude(gaugeState.activeWaypoint);
+    gaugeState.activeLatitude = nav::WaypointLatitude(gaugeState.activeWaypoint);
+    gaugeState.activeLongitude = nav::WaypointLongitude(gaugeState.activeWaypoint);
 }
 
 void ActivateRouteWaypoint(int32_t index)

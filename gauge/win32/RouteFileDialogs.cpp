@@ -62,13 +62,13 @@ void SaveRouteFile()
         RouteFileDialog(name, "Save a Route", OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR);
     if (!GetSaveFileNameA(&dialog)) return;
 
-    char text[RouteTextLength + 1];
-    FormatRouteText(gaugeState.editedRoute, text);
+    char text[nav::RouteTextLength + 1];
+    nav::FormatRouteText(gaugeState.editedRoute, text);
     HANDLE file = CreateFileA(name, GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
     DWORD written = 0;
-    WriteFile(file, text, RouteTextLength, &written, nullptr);
+    WriteFile(file, text, nav::RouteTextLength, &written, nullptr);
     CloseHandle(file);
 }
 

@@ -23,6 +23,10 @@ int FuzzImportLine(const std::uint8_t* data, std::size_t size);
 // and a check of every line of the import files they write.
 int FuzzWorldData(const std::uint8_t* data, std::size_t size);
 
+// The flight-plan readers (GPX, FPL, PLN in XML and INI, chosen by the content) and the
+// route file reader over a file of the input's bytes.
+int FuzzPlanReaders(const std::uint8_t* data, std::size_t size);
+
 // A folder of this process for the targets' files, made at the first call.
 const std::string& ScratchDirectory();
 

@@ -52,5 +52,9 @@ TEST(FuzzRegressions, WorldData)
 {
     Replay("world_data", fuzz::FuzzWorldData);
 }
+TEST(FuzzRegressions, PlanReaders)
+{
+    Replay("plan_readers", fuzz::FuzzPlanReaders);
+}
 
 }  // namespace

@@ -15,6 +15,7 @@ namespace navdb {
 
 namespace {
 
+using magnetic::UndeterminedAngleDegrees;
 using nav::ImportKind;
 using nav::RecordLineSize;
 using quillmap::ImportFile;
@@ -22,7 +23,6 @@ using quillmap::ImportProgress;
 using quillmap::ImportRecords;
 using quillmap::ImportResult;
 using quillmap::ReadImportSignature;
-using quillmap::UndeterminedAngleDegrees;
 
 // Files above this size get a progress line.
 constexpr int64_t LargeFileBytes = 512 * 1024;

@@ -15,24 +15,26 @@ int RunRouteExport(const std::vector<std::string>& arguments)
     return RunRouteCommand("export", [&] {
         const RouteArguments split = SplitRouteArguments(arguments, {"--format", "-o"}, {});
         if (split.positional.empty() || split.positional.size() > 2)
-            throw routeplan::PlanError("takes DIR and at most one route file");
+            throw flightplan::PlanError("takes DIR and at most one route file");
         const auto format = split.options.find("--format");
         if (format == split.options.end())
-            throw routeplan::PlanError("--format gpx|fpl|pln|csv is missing");
-        const std::optional<routeplan::PlanFormat> chosen = routeplan::FormatNamed(format->second);
+            throw flightplan::PlanError("--format gpx|fpl|pln|csv is missing");
+        const std::optional<flightplan::PlanFormat> chosen =
+            flightplan::FormatNamed(format->second);
         if (!chosen)
-            throw routeplan::PlanError("unknown format '" + format->second +
-                                       "': gpx, fpl, pln or csv");
+            throw flightplan::PlanError("unknown format '" + format->second +
+                                        "': gpx, fpl, pln or csv");
 
         const std::string directory = DirectoryWithSeparator(split.positional[0]);
-        const routeplan::StoredRoute route = split.positional.size() == 2
-                                                 ? routeplan::ReadRouteFile(split.positional[1])
-                                                 : routeplan::ReadConfigRoute(directory);
-        routeplan::WaypointTables tables(directory);
-        const std::string plan = routeplan::WritePlan(*chosen, routeplan::ListRoute(route, tables));
+        const flightplan::StoredRoute route = split.positional.size() == 2
+                                                  ? flightplan::ReadRouteFile(split.positional[1])
+                                                  : flightplan::ReadConfigRoute(directory);
+        flightplan::WaypointTables tables(directory);
+        const std::string plan =
+            flightplan::WritePlan(*chosen, flightplan::ListRoute(route, tables));
         const auto out = split.options.find("-o");
         if (out == split.options.end()) return plan;
-        routeplan::ReplacingFile(out->second, plan).Commit();
+        flightplan::ReplacingFile(out->second, plan).Commit();
         return std::string();
     });
 }

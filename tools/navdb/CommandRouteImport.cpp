@@ -13,15 +13,16 @@ int RunRouteImport(const std::vector<std::string>& arguments)
 {
     return RunRouteCommand("import", [&] {
         const RouteArguments split = SplitRouteArguments(arguments, {"--rte"}, {"--config"});
-        if (split.positional.size() != 2) throw routeplan::PlanError("takes DIR and one plan file");
+        if (split.positional.size() != 2)
+            throw flightplan::PlanError("takes DIR and one plan file");
         const auto rte = split.options.find("--rte");
         const bool config = split.options.count("--config") != 0;
         if ((rte == split.options.end()) == !config)
-            throw routeplan::PlanError("give either --rte OUT.rte or --config");
-        routeplan::ImportTarget target;
+            throw flightplan::PlanError("give either --rte OUT.rte or --config");
+        flightplan::ImportTarget target;
         if (!config) target.routeFile = rte->second;
-        return routeplan::ImportPlan(DirectoryWithSeparator(split.positional[0]),
-                                     split.positional[1], target);
+        return flightplan::ImportPlan(DirectoryWithSeparator(split.positional[0]),
+                                      split.positional[1], target);
     });
 }
 

@@ -13,13 +13,13 @@ int RunRouteShow(const std::vector<std::string>& arguments)
 {
     return RunRouteCommand("show", [&] {
         if (arguments.size() > 2)
-            throw routeplan::PlanError("takes DIR and at most one route file");
+            throw flightplan::PlanError("takes DIR and at most one route file");
         const std::string directory = DirectoryWithSeparator(arguments[0]);
-        const routeplan::StoredRoute route = arguments.size() == 2
-                                                 ? routeplan::ReadRouteFile(arguments[1])
-                                                 : routeplan::ReadConfigRoute(directory);
-        routeplan::WaypointTables tables(directory);
-        return routeplan::ShowText(routeplan::ListRoute(route, tables));
+        const flightplan::StoredRoute route = arguments.size() == 2
+                                                  ? flightplan::ReadRouteFile(arguments[1])
+                                                  : flightplan::ReadConfigRoute(directory);
+        flightplan::WaypointTables tables(directory);
+        return flightplan::ShowText(flightplan::ListRoute(route, tables));
     });
 }
 

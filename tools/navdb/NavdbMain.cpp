@@ -2,6 +2,7 @@
 #include "NavdbCommand.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -54,6 +55,15 @@ std::string DirectoryWithSeparator(const std::string& directory)
 
 namespace {
 
+// What a command printed must have reached standard output: a full disk or a broken
+// redirection fails the command, whichever it was.
+int CheckedStandardOutput(int status)
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+    std::fprintf(stderr, "navdb: cannot write standard output: %s\n", std::strerror(errno));
+    return status == 0 ? 1 : status;
+}
+
 // How many words of the command line name `command` (1 or 2); 0 when they do not.
 int NameWordsMatched(const navdb::Command& command, int argc, char** argv)
 {
@@ -77,7 +87,8 @@ int main(int argc, char** argv)
         if (given < command.argumentCount ||
             (given > command.argumentCount && !command.moreArguments))
             return navdb::Usage();
-        return command.run(std::vector<std::string>(argv + 1 + words, argv + argc));
+        return CheckedStandardOutput(
+            command.run(std::vector<std::string>(argv + 1 + words, argv + argc)));
     }
     return navdb::Usage();
 }

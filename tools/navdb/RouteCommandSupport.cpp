@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 
 #include "PlanError.h"
 
@@ -22,9 +23,9 @@ RouteArguments SplitRouteArguments(const std::vector<std::string>& arguments,
         } else if (knows(flags, argument)) {
             split.options[argument] = "";
         } else if (!knows(valued, argument)) {
-            throw routeplan::PlanError("unknown option " + argument);
+            throw flightplan::PlanError("unknown option " + argument);
         } else if (i + 1 == arguments.size()) {
-            throw routeplan::PlanError(argument + " needs a value");
+            throw flightplan::PlanError(argument + " needs a value");
         } else {
             split.options[argument] = arguments[++i];
         }
@@ -38,7 +39,8 @@ int RunRouteCommand(const char* command, const std::function<std::string()>& wor
         const std::string output = work();
         std::fwrite(output.data(), 1, output.size(), stdout);
         return 0;
-    } catch (const routeplan::PlanError& error) {
+    } catch (const std::exception& error) {
+        // A PlanError, or what the system refused on the way (memory, the file system).
         std::fprintf(stderr, "navdb route %s: %s\n", command, error.what());
         return 1;
     }

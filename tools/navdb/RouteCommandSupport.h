@@ -9,8 +9,6 @@
 
 #include "PlanError.h"
 
-namespace routeplan = gauge::routeplan;
-
 namespace navdb {
 
 // Positional arguments and options ("--format gpx", "-o OUT", "--config") of one command.
@@ -20,13 +18,13 @@ struct RouteArguments {
 };
 
 // Splits `arguments` by the options the command knows: `valued` take the next argument,
-// `flags` none. Throws routeplan::PlanError for any other option or a missing value.
+// `flags` none. Throws flightplan::PlanError for any other option or a missing value.
 RouteArguments SplitRouteArguments(const std::vector<std::string>& arguments,
                                    const std::vector<std::string>& valued,
                                    const std::vector<std::string>& flags);
 
-// Runs `work` and prints what it returns; a routeplan::PlanError is printed after
-// "navdb route COMMAND: " on standard error and gives exit status 1.
+// Runs `work` and prints what it returns; a flightplan::PlanError (or any other exception)
+// is printed after "navdb route COMMAND: " on standard error and gives exit status 1.
 int RunRouteCommand(const char* command, const std::function<std::string()>& work);
 
 }  // namespace navdb

@@ -62,7 +62,7 @@ void RunImport(HWND owner)
                     "Import completed.\nThe magnetic variation of " +
                         std::to_string(result.variationsNotComputed) +
                         " airports could not be computed; their variation reads " +
-                        std::to_string(UndeterminedAngleDegrees) + ".",
+                        std::to_string(magnetic::UndeterminedAngleDegrees) + ".",
                     MB_ICONEXCLAMATION);
         return;
     }

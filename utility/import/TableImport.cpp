@@ -114,7 +114,7 @@ void WriteColumns(nav::ImportKind kind, const RecordLines& lines, const RecordKe
             break;
         case nav::ColumnConversion::Variation:
             if (column.offset < line.size() && line[column.offset] == nav::ComputedVariationMark) {
-                if (ComputeAirportVariation() != ModelResult::Success)
+                if (magnetic::ComputeAirportVariation() != magnetic::ModelResult::Success)
                     ++result.variationsNotComputed;
                 break;
             }

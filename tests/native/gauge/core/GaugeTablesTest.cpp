@@ -19,7 +19,8 @@ TEST_F(GaugeTablesTest, SeekFindsTheKeyOrTheNextHigherOne)
     EXPECT_EQ(TrimRight(gaugeState.activeWaypoint.id), "KOLM");
     EXPECT_EQ(gaugeState.activeWaypoint.table, 1);
     EXPECT_EQ(gaugeState.activeLongitude,
-              (8 * DegreesPerSecond + 54 * DegreesPerMinute + 122) * DegreesToRadians);
+              (8 * nav::DegreesPerSecond + 54 * nav::DegreesPerMinute + 122) *
+                  nav::DegreesToRadians);
 
     SeekWaypointByNum("00000011");
     LoadActiveWaypoint();

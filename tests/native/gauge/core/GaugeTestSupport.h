@@ -36,8 +36,8 @@ inline WaypointRecord MakeWaypoint(const char* id, int32_t table, bool south, in
 inline void SetActiveWaypoint(const WaypointRecord& w)
 {
     gaugeState.activeWaypoint = w;
-    gaugeState.activeLatitude = WaypointLatitude(w);
-    gaugeState.activeLongitude = WaypointLongitude(w);
+    gaugeState.activeLatitude = nav::WaypointLatitude(w);
+    gaugeState.activeLongitude = nav::WaypointLongitude(w);
     gaugeState.activeWaypointLookup = WaypointFound;
 }
 

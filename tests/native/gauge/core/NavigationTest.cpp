@@ -69,8 +69,8 @@ TEST_F(NavigationTest, OnTheWaypointDistanceIsZeroAndBearingFollowsTheZeroDistan
     FlyFrom(47.45, 122.3);
     SetActiveWaypoint(w);
     // Place the aircraft exactly on the waypoint as the gauge converts it.
-    gaugeState.aircraftLatitude = gaugeState.activeLatitude / DegreesToRadians;
-    gaugeState.aircraftLongitude = gaugeState.activeLongitude / DegreesToRadians;
+    gaugeState.aircraftLatitude = gaugeState.activeLatitude / nav::DegreesToRadians;
+    gaugeState.aircraftLongitude = gaugeState.activeLongitude / nav::DegreesToRadians;
     gaugeState.magneticVariation = -20.0;
     ComputeNavigation();
     EXPECT_EQ(gaugeState.activeDistance, 0.0);
@@ -183,7 +183,7 @@ TEST_F(NavigationTest, RouteAdvancesInsideTheNextWaypointDistance)
     SequenceRoute();
     EXPECT_EQ(gaugeState.routeIndex, 1);
     EXPECT_STREQ(gaugeState.activeWaypoint.id, "BBB   ");
-    EXPECT_NEAR(gaugeState.activeLongitude, -2.0 * DegreesToRadians, 1e-15);
+    EXPECT_NEAR(gaugeState.activeLongitude, -2.0 * nav::DegreesToRadians, 1e-15);
     EXPECT_EQ(platform.sounds, (std::vector<int>{2}));
     EXPECT_EQ(engine.CallsStartingWith("RecordSeek"),
               (std::vector<std::string>{"RecordSeek(00000002)"}));
@@ -253,7 +253,7 @@ TEST_F(NavigationTest, RouteDistances)
     FlyFrom(0.0, -1.5);  // halfway between AAA and BBB
     gaugeState.routeIndex = 1;
     gaugeState.activeDistance = 30.0;
-    EXPECT_NEAR(LegDistance(gaugeState.route[0], gaugeState.route[2]), 120.0, 1e-6);
+    EXPECT_NEAR(nav::LegDistance(gaugeState.route[0], gaugeState.route[2]), 120.0, 1e-6);
     EXPECT_NEAR(FromDistance(), 30.0, 1e-6);
     EXPECT_NEAR(NextDistance(), 90.0, 1e-6);
     EXPECT_NEAR(RouteRemainingDistance(), 90.0, 1e-6);

@@ -123,8 +123,8 @@ TEST_F(RouteEditingTest, FinishWithoutWaypointsKeepsTheActiveWaypoint)
 
 TEST_F(RouteEditingTest, EmptyRouteFormatsAs270Blanks)
 {
-    char text[RouteTextLength + 1];
-    FormatRouteText(gaugeState.editedRoute, text);
+    char text[nav::RouteTextLength + 1];
+    nav::FormatRouteText(gaugeState.editedRoute, text);
     EXPECT_EQ(std::string(text), std::string(RouteFileSize, ' '));
 }
 
@@ -159,8 +159,8 @@ TEST_F(RouteEditingTest, AFullFileRoundTripsItsKeys)
         std::snprintf(num, sizeof num, "%08d", 1000 - i);
         route[i] = MakeWaypoint("X", 1 + i % 3, false, 0, 0, false, 0, 0, num);
     }
-    char text[RouteTextLength + 1];
-    FormatRouteText(route, text);
+    char text[nav::RouteTextLength + 1];
+    nav::FormatRouteText(route, text);
     RouteSlots loaded;
     ParseRouteFile(text, RouteFileSize, loaded);
     for (int i = 0; i < RouteCapacity; ++i) {

@@ -175,8 +175,8 @@ TEST_F(RouteDialogTest, ThirtyWaypointsSavedAndLoadedComeBackInOrder)
     });
     OnRteButton(0, 0);
     ASSERT_EQ(saved.size(), 30u);
-    char expected[RouteTextLength + 1];
-    FormatRouteText(gaugeState.route, expected);
+    char expected[nav::RouteTextLength + 1];
+    nav::FormatRouteText(gaugeState.route, expected);
     EXPECT_EQ(FileBytes(path), std::string(expected));
     EXPECT_EQ(FileBytes(path).substr(0, 18), "100000132100000108");
     EXPECT_EQ(gaugeState.routeCount, 30);

@@ -1,0 +1,12 @@
+// The whole content of a plan or route file, read for the route tools.
+#pragma once
+
+#include <string>
+
+namespace flightplan {
+
+// Throws PlanError naming the file and the reason when it cannot be opened or read (a
+// folder, a device that fails).
+std::string ReadFileBytes(const std::string& path);
+
+}  // namespace flightplan

@@ -1,0 +1,36 @@
+// Resolving a plan file's waypoints against the tables: each is looked for by identifier
+// in the table of its kind (in all three when the file does not say), among the records
+// near the plan's position when it gives one; of several, the nearest to that position,
+// else to the previous waypoint, is taken. A waypoint with a position that no table holds
+// becomes a new user waypoint. Nothing is written here.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "PlanWaypoints.h"
+#include "WaypointTables.h"
+
+namespace flightplan {
+
+// How far a plan's position may lie from a record of the same identifier for the two to be
+// one waypoint: databases place an airport or a navaid up to a few miles apart; a user
+// waypoint is only its position.
+inline constexpr double FacilityMatchRadius = 5.0;      // nautical miles
+inline constexpr double UserWaypointMatchRadius = 0.1;  // nautical miles
+
+struct Resolution {
+    nav::WaypointRecord record;  // table, NUM, ID, name, coordinates of the waypoint taken
+    std::string note;            // how it was chosen where it was not plain, for the user
+};
+
+struct ResolvedPlan {
+    std::vector<Resolution> waypoints;
+    std::vector<NewUserWaypoint> newUsers;  // to append to USERS, in order
+};
+
+// Throws PlanError, before any lookup, for a plan of more than 30 waypoints, and for a
+// waypoint that no table holds and that gives no position.
+ResolvedPlan ResolvePlan(const Plan& plan, WaypointTables& tables);
+
+}  // namespace flightplan

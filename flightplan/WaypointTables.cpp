@@ -1,0 +1,150 @@
+#include "WaypointTables.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <iterator>
+
+#include "AirportVariation.h"
+#include "Coordinates.h"
+#include "GeomagneticModel.h"
+#include "NavigationTables.h"
+#include "PlanError.h"
+#include "TableEngine.h"
+#include "WaypointFields.h"
+
+namespace flightplan {
+
+namespace {
+
+constexpr int NumWidth = 8;
+constexpr int IdWidth = 6;
+constexpr long long LargestNum = 99999999;
+// The numeric fields of a new user waypoint, in the order AppendUsers gives their values.
+constexpr const char* NewUserFields[] = {"LAT1", "LAT2", "LAT3", "LAT4", "LON1",
+                                         "LON2", "LON3", "LON4", "ALT"};
+
+std::string Padded(const std::string& text, std::size_t width)
+{
+    std::string padded = text.substr(0, width);
+    padded.resize(width, ' ');
+    return padded;
+}
+
+bool AllDigits(const std::string& text)
+{
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+void ReplaceInteger(const char* field, int32_t value)
+{
+    FieldReplace(field, SDE_INTEGER, &value);
+}
+
+}  // namespace
+
+WaypointTables::WaypointTables(std::string directory) : directory_(std::move(directory))
+{
+    // Deleted records wait for the rebuild; the gauge does not see them either.
+    SetDeletedHidden(1);
+    SetSoftSeek(0);
+}
+
+WaypointTables::~WaypointTables()
+{
+    TableCloseAll();
+}
+
+void WaypointTables::Open(const char* alias, int mode)
+{
+    TableCloseAll();
+    const std::string path = nav::TablePath(nav::PathForm::Rebuild, directory_.c_str(), alias);
+    if (!TableOpen(path.c_str(), alias, mode, SDE_KIND_DBF)) throw PlanError("cannot open " + path);
+    TableSetPassword(nav::TablePassword);
+}
+
+TableWaypoint WaypointTables::ReadCurrent(int32_t table)
+{
+    TableWaypoint waypoint{};
+    nav::ReadWaypointFields(waypoint.record, table);
+    // The identifier without the engine's padding, as plan files and the user write it.
+    const std::string id = TrimmedRight(waypoint.record.id);
+    std::snprintf(waypoint.record.id, sizeof waypoint.record.id, "%s", id.c_str());
+    waypoint.name = TrimmedRight(FieldGetString("NAME"));
+    waypoint.altitude = FieldGetInteger("ALT");
+    waypoint.kind = table == nav::WaypointAirport  ? WaypointKind::Airport
+                    : table == nav::WaypointNavaid ? NavaidKind(FieldGetString("TYPE"))
+                                                   : WaypointKind::User;
+    waypoint.variation = magnetic::UndeterminedAngleDegrees;
+    if (table == nav::WaypointAirport) waypoint.variation = FieldGetInteger("VAR");
+    waypoint.variationStored = waypoint.variation != magnetic::UndeterminedAngleDegrees;
+    if (!waypoint.variationStored) {
+        const Position position = PositionOf(waypoint.record);
+        waypoint.variation =
+            magnetic::AirportVariationAt(position.latitude, position.longitude).degrees;
+    }
+    return waypoint;
+}
+
+std::optional<TableWaypoint> WaypointTables::FindByNum(int32_t table, const std::string& num)
+{
+    Open(TableName(table), SDE_READONLY);
+    OrderSet(TagOrder(nav::NumTag));
+    if (!RecordSeek(Padded(num, NumWidth).c_str()) || RecordAtEof()) return std::nullopt;
+    return ReadCurrent(table);
+}
+
+std::vector<TableWaypoint> WaypointTables::FindById(int32_t table, const std::string& id)
+{
+    std::vector<TableWaypoint> found;
+    if (id.empty() || id.size() > IdWidth) return found;
+    Open(TableName(table), SDE_READONLY);
+    OrderSet(TagOrder(nav::IdTag));
+    const std::string key = Padded(id, IdWidth);
+    if (!RecordSeek(key.c_str())) return found;
+    for (; !RecordAtEof() && key == FieldGetString("ID"); RecordSkip(1))
+        found.push_back(ReadCurrent(table));
+    return found;
+}
+
+std::string WaypointTables::NextUserNum(int reserved)
+{
+    Open(nav::UsersAlias, SDE_READONLY);
+    SetDeletedHidden(0);
+    long long highest = 0;
+    for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) {
+        const std::string num = TrimmedRight(FieldGetString("NUM"));
+        if (AllDigits(num)) highest = std::max(highest, std::atoll(num.c_str()));
+    }
+    SetDeletedHidden(1);
+    const long long next = highest + 1 + reserved;
+    if (next > LargestNum)
+        throw PlanError("USERS has no free 8-digit NUM above " + std::to_string(highest));
+    char text[24];
+    std::snprintf(text, sizeof text, "%0*lld", NumWidth, next);
+    return text;
+}
+
+void WaypointTables::AppendUsers(const std::vector<NewUserWaypoint>& waypoints)
+{
+    if (waypoints.empty()) return;
+    Open(nav::UsersAlias, SDE_SHARED);
+    for (const NewUserWaypoint& waypoint : waypoints) {
+        RecordAppendBlank();
+        FieldReplace("NUM", SDE_TEXT, waypoint.num.c_str());
+        FieldReplace("ID", SDE_TEXT, waypoint.id.c_str());
+        FieldReplace("NAME", SDE_TEXT, waypoint.name.c_str());
+        const nav::StoredCoordinate lat =
+            nav::StoredFromDegrees(waypoint.position.latitude, nav::Axis::Latitude);
+        const nav::StoredCoordinate lon =
+            nav::StoredFromDegrees(waypoint.position.longitude, nav::Axis::Longitude);
+        const int32_t values[] = {lat.hemisphere, lat.degrees,    lat.minutes,
+                                  lat.seconds,    lon.hemisphere, lon.degrees,
+                                  lon.minutes,    lon.seconds,    0};
+        for (std::size_t i = 0; i < std::size(values); ++i)
+            ReplaceInteger(NewUserFields[i], values[i]);
+    }
+    TableCloseAll();
+}
+
+}  // namespace flightplan

@@ -1,0 +1,53 @@
+// The route tools' way into the waypoint tables of one data directory, through the table
+// engine: lookups by NUM and by identifier, and new user waypoints. One table is open at
+// a time, as in the gauge; every table is closed again when the object goes.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "PlanWaypoints.h"
+
+namespace flightplan {
+
+// A user waypoint to be appended to USERS.
+struct NewUserWaypoint {
+    std::string num;
+    std::string id;
+    std::string name;  // as stored (Windows-1252)
+    Position position;
+};
+
+class WaypointTables {
+public:
+    // `directory` ends with a separator.
+    explicit WaypointTables(std::string directory);
+    ~WaypointTables();
+    WaypointTables(const WaypointTables&) = delete;
+    WaypointTables& operator=(const WaypointTables&) = delete;
+
+    // The record of table 1 to 3 whose NUM is `num` exactly; none when it has no such key.
+    std::optional<TableWaypoint> FindByNum(int32_t table, const std::string& num);
+
+    // Every record of table 1 to 3 whose ID is `id` exactly, in key order.
+    std::vector<TableWaypoint> FindById(int32_t table, const std::string& id);
+
+    // The NUM one above the highest all-digit NUM of USERS, deleted records included, as 8
+    // digits; `reserved` more are taken by waypoints not appended yet.
+    std::string NextUserNum(int reserved);
+
+    void AppendUsers(const std::vector<NewUserWaypoint>& waypoints);
+
+    const std::string& Directory() const { return directory_; }
+
+private:
+    // Opens the table under its own alias with the password; throws when it cannot.
+    void Open(const char* alias, int mode);
+    TableWaypoint ReadCurrent(int32_t table);
+
+    std::string directory_;
+};
+
+}  // namespace flightplan
