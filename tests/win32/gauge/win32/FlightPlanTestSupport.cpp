@@ -1,11 +1,12 @@
 #include "FlightPlanTestSupport.h"
 
-#include "DataPathSetting.h"
+#include "SharedSettings.h"
 #include "TableEngineStart.h"
 #include "WaypointAccess.h"
 
 using namespace gauge;
 using namespace host;
+using winkit::WriteDataPath;
 
 const TestWaypoint Ksea{WaypointAirport,       "00000132",   "KSEA",
                         "Seattle Tacoma Intl", {47, 26, 51}, {122, 18, 28}};
