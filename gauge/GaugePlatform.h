@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "GaugeState.h"
+
 namespace gauge {
 
 // The elements whose hiddenBit the gauge switches.
@@ -18,8 +20,8 @@ enum class GaugeElement {
 void SetElementHidden(GaugeElement element, bool hidden);
 bool IsElementHidden(GaugeElement element);
 
-// Sound 0 click, 1 proximity alarm, 2 waypoint signal; 1 when playing started.
-int PlayGaugeSound(int sound);
+// Plays the sound from its start; 1 when playing started.
+int PlayGaugeSound(GaugeSound sound);
 
 // An event to the simulator (autopilot coupling and heading).
 void SendHostEvent(uint32_t event, int32_t value);

@@ -15,12 +15,10 @@ namespace gauge {
 
 namespace {
 
-constexpr int ClickSound = 0;
-
 // Clicks; true when the unit is on and the button may act.
 bool Click()
 {
-    PlayGaugeSound(ClickSound);
+    PlayGaugeSound(GaugeSound::Click);
     return gaugeState.powerOn != 0;
 }
 

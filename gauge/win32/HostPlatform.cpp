@@ -3,6 +3,7 @@
 #include "GaugePlatform.h"
 #include "GaugeRecords.h"
 #include "HostServiceCalls.h"
+#include "Sounds.h"
 
 namespace gauge {
 
@@ -37,6 +38,11 @@ void SetElementHidden(GaugeElement element, bool hidden)
 bool IsElementHidden(GaugeElement element)
 {
     return (ElementOf(element).flags & HiddenBit) != 0;
+}
+
+int PlayGaugeSound(GaugeSound sound)
+{
+    return PlayGaugeSound(static_cast<int>(sound));
 }
 
 void SendHostEvent(uint32_t event, int32_t value)

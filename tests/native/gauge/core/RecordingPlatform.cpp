@@ -10,7 +10,7 @@ RecordingPlatform platform;
 
 void ResetGauge()
 {
-    gaugeState = GaugeState{};
+    ResetGaugeState();
     platform = RecordingPlatform{};
 }
 
@@ -23,9 +23,9 @@ bool IsElementHidden(GaugeElement element)
     return platform.IsHidden(element);
 }
 
-int PlayGaugeSound(int sound)
+int PlayGaugeSound(GaugeSound sound)
 {
-    platform.sounds.push_back(sound);
+    platform.sounds.push_back(static_cast<int>(sound));
     return 1;
 }
 

@@ -15,7 +15,7 @@ namespace gauge {
 
 struct RecordingPlatform {
     bool hidden[4] = {};
-    std::vector<int> sounds;
+    std::vector<int> sounds;  // by number (GaugeSound)
     std::vector<std::pair<uint32_t, int32_t>> events;
     std::map<uint32_t, double> hostValues;
     std::vector<uint32_t> refreshed;

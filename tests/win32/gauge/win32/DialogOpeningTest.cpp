@@ -37,7 +37,7 @@ private:
 
 TEST(DialogOpeningTest, DialogIsOwnedByTheSimulatorWindowAfterTheSystemMenuCommand)
 {
-    ResetGaugeState();
+    ResetLoadedGauge();
     HWND window = CreateSimulatorWindow();
     gaugeState.hostWindow = window;
 
@@ -50,7 +50,7 @@ TEST(DialogOpeningTest, DialogIsOwnedByTheSimulatorWindowAfterTheSystemMenuComma
 
 TEST(DialogOpeningTest, WithoutTheSimulatorWindowTheDialogHasNoOwner)
 {
-    ResetGaugeState();
+    ResetLoadedGauge();
     EndAtOnce dialog(7);
     EXPECT_EQ(dialog.RunFromPanel(), 7);
     EXPECT_EQ(dialog.ownerSeen, nullptr);

@@ -92,7 +92,7 @@ void FlightPlanTest::SetUp()
     TableCloseAll();
     ASSERT_TRUE(WriteDataPath(directory_.string() + "\\"));
 
-    gaugeState = GaugeState{};
+    ResetGaugeState();
     gaugeState.moduleInstance = GetModuleHandleA(nullptr);
     simulatorWindow = CreateSimulatorWindow();
     gaugeState.hostWindow = simulatorWindow;

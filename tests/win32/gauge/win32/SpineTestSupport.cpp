@@ -21,9 +21,9 @@ LRESULT CALLBACK SimulatorWindowProc(HWND window, UINT message, WPARAM wParam, L
 
 }  // namespace
 
-void ResetGaugeState()
+void ResetLoadedGauge()
 {
-    gaugeState = GaugeState{};
+    ResetGaugeState();
     gaugeState.moduleInstance = GetModuleHandleA(nullptr);
 }
 

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 // Zero-fills the gauge state as a fresh load does, with this program as the module.
-void ResetGaugeState();
+void ResetLoadedGauge();
 // Points the registry value PATH at an empty folder, so nothing is restored or saved.
 void UseEmptyDataDirectory();
 // A window of the simulator's class "FS98MAIN" that counts system-menu commands.
