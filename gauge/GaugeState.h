@@ -16,6 +16,8 @@ struct IDirectSoundBuffer;
 
 namespace gauge {
 
+class GaugePlatform;
+
 #ifdef _WIN32
 using WindowHandle = HWND;
 using ModuleHandle = HINSTANCE;
@@ -130,6 +132,7 @@ struct GaugeState {
     // Host binding.
     WindowHandle hostWindow;  // the simulator's main window, class "FS98MAIN"
     ModuleHandle moduleInstance;
+    GaugePlatform* platform;  // the surroundings the core calls (GaugePlatform.h)
     // Without a host window SetTimer ignores the id it is given and returns a new one; that
     // one is kept, as it is the only way to stop or restart the timer.
     uintptr_t windowlessTimer;
@@ -151,7 +154,8 @@ struct WaypointLookupMemory {
 
 extern WaypointLookupMemory waypointLookup;
 
-// Zero-fills gaugeState and waypointLookup, as a fresh load of the module does.
+// Zero-fills gaugeState and waypointLookup, as a fresh load of the module does; the caller
+// installs the platform again.
 void ResetGaugeState();
 
 // The pages the page key steps through outside information mode: position and waypoint,

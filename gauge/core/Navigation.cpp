@@ -50,16 +50,16 @@ void SoundAlarm()
     GaugeState& s = gaugeState;
     if (!s.alarmOn || !(s.activeDistance <= s.alarmDistance)) return;
     if (s.tickCount % 2 == 0) {
-        SetElementHidden(GaugeElement::alarmLamp, true);
-        PlayGaugeSound(GaugeSound::Alarm);
+        Platform().SetElementHidden(GaugeElement::alarmLamp, true);
+        Platform().PlayGaugeSound(GaugeSound::Alarm);
     } else {
-        SetElementHidden(GaugeElement::alarmLamp, false);
+        Platform().SetElementHidden(GaugeElement::alarmLamp, false);
     }
 }
 
 void ReleaseAutopilot()
 {
-    SetElementHidden(GaugeElement::autopilotLamp, true);
+    Platform().SetElementHidden(GaugeElement::autopilotLamp, true);
     gaugeState.autopilotOn = 0;
 }
 
@@ -121,10 +121,10 @@ void SequenceRoute()
         s.routeAdvanceHeld = 0;
         ++s.routeIndex;
         ActivateRouteWaypoint(s.routeIndex);
-        PlayGaugeSound(GaugeSound::Waypoint);
+        Platform().PlayGaugeSound(GaugeSound::Waypoint);
     } else if (due) {
         // The last waypoint: the route stays in force; the coupling ends with one sound.
-        if (s.autopilotOn) PlayGaugeSound(GaugeSound::Waypoint);
+        if (s.autopilotOn) Platform().PlayGaugeSound(GaugeSound::Waypoint);
         ReleaseAutopilot();
     }
 }
@@ -133,10 +133,10 @@ void CoupleAutopilot()
 {
     GaugeState& s = gaugeState;
     if (!ActiveWaypointKnown()) return;
-    SendHostEvent(EventAutopilotHeading, static_cast<int32_t>(s.activeBearing));
+    Platform().SendHostEvent(EventAutopilotHeading, static_cast<int32_t>(s.activeBearing));
     // The simulator keeps the last heading it was given; no event on this release.
     if (s.routeMode == 0 && s.activeDistance < s.nextWaypointDistance) {
-        PlayGaugeSound(GaugeSound::Waypoint);
+        Platform().PlayGaugeSound(GaugeSound::Waypoint);
         ReleaseAutopilot();
     }
 }

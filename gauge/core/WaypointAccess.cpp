@@ -33,7 +33,7 @@ void OpenWaypointTable(int32_t table)
     waypointLookup.soughtNum[0] = '\0';
 
     // A blinking alarm lamp shows steadily again for the new waypoint.
-    if (gaugeState.alarmOn) SetElementHidden(GaugeElement::alarmLamp, false);
+    if (gaugeState.alarmOn) Platform().SetElementHidden(GaugeElement::alarmLamp, false);
 }
 
 void SeekWaypointByNum(const char* num)

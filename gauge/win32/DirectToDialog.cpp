@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "DirectTo.h"
-#include "GaugePlatform.h"
 #include "GaugeResourceIds.h"
 #include "GaugeState.h"
 #include "TableDialogHold.h"

@@ -1,6 +1,5 @@
 #include "GaugeTimer.h"
 
-#include "GaugePlatform.h"
 #include "GaugeState.h"
 #include "core/GaugeCycle.h"
 

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "DirectToDialog.h"
-#include "GaugePlatform.h"
 #include "GaugeResourceIds.h"
 #include "GaugeState.h"
 #include "MessageBoxes.h"
@@ -103,11 +102,6 @@ void RouteDialog::FillList() const
 winkit::ListBox RouteDialog::WaypointList() const
 {
     return winkit::ListBox(Item(IDC_ROUTE_LIST));
-}
-
-int RunRouteDialog()
-{
-    return static_cast<int>(RouteDialog().RunFromPanel());
 }
 
 }  // namespace gauge

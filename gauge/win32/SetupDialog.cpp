@@ -1,7 +1,6 @@
 #include "SetupDialog.h"
 
 #include "DistanceText.h"
-#include "GaugePlatform.h"
 #include "GaugeResourceIds.h"
 #include "GaugeState.h"
 
@@ -39,11 +38,6 @@ void SetupDialog::ShowDistance(int box, double distance) const
 double SetupDialog::ReadDistance(int box) const
 {
     return ParseDistance(ItemText(box).substr(0, MaxDistanceText).c_str());
-}
-
-int RunSetupDialog()
-{
-    return static_cast<int>(SetupDialog().RunFromPanel());
 }
 
 }  // namespace gauge

@@ -15,7 +15,8 @@ protected:
     static void FlyRoute(double distance)
     {
         for (int i = 0; i < 2; ++i)
-            gaugeState.route[i] = MakeWaypoint("W", WaypointAirport, false, 47, i * 10, false, 122, 0);
+            gaugeState.route[i] =
+                MakeWaypoint("W", WaypointAirport, false, 47, i * 10, false, 122, 0);
         gaugeState.routeCount = 2;
         gaugeState.routeMode = 1;
         gaugeState.routeIndex = 0;

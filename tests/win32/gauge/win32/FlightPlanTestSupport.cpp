@@ -1,5 +1,6 @@
 #include "FlightPlanTestSupport.h"
 
+#include "HostPlatform.h"
 #include "SharedSettings.h"
 #include "TableEngineStart.h"
 #include "WaypointAccess.h"
@@ -94,6 +95,7 @@ void FlightPlanTest::SetUp()
 
     ResetGaugeState();
     gaugeState.moduleInstance = GetModuleHandleA(nullptr);
+    gaugeState.platform = &HostPlatform();
     simulatorWindow = CreateSimulatorWindow();
     gaugeState.hostWindow = simulatorWindow;
     systemMenuCommands = 0;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "GaugeState.h"
+#include "HostPlatform.h"
 
 using namespace gauge;
 
@@ -25,6 +26,7 @@ void ResetLoadedGauge()
 {
     ResetGaugeState();
     gaugeState.moduleInstance = GetModuleHandleA(nullptr);
+    gaugeState.platform = &HostPlatform();
 }
 
 void UseEmptyDataDirectory()

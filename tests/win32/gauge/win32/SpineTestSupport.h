@@ -3,7 +3,8 @@
 
 #include <windows.h>
 
-// Zero-fills the gauge state as a fresh load does, with this program as the module.
+// Zero-fills the gauge state as a fresh load does, with this program as the module and the
+// gauge's Win32 surroundings installed.
 void ResetLoadedGauge();
 // Points the registry value PATH at an empty folder, so nothing is restored or saved.
 void UseEmptyDataDirectory();
