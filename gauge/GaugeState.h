@@ -1,7 +1,9 @@
 // The gauge's one module-wide state record. Every gauge operation reads and writes
 // `gaugeState` directly; it starts zero-filled when the module is loaded and is restored
-// from the configuration table at installation. No other gauge state lives in file-scope
-// variables, so that ResetGaugeState gives a test the gauge of a fresh load.
+// from the configuration table at installation. Beside it live only the waypoint lookups'
+// memory (below) and the elements' hiddenBits, which the host reads in the gauge's records;
+// no other file-scope variable holds gauge state, so that a test's outcome does not depend
+// on the tests before it once ResetGaugeState has cleared the record and the memory.
 #pragma once
 
 #include <cstddef>
