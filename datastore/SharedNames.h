@@ -7,14 +7,11 @@
 namespace nav {
 
 // The settings live under HKEY_CURRENT_USER\Software\Borealwing\GPS, one subkey per
-// section; the database program's registry profile is formed from the company key (its
-// key word) and the program key (its application name).
+// section; every program forms the key from the company key (the registry profile's key
+// word) and the program key (its application name), win32/SharedSettings.h.
 inline constexpr char RegistryCompanyKey[] = "Borealwing";
 inline constexpr char RegistryProgramKey[] = "GPS";
 inline constexpr char SettingsSection[] = "Settings";
-// The settings section's whole key below HKEY_CURRENT_USER, for writers that open it in one
-// step; the same key as the three names above.
-inline constexpr char SettingsKeyPath[] = "Software\\Borealwing\\GPS\\Settings";
 // The data directory, ending with a backslash, in the settings section.
 inline constexpr char DataPathValue[] = "PATH";
 

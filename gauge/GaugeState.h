@@ -1,6 +1,9 @@
 // The gauge's one module-wide state record. Every gauge operation reads and writes
 // `gaugeState` directly; it starts zero-filled when the module is loaded and is restored
-// from the configuration table at installation.
+// from the configuration table at installation. Beside it live only the waypoint lookups'
+// memory (below) and the elements' hiddenBits, which the host reads in the gauge's records;
+// no other file-scope variable holds gauge state, so that a test's outcome does not depend
+// on the tests before it once ResetGaugeState has cleared the record and the memory.
 #pragma once
 
 #include "RouteText.h"
@@ -11,16 +14,25 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+struct IDirectSound;
+struct IDirectSoundBuffer;
 #endif
 
 namespace gauge {
 
+class GaugePlatform;
+
 #ifdef _WIN32
 using WindowHandle = HWND;
 using ModuleHandle = HINSTANCE;
+using SoundDevice = IDirectSound*;
+using SoundBuffer = IDirectSoundBuffer*;
 #else
 using WindowHandle = void*;
 using ModuleHandle = void*;
+using SoundDevice = void*;
+using SoundBuffer = void*;
 #endif
 
 // The gauge's state is made of the waypoint records and routes that the route tools share.
@@ -42,6 +54,13 @@ enum WaypointLookup : int32_t {
     WaypointNoRecord = 2     // the table holds no record at or after the key
 };
 
+// The gauge's sounds, numbered as its sound buffers are.
+enum class GaugeSound : int32_t {
+    Click = 0,
+    Alarm = 1,     // the proximity alarm
+    Waypoint = 2,  // a route moved on, or a coupling ended at its waypoint
+};
+constexpr int GaugeSoundCount = 3;
 constexpr int ScreenLineCount = 4;
 constexpr int ScreenLineSize = 125;  // 124 characters and the terminator
 
@@ -90,6 +109,10 @@ struct GaugeState {
     double speedSamples[3];  // knots, oldest first
     double sampleLatitude;   // radians
     double sampleLongitude;  // radians
+    // A route advance that fell due while a dialog held the tables (TableDialogHold.h).
+    int32_t routeAdvanceHeld;
+    // The dialogs working on the tables that are open now.
+    int32_t openTableDialogs;
 
     // Screen.
     char screenLines[ScreenLineCount][ScreenLineSize];
@@ -97,9 +120,31 @@ struct GaugeState {
     // Host binding.
     WindowHandle hostWindow;  // the simulator's main window, class "FS98MAIN"
     ModuleHandle moduleInstance;
+    GaugePlatform* platform;  // the surroundings the core calls (GaugePlatform.h)
+    // Without a host window SetTimer ignores the id it is given and returns a new one; that
+    // one is kept, as it is the only way to stop or restart the timer.
+    uintptr_t windowlessTimer;
+    // DirectSound, made at installation and released at removal; null without a device.
+    SoundDevice soundDevice;
+    SoundBuffer soundBuffers[GaugeSoundCount];  // indexed by GaugeSound, each possibly null
 };
 
 extern GaugeState gaugeState;
+
+// The waypoint lookups' memory (WaypointAccess.h): whether the table last opened could be
+// opened, and the key last sought in it since. It belongs to the table the engine stands
+// on, not to the unit, so it is kept beside gaugeState: a dialog that only searches the
+// tables leaves the unit's state as it found it.
+struct WaypointLookupMemory {
+    int32_t tableOpen;
+    char soughtNum[sizeof WaypointRecord::num];
+};
+
+extern WaypointLookupMemory waypointLookup;
+
+// Zero-fills gaugeState and waypointLookup, as a fresh load of the module does; the caller
+// installs the platform again.
+void ResetGaugeState();
 
 // The pages the page key steps through outside information mode: position and waypoint,
 // and the route page while a route is flown.

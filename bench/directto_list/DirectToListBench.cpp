@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "DataPathSetting.h"
+#include "SharedSettings.h"
 #include "DialogDriver.h"
 #include "GaugeModulePath.h"
 #include "GaugeResourceIds.h"
@@ -24,7 +24,7 @@
 using host::DialogDriver;
 using host::DialogStepKind;
 using host::PanelHost;
-using host::WriteDataPath;
+using winkit::WriteDataPath;
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "DataPathSetting.h"
+#include "SharedSettings.h"
 #include "GaugeModulePath.h"
 #include "GaugeState.h"
 #include "GeneratedTables.h"
@@ -21,7 +21,7 @@
 
 using gauge::RouteCapacity;
 using host::PanelHost;
-using host::WriteDataPath;
+using winkit::WriteDataPath;
 
 namespace {
 

@@ -15,12 +15,10 @@ namespace gauge {
 
 namespace {
 
-constexpr int ClickSound = 0;
-
 // Clicks; true when the unit is on and the button may act.
 bool Click()
 {
-    PlayGaugeSound(ClickSound);
+    Platform().PlayGaugeSound(GaugeSound::Click);
     return gaugeState.powerOn != 0;
 }
 
@@ -75,19 +73,19 @@ int32_t GAUGE_CALL OnInfButton(uint32_t, uint32_t)
 // Setup and Route change the gauge state themselves when they are confirmed.
 int32_t GAUGE_CALL OnSetButton(uint32_t, uint32_t)
 {
-    if (Click()) RunSetupDialog();
+    if (Click()) Platform().RunSetupDialog();
     return 0;
 }
 
 int32_t GAUGE_CALL OnRteButton(uint32_t, uint32_t)
 {
-    if (Click()) RunRouteDialog();
+    if (Click()) Platform().RunRouteDialog();
     return 0;
 }
 
 int32_t GAUGE_CALL OnDirectToButton(uint32_t, uint32_t)
 {
-    if (Click() && RunDirectToDialog()) ActivateDirectToChoice();
+    if (Click() && Platform().RunDirectToDialog()) ActivateDirectToChoice();
     return 0;
 }
 
@@ -96,7 +94,7 @@ int32_t GAUGE_CALL OnAlrButton(uint32_t, uint32_t)
     if (!Click()) return 0;
     GaugeState& s = gaugeState;
     s.alarmOn = s.alarmOn ? 0 : 1;
-    SetElementHidden(GaugeElement::alarmLamp, s.alarmOn == 0);
+    Platform().SetElementHidden(GaugeElement::alarmLamp, s.alarmOn == 0);
     return 0;
 }
 
@@ -112,13 +110,13 @@ int32_t GAUGE_CALL OnAutButton(uint32_t, uint32_t)
     if (!Click()) return 0;
     GaugeState& s = gaugeState;
     if (s.autopilotOn == 0) {
-        SetElementHidden(GaugeElement::autopilotLamp, false);
-        SendHostEvent(EventAutopilotMaster, 0);
-        SendHostEvent(EventAutopilotHeadingHold, 0);
+        Platform().SetElementHidden(GaugeElement::autopilotLamp, false);
+        Platform().SendHostEvent(EventAutopilotMaster, 0);
+        Platform().SendHostEvent(EventAutopilotHeadingHold, 0);
         s.autopilotOn = 1;
     } else {
-        SetElementHidden(GaugeElement::autopilotLamp, true);
-        SendHostEvent(EventAutopilotOff, 0);
+        Platform().SetElementHidden(GaugeElement::autopilotLamp, true);
+        Platform().SendHostEvent(EventAutopilotOff, 0);
         s.autopilotOn = 0;
     }
     return 0;

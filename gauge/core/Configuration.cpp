@@ -27,7 +27,7 @@ void OpenConfiguration(int mode)
 
 void ShowLampIf(int32_t on, GaugeElement lamp)
 {
-    if (on) SetElementHidden(lamp, false);
+    if (on) Platform().SetElementHidden(lamp, false);
 }
 
 // Closes the gaps of a restored route (blank entries between its waypoints) as route files

@@ -9,8 +9,8 @@ namespace gauge {
 std::string GaugeTablePath(const char* table)
 {
     char directory[256];
-    ReadSetting(nav::SettingsSection, nav::DataPathValue,
-                nav::DefaultDirectory(nav::PathForm::Gauge), directory);
+    Platform().ReadSetting(nav::SettingsSection, nav::DataPathValue,
+                           nav::DefaultDirectory(nav::PathForm::Gauge), directory);
     return nav::TablePath(nav::PathForm::Gauge, directory, table);
 }
 

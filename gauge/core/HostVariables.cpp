@@ -21,20 +21,21 @@ constexpr double FullTurn = 360.0;
 
 void ReadHostVariables()
 {
-    gaugeState.aircraftLatitude = RefreshHostVariable(TokenLatitude) * MetresToDegreesLatitude;
+    gaugeState.aircraftLatitude =
+        Platform().RefreshHostVariable(TokenLatitude) * MetresToDegreesLatitude;
 
     // East-positive turns become west-positive degrees; one step brings a value below
     // -180 back into range (exactly -180 stays).
-    double longitude =
-        RefreshHostVariable(TokenLongitude) * TurnScaleFirst * TurnScaleSecond * TurnToWestDegrees;
+    double longitude = Platform().RefreshHostVariable(TokenLongitude) * TurnScaleFirst *
+                       TurnScaleSecond * TurnToWestDegrees;
     if (longitude < -HalfTurn) longitude += FullTurn;
     gaugeState.aircraftLongitude = longitude;
 
-    gaugeState.altitudeFeet = RefreshHostVariable(TokenAltitude) * MetresToFeet;
-    gaugeState.aircraftHeading = RefreshHostVariable(TokenHeading);
+    gaugeState.altitudeFeet = Platform().RefreshHostVariable(TokenAltitude) * MetresToFeet;
+    gaugeState.aircraftHeading = Platform().RefreshHostVariable(TokenHeading);
 
     // 0 to 360 east positive becomes west positive: 350 is 10 west, 10 is 10 east.
-    double variation = RefreshHostVariable(TokenVariation);
+    double variation = Platform().RefreshHostVariable(TokenVariation);
     gaugeState.magneticVariation = variation > HalfTurn ? FullTurn - variation : -variation;
 }
 

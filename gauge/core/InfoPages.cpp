@@ -83,8 +83,8 @@ void ShowNormalPages(int32_t pageCount)
 {
     GaugeState& s = gaugeState;
     s.infoPageShown = 0;
-    SetElementHidden(GaugeElement::steeringScale, false);
-    SetElementHidden(GaugeElement::steeringMarker, false);
+    Platform().SetElementHidden(GaugeElement::steeringScale, false);
+    Platform().SetElementHidden(GaugeElement::steeringMarker, false);
     s.currentPage = 1;
     s.pageCount = pageCount;
 }
@@ -92,8 +92,8 @@ void ShowNormalPages(int32_t pageCount)
 void TurnInfoPage()
 {
     GaugeState& s = gaugeState;
-    SetElementHidden(GaugeElement::steeringMarker, true);
-    SetElementHidden(GaugeElement::steeringScale, true);
+    Platform().SetElementHidden(GaugeElement::steeringMarker, true);
+    Platform().SetElementHidden(GaugeElement::steeringScale, true);
     if (s.infoPageShown) {
         s.currentPage = s.currentPage >= s.pageCount ? 1 : s.currentPage + 1;
     } else {

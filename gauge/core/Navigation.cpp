@@ -20,8 +20,6 @@ constexpr double SpeedLimit = 2000.0;  // a higher average reads 0
 constexpr double DistanceLimit = 9999.0;
 constexpr int32_t TicksPerSpeedSample = 6;
 constexpr int32_t SteeringLimit = 25;  // degrees, one pixel each
-constexpr int WaypointSound = 2;
-constexpr int AlarmSound = 1;
 
 double AircraftLatitude()
 {
@@ -52,16 +50,16 @@ void SoundAlarm()
     GaugeState& s = gaugeState;
     if (!s.alarmOn || !(s.activeDistance <= s.alarmDistance)) return;
     if (s.tickCount % 2 == 0) {
-        SetElementHidden(GaugeElement::alarmLamp, true);
-        PlayGaugeSound(AlarmSound);
+        Platform().SetElementHidden(GaugeElement::alarmLamp, true);
+        Platform().PlayGaugeSound(GaugeSound::Alarm);
     } else {
-        SetElementHidden(GaugeElement::alarmLamp, false);
+        Platform().SetElementHidden(GaugeElement::alarmLamp, false);
     }
 }
 
 void ReleaseAutopilot()
 {
-    SetElementHidden(GaugeElement::autopilotLamp, true);
+    Platform().SetElementHidden(GaugeElement::autopilotLamp, true);
     gaugeState.autopilotOn = 0;
 }
 
@@ -69,9 +67,6 @@ bool ActiveWaypointKnown()
 {
     return gaugeState.activeWaypointLookup == WaypointFound;
 }
-
-// A route advance that fell due while a dialog held the tables.
-bool routeAdvanceHeld = false;
 
 }  // namespace
 
@@ -119,17 +114,17 @@ void SequenceRoute()
         if (TableDialogOpen()) {
             // The advance would close the table the open dialog stands on: it waits, and
             // the first tick after the dialog makes it, even when the aircraft has flown on.
-            routeAdvanceHeld = routeAdvanceHeld || due;
+            s.routeAdvanceHeld = s.routeAdvanceHeld || due;
             return;
         }
-        if (!due && !routeAdvanceHeld) return;
-        routeAdvanceHeld = false;
+        if (!due && !s.routeAdvanceHeld) return;
+        s.routeAdvanceHeld = 0;
         ++s.routeIndex;
         ActivateRouteWaypoint(s.routeIndex);
-        PlayGaugeSound(WaypointSound);
+        Platform().PlayGaugeSound(GaugeSound::Waypoint);
     } else if (due) {
         // The last waypoint: the route stays in force; the coupling ends with one sound.
-        if (s.autopilotOn) PlayGaugeSound(WaypointSound);
+        if (s.autopilotOn) Platform().PlayGaugeSound(GaugeSound::Waypoint);
         ReleaseAutopilot();
     }
 }
@@ -138,17 +133,17 @@ void CoupleAutopilot()
 {
     GaugeState& s = gaugeState;
     if (!ActiveWaypointKnown()) return;
-    SendHostEvent(EventAutopilotHeading, static_cast<int32_t>(s.activeBearing));
+    Platform().SendHostEvent(EventAutopilotHeading, static_cast<int32_t>(s.activeBearing));
     // The simulator keeps the last heading it was given; no event on this release.
     if (s.routeMode == 0 && s.activeDistance < s.nextWaypointDistance) {
-        PlayGaugeSound(WaypointSound);
+        Platform().PlayGaugeSound(GaugeSound::Waypoint);
         ReleaseAutopilot();
     }
 }
 
 void DropHeldRouteAdvance()
 {
-    routeAdvanceHeld = false;
+    gaugeState.routeAdvanceHeld = 0;
 }
 
 double FromDistance()

@@ -14,20 +14,20 @@ void SetPower(int32_t on)
         // a dialog is forgotten: the first tick after switching on again would otherwise
         // make it, however far the aircraft has flown from that waypoint meanwhile.
         DropHeldRouteAdvance();
-        StopGaugeTimer();
-        NotifyHostSwitchOff();
+        Platform().StopGaugeTimer();
+        Platform().NotifyHostSwitchOff();
         return;
     }
     gaugeState.pageCount = NormalPageCount(gaugeState);
-    SetElementHidden(GaugeElement::autopilotLamp, true);
-    SetElementHidden(GaugeElement::alarmLamp, true);
-    SetElementHidden(GaugeElement::steeringScale, false);
-    SetElementHidden(GaugeElement::steeringMarker, false);
+    Platform().SetElementHidden(GaugeElement::autopilotLamp, true);
+    Platform().SetElementHidden(GaugeElement::alarmLamp, true);
+    Platform().SetElementHidden(GaugeElement::steeringScale, false);
+    Platform().SetElementHidden(GaugeElement::steeringMarker, false);
     gaugeState.infoPageShown = 0;
     gaugeState.currentPage = 1;
     gaugeState.autopilotOn = 0;
     gaugeState.alarmOn = 0;
-    StartGaugeTimer();  // restarts a running timer
+    Platform().StartGaugeTimer();  // restarts a running timer
 }
 
 }  // namespace gauge

@@ -72,8 +72,8 @@ void FormatPositionPage()
     const GaugeState& s = gaugeState;
     Sexagesimal latitude = ToSexagesimal(s.aircraftLatitude);
     Sexagesimal longitude = ToSexagesimal(s.aircraftLongitude);
-    double windSpeed = RefreshHostVariable(TokenWindSpeed);
-    double windDirection = RefreshHostVariable(TokenWindDirection);
+    double windSpeed = Platform().RefreshHostVariable(TokenWindSpeed);
+    double windDirection = Platform().RefreshHostVariable(TokenWindDirection);
     int variation = std::abs(static_cast<int>(s.magneticVariation));
 
     PrintScreenLine(0, "%c%03d\xB0%02d'%02d\"   ALT:%.0fFT", s.aircraftLatitude < 0 ? 'S' : 'N',
@@ -183,7 +183,7 @@ void PrintScreenLineAt(int index, int column, const char* format, ...)
 void CopyLinesToScreen()
 {
     for (int i = 0; i < ScreenLineCount; ++i) {
-        char* buffer = ScreenLineBuffer(i + 1);
+        char* buffer = Platform().ScreenLineBuffer(i + 1);
         if (!buffer) continue;
         std::size_t length = strnlen(Line(i), LineCapacities[i]);
         std::memcpy(buffer, Line(i), length);

@@ -1,26 +1,22 @@
 #include "TableDialogHold.h"
 
+#include "GaugeState.h"
+
 namespace gauge {
-
-namespace {
-
-int openTableDialogs = 0;
-
-}  // namespace
 
 TableDialogScope::TableDialogScope()
 {
-    ++openTableDialogs;
+    ++gaugeState.openTableDialogs;
 }
 
 TableDialogScope::~TableDialogScope()
 {
-    --openTableDialogs;
+    --gaugeState.openTableDialogs;
 }
 
 bool TableDialogOpen()
 {
-    return openTableDialogs > 0;
+    return gaugeState.openTableDialogs > 0;
 }
 
 }  // namespace gauge

@@ -13,11 +13,7 @@ namespace gauge {
 
 namespace {
 
-constexpr int KeyLength = 8;
-
-// Whether the last OpenWaypointTable succeeded, and the key last sought since then.
-bool waypointTableOpen;
-char soughtNum[KeyLength + 1];
+constexpr int KeyLength = sizeof waypointLookup.soughtNum - 1;
 
 }  // namespace
 
@@ -30,20 +26,20 @@ void OpenWaypointTable(int32_t table)
 
     std::string path = GaugeTablePath(nav::WaypointTableAlias(wrapped));
     TableCloseAll();
-    waypointTableOpen =
+    waypointLookup.tableOpen =
         TableOpen(path.c_str(), nav::GaugeWaypointAlias, SDE_READONLY, SDE_KIND_DBF) != 0;
     TableSetPassword(nav::TablePassword);
     OrderSet(TagOrder(nav::IdTag));
-    soughtNum[0] = '\0';
+    waypointLookup.soughtNum[0] = '\0';
 
     // A blinking alarm lamp shows steadily again for the new waypoint.
-    if (gaugeState.alarmOn) SetElementHidden(GaugeElement::alarmLamp, false);
+    if (gaugeState.alarmOn) Platform().SetElementHidden(GaugeElement::alarmLamp, false);
 }
 
 void SeekWaypointByNum(const char* num)
 {
-    std::strncpy(soughtNum, num, KeyLength);
-    soughtNum[KeyLength] = '\0';
+    std::strncpy(waypointLookup.soughtNum, num, KeyLength);
+    waypointLookup.soughtNum[KeyLength] = '\0';
     OrderSet(TagOrder(nav::NumTag));
     RecordSeek(num);
     OrderSet(TagOrder(nav::IdTag));
@@ -53,7 +49,7 @@ bool ReadWaypoint(WaypointRecord& waypoint)
 {
     if (RecordAtEof()) {
         waypoint = WaypointRecord{};
-        std::memcpy(waypoint.num, soughtNum, sizeof soughtNum);
+        std::memcpy(waypoint.num, waypointLookup.soughtNum, sizeof waypointLookup.soughtNum);
         waypoint.table = gaugeState.currentTable;
         return false;
     }
@@ -63,7 +59,7 @@ bool ReadWaypoint(WaypointRecord& waypoint)
 
 WaypointLookup CurrentWaypointLookup()
 {
-    if (!waypointTableOpen) return WaypointNoDatabase;
+    if (!waypointLookup.tableOpen) return WaypointNoDatabase;
     return RecordAtEof() ? WaypointNoRecord : WaypointFound;
 }
 

@@ -4,8 +4,6 @@
 #include <vector>
 
 #include "DirectTo.h"
-#include "GaugeDialogs.h"
-#include "GaugePlatform.h"
 #include "GaugeResourceIds.h"
 #include "GaugeState.h"
 #include "TableDialogHold.h"
@@ -18,197 +16,174 @@ namespace {
 
 constexpr int ShortHeightMargin = 20;  // pixels above half the full height
 
-// The dialog's state; one Direct-To dialog is open at a time.
-int32_t directToTable = WaypointAirport;
-int32_t directToListShown = 0;
-RECT directToFullRect{};  // the window as created, screen pixels
-
-int FullHeight()
-{
-    return directToFullRect.bottom - directToFullRect.top;
-}
-
-// The height without the result list.
-int ShortHeight()
-{
-    return FullHeight() / 2 - ShortHeightMargin;
-}
-
-// Resizes the window in place; its frame is redrawn.
-void SetDialogHeight(HWND dialog, int height)
-{
-    SetWindowPos(dialog, nullptr, 0, 0, directToFullRect.right - directToFullRect.left, height,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_DRAWFRAME);
-}
-
 void ShowCursorShape(LPCSTR shape)
 {
     SetCursor(LoadCursorA(nullptr, shape));
 }
 
+}  // namespace
+
+DirectToDialog::DirectToDialog() : GaugeDialog(DLG_DIRECT_TO), table_(WaypointAirport) {}
+
+bool DirectToDialog::OnInit()
+{
+    CheckRadioButton(IDC_DIRECT_TO_AIRPORTS, IDC_DIRECT_TO_USERS, IDC_DIRECT_TO_AIRPORTS);
+    GetRect(fullRect_);
+    SetHeight(ShortHeight());
+    listShown_ = false;
+    SelectTable(WaypointAirport);
+    return true;
+}
+
+bool DirectToDialog::OnCommand(int notifyCode, int id, HWND control)
+{
+    switch (id) {
+    case IDC_DIRECT_TO_ID:
+    case IDC_DIRECT_TO_NAME:
+        // Only typing searches: the dialog's own writes into the boxes raise change notices
+        // too, while the focus is elsewhere.
+        if (notifyCode == EN_CHANGE && ItemHasFocus(id)) Search(id);
+        return false;
+    case IDC_DIRECT_TO_LIST:
+        if (notifyCode == LBN_SELCHANGE) ShowListLine();
+        return true;
+    default:
+        return GaugeDialog::OnCommand(notifyCode, id, control);
+    }
+}
+
+bool DirectToDialog::OnButtonClicked(int id)
+{
+    switch (id) {
+    case IDC_DIRECT_TO_AIRPORTS:
+    case IDC_DIRECT_TO_NAVAIDS:
+    case IDC_DIRECT_TO_USERS:
+        SelectTable(WaypointAirport + (id - IDC_DIRECT_TO_AIRPORTS));
+        return true;
+    case IDC_DIRECT_TO_LIST_TOGGLE:
+        ToggleList();
+        return true;
+    default:
+        return GaugeDialog::OnButtonClicked(id);
+    }
+}
+
+void DirectToDialog::OnOK()
+{
+    // A search past the last identifier or name, an empty table or one that could not be
+    // opened stands on no record: OK then chooses nothing and the dialog stays.
+    if (RecordAtEof()) {
+        MessageBeep(MB_OK);
+        return;
+    }
+    gaugeState.directToChoice.table = table_;
+    ReadWaypoint(gaugeState.directToChoice);
+    End(1);
+}
+
+void DirectToDialog::OnDestroy()
+{
+    TableCloseAll();
+}
+
+void DirectToDialog::SelectTable(int32_t table)
+{
+    table_ = table;
+    ShowCursorShape(IDC_WAIT);
+    TableCloseAll();
+    ResultList().Clear();
+    OpenWaypointTable(table);
+    if (listShown_) FillResultList();  // ends in identifier order
+    SetItemText(IDC_DIRECT_TO_ID, "");
+    SetItemText(IDC_DIRECT_TO_NAME, "");
+    const winkit::Window idBox(Item(IDC_DIRECT_TO_ID));
+    idBox.Post(WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(idBox.Handle()));
+    ShowCursorShape(IDC_ARROW);
+}
+
 // Fills the emptied result list with every name of the table in name order. The list's
-// storage is reserved at once and it is not redrawn line by line, so that a table of
-// tens of thousands of waypoints fills without a visible stall.
-void FillResultList(HWND list)
+// storage is reserved at once and it is not redrawn line by line, so that a table of tens
+// of thousands of waypoints fills without a visible stall.
+void DirectToDialog::FillResultList() const
 {
     const std::vector<std::string> names = ListWaypointNames();
     std::size_t bytes = 0;
     for (const std::string& name : names) bytes += name.size() + 1;
-    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(list, LB_INITSTORAGE, names.size(), bytes);
-    for (const std::string& name : names)
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list, nullptr, TRUE);
+    const winkit::ListBox list = ResultList();
+    list.HoldRedraw();
+    list.Reserve(names.size(), bytes);
+    for (const std::string& name : names) list.Add(name);
+    list.ResumeRedraw();
 }
 
-// Selects the list line that begins with `text`, searching from the second line on and
-// continuing with the first.
-void SelectMatchingLine(HWND dialog, const std::string& text)
+void DirectToDialog::Search(int box) const
 {
-    SendDlgItemMessageA(dialog, IDC_DIRECT_TO_LIST, LB_SELECTSTRING, 0,
-                        reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-// Only typing searches: the dialog's own writes into the boxes raise change notices too,
-// while the focus is elsewhere.
-bool HasFocus(HWND dialog, int control)
-{
-    return GetFocus() == GetDlgItem(dialog, control);
-}
-
-// A search from the first `length` characters of the box being typed in: the record found
-// shows in the other box, and its name selects its list line.
-void Search(HWND dialog, int box, int length, FoundWaypoint (*search)(const char*))
-{
-    char text[NameSearchLength + 1] = {};
-    GetDlgItemTextA(dialog, box, text, length + 1);
-    const FoundWaypoint found = search(text);
-    if (box == IDC_DIRECT_TO_ID)
-        SetDlgItemTextA(dialog, IDC_DIRECT_TO_NAME, found.name.c_str());
+    const std::string text = ItemText(box);
+    const bool byId = box == IDC_DIRECT_TO_ID;
+    const FoundWaypoint found =
+        byId ? SearchWaypointById(text.c_str()) : SearchWaypointByName(text.c_str());
+    if (byId)
+        SetItemText(IDC_DIRECT_TO_NAME, found.name);
     else
-        SetDlgItemTextA(dialog, IDC_DIRECT_TO_ID, found.id.c_str());
-    SelectMatchingLine(dialog, found.name);
+        SetItemText(IDC_DIRECT_TO_ID, found.id);
+    ResultList().SelectPrefix(0, found.name.c_str());
 }
 
-void ShowListLine(HWND dialog)
+void DirectToDialog::ShowListLine() const
 {
-    const LRESULT line = SendDlgItemMessageA(dialog, IDC_DIRECT_TO_LIST, LB_GETCURSEL, 0, 0);
+    const int line = ResultList().Selection();
     if (line == LB_ERR) return;
     ShowCursorShape(IDC_WAIT);
-    const FoundWaypoint found = GoToWaypointNameLine(static_cast<int>(line));
-    SetDlgItemTextA(dialog, IDC_DIRECT_TO_ID, found.id.c_str());
-    SetDlgItemTextA(dialog, IDC_DIRECT_TO_NAME, found.name.c_str());
+    const FoundWaypoint found = GoToWaypointNameLine(line);
+    SetItemText(IDC_DIRECT_TO_ID, found.id);
+    SetItemText(IDC_DIRECT_TO_NAME, found.name);
     ShowCursorShape(IDC_ARROW);
 }
 
-void ToggleList(HWND dialog)
+void DirectToDialog::ToggleList()
 {
-    if (!directToListShown) {
-        directToListShown = 1;
-        SelectDirectToTable(dialog, directToTable);
-        SetDialogHeight(dialog, FullHeight());
+    if (!listShown_) {
+        listShown_ = true;
+        SelectTable(table_);
+        SetHeight(FullHeight());
     } else {
-        SetDialogHeight(dialog, ShortHeight());
-        directToListShown = 0;
+        SetHeight(ShortHeight());
+        listShown_ = false;
     }
 }
 
-INT_PTR OnCommand(HWND dialog, int control, int notification)
+void DirectToDialog::SetHeight(int height) const
 {
-    switch (control) {
-    case IDOK:
-        // A search past the last identifier or name, an empty table or one that could not
-        // be opened stands on no record: OK then chooses nothing and the dialog stays.
-        if (RecordAtEof()) {
-            MessageBeep(MB_OK);
-            return TRUE;
-        }
-        gaugeState.directToChoice.table = directToTable;
-        ReadWaypoint(gaugeState.directToChoice);
-        EndDialog(dialog, 1);
-        return TRUE;
-    case IDCANCEL:
-        EndDialog(dialog, 0);
-        return TRUE;
-    case IDC_DIRECT_TO_ID:
-        if (notification == EN_CHANGE && HasFocus(dialog, control))
-            Search(dialog, control, IdSearchLength, SearchWaypointById);
-        return FALSE;
-    case IDC_DIRECT_TO_NAME:
-        if (notification == EN_CHANGE && HasFocus(dialog, control))
-            Search(dialog, control, NameSearchLength, SearchWaypointByName);
-        return FALSE;
-    case IDC_DIRECT_TO_AIRPORTS:
-    case IDC_DIRECT_TO_NAVAIDS:
-    case IDC_DIRECT_TO_USERS:
-        SelectDirectToTable(dialog, WaypointAirport + (control - IDC_DIRECT_TO_AIRPORTS));
-        return TRUE;
-    case IDC_DIRECT_TO_LIST:
-        if (notification == LBN_SELCHANGE) ShowListLine(dialog);
-        return TRUE;
-    case IDC_DIRECT_TO_LIST_TOGGLE:
-        ToggleList(dialog);
-        return TRUE;
-    default:
-        return FALSE;
-    }
+    Resize(fullRect_.right - fullRect_.left, height, SWP_DRAWFRAME);
 }
 
-}  // namespace
-
-void SelectDirectToTable(HWND dialog, int32_t table)
+int DirectToDialog::FullHeight() const
 {
-    directToTable = table;
-    ShowCursorShape(IDC_WAIT);
-    TableCloseAll();
-    HWND list = GetDlgItem(dialog, IDC_DIRECT_TO_LIST);
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    OpenWaypointTable(table);
-    if (directToListShown) FillResultList(list);  // ends in identifier order
-    SetDlgItemTextA(dialog, IDC_DIRECT_TO_ID, "");
-    SetDlgItemTextA(dialog, IDC_DIRECT_TO_NAME, "");
-    HWND idBox = GetDlgItem(dialog, IDC_DIRECT_TO_ID);
-    PostMessageA(idBox, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(idBox));
-    ShowCursorShape(IDC_ARROW);
+    return fullRect_.bottom - fullRect_.top;
 }
 
-INT_PTR CALLBACK DirectToDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+// The height without the result list.
+int DirectToDialog::ShortHeight() const
 {
-    switch (message) {
-    case WM_INITDIALOG:
-        CheckRadioButton(dialog, IDC_DIRECT_TO_AIRPORTS, IDC_DIRECT_TO_USERS,
-                         IDC_DIRECT_TO_AIRPORTS);
-        GetWindowRect(dialog, &directToFullRect);
-        SetDialogHeight(dialog, ShortHeight());
-        directToListShown = 0;
-        SelectDirectToTable(dialog, WaypointAirport);
-        return TRUE;
-    case WM_DESTROY:
-        // Every way out of the dialog leaves no table open.
-        TableCloseAll();
-        return TRUE;
-    case WM_SYSCOMMAND:
-        return EndDialogOnClose(dialog, wParam, 0);
-    case WM_COMMAND:
-        return OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
-    default:
-        return FALSE;
-    }
+    return FullHeight() / 2 - ShortHeightMargin;
 }
 
-bool ChooseDirectToWaypoint(HWND owner)
+winkit::ListBox DirectToDialog::ResultList() const
 {
-    TableDialogScope hold;
-    return DialogBoxParamA(gaugeState.moduleInstance, MAKEINTRESOURCEA(DLG_DIRECT_TO), owner,
-                           DirectToDialog, 0) == 1;
+    return winkit::ListBox(Item(IDC_DIRECT_TO_LIST));
 }
 
 int RunDirectToDialog()
 {
     TableDialogScope hold;
     // A dialog that could not be created (-1) is no choice.
-    return RunGaugeDialog(DLG_DIRECT_TO, DirectToDialog) == 1 ? 1 : 0;
+    return DirectToDialog().RunFromPanel() == 1 ? 1 : 0;
+}
+
+bool ChooseDirectToWaypoint(HWND owner)
+{
+    TableDialogScope hold;
+    return DirectToDialog().DoModal(owner) == 1;
 }
 
 }  // namespace gauge

@@ -11,4 +11,8 @@ constexpr UINT GaugeTimerPeriodMs = 1000;
 // The timer procedure: runs one gauge cycle; ignores its arguments.
 void CALLBACK OnTimerTick(HWND window, UINT message, UINT_PTR id, DWORD time);
 
+// Starts the timer, or restarts a running one; stops it.
+void StartGaugeTimer();
+void StopGaugeTimer();
+
 }  // namespace gauge

@@ -1,8 +1,13 @@
-// The portable core's requests that the host's records and services answer: element
-// visibility, events, variables, the screen's text buffers and the switching off.
-#include "GaugePlatform.h"
+#include "HostPlatform.h"
+
+#include "DirectToDialog.h"
 #include "GaugeRecords.h"
+#include "GaugeSettings.h"
+#include "GaugeTimer.h"
 #include "HostServiceCalls.h"
+#include "RouteDialog.h"
+#include "SetupDialog.h"
+#include "Sounds.h"
 
 namespace gauge {
 
@@ -23,49 +28,65 @@ ElementHead& ElementOf(GaugeElement element)
     return steeringMarker.head;
 }
 
+// Each request goes to the edge that answers it; the platform itself keeps nothing.
+class Win32Platform final : public GaugePlatform {
+public:
+    void SetElementHidden(GaugeElement element, bool hidden) override
+    {
+        ElementHead& head = ElementOf(element);
+        if (hidden)
+            head.flags |= HiddenBit;
+        else
+            head.flags &= ~HiddenBit;
+    }
+
+    int PlayGaugeSound(GaugeSound sound) override
+    {
+        return gauge::PlayGaugeSound(static_cast<int>(sound));
+    }
+
+    void SendHostEvent(uint32_t event, int32_t value) override { Host().sendEvent(event, value); }
+
+    double RefreshHostVariable(uint32_t token) override
+    {
+        for (HostVariableSlot& slot : hostVariables) {
+            if (slot.variable.token == token) {
+                Host().refreshVariable(&slot.variable);
+                return slot.variable.value;
+            }
+        }
+        return 0.0;
+    }
+
+    char* ScreenLineBuffer(int line) override
+    {
+        static TextLineElement* const lines[] = {&screenLine1, &screenLine2, &screenLine3,
+                                                 &screenLine4};
+        if (line < 1 || line > 4) return nullptr;
+        return lines[line - 1]->buffer;
+    }
+
+    void StartGaugeTimer() override { gauge::StartGaugeTimer(); }
+    void StopGaugeTimer() override { gauge::StopGaugeTimer(); }
+    void NotifyHostSwitchOff() override { Host().switchOff(&background.head); }
+
+    int RunSetupDialog() override { return static_cast<int>(SetupDialog().RunFromPanel()); }
+    int RunRouteDialog() override { return static_cast<int>(RouteDialog().RunFromPanel()); }
+    int RunDirectToDialog() override { return gauge::RunDirectToDialog(); }
+
+    void ReadSetting(const char* section, const char* valueName, const char* defaultText,
+                     char* out) override
+    {
+        gauge::ReadSetting(section, valueName, defaultText, out);
+    }
+};
+
 }  // namespace
 
-void SetElementHidden(GaugeElement element, bool hidden)
+GaugePlatform& HostPlatform()
 {
-    ElementHead& head = ElementOf(element);
-    if (hidden)
-        head.flags |= HiddenBit;
-    else
-        head.flags &= ~HiddenBit;
-}
-
-bool IsElementHidden(GaugeElement element)
-{
-    return (ElementOf(element).flags & HiddenBit) != 0;
-}
-
-void SendHostEvent(uint32_t event, int32_t value)
-{
-    Host().sendEvent(event, value);
-}
-
-double RefreshHostVariable(uint32_t token)
-{
-    for (HostVariableSlot& slot : hostVariables) {
-        if (slot.variable.token == token) {
-            Host().refreshVariable(&slot.variable);
-            return slot.variable.value;
-        }
-    }
-    return 0.0;
-}
-
-char* ScreenLineBuffer(int line)
-{
-    static TextLineElement* const lines[] = {&screenLine1, &screenLine2, &screenLine3,
-                                             &screenLine4};
-    if (line < 1 || line > 4) return nullptr;
-    return lines[line - 1]->buffer;
-}
-
-void NotifyHostSwitchOff()
-{
-    Host().switchOff(&background.head);
+    static Win32Platform platform;
+    return platform;
 }
 
 }  // namespace gauge

@@ -1,9 +1,9 @@
 // The gauge routines of the gauge header, in the order the host calls them.
 #include "GaugeLifecycle.h"
 
-#include "GaugePlatform.h"
 #include "GaugeRecords.h"
 #include "GaugeState.h"
+#include "GaugeTimer.h"
 #include "HostServiceCalls.h"
 #include "SharedNames.h"
 #include "Sounds.h"

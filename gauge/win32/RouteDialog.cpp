@@ -4,10 +4,9 @@
 #include <string>
 
 #include "DirectToDialog.h"
-#include "GaugeDialogs.h"
-#include "GaugePlatform.h"
 #include "GaugeResourceIds.h"
 #include "GaugeState.h"
+#include "MessageBoxes.h"
 #include "RouteEditing.h"
 #include "RouteFileDialogs.h"
 
@@ -21,116 +20,88 @@ constexpr int NameTabStop = 98;
 constexpr char WarningText[] = "Can't add more than 30 waypoints";
 constexpr char WarningCaption[] = "GPS Warning";
 
-int ListCount(HWND dialog)
-{
-    return static_cast<int>(SendDlgItemMessageA(dialog, IDC_ROUTE_LIST, LB_GETCOUNT, 0, 0));
-}
-
-// The selected line, -1 without a selection.
-int SelectedLine(HWND dialog)
-{
-    const LRESULT line = SendDlgItemMessageA(dialog, IDC_ROUTE_LIST, LB_GETCURSEL, 0, 0);
-    return line == LB_ERR ? -1 : static_cast<int>(line);
-}
-
-// Inserts a waypoint chosen in the Direct-To dialog before the selected line, or after the
-// last; the 30-waypoint limit is told only after the choice.
-void AddWaypoint(HWND dialog)
-{
-    if (!ChooseDirectToWaypoint(dialog)) return;
-    const int lines = ListCount(dialog);
-    if (lines >= RouteCapacity) {
-        MessageBoxA(dialog, WarningText, WarningCaption, MB_OK);
-        return;
-    }
-    InsertRouteWaypoint(gaugeState.editedRoute, lines, SelectedLine(dialog),
-                        gaugeState.directToChoice);
-    FillRouteList(dialog);
-}
-
-void RemoveWaypoint(HWND dialog)
-{
-    const int selected = SelectedLine(dialog);
-    if (selected < 0) return;
-    RemoveRouteWaypoint(gaugeState.editedRoute, ListCount(dialog), selected);
-    FillRouteList(dialog);
-}
-
-INT_PTR OnCommand(HWND dialog, int control)
-{
-    GaugeState& s = gaugeState;
-    switch (control) {
-    case IDCANCEL:
-        EndDialog(dialog, 1);
-        return TRUE;
-    case IDC_ROUTE_ADD:
-        AddWaypoint(dialog);
-        return TRUE;
-    case IDC_ROUTE_REMOVE:
-        RemoveWaypoint(dialog);
-        return TRUE;
-    case IDC_ROUTE_NEW:
-        std::memset(s.editedRoute, 0, sizeof s.editedRoute);
-        FillRouteList(dialog);
-        return TRUE;
-    case IDC_ROUTE_LOAD:
-        LoadRouteFile();
-        FillRouteList(dialog);
-        return TRUE;
-    case IDC_ROUTE_SAVE:
-        SaveRouteFile();
-        return TRUE;
-    case IDOK:
-        FinishRoute();
-        EndDialog(dialog, 1);
-        return TRUE;
-    default:
-        return FALSE;
-    }
-}
-
 }  // namespace
 
-void FillRouteList(HWND dialog)
+RouteDialog::RouteDialog() : GaugeDialog(DLG_ROUTE) {}
+
+bool RouteDialog::OnInit()
 {
-    HWND list = GetDlgItem(dialog, IDC_ROUTE_LIST);
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    // A restored route may hold empty slots between waypoints; the copy closes them so that
+    // every list line is the slot of its number.
+    std::memcpy(gaugeState.editedRoute, gaugeState.route, sizeof gaugeState.editedRoute);
+    CompactRoute(gaugeState.editedRoute);
+    WaypointList().SetTabStop(NameTabStop);
+    FillList();
+    return true;
+}
+
+bool RouteDialog::OnButtonClicked(int id)
+{
+    switch (id) {
+    case IDC_ROUTE_ADD:
+        AddWaypoint();
+        return true;
+    case IDC_ROUTE_REMOVE:
+        RemoveWaypoint();
+        return true;
+    case IDC_ROUTE_NEW:
+        std::memset(gaugeState.editedRoute, 0, sizeof gaugeState.editedRoute);
+        FillList();
+        return true;
+    case IDC_ROUTE_LOAD:
+        LoadRouteFile();
+        FillList();
+        return true;
+    case IDC_ROUTE_SAVE:
+        SaveRouteFile();
+        return true;
+    default:
+        return GaugeDialog::OnButtonClicked(id);
+    }
+}
+
+void RouteDialog::OnOK()
+{
+    FinishRoute();
+    End(1);
+}
+
+void RouteDialog::AddWaypoint() const
+{
+    if (!ChooseDirectToWaypoint(Handle())) return;
+    const winkit::ListBox list = WaypointList();
+    const int lines = list.Count();
+    if (lines >= RouteCapacity) {
+        winkit::ShowMessageBox(Handle(), WarningText, MB_OK, WarningCaption);
+        return;
+    }
+    // Without a selection (LB_ERR, -1) the waypoint goes after the last.
+    InsertRouteWaypoint(gaugeState.editedRoute, lines, list.Selection(), gaugeState.directToChoice);
+    FillList();
+}
+
+void RouteDialog::RemoveWaypoint() const
+{
+    const winkit::ListBox list = WaypointList();
+    const int selected = list.Selection();
+    if (selected < 0) return;
+    RemoveRouteWaypoint(gaugeState.editedRoute, list.Count(), selected);
+    FillList();
+}
+
+void RouteDialog::FillList() const
+{
+    const winkit::ListBox list = WaypointList();
+    list.Clear();
     for (const WaypointRecord& slot : gaugeState.editedRoute) {
         if (slot.table <= 0) continue;
-        const std::string line = RouteListLine(slot);
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+        list.Add(RouteListLine(slot));
     }
 }
 
-INT_PTR CALLBACK RouteDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+winkit::ListBox RouteDialog::WaypointList() const
 {
-    GaugeState& s = gaugeState;
-    switch (message) {
-    case WM_INITDIALOG: {
-        // A restored route may hold empty slots between waypoints; the copy closes them so
-        // that every list line is the slot of its number.
-        std::memcpy(s.editedRoute, s.route, sizeof s.editedRoute);
-        CompactRoute(s.editedRoute);
-        const int tabStop = NameTabStop;
-        SendDlgItemMessageA(dialog, IDC_ROUTE_LIST, LB_SETTABSTOPS, 1,
-                            reinterpret_cast<LPARAM>(&tabStop));
-        FillRouteList(dialog);
-        return TRUE;
-    }
-    case WM_DESTROY:
-        return TRUE;
-    case WM_SYSCOMMAND:
-        return EndDialogOnClose(dialog, wParam, 1);
-    case WM_COMMAND:
-        return OnCommand(dialog, LOWORD(wParam));
-    default:
-        return FALSE;
-    }
-}
-
-int RunRouteDialog()
-{
-    return static_cast<int>(RunGaugeDialog(DLG_ROUTE, RouteDialog));
+    return winkit::ListBox(Item(IDC_ROUTE_LIST));
 }
 
 }  // namespace gauge

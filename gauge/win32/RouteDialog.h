@@ -1,15 +1,30 @@
 // The Route dialog (template 103): edits a copy of the route (gaugeState.editedRoute);
-// "Finish" makes it the route and flies it from its first waypoint, Cancel drops it.
+// "Finish" makes it the route and flies it from its first waypoint, Cancel drops it. It
+// always ends with 1.
 #pragma once
 
-#include <windows.h>
+#include "GaugeDialog.h"
+#include "ListBox.h"
 
 namespace gauge {
 
-// The dialog procedure; it always ends with 1.
-INT_PTR CALLBACK RouteDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+class RouteDialog final : public GaugeDialog {
+public:
+    RouteDialog();
 
-// Rebuilds the list from the edited route: one line per filled slot, identifier and name.
-void FillRouteList(HWND dialog);
+private:
+    bool OnInit() override;
+    bool OnButtonClicked(int id) override;
+    void OnOK() override;
+    void OnCancel() override { End(1); }
+
+    // Inserts a waypoint chosen in the Direct-To dialog before the selected line, or after
+    // the last; the 30-waypoint limit is told only after the choice.
+    void AddWaypoint() const;
+    void RemoveWaypoint() const;
+    // Rebuilds the list from the edited route: one line per filled slot, identifier and name.
+    void FillList() const;
+    winkit::ListBox WaypointList() const;
+};
 
 }  // namespace gauge

@@ -1,10 +1,10 @@
 #include "RouteFileDialogs.h"
 
 #include <windows.h>
-#include <commdlg.h>
 
 #include <cstring>
 
+#include "FileDialog.h"
 #include "GaugeState.h"
 #include "RouteFile.h"
 #include "TableEngine.h"
@@ -13,22 +13,18 @@ namespace gauge {
 
 namespace {
 
-constexpr char RouteFileFilter[] = "GPS Files (*.rte)\0*.rte\0";
+constexpr char RouteFileFilter[] = "GPS Files (*.rte)|*.rte||";
 constexpr char RouteFileExtension[] = "rte";
-constexpr DWORD FileNameCapacity = 260;
 
-OPENFILENAMEA RouteFileDialog(char* name, const char* title, DWORD flags)
+// Neither dialog moves the current directory to the chosen file's folder.
+winkit::FileDialogRequest RouteFileRequest(const char* title, DWORD options)
 {
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = gaugeState.hostWindow;
-    dialog.lpstrFilter = RouteFileFilter;
-    dialog.lpstrFile = name;
-    dialog.nMaxFile = FileNameCapacity;
-    dialog.lpstrTitle = title;
-    dialog.lpstrDefExt = RouteFileExtension;
-    dialog.Flags = flags;
-    return dialog;
+    winkit::FileDialogRequest request;
+    request.filter = RouteFileFilter;
+    request.defaultExtension = RouteFileExtension;
+    request.title = title;
+    request.options = options | OFN_NOCHANGEDIR;
+    return request;
 }
 
 // Reads at most RouteFileSize bytes; false when the file cannot be opened or read.
@@ -57,15 +53,13 @@ bool ReadRouteBytes(const char* path, char (&bytes)[RouteFileSize], std::size_t&
 
 void SaveRouteFile()
 {
-    char name[FileNameCapacity] = "";
-    OPENFILENAMEA dialog =
-        RouteFileDialog(name, "Save a Route", OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR);
-    if (!GetSaveFileNameA(&dialog)) return;
+    winkit::FileDialog dialog(RouteFileRequest("Save a Route", OFN_OVERWRITEPROMPT));
+    if (!dialog.Save(gaugeState.hostWindow)) return;
 
     char text[nav::RouteTextLength + 1];
     nav::FormatRouteText(gaugeState.editedRoute, text);
-    HANDLE file = CreateFileA(name, GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(dialog.Path().c_str(), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
     DWORD written = 0;
     WriteFile(file, text, nav::RouteTextLength, &written, nullptr);
@@ -74,12 +68,12 @@ void SaveRouteFile()
 
 void LoadRouteFile()
 {
-    char name[FileNameCapacity] = "";
-    OPENFILENAMEA dialog = RouteFileDialog(name, "Open a Route",
-                                           OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR);
+    winkit::FileDialog dialog(
+        RouteFileRequest("Open a Route", OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST));
     char bytes[RouteFileSize];
     std::size_t length = 0;
-    if (GetOpenFileNameA(&dialog) && ReadRouteBytes(name, bytes, length)) {
+    if (dialog.Open(gaugeState.hostWindow) &&
+        ReadRouteBytes(dialog.Path().c_str(), bytes, length)) {
         RouteSlots slots;
         ParseRouteFile(bytes, length, slots);
         LookUpRouteSlots(slots);

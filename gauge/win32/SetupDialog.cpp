@@ -1,8 +1,6 @@
 #include "SetupDialog.h"
 
 #include "DistanceText.h"
-#include "GaugeDialogs.h"
-#include "GaugePlatform.h"
 #include "GaugeResourceIds.h"
 #include "GaugeState.h"
 
@@ -10,56 +8,36 @@ namespace gauge {
 
 namespace {
 
-constexpr int MaxDistanceText = 254;  // characters read from a box
-
-void ShowDistance(HWND dialog, int box, double distance)
-{
-    char text[DistanceTextSize];
-    FormatDistance(distance, text);
-    SetDlgItemTextA(dialog, box, text);
-}
-
-double ReadDistance(HWND dialog, int box)
-{
-    char text[MaxDistanceText + 1] = {};
-    GetDlgItemTextA(dialog, box, text, sizeof text);
-    return ParseDistance(text);
-}
+constexpr std::size_t MaxDistanceText = 254;  // characters read from a box
 
 }  // namespace
 
-INT_PTR CALLBACK SetupDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+SetupDialog::SetupDialog() : GaugeDialog(DLG_SETUP) {}
+
+bool SetupDialog::OnInit()
 {
-    GaugeState& s = gaugeState;
-    switch (message) {
-    case WM_INITDIALOG:
-        ShowDistance(dialog, IDC_SETUP_ALARM_DISTANCE, s.alarmDistance);
-        ShowDistance(dialog, IDC_SETUP_NEXT_DISTANCE, s.nextWaypointDistance);
-        return TRUE;
-    case WM_DESTROY:
-        return TRUE;
-    case WM_SYSCOMMAND:
-        return EndDialogOnClose(dialog, wParam, 1);
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) {
-            s.alarmDistance = ReadDistance(dialog, IDC_SETUP_ALARM_DISTANCE);
-            s.nextWaypointDistance = ReadDistance(dialog, IDC_SETUP_NEXT_DISTANCE);
-            EndDialog(dialog, 1);
-            return TRUE;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            EndDialog(dialog, 1);
-            return TRUE;
-        }
-        return FALSE;
-    default:
-        return FALSE;
-    }
+    ShowDistance(IDC_SETUP_ALARM_DISTANCE, gaugeState.alarmDistance);
+    ShowDistance(IDC_SETUP_NEXT_DISTANCE, gaugeState.nextWaypointDistance);
+    return true;
 }
 
-int RunSetupDialog()
+void SetupDialog::OnOK()
 {
-    return static_cast<int>(RunGaugeDialog(DLG_SETUP, SetupDialog));
+    gaugeState.alarmDistance = ReadDistance(IDC_SETUP_ALARM_DISTANCE);
+    gaugeState.nextWaypointDistance = ReadDistance(IDC_SETUP_NEXT_DISTANCE);
+    End(1);
+}
+
+void SetupDialog::ShowDistance(int box, double distance) const
+{
+    char text[DistanceTextSize];
+    FormatDistance(distance, text);
+    SetItemText(box, text);
+}
+
+double SetupDialog::ReadDistance(int box) const
+{
+    return ParseDistance(ItemText(box).substr(0, MaxDistanceText).c_str());
 }
 
 }  // namespace gauge

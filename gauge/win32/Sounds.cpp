@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "GaugePlatform.h"
 #include "GaugeResourceIds.h"
 #include "GaugeState.h"
 #include "ModuleAbi.h"
@@ -12,9 +11,8 @@ namespace gauge {
 
 namespace {
 
-// Sound numbers 0 click, 1 alarm, 2 waypoint and their resources.
-constexpr int SoundCount = 3;
-constexpr int SoundResources[SoundCount] = {WAVE_CLICK, WAVE_ALARM, WAVE_WAYPOINT};
+// The resource of each sound, by its number (GaugeSound).
+constexpr int SoundResources[GaugeSoundCount] = {WAVE_CLICK, WAVE_ALARM, WAVE_WAYPOINT};
 
 // The five-field buffer description: static, with frequency, pan and volume control.
 constexpr DWORD SoundBufferFlags =
@@ -22,39 +20,38 @@ constexpr DWORD SoundBufferFlags =
 static_assert(SoundBufferFlags == 0xE2);
 ASSERT_32BIT_LAYOUT(sizeof(DSBUFFERDESC1) == 20);
 
-IDirectSound* soundDevice;
-IDirectSoundBuffer* soundBuffers[SoundCount];
-
 }  // namespace
 
 int InitSounds(HWND window)
 {
-    if (FAILED(DirectSoundCreate(nullptr, &soundDevice, nullptr))) {
-        soundDevice = nullptr;
+    GaugeState& s = gaugeState;
+    if (FAILED(DirectSoundCreate(nullptr, &s.soundDevice, nullptr))) {
+        s.soundDevice = nullptr;
         return 0;
     }
-    soundDevice->SetCooperativeLevel(window, DSSCL_NORMAL);
-    for (int i = 0; i < SoundCount; ++i)
-        soundBuffers[i] = LoadSoundBuffer(soundDevice, SoundResources[i]);
+    s.soundDevice->SetCooperativeLevel(window, DSSCL_NORMAL);
+    for (int i = 0; i < GaugeSoundCount; ++i)
+        s.soundBuffers[i] = LoadSoundBuffer(s.soundDevice, SoundResources[i]);
     return 1;
 }
 
 void ReleaseSounds()
 {
-    if (!soundDevice) return;
-    for (IDirectSoundBuffer*& buffer : soundBuffers) {
+    GaugeState& s = gaugeState;
+    if (!s.soundDevice) return;
+    for (IDirectSoundBuffer*& buffer : s.soundBuffers) {
         if (buffer) buffer->Release();
         buffer = nullptr;
     }
-    soundDevice->Release();
-    soundDevice = nullptr;
+    s.soundDevice->Release();
+    s.soundDevice = nullptr;
 }
 
 int PlayGaugeSound(int sound)
 {
-    if (sound < 0 || sound >= SoundCount) return 0;
-    IDirectSoundBuffer* buffer = soundBuffers[sound];
-    if (!soundDevice || !buffer) return 0;
+    if (sound < 0 || sound >= GaugeSoundCount) return 0;
+    IDirectSoundBuffer* buffer = gaugeState.soundBuffers[sound];
+    if (!gaugeState.soundDevice || !buffer) return 0;
     buffer->SetCurrentPosition(0);
     return SUCCEEDED(buffer->Play(0, 0, 0)) ? 1 : 0;
 }

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "ButtonLabels.h"
-#include "DataPathSetting.h"
+#include "SharedSettings.h"
 
 namespace host {
 
@@ -158,7 +158,7 @@ void ScenarioRunner::Execute(const ScenarioCommand& command)
 void ScenarioRunner::SetDataPath(const ScenarioCommand& command)
 {
     std::string path = ExpandEnvironment(command.text);
-    if (WriteDataPath(path))
+    if (winkit::WriteDataPath(path))
         Say("PATH = " + path);
     else
         Fail(command.line, "cannot write the registry value PATH");

@@ -60,13 +60,13 @@ std::optional<std::string> DialogForm::SelectedListEntry(int control) const
 
 bool DialogForm::Ask(const char* question)
 {
-    return appframe::AskYesNo(dialog_.Handle(), question, ProgramCaption);
+    return winkit::AskYesNo(dialog_.Handle(), question, ProgramCaption);
 }
 
 void DialogForm::Tell(const std::string& notice)
 {
-    appframe::ShowMessageBox(dialog_.Handle(), notice.c_str(), MB_OK | MB_ICONEXCLAMATION,
-                             ProgramCaption);
+    winkit::ShowMessageBox(dialog_.Handle(), notice.c_str(), MB_OK | MB_ICONEXCLAMATION,
+                           ProgramCaption);
 }
 
 }  // namespace quillmap

@@ -8,7 +8,7 @@ namespace quillmap {
 
 class DialogForm final : public EditorForm {
 public:
-    explicit DialogForm(const appframe::Window& dialog) : dialog_(dialog) {}
+    explicit DialogForm(const winkit::Window& dialog) : dialog_(dialog) {}
 
     void SetText(int control, const std::string& text) override;
     std::string Text(int control) const override;
@@ -23,7 +23,7 @@ public:
     void Tell(const std::string& notice) override;
 
 private:
-    const appframe::Window& dialog_;
+    const winkit::Window& dialog_;
 };
 
 }  // namespace quillmap

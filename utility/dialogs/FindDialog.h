@@ -6,7 +6,7 @@
 
 namespace quillmap {
 
-class FindDialog final : public appframe::ModalDialog {
+class FindDialog final : public winkit::ModalDialog {
 public:
     FindDialog();
 

@@ -44,7 +44,7 @@ bool MainDialog::OnInit()
     SetIcon(ICON_SMALL, smallIcon_);
     SetIcon(ICON_BIG, bigIcon_);
     if (FindWindowExA(nullptr, nullptr, nav::SimulatorWindowClass, nullptr))
-        appframe::ShowMessageBox(handle_, SimulatorWarning, MB_OK);
+        winkit::ShowMessageBox(handle_, SimulatorWarning, MB_OK);
     return true;
 }
 

@@ -6,7 +6,7 @@
 
 namespace quillmap {
 
-class MainDialog final : public appframe::ModalDialog {
+class MainDialog final : public winkit::ModalDialog {
 public:
     MainDialog();
 

@@ -6,7 +6,7 @@
 
 namespace quillmap {
 
-class PreferencesDialog final : public appframe::ModalDialog {
+class PreferencesDialog final : public winkit::ModalDialog {
 public:
     PreferencesDialog();
 

@@ -6,7 +6,7 @@
 
 namespace quillmap {
 
-class QuillmapApp final : public appframe::Application {
+class QuillmapApp final : public winkit::Application {
 public:
     QuillmapApp();
 

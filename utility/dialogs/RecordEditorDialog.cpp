@@ -8,7 +8,7 @@ namespace quillmap {
 
 namespace {
 
-void FillList(const appframe::Window& dialog, int control, const char* first, const char* second)
+void FillList(const winkit::Window& dialog, int control, const char* first, const char* second)
 {
     dialog.SendItemMessage(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(first));
     dialog.SendItemMessage(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(second));

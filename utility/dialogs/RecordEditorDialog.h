@@ -9,7 +9,7 @@
 
 namespace quillmap {
 
-class RecordEditorDialog : public appframe::ModalDialog {
+class RecordEditorDialog : public winkit::ModalDialog {
 protected:
     explicit RecordEditorDialog(int templateId) : ModalDialog(templateId), form_(*this) {}
 

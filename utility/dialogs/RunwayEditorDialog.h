@@ -7,7 +7,7 @@
 
 namespace quillmap {
 
-class RunwayEditorDialog final : public appframe::ModalDialog {
+class RunwayEditorDialog final : public winkit::ModalDialog {
 public:
     explicit RunwayEditorDialog(RunwaySelection selection);
 

@@ -5,9 +5,9 @@
 
 namespace quillmap {
 
-const appframe::RegistryProfile& Profile()
+const winkit::RegistryProfile& Profile()
 {
-    return appframe::Application::Current()->Profile();
+    return winkit::Application::Current()->Profile();
 }
 
 std::string EditorDataDirectory()

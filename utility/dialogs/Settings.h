@@ -18,7 +18,7 @@ inline constexpr char PosYEntry[] = "Y";
 inline constexpr char ProgramCaption[] = "Quillmap";
 
 // The profile of the running application.
-const appframe::RegistryProfile& Profile();
+const winkit::RegistryProfile& Profile();
 
 // The data directory as the record editors read it, with their default.
 std::string EditorDataDirectory();

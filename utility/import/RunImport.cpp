@@ -1,6 +1,6 @@
 #include "RunImport.h"
 
-#include "FileOpenDialog.h"
+#include "FileDialog.h"
 #include "GeomagneticModel.h"
 #include "MessageBoxes.h"
 #include "Settings.h"
@@ -15,16 +15,16 @@ namespace {
 // The chosen file, or empty when the user cancelled.
 std::string AskForImportFile(HWND owner, const std::string& dataDirectory)
 {
-    appframe::FileOpenRequest request;
+    winkit::FileDialogRequest request;
     request.filter = "Gps Import Files (*.GPS)|*.GPS|All Files (*.*)|*.*||";
     request.defaultExtension = ".GPS";
     request.initialDirectory = dataDirectory.c_str();
-    return appframe::AskFileToOpen(owner, request).value_or("");
+    return winkit::AskFileToOpen(owner, request).value_or("");
 }
 
 void ShowMessage(HWND owner, const std::string& text, UINT icon)
 {
-    appframe::ShowMessageBox(owner, text.c_str(), MB_OK | icon, ProgramCaption);
+    winkit::ShowMessageBox(owner, text.c_str(), MB_OK | icon, ProgramCaption);
 }
 
 }  // namespace

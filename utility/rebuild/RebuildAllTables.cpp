@@ -10,7 +10,7 @@ namespace quillmap {
 
 void RebuildAllTables(HWND owner)
 {
-    if (!appframe::AskYesNo(owner, "Rebuild all files ?", ProgramCaption)) return;
+    if (!winkit::AskYesNo(owner, "Rebuild all files ?", ProgramCaption)) return;
 
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
     std::vector<RebuildOutcome> outcomes = RebuildNavigationTables(ImportDataDirectory());
@@ -21,13 +21,13 @@ void RebuildAllTables(HWND owner)
         if (!outcome.opened) notOpened += "\n" + outcome.file;
     }
     if (notOpened.empty()) {
-        appframe::ShowMessageBox(owner, "Rebuild completed !", MB_OK, ProgramCaption);
+        winkit::ShowMessageBox(owner, "Rebuild completed !", MB_OK, ProgramCaption);
         return;
     }
     std::string text = "Rebuild completed, except for these tables, which could not be opened "
                        "(missing, or in use by another program):" +
                        notOpened;
-    appframe::ShowMessageBox(owner, text.c_str(), MB_OK | MB_ICONEXCLAMATION, ProgramCaption);
+    winkit::ShowMessageBox(owner, text.c_str(), MB_OK | MB_ICONEXCLAMATION, ProgramCaption);
 }
 
 }  // namespace quillmap

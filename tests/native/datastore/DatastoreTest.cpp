@@ -1,7 +1,6 @@
-// The navigation table definitions, path forms, coordinate conversions and shared names.
+// The navigation table definitions, path forms and coordinate conversions.
 #include "Coordinates.h"
 #include "NavigationTables.h"
-#include "SharedNames.h"
 
 #include <gtest/gtest.h>
 
@@ -134,11 +133,4 @@ TEST(Coordinates, SignedDegreesAreStoredToTheNearestSecondInTheirHemisphere)
     nav::StoredCoordinate c =
         nav::StoredFromDegrees(nav::UtilityLongitude({1, 174, 47, 10}), nav::Axis::Longitude);
     EXPECT_EQ(nav::UtilityLongitude(c), nav::UtilityLongitude({1, 174, 47, 10}));
-}
-
-TEST(SharedNames, TheSettingsKeyIsCompanyProgramAndSection)
-{
-    EXPECT_EQ(std::string(nav::SettingsKeyPath),
-              std::string("Software\\") + nav::RegistryCompanyKey + "\\" + nav::RegistryProgramKey +
-                  "\\" + nav::SettingsSection);
 }

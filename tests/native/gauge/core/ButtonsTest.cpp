@@ -96,8 +96,8 @@ TEST_F(ButtonsTest, NavLeavesInformationModeForPageOne)
     gaugeState.infoPageShown = 1;
     gaugeState.currentPage = 3;
     gaugeState.pageCount = 5;
-    SetElementHidden(GaugeElement::steeringScale, true);
-    SetElementHidden(GaugeElement::steeringMarker, true);
+    platform.SetElementHidden(GaugeElement::steeringScale, true);
+    platform.SetElementHidden(GaugeElement::steeringMarker, true);
     Press(OnNavButton);
     EXPECT_EQ(gaugeState.infoPageShown, 0);
     EXPECT_EQ(gaugeState.currentPage, 1);

@@ -10,75 +10,59 @@ RecordingPlatform platform;
 
 void ResetGauge()
 {
-    gaugeState = GaugeState{};
+    ResetGaugeState();
     platform = RecordingPlatform{};
+    gaugeState.platform = &platform;
 }
 
-void SetElementHidden(GaugeElement element, bool hidden)
+void RecordingPlatform::SetElementHidden(GaugeElement element, bool isHidden)
 {
-    platform.hidden[static_cast<int>(element)] = hidden;
-}
-bool IsElementHidden(GaugeElement element)
-{
-    return platform.IsHidden(element);
+    hidden[static_cast<int>(element)] = isHidden;
 }
 
-int PlayGaugeSound(int sound)
+int RecordingPlatform::PlayGaugeSound(GaugeSound sound)
 {
-    platform.sounds.push_back(sound);
+    sounds.push_back(static_cast<int>(sound));
     return 1;
 }
 
-void SendHostEvent(uint32_t event, int32_t value)
+void RecordingPlatform::SendHostEvent(uint32_t event, int32_t value)
 {
-    platform.events.emplace_back(event, value);
+    events.emplace_back(event, value);
 }
 
-double RefreshHostVariable(uint32_t token)
+double RecordingPlatform::RefreshHostVariable(uint32_t token)
 {
-    platform.refreshed.push_back(token);
-    return platform.hostValues[token];
+    refreshed.push_back(token);
+    return hostValues[token];
 }
 
-char* ScreenLineBuffer(int line)
+char* RecordingPlatform::ScreenLineBuffer(int line)
 {
-    return platform.screenBuffers[line - 1];
+    return screenBuffers[line - 1];
 }
 
-void StartGaugeTimer()
+int RecordingPlatform::RunSetupDialog()
 {
-    ++platform.timerStarts;
-}
-void StopGaugeTimer()
-{
-    ++platform.timerStops;
-}
-void NotifyHostSwitchOff()
-{
-    ++platform.switchOffs;
-}
-
-int RunSetupDialog()
-{
-    platform.dialogs.push_back("Setup");
+    dialogs.push_back("Setup");
     return 1;
 }
 
-int RunRouteDialog()
+int RecordingPlatform::RunRouteDialog()
 {
-    platform.dialogs.push_back("Route");
+    dialogs.push_back("Route");
     return 1;
 }
 
-int RunDirectToDialog()
+int RecordingPlatform::RunDirectToDialog()
 {
-    platform.dialogs.push_back("Direct To");
-    return platform.directToResult;
+    dialogs.push_back("Direct To");
+    return directToResult;
 }
 
-void ReadSetting(const char*, const char*, const char* defaultText, char* out)
+void RecordingPlatform::ReadSetting(const char*, const char*, const char* defaultText, char* out)
 {
-    std::strcpy(out, platform.dataDirectory.empty() ? defaultText : platform.dataDirectory.c_str());
+    std::strcpy(out, dataDirectory.empty() ? defaultText : dataDirectory.c_str());
 }
 
 }  // namespace gauge

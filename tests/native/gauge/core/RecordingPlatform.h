@@ -13,9 +13,10 @@
 
 namespace gauge {
 
-struct RecordingPlatform {
+class RecordingPlatform final : public GaugePlatform {
+public:
     bool hidden[4] = {};
-    std::vector<int> sounds;
+    std::vector<int> sounds;  // by number (GaugeSound)
     std::vector<std::pair<uint32_t, int32_t>> events;
     std::map<uint32_t, double> hostValues;
     std::vector<uint32_t> refreshed;
@@ -29,11 +30,26 @@ struct RecordingPlatform {
 
     bool IsHidden(GaugeElement element) const { return hidden[static_cast<int>(element)]; }
     std::string Screen(int line) const { return screenBuffers[line - 1]; }
+
+    void SetElementHidden(GaugeElement element, bool hidden) override;
+    int PlayGaugeSound(GaugeSound sound) override;
+    void SendHostEvent(uint32_t event, int32_t value) override;
+    double RefreshHostVariable(uint32_t token) override;
+    char* ScreenLineBuffer(int line) override;
+    void StartGaugeTimer() override { ++timerStarts; }
+    void StopGaugeTimer() override { ++timerStops; }
+    void NotifyHostSwitchOff() override { ++switchOffs; }
+    int RunSetupDialog() override;
+    int RunRouteDialog() override;
+    int RunDirectToDialog() override;
+    void ReadSetting(const char* section, const char* valueName, const char* defaultText,
+                     char* out) override;
 };
 
 extern RecordingPlatform platform;
 
-// Zero-fills the gauge state and forgets everything recorded, as a fresh module load.
+// Zero-fills the gauge state and forgets everything recorded, as a fresh module load, with
+// `platform` as the gauge's surroundings.
 void ResetGauge();
 
 }  // namespace gauge

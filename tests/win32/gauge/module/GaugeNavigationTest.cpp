@@ -12,13 +12,14 @@
 #include <string>
 #include <vector>
 
-#include "DataPathSetting.h"
+#include "SharedSettings.h"
 #include "EngineTestSupport.h"
 #include "PanelHost.h"
 #include "RecordingDirectSound.h"
 
 using namespace gauge;
 using namespace host;
+using winkit::WriteDataPath;
 
 namespace {
 

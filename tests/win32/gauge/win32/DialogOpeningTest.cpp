@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "GaugeDialogs.h"
+#include "GaugeDialog.h"
 #include "GaugeState.h"
 #include "SpineTestSupport.h"
 
@@ -13,35 +13,47 @@ using namespace gauge;
 namespace {
 
 constexpr int TestDialog = 200;  // gauge_spine_test.rc
-HWND ownerSeen = reinterpret_cast<HWND>(-1);
-int commandsBeforeDialog = -1;
 
-INT_PTR CALLBACK EndAtOnce(HWND dialog, UINT message, WPARAM, LPARAM parameter)
-{
-    if (message != WM_INITDIALOG) return FALSE;
-    ownerSeen = GetWindow(dialog, GW_OWNER);
-    commandsBeforeDialog = SystemMenuCommands();
-    EndDialog(dialog, parameter);
-    return TRUE;
-}
+// Notes its owner and the system-menu commands sent before it, and ends at once with the
+// result it was given.
+class EndAtOnce final : public GaugeDialog {
+public:
+    explicit EndAtOnce(INT_PTR result) : GaugeDialog(TestDialog), result_(result) {}
+
+    HWND ownerSeen = reinterpret_cast<HWND>(-1);
+    int commandsBeforeDialog = -1;
+
+private:
+    bool OnInit() override
+    {
+        ownerSeen = GetWindow(Handle(), GW_OWNER);
+        commandsBeforeDialog = SystemMenuCommands();
+        End(result_);
+        return true;
+    }
+
+    INT_PTR result_;
+};
 
 TEST(DialogOpeningTest, DialogIsOwnedByTheSimulatorWindowAfterTheSystemMenuCommand)
 {
-    ResetGaugeState();
+    ResetLoadedGauge();
     HWND window = CreateSimulatorWindow();
     gaugeState.hostWindow = window;
 
-    EXPECT_EQ(RunGaugeDialog(TestDialog, EndAtOnce, 42), 42);
-    EXPECT_EQ(ownerSeen, window);
-    EXPECT_EQ(commandsBeforeDialog, 1);
+    EndAtOnce dialog(42);
+    EXPECT_EQ(dialog.RunFromPanel(), 42);
+    EXPECT_EQ(dialog.ownerSeen, window);
+    EXPECT_EQ(dialog.commandsBeforeDialog, 1);
     DestroyWindow(window);
 }
 
 TEST(DialogOpeningTest, WithoutTheSimulatorWindowTheDialogHasNoOwner)
 {
-    ResetGaugeState();
-    EXPECT_EQ(RunGaugeDialog(TestDialog, EndAtOnce, 7), 7);
-    EXPECT_EQ(ownerSeen, nullptr);
+    ResetLoadedGauge();
+    EndAtOnce dialog(7);
+    EXPECT_EQ(dialog.RunFromPanel(), 7);
+    EXPECT_EQ(dialog.ownerSeen, nullptr);
 }
 
 }  // namespace

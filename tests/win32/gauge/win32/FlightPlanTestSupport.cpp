@@ -1,11 +1,13 @@
 #include "FlightPlanTestSupport.h"
 
-#include "DataPathSetting.h"
+#include "HostPlatform.h"
+#include "SharedSettings.h"
 #include "TableEngineStart.h"
 #include "WaypointAccess.h"
 
 using namespace gauge;
 using namespace host;
+using winkit::WriteDataPath;
 
 const TestWaypoint Ksea{WaypointAirport,       "00000132",   "KSEA",
                         "Seattle Tacoma Intl", {47, 26, 51}, {122, 18, 28}};
@@ -91,8 +93,9 @@ void FlightPlanTest::SetUp()
     TableCloseAll();
     ASSERT_TRUE(WriteDataPath(directory_.string() + "\\"));
 
-    gaugeState = GaugeState{};
+    ResetGaugeState();
     gaugeState.moduleInstance = GetModuleHandleA(nullptr);
+    gaugeState.platform = &HostPlatform();
     simulatorWindow = CreateSimulatorWindow();
     gaugeState.hostWindow = simulatorWindow;
     systemMenuCommands = 0;

@@ -23,7 +23,7 @@ class LifecycleTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetGaugeState();
+        ResetLoadedGauge();
         UseEmptyDataDirectory();
         recordingHost.Attach();
     }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "GaugeState.h"
+#include "HostPlatform.h"
 
 using namespace gauge;
 
@@ -21,10 +22,11 @@ LRESULT CALLBACK SimulatorWindowProc(HWND window, UINT message, WPARAM wParam, L
 
 }  // namespace
 
-void ResetGaugeState()
+void ResetLoadedGauge()
 {
-    gaugeState = GaugeState{};
+    ResetGaugeState();
     gaugeState.moduleInstance = GetModuleHandleA(nullptr);
+    gaugeState.platform = &HostPlatform();
 }
 
 void UseEmptyDataDirectory()

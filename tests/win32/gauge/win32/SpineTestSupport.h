@@ -3,8 +3,9 @@
 
 #include <windows.h>
 
-// Zero-fills the gauge state as a fresh load does, with this program as the module.
-void ResetGaugeState();
+// Zero-fills the gauge state as a fresh load does, with this program as the module and the
+// gauge's Win32 surroundings installed.
+void ResetLoadedGauge();
 // Points the registry value PATH at an empty folder, so nothing is restored or saved.
 void UseEmptyDataDirectory();
 // A window of the simulator's class "FS98MAIN" that counts system-menu commands.

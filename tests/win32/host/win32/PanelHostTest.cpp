@@ -6,11 +6,12 @@
 #include <algorithm>
 #include <string>
 
-#include "DataPathSetting.h"
+#include "SharedSettings.h"
 #include "PanelHost.h"
 
 using namespace gauge;
 using namespace host;
+using winkit::WriteDataPath;
 
 namespace {
 

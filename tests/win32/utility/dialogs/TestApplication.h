@@ -6,7 +6,7 @@
 
 namespace uitest {
 
-class TestApplication final : public appframe::Application {
+class TestApplication final : public winkit::Application {
 public:
     TestApplication() : Application(nav::RegistryProgramKey)
     {

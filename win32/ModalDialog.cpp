@@ -2,7 +2,7 @@
 
 #include "Application.h"
 
-namespace appframe {
+namespace winkit {
 
 INT_PTR ModalDialog::DoModal(HWND owner)
 {
@@ -11,8 +11,9 @@ INT_PTR ModalDialog::DoModal(HWND owner)
         HWND main = application ? application->MainWindow() : nullptr;
         if (main && IsWindow(main)) owner = GetLastActivePopup(main);
     }
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner,
-                           DialogProc, reinterpret_cast<LPARAM>(this));
+    return DialogBoxParamA(module_ ? module_ : GetModuleHandleA(nullptr),
+                           MAKEINTRESOURCEA(templateId_), owner, DialogProc,
+                           reinterpret_cast<LPARAM>(this));
 }
 
 bool ModalDialog::OnCommand(int notifyCode, int id, HWND)
@@ -52,6 +53,8 @@ INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         return OnCommand(HIWORD(wParam), LOWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE
                                                                                          : FALSE;
+    case WM_SYSCOMMAND:
+        return OnSysCommand(wParam) ? TRUE : FALSE;
     case WM_DESTROY:
         OnDestroy();
         return FALSE;
@@ -64,4 +67,4 @@ INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-}  // namespace appframe
+}  // namespace winkit

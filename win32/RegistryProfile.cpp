@@ -1,11 +1,9 @@
 #include "RegistryProfile.h"
 
-#include <windows.h>
-
 #include <cstdint>
 #include <vector>
 
-namespace appframe {
+namespace winkit {
 
 namespace {
 
@@ -31,6 +29,25 @@ private:
     HKEY key_ = nullptr;
 };
 
+// No limit on a value's size but the room for the terminator.
+constexpr DWORD AnySize = MAXDWORD - 1;
+
+// The value's bytes, with a NUL after them, and its type; nothing when it is absent or
+// larger than `capacity` bytes.
+std::optional<std::vector<char>> ReadValue(HKEY key, const char* entry, DWORD capacity, DWORD& type)
+{
+    DWORD size = 0;
+    if (!key || RegQueryValueExA(key, entry, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        size > capacity)
+        return std::nullopt;
+    std::vector<char> data(size + 1, '\0');
+    if (RegQueryValueExA(key, entry, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    data[size] = '\0';  // stored text need not carry its terminator
+    return data;
+}
+
 }  // namespace
 
 std::string RegistryProfile::SectionPath(const char* section) const
@@ -43,17 +60,19 @@ std::string RegistryProfile::GetString(const char* section, const char* entry,
 {
     SectionKey key(SectionPath(section));
     DWORD type = 0;
-    DWORD size = 0;
-    if (!key.Handle() ||
-        RegQueryValueExA(key.Handle(), entry, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ))
-        return defaultValue;
-    std::vector<char> data(size + 1, '\0');
-    if (RegQueryValueExA(key.Handle(), entry, nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
-                         &size) != ERROR_SUCCESS)
-        return defaultValue;
-    data[size] = '\0';  // stored text need not carry its terminator
-    return data.data();
+    const std::optional<std::vector<char>> data = ReadValue(key.Handle(), entry, AnySize, type);
+    if (!data || (type != REG_SZ && type != REG_EXPAND_SZ)) return defaultValue;
+    return data->data();
+}
+
+std::optional<std::string> RegistryProfile::GetBytesAsText(const char* section, const char* entry,
+                                                           DWORD capacity) const
+{
+    SectionKey key(SectionPath(section));
+    DWORD type = 0;
+    const std::optional<std::vector<char>> data = ReadValue(key.Handle(), entry, capacity, type);
+    if (!data) return std::nullopt;
+    return std::string(data->data());
 }
 
 bool RegistryProfile::WriteString(const char* section, const char* entry, const char* value) const
@@ -87,4 +106,4 @@ bool RegistryProfile::WriteInt(const char* section, const char* entry, int value
                           sizeof stored) == ERROR_SUCCESS;
 }
 
-}  // namespace appframe
+}  // namespace winkit

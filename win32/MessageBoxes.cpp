@@ -2,7 +2,7 @@
 
 #include "Application.h"
 
-namespace appframe {
+namespace winkit {
 
 int ShowMessageBox(HWND owner, const char* text, UINT type, const char* caption)
 {
@@ -18,4 +18,4 @@ bool AskYesNo(HWND owner, const char* text, const char* caption)
     return ShowMessageBox(owner, text, MB_YESNO | MB_ICONQUESTION, caption) == IDYES;
 }
 
-}  // namespace appframe
+}  // namespace winkit

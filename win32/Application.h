@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-namespace appframe {
+namespace winkit {
 
 class Application {
 public:
@@ -53,4 +53,4 @@ private:
     Application* previous_;
 };
 
-}  // namespace appframe
+}  // namespace winkit

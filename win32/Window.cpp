@@ -1,6 +1,6 @@
 #include "Window.h"
 
-namespace appframe {
+namespace winkit {
 
 std::string Window::ItemText(int id) const
 {
@@ -12,4 +12,4 @@ std::string Window::ItemText(int id) const
     return text;
 }
 
-}  // namespace appframe
+}  // namespace winkit

@@ -7,8 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "GaugePlatform.h"
-#include "Settings.h"
+#include "GaugeSettings.h"
 
 using namespace gauge;
 
@@ -76,9 +75,8 @@ TEST_F(SettingsTest, ValueWithoutTerminatorIsCutTo255Characters)
 
 TEST_F(SettingsTest, SectionKeyLivesUnderTheGaugeKey)
 {
-    HKEY section = OpenSectionKey("Other");
-    ASSERT_NE(section, nullptr);
-    RegCloseKey(section);
+    char out[256];
+    ReadSetting("Other", "PATH", DefaultDirectory, out);
     HKEY key;
     ASSERT_EQ(
         RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Borealwing\\GPS\\Other", 0, KEY_READ, &key),

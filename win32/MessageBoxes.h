@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-namespace appframe {
+namespace winkit {
 
 // Shows a message box owned by `owner` and returns the button pressed (IDOK, IDYES, ...).
 int ShowMessageBox(HWND owner, const char* text, UINT type, const char* caption = nullptr);
@@ -11,4 +11,4 @@ int ShowMessageBox(HWND owner, const char* text, UINT type, const char* caption 
 // Yes/No question with the question icon; true only for Yes.
 bool AskYesNo(HWND owner, const char* text, const char* caption = nullptr);
 
-}  // namespace appframe
+}  // namespace winkit

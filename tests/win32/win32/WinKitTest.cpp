@@ -1,9 +1,10 @@
-// The application framework under Wine: registry profile, modal dialogs from the program's
-// templates, message boxes and the file-open dialog.
-#include "FileOpenDialog.h"
+// The Win32 edge kit under Wine: registry profile and shared settings, modal dialogs from
+// the database program's templates, message boxes and the file dialogs.
+#include "FileDialog.h"
 #include "MessageBoxes.h"
 #include "ModalDialog.h"
 #include "QuillmapResources.h"
+#include "SharedSettings.h"
 #include "TestApplication.h"
 #include "TestRegistry.h"
 #include "UiScript.h"
@@ -18,7 +19,7 @@ using namespace uitest;
 
 namespace {
 
-class AppFrameTest : public ::testing::Test {
+class WinKitTest : public ::testing::Test {
 protected:
     void SetUp() override { DeleteProgramKey(); }
     void TearDown() override { DeleteProgramKey(); }
@@ -26,9 +27,9 @@ protected:
     TestApplication application;
 };
 
-TEST_F(AppFrameTest, ProfileLivesUnderKeyWordApplicationAndSection)
+TEST_F(WinKitTest, ProfileLivesUnderKeyWordApplicationAndSection)
 {
-    const appframe::RegistryProfile& profile = application.Profile();
+    const winkit::RegistryProfile& profile = application.Profile();
     EXPECT_EQ(profile.SectionPath("Settings"), SettingsKey);
 
     // A read of an absent value gives the default and creates the keys.
@@ -49,21 +50,28 @@ TEST_F(AppFrameTest, ProfileLivesUnderKeyWordApplicationAndSection)
     EXPECT_EQ(profile.GetString("Settings", "X", "none"), "none");
 }
 
-TEST_F(AppFrameTest, MessageBoxCaptionDefaultsToTheApplicationName)
+TEST_F(WinKitTest, SharedSettingsLiveUnderCompanyProgramAndSection)
+{
+    EXPECT_EQ(winkit::SharedProfile().SectionPath(nav::SettingsSection), SettingsKey);
+    EXPECT_TRUE(winkit::WriteDataPath("E:\\NAV\\"));
+    EXPECT_EQ(StringValue(SettingsKey, "PATH"), std::optional<std::string>("E:\\NAV\\"));
+}
+
+TEST_F(WinKitTest, MessageBoxCaptionDefaultsToTheApplicationName)
 {
     Script script;
     script.Answer("GPS", "Plain notice", {IDOK}, nullptr, IDOK)
         .Answer("Quillmap", "Question ?", {IDYES, IDNO}, LoadIconA(nullptr, IDI_QUESTION), IDNO)
         .Answer("Quillmap", "Question ?", {IDYES, IDNO}, LoadIconA(nullptr, IDI_QUESTION), IDYES);
     script.Start();
-    EXPECT_EQ(appframe::ShowMessageBox(nullptr, "Plain notice", MB_OK), IDOK);
-    EXPECT_FALSE(appframe::AskYesNo(nullptr, "Question ?", "Quillmap"));
-    EXPECT_TRUE(appframe::AskYesNo(nullptr, "Question ?", "Quillmap"));
+    EXPECT_EQ(winkit::ShowMessageBox(nullptr, "Plain notice", MB_OK), IDOK);
+    EXPECT_FALSE(winkit::AskYesNo(nullptr, "Question ?", "Quillmap"));
+    EXPECT_TRUE(winkit::AskYesNo(nullptr, "Question ?", "Quillmap"));
     EXPECT_TRUE(script.Finished());
 }
 
 // A dialog on the Find template that records what the framework calls.
-class ProbeDialog final : public appframe::ModalDialog {
+class ProbeDialog final : public winkit::ModalDialog {
 public:
     ProbeDialog() : ModalDialog(IDD_FIND) {}
 
@@ -98,7 +106,7 @@ protected:
     void OnDestroy() override { events.push_back("destroy " + ItemText(IDC_NAME)); }
 };
 
-TEST_F(AppFrameTest, ModalDialogRoutesInitialisationButtonsAndDestruction)
+TEST_F(WinKitTest, ModalDialogRoutesInitialisationButtonsAndDestruction)
 {
     ProbeDialog dialog;
     Script script;
@@ -114,7 +122,7 @@ TEST_F(AppFrameTest, ModalDialogRoutesInitialisationButtonsAndDestruction)
     EXPECT_EQ(dialog.Handle(), nullptr);
 }
 
-TEST_F(AppFrameTest, EscapeEndsTheDialogWithCancel)
+TEST_F(WinKitTest, EscapeEndsTheDialogWithCancel)
 {
     ProbeDialog dialog;
     Script script;
@@ -127,7 +135,7 @@ TEST_F(AppFrameTest, EscapeEndsTheDialogWithCancel)
     EXPECT_EQ(dialog.events.back(), "destroy started");
 }
 
-TEST_F(AppFrameTest, DialogWithoutOwnerIsOwnedByTheWindowTheUserWorksIn)
+TEST_F(WinKitTest, DialogWithoutOwnerIsOwnedByTheWindowTheUserWorksIn)
 {
     ProbeDialog main;
     ProbeDialog inner;
@@ -159,14 +167,14 @@ TEST_F(AppFrameTest, DialogWithoutOwnerIsOwnedByTheWindowTheUserWorksIn)
     EXPECT_EQ(inner.events.front(), "init");
 }
 
-TEST_F(AppFrameTest, FileDialogFilterEndsWithTwoTerminators)
+TEST_F(WinKitTest, FileDialogFilterEndsWithTwoTerminators)
 {
     using namespace std::string_literals;
-    EXPECT_EQ(appframe::FileDialogFilter("A (*.A)|*.A||"), "A (*.A)\0*.A\0\0\0\0"s);
-    EXPECT_EQ(appframe::FileDialogFilter("A|*.A"), "A\0*.A\0\0"s);
+    EXPECT_EQ(winkit::FileDialogFilter("A (*.A)|*.A||"), "A (*.A)\0*.A\0\0\0\0"s);
+    EXPECT_EQ(winkit::FileDialogFilter("A|*.A"), "A\0*.A\0\0"s);
 }
 
-TEST_F(AppFrameTest, FileOpenDialogShowsTheFilterAndAddsTheDefaultExtension)
+TEST_F(WinKitTest, FileOpenDialogShowsTheFilterAndAddsTheDefaultExtension)
 {
     char directory[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, directory);
@@ -191,11 +199,11 @@ TEST_F(AppFrameTest, FileOpenDialogShowsTheFilterAndAddsTheDefaultExtension)
         Click(dialog, IDOK);
     });
     script.Start();
-    appframe::FileOpenRequest request;
+    winkit::FileDialogRequest request;
     request.filter = "Gps Import Files (*.GPS)|*.GPS|All Files (*.*)|*.*||";
     request.defaultExtension = ".GPS";
     request.initialDirectory = start.c_str();
-    const std::optional<std::string> chosen = appframe::AskFileToOpen(nullptr, request);
+    const std::optional<std::string> chosen = winkit::AskFileToOpen(nullptr, request);
     EXPECT_TRUE(script.Finished());
     EXPECT_EQ(filters, (std::vector<std::string>{"Gps Import Files (*.GPS)", "All Files (*.*)"}));
     ASSERT_TRUE(chosen.has_value());
@@ -203,12 +211,42 @@ TEST_F(AppFrameTest, FileOpenDialogShowsTheFilterAndAddsTheDefaultExtension)
     DeleteFileA((start + "SAMPLE.GPS").c_str());
 }
 
-TEST_F(AppFrameTest, FileOpenDialogCancelGivesNothing)
+TEST_F(WinKitTest, SaveDialogTellsWhichFilterTheFileWasChosenIn)
+{
+    char directory[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, directory);
+    winkit::FileDialogRequest request;
+    request.filter = "Routes (*.rte)|*.rte|Flight plans (*.gpx;*.fpl)|*.gpx;*.fpl|All Files|*.*||";
+    request.defaultExtension = "rte";
+    request.initialDirectory = directory;
+    request.title = "Save a Plan";
+    request.options = OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR;
+    Script script;
+    script.On("Save a Plan", [](HWND dialog) {
+        constexpr int FilterList = 0x470;  // cmb1
+        constexpr int NameBox = 0x47c;     // cmb13
+        // The second filter, picked as the list box reports a choice to the dialog.
+        SelectComboEntry(dialog, FilterList, 1);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(FilterList, CBN_SELENDOK),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, FilterList)));
+        SetDlgItemTextA(dialog, NameBox, "TRIP.gpx");
+        Click(dialog, IDOK);
+    });
+    script.Start();
+    winkit::FileDialog dialog(request);
+    ASSERT_TRUE(dialog.Save(nullptr));
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(dialog.ChosenFilter(), 2);
+    EXPECT_EQ(lstrcmpiA(dialog.Path().c_str(), (std::string(directory) + "\\TRIP.gpx").c_str()), 0)
+        << dialog.Path();
+}
+
+TEST_F(WinKitTest, FileOpenDialogCancelGivesNothing)
 {
     Script script;
     script.On("Open", [](HWND dialog) { Click(dialog, IDCANCEL); });
     script.Start();
-    EXPECT_FALSE(appframe::AskFileToOpen(nullptr, {}).has_value());
+    EXPECT_FALSE(winkit::AskFileToOpen(nullptr, {}).has_value());
     EXPECT_TRUE(script.Finished());
 }
 

@@ -1,6 +1,6 @@
 #include "Application.h"
 
-namespace appframe {
+namespace winkit {
 
 namespace {
 Application* current = nullptr;
@@ -21,4 +21,4 @@ Application* Application::Current()
     return current;
 }
 
-}  // namespace appframe
+}  // namespace winkit

@@ -3,9 +3,12 @@
 // write, opens the section key with creation, so missing keys appear on first use.
 #pragma once
 
+#include <windows.h>
+
+#include <optional>
 #include <string>
 
-namespace appframe {
+namespace winkit {
 
 class RegistryProfile {
 public:
@@ -17,6 +20,11 @@ public:
     // The stored text; the default when the value is absent or not text.
     std::string GetString(const char* section, const char* entry, const char* defaultValue) const;
     bool WriteString(const char* section, const char* entry, const char* value) const;
+    // The stored bytes up to their first NUL, whatever the value's type: for a reader that
+    // keeps the value in a buffer of `capacity` bytes. Nothing when the value is absent or
+    // holds more bytes than that.
+    std::optional<std::string> GetBytesAsText(const char* section, const char* entry,
+                                              DWORD capacity) const;
 
     // The stored 32-bit number; the default when the value is absent or not a number.
     int GetInt(const char* section, const char* entry, int defaultValue) const;
@@ -30,4 +38,4 @@ private:
     std::string applicationName_;
 };
 
-}  // namespace appframe
+}  // namespace winkit
