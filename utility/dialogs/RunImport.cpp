@@ -3,7 +3,8 @@
 #include "FileOpenDialog.h"
 #include "GeomagneticModel.h"
 #include "MessageBoxes.h"
-#include "Settings.h"
+#include "ProgramCaption.h"
+#include "QuillmapSettings.h"
 #include "TableImport.h"
 
 #include <string>
