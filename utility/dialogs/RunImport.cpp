@@ -1,11 +1,13 @@
 #include "RunImport.h"
 
 #include "FileOpenDialog.h"
-#include "GeomagneticModel.h"
+#include "ImportNotice.h"
 #include "MessageBoxes.h"
 #include "ProgramCaption.h"
 #include "QuillmapSettings.h"
 #include "TableImport.h"
+#include "WorldDataImport.h"
+#include "WorldDataSet.h"
 
 #include <string>
 
@@ -17,8 +19,11 @@ namespace {
 std::string AskForImportFile(HWND owner, const std::string& dataDirectory)
 {
     appframe::FileOpenRequest request;
-    request.filter = "Gps Import Files (*.GPS)|*.GPS|All Files (*.*)|*.*||";
-    request.defaultExtension = ".GPS";
+    request.filter =
+        "Gps Import Files (*.GPS)|*.GPS|"
+        "World data (apt.dat, nav.dat, *.dat.gz, *.csv)|apt.dat;nav.dat;*.dat.gz;*.csv|"
+        "All Files (*.*)|*.*||";
+    request.defaultExtension = nav::ImportFileExtension;
     request.initialDirectory = dataDirectory.c_str();
     return appframe::AskFileToOpen(owner, request).value_or("");
 }
@@ -28,6 +33,34 @@ void ShowMessage(HWND owner, const std::string& text, UINT icon)
     appframe::ShowMessageBox(owner, text.c_str(), MB_OK | icon, ProgramCaption);
 }
 
+void ShowNotice(HWND owner, const ImportNotice& notice)
+{
+    UINT icon = notice.kind == NoticeKind::Failed    ? MB_ICONSTOP
+                : notice.kind == NoticeKind::Warning ? MB_ICONEXCLAMATION
+                                                     : 0;
+    ShowMessage(owner, notice.text, icon);
+}
+
+// Runs `import` with the wait cursor shown.
+template <class Import>
+auto Waiting(const Import& import)
+{
+    SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    auto result = import();
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    return result;
+}
+
+void RunWorldDataImport(HWND owner, const WorldDataSet& set, const std::string& dataDirectory)
+{
+    if (!set.refusal.empty()) {
+        ShowMessage(owner, set.refusal, MB_ICONSTOP);
+        return;
+    }
+    WorldDataImport outcome = Waiting([&] { return ImportWorldData(set, dataDirectory); });
+    ShowNotice(owner, WorldDataImportNotice(set, outcome));
+}
+
 }  // namespace
 
 void RunImport(HWND owner)
@@ -35,6 +68,10 @@ void RunImport(HWND owner)
     std::string dataDirectory = ImportDataDirectory();
     std::string fileName = AskForImportFile(owner, dataDirectory);
     if (fileName.empty()) return;
+    if (std::optional<WorldDataSet> set = WorldDataSetOf(fileName)) {
+        RunWorldDataImport(owner, *set, dataDirectory);
+        return;
+    }
 
     ImportFile file(fileName.c_str());
     if (!file.IsOpen()) {
@@ -46,28 +83,8 @@ void RunImport(HWND owner)
         ShowMessage(owner, "Not a GPS Import file !", MB_ICONSTOP);
         return;
     }
-
-    SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    ImportResult result = ImportRecords(kind, file, dataDirectory);
-    SetCursor(LoadCursor(nullptr, IDC_ARROW));
-
-    if (kind != nav::ImportKind::Unrecognised && !result.tableOpened) {
-        ShowMessage(owner,
-                    "Cannot open the table " + result.tableFile +
-                        ".\nIt is missing or in use by another program; nothing was imported.",
-                    MB_ICONSTOP);
-        return;
-    }
-    if (result.variationsNotComputed > 0) {
-        ShowMessage(owner,
-                    "Import completed.\nThe magnetic variation of " +
-                        std::to_string(result.variationsNotComputed) +
-                        " airports could not be computed; their variation reads " +
-                        std::to_string(UndeterminedAngleDegrees) + ".",
-                    MB_ICONEXCLAMATION);
-        return;
-    }
-    ShowMessage(owner, "Import completed.", 0);
+    ImportResult result = Waiting([&] { return ImportRecords(kind, file, dataDirectory); });
+    ShowNotice(owner, ImportFileNotice(result));
 }
 
 }  // namespace quillmap

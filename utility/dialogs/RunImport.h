@@ -5,9 +5,10 @@
 
 namespace quillmap {
 
-// Asks for an import file starting in the data directory, checks its signature and
-// imports its records into the tables of the data directory, with the wait cursor shown;
-// reports the end, or a table that could not be opened, in a message box owned by owner.
+// Asks for an import file or world data starting in the data directory and imports it into
+// the tables of the data directory, with the wait cursor shown: an import file after its
+// signature is checked, world data (WorldDataSet.h) converted first. Reports the end, or
+// why nothing was imported, in a message box owned by owner.
 void RunImport(HWND owner);
 
 }  // namespace quillmap
