@@ -12,6 +12,9 @@ namespace nav {
 inline constexpr std::size_t SignatureLineSize = 80;
 inline constexpr std::size_t RecordLineSize = 256;
 
+// The extension of import files, which the Import button's file dialog shows first.
+inline constexpr char ImportFileExtension[] = ".GPS";
+
 inline constexpr std::string_view ImportSignature = "IMPORT";
 inline constexpr std::size_t ImportKindOffset = 7;
 inline constexpr std::size_t ImportKeyLength = 8;

@@ -240,12 +240,24 @@ void ReadRunways(CsvInput& input, ImportFilesWriter& writer)
     }
 }
 
-bool HeaderRead(CsvInput& input, std::span<const std::string_view> columns,
+// The input of `path`, or none when the path is empty; false with result.error when it is
+// given and cannot be opened or lacks a column that is read.
+bool StartInput(std::unique_ptr<CsvInput>& input, const std::string& path,
+                std::span<const std::string_view> columns, ImportFilesWriter& writer,
                 ConversionResult& result)
 {
-    if (input.reader.ReadHeader(columns)) return true;
-    result.error = input.file.Path() + ": " + input.reader.Error();
+    if (path.empty()) return true;
+    input = std::make_unique<CsvInput>(path, writer);
+    if (!Opened(input->file, result)) return false;
+    if (input->reader.ReadHeader(columns)) return true;
+    result.error = path + ": " + input->reader.Error();
     return false;
+}
+
+// The path, as the import files' header names it.
+std::string SourceOf(const std::string& path, const char* file)
+{
+    return path.empty() ? std::string("no ") + file : path;
 }
 
 }  // namespace
@@ -254,35 +266,39 @@ ConversionResult ConvertCsvWorldData(const CsvWorldFiles& files, const std::stri
                                      const ConversionOptions& options)
 {
     ConversionResult result;
-    ImportFilesWriter writer(options, result);
-    CsvInput airports(files.airports, writer);
-    CsvInput runways(files.runways, writer);
-    CsvInput navaids(files.navaids, writer);
-    std::unique_ptr<CsvInput> frequencies;
-    if (!files.frequencies.empty())
-        frequencies = std::make_unique<CsvInput>(files.frequencies, writer);
-    for (const CsvInput* input : {&airports, &runways, &navaids, frequencies.get()}) {
-        if (input && !Opened(input->file, result)) return result;
+    if (files.airports.empty() && files.navaids.empty()) {
+        result.error = "neither airports.csv nor navaids.csv given";
+        return result;
     }
-    if (!HeaderRead(airports, AirportsCsvColumns, result) ||
-        !HeaderRead(runways, RunwaysCsvColumns, result) ||
-        !HeaderRead(navaids, NavaidsCsvColumns, result) ||
-        (frequencies && !HeaderRead(*frequencies, FrequenciesCsvColumns, result)))
+    ImportFilesWriter writer(options, result);
+    std::unique_ptr<CsvInput> airports, runways, navaids, frequencies;
+    if (!StartInput(airports, files.airports, AirportsCsvColumns, writer, result) ||
+        !StartInput(runways, files.runways, RunwaysCsvColumns, writer, result) ||
+        !StartInput(navaids, files.navaids, NavaidsCsvColumns, writer, result) ||
+        !StartInput(frequencies, files.frequencies, FrequenciesCsvColumns, writer, result))
         return result;
     if (!writer.Open(outputDirectory)) return result;
-    writer.WriteHeaders(files.airports, files.runways, files.navaids);
+    writer.WriteHeaders(SourceOf(files.airports, "airports.csv"),
+                        SourceOf(files.runways, "runways.csv"),
+                        SourceOf(files.navaids, "navaids.csv"));
 
-    ReadNavaids(navaids, writer);
-    if (!ReadWhole(navaids.file, result, options)) return result;
+    if (navaids) {
+        ReadNavaids(*navaids, writer);
+        if (!ReadWhole(navaids->file, result, options)) return result;
+    }
     std::unordered_map<std::string, AirportFrequencies> airportFrequencies;
     if (frequencies) {
         airportFrequencies = ReadFrequencies(*frequencies, writer);
         if (!ReadWhole(frequencies->file, result, options)) return result;
     }
-    ReadAirports(airports, writer, airportFrequencies);
-    if (!ReadWhole(airports.file, result, options)) return result;
-    ReadRunways(runways, writer);
-    if (!ReadWhole(runways.file, result, options)) return result;
+    if (airports) {
+        ReadAirports(*airports, writer, airportFrequencies);
+        if (!ReadWhole(airports->file, result, options)) return result;
+    }
+    if (runways) {
+        ReadRunways(*runways, writer);
+        if (!ReadWhole(runways->file, result, options)) return result;
+    }
     result.succeeded = writer.Commit();
     return result;
 }

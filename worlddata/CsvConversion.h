@@ -29,6 +29,8 @@ inline constexpr std::string_view NavaidsCsvColumns[] = {
 inline constexpr std::string_view FrequenciesCsvColumns[] = {"airport_ident", "type",
                                                              "frequency_mhz"};
 
+// An empty path is a file not at hand: its import file holds no records (without airports,
+// every runway is skipped as one of an airport not written). Airports or navaids are needed.
 struct CsvWorldFiles {
     std::string airports;
     std::string runways;

@@ -1,5 +1,6 @@
 #include "ImportFilesWriter.h"
 
+#include "ImportLayout.h"
 #include "NavaidFieldValues.h"
 #include "NavigationTables.h"
 #include "RunwayFieldValues.h"
@@ -63,9 +64,12 @@ bool ImportFilesWriter::Open(const std::string& outputDirectory)
     // A directory that cannot be made shows as a file that cannot be written.
     std::error_code ignored;
     std::filesystem::create_directories(outputDirectory, ignored);
-    airports_ = std::make_unique<StagedFile>(directory + nav::AirportsAlias + ".GPS");
-    runways_ = std::make_unique<StagedFile>(directory + nav::RunwaysAlias + ".GPS");
-    navaids_ = std::make_unique<StagedFile>(directory + nav::NavaidsAlias + ".GPS");
+    airports_ =
+        std::make_unique<StagedFile>(directory + nav::AirportsAlias + nav::ImportFileExtension);
+    runways_ =
+        std::make_unique<StagedFile>(directory + nav::RunwaysAlias + nav::ImportFileExtension);
+    navaids_ =
+        std::make_unique<StagedFile>(directory + nav::NavaidsAlias + nav::ImportFileExtension);
     for (const StagedFile* file : {airports_.get(), runways_.get(), navaids_.get()}) {
         if (!file->IsOpen()) {
             result_.error = "cannot write " + file->Error();

@@ -60,10 +60,40 @@ void ReportMissingEnd(const VersionedDataFile& reader, const DataFileReader& fil
         options.problem(file.Path() + ": no closing \"99\" row: the file may be cut short");
 }
 
-std::string SourceWithVersion(const std::string& path, int version)
-{
-    return path + " version " + std::to_string(version);
-}
+// One file of the pair, when given, with its reader.
+template <class Reader>
+struct PairFile {
+    // Opens the file and reads its header; false with result.error when it is given and
+    // cannot be read.
+    bool Start(const std::string& path, ImportFilesWriter& writer, ConversionResult& result)
+    {
+        if (path.empty()) return true;
+        file.emplace(path);
+        if (!Opened(*file, result)) return false;
+        reader.emplace(*file, writer.ProblemsOf(*file));
+        if (reader->ReadHeader()) return true;
+        result.error = path + ": " + reader->Error();
+        return false;
+    }
+    int Version() const { return reader ? reader->Version() : 0; }
+    // The path with its version, as the import files' header names it.
+    std::string Source(const char* kind) const
+    {
+        if (!file) return std::string("no ") + kind;
+        return file->Path() + " version " + std::to_string(reader->Version());
+    }
+    // Whether the file, when given, was read whole.
+    bool Finished(ConversionResult& result, const ConversionOptions& options) const
+    {
+        if (!file) return true;
+        if (!ReadWhole(*file, result, options)) return false;
+        ReportMissingEnd(*reader, *file, options);
+        return true;
+    }
+
+    std::optional<DataFileReader> file;
+    std::optional<Reader> reader;
+};
 
 }  // namespace
 
@@ -79,32 +109,23 @@ ConversionResult ConvertWorldData(const std::string& aptPath, const std::string&
                                   const ConversionOptions& options)
 {
     ConversionResult result;
+    if (aptPath.empty() && navPath.empty()) {
+        result.error = "neither apt.dat nor nav.dat given";
+        return result;
+    }
     ImportFilesWriter writer(options, result);
-    DataFileReader aptFile(aptPath);
-    DataFileReader navFile(navPath);
-    if (!Opened(aptFile, result) || !Opened(navFile, result)) return result;
-    AptDatReader aptReader(aptFile, writer.ProblemsOf(aptFile));
-    NavDatReader navReader(navFile, writer.ProblemsOf(navFile));
-    if (!aptReader.ReadHeader()) {
-        result.error = aptPath + ": " + aptReader.Error();
-        return result;
-    }
-    if (!navReader.ReadHeader()) {
-        result.error = navPath + ": " + navReader.Error();
-        return result;
-    }
-    result.aptVersion = aptReader.Version();
-    result.navVersion = navReader.Version();
+    PairFile<AptDatReader> apt;
+    PairFile<NavDatReader> nav;
+    if (!apt.Start(aptPath, writer, result) || !nav.Start(navPath, writer, result)) return result;
+    result.aptVersion = apt.Version();
+    result.navVersion = nav.Version();
     if (!writer.Open(outputDirectory)) return result;
-    std::string aptSource = SourceWithVersion(aptPath, result.aptVersion);
-    writer.WriteHeaders(aptSource, aptSource, SourceWithVersion(navPath, result.navVersion));
+    writer.WriteHeaders(apt.Source("apt.dat"), apt.Source("apt.dat"), nav.Source("nav.dat"));
 
-    ReadNavaids(navReader, navFile, writer);
-    if (!ReadWhole(navFile, result, options)) return result;
-    ReportMissingEnd(navReader, navFile, options);
-    ReadAirports(aptReader, aptFile, writer, result);
-    if (!ReadWhole(aptFile, result, options)) return result;
-    ReportMissingEnd(aptReader, aptFile, options);
+    if (nav.file) ReadNavaids(*nav.reader, *nav.file, writer);
+    if (!nav.Finished(result, options)) return result;
+    if (apt.file) ReadAirports(*apt.reader, *apt.file, writer, result);
+    if (!apt.Finished(result, options)) return result;
     result.succeeded = writer.Commit();
     return result;
 }

@@ -51,7 +51,9 @@ struct ConversionResult {
     std::map<std::string, int> skipped;
 };
 
-// The output directory is made when missing, once both files have been found readable.
+// The output directory is made when missing, once the files have been found readable. Either
+// path may be empty, for a file not at hand: without nav.dat the runways get no localizers
+// and NAVAIDS.GPS holds no records; without apt.dat AIRPORTS.GPS and RUNWAYS.GPS hold none.
 ConversionResult ConvertWorldData(const std::string& aptPath, const std::string& navPath,
                                   const std::string& outputDirectory,
                                   const ConversionOptions& options);

@@ -1,7 +1,7 @@
 #include "DialogForm.h"
 
 #include "MessageBoxes.h"
-#include "Settings.h"
+#include "ProgramCaption.h"
 
 namespace quillmap {
 

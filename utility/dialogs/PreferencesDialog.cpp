@@ -2,7 +2,7 @@
 
 #include "NavigationTables.h"
 #include "QuillmapResources.h"
-#include "Settings.h"
+#include "QuillmapSettings.h"
 
 namespace quillmap {
 

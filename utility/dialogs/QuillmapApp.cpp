@@ -1,7 +1,7 @@
 #include "QuillmapApp.h"
 
 #include "MainDialog.h"
-#include "Settings.h"
+#include "SharedNames.h"
 
 namespace quillmap {
 

@@ -87,6 +87,15 @@ std::vector<std::string> EngineTest::AirportNumsInOrder(const char* tag, int mod
     return nums;
 }
 
+int EngineTest::RecordCount(const char* table)
+{
+    OpenTable(TablePath(table), table);
+    int count = 0;
+    for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) ++count;
+    TableCloseAll();
+    return count;
+}
+
 void EngineTest::AppendWaypoint(const char* num, const char* id, const char* name)
 {
     RecordAppendBlank();

@@ -34,6 +34,8 @@ protected:
     // The NUM of every record of airports_ in the order of `tag` (record order for an unknown
     // tag), from an open in `mode` that is closed again.
     std::vector<std::string> AirportNumsInOrder(const char* tag, int mode = SDE_READONLY);
+    // The records of TABLE.DBF in the scratch directory, from an open that is closed again.
+    int RecordCount(const char* table);
 
 public:
     static void PutText(const char* field, const char* text)

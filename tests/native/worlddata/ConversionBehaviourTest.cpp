@@ -70,6 +70,35 @@ TEST(Conversion, ProblemsByFileAndLineAndSkipsCountedByReason)
     EXPECT_EQ(Bytes(converted.output.path / "NAVAIDS.GPS").substr(0, 9), "IMPORT N\n");
 }
 
+TEST(Conversion, EitherFileOfThePairMayBeLeftOut)
+{
+    Converted pair, airportsOnly, navaidsOnly, neither;
+    Convert(pair, "apt1100.dat", "nav1100.dat");
+    Convert(airportsOnly, "apt1100.dat", "");
+    Convert(navaidsOnly, "", "nav1100.dat");
+    ASSERT_TRUE(pair.result.succeeded && airportsOnly.result.succeeded &&
+                navaidsOnly.result.succeeded);
+    ASSERT_GT(pair.result.localizers, 0);
+
+    // Without nav.dat the same airports and runways, no localizer among them.
+    EXPECT_EQ(airportsOnly.airports, pair.airports);
+    EXPECT_EQ(airportsOnly.runways.size(), pair.runways.size());
+    EXPECT_EQ(airportsOnly.result.localizers, 0);
+    for (const std::string& runway : airportsOnly.runways)
+        EXPECT_EQ(Field(nav::ImportKind::Runways, runway, "NAV1"), "") << runway;
+    EXPECT_TRUE(airportsOnly.navaids.empty());
+    EXPECT_EQ(Bytes(airportsOnly.output.path / "NAVAIDS.GPS"),
+              "IMPORT N\nnavaids converted by navdb convert\nfrom no nav.dat\n");
+
+    EXPECT_EQ(navaidsOnly.navaids, pair.navaids);
+    EXPECT_TRUE(navaidsOnly.airports.empty());
+    EXPECT_TRUE(navaidsOnly.runways.empty());
+
+    Convert(neither, "", "");
+    EXPECT_FALSE(neither.result.succeeded);
+    EXPECT_TRUE(std::filesystem::is_empty(neither.output.path));
+}
+
 TEST(Conversion, AFileThatCannotBeReadLeavesTheOutputAsItWas)
 {
     Converted converted;

@@ -190,6 +190,31 @@ TEST(CsvConversionInput, ARowCutAtTheLimitIsReportedAsMalformed)
                                              "that far"}));
 }
 
+TEST(CsvConversionInput, FilesNotAtHandGiveImportFilesWithoutRecords)
+{
+    Converted whole, navaidsOnly, withoutAirports;
+    ConvertCsv(whole, CsvFixtures());
+    ConvertCsv(navaidsOnly, {"", "", Fixture("navaids.csv"), ""});
+    ASSERT_TRUE(whole.result.succeeded && navaidsOnly.result.succeeded);
+    EXPECT_EQ(navaidsOnly.navaids, whole.navaids);
+    EXPECT_TRUE(navaidsOnly.airports.empty());
+    EXPECT_TRUE(navaidsOnly.runways.empty());
+
+    // Runways name their airports, which are not written without airports.csv.
+    CsvWorldFiles files = CsvFixtures();
+    files.airports.clear();
+    ConvertCsv(withoutAirports, files);
+    ASSERT_TRUE(withoutAirports.result.succeeded);
+    EXPECT_TRUE(withoutAirports.runways.empty());
+    EXPECT_GE(withoutAirports.result.skipped["runway: of an airport not written"],
+              static_cast<int>(whole.runways.size()));
+
+    Converted neither;
+    ConvertCsv(neither, {"", Fixture("runways.csv"), "", ""});
+    EXPECT_FALSE(neither.result.succeeded);
+    EXPECT_TRUE(std::filesystem::is_empty(neither.output.path));
+}
+
 TEST(CsvConversionInput, AFileWithoutAColumnOrUnreadableWritesNothing)
 {
     CsvWorldFiles files = CsvFixtures();

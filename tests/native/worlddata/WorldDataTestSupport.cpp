@@ -61,7 +61,7 @@ void Convert(Converted& converted, const std::string& apt, const std::string& na
              worlddata::ConversionOptions options)
 {
     auto path = [](const std::string& name) {
-        return name.find('/') == std::string::npos ? Fixture(name.c_str()) : name;
+        return name.empty() || name.find('/') != std::string::npos ? name : Fixture(name.c_str());
     };
     ConvertWith(converted, std::move(options),
                 [&](const std::string& output, const ConversionOptions& given) {

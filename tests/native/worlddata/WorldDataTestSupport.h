@@ -31,7 +31,8 @@ struct Converted {
     std::vector<std::string> airports, runways, navaids;
 };
 
-// Converts APT and NAV (paths, or fixture names) with `options`; problems are collected.
+// Converts APT and NAV (paths, fixture names, or empty for none) with `options`; problems
+// are collected.
 void Convert(Converted& converted, const std::string& apt, const std::string& nav,
              worlddata::ConversionOptions options = {});
 // The CSV files airports.csv, runways.csv, navaids.csv and, with `frequencies`,

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "Application.h"
-#include "Settings.h"
+#include "SharedNames.h"
 
 namespace uitest {
 

@@ -1,5 +1,5 @@
-// The program's settings in its registry profile (section "Settings" under
-// HKEY_CURRENT_USER\Software\Borealwing\GPS) and the caption of its own message boxes.
+// The database program's settings in its registry profile (section "Settings" under
+// HKEY_CURRENT_USER\Software\Borealwing\GPS): the data directory and the window position.
 #pragma once
 
 #include "RegistryProfile.h"
@@ -13,9 +13,6 @@ namespace quillmap {
 // (nav::DataPathValue); kept for the gauge release 2.0.
 inline constexpr char PosXEntry[] = "X";
 inline constexpr char PosYEntry[] = "Y";
-
-// Questions and notices of the dialogs carry this caption.
-inline constexpr char ProgramCaption[] = "Quillmap";
 
 // The profile of the running application.
 const winkit::RegistryProfile& Profile();

@@ -1,7 +1,8 @@
 #include "RebuildAllTables.h"
 
 #include "MessageBoxes.h"
-#include "Settings.h"
+#include "ProgramCaption.h"
+#include "QuillmapSettings.h"
 #include "TableRebuild.h"
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "Settings.h"
+#include "QuillmapSettings.h"
 
 #include "Application.h"
 #include "NavigationTables.h"

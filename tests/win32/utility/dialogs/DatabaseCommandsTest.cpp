@@ -10,6 +10,7 @@
 #include <commdlg.h>
 #include <dlgs.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -79,15 +80,6 @@ protected:
         std::string path = (directory_ / name).string();
         std::ofstream(path, std::ios::binary) << content;
         return path;
-    }
-
-    int RecordCount(const char* table)
-    {
-        OpenTable(TablePath(table), table);
-        int count = 0;
-        for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) ++count;
-        TableCloseAll();
-        return count;
     }
 
     std::string TableBytes(const char* table) const
@@ -165,7 +157,9 @@ TEST_F(DatabaseCommandsTest, ImportThroughTheFileDialog)
     RunImport(nullptr);
     EXPECT_TRUE(script.Finished());
     EXPECT_EQ(std::string(folder), directory_.string());  // starts in the data directory
-    EXPECT_EQ(fileTypes, (std::vector<std::string>{"Gps Import Files (*.GPS)", "All Files (*.*)"}));
+    EXPECT_EQ(fileTypes, (std::vector<std::string>{"Gps Import Files (*.GPS)",
+                                                   "World data (apt.dat, nav.dat, *.dat.gz, *.csv)",
+                                                   "All Files (*.*)"}));
 
     OpenTable(TablePath("AIRPORTS"), "AIRPORTS");
     OrderSet(TagOrder("NUM"));
@@ -174,6 +168,38 @@ TEST_F(DatabaseCommandsTest, ImportThroughTheFileDialog)
     EXPECT_DOUBLE_EQ(FieldGetDouble("ATIS"), 133.7);
     ASSERT_TRUE(RecordSeek("00000002"));
     EXPECT_EQ(FieldGetInteger("VAR"), -15);  // as given
+    TableCloseAll();
+}
+
+TEST_F(DatabaseCommandsTest, ImportOfAnAptDatAndNavDatPairFillsTheTables)
+{
+    // The fixtures as Wine sees the source tree: on drive Z:.
+    std::string fixtures = std::string("Z:") + WORLDDATA_FIXTURES + "/";
+    std::filesystem::path world = directory_ / "world";
+    std::filesystem::create_directories(world);
+    std::filesystem::copy_file(fixtures + "apt1100.dat", world / "apt.dat");
+    std::filesystem::copy_file(fixtures + "nav1100.dat", world / "nav.dat");
+
+    MessageBoxView end = ImportChoosing((world / "apt.dat").string());
+    EXPECT_EQ(end.text.rfind("Import completed.\n", 0), 0u) << end.text;
+    EXPECT_EQ(end.icon, nullptr);
+
+    OpenTable(TablePath("AIRPORTS"), "AIRPORTS");
+    OrderSet(TagOrder("NUM"));
+    ASSERT_TRUE(RecordSeek("KSEA____"));
+    EXPECT_EQ(TrimRight(Text("NAME")), "Seattle Tacoma Intl");
+    TableCloseAll();
+    // Runway 16L got its localizer from nav.dat.
+    std::vector<std::string> localizers;
+    OpenTable(TablePath("RUNWAYS"), "RUNWAYS");
+    for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) {
+        if (TrimRight(Text("NUM")) == "KSEA____") localizers.push_back(TrimRight(Text("NAV1")));
+    }
+    TableCloseAll();
+    EXPECT_EQ(localizers, (std::vector<std::string>{"ISNQ", ""}));
+    OpenTable(TablePath("NAVAIDS"), "NAVAIDS");
+    OrderSet(TagOrder("ID"));
+    EXPECT_TRUE(RecordSeek("SEA   "));
     TableCloseAll();
 }
 
