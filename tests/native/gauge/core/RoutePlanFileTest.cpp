@@ -45,10 +45,7 @@ protected:
     }
 
     // A route of KPDX and KOLM, as the dialog would hold it before a load.
-    static void EarlierRoute(RouteSlots& slots)
-    {
-        RouteFileSlots("100000030100000020", slots);
-    }
+    static void EarlierRoute(RouteSlots& slots) { RouteFileSlots("100000030100000020", slots); }
 };
 
 // KSEA by its kind, the VORTAC by its type, the user waypoint and KOLM by any table.
