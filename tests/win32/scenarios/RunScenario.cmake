@@ -53,7 +53,10 @@ endforeach()
 # sound path runs without ALSA's complaints on machines without sound.
 string(REPLACE "/" "\\" work_windows "Z:${WORK}")
 string(REPLACE "/" "\\" scenario_windows "Z:${SCENARIO}")
+string(REPLACE "/" "\\" source_windows "Z:${scenario_dir}")
 set(ENV{SCENARIO_DIR} "${work_windows}")
+# The scenarios' own folder, for the plan files a scenario loads through a dialog.
+set(ENV{SCENARIO_SOURCE} "${source_windows}")
 set(ENV{ALSA_CONFIG_PATH} "${CMAKE_CURRENT_LIST_DIR}/../gauge/win32/alsa-null.conf")
 
 execute_process(COMMAND ${WINE_RUN} ${WINE_TREE} ${PANELHOST} --script ${scenario_windows}
