@@ -5,10 +5,10 @@ usage: check_release_archive.py SOURCE_DIR NATIVE_BUILD_DIR VERSION WORK_DIR
 
 The packaging takes this tree's tables as built and must not build or configure this tree
 (a cmake that refuses to comes first on its PATH): a build while CTest runs would pull the
-tree from under the tests running beside this one. Both archives must be the same bytes. Unpacked: the file list; each binary a stripped
-PE32 i386 image with the project's version in its version resource, importing only system
-DLLs and SDE3032.dll; every table readable by dbfread; the checksums right; INSTALL.txt
-plain ASCII with CRLF line ends. Where this machine runs 32-bit programs, the packaged
+tree from under the tests running beside this one. Both archives must be the same bytes.
+Unpacked: the file list; each binary a stripped PE32 i386 image with the project's version
+in its version resource, importing only system DLLs and SDE3032.dll; every table readable
+by dbfread; the checksums right; INSTALL.txt plain ASCII with CRLF line ends. Where this machine runs 32-bit programs, the packaged
 gauge and program also run from the installed layout (run_packaged_programs.sh).
 """
 import hashlib
