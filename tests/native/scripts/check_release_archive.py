@@ -7,9 +7,11 @@ The packaging takes this tree's tables as built and must not build or configure 
 (a cmake that refuses to comes first on its PATH): a build while CTest runs would pull the
 tree from under the tests running beside this one. Both archives must be the same bytes.
 Unpacked: the file list; each binary a stripped PE32 i386 image with the project's version
-in its version resource, importing only system DLLs and SDE3032.dll; every table readable
-by dbfread; the checksums right; INSTALL.txt plain ASCII with CRLF line ends. Where this machine runs 32-bit programs, the packaged
-gauge and program also run from the installed layout (run_packaged_programs.sh).
+in its version resource, importing only system DLLs and SDE3032.dll and nothing that Windows
+XP lacks; every table readable by dbfread; the checksums right; INSTALL.txt plain ASCII with
+CRLF line ends. Where this machine runs 32-bit programs, the packaged gauge and program also
+run from the installed layout (run_packaged_programs.sh), and the packaged navdb.exe does
+what INSTALL.txt tells a pilot to do with it, printing what this tree's native navdb prints.
 """
 import hashlib
 import os
@@ -23,7 +25,7 @@ import dbfread
 
 from pe_image import PeImage
 
-BINARIES = ("gps.gau", "SDE3032.dll", "Quillmap.exe")
+BINARIES = ("gps.gau", "SDE3032.dll", "Quillmap.exe", "navdb.exe")
 TABLES = ("AIRPORTS", "RUNWAYS", "NAVAIDS", "USERS", "CONFIG")
 NAVIGATION_TABLES = ("AIRPORTS", "RUNWAYS", "NAVAIDS")
 DATA_FOLDERS = ("GPSDATA", "GPSDATA-sample")
@@ -35,6 +37,25 @@ SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "comdl
                "comctl32.dll", "shell32.dll", "shlwapi.dll", "ole32.dll", "oleaut32.dll",
                "dsound.dll", "winmm.dll", "version.dll", "msvcrt.dll"}
 ENGINE_DLL = "sde3032.dll"
+NATIVE_TESTS = Path(__file__).resolve().parent.parent
+XP_IMPORTS_CHECK = NATIVE_TESTS / "shipped" / "check_windows_xp_imports.py"
+FIXTURES = NATIVE_TESTS / "worlddata" / "fixtures"
+PLAN = NATIVE_TESTS.parent / "scenarios" / "gpx_plan_flight.gpx"
+# What INSTALL.txt has a pilot do with navdb.exe, run in a folder that holds FlightGear's
+# files (excerpts), a web planner's plan and a copy of the sample database; each with
+# whether its output is compared (import prints the time it took).
+NAVDB_STEPS = (
+    (("init", "world"), True),
+    (("convert", "apt.dat", "nav.dat", "converted"), True),
+    (("import", "world", "converted/AIRPORTS.GPS", "converted/RUNWAYS.GPS",
+      "converted/NAVAIDS.GPS"), False),
+    (("rebuild", "world"), True),
+    (("dump", "world", "AIRPORTS"), True),
+    (("dump", "world", "RUNWAYS"), True),
+    (("route", "import", "navdata", "trip.gpx", "--config"), True),
+    (("route", "show", "navdata"), True),
+    (("route", "export", "navdata", "--format", "fpl"), True),
+)
 
 failures = []
 
@@ -92,6 +113,15 @@ def check_binary(path, version):
     foreign = [dll for dll in image.imported_dlls() if dll.lower() not in allowed]
     if foreign:
         fail(f"{name}: imports {', '.join(foreign)}")
+
+
+def check_windows_xp_imports(unpacked):
+    binaries = [str(unpacked / name) for name in BINARIES]
+    result = subprocess.run([sys.executable, str(XP_IMPORTS_CHECK)] + binaries,
+                            capture_output=True, text=True)
+    sys.stdout.write(result.stdout + result.stderr)
+    if result.returncode != 0:
+        fail("a packaged binary imports what Windows XP lacks (above)")
 
 
 def check_tables(unpacked):
@@ -187,6 +217,47 @@ def run_packaged_programs(source, unpacked, work):
         fail("the packaged gauge or program did not run as installed (transcript above)")
 
 
+def navdb_folder(folder, unpacked):
+    """A folder as a pilot has it before the steps: the world data, the plan, the sample
+    database unpacked from the archive."""
+    shutil.rmtree(folder, ignore_errors=True)
+    folder.mkdir(parents=True)
+    shutil.copy(FIXTURES / "apt1100.dat", folder / "apt.dat")
+    shutil.copy(FIXTURES / "nav1100.dat", folder / "nav.dat")
+    shutil.copy(PLAN, folder / "trip.gpx")
+    shutil.copytree(unpacked / "GPSDATA-sample", folder / "navdata")
+    return folder
+
+
+def run_packaged_navdb(source, native_build, unpacked, work):
+    """Each step by the packaged navdb.exe under Wine and by the native navdb, each in its
+    own folder: the same exit status and the same output, byte for byte."""
+    runs, why = machine_runs_32bit(source)
+    if not runs:
+        print(f"SKIPPED: running the packaged navdb.exe under Wine: {why}")
+        return
+    native = native_build / "tools" / "navdb" / "navdb"
+    if not native.is_file():
+        fail(f"{native} is missing: scripts/build makes it before the tests")
+        return
+    windows = navdb_folder(work / "navdb-exe", unpacked)
+    linux = navdb_folder(work / "navdb-native", unpacked)
+    wine = [str(source / "scripts" / "wine-run"), "--win32", str(unpacked / "navdb.exe")]
+    env = dict(os.environ, WINEPREFIX=str(work / "wineprefix"))
+    for step, output_compared in NAVDB_STEPS:
+        packaged = subprocess.run(wine + list(step), cwd=windows, env=env, capture_output=True)
+        expected = subprocess.run([str(native)] + list(step), cwd=linux, capture_output=True)
+        shown = " ".join(step)
+        print(f"navdb.exe {shown}: exit {packaged.returncode}")
+        sys.stdout.write(packaged.stdout.decode("utf-8", "replace"))
+        same_output = packaged.stdout == expected.stdout or not output_compared
+        if packaged.returncode != expected.returncode or not same_output:
+            sys.stdout.write(packaged.stderr.decode("utf-8", "replace"))
+            print(f"the native navdb: exit {expected.returncode}")
+            sys.stdout.write(expected.stdout.decode("utf-8", "replace"))
+            fail(f"navdb.exe {shown}: not as the native navdb (transcript above)")
+
+
 def main():
     source, native_build, version, work = (Path(sys.argv[1]), Path(sys.argv[2]), sys.argv[3],
                                            Path(sys.argv[4]))
@@ -211,10 +282,12 @@ def main():
     else:
         for name in BINARIES:
             check_binary(unpacked / name, version)
+        check_windows_xp_imports(unpacked)
         check_tables(unpacked)
         check_checksums(unpacked)
         check_install_text(unpacked)
         run_packaged_programs(source, unpacked, work)
+        run_packaged_navdb(source, native_build, unpacked, work)
 
     print(f"{len(failures)} failure(s)" if failures else "release archive: all checks passed")
     return 1 if failures else 0
