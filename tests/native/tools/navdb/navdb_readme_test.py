@@ -9,7 +9,8 @@ block's end, are what it prints on standard output. Each example runs in order w
 one scratch copy of the repository root, so that later examples see the files of earlier
 ones. The copy links to the source tree, its build/native is this tree (BINARY_DIR), and its
 scripts/navdb runs this tree's NAVDB directly: a test never builds the tree it runs in. An
-example must exit 0 and, where the README shows what it prints, print exactly that.
+example must exit 0 and, where the README shows what it prints, print exactly that, and
+no example may leave a file in the source tree through the links.
 Examples therefore name native programs only.
 """
 import os
@@ -65,6 +66,16 @@ def scratch_root(source, binary, navdb, root):
             (root / "scripts" / script.name).symlink_to(script)
 
 
+def source_files(source):
+    """Every file of the source tree outside build/ and .git/, to see what the examples add."""
+    files = set()
+    for folder, subfolders, names in os.walk(source):
+        if Path(folder) == source:
+            subfolders[:] = [name for name in subfolders if name not in ("build", ".git")]
+        files.update(Path(folder, name) for name in names)
+    return files
+
+
 def main():
     source, binary, navdb, work = (Path(arg) for arg in sys.argv[1:5])
     readme = (source / "README.md").read_text(encoding="utf-8")
@@ -74,6 +85,7 @@ def main():
         return 1
     root = work / "root"
     scratch_root(source, binary, navdb, root)
+    before = source_files(source)
 
     failures = 0
     for number, command, shown in found:
@@ -91,6 +103,9 @@ def main():
             print("  README.md shows:\n" + "".join(f"    {line}\n" for line in shown or []))
             print("  it printed:\n" + "".join(f"    {line}\n" for line in printed))
             print("  on standard error:\n" + run.stderr.decode("utf-8", "replace"))
+    for stray in sorted(source_files(source) - before):
+        failures += 1
+        print(f"FAIL: an example wrote {stray.relative_to(source)} into the source tree")
     print(f"{len(found)} examples of README.md run, {failures} failed")
     return 1 if failures else 0
 
