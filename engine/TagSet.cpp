@@ -1,5 +1,6 @@
 #include "TagSet.h"
 
+#include "AsciiText.h"
 #include "Checksum.h"
 #include "IndexFormat.h"
 #include "PathName.h"
@@ -21,7 +22,7 @@ std::string TagName(const char* name)
 {
     std::string out;
     for (const char* p = name; p && *p && out.size() < MaxTagName; ++p)
-        if (*p != ' ') out += UpperAscii(*p);
+        if (*p != ' ') out += nav::UpperAscii(*p);
     return out;
 }
 

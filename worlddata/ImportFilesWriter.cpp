@@ -1,5 +1,6 @@
 #include "ImportFilesWriter.h"
 
+#include "AsciiText.h"
 #include "ImportLayout.h"
 #include "NavaidFieldValues.h"
 #include "NavigationTables.h"
@@ -8,7 +9,6 @@
 #include "TextEncoding.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 namespace worlddata {
@@ -19,14 +19,6 @@ constexpr std::size_t IdentWidth = 6;  // the ID field
 constexpr int ProgressEvery = 256;     // records between looks at the progress
 constexpr int KilohertzPerHundredthMegahertz = 10;
 constexpr double HundredthsPerMegahertz = 100.0;
-
-std::string Upper(std::string_view text)
-{
-    std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return upper;
-}
 
 std::string WithoutDashes(std::string_view ident)
 {
@@ -135,7 +127,7 @@ bool ImportFilesWriter::Selected(const char* what, const std::string& ident,
         Skip(what, "outside the region");
         return false;
     }
-    if (!options_.idents.empty() && !options_.idents.contains(Upper(ident))) {
+    if (!options_.idents.empty() && !options_.idents.contains(nav::Upper(ident))) {
         Skip(what, "not in the identifier list");
         return false;
     }
@@ -263,11 +255,11 @@ bool ImportFilesWriter::AddAirport(const AptAirport& airport,
     // Codes where the source gives them; a country given by its full name is known by
     // its ICAO region instead, a state by its postal code (a name cut to four or five
     // letters would say nothing).
-    std::string country = Upper(ToWindows1252(airport.country));
+    std::string country = nav::Upper(ToWindows1252(airport.country));
     if (country.size() > line.TextWidth("COUNTRY"))
-        country = Upper(ToWindows1252(airport.regionCode));
+        country = nav::Upper(ToWindows1252(airport.regionCode));
     line.Text("COUNTRY", country);
-    std::string state = Upper(ToWindows1252(airport.state));
+    std::string state = nav::Upper(ToWindows1252(airport.state));
     if (state.size() > line.TextWidth("STATE")) state = StateCode(state);
     line.Text("STATE", state);
     line.Integer("ALT", airport.elevationFeet);

@@ -1,5 +1,6 @@
 #include "ImportLineBuilder.h"
 
+#include "AsciiText.h"
 #include "NavigationTables.h"
 
 #include <algorithm>
@@ -112,7 +113,7 @@ void ImportLineBuilder::Position(const GeoPosition& position)
 
 std::string ImportLineBuilder::Line() const
 {
-    return line_.substr(0, line_.find_last_not_of(' ') + 1);
+    return std::string(nav::WithoutPadding(line_));
 }
 
 }  // namespace worlddata

@@ -1,5 +1,6 @@
 #include "VersionedDataFile.h"
 
+#include "AsciiText.h"
 #include "RowFields.h"
 
 #include <charconv>
@@ -16,7 +17,7 @@ VersionedDataFile::VersionedDataFile(DataFileReader& file, RowProblem problem, c
 bool VersionedDataFile::ReadNonBlankLine(std::string& line)
 {
     while (file_.ReadLine(line)) {
-        if (!IsBlankRow(line)) return true;
+        if (!nav::IsBlankText(line)) return true;
     }
     return false;
 }
@@ -64,11 +65,6 @@ std::optional<int> ReadRowCode(const std::string& row)
     if (error != std::errc() || (after != end && *after != ' ' && *after != '\t'))
         return std::nullopt;
     return code;
-}
-
-bool IsBlankRow(const std::string& row)
-{
-    return row.find_first_not_of(" \t") == std::string::npos;
 }
 
 }  // namespace worlddata

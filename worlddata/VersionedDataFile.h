@@ -53,6 +53,5 @@ private:
 
 // The row code at the start of a row; nothing for a row that starts otherwise.
 std::optional<int> ReadRowCode(const std::string& row);
-bool IsBlankRow(const std::string& row);
 
 }  // namespace worlddata

@@ -2,12 +2,12 @@
 // navdb convert --csv AIRPORTS.CSV RUNWAYS.CSV NAVAIDS.CSV OUTDIR [--frequencies FILE] and the
 // same options: write the import files AIRPORTS.GPS, RUNWAYS.GPS and NAVAIDS.GPS from the
 // world data files.
+#include "AsciiText.h"
 #include "CsvConversion.h"
 #include "NavdbCommand.h"
 #include "PlainNumber.h"
 #include "WorldConversion.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -49,11 +49,8 @@ bool ReadOptions(const std::vector<std::string>& arguments, std::size_t first,
             at += 4;
         } else if (arguments[at] == "--ident" && at + 1 < arguments.size()) {
             std::istringstream list(arguments[++at]);
-            for (std::string ident; std::getline(list, ident, ',');) {
-                for (char& c : ident)
-                    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-                if (!ident.empty()) options.idents.insert(ident);
-            }
+            for (std::string ident; std::getline(list, ident, ',');)
+                if (!ident.empty()) options.idents.insert(nav::Upper(ident));
             // An empty list would keep everything, the opposite of what it asks for.
             if (options.idents.empty()) {
                 std::fprintf(

@@ -34,9 +34,9 @@ void WriteConfigRecord()
 bool CreateDeliveredTable(const std::string& directory, const nav::TableDefinition& table)
 {
     std::string path = nav::TablePath(nav::PathForm::Rebuild, directory.c_str(), table.name);
-    std::string error;
-    if (!sde::CreateTable(path.c_str(), table.fields, &error)) {
-        std::fprintf(stderr, "navdb init: %s\n", error.c_str());
+    const nav::Status created = sde::CreateTable(path.c_str(), table.fields);
+    if (!created) {
+        std::fprintf(stderr, "navdb init: %s\n", created.Message().c_str());
         return false;
     }
     if (!TableOpen(path.c_str(), table.name, SDE_EXCLUSIVE, SDE_KIND_DBF)) {
