@@ -42,10 +42,9 @@ class [[nodiscard]] Expected {
 public:
     // Whatever makes a T: `return text;`, `return {};`.
     template <class U = T>
-        requires(std::is_constructible_v<T, U &&> &&
-                 !std::is_same_v<std::remove_cvref_t<U>, Failure> &&
-                 !std::is_same_v<std::remove_cvref_t<U>, Expected>)
-    Expected(U&& value) : state_(std::in_place_index<0>, std::forward<U>(value))
+    requires(std::is_constructible_v<T, U&&> && !std::is_same_v<std::remove_cvref_t<U>, Failure> &&
+             !std::is_same_v<std::remove_cvref_t<U>, Expected>) Expected(U&& value)
+        : state_(std::in_place_index<0>, std::forward<U>(value))
     {
     }
     Expected(Failure failure) : state_(std::in_place_index<1>, std::move(failure)) {}

@@ -4,7 +4,7 @@
 #include "DbfFormat.h"
 #include "DbfTable.h"
 #include "PathName.h"
-#include "os/OsFile.h"
+#include "OsFile.h"
 
 #include <cstring>
 #include <string>

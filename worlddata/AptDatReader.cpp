@@ -266,7 +266,7 @@ bool AptDatReader::Next(AptAirport& airport)
                      "airport datum missing its latitude or longitude, or out of range");
             airport.datum.reset();
         }
-        return !file_.Failed();
+        return file_.ReadStatus().Ok();
     }
 }
 

@@ -20,7 +20,7 @@ namespace navdb {
 namespace {
 
 using worlddata::ConversionOptions;
-using worlddata::ConversionResult;
+using worlddata::ConversionSummary;
 
 std::optional<double> Degrees(const std::string& text, double limit)
 {
@@ -68,7 +68,7 @@ bool ReadOptions(const std::vector<std::string>& arguments, std::size_t first,
     return true;
 }
 
-void PrintResult(const ConversionResult& result)
+void PrintResult(const ConversionSummary& result)
 {
     if (result.aptVersion > 0)
         std::printf("apt.dat version %d, nav.dat version %d\n", result.aptVersion,
@@ -87,8 +87,9 @@ void PrintResult(const ConversionResult& result)
 
 // Runs `convert` with problems on standard error, then prints the counts. The progress
 // redraws one line of a terminal; a file or a pipe gets none, so that its lines stay whole.
-int RunConversion(ConversionOptions& options,
-                  const std::function<ConversionResult(const ConversionOptions&)>& convert)
+int RunConversion(
+    ConversionOptions& options,
+    const std::function<nav::Expected<ConversionSummary>(const ConversionOptions&)>& convert)
 {
     bool progressShown = false;
     if (isatty(STDERR_FILENO)) {
@@ -101,13 +102,13 @@ int RunConversion(ConversionOptions& options,
         std::fprintf(stderr, "%s%s\n", progressShown ? "\n" : "", message.c_str());
         progressShown = false;
     };
-    ConversionResult result = convert(options);
+    nav::Expected<ConversionSummary> result = convert(options);
     if (progressShown) std::fprintf(stderr, "\n");
-    if (!result.succeeded) {
-        std::fprintf(stderr, "navdb convert: %s; nothing written\n", result.error.c_str());
+    if (!result) {
+        std::fprintf(stderr, "navdb convert: %s; nothing written\n", result.Message().c_str());
         return 1;
     }
-    PrintResult(result);
+    PrintResult(*result);
     return 0;
 }
 
