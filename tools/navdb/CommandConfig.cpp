@@ -7,6 +7,7 @@
 #include "NavdbCommand.h"
 #include "NavigationTables.h"
 #include "PlainNumber.h"
+#include "FieldValues.h"
 #include "TableEngine.h"
 
 #include <cmath>
@@ -83,14 +84,12 @@ bool ParseAssignment(const std::string& source, Assignment& assignment)
 void Write(const Assignment& assignment)
 {
     const nav::FieldDefinition& field = *assignment.field;
-    if (field.type == 'C') {
-        FieldReplace(field.name, SDE_TEXT, assignment.text.c_str());
-    } else if (field.decimals > 0) {
-        FieldReplace(field.name, SDE_DOUBLE, &assignment.number);
-    } else {
-        int whole = static_cast<int>(assignment.number);
-        FieldReplace(field.name, SDE_INTEGER, &whole);
-    }
+    if (field.type == 'C')
+        nav::ReplaceText(field.name, assignment.text.c_str());
+    else if (field.decimals > 0)
+        nav::ReplaceDouble(field.name, assignment.number);
+    else
+        nav::ReplaceInteger(field.name, static_cast<int32_t>(assignment.number));
 }
 
 int RunConfig(const std::vector<std::string>& arguments)
