@@ -59,7 +59,10 @@ TableWaypoint PendingRecord(const NewUserWaypoint& user)
 
 class Resolver {
 public:
-    Resolver(WaypointTables& tables, ResolvedPlan& result) : tables_(tables), result_(result) {}
+    Resolver(WaypointTables& tables, ResolvedPlan& result, UnknownWaypoints unknown)
+        : tables_(tables), result_(result), unknown_(unknown)
+    {
+    }
 
     void Resolve(const PlanWaypoint& waypoint, int index)
     {
@@ -81,6 +84,11 @@ public:
             });
         }
         if (candidates.empty()) {
+            if (unknown_ == UnknownWaypoints::Listed) {
+                result_.notFound.push_back(
+                    identifier.empty() ? "waypoint " + std::to_string(index + 1) : identifier);
+                return;
+            }
             if (!waypoint.position)
                 throw PlanError("waypoint " + std::to_string(index + 1) + " (" + Label(waypoint) +
                                 ") is in no table, and the plan gives no position to add it with");
@@ -167,19 +175,20 @@ private:
 
     WaypointTables& tables_;
     ResolvedPlan& result_;
+    UnknownWaypoints unknown_;
     std::optional<Position> previous_;
 };
 
 }  // namespace
 
-ResolvedPlan ResolvePlan(const Plan& plan, WaypointTables& tables)
+ResolvedPlan ResolvePlan(const Plan& plan, WaypointTables& tables, UnknownWaypoints unknown)
 {
     const std::size_t count = plan.waypoints.size();
     if (count > static_cast<std::size_t>(nav::RouteCapacity))
         throw PlanError("the plan has " + std::to_string(count) +
                         " waypoints; a route holds at most " + std::to_string(nav::RouteCapacity));
     ResolvedPlan result;
-    Resolver resolver(tables, result);
+    Resolver resolver(tables, result, unknown);
     for (std::size_t i = 0; i < count; ++i)
         resolver.Resolve(plan.waypoints[i], static_cast<int>(i));
     return result;

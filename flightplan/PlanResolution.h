@@ -2,7 +2,8 @@
 // in the table of its kind (in all three when the file does not say), among the records
 // near the plan's position when it gives one; of several, the nearest to that position,
 // else to the previous waypoint, is taken. A waypoint with a position that no table holds
-// becomes a new user waypoint. Nothing is written here.
+// becomes a new user waypoint, or, for a user who only reads the tables, is listed as not
+// found. Nothing is written here.
 #pragma once
 
 #include <string>
@@ -24,13 +25,23 @@ struct Resolution {
     std::string note;            // how it was chosen where it was not plain, for the user
 };
 
+// What becomes of a waypoint that no table holds.
+enum class UnknownWaypoints {
+    AddToUsers,  // a new user waypoint at the plan's position
+    Listed       // named in ResolvedPlan::notFound and left out of the route; nothing is added
+};
+
 struct ResolvedPlan {
     std::vector<Resolution> waypoints;
     std::vector<NewUserWaypoint> newUsers;  // to append to USERS, in order
+    // Listed: the identifiers no table holds, in the tables' code page and upper case as
+    // they were looked for, in plan order ("waypoint N" for one without).
+    std::vector<std::string> notFound;
 };
 
-// Throws PlanError, before any lookup, for a plan of more than 30 waypoints, and for a
-// waypoint that no table holds and that gives no position.
-ResolvedPlan ResolvePlan(const Plan& plan, WaypointTables& tables);
+// Throws PlanError, before any lookup, for a plan of more than 30 waypoints, and, when they
+// would be added to USERS, for a waypoint that no table holds and that gives no position.
+ResolvedPlan ResolvePlan(const Plan& plan, WaypointTables& tables,
+                         UnknownWaypoints unknown = UnknownWaypoints::AddToUsers);
 
 }  // namespace flightplan

@@ -43,7 +43,8 @@ void ReplaceInteger(const char* field, int32_t value)
 
 }  // namespace
 
-WaypointTables::WaypointTables(std::string directory) : directory_(std::move(directory))
+WaypointTables::WaypointTables(std::string directory, std::string alias)
+    : directory_(std::move(directory)), alias_(std::move(alias))
 {
     // Deleted records wait for the rebuild; the gauge does not see them either.
     SetDeletedHidden(1);
@@ -55,10 +56,11 @@ WaypointTables::~WaypointTables()
     TableCloseAll();
 }
 
-void WaypointTables::Open(const char* alias, int mode)
+void WaypointTables::Open(const char* table, int mode)
 {
     TableCloseAll();
-    const std::string path = nav::TablePath(nav::PathForm::Rebuild, directory_.c_str(), alias);
+    const std::string path = nav::TablePath(nav::PathForm::Rebuild, directory_.c_str(), table);
+    const char* alias = alias_.empty() ? table : alias_.c_str();
     if (!TableOpen(path.c_str(), alias, mode, SDE_KIND_DBF)) throw PlanError("cannot open " + path);
     TableSetPassword(nav::TablePassword);
 }

@@ -1,6 +1,7 @@
 // The route tools' way into the waypoint tables of one data directory, through the table
 // engine: lookups by NUM and by identifier, and new user waypoints. One table is open at
-// a time, as in the gauge; every table is closed again when the object goes.
+// a time, as in the gauge; every table is closed again when the object goes. The object
+// leaves soft seek off; a user that seeks softly (the gauge) turns it on again after it.
 #pragma once
 
 #include <cstdint>
@@ -22,8 +23,9 @@ struct NewUserWaypoint {
 
 class WaypointTables {
 public:
-    // `directory` ends with a separator.
-    explicit WaypointTables(std::string directory);
+    // `directory` ends with a separator. Every table is opened under `alias` (the gauge
+    // reaches its waypoint tables under one alias), or under its own name without one.
+    explicit WaypointTables(std::string directory, std::string alias = {});
     ~WaypointTables();
     WaypointTables(const WaypointTables&) = delete;
     WaypointTables& operator=(const WaypointTables&) = delete;
@@ -43,11 +45,12 @@ public:
     const std::string& Directory() const { return directory_; }
 
 private:
-    // Opens the table under its own alias with the password; throws when it cannot.
-    void Open(const char* alias, int mode);
+    // Opens the table with the password; throws when it cannot.
+    void Open(const char* table, int mode);
     TableWaypoint ReadCurrent(int32_t table);
 
     std::string directory_;
+    std::string alias_;
 };
 
 }  // namespace flightplan

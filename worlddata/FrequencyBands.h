@@ -14,7 +14,10 @@ struct FrequencyBand {
     constexpr bool Contains(double khz) const { return khz >= lowestKhz && khz <= highestKhz; }
 };
 
-inline constexpr FrequencyBand NdbBand{"NDB", 190, 1750};
+// Non-directional beacons as world data lists them: the low-frequency beacons below the
+// 190 kHz of the usual band are real (Siberia, China, the Pacific), and an ADF dial ends
+// at 1799 kHz.
+inline constexpr FrequencyBand NdbBand{"NDB", 100, 1799};
 inline constexpr FrequencyBand VorBand{"VOR", 108000, 117950};
 inline constexpr FrequencyBand LocalizerBand{"localizer", 108100, 111950};
 // The VHF frequencies that DME and TACAN channels are paired with: those of VORs and

@@ -6,12 +6,26 @@
 
 namespace gauge {
 
-std::string GaugeTablePath(const char* table)
+namespace {
+
+std::string DataPathSetting()
 {
     char directory[256];
     Platform().ReadSetting(nav::SettingsSection, nav::DataPathValue,
                            nav::DefaultDirectory(nav::PathForm::Gauge), directory);
-    return nav::TablePath(nav::PathForm::Gauge, directory, table);
+    return directory;
+}
+
+}  // namespace
+
+std::string GaugeTablePath(const char* table)
+{
+    return nav::TablePath(nav::PathForm::Gauge, DataPathSetting().c_str(), table);
+}
+
+std::string GaugeDataDirectory()
+{
+    return DataPathSetting() + '\\';
 }
 
 }  // namespace gauge

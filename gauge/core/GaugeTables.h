@@ -11,4 +11,9 @@ namespace gauge {
 // two in a row, which the file system accepts.
 std::string GaugeTablePath(const char* table);
 
+// The data directory with the separator that GaugeTablePath puts behind it, for code that
+// names the tables itself (the flight-plan library): its "DIRECTORY\TABLE.DBF" are the
+// gauge's paths.
+std::string GaugeDataDirectory();
+
 }  // namespace gauge

@@ -10,6 +10,9 @@
 
 namespace gauge {
 
+// What the Route dialog says when a route would grow past its 30 slots.
+inline constexpr char RouteLimitWarning[] = "Can't add more than 30 waypoints";
+
 // The number of slots of gaugeState.route whose table is not 0.
 int32_t CountRouteWaypoints();
 

@@ -10,6 +10,8 @@
 namespace gauge {
 
 constexpr std::size_t RouteFileSize = nav::RouteTextLength;
+// The extension of a route file's name.
+inline constexpr char RouteFileExtension[] = "rte";
 
 // Reads the entries of a file's first `length` bytes into `slots`. Every slot starts
 // empty; an entry whose first byte is not a digit from 1 (a space, 0) stays empty, and so

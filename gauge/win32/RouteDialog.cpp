@@ -17,7 +17,6 @@ namespace {
 // The list's one tab stop, in dialog units from its left edge: the "Name" heading stands
 // at 106, the list at 7 with a border of about one unit.
 constexpr int NameTabStop = 98;
-constexpr char WarningText[] = "Can't add more than 30 waypoints";
 constexpr char WarningCaption[] = "GPS Warning";
 
 }  // namespace
@@ -48,12 +47,14 @@ bool RouteDialog::OnButtonClicked(int id)
         std::memset(gaugeState.editedRoute, 0, sizeof gaugeState.editedRoute);
         FillList();
         return true;
-    case IDC_ROUTE_LOAD:
-        LoadRouteFile();
+    case IDC_ROUTE_LOAD: {
+        const std::string warning = LoadRouteFile();
         FillList();
+        Warn(warning);
         return true;
+    }
     case IDC_ROUTE_SAVE:
-        SaveRouteFile();
+        Warn(SaveRouteFile());
         return true;
     default:
         return GaugeDialog::OnButtonClicked(id);
@@ -72,7 +73,7 @@ void RouteDialog::AddWaypoint() const
     const winkit::ListBox list = WaypointList();
     const int lines = list.Count();
     if (lines >= RouteCapacity) {
-        winkit::ShowMessageBox(Handle(), WarningText, MB_OK, WarningCaption);
+        Warn(RouteLimitWarning);
         return;
     }
     // Without a selection (LB_ERR, -1) the waypoint goes after the last.
@@ -97,6 +98,11 @@ void RouteDialog::FillList() const
         if (slot.table <= 0) continue;
         list.Add(RouteListLine(slot));
     }
+}
+
+void RouteDialog::Warn(const std::string& text) const
+{
+    if (!text.empty()) winkit::ShowMessageBox(Handle(), text.c_str(), MB_OK, WarningCaption);
 }
 
 winkit::ListBox RouteDialog::WaypointList() const

@@ -3,6 +3,8 @@
 // always ends with 1.
 #pragma once
 
+#include <string>
+
 #include "GaugeDialog.h"
 #include "ListBox.h"
 
@@ -24,6 +26,8 @@ private:
     void RemoveWaypoint() const;
     // Rebuilds the list from the edited route: one line per filled slot, identifier and name.
     void FillList() const;
+    // A message box owned by the dialog, with the gauge's warning caption; none for no text.
+    void Warn(const std::string& text) const;
     winkit::ListBox WaypointList() const;
 };
 

@@ -7,14 +7,17 @@
 #include "FileDialog.h"
 #include "GaugeState.h"
 #include "RouteFile.h"
+#include "RoutePlanFile.h"
 #include "TableEngine.h"
 
 namespace gauge {
 
 namespace {
 
-constexpr char RouteFileFilter[] = "GPS Files (*.rte)|*.rte||";
-constexpr char RouteFileExtension[] = "rte";
+// Route files first, the default; the plans that the flight-plan library reads after them.
+constexpr char RouteFileFilter[] =
+    "GPS Files (*.rte)|*.rte|Flight plans (*.gpx;*.fpl;*.pln)|*.gpx;*.fpl;*.pln|"
+    "All Files (*.*)|*.*||";
 
 // Neither dialog moves the current directory to the chosen file's folder.
 winkit::FileDialogRequest RouteFileRequest(const char* title, DWORD options)
@@ -49,37 +52,49 @@ bool ReadRouteBytes(const char* path, char (&bytes)[RouteFileSize], std::size_t&
     return ok;
 }
 
-}  // namespace
-
-void SaveRouteFile()
+// Replaces the edited route from the route file at `path`, unless it cannot be read.
+void LoadRouteFileEntries(const std::string& path)
 {
-    winkit::FileDialog dialog(RouteFileRequest("Save a Route", OFN_OVERWRITEPROMPT));
-    if (!dialog.Save(gaugeState.hostWindow)) return;
-
-    char text[nav::RouteTextLength + 1];
-    nav::FormatRouteText(gaugeState.editedRoute, text);
-    HANDLE file = CreateFileA(dialog.Path().c_str(), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
-                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
-    DWORD written = 0;
-    WriteFile(file, text, nav::RouteTextLength, &written, nullptr);
-    CloseHandle(file);
+    char bytes[RouteFileSize];
+    std::size_t length = 0;
+    if (!ReadRouteBytes(path.c_str(), bytes, length)) return;
+    RouteSlots slots;
+    ParseRouteFile(bytes, length, slots);
+    LookUpRouteSlots(slots);
+    std::memcpy(gaugeState.editedRoute, slots, sizeof slots);
 }
 
-void LoadRouteFile()
+}  // namespace
+
+std::string SaveRouteFile()
+{
+    winkit::FileDialog dialog(RouteFileRequest("Save a Route", OFN_OVERWRITEPROMPT));
+    if (!dialog.Save(gaugeState.hostWindow)) return {};
+
+    const SavedRoute saved = SavedRouteFor(dialog.Path(), gaugeState.editedRoute);
+    if (!saved.warning.empty()) return saved.warning;
+    HANDLE file = CreateFileA(dialog.Path().c_str(), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    DWORD written = 0;
+    WriteFile(file, saved.bytes.data(), static_cast<DWORD>(saved.bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return {};
+}
+
+std::string LoadRouteFile()
 {
     winkit::FileDialog dialog(
         RouteFileRequest("Open a Route", OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST));
-    char bytes[RouteFileSize];
-    std::size_t length = 0;
-    if (dialog.Open(gaugeState.hostWindow) &&
-        ReadRouteBytes(dialog.Path().c_str(), bytes, length)) {
-        RouteSlots slots;
-        ParseRouteFile(bytes, length, slots);
-        LookUpRouteSlots(slots);
-        std::memcpy(gaugeState.editedRoute, slots, sizeof slots);
+    std::string warning;
+    if (dialog.Open(gaugeState.hostWindow)) {
+        if (IsRouteFileName(dialog.Path()))
+            LoadRouteFileEntries(dialog.Path());
+        else
+            warning = LoadPlanFile(dialog.Path(), gaugeState.editedRoute);
     }
     TableCloseAll();
+    return warning;
 }
 
 }  // namespace gauge

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <unistd.h>
 
 namespace navdb {
 
@@ -24,7 +25,8 @@ using quillmap::ImportRecords;
 using quillmap::ImportResult;
 using quillmap::ReadImportSignature;
 
-// Files above this size get a progress line.
+// Files above this size get a progress line, redrawn in place, on a terminal only: a log or a
+// pipe gets the counts at the end.
 constexpr int64_t LargeFileBytes = 512 * 1024;
 
 // The figures of one file; `seconds` is the time of the import itself, and the records per
@@ -68,7 +70,7 @@ bool ImportOneFile(const std::string& directory, const std::string& fileName)
         return true;
     }
 
-    bool large = file.Size() > LargeFileBytes;
+    bool large = file.Size() > LargeFileBytes && isatty(STDERR_FILENO);
     ImportProgress progress;
     if (large) {
         progress = [&fileName](const ImportFile& read) {

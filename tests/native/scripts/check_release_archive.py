@@ -3,10 +3,12 @@
 
 usage: check_release_archive.py SOURCE_DIR NATIVE_BUILD_DIR VERSION WORK_DIR
 
-Both archives must be the same bytes. Unpacked: the file list; each binary a stripped
-PE32 i386 image with the project's version in its version resource, importing only system
-DLLs and SDE3032.dll; every table readable by dbfread; the checksums right; INSTALL.txt
-plain ASCII with CRLF line ends. Where this machine runs 32-bit programs, the packaged
+The packaging takes this tree's tables as built and must not build or configure this tree
+(a cmake that refuses to comes first on its PATH): a build while CTest runs would pull the
+tree from under the tests running beside this one. Both archives must be the same bytes.
+Unpacked: the file list; each binary a stripped PE32 i386 image with the project's version
+in its version resource, importing only system DLLs and SDE3032.dll; every table readable
+by dbfread; the checksums right; INSTALL.txt plain ASCII with CRLF line ends. Where this machine runs 32-bit programs, the packaged
 gauge and program also run from the installed layout (run_packaged_programs.sh).
 """
 import hashlib
@@ -42,10 +44,26 @@ def fail(message):
     print("FAIL: " + message)
 
 
-def package(source, native_build, output):
-    env = dict(os.environ, QUILLMAP_NATIVE_BUILD=str(native_build))
-    subprocess.run([str(source / "scripts" / "package"), "--output", str(output)],
-                   env=env, check=True)
+def cmake_refusing(tree, work):
+    """The environment of a packaging whose cmake refuses every command that names `tree`."""
+    guard = work / "guard"
+    guard.mkdir(parents=True, exist_ok=True)
+    cmake = guard / "cmake"
+    cmake.write_text(f"""#!/bin/sh
+for arg in "$@"; do
+  case $arg in
+    {tree}|{tree}/*) echo "cmake $*: the release test builds nothing in {tree}" >&2; exit 1 ;;
+  esac
+done
+exec {shutil.which("cmake")} "$@"
+""")
+    cmake.chmod(0o755)
+    return dict(os.environ, PATH=f"{guard}:{os.environ['PATH']}")
+
+
+def package(source, native_build, output, env):
+    subprocess.run([str(source / "scripts" / "package"), "--output", str(output),
+                    "--tables", str(native_build / "data")], env=env, check=True)
 
 
 def check_binary(path, version):
@@ -174,10 +192,11 @@ def main():
                                            Path(sys.argv[4]))
     archive_name = f"quillmap-gps-{version}.zip"
     archives = []
+    env = cmake_refusing(native_build, work)
     for run in ("first", "second"):
         output = work / run
         shutil.rmtree(output, ignore_errors=True)
-        package(source, native_build, output)
+        package(source, native_build, output, env)
         archives.append(output / archive_name)
     if archives[0].read_bytes() != archives[1].read_bytes():
         fail("a second packaging gave different bytes")

@@ -115,10 +115,10 @@ TEST(ConversionRefusals, FrequenciesOutsideTheirBandAreMalformedRows)
                                 "1054 136975 TOWER\n") +
                     Airport("KBBB", "1050 107999 ATIS\n1054 118000 TOWER\n"),
                 "2 47.0 -122.0 0 -350 25 0.0 N1 ENRT K1 NEGATIVE NDB\n"  // line 4
-                "2 47.0 -122.0 0 189 25 0.0 N2 ENRT K1 LOW NDB\n"
-                "2 47.0 -122.0 0 1751 25 0.0 N3 ENRT K1 HIGH NDB\n"
-                "2 47.0 -122.0 0 190 25 0.0 N4 ENRT K1 LOWEST NDB\n"
-                "2 47.0 -122.0 0 1750 25 0.0 N5 ENRT K1 HIGHEST NDB\n"
+                "2 47.0 -122.0 0 99 25 0.0 N2 ENRT K1 LOW NDB\n"
+                "2 47.0 -122.0 0 1800 25 0.0 N3 ENRT K1 HIGH NDB\n"
+                "2 47.0 -122.0 0 100 25 0.0 N4 ENRT K1 LOWEST NDB\n"
+                "2 47.0 -122.0 0 1799 25 0.0 N5 ENRT K1 HIGHEST NDB\n"
                 "3 47.0 -122.0 0 10795 130 19.0 V1 ENRT K1 LOW VOR\n"  // line 9
                 "3 47.0 -122.0 0 11800 130 19.0 V2 ENRT K1 HIGH VOR\n"
                 "3 47.0 -122.0 0 10800 130 19.0 V3 ENRT K1 LOWEST VOR\n"
@@ -136,7 +136,7 @@ TEST(ConversionRefusals, FrequenciesOutsideTheirBandAreMalformedRows)
     EXPECT_EQ(Column(Airports, converted.airports, "TWR"),
               (std::vector<std::string>{"136.97", "118.00"}));
     EXPECT_EQ(Column(Navaids, converted.navaids, "FREQ"),
-              (std::vector<std::string>{"190", "1750", "108.00", "117.95", "135.95"}));
+              (std::vector<std::string>{"100", "1799", "108.00", "117.95", "135.95"}));
     EXPECT_EQ(converted.result->localizers, 0);  // the runways are not in the file
 
     Converted csv;

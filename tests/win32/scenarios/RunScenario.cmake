@@ -1,4 +1,4 @@
-# Runs one scenario: cmake -DPANELHOST=... -DNAVDB=... -DNATIVE_NAVDB=... -DSCENARIO=...
+# Runs one scenario: cmake -DPANELHOST=... -DNATIVE_NAVDB=... -DSCENARIO=...
 #   -DWORK=... -DDATA=... -DWINE_RUN=... -DWINE_TREE=--win32|--win64 -P RunScenario.cmake.
 #   The transcript goes to the output; a non-zero exit fails the test.
 #
@@ -6,6 +6,8 @@
 # beside the scenario with the extension .config prepares the unit's saved state first:
 # each line names a folder of WORK and the CONFIG fields to set there (navdb config), e.g.
 #   sample POWER=1 RTEMODE=1 NRTEWPT=2 RTEWPTS=100000108100000132
+# The native navdb that makes the tree's tables sets them: the same bytes as navdb.exe, without
+# a start of Wine.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 foreach(set delivered sample)
@@ -22,7 +24,7 @@ if(EXISTS ${config_file})
   foreach(line ${config_lines})
     separate_arguments(words UNIX_COMMAND "${line}")
     list(POP_FRONT words folder)
-    execute_process(COMMAND ${WINE_RUN} ${WINE_TREE} ${NAVDB} config ${WORK}/${folder} ${words}
+    execute_process(COMMAND ${NATIVE_NAVDB} config ${WORK}/${folder} ${words}
                     OUTPUT_QUIET RESULT_VARIABLE result)
     if(NOT result EQUAL 0)
       message(FATAL_ERROR "${config_file}: navdb config ${folder} failed (exit ${result})")
@@ -53,7 +55,10 @@ endforeach()
 # sound path runs without ALSA's complaints on machines without sound.
 string(REPLACE "/" "\\" work_windows "Z:${WORK}")
 string(REPLACE "/" "\\" scenario_windows "Z:${SCENARIO}")
+string(REPLACE "/" "\\" source_windows "Z:${scenario_dir}")
 set(ENV{SCENARIO_DIR} "${work_windows}")
+# The scenarios' own folder, for the plan files a scenario loads through a dialog.
+set(ENV{SCENARIO_SOURCE} "${source_windows}")
 set(ENV{ALSA_CONFIG_PATH} "${CMAKE_CURRENT_LIST_DIR}/../gauge/win32/alsa-null.conf")
 
 execute_process(COMMAND ${WINE_RUN} ${WINE_TREE} ${PANELHOST} --script ${scenario_windows}
