@@ -8,6 +8,7 @@
 #include "ReplacingFile.h"
 #include "StoredRoute.h"
 #include "WaypointTables.h"
+#include "AsciiText.h"
 
 namespace flightplan {
 
@@ -18,7 +19,7 @@ std::string ResolutionLine(int index, const Resolution& r)
     char text[160];
     std::snprintf(text, sizeof text, "%3d  %-6s  %-8s  %-8s  %s", index + 1,
                   Utf8FromTable(r.record.id).c_str(), TableName(r.record.table), r.record.num,
-                  Utf8FromTable(TrimmedRight(r.record.name)).c_str());
+                  Utf8FromTable(nav::WithoutPadding(r.record.name)).c_str());
     return text + (r.note.empty() ? std::string() : "\n       " + r.note) + "\n";
 }
 
