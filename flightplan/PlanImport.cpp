@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "PlanError.h"
 #include "PlanFormats.h"
 #include "PlanResolution.h"
 #include "PlanText.h"
@@ -50,9 +51,11 @@ std::string ImportPlan(const std::string& directory, const std::string& planPath
         report += "CONFIG: RTEMODE 1, NRTEWPT " + std::to_string(records.size()) +
                   ", ACTRTE 0, flying to " + Utf8FromTable(records.front().id) + "\n";
     } else {
-        ReplacingFile file(target.routeFile, RouteTextOf(records));
+        ReplacingFile file(target.routeFile);
+        if (nav::Status staged = file.Stage(RouteTextOf(records)); !staged)
+            throw PlanError(staged.Message());
         tables.AppendUsers(resolved.newUsers);
-        file.Commit();
+        if (nav::Status placed = file.Commit(); !placed) throw PlanError(placed.Message());
         report +=
             "wrote " + target.routeFile + " (" + std::to_string(nav::RouteTextLength) + " bytes)\n";
     }

@@ -26,14 +26,35 @@ StagedFile::StagedFile(std::string path, std::string stagedPath)
 {
 }
 
+StagedFile::StagedFile(std::string path, std::string stagedPath, bool writesThrough)
+    : path_(std::move(path)), stagedPath_(std::move(stagedPath)), writesThrough_(writesThrough)
+{
+}
+
+StagedFile StagedFile::Following(const std::string& path, const std::string& stagedSuffix)
+{
+    std::error_code code;
+    std::string target = path;
+    if (fs::is_symlink(fs::symlink_status(path, code))) {
+        target = fs::canonical(path, code).string();
+        // Opening the link makes the file it names.
+        if (code) return StagedFile(path, {}, true);
+    }
+    const fs::file_status status = fs::status(target, code);
+    const bool writesThrough = fs::exists(status) && !fs::is_regular_file(status);
+    return StagedFile(target, writesThrough ? std::string() : target + stagedSuffix, writesThrough);
+}
+
 StagedFile::~StagedFile()
 {
     if (file_) std::fclose(file_);
-    if (!placed_) OsFile::RemoveFile(stagedPath_);
+    if (!placed_ && !writesThrough_) OsFile::RemoveFile(stagedPath_);
 }
 
 nav::Status StagedFile::Create()
 {
+    heldBytes_.clear();
+    if (writesThrough_) return {};
     if (file_) std::fclose(file_);
     errno = 0;
     file_ = std::fopen(stagedPath_.c_str(), "wb");
@@ -44,6 +65,10 @@ nav::Status StagedFile::Create()
 
 void StagedFile::Write(std::string_view bytes)
 {
+    if (writesThrough_) {
+        heldBytes_ += bytes;
+        return;
+    }
     if (!file_ || std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
         writeFailed_ = true;
 }
@@ -67,8 +92,24 @@ nav::Status StagedFile::CheckPlace() const
     return {};
 }
 
+nav::Status StagedFile::WriteThrough() const
+{
+    errno = 0;
+    std::FILE* file = std::fopen(path_.c_str(), "wb");
+    bool written =
+        file && std::fwrite(heldBytes_.data(), 1, heldBytes_.size(), file) == heldBytes_.size();
+    if (file) written = std::fclose(file) == 0 && written;
+    if (!written) return nav::Fail(path_ + ": " + std::strerror(errno));
+    return {};
+}
+
 nav::Status StagedFile::PutInPlace()
 {
+    if (writesThrough_) {
+        nav::Status written = WriteThrough();
+        placed_ = written.Ok();
+        return written;
+    }
     nav::Status ready = FinishWriting();
     if (ready) ready = CheckPlace();
     if (ready) ready = OsFile::PutInPlace(stagedPath_, path_);
