@@ -1,5 +1,6 @@
 #include "ImportLayout.h"
 
+#include "AsciiText.h"
 #include "NavigationTables.h"
 
 namespace nav {
@@ -59,11 +60,6 @@ constexpr ImportColumn RunwayColumns[] = {
     {"FREQ2", 90, 0, Text},
 };
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
 constexpr int64_t MaximumInteger = INT32_MAX;
 constexpr int64_t MaximumExactDigits = 100000000000000;  // 10^14: far below 2^53
 
@@ -72,11 +68,11 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// Skips leading blanks and reads an optional sign; returns the position after them.
+// Skips leading white space and reads an optional sign; returns the position after them.
 std::size_t SkipBlanksAndSign(std::string_view text, bool& negative)
 {
     std::size_t at = 0;
-    while (at < text.size() && IsBlank(text[at])) ++at;
+    while (at < text.size() && IsWhiteSpace(text[at])) ++at;
     negative = false;
     if (at < text.size() && (text[at] == '-' || text[at] == '+')) negative = text[at++] == '-';
     return at;

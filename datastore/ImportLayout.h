@@ -57,7 +57,7 @@ inline constexpr char ComputedVariationMark = 'A';
 // The characters of a column, fewer (or none) where the line ends early.
 std::string_view ColumnText(std::string_view line, const ImportColumn& column);
 
-// Leading blanks, an optional sign, then digits up to the first other character; no
+// Leading white space, an optional sign, then digits up to the first other character; no
 // digits gives 0.
 int32_t ParseImportInteger(std::string_view text);
 // As ParseImportInteger, with an optional fraction after a decimal point.

@@ -1,6 +1,7 @@
 #include "NavigationTables.h"
 
-#include <cctype>
+#include "AsciiText.h"
+
 #include <cstring>
 
 namespace nav {
@@ -66,24 +67,11 @@ std::span<const TableDefinition* const> DataDirectoryTables()
     return tables;
 }
 
-namespace {
-
-// Whether `name`, in any case, is the upper-case name `stored`.
-bool NamedAnyCase(const char* stored, const char* name)
-{
-    size_t i = 0;
-    while (stored[i] && name[i] && std::toupper(static_cast<unsigned char>(name[i])) == stored[i])
-        ++i;
-    return !stored[i] && !name[i];
-}
-
-}  // namespace
-
 const TableDefinition* FindTableDefinition(const char* name)
 {
     if (!name) return nullptr;
     for (const TableDefinition* table : DataDirectoryTables())
-        if (NamedAnyCase(table->name, name)) return table;
+        if (EqualIgnoringCase(table->name, name)) return table;
     return nullptr;
 }
 
@@ -91,7 +79,7 @@ const FieldDefinition* FindField(const TableDefinition& table, const char* name)
 {
     if (!name) return nullptr;
     for (const FieldDefinition& field : table.fields)
-        if (NamedAnyCase(field.name, name)) return &field;
+        if (EqualIgnoringCase(field.name, name)) return &field;
     return nullptr;
 }
 

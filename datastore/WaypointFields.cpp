@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "CopyField.h"
+#include "FieldValues.h"
 #include "NavigationTables.h"
 #include "TableEngine.h"
 

@@ -1,5 +1,6 @@
 #include "DbfTable.h"
 
+#include "AsciiText.h"
 #include "DbfFormat.h"
 
 #include <algorithm>
@@ -82,11 +83,8 @@ bool DbfTable::ReadHeader()
         TableField field;
         size_t nameLength = strnlen(descriptor.name, sizeof descriptor.name);
         field.name.assign(descriptor.name, std::min(nameLength, MaxFieldNameLength));
-        for (char& c : field.name)
-            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-        field.type = descriptor.type;
-        if (field.type >= 'a' && field.type <= 'z')
-            field.type = static_cast<char>(field.type - 'a' + 'A');
+        field.name = nav::Upper(field.name);
+        field.type = nav::UpperAscii(descriptor.type);
         if (field.type == 'C') {
             field.width = descriptor.length | descriptor.decimals << 8;
         } else {
@@ -164,9 +162,7 @@ const TableField* DbfTable::Field(const char* name) const
     for (const TableField& f : fields_) {
         size_t i = 0;
         for (; i < f.name.size() && name[i]; ++i) {
-            char c = name[i];
-            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-            if (c != f.name[i]) break;
+            if (nav::UpperAscii(name[i]) != f.name[i]) break;
         }
         if (i == f.name.size() && name[i] == '\0') return &f;
     }

@@ -26,7 +26,7 @@
 
 #include "DbfFormat.h"
 #include "TableField.h"
-#include "os/OsFile.h"
+#include "OsFile.h"
 
 #include <cstdint>
 #include <string>

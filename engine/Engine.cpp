@@ -1,5 +1,6 @@
 #include "Engine.h"
 
+#include "AsciiText.h"
 #include "KeyExpression.h"
 #include "PathName.h"
 
@@ -9,9 +10,7 @@ namespace {
 
 std::string UpperAlias(const char* alias)
 {
-    std::string out;
-    for (const char* p = alias; p && *p; ++p) out += UpperAscii(*p);
-    return out;
+    return nav::Upper(alias ? alias : "");
 }
 
 // An open without an alias is known by the file's base name, as in xBase.

@@ -1,13 +1,10 @@
 #include "KeyExpression.h"
 
+#include "AsciiText.h"
+
 #include <cstring>
 
 namespace sde {
-
-char UpperAscii(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 namespace {
 
@@ -15,7 +12,7 @@ std::string Compact(const char* text)
 {
     std::string out;
     for (const char* p = text; *p; ++p)
-        if (*p != ' ' && *p != '\t') out += UpperAscii(*p);
+        if (!nav::IsBlank(*p)) out += nav::UpperAscii(*p);
     return out;
 }
 
@@ -49,7 +46,7 @@ void KeyExpression::Extract(const std::vector<TableField>& fields, const char* r
     const TableField& field = fields[fieldIndex];
     std::memcpy(key, record + field.offset, static_cast<size_t>(field.width));
     if (upper)
-        for (int i = 0; i < field.width; ++i) key[i] = UpperAscii(key[i]);
+        for (int i = 0; i < field.width; ++i) key[i] = nav::UpperAscii(key[i]);
 }
 
 }  // namespace sde

@@ -26,6 +26,4 @@ std::optional<KeyExpression> ParseKeyExpression(const char* text,
 // The key on field `fieldIndex` (which must exist), upper-cased or not.
 KeyExpression KeyOnField(const std::vector<TableField>& fields, size_t fieldIndex, bool upper);
 
-char UpperAscii(char c);
-
 }  // namespace sde

@@ -1,5 +1,6 @@
 #include "QueryCondition.h"
 
+#include "AsciiText.h"
 #include "KeyExpression.h"
 
 #include <cstring>
@@ -14,7 +15,7 @@ public:
 
     void SkipBlanks()
     {
-        while (*p_ == ' ' || *p_ == '\t') ++p_;
+        while (nav::IsBlank(*p_)) ++p_;
     }
     bool AtEnd()
     {
@@ -26,7 +27,7 @@ public:
         SkipBlanks();
         size_t n = std::strlen(word);
         for (size_t i = 0; i < n; ++i)
-            if (UpperAscii(p_[i]) != word[i]) return false;
+            if (nav::UpperAscii(p_[i]) != word[i]) return false;
         p_ += n;
         return true;
     }
@@ -36,7 +37,7 @@ public:
         out.clear();
         while ((*p_ >= 'A' && *p_ <= 'Z') || (*p_ >= 'a' && *p_ <= 'z') ||
                (*p_ >= '0' && *p_ <= '9') || *p_ == '_')
-            out += UpperAscii(*p_++);
+            out += nav::UpperAscii(*p_++);
         return !out.empty();
     }
     bool Quoted(std::string& out)

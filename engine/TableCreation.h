@@ -4,16 +4,15 @@
 #pragma once
 
 #include "FieldDefinition.h"
+#include "Result.h"
 
 #include <span>
-#include <string>
 
 namespace sde {
 
 // Creates (or replaces) the table file at `path` with no records, and removes an index
-// file left from an earlier table of that name. Returns false, with a reason in `error`,
-// when the definition is invalid or the file cannot be written.
-bool CreateTable(const char* path, std::span<const nav::FieldDefinition> fields,
-                 std::string* error = nullptr);
+// file left from an earlier table of that name. Fails, saying why, when the definition is
+// invalid or the file cannot be written.
+nav::Status CreateTable(const char* path, std::span<const nav::FieldDefinition> fields);
 
 }  // namespace sde

@@ -1,8 +1,10 @@
 #include "TagSet.h"
 
+#include "AsciiText.h"
 #include "Checksum.h"
 #include "IndexFormat.h"
 #include "PathName.h"
+#include "StagedFile.h"
 #include "TagDirectory.h"
 
 #include <algorithm>
@@ -21,7 +23,7 @@ std::string TagName(const char* name)
 {
     std::string out;
     for (const char* p = name; p && *p && out.size() < MaxTagName; ++p)
-        if (*p != ' ') out += UpperAscii(*p);
+        if (*p != ' ') out += nav::UpperAscii(*p);
     return out;
 }
 
@@ -335,17 +337,13 @@ void TagSet::Save(const DbfTable& table)
     std::vector<char> file = DirectoryBytes(header, entries);
     file.insert(file.end(), data.begin(), data.end());
 
-    std::string temporary = indexPath_ + "~";
+    StagedFile staged(indexPath_, indexPath_ + "~");
     OsFile out;
-    if (!out.Open(temporary, FileAccess::Create)) return;
+    if (!out.Open(staged.StagedPath(), FileAccess::Create)) return;
     bool written = out.WriteAt(0, file.data(), file.size());
     out.Close();
     indexFile_.Close();
-    if (written && OsFile::PutInPlace(temporary, indexPath_)) {
-        dirty_ = false;
-        return;
-    }
-    OsFile::RemoveFile(temporary);
+    if (written && staged.PutInPlace()) dirty_ = false;
 }
 
 }  // namespace sde

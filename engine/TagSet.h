@@ -8,7 +8,7 @@
 #include "DbfTable.h"
 #include "KeyExpression.h"
 #include "SortedEntries.h"
-#include "os/OsFile.h"
+#include "OsFile.h"
 
 #include <string>
 #include <vector>

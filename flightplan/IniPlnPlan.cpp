@@ -14,6 +14,7 @@
 #include "PlanError.h"
 #include "PlanFormats.h"
 #include "PlanText.h"
+#include "AsciiText.h"
 
 namespace flightplan {
 
@@ -21,19 +22,12 @@ namespace {
 
 constexpr std::string_view WaypointKey = "waypoint.";
 
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
 std::vector<std::string> Fields(const std::string& value)
 {
     std::vector<std::string> fields;
     for (std::size_t start = 0;;) {
         const std::size_t comma = value.find(',', start);
-        fields.push_back(Trimmed(value.substr(start, comma - start)));
+        fields.emplace_back(nav::Trimmed(std::string_view(value).substr(start, comma - start)));
         if (comma == std::string::npos) return fields;
         start = comma + 1;
     }
@@ -88,17 +82,18 @@ Plan ReadIniPln(std::string_view text, const std::string& source)
     for (std::size_t start = 0; start < utf8.size(); ++line) {
         std::size_t end = utf8.find('\n', start);
         if (end == std::string::npos) end = utf8.size();
-        const std::string content = Trimmed(std::string_view(utf8).substr(start, end - start));
+        const std::string content(nav::Trimmed(std::string_view(utf8).substr(start, end - start)));
         start = end + 1;
         const std::string where = Where(source, line + 1);
         if (!content.empty() && content.front() == '[') {
-            inPlan = Lower(content) == "[flightplan]";
+            inPlan = nav::Lower(content) == "[flightplan]";
             continue;
         }
         const std::size_t equals = content.find('=');
         if (!inPlan || equals == std::string::npos) continue;
-        const std::string key = Lower(Trimmed(std::string_view(content).substr(0, equals)));
-        const std::string value = Trimmed(std::string_view(content).substr(equals + 1));
+        const std::string key =
+            nav::Lower(nav::Trimmed(std::string_view(content).substr(0, equals)));
+        const std::string value(nav::Trimmed(std::string_view(content).substr(equals + 1)));
         if (key == "departure_id") {
             SetEnd(departure, value, where);
         } else if (key == "destination_id") {

@@ -1,6 +1,5 @@
 #include "PlanFormats.h"
 
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -9,17 +8,11 @@
 #include "FileBytes.h"
 #include "PlanError.h"
 #include "PlanText.h"
+#include "AsciiText.h"
 
 namespace flightplan {
 
 namespace {
-
-std::string Upper(std::string_view text)
-{
-    std::string upper(text);
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return upper;
-}
 
 // Each kind's words: in FPL and our GPX files, in PLN files, and the INI plan's letter.
 struct KindNames {
@@ -54,7 +47,8 @@ bool IsIniPlan(std::string_view text)
     for (std::size_t start = 0; start < text.size();) {
         std::size_t end = text.find('\n', start);
         if (end == std::string_view::npos) end = text.size();
-        if (Upper(Trimmed(text.substr(start, end - start))) == "[FLIGHTPLAN]") return true;
+        if (nav::Upper(nav::Trimmed(text.substr(start, end - start))) == "[FLIGHTPLAN]")
+            return true;
         start = end + 1;
     }
     return false;
@@ -64,7 +58,7 @@ bool IsIniPlan(std::string_view text)
 
 std::optional<PlanFormat> FormatNamed(std::string_view name)
 {
-    const std::string upper = Upper(name);
+    const std::string upper = nav::Upper(name);
     if (upper == "GPX") return PlanFormat::Gpx;
     if (upper == "FPL") return PlanFormat::Fpl;
     if (upper == "PLN") return PlanFormat::Pln;
@@ -123,10 +117,10 @@ const char* AtcKindWord(WaypointKind kind)
 
 WaypointKind KindFromWord(std::string_view word)
 {
-    const std::string upper = Upper(word);
+    const std::string upper = nav::Upper(word);
     if (upper == "USER") return WaypointKind::User;
     for (const KindNames& names : Kinds)
-        if (upper == names.word || upper == Upper(names.atcType)) return names.kind;
+        if (upper == names.word || upper == nav::Upper(names.atcType)) return names.kind;
     return WaypointKind::Unknown;
 }
 
@@ -157,7 +151,7 @@ std::optional<double> PlainDecimal(std::string_view text)
 double DegreesFromText(const std::string& text, double limit, const std::string& what,
                        const std::string& where)
 {
-    const std::string value = Trimmed(text);
+    const std::string value(nav::Trimmed(text));
     const std::optional<double> number = PlainDecimal(value);
     if (!number) throw PlanError(where + ": " + what + " '" + value + "' is not a number");
     const double degrees = *number;

@@ -2,12 +2,14 @@
 
 #include <cstdio>
 
+#include "PlanError.h"
 #include "PlanFormats.h"
 #include "PlanResolution.h"
 #include "PlanText.h"
 #include "ReplacingFile.h"
 #include "StoredRoute.h"
 #include "WaypointTables.h"
+#include "AsciiText.h"
 
 namespace flightplan {
 
@@ -18,7 +20,7 @@ std::string ResolutionLine(int index, const Resolution& r)
     char text[160];
     std::snprintf(text, sizeof text, "%3d  %-6s  %-8s  %-8s  %s", index + 1,
                   Utf8FromTable(r.record.id).c_str(), TableName(r.record.table), r.record.num,
-                  Utf8FromTable(TrimmedRight(r.record.name)).c_str());
+                  Utf8FromTable(nav::WithoutPadding(r.record.name)).c_str());
     return text + (r.note.empty() ? std::string() : "\n       " + r.note) + "\n";
 }
 
@@ -49,9 +51,11 @@ std::string ImportPlan(const std::string& directory, const std::string& planPath
         report += "CONFIG: RTEMODE 1, NRTEWPT " + std::to_string(records.size()) +
                   ", ACTRTE 0, flying to " + Utf8FromTable(records.front().id) + "\n";
     } else {
-        ReplacingFile file(target.routeFile, RouteTextOf(records));
+        ReplacingFile file(target.routeFile);
+        if (nav::Status staged = file.Stage(RouteTextOf(records)); !staged)
+            throw PlanError(staged.Message());
         tables.AppendUsers(resolved.newUsers);
-        file.Commit();
+        if (nav::Status placed = file.Commit(); !placed) throw PlanError(placed.Message());
         report +=
             "wrote " + target.routeFile + " (" + std::to_string(nav::RouteTextLength) + " bytes)\n";
     }

@@ -47,10 +47,4 @@ const char* TableName(int32_t table)
     return nav::WaypointTableAlias(table);
 }
 
-std::string TrimmedRight(std::string text)
-{
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
-
 }  // namespace flightplan

@@ -66,7 +66,4 @@ int32_t TableOfKind(WaypointKind kind);
 // "AIRPORTS", "NAVAIDS", "USERS" for tables 1 to 3.
 const char* TableName(int32_t table);
 
-// Trailing blanks cut.
-std::string TrimmedRight(std::string text);
-
 }  // namespace flightplan

@@ -10,6 +10,7 @@
 #include "PlanError.h"
 #include "PlanFormats.h"
 #include "PlanText.h"
+#include "AsciiText.h"
 
 namespace flightplan {
 
@@ -43,7 +44,8 @@ Position PositionFromText(const std::string& text, const std::string& where)
 {
     const std::size_t comma = text.find(',');
     if (comma == std::string::npos)
-        throw PlanError(where + ": WorldPosition '" + Trimmed(text) + "' has no longitude");
+        throw PlanError(where + ": WorldPosition '" + std::string(nav::Trimmed(text)) +
+                        "' has no longitude");
     const std::size_t end = text.find(',', comma + 1);
     return {AngleFromText(text.substr(0, comma), true, where),
             AngleFromText(text.substr(comma + 1, end == std::string::npos ? end : end - comma - 1),
@@ -81,7 +83,7 @@ int CruisingAltitude(const std::vector<TableWaypoint>& waypoints)
 
 double AngleFromText(const std::string& text, bool latitude, const std::string& where)
 {
-    const std::string value = Trimmed(text);
+    const std::string value(nav::Trimmed(text));
     const char* positive = latitude ? "N" : "E";
     const char* negative = latitude ? "S" : "W";
     const std::string what = latitude ? "latitude" : "longitude";
@@ -155,7 +157,7 @@ Plan ReadPln(const XmlElement& root, const std::string& source)
         const XmlElement* icao = point->Child("ICAO");
         if (icao) waypoint.identifier = icao->ChildText("ICAOIdent");
         if (waypoint.identifier.empty() && point->Attribute("id"))
-            waypoint.identifier = Trimmed(*point->Attribute("id"));
+            waypoint.identifier = nav::Trimmed(*point->Attribute("id"));
         waypoint.kind = KindFromWord(point->ChildText("ATCWaypointType"));
         // An airport or navaid may be named by its ICAO identifier alone.
         if (point->Child("WorldPosition"))

@@ -1,13 +1,8 @@
 #include "ReplacingFile.h"
 
-#include <cctype>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <utility>
 
-#include "PlanError.h"
+#include "AsciiText.h"
 
 namespace flightplan {
 
@@ -15,69 +10,51 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr char StagedSuffix[] = ".partial";
+
 bool NamesTable(const std::string& path)
 {
-    std::string extension = fs::path(path).extension().string();
-    for (char& c : extension) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const std::string extension = nav::Upper(fs::path(path).extension().string());
     return extension == ".DBF" || extension == ".QIX";
 }
 
-// Writes the whole of `bytes` to `path` (created or truncated); throws PlanError naming
-// `shownPath` otherwise.
-void WriteWhole(const std::string& path, const std::string& bytes, const std::string& shownPath)
+nav::Status CannotWrite(const nav::Status& failure)
 {
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    bool written = file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (file) written = std::fclose(file) == 0 && written;
-    if (!written) throw PlanError("cannot write " + shownPath + ": " + std::strerror(errno));
+    return nav::Fail("cannot write " + failure.Message());
 }
 
 }  // namespace
 
-ReplacingFile::ReplacingFile(std::string path, const std::string& bytes)
-    : path_(std::move(path)), target_(path_)
+ReplacingFile::ReplacingFile(const std::string& path)
+    : path_(path), file_(sde::StagedFile::Following(path, StagedSuffix))
 {
+}
+
+nav::Status ReplacingFile::Stage(const std::string& bytes)
+{
+    if (NamesTable(path_) || NamesTable(file_.Path()))
+        return nav::Fail(path_ + " is a table or a table's index (.DBF, .QIX); routes and plans " +
+                         "are not written there");
     std::error_code error;
-    bool writeThrough = false;
-    if (fs::is_symlink(fs::symlink_status(path_, error))) {
-        target_ = fs::canonical(path_, error).string();
-        // A link to nothing yet: the file is made where it points.
-        writeThrough = static_cast<bool>(error);
-    }
-    if (NamesTable(path_) || NamesTable(target_))
-        throw PlanError(path_ + " is a table or a table's index (.DBF, .QIX); routes and plans " +
-                        "are not written there");
-    const fs::file_status status = fs::status(target_, error);
-    if (fs::is_directory(status)) throw PlanError("cannot write " + path_ + ": it is a folder");
-    if (writeThrough || (fs::exists(status) && !fs::is_regular_file(status))) {
-        bytes_ = bytes;
-        return;
-    }
-    partial_ = target_ + ".partial";
-    try {
-        WriteWhole(partial_, bytes, path_);
-    } catch (const PlanError&) {
-        std::remove(partial_.c_str());
-        throw;
-    }
+    if (fs::is_directory(file_.Path(), error))
+        return nav::Fail("cannot write " + path_ + ": it is a folder");
+    if (nav::Status created = file_.Create(); !created) return CannotWrite(created);
+    file_.Write(bytes);
+    if (nav::Status written = file_.FinishWriting(); !written) return CannotWrite(written);
+    return {};
 }
 
-ReplacingFile::~ReplacingFile()
+nav::Status ReplacingFile::Commit()
 {
-    if (!committed_ && !partial_.empty()) std::remove(partial_.c_str());
+    if (nav::Status placed = file_.PutInPlace(); !placed) return CannotWrite(placed);
+    return {};
 }
 
-void ReplacingFile::Commit()
+nav::Status WriteReplacingFile(const std::string& path, const std::string& bytes)
 {
-    if (partial_.empty()) {
-        WriteWhole(path_, bytes_, path_);
-    } else {
-        std::error_code error;
-        std::filesystem::rename(partial_, target_, error);
-        if (error) throw PlanError("cannot write " + path_ + ": " + error.message());
-    }
-    committed_ = true;
+    ReplacingFile file(path);
+    if (nav::Status staged = file.Stage(bytes); !staged) return staged;
+    return file.Commit();
 }
 
 }  // namespace flightplan

@@ -9,6 +9,7 @@
 #include "GreatCircle.h"
 #include "PlanError.h"
 #include "PlanText.h"
+#include "AsciiText.h"
 
 namespace flightplan {
 
@@ -134,7 +135,8 @@ std::vector<TableWaypoint> RouteWaypoints(const RouteListing& listing)
                             (slot.entry.table > nav::WaypointUser
                                  ? "table " + std::to_string(slot.entry.table)
                                  : std::string(TableName(slot.entry.table))) +
-                            " NUM " + TrimmedRight(slot.entry.num) + ", which is not there");
+                            " NUM " + std::string(nav::WithoutPadding(slot.entry.num)) +
+                            ", which is not there");
         waypoints.push_back(*slot.waypoint);
     }
     if (waypoints.empty()) throw PlanError(listing.route.source + " holds no route");

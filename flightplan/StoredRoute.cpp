@@ -6,6 +6,7 @@
 #include "NavigationTables.h"
 #include "PlanError.h"
 #include "TableEngine.h"
+#include "FieldValues.h"
 
 namespace flightplan {
 
@@ -29,11 +30,6 @@ void OpenConfig(const std::string& directory, int mode)
         TableCloseAll();
         throw PlanError(path + " has no record");
     }
-}
-
-void ReplaceInteger(const char* field, int32_t value)
-{
-    FieldReplace(field, SDE_INTEGER, &value);
 }
 
 }  // namespace
@@ -85,12 +81,12 @@ void WriteConfigRoute(const std::string& directory,
                       const std::vector<nav::WaypointRecord>& waypoints)
 {
     OpenConfig(directory, SDE_SHARED);
-    ReplaceInteger("RTEMODE", 1);
-    ReplaceInteger("NRTEWPT", static_cast<int32_t>(waypoints.size()));
-    ReplaceInteger("ACTRTE", 0);
-    FieldReplace("RTEWPTS", SDE_TEXT, RouteTextOf(waypoints).c_str());
-    ReplaceInteger("LASTFILE", waypoints.front().table);
-    FieldReplace("LASTREC", SDE_TEXT, waypoints.front().num);
+    nav::ReplaceInteger("RTEMODE", 1);
+    nav::ReplaceInteger("NRTEWPT", static_cast<int32_t>(waypoints.size()));
+    nav::ReplaceInteger("ACTRTE", 0);
+    nav::ReplaceText("RTEWPTS", RouteTextOf(waypoints).c_str());
+    nav::ReplaceInteger("LASTFILE", waypoints.front().table);
+    nav::ReplaceText("LASTREC", waypoints.front().num);
     TableCloseAll();
 }
 

@@ -12,6 +12,8 @@
 #include "PlanError.h"
 #include "TableEngine.h"
 #include "WaypointFields.h"
+#include "AsciiText.h"
+#include "FieldValues.h"
 
 namespace flightplan {
 
@@ -34,11 +36,6 @@ std::string Padded(const std::string& text, std::size_t width)
 bool AllDigits(const std::string& text)
 {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-}
-
-void ReplaceInteger(const char* field, int32_t value)
-{
-    FieldReplace(field, SDE_INTEGER, &value);
 }
 
 }  // namespace
@@ -70,9 +67,9 @@ TableWaypoint WaypointTables::ReadCurrent(int32_t table)
     TableWaypoint waypoint{};
     nav::ReadWaypointFields(waypoint.record, table);
     // The identifier without the engine's padding, as plan files and the user write it.
-    const std::string id = TrimmedRight(waypoint.record.id);
+    const std::string id(nav::WithoutPadding(waypoint.record.id));
     std::snprintf(waypoint.record.id, sizeof waypoint.record.id, "%s", id.c_str());
-    waypoint.name = TrimmedRight(FieldGetString("NAME"));
+    waypoint.name = nav::WithoutPadding(FieldGetString("NAME"));
     waypoint.altitude = FieldGetInteger("ALT");
     waypoint.kind = table == nav::WaypointAirport  ? WaypointKind::Airport
                     : table == nav::WaypointNavaid ? NavaidKind(FieldGetString("TYPE"))
@@ -115,7 +112,7 @@ std::string WaypointTables::NextUserNum(int reserved)
     SetDeletedHidden(0);
     long long highest = 0;
     for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) {
-        const std::string num = TrimmedRight(FieldGetString("NUM"));
+        const std::string num(nav::WithoutPadding(FieldGetString("NUM")));
         if (AllDigits(num)) highest = std::max(highest, std::atoll(num.c_str()));
     }
     SetDeletedHidden(1);
@@ -133,9 +130,9 @@ void WaypointTables::AppendUsers(const std::vector<NewUserWaypoint>& waypoints)
     Open(nav::UsersAlias, SDE_SHARED);
     for (const NewUserWaypoint& waypoint : waypoints) {
         RecordAppendBlank();
-        FieldReplace("NUM", SDE_TEXT, waypoint.num.c_str());
-        FieldReplace("ID", SDE_TEXT, waypoint.id.c_str());
-        FieldReplace("NAME", SDE_TEXT, waypoint.name.c_str());
+        nav::ReplaceText("NUM", waypoint.num.c_str());
+        nav::ReplaceText("ID", waypoint.id.c_str());
+        nav::ReplaceText("NAME", waypoint.name.c_str());
         const nav::StoredCoordinate lat =
             nav::StoredFromDegrees(waypoint.position.latitude, nav::Axis::Latitude);
         const nav::StoredCoordinate lon =
@@ -144,7 +141,7 @@ void WaypointTables::AppendUsers(const std::vector<NewUserWaypoint>& waypoints)
                                   lat.seconds,    lon.hemisphere, lon.degrees,
                                   lon.minutes,    lon.seconds,    0};
         for (std::size_t i = 0; i < std::size(values); ++i)
-            ReplaceInteger(NewUserFields[i], values[i]);
+            nav::ReplaceInteger(NewUserFields[i], values[i]);
     }
     TableCloseAll();
 }

@@ -2,11 +2,11 @@
 
 #include <expat.h>
 
-#include <cctype>
 #include <limits>
 
 #include "PlanError.h"
 #include "PlanText.h"
+#include "AsciiText.h"
 
 namespace flightplan {
 
@@ -26,8 +26,7 @@ std::string LocalName(const XML_Char* name)
 // its code page, which is taught here. Its five undefined bytes are malformed.
 int OnUnknownEncoding(void*, const XML_Char* name, XML_Encoding* encoding)
 {
-    std::string upper(name);
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const std::string upper = nav::Upper(name);
     if (upper != "WINDOWS-1252" && upper != "CP1252") return XML_STATUS_ERROR;
     for (int byte = 0; byte < 256; ++byte) {
         const char32_t c = TableCodePoint(static_cast<unsigned char>(byte));
@@ -105,7 +104,7 @@ std::vector<const XmlElement*> XmlElement::Children(std::string_view childName) 
 std::string XmlElement::ChildText(std::string_view childName) const
 {
     const XmlElement* child = Child(childName);
-    return child ? Trimmed(child->text) : std::string();
+    return std::string(nav::Trimmed(child ? child->text : std::string_view()));
 }
 
 const std::string* XmlElement::Attribute(std::string_view attributeName) const
@@ -138,13 +137,6 @@ XmlElement ParseXml(const std::string& bytes, const std::string& source)
         throw PlanError(source + " line " + std::to_string(line) + ": not well-formed XML (" +
                         error + ")");
     return std::move(builder.root);
-}
-
-std::string Trimmed(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) return {};
-    return std::string(text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1));
 }
 
 }  // namespace flightplan

@@ -41,7 +41,4 @@ struct XmlElement {
 // anything that is not well-formed XML or nests elements deeper than MaxElementDepth.
 XmlElement ParseXml(const std::string& bytes, const std::string& source);
 
-// White space cut from both ends.
-std::string Trimmed(std::string_view text);
-
 }  // namespace flightplan

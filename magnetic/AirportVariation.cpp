@@ -1,6 +1,7 @@
 #include "AirportVariation.h"
 
 #include "Coordinates.h"
+#include "FieldValues.h"
 #include "TableEngine.h"
 
 #include <cstdint>
@@ -40,7 +41,7 @@ ModelResult ComputeAirportVariation(std::span<const ModelCoefficientRow> table)
 
     AirportVariation variation =
         AirportVariationAt(nav::UtilityLatitude(latitude), nav::UtilityLongitude(longitude), table);
-    FieldReplace("VAR", SDE_INTEGER, &variation.degrees);
+    nav::ReplaceInteger("VAR", variation.degrees);
     return variation.result;
 }
 

@@ -1,5 +1,6 @@
 #include "AptDatReader.h"
 
+#include "AsciiText.h"
 #include "FrequencyBands.h"
 #include "RowFields.h"
 
@@ -223,7 +224,7 @@ bool AptDatReader::Next(AptAirport& airport)
         } else {
             line = file_.LineNumber();
         }
-        if (IsBlankRow(row)) continue;
+        if (nav::IsBlankText(row)) continue;
         std::optional<int> code = ReadRowCode(row);
         if (code == EndOfDataRow) {
             MarkEnded();
@@ -247,7 +248,7 @@ bool AptDatReader::Next(AptAirport& airport)
             continue;
         }
         while (file_.ReadLine(row)) {
-            if (IsBlankRow(row)) continue;
+            if (nav::IsBlankText(row)) continue;
             std::optional<int> next = ReadRowCode(row);
             if (next && IsHeaderRow(*next)) {
                 pending_.swap(row);
@@ -265,7 +266,7 @@ bool AptDatReader::Next(AptAirport& airport)
                      "airport datum missing its latitude or longitude, or out of range");
             airport.datum.reset();
         }
-        return !file_.Failed();
+        return file_.ReadStatus().Ok();
     }
 }
 

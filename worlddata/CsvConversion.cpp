@@ -24,10 +24,7 @@ struct AirportFrequencies {
 
 // An input file, its CSV rows and where its malformed rows are reported.
 struct CsvInput {
-    CsvInput(const std::string& path, ImportFilesWriter& writer)
-        : file(path), reader(file), problem(writer.ProblemsOf(file))
-    {
-    }
+    explicit CsvInput(ImportFilesWriter& writer) : reader(file), problem(writer.ProblemsOf(file)) {}
 
     // The row's text of `column` as a number; nothing when blank or not a number.
     std::optional<double> Real(std::string_view column) const
@@ -240,18 +237,15 @@ void ReadRunways(CsvInput& input, ImportFilesWriter& writer)
     }
 }
 
-// The input of `path`, or none when the path is empty; false with result.error when it is
-// given and cannot be opened or lacks a column that is read.
-bool StartInput(std::unique_ptr<CsvInput>& input, const std::string& path,
-                std::span<const std::string_view> columns, ImportFilesWriter& writer,
-                ConversionResult& result)
+// The input of `path`, or none when the path is empty; fails when it is given and cannot
+// be opened or lacks a column that is read.
+nav::Status StartInput(std::unique_ptr<CsvInput>& input, const std::string& path,
+                       std::span<const std::string_view> columns, ImportFilesWriter& writer)
 {
-    if (path.empty()) return true;
-    input = std::make_unique<CsvInput>(path, writer);
-    if (!Opened(input->file, result)) return false;
-    if (input->reader.ReadHeader(columns)) return true;
-    result.error = path + ": " + input->reader.Error();
-    return false;
+    if (path.empty()) return {};
+    input = std::make_unique<CsvInput>(writer);
+    if (nav::Status opened = OpenInput(input->file, path); !opened) return opened;
+    return input->reader.ReadHeader(columns);
 }
 
 // The path, as the import files' header names it.
@@ -262,45 +256,44 @@ std::string SourceOf(const std::string& path, const char* file)
 
 }  // namespace
 
-ConversionResult ConvertCsvWorldData(const CsvWorldFiles& files, const std::string& outputDirectory,
-                                     const ConversionOptions& options)
+nav::Expected<ConversionSummary> ConvertCsvWorldData(const CsvWorldFiles& files,
+                                                     const std::string& outputDirectory,
+                                                     const ConversionOptions& options)
 {
-    ConversionResult result;
-    if (files.airports.empty() && files.navaids.empty()) {
-        result.error = "neither airports.csv nor navaids.csv given";
-        return result;
-    }
-    ImportFilesWriter writer(options, result);
+    if (files.airports.empty() && files.navaids.empty())
+        return nav::Fail("neither airports.csv nor navaids.csv given");
+    ConversionSummary summary;
+    ImportFilesWriter writer(options, summary);
     std::unique_ptr<CsvInput> airports, runways, navaids, frequencies;
-    if (!StartInput(airports, files.airports, AirportsCsvColumns, writer, result) ||
-        !StartInput(runways, files.runways, RunwaysCsvColumns, writer, result) ||
-        !StartInput(navaids, files.navaids, NavaidsCsvColumns, writer, result) ||
-        !StartInput(frequencies, files.frequencies, FrequenciesCsvColumns, writer, result))
-        return result;
-    if (!writer.Open(outputDirectory)) return result;
+    nav::Status step = StartInput(airports, files.airports, AirportsCsvColumns, writer);
+    if (step) step = StartInput(runways, files.runways, RunwaysCsvColumns, writer);
+    if (step) step = StartInput(navaids, files.navaids, NavaidsCsvColumns, writer);
+    if (step) step = StartInput(frequencies, files.frequencies, FrequenciesCsvColumns, writer);
+    if (step) step = writer.Open(outputDirectory);
+    if (!step) return step.Failed();
     writer.WriteHeaders(SourceOf(files.airports, "airports.csv"),
                         SourceOf(files.runways, "runways.csv"),
                         SourceOf(files.navaids, "navaids.csv"));
 
     if (navaids) {
         ReadNavaids(*navaids, writer);
-        if (!ReadWhole(navaids->file, result, options)) return result;
+        if (step = ReadWhole(navaids->file, options); !step) return step.Failed();
     }
     std::unordered_map<std::string, AirportFrequencies> airportFrequencies;
     if (frequencies) {
         airportFrequencies = ReadFrequencies(*frequencies, writer);
-        if (!ReadWhole(frequencies->file, result, options)) return result;
+        if (step = ReadWhole(frequencies->file, options); !step) return step.Failed();
     }
     if (airports) {
         ReadAirports(*airports, writer, airportFrequencies);
-        if (!ReadWhole(airports->file, result, options)) return result;
+        if (step = ReadWhole(airports->file, options); !step) return step.Failed();
     }
     if (runways) {
         ReadRunways(*runways, writer);
-        if (!ReadWhole(runways->file, result, options)) return result;
+        if (step = ReadWhole(runways->file, options); !step) return step.Failed();
     }
-    result.succeeded = writer.Commit();
-    return result;
+    if (step = writer.Commit(); !step) return step.Failed();
+    return summary;
 }
 
 }  // namespace worlddata

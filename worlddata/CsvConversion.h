@@ -8,7 +8,8 @@
 // row; a file that lacks one that is read is refused.
 #pragma once
 
-#include "WorldConversion.h"
+#include "Conversion.h"
+#include "Result.h"
 
 #include <string>
 #include <string_view>
@@ -38,7 +39,9 @@ struct CsvWorldFiles {
     std::string frequencies;  // empty: none, ATIS and TWR stay blank
 };
 
-ConversionResult ConvertCsvWorldData(const CsvWorldFiles& files, const std::string& outputDirectory,
-                                     const ConversionOptions& options);
+// A failure says why nothing was written.
+nav::Expected<ConversionSummary> ConvertCsvWorldData(const CsvWorldFiles& files,
+                                                     const std::string& outputDirectory,
+                                                     const ConversionOptions& options);
 
 }  // namespace worlddata

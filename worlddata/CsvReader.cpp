@@ -57,20 +57,19 @@ bool CsvReader::Next()
     return true;
 }
 
-bool CsvReader::ReadHeader(std::span<const std::string_view> required)
+nav::Status CsvReader::ReadHeader(std::span<const std::string_view> required)
 {
     if (!Next()) {
-        error_ = file_.Failed() ? file_.Error() : "empty file, no header row";
-        return false;
+        if (!file_.ReadStatus()) return file_.ReadStatus();
+        return nav::Fail(file_.Path() + ": empty file, no header row");
     }
     for (std::size_t i = 0; i < fields_.size(); ++i) columns_.try_emplace(fields_[i], i);
     for (std::string_view column : required) {
-        if (!columns_.contains(std::string(column))) {
-            error_ = "no column \"" + std::string(column) + "\" in the header row";
-            return false;
-        }
+        if (!columns_.contains(std::string(column)))
+            return nav::Fail(file_.Path() + ": no column \"" + std::string(column) +
+                             "\" in the header row");
     }
-    return true;
+    return {};
 }
 
 std::string_view CsvReader::Field(std::string_view column) const

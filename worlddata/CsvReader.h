@@ -19,9 +19,9 @@ class CsvReader {
 public:
     explicit CsvReader(DataFileReader& file);
 
-    // Reads the header row; false (with Error()) when the file is empty or lacks one of the
+    // Reads the header row; fails, naming the file, when it is empty or lacks one of the
     // `required` columns.
-    bool ReadHeader(std::span<const std::string_view> required);
+    nav::Status ReadHeader(std::span<const std::string_view> required);
     // The next row; false at the end of the file or when reading failed. Blank lines are
     // passed over.
     bool Next();
@@ -33,7 +33,6 @@ public:
     // The field of the column named `column`; empty when the file has no such column or the
     // row ends before it.
     std::string_view Field(std::string_view column) const;
-    const std::string& Error() const { return error_; }
 
 private:
     DataFileReader& file_;
@@ -41,7 +40,6 @@ private:
     std::vector<std::string> fields_;
     int line_ = 0;
     bool rowCut_ = false;
-    std::string error_;
 };
 
 }  // namespace worlddata

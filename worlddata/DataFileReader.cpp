@@ -22,22 +22,22 @@ gzFile Handle(void* file)
 
 }  // namespace
 
-DataFileReader::DataFileReader(const std::string& path) : path_(path), buffer_(ChunkBytes)
+DataFileReader::DataFileReader() : buffer_(ChunkBytes) {}
+
+nav::Status DataFileReader::Open(const std::string& path)
 {
+    if (file_) gzclose(Handle(file_));
+    file_ = nullptr;
+    path_ = path;
     std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        error_ = "is a directory";
-        return;
-    }
+    if (std::filesystem::is_directory(path, error)) return nav::Fail(path + ": is a directory");
     errno = 0;
     file_ = gzopen(path.c_str(), "rb");
-    if (!file_) {
-        error_ = errno ? std::strerror(errno) : "cannot open";
-        return;
-    }
+    if (!file_) return nav::Fail(path + ": " + (errno ? std::strerror(errno) : "cannot open"));
     gzbuffer(Handle(file_), ChunkBytes);
     auto size = std::filesystem::file_size(path, error);
     size_ = error ? 0 : static_cast<int64_t>(size);
+    return {};
 }
 
 DataFileReader::~DataFileReader()
@@ -52,14 +52,14 @@ int64_t DataFileReader::BytesRead() const
 
 bool DataFileReader::Refill()
 {
-    if (atEnd_ || !file_ || Failed()) return false;
+    if (atEnd_ || !file_ || !readStatus_) return false;
     int count = gzread(Handle(file_), buffer_.data(), static_cast<unsigned>(buffer_.size()));
     int code = Z_OK;
     const char* message = gzerror(Handle(file_), &code);
     if (count < 0 || (code != Z_OK && code != Z_STREAM_END)) {
         // A damaged or cut-off compressed file: what was read so far is not trusted to end
         // at a row boundary, so the reading stops as failed.
-        error_ = code == Z_ERRNO ? std::strerror(errno) : message;
+        readStatus_ = nav::Fail(path_ + ": " + (code == Z_ERRNO ? std::strerror(errno) : message));
         return false;
     }
     if (count == 0) {
@@ -91,7 +91,7 @@ bool DataFileReader::ReadLine(std::string& line)
             break;
         }
     }
-    if (Failed() || !any) return false;
+    if (!readStatus_ || !any) return false;
     linesCut_ += cut ? 1 : 0;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (lineNumber_ == 0 && line.starts_with(ByteOrderMark)) line.erase(0, ByteOrderMark.size());

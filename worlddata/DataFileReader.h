@@ -2,6 +2,8 @@
 // its first bytes), never held whole in memory.
 #pragma once
 
+#include "Result.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -13,22 +15,23 @@ inline constexpr std::size_t MaximumLineBytes = 64 * 1024;
 
 class DataFileReader {
 public:
-    explicit DataFileReader(const std::string& path);
+    DataFileReader();
     ~DataFileReader();
     DataFileReader(const DataFileReader&) = delete;
     DataFileReader& operator=(const DataFileReader&) = delete;
 
-    bool IsOpen() const { return file_ != nullptr; }
+    // Opens the file for reading; the failure names it and says why ("PATH: is a directory").
+    nav::Status Open(const std::string& path);
     const std::string& Path() const { return path_; }
     // The next line without its line end (line feed, and a carriage return before it),
     // cut at MaximumLineBytes so that a file without line ends cannot fill the memory. A
     // UTF-8 byte-order mark at the start of the file is no part of the first line.
-    // False at the end of the file or when reading failed (then Failed() is true).
+    // False at the end of the file or when reading failed (then ReadStatus() says so).
     bool ReadLine(std::string& line);
     int LinesCut() const { return linesCut_; }
-    bool Failed() const { return !error_.empty(); }
-    // Why the file could not be opened or read.
-    const std::string& Error() const { return error_; }
+    // Whether reading went well so far; once it failed, the failure names the file and says
+    // why.
+    const nav::Status& ReadStatus() const { return readStatus_; }
     int LineNumber() const { return lineNumber_; }
     // Bytes of the file as stored (compressed ones for gzip), for progress.
     int64_t BytesRead() const;
@@ -46,7 +49,7 @@ private:
     int lineNumber_ = 0;
     int linesCut_ = 0;
     int64_t size_ = 0;
-    std::string error_;
+    nav::Status readStatus_;
 };
 
 }  // namespace worlddata

@@ -1,5 +1,6 @@
 #include "ImportFilesWriter.h"
 
+#include "AsciiText.h"
 #include "ImportLayout.h"
 #include "NavaidFieldValues.h"
 #include "NavigationTables.h"
@@ -8,7 +9,6 @@
 #include "TextEncoding.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 namespace worlddata {
@@ -19,14 +19,6 @@ constexpr std::size_t IdentWidth = 6;  // the ID field
 constexpr int ProgressEvery = 256;     // records between looks at the progress
 constexpr int KilohertzPerHundredthMegahertz = 10;
 constexpr double HundredthsPerMegahertz = 100.0;
-
-std::string Upper(std::string_view text)
-{
-    std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return upper;
-}
 
 std::string WithoutDashes(std::string_view ident)
 {
@@ -41,21 +33,35 @@ double Megahertz(int khz)
     return khz / KilohertzPerHundredthMegahertz / HundredthsPerMegahertz;
 }
 
-void WriteHeader(StagedFile& file, char kind, const std::string& what, const std::string& source)
+// Line feed only: the import keeps a carriage return as part of the line.
+void WriteLine(sde::StagedFile& file, const std::string& line)
 {
-    file.WriteLine(std::string("IMPORT ") + kind);
-    file.WriteLine(what + " converted by navdb convert");
-    file.WriteLine("from " + source);
+    file.Write(line);
+    file.Write("\n");
+}
+
+void WriteHeader(sde::StagedFile& file, char kind, const std::string& what,
+                 const std::string& source)
+{
+    WriteLine(file, std::string("IMPORT ") + kind);
+    WriteLine(file, what + " converted by navdb convert");
+    WriteLine(file, "from " + source);
+}
+
+std::unique_ptr<sde::StagedFile> StagedImportFile(const std::string& directory, const char* alias)
+{
+    std::string path = directory + alias + nav::ImportFileExtension;
+    return std::make_unique<sde::StagedFile>(path, path + ".part");
 }
 
 }  // namespace
 
-ImportFilesWriter::ImportFilesWriter(const ConversionOptions& options, ConversionResult& result)
-    : options_(options), result_(result)
+ImportFilesWriter::ImportFilesWriter(const ConversionOptions& options, ConversionSummary& summary)
+    : options_(options), summary_(summary)
 {
 }
 
-bool ImportFilesWriter::Open(const std::string& outputDirectory)
+nav::Status ImportFilesWriter::Open(const std::string& outputDirectory)
 {
     std::string directory =
         outputDirectory.empty() || outputDirectory.back() == '/' || outputDirectory.back() == '\\'
@@ -64,19 +70,14 @@ bool ImportFilesWriter::Open(const std::string& outputDirectory)
     // A directory that cannot be made shows as a file that cannot be written.
     std::error_code ignored;
     std::filesystem::create_directories(outputDirectory, ignored);
-    airports_ =
-        std::make_unique<StagedFile>(directory + nav::AirportsAlias + nav::ImportFileExtension);
-    runways_ =
-        std::make_unique<StagedFile>(directory + nav::RunwaysAlias + nav::ImportFileExtension);
-    navaids_ =
-        std::make_unique<StagedFile>(directory + nav::NavaidsAlias + nav::ImportFileExtension);
-    for (const StagedFile* file : {airports_.get(), runways_.get(), navaids_.get()}) {
-        if (!file->IsOpen()) {
-            result_.error = "cannot write " + file->Error();
-            return false;
-        }
+    airports_ = StagedImportFile(directory, nav::AirportsAlias);
+    runways_ = StagedImportFile(directory, nav::RunwaysAlias);
+    navaids_ = StagedImportFile(directory, nav::NavaidsAlias);
+    for (sde::StagedFile* file : {airports_.get(), runways_.get(), navaids_.get()}) {
+        nav::Status created = file->Create();
+        if (!created) return nav::Fail("cannot write " + created.Message());
     }
-    return true;
+    return {};
 }
 
 void ImportFilesWriter::WriteHeaders(const std::string& airportSource,
@@ -88,17 +89,16 @@ void ImportFilesWriter::WriteHeaders(const std::string& airportSource,
     WriteHeader(*navaids_, 'N', "navaids", navaidSource);
 }
 
-bool ImportFilesWriter::Commit()
+nav::Status ImportFilesWriter::Commit()
 {
-    std::string error;
-    if (CommitTogether({airports_.get(), runways_.get(), navaids_.get()}, error)) return true;
-    result_.error = "cannot write " + error;
-    return false;
+    nav::Status placed = sde::PutInPlaceTogether({airports_.get(), runways_.get(), navaids_.get()});
+    if (!placed) return nav::Fail("cannot write " + placed.Message());
+    return {};
 }
 
 void ImportFilesWriter::Skip(const char* what, const std::string& reason)
 {
-    ++result_.skipped[std::string(what) + ": " + reason];
+    ++summary_.skipped[std::string(what) + ": " + reason];
 }
 
 void ImportFilesWriter::Report(const DataFileReader& file, int line, const std::string& problem)
@@ -109,7 +109,7 @@ void ImportFilesWriter::Report(const DataFileReader& file, int line, const std::
 
 void ImportFilesWriter::Malformed(const DataFileReader& file, int line, const std::string& problem)
 {
-    ++result_.malformedRows;
+    ++summary_.malformedRows;
     Report(file, line, problem);
 }
 
@@ -135,7 +135,7 @@ bool ImportFilesWriter::Selected(const char* what, const std::string& ident,
         Skip(what, "outside the region");
         return false;
     }
-    if (!options_.idents.empty() && !options_.idents.contains(Upper(ident))) {
+    if (!options_.idents.empty() && !options_.idents.contains(nav::Upper(ident))) {
         Skip(what, "not in the identifier list");
         return false;
     }
@@ -199,8 +199,8 @@ void ImportFilesWriter::AddNavaid(const NavDatRow& row, const std::string& type,
     // A station without a frequency given (a TACAN of the CSV data set) leaves FREQ blank.
     if (row.frequency != 0) line.Text("FREQ", NavaidFrequency(row));
     line.Text("TYPE", type);
-    navaids_->WriteLine(line.Line());
-    ++result_.navaids;
+    WriteLine(*navaids_, line.Line());
+    ++summary_.navaids;
 }
 
 void ImportFilesWriter::LandingAid(ImportLineBuilder& line, const std::string& airportIdent,
@@ -212,7 +212,7 @@ void ImportFilesWriter::LandingAid(ImportLineBuilder& line, const std::string& a
     line.Text(nav, found->second.ident);
     line.Text(rwy, end.designator);
     line.Text(freq, found->second.frequency);
-    ++result_.localizers;
+    ++summary_.localizers;
 }
 
 void ImportFilesWriter::AddRunway(const AptRunway& runway, const std::string& airportIdent,
@@ -230,8 +230,8 @@ void ImportFilesWriter::AddRunway(const AptRunway& runway, const std::string& ai
         LandingAid(line, airportIdent, runway.ends[0], "NAV1", "RWY1", "FREQ1");
         LandingAid(line, airportIdent, runway.ends[1], "NAV2", "RWY2", "FREQ2");
     }
-    runways_->WriteLine(line.Line());
-    ++result_.runways;
+    WriteLine(*runways_, line.Line());
+    ++summary_.runways;
 }
 
 bool ImportFilesWriter::HasAirport(const std::string& ident) const
@@ -263,11 +263,11 @@ bool ImportFilesWriter::AddAirport(const AptAirport& airport,
     // Codes where the source gives them; a country given by its full name is known by
     // its ICAO region instead, a state by its postal code (a name cut to four or five
     // letters would say nothing).
-    std::string country = Upper(ToWindows1252(airport.country));
+    std::string country = nav::Upper(ToWindows1252(airport.country));
     if (country.size() > line.TextWidth("COUNTRY"))
-        country = Upper(ToWindows1252(airport.regionCode));
+        country = nav::Upper(ToWindows1252(airport.regionCode));
     line.Text("COUNTRY", country);
-    std::string state = Upper(ToWindows1252(airport.state));
+    std::string state = nav::Upper(ToWindows1252(airport.state));
     if (state.size() > line.TextWidth("STATE")) state = StateCode(state);
     line.Text("STATE", state);
     line.Integer("ALT", airport.elevationFeet);
@@ -275,29 +275,29 @@ bool ImportFilesWriter::AddAirport(const AptAirport& airport,
     line.Position(*position);
     line.Real("ATIS", Megahertz(airport.atisKhz));
     line.Real("TWR", Megahertz(airport.towerKhz));
-    airports_->WriteLine(line.Line());
-    ++result_.airports;
+    WriteLine(*airports_, line.Line());
+    ++summary_.airports;
     for (const AptRunway& runway : airport.runways) AddRunway(runway, airport.ident, file);
     return true;
 }
 
-bool Opened(const DataFileReader& file, ConversionResult& result)
+nav::Status OpenInput(DataFileReader& file, const std::string& path)
 {
-    if (!file.IsOpen()) result.error = "cannot read " + file.Path() + ": " + file.Error();
-    return file.IsOpen();
+    nav::Status opened = file.Open(path);
+    if (!opened) return nav::Fail("cannot read " + opened.Message());
+    return {};
 }
 
-bool ReadWhole(const DataFileReader& file, ConversionResult& result,
-               const ConversionOptions& options)
+nav::Status ReadWhole(const DataFileReader& file, const ConversionOptions& options)
 {
     if (file.LinesCut() > 0 && options.problem)
         options.problem(file.Path() + ": " + std::to_string(file.LinesCut()) +
                         " rows longer than " + std::to_string(MaximumLineBytes) +
                         " characters, read only that far");
-    if (file.Failed())
-        result.error = "cannot read " + file.Path() + ": " + file.Error() + " (at line " +
-                       std::to_string(file.LineNumber() + 1) + ")";
-    return !file.Failed();
+    if (!file.ReadStatus())
+        return nav::Fail("cannot read " + file.ReadStatus().Message() + " (at line " +
+                         std::to_string(file.LineNumber() + 1) + ")");
+    return {};
 }
 
 }  // namespace worlddata

@@ -10,8 +10,9 @@
 #include "ImportLineBuilder.h"
 #include "NavDatReader.h"
 #include "StableNum.h"
+#include "Conversion.h"
+#include "Result.h"
 #include "StagedFile.h"
-#include "WorldConversion.h"
 
 #include <memory>
 #include <optional>
@@ -23,18 +24,17 @@ namespace worlddata {
 
 class ImportFilesWriter {
 public:
-    ImportFilesWriter(const ConversionOptions& options, ConversionResult& result);
+    ImportFilesWriter(const ConversionOptions& options, ConversionSummary& summary);
 
-    // Makes the output directory when missing and opens the three files under their
-    // temporary names; false with result.error when one cannot be written.
-    bool Open(const std::string& outputDirectory);
+    // Makes the output directory when missing and makes the three files under their
+    // temporary names; fails when one cannot be written.
+    nav::Status Open(const std::string& outputDirectory);
     // The three header lines of each file; a source is a path, with its version where the
     // file has one.
     void WriteHeaders(const std::string& airportSource, const std::string& runwaySource,
                       const std::string& navaidSource);
-    // Puts the three files in place, or none of them; false with result.error when one
-    // cannot be.
-    bool Commit();
+    // Puts the three files in place, or none of them; fails when one cannot be.
+    nav::Status Commit();
 
     // Reports a row of `file` that could not be read, as a malformed row.
     RowProblem ProblemsOf(const DataFileReader& file);
@@ -73,19 +73,18 @@ private:
     };
 
     const ConversionOptions& options_;
-    ConversionResult& result_;
-    std::unique_ptr<StagedFile> airports_, runways_, navaids_;
+    ConversionSummary& summary_;
+    std::unique_ptr<sde::StagedFile> airports_, runways_, navaids_;
     int lastPercent_ = -1;
     std::unordered_map<std::string, Localizer> localizers_;  // by "AIRPORT RUNWAY-END"
     std::unordered_set<std::string> airportNums_;
     NavaidNums navaidNums_;
 };
 
-// Whether `file` was opened; else result.error says why not.
-bool Opened(const DataFileReader& file, ConversionResult& result);
-// Whether `file` was read to its end (rows cut at the line limit are reported); else
-// result.error says where reading failed.
-bool ReadWhole(const DataFileReader& file, ConversionResult& result,
-               const ConversionOptions& options);
+// Opens an input file of a conversion; the failure says that it cannot be read, and why.
+nav::Status OpenInput(DataFileReader& file, const std::string& path);
+// Whether `file` was read to its end (rows cut at the line limit are reported); the failure
+// says where reading stopped.
+nav::Status ReadWhole(const DataFileReader& file, const ConversionOptions& options);
 
 }  // namespace worlddata

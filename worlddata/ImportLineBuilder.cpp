@@ -1,11 +1,11 @@
 #include "ImportLineBuilder.h"
 
+#include "AsciiText.h"
 #include "NavigationTables.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <stdexcept>
 
 namespace worlddata {
 
@@ -25,10 +25,8 @@ const nav::TableDefinition& TableOf(nav::ImportKind kind)
 
 int FieldWidth(const nav::TableDefinition& table, const char* field)
 {
-    for (const nav::FieldDefinition& definition : table.fields) {
-        if (std::strcmp(definition.name, field) == 0) return definition.width;
-    }
-    throw std::logic_error(std::string("no field ") + field + " in " + table.name);
+    const nav::FieldDefinition* definition = nav::FindField(table, field);
+    return definition ? definition->width : 0;
 }
 
 int PowerOfTen(std::size_t digits)
@@ -42,20 +40,21 @@ int PowerOfTen(std::size_t digits)
 
 ImportLineBuilder::ImportLineBuilder(nav::ImportKind kind) : kind_(kind) {}
 
-const nav::ImportColumn& ImportLineBuilder::Column(const char* field) const
+const nav::ImportColumn* ImportLineBuilder::Column(const char* field) const
 {
     for (const nav::ImportColumn& column : nav::ImportColumns(kind_)) {
-        if (std::strcmp(column.field, field) == 0) return column;
+        if (std::strcmp(column.field, field) == 0) return &column;
     }
-    throw std::logic_error(std::string("no import column ") + field);
+    return nullptr;
 }
 
 std::size_t ImportLineBuilder::TextWidth(const char* field) const
 {
-    const nav::ImportColumn& column = Column(field);
+    const nav::ImportColumn* column = Column(field);
+    if (!column) return 0;
     std::size_t width = FieldWidth(TableOf(kind_), field);
     for (const nav::ImportColumn& other : nav::ImportColumns(kind_)) {
-        if (other.offset > column.offset) width = std::min(width, other.offset - column.offset);
+        if (other.offset > column->offset) width = std::min(width, other.offset - column->offset);
     }
     return width;
 }
@@ -68,32 +67,36 @@ void ImportLineBuilder::Put(std::size_t offset, std::string_view text)
 
 void ImportLineBuilder::Text(const char* field, std::string_view text)
 {
-    Put(Column(field).offset, text.substr(0, TextWidth(field)));
+    if (const nav::ImportColumn* column = Column(field))
+        Put(column->offset, text.substr(0, TextWidth(field)));
 }
 
 void ImportLineBuilder::Integer(const char* field, int value, Padding padding)
 {
-    const nav::ImportColumn& column = Column(field);
-    int largest = PowerOfTen(column.width) - 1;
-    int smallest = -(PowerOfTen(column.width - 1) - 1);
+    const nav::ImportColumn* column = Column(field);
+    if (!column || column->width == 0) return;
+    int largest = PowerOfTen(column->width) - 1;
+    int smallest = -(PowerOfTen(column->width - 1) - 1);
     value = std::clamp(value, smallest, largest);
     char text[16];
     std::snprintf(text, sizeof text, padding == Padding::Zeros ? "%0*d" : "%*d",
-                  static_cast<int>(column.width), value);
-    Put(column.offset, text);
+                  static_cast<int>(column->width), value);
+    Put(column->offset, text);
 }
 
 void ImportLineBuilder::Real(const char* field, double value)
 {
-    const nav::ImportColumn& column = Column(field);
+    const nav::ImportColumn* column = Column(field);
+    if (!column) return;
     char text[32];
-    std::snprintf(text, sizeof text, "%*.2f", static_cast<int>(column.width), value);
-    Put(column.offset, std::string_view(text).substr(0, column.width));
+    std::snprintf(text, sizeof text, "%*.2f", static_cast<int>(column->width), value);
+    Put(column->offset, std::string_view(text).substr(0, column->width));
 }
 
 void ImportLineBuilder::ComputedVariation()
 {
-    Put(Column("VAR").offset, std::string_view(&nav::ComputedVariationMark, 1));
+    if (const nav::ImportColumn* column = Column("VAR"))
+        Put(column->offset, std::string_view(&nav::ComputedVariationMark, 1));
 }
 
 void ImportLineBuilder::Position(const GeoPosition& position)
@@ -112,7 +115,7 @@ void ImportLineBuilder::Position(const GeoPosition& position)
 
 std::string ImportLineBuilder::Line() const
 {
-    return line_.substr(0, line_.find_last_not_of(' ') + 1);
+    return std::string(nav::WithoutPadding(line_));
 }
 
 }  // namespace worlddata

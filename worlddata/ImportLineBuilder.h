@@ -1,6 +1,8 @@
 // One record line of an import file, built field by field at the columns the import reads
 // (ImportLayout) and no wider than the table field that receives it, so that no value
-// spills into the next column.
+// spills into the next column. A field that the kind's layout lacks has no column: it takes
+// no text and is written nowhere, which the conversion's tests, reading every field back
+// from the lines, would show.
 #pragma once
 
 #include "GeoPosition.h"
@@ -37,7 +39,8 @@ public:
     std::size_t TextWidth(const char* field) const;
 
 private:
-    const nav::ImportColumn& Column(const char* field) const;
+    // Null for a field the kind's layout lacks.
+    const nav::ImportColumn* Column(const char* field) const;
     void Put(std::size_t offset, std::string_view text);
 
     nav::ImportKind kind_;

@@ -1,5 +1,6 @@
 #include "NavDatReader.h"
 
+#include "AsciiText.h"
 #include "VersionedDataFile.h"
 #include "RowFields.h"
 
@@ -97,7 +98,7 @@ bool NavDatReader::Next(NavDatRow& row)
 {
     std::string text;
     while (!Ended() && file_.ReadLine(text)) {
-        if (IsBlankRow(text)) continue;
+        if (nav::IsBlankText(text)) continue;
         std::optional<int> code = ReadRowCode(text);
         if (!code) {
             problem_(file_.LineNumber(), "row code is not a number");

@@ -1,7 +1,6 @@
 #include "StateCodes.h"
 
-#include <algorithm>
-#include <cctype>
+#include "AsciiText.h"
 
 namespace worlddata {
 
@@ -84,20 +83,12 @@ constexpr StateName StateNames[] = {
     {"YUKON", "YT"},
 };
 
-bool SameIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::toupper(static_cast<unsigned char>(x)) ==
-               std::toupper(static_cast<unsigned char>(y));
-    });
-}
-
 }  // namespace
 
 std::string_view StateCode(std::string_view name)
 {
     for (const StateName& state : StateNames) {
-        if (SameIgnoringCase(state.name, name)) return state.code;
+        if (nav::EqualIgnoringCase(state.name, name)) return state.code;
     }
     return {};
 }

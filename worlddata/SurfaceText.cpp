@@ -1,8 +1,7 @@
 #include "SurfaceText.h"
 
 #include "AptDatReader.h"
-
-#include <cctype>
+#include "AsciiText.h"
 
 namespace worlddata {
 
@@ -29,11 +28,7 @@ constexpr SurfacePrefix Prefixes[] = {
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix)
 {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(text[i])) != prefix[i]) return false;
-    }
-    return true;
+    return nav::EqualIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "VersionedDataFile.h"
 
+#include "AsciiText.h"
 #include "RowFields.h"
 
 #include <charconv>
@@ -16,42 +17,41 @@ VersionedDataFile::VersionedDataFile(DataFileReader& file, RowProblem problem, c
 bool VersionedDataFile::ReadNonBlankLine(std::string& line)
 {
     while (file_.ReadLine(line)) {
-        if (!IsBlankRow(line)) return true;
+        if (!nav::IsBlankText(line)) return true;
     }
     return false;
 }
 
-bool VersionedDataFile::ReadHeader()
+nav::Status VersionedDataFile::ReadHeader()
 {
     version_ = 0;
     std::string line;
+    const std::string where = file_.Path() + ": ";
     std::string what = std::string("not ") + (kind_[0] == 'a' ? "an " : "a ") + kind_ + " file";
     if (!ReadNonBlankLine(line)) {
-        error_ = file_.Failed() ? file_.Error() : "empty file";
-        return false;
+        if (!file_.ReadStatus()) return file_.ReadStatus();
+        return nav::Fail(where + "empty file");
     }
     RowFields first(line);
     // Some distributions leave the "I" or "A" line out: the version line comes first then.
     bool byteOrderLine = first.Count() == 1 && (first[0] == "I" || first[0] == "A");
     if (byteOrderLine && !ReadNonBlankLine(line)) {
-        error_ = file_.Failed() ? file_.Error() : what + " (no version line)";
-        return false;
+        if (!file_.ReadStatus()) return file_.ReadStatus();
+        return nav::Fail(where + what + " (no version line)");
     }
     std::optional<int> version = RowFields(line).Integer(0);
     if (!version) {
-        error_ = what + " (line " + std::to_string(file_.LineNumber()) +
-                 (byteOrderLine ? " does not begin with a version number)"
-                                : " is neither \"I\" nor \"A\" nor a version line)");
-        return false;
+        return nav::Fail(where + what + " (line " + std::to_string(file_.LineNumber()) +
+                         (byteOrderLine ? " does not begin with a version number)"
+                                        : " is neither \"I\" nor \"A\" nor a version line)"));
     }
     if (*version < firstVersion_ || *version > lastVersion_) {
-        error_ = std::string(kind_) + " version " + std::to_string(*version) +
-                 " is not read (versions " + std::to_string(firstVersion_) + " to " +
-                 std::to_string(lastVersion_) + " are)";
-        return false;
+        return nav::Fail(where + kind_ + " version " + std::to_string(*version) +
+                         " is not read (versions " + std::to_string(firstVersion_) + " to " +
+                         std::to_string(lastVersion_) + " are)");
     }
     version_ = *version;
-    return true;
+    return {};
 }
 
 std::optional<int> ReadRowCode(const std::string& row)
@@ -64,11 +64,6 @@ std::optional<int> ReadRowCode(const std::string& row)
     if (error != std::errc() || (after != end && *after != ' ' && *after != '\t'))
         return std::nullopt;
     return code;
-}
-
-bool IsBlankRow(const std::string& row)
-{
-    return row.find_first_not_of(" \t") == std::string::npos;
 }
 
 }  // namespace worlddata

@@ -25,11 +25,10 @@ public:
     VersionedDataFile(DataFileReader& file, RowProblem problem, const char* kind, int firstVersion,
                       int lastVersion);
 
-    // Reads the header lines; false (with Error()) when the file does not begin that way or
-    // its version is not read.
-    bool ReadHeader();
+    // Reads the header lines; fails, naming the file, when it does not begin that way or its
+    // version is not read.
+    nav::Status ReadHeader();
     int Version() const { return version_; }
-    const std::string& Error() const { return error_; }
     // Whether the "99" row was read: a file without it may have been cut short.
     bool Ended() const { return ended_; }
 
@@ -48,11 +47,9 @@ private:
     int lastVersion_;
     int version_ = 0;
     bool ended_ = false;
-    std::string error_;
 };
 
 // The row code at the start of a row; nothing for a row that starts otherwise.
 std::optional<int> ReadRowCode(const std::string& row);
-bool IsBlankRow(const std::string& row);
 
 }  // namespace worlddata

@@ -39,7 +39,7 @@ void ReadNavaids(NavDatReader& reader, const DataFileReader& file, ImportFilesWr
 }
 
 void ReadAirports(AptDatReader& reader, const DataFileReader& file, ImportFilesWriter& writer,
-                  ConversionResult& result)
+                  ConversionSummary& summary)
 {
     AptAirport airport;
     int records = 0;
@@ -48,7 +48,7 @@ void ReadAirports(AptDatReader& reader, const DataFileReader& file, ImportFilesW
         writer.AddAirport(airport, AirportPosition(airport), file);
     }
     if (reader.MalformedAirports() > 0)
-        result.skipped["airport: malformed header row"] += reader.MalformedAirports();
+        summary.skipped["airport: malformed header row"] += reader.MalformedAirports();
 }
 
 // Only the "99" row tells that a plain file was read to its end (a compressed one carries a
@@ -63,17 +63,14 @@ void ReportMissingEnd(const VersionedDataFile& reader, const DataFileReader& fil
 // One file of the pair, when given, with its reader.
 template <class Reader>
 struct PairFile {
-    // Opens the file and reads its header; false with result.error when it is given and
-    // cannot be read.
-    bool Start(const std::string& path, ImportFilesWriter& writer, ConversionResult& result)
+    // Opens the file and reads its header; fails when it is given and cannot be read.
+    nav::Status Start(const std::string& path, ImportFilesWriter& writer)
     {
-        if (path.empty()) return true;
-        file.emplace(path);
-        if (!Opened(*file, result)) return false;
+        if (path.empty()) return {};
+        file.emplace();
+        if (nav::Status opened = OpenInput(*file, path); !opened) return opened;
         reader.emplace(*file, writer.ProblemsOf(*file));
-        if (reader->ReadHeader()) return true;
-        result.error = path + ": " + reader->Error();
-        return false;
+        return reader->ReadHeader();
     }
     int Version() const { return reader ? reader->Version() : 0; }
     // The path with its version, as the import files' header names it.
@@ -83,12 +80,12 @@ struct PairFile {
         return file->Path() + " version " + std::to_string(reader->Version());
     }
     // Whether the file, when given, was read whole.
-    bool Finished(ConversionResult& result, const ConversionOptions& options) const
+    nav::Status Finished(const ConversionOptions& options) const
     {
-        if (!file) return true;
-        if (!ReadWhole(*file, result, options)) return false;
+        if (!file) return {};
+        if (nav::Status whole = ReadWhole(*file, options); !whole) return whole;
         ReportMissingEnd(*reader, *file, options);
-        return true;
+        return {};
     }
 
     std::optional<DataFileReader> file;
@@ -97,37 +94,30 @@ struct PairFile {
 
 }  // namespace
 
-bool Region::Contains(const GeoPosition& position) const
+nav::Expected<ConversionSummary> ConvertWorldData(const std::string& aptPath,
+                                                  const std::string& navPath,
+                                                  const std::string& outputDirectory,
+                                                  const ConversionOptions& options)
 {
-    if (position.latitude < south || position.latitude > north) return false;
-    if (west <= east) return position.longitude >= west && position.longitude <= east;
-    return position.longitude >= west || position.longitude <= east;
-}
-
-ConversionResult ConvertWorldData(const std::string& aptPath, const std::string& navPath,
-                                  const std::string& outputDirectory,
-                                  const ConversionOptions& options)
-{
-    ConversionResult result;
-    if (aptPath.empty() && navPath.empty()) {
-        result.error = "neither apt.dat nor nav.dat given";
-        return result;
-    }
-    ImportFilesWriter writer(options, result);
+    if (aptPath.empty() && navPath.empty()) return nav::Fail("neither apt.dat nor nav.dat given");
+    ConversionSummary summary;
+    ImportFilesWriter writer(options, summary);
     PairFile<AptDatReader> apt;
     PairFile<NavDatReader> nav;
-    if (!apt.Start(aptPath, writer, result) || !nav.Start(navPath, writer, result)) return result;
-    result.aptVersion = apt.Version();
-    result.navVersion = nav.Version();
-    if (!writer.Open(outputDirectory)) return result;
+    nav::Status step = apt.Start(aptPath, writer);
+    if (step) step = nav.Start(navPath, writer);
+    if (!step) return step.Failed();
+    summary.aptVersion = apt.Version();
+    summary.navVersion = nav.Version();
+    if (step = writer.Open(outputDirectory); !step) return step.Failed();
     writer.WriteHeaders(apt.Source("apt.dat"), apt.Source("apt.dat"), nav.Source("nav.dat"));
 
     if (nav.file) ReadNavaids(*nav.reader, *nav.file, writer);
-    if (!nav.Finished(result, options)) return result;
-    if (apt.file) ReadAirports(*apt.reader, *apt.file, writer, result);
-    if (!apt.Finished(result, options)) return result;
-    result.succeeded = writer.Commit();
-    return result;
+    if (step = nav.Finished(options); !step) return step.Failed();
+    if (apt.file) ReadAirports(*apt.reader, *apt.file, writer, summary);
+    if (step = apt.Finished(options); !step) return step.Failed();
+    if (step = writer.Commit(); !step) return step.Failed();
+    return summary;
 }
 
 }  // namespace worlddata

@@ -73,9 +73,8 @@ int main(int argc, char** argv)
     WriteDataPath(directory);
 
     PanelHost host;
-    std::string error;
-    if (!host.Load(GaugeModuleBesideProgram(), error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+    if (nav::Status loaded = host.Load(GaugeModuleBesideProgram()); !loaded) {
+        std::fprintf(stderr, "%s\n", loaded.Message().c_str());
         return 1;
     }
     DialogDriver driver([](const std::string& line, bool failure) {

@@ -96,7 +96,8 @@ int main(int argc, char** argv)
     for (bool wholeRecords : {false, true}) {
         auto prepare = [&] {
             TableCloseAll();
-            sde::CreateTable(path.c_str(), nav::AirportsTable.fields);
+            const nav::Status created = sde::CreateTable(path.c_str(), nav::AirportsTable.fields);
+            if (!created) std::fprintf(stderr, "%s\n", created.Message().c_str());
             OpenAirports(path, SDE_EXCLUSIVE);
             CreateTags();
         };

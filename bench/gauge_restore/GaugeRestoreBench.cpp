@@ -107,10 +107,9 @@ int main(int argc, char** argv)
         TableCloseAll();
 
         PanelHost host;
-        std::string error;
         LARGE_INTEGER begin = Now();
-        if (!host.Load(GaugeModuleBesideProgram(), error)) {
-            std::fprintf(stderr, "%s\n", error.c_str());
+        if (nav::Status loaded = host.Load(GaugeModuleBesideProgram()); !loaded) {
+            std::fprintf(stderr, "%s\n", loaded.Message().c_str());
             return 1;
         }
         (routeMode ? withRoute : withoutRoute).push_back(Milliseconds(begin, Now()));

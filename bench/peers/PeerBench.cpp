@@ -79,7 +79,8 @@ public:
     void AppendThroughOurEngine(bool withTags)
     {
         TableCloseAll();
-        sde::CreateTable(ours_.c_str(), nav::AirportsTable.fields);
+        const nav::Status created = sde::CreateTable(ours_.c_str(), nav::AirportsTable.fields);
+        if (!created) std::fprintf(stderr, "%s\n", created.Message().c_str());
         TableOpen(ours_.c_str(), nav::AirportsAlias, SDE_EXCLUSIVE, SDE_KIND_DBF);
         TableSetPassword(nav::TablePassword);
         if (withTags) CreateTags();

@@ -9,9 +9,9 @@
 bool CreateTable(const std::string& directory, const nav::TableDefinition& table, bool withTags)
 {
     std::string path = nav::TablePath(nav::PathForm::Rebuild, directory.c_str(), table.name);
-    std::string error;
-    if (!sde::CreateTable(path.c_str(), table.fields, &error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+    const nav::Status created = sde::CreateTable(path.c_str(), table.fields);
+    if (!created) {
+        std::fprintf(stderr, "%s\n", created.Message().c_str());
         return false;
     }
     if (!TableOpen(path.c_str(), table.name, SDE_EXCLUSIVE, SDE_KIND_DBF)) return false;

@@ -103,17 +103,17 @@ void WriteNavDat(const fs::path& path, const char* mode)
     out.Line("99\n");
 }
 
-worlddata::ConversionResult Convert(const char* step, const fs::path& apt, const fs::path& nav,
-                                    const fs::path& output)
+nav::Expected<worlddata::ConversionSummary> Convert(const char* step, const fs::path& apt,
+                                                    const fs::path& nav, const fs::path& output)
 {
     auto start = std::chrono::steady_clock::now();
-    worlddata::ConversionResult result =
+    nav::Expected<worlddata::ConversionSummary> result =
         worlddata::ConvertWorldData(apt.string(), nav.string(), output.string(), {});
     double seconds = Seconds(start);
     double megabytes = static_cast<double>(fs::file_size(apt) + fs::file_size(nav)) / 1e6;
     std::printf("%-28s %7.1f MB read %8.3f s %7.1f MB/s %8.0f airports/s  peak memory %ld kB\n",
-                step, megabytes, seconds, megabytes / seconds, result.airports / seconds,
-                PeakMemoryKilobytes());
+                step, megabytes, seconds, megabytes / seconds,
+                result ? result->airports / seconds : 0.0, PeakMemoryKilobytes());
     return result;
 }
 
@@ -136,16 +136,17 @@ int main()
                 Seconds(start), fs::file_size(directory / "apt.dat") / 1e6,
                 fs::file_size(directory / "apt.dat.gz") / 1e6);
 
-    worlddata::ConversionResult plain = Convert("convert (plain)", directory / "apt.dat",
-                                                directory / "nav.dat", directory / "plain");
-    worlddata::ConversionResult compressed = Convert("convert (gzip)", directory / "apt.dat.gz",
-                                                     directory / "nav.dat.gz", directory / "gzip");
-    if (!plain.succeeded || !compressed.succeeded || plain.airports != AirportCount ||
-        compressed.airports != AirportCount) {
+    nav::Expected<worlddata::ConversionSummary> converted = Convert(
+        "convert (plain)", directory / "apt.dat", directory / "nav.dat", directory / "plain");
+    nav::Expected<worlddata::ConversionSummary> compressed = Convert(
+        "convert (gzip)", directory / "apt.dat.gz", directory / "nav.dat.gz", directory / "gzip");
+    if (!converted || !compressed || converted->airports != AirportCount ||
+        compressed->airports != AirportCount) {
         std::fprintf(stderr, "world_convert_bench: the conversion did not do what was asked: %s\n",
-                     plain.error.c_str());
+                     (converted ? compressed : converted).Message().c_str());
         return 1;
     }
+    const worlddata::ConversionSummary& plain = *converted;
     std::printf("written: %d airports, %d runways (%d ends with a localizer), %d navaids\n",
                 plain.airports, plain.runways, plain.localizers, plain.navaids);
 

@@ -4,6 +4,8 @@
 // index file whether it still matches its table.
 #pragma once
 
+#include "Result.h"
+
 #include <cstdint>
 #include <string>
 
@@ -56,8 +58,9 @@ public:
     bool LockAppend();
     void UnlockAppend();
 
-    // Replaces `target` by `source` (both closed), as atomically as the platform allows.
-    static bool PutInPlace(const std::string& source, const std::string& target);
+    // Replaces `target` by `source` (both closed) by one rename, as atomically as the platform
+    // allows; the failure names `target` and says why, in the system's words.
+    static nav::Status PutInPlace(const std::string& source, const std::string& target);
     // Puts the file `source`, held by `replacement` (opened with Create), in the place of
     // `target`, which this object holds; this object then holds the new file for exclusive
     // use and `replacement` is closed. On POSIX the rename is atomic and the new file's lock

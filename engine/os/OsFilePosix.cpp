@@ -1,10 +1,11 @@
 // POSIX implementation of OsFile: open(2) with flock(2) for the share modes (a lock per
 // open file description, so two opens in one process conflict just as two processes do),
 // pread/pwrite, and an fcntl record lock for appends.
-#include "os/OsFile.h"
+#include "OsFile.h"
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -129,9 +130,10 @@ void OsFile::UnlockAppend()
     fcntl(handle_, F_SETLK, &lock);
 }
 
-bool OsFile::PutInPlace(const std::string& source, const std::string& target)
+nav::Status OsFile::PutInPlace(const std::string& source, const std::string& target)
 {
-    return std::rename(source.c_str(), target.c_str()) == 0;
+    if (std::rename(source.c_str(), target.c_str()) == 0) return {};
+    return nav::Fail(target + ": " + std::strerror(errno));
 }
 
 bool OsFile::ReplaceWith(OsFile& replacement, const std::string& source, const std::string& target)

@@ -3,9 +3,11 @@
 // after SetFilePointerEx, and LockFileEx for appends. (Passing the position in an OVERLAPPED
 // costs a server round trip per call under Wine; the engine is single-threaded, so moving
 // the file pointer is as good.)
-#include "os/OsFile.h"
+#include "OsFile.h"
 
 #include <windows.h>
+
+#include <string>
 
 namespace sde {
 
@@ -18,6 +20,20 @@ OVERLAPPED OverlappedAt(uint64_t offset)
     position.Offset = static_cast<DWORD>(offset);
     position.OffsetHigh = static_cast<DWORD>(offset >> 32);
     return position;
+}
+
+// The system's words for an error code, without the line end and the full stop that
+// close them.
+std::string SystemMessage(DWORD code)
+{
+    char text[512] = {};
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                  nullptr, code, 0, text, sizeof text, nullptr);
+    std::string message(text, length);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' ||
+                                message.back() == '.' || message.back() == ' '))
+        message.pop_back();
+    return message.empty() ? "error " + std::to_string(code) : message;
 }
 
 bool MoveTo(HANDLE file, uint64_t offset)
@@ -126,9 +142,10 @@ void OsFile::UnlockAppend()
     UnlockFileEx(handle_, 0, 1, 0, &position);
 }
 
-bool OsFile::PutInPlace(const std::string& source, const std::string& target)
+nav::Status OsFile::PutInPlace(const std::string& source, const std::string& target)
 {
-    return MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    if (MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) return {};
+    return nav::Fail(target + ": " + SystemMessage(GetLastError()));
 }
 
 bool OsFile::ReplaceWith(OsFile& replacement, const std::string& source, const std::string& target)

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "CopyField.h"
+#include "ConfigRoute.h"
+#include "FieldValues.h"
 #include "GaugePlatform.h"
 #include "GaugeState.h"
 #include "GaugeTables.h"
@@ -48,19 +49,6 @@ int32_t CloseRouteGaps(RouteSlots& slots, int32_t& index)
     return filled;
 }
 
-void ReplaceInteger(const char* field, const int32_t& value)
-{
-    FieldReplace(field, SDE_INTEGER, &value);
-}
-void ReplaceDouble(const char* field, const double& value)
-{
-    FieldReplace(field, SDE_DOUBLE, &value);
-}
-void ReplaceText(const char* field, const char* value)
-{
-    FieldReplace(field, SDE_TEXT, value);
-}
-
 }  // namespace
 
 void LoadConfiguration()
@@ -82,19 +70,14 @@ void LoadConfiguration()
     nav::CopyField(lastKey, "LASTREC");
     const int32_t lastTable = FieldGetInteger("LASTFILE");
 
-    // A stored count outside the 30 slots or an index outside the route is brought into
-    // range; a route without waypoints is Direct-To operation.
-    char routeText[nav::RouteTextLength + 1] = {};
-    RouteSlots stored{};
-    int32_t storedCount = 0;
-    s.routeMode = FieldGetInteger("RTEMODE");
+    // An index outside the route is brought into range; a route without waypoints is
+    // Direct-To operation.
+    nav::ConfigRoute stored = nav::ReadConfigRouteFields();
+    const int32_t storedCount = stored.count;
+    s.routeMode = stored.mode;
     if (s.routeMode) {
-        storedCount = std::clamp<int32_t>(FieldGetInteger("NRTEWPT"), 0, RouteCapacity);
-        s.routeIndex = FieldGetInteger("ACTRTE");
-        nav::CopyField(routeText, "RTEWPTS");
-        for (int32_t i = 0; i < storedCount; ++i)
-            nav::ParseRouteEntry(routeText + i * nav::RouteEntryLength, stored[i]);
-        s.routeCount = CloseRouteGaps(stored, s.routeIndex);
+        s.routeIndex = stored.activeIndex;
+        s.routeCount = CloseRouteGaps(stored.slots, s.routeIndex);
         if (s.routeCount == 0) s.routeMode = 0;
     }
 
@@ -103,7 +86,7 @@ void LoadConfiguration()
     if (s.routeMode) {
         for (int32_t i = 0; i < storedCount; ++i) {
             WaypointRecord& slot = s.route[i];
-            slot = stored[i];
+            slot = stored.slots[i];
             if (i >= s.routeCount) continue;
             OpenWaypointTable(slot.table);
             SeekWaypointByNum(slot.num);
@@ -122,19 +105,19 @@ void SaveConfiguration()
 {
     const GaugeState& s = gaugeState;
     OpenConfiguration(SDE_SHARED);
-    ReplaceInteger("POWER", s.powerOn);
-    ReplaceInteger("LASTFILE", s.activeWaypoint.table);
-    ReplaceText("LASTREC", s.activeWaypoint.num);
-    ReplaceDouble("AUTODIS", s.nextWaypointDistance);
-    ReplaceInteger("AUTOPILOT", s.autopilotOn);
-    ReplaceDouble("ALARMDIS", s.alarmDistance);
-    ReplaceInteger("ALARM", s.alarmOn);
-    ReplaceInteger("RTEMODE", s.routeMode);
-    ReplaceInteger("NRTEWPT", s.routeCount);
-    ReplaceInteger("ACTRTE", s.routeIndex);
+    nav::ReplaceInteger("POWER", s.powerOn);
+    nav::ReplaceInteger("LASTFILE", s.activeWaypoint.table);
+    nav::ReplaceText("LASTREC", s.activeWaypoint.num);
+    nav::ReplaceDouble("AUTODIS", s.nextWaypointDistance);
+    nav::ReplaceInteger("AUTOPILOT", s.autopilotOn);
+    nav::ReplaceDouble("ALARMDIS", s.alarmDistance);
+    nav::ReplaceInteger("ALARM", s.alarmOn);
+    nav::ReplaceInteger("RTEMODE", s.routeMode);
+    nav::ReplaceInteger("NRTEWPT", s.routeCount);
+    nav::ReplaceInteger("ACTRTE", s.routeIndex);
     char routeText[nav::RouteTextLength + 1];
     nav::FormatRouteText(s.route, routeText);
-    ReplaceText("RTEWPTS", routeText);
+    nav::ReplaceText("RTEWPTS", routeText);
     TableCloseAll();
 }
 

@@ -14,6 +14,7 @@
 #include "RouteListing.h"
 #include "StoredRoute.h"
 #include "TableEngine.h"
+#include "AsciiText.h"
 
 namespace gauge {
 
@@ -62,8 +63,7 @@ std::string NotFoundWarning(const std::vector<std::string>& identifiers)
 bool IsRouteFileName(const std::string& path)
 {
     const std::string extension = ExtensionOf(path);
-    return extension.empty() ||
-           flightplan::TableUpper(extension) == flightplan::TableUpper(RouteFileExtension);
+    return extension.empty() || nav::EqualIgnoringCase(extension, RouteFileExtension);
 }
 
 std::optional<flightplan::PlanFormat> PlanFormatOfName(const std::string& path)

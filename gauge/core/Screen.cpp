@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "AsciiText.h"
 #include "GaugePlatform.h"
 #include "GaugeState.h"
 #include "HostCodes.h"
@@ -22,12 +23,6 @@ constexpr const char* NoWaypointId = "-----";
 char* Line(int index)
 {
     return gaugeState.screenLines[index];
-}
-
-std::string_view TrimmedRight(const char* text)
-{
-    std::string_view view(text);
-    return view.substr(0, view.find_last_not_of(' ') + 1);
 }
 
 void FormatNavigationPage()
@@ -92,7 +87,7 @@ void FormatPositionPage()
 // decimal does not fit (a 6-character identifier and a leg of 1000 NM or more), whole miles.
 void PrintLeg(int index, const char* label, const char* id, double distance, FlightTime time)
 {
-    const std::string_view shown = TrimmedRight(id);
+    const std::string_view shown = nav::WithoutPadding(id);
     char head[ScreenLineSize], tail[ScreenLineSize], figure[ScreenLineSize];
     const int headLength = std::snprintf(head, sizeof head, "%s:%.*s ", label,
                                          static_cast<int>(shown.size()), shown.data());

@@ -112,10 +112,11 @@ int main(int argc, char** argv)
     }
 
     if (options.interactive) {
-        std::string error;
-        if (!host.Loaded() && !host.Load(options.gauge, error)) {
-            std::fprintf(stderr, "panelhost: %s\n", error.c_str());
-            return 1;
+        if (!host.Loaded()) {
+            if (nav::Status loaded = host.Load(options.gauge); !loaded) {
+                std::fprintf(stderr, "panelhost: %s\n", loaded.Message().c_str());
+                return 1;
+            }
         }
         RunInteractive(host, options.scale);
     }

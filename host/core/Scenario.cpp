@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "AsciiText.h"
 #include "ButtonLabels.h"
 
 namespace host {
@@ -10,11 +11,6 @@ const char* const PrintTopics[6] = {"screen", "lamps", "marker", "events", "airc
 
 namespace {
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 // One line of a scenario, consumed from the left.
 class LineCursor {
 public:
@@ -22,7 +18,7 @@ public:
 
     void SkipBlanks()
     {
-        while (pos_ < line_.size() && IsBlank(line_[pos_])) ++pos_;
+        while (pos_ < line_.size() && nav::IsBlank(line_[pos_])) ++pos_;
     }
 
     // The next blank-separated word; a word in double quotes may hold blanks.
@@ -38,14 +34,14 @@ public:
             return word;
         }
         size_t start = pos_;
-        while (pos_ < line_.size() && !IsBlank(line_[pos_])) ++pos_;
+        while (pos_ < line_.size() && !nav::IsBlank(line_[pos_])) ++pos_;
         return line_.substr(start, pos_ - start);
     }
 
     // Everything after the one blank that follows the previous word.
     std::string Text()
     {
-        if (pos_ < line_.size() && IsBlank(line_[pos_])) ++pos_;
+        if (pos_ < line_.size() && nav::IsBlank(line_[pos_])) ++pos_;
         std::string text = line_.substr(pos_);
         pos_ = line_.size();
         return text;
@@ -56,7 +52,7 @@ public:
     {
         SkipBlanks();
         size_t end = line_.size();
-        while (end > pos_ && IsBlank(line_[end - 1])) --end;
+        while (end > pos_ && nav::IsBlank(line_[end - 1])) --end;
         std::string path = line_.substr(pos_, end - pos_);
         pos_ = line_.size();
         return path;

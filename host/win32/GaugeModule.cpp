@@ -7,25 +7,22 @@ namespace host {
 using gauge::ImportEntry;
 using gauge::LinkageRecord;
 
-bool GaugeModule::Load(const std::string& path, std::string& error)
+nav::Status GaugeModule::Load(const std::string& path)
 {
     HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-    if (!module) {
-        error = "cannot load " + path + " (error " + std::to_string(GetLastError()) + ")";
-        return false;
-    }
+    if (!module)
+        return nav::Fail("cannot load " + path + " (error " + std::to_string(GetLastError()) + ")");
     auto* linkage = reinterpret_cast<LinkageRecord*>(GetProcAddress(module, "Linkage"));
     auto* imports = reinterpret_cast<ImportEntry*>(GetProcAddress(module, "ImportTable"));
     if (!linkage || !imports || linkage->moduleId != gauge::LinkageModuleId ||
         !linkage->gauges[0] || linkage->gauges[0]->version != gauge::GaugeHeaderVersion) {
         FreeLibrary(module);
-        error = path + " is not a gauge module (Linkage, ImportTable or gauge header)";
-        return false;
+        return nav::Fail(path + " is not a gauge module (Linkage, ImportTable or gauge header)");
     }
     module_ = module;
     linkage_ = linkage;
     imports_ = imports;
-    return true;
+    return {};
 }
 
 void GaugeModule::Free()

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "PanelRecords.h"
+#include "Result.h"
 
 namespace host {
 
@@ -20,8 +21,8 @@ public:
     GaugeModule& operator=(const GaugeModule&) = delete;
 
     // Loads the library (the libraries it imports are looked for beside it first) and
-    // finds its records; false, with nothing loaded, when it is not a gauge module.
-    bool Load(const std::string& path, std::string& error);
+    // finds its records; fails, with nothing loaded, when it is not a gauge module.
+    nav::Status Load(const std::string& path);
     void Free();
     bool Loaded() const { return module_ != nullptr; }
 

@@ -62,13 +62,10 @@ PanelHost& PanelHost::Active()
     return *activeHost;
 }
 
-bool PanelHost::Load(const std::string& modulePath, std::string& error)
+nav::Status PanelHost::Load(const std::string& modulePath)
 {
-    if (module_.Loaded()) {
-        error = "a gauge is loaded already";
-        return false;
-    }
-    if (!module_.Load(modulePath, error)) return false;
+    if (module_.Loaded()) return nav::Fail("a gauge is loaded already");
+    if (nav::Status loaded = module_.Load(modulePath); !loaded) return loaded;
     timersBound_ = module_.BindTimers(reinterpret_cast<void*>(ClockSetTimer),
                                       reinterpret_cast<void*>(ClockKillTimer));
 
@@ -80,7 +77,7 @@ bool PanelHost::Load(const std::string& modulePath, std::string& error)
     gauge_->install(reinterpret_cast<HostWord>(gauge_));
     gauge_->initialize();
     DrawFrame();
-    return true;
+    return {};
 }
 
 bool PanelHost::Unload(std::string& problem)

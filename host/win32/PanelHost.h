@@ -51,7 +51,7 @@ public:
     HWND MainWindow() const { return mainWindow_; }
 
     // Loads the module, installs and initialises the gauge and draws it once.
-    bool Load(const std::string& modulePath, std::string& error);
+    nav::Status Load(const std::string& modulePath);
     // Kills the gauge and frees the module. A gauge that leaves a timer running or its
     // mouse areas registered is reported in `problem` (and cleaned up); returns false then.
     bool Unload(std::string& problem);

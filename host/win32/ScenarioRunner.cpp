@@ -178,9 +178,8 @@ void ScenarioRunner::PlaceAircraft(const ScenarioCommand& command)
 
 void ScenarioRunner::Load(const ScenarioCommand& command)
 {
-    std::string error;
-    if (!host_.Load(gaugePath_, error)) {
-        Fail(command.line, error);
+    if (nav::Status loaded = host_.Load(gaugePath_); !loaded) {
+        Fail(command.line, loaded.Message());
         return;
     }
     Say("loaded " + gaugePath_);

@@ -125,7 +125,7 @@ int FuzzWorldData(const std::uint8_t* data, std::size_t size)
         options.region = worlddata::Region{south, west, north, east};
     }
     const std::string output = ScratchDirectory() + "converted";
-    worlddata::ConversionResult result;
+    nav::Expected<worlddata::ConversionSummary> result = nav::Fail("not converted");
     if (mode & 1) {
         worlddata::CsvWorldFiles files;
         files.airports = CsvFile("airports.csv", worlddata::AirportsCsvColumns, input);
@@ -146,11 +146,11 @@ int FuzzWorldData(const std::uint8_t* data, std::size_t size)
         const std::string nav = WriteFile("nav.dat", navHeader + Part(input));
         result = worlddata::ConvertWorldData(apt, nav, output, options);
     }
-    if (result.succeeded) {
-        CheckRecords(output + "/AIRPORTS.GPS", nav::ImportKind::Airports, result.airports);
-        CheckRecords(output + "/RUNWAYS.GPS", nav::ImportKind::Runways, result.runways);
-        CheckRecords(output + "/NAVAIDS.GPS", nav::ImportKind::Navaids, result.navaids);
-    } else if (result.error.empty()) {
+    if (result) {
+        CheckRecords(output + "/AIRPORTS.GPS", nav::ImportKind::Airports, result->airports);
+        CheckRecords(output + "/RUNWAYS.GPS", nav::ImportKind::Runways, result->runways);
+        CheckRecords(output + "/NAVAIDS.GPS", nav::ImportKind::Navaids, result->navaids);
+    } else if (result.Message().empty()) {
         std::abort();  // a failure that does not say why
     }
     return 0;

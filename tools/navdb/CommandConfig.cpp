@@ -3,9 +3,11 @@
 // a scenario or a user can prepare the unit: switched on, its active waypoint, a route.
 // Numeric fields take numbers, character fields text (a route is 9 characters a waypoint:
 // the table digit 1 airport, 2 navaid, 3 user waypoint, then the 8-character NUM).
+#include "AsciiText.h"
 #include "NavdbCommand.h"
 #include "NavigationTables.h"
 #include "PlainNumber.h"
+#include "FieldValues.h"
 #include "TableEngine.h"
 
 #include <cmath>
@@ -17,14 +19,6 @@
 namespace navdb {
 
 namespace {
-
-std::string Trimmed(const char* text)
-{
-    std::string value(text);
-    value.erase(value.find_last_not_of(' ') + 1);
-    value.erase(0, value.find_first_not_of(' '));
-    return value;
-}
 
 // One FIELD=VALUE, checked against the field before anything is written.
 struct Assignment {
@@ -90,14 +84,12 @@ bool ParseAssignment(const std::string& source, Assignment& assignment)
 void Write(const Assignment& assignment)
 {
     const nav::FieldDefinition& field = *assignment.field;
-    if (field.type == 'C') {
-        FieldReplace(field.name, SDE_TEXT, assignment.text.c_str());
-    } else if (field.decimals > 0) {
-        FieldReplace(field.name, SDE_DOUBLE, &assignment.number);
-    } else {
-        int whole = static_cast<int>(assignment.number);
-        FieldReplace(field.name, SDE_INTEGER, &whole);
-    }
+    if (field.type == 'C')
+        nav::ReplaceText(field.name, assignment.text.c_str());
+    else if (field.decimals > 0)
+        nav::ReplaceDouble(field.name, assignment.number);
+    else
+        nav::ReplaceInteger(field.name, static_cast<int32_t>(assignment.number));
 }
 
 int RunConfig(const std::vector<std::string>& arguments)
@@ -122,7 +114,8 @@ int RunConfig(const std::vector<std::string>& arguments)
     } else {
         for (const Assignment& assignment : assignments) Write(assignment);
         for (const nav::FieldDefinition& field : nav::ConfigTable.fields)
-            std::printf("%s=%s\n", field.name, Trimmed(FieldGetString(field.name)).c_str());
+            std::printf("%s=%s\n", field.name,
+                        std::string(nav::Trimmed(FieldGetString(field.name))).c_str());
     }
     TableCloseAll();
     return status;

@@ -2,12 +2,12 @@
 // navdb convert --csv AIRPORTS.CSV RUNWAYS.CSV NAVAIDS.CSV OUTDIR [--frequencies FILE] and the
 // same options: write the import files AIRPORTS.GPS, RUNWAYS.GPS and NAVAIDS.GPS from the
 // world data files.
+#include "AsciiText.h"
 #include "CsvConversion.h"
 #include "NavdbCommand.h"
 #include "PlainNumber.h"
 #include "WorldConversion.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -20,7 +20,7 @@ namespace navdb {
 namespace {
 
 using worlddata::ConversionOptions;
-using worlddata::ConversionResult;
+using worlddata::ConversionSummary;
 
 std::optional<double> Degrees(const std::string& text, double limit)
 {
@@ -49,11 +49,8 @@ bool ReadOptions(const std::vector<std::string>& arguments, std::size_t first,
             at += 4;
         } else if (arguments[at] == "--ident" && at + 1 < arguments.size()) {
             std::istringstream list(arguments[++at]);
-            for (std::string ident; std::getline(list, ident, ',');) {
-                for (char& c : ident)
-                    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-                if (!ident.empty()) options.idents.insert(ident);
-            }
+            for (std::string ident; std::getline(list, ident, ',');)
+                if (!ident.empty()) options.idents.insert(nav::Upper(ident));
             // An empty list would keep everything, the opposite of what it asks for.
             if (options.idents.empty()) {
                 std::fprintf(
@@ -71,7 +68,7 @@ bool ReadOptions(const std::vector<std::string>& arguments, std::size_t first,
     return true;
 }
 
-void PrintResult(const ConversionResult& result)
+void PrintResult(const ConversionSummary& result)
 {
     if (result.aptVersion > 0)
         std::printf("apt.dat version %d, nav.dat version %d\n", result.aptVersion,
@@ -90,8 +87,9 @@ void PrintResult(const ConversionResult& result)
 
 // Runs `convert` with problems on standard error, then prints the counts. The progress
 // redraws one line of a terminal; a file or a pipe gets none, so that its lines stay whole.
-int RunConversion(ConversionOptions& options,
-                  const std::function<ConversionResult(const ConversionOptions&)>& convert)
+int RunConversion(
+    ConversionOptions& options,
+    const std::function<nav::Expected<ConversionSummary>(const ConversionOptions&)>& convert)
 {
     bool progressShown = false;
     if (isatty(STDERR_FILENO)) {
@@ -104,13 +102,13 @@ int RunConversion(ConversionOptions& options,
         std::fprintf(stderr, "%s%s\n", progressShown ? "\n" : "", message.c_str());
         progressShown = false;
     };
-    ConversionResult result = convert(options);
+    nav::Expected<ConversionSummary> result = convert(options);
     if (progressShown) std::fprintf(stderr, "\n");
-    if (!result.succeeded) {
-        std::fprintf(stderr, "navdb convert: %s; nothing written\n", result.error.c_str());
+    if (!result) {
+        std::fprintf(stderr, "navdb convert: %s; nothing written\n", result.Message().c_str());
         return 1;
     }
-    PrintResult(result);
+    PrintResult(*result);
     return 0;
 }
 

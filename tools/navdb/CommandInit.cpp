@@ -4,6 +4,7 @@
 #include "NavdbCommand.h"
 #include "NavigationTables.h"
 #include "TableCreation.h"
+#include "FieldValues.h"
 #include "TableEngine.h"
 
 #include <cstdio>
@@ -17,26 +18,24 @@ namespace {
 void WriteConfigRecord()
 {
     using namespace nav::deliveredConfig;
-    auto integer = [](const char* field, int value) { FieldReplace(field, SDE_INTEGER, &value); };
-    auto number = [](const char* field, double value) { FieldReplace(field, SDE_DOUBLE, &value); };
     RecordAppendBlank();
-    integer("POWER", Power);
-    number("AUTODIS", NextWaypointDistance);
-    integer("AUTOPILOT", Autopilot);
-    number("ALARMDIS", AlarmDistance);
-    integer("ALARM", Alarm);
-    integer("LASTFILE", LastFile);
-    integer("RTEMODE", RouteMode);
-    integer("NRTEWPT", RouteCount);
-    integer("ACTRTE", RouteIndex);
+    nav::ReplaceInteger("POWER", Power);
+    nav::ReplaceDouble("AUTODIS", NextWaypointDistance);
+    nav::ReplaceInteger("AUTOPILOT", Autopilot);
+    nav::ReplaceDouble("ALARMDIS", AlarmDistance);
+    nav::ReplaceInteger("ALARM", Alarm);
+    nav::ReplaceInteger("LASTFILE", LastFile);
+    nav::ReplaceInteger("RTEMODE", RouteMode);
+    nav::ReplaceInteger("NRTEWPT", RouteCount);
+    nav::ReplaceInteger("ACTRTE", RouteIndex);
 }
 
 bool CreateDeliveredTable(const std::string& directory, const nav::TableDefinition& table)
 {
     std::string path = nav::TablePath(nav::PathForm::Rebuild, directory.c_str(), table.name);
-    std::string error;
-    if (!sde::CreateTable(path.c_str(), table.fields, &error)) {
-        std::fprintf(stderr, "navdb init: %s\n", error.c_str());
+    const nav::Status created = sde::CreateTable(path.c_str(), table.fields);
+    if (!created) {
+        std::fprintf(stderr, "navdb init: %s\n", created.Message().c_str());
         return false;
     }
     if (!TableOpen(path.c_str(), table.name, SDE_EXCLUSIVE, SDE_KIND_DBF)) {

@@ -34,7 +34,8 @@ int RunRouteExport(const std::vector<std::string>& arguments)
             flightplan::WritePlan(*chosen, flightplan::ListRoute(route, tables));
         const auto out = split.options.find("-o");
         if (out == split.options.end()) return plan;
-        flightplan::ReplacingFile(out->second, plan).Commit();
+        if (nav::Status written = flightplan::WriteReplacingFile(out->second, plan); !written)
+            throw flightplan::PlanError(written.Message());
         return std::string();
     });
 }

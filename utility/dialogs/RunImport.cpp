@@ -57,7 +57,8 @@ void RunWorldDataImport(HWND owner, const WorldDataSet& set, const std::string& 
         ShowMessage(owner, set.refusal, MB_ICONSTOP);
         return;
     }
-    WorldDataImport outcome = Waiting([&] { return ImportWorldData(set, dataDirectory); });
+    nav::Expected<WorldDataImport> outcome =
+        Waiting([&] { return ImportWorldData(set, dataDirectory); });
     ShowNotice(owner, WorldDataImportNotice(set, outcome));
 }
 

@@ -1,5 +1,7 @@
 #include "ImportFileCheck.h"
 
+#include "AsciiText.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -38,10 +40,6 @@ const CoordinateRange* RangeOf(const char* field)
     return nullptr;
 }
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -51,14 +49,14 @@ bool IsDigit(char c)
 bool IsNumber(std::string_view text, bool withFraction)
 {
     std::size_t at = 0;
-    while (at < text.size() && IsBlank(text[at])) ++at;
+    while (at < text.size() && nav::IsBlank(text[at])) ++at;
     if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
     std::size_t digits = 0;
     for (; at < text.size() && IsDigit(text[at]); ++at) ++digits;
     if (withFraction && at < text.size() && text[at] == '.') {
         for (++at; at < text.size() && IsDigit(text[at]); ++at) ++digits;
     }
-    while (at < text.size() && IsBlank(text[at])) ++at;
+    while (at < text.size() && nav::IsBlank(text[at])) ++at;
     return digits > 0 && at == text.size();
 }
 

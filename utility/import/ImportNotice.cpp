@@ -35,7 +35,7 @@ std::string TableLines(const WorldDataImport& outcome)
     return lines;
 }
 
-std::string SkippedLines(const worlddata::ConversionResult& conversion)
+std::string SkippedLines(const worlddata::ConversionSummary& conversion)
 {
     int skipped = conversion.malformedRows;
     std::string reasons;
@@ -98,11 +98,13 @@ ImportNotice ImportFileNotice(const ImportResult& result)
     return CompletedNotice(Completed, result.variationsNotComputed);
 }
 
-ImportNotice WorldDataImportNotice(const WorldDataSet& set, const WorldDataImport& outcome)
+ImportNotice WorldDataImportNotice(const WorldDataSet& set,
+                                   const nav::Expected<WorldDataImport>& imported)
 {
-    if (!outcome.error.empty())
+    if (!imported)
         return {NoticeKind::Failed,
-                "Cannot import the world data: " + outcome.error + ".\nNothing was imported."};
+                "Cannot import the world data: " + imported.Message() + ".\nNothing was imported."};
+    const WorldDataImport& outcome = *imported;
     if (!outcome.tables.empty() && !outcome.tables.back().tableOpened) {
         std::string imported = TableLines(outcome);
         return {NoticeKind::Failed,

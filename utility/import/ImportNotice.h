@@ -4,6 +4,7 @@
 // problems reported, or why nothing (or not everything) was imported.
 #pragma once
 
+#include "Result.h"
 #include "TableImport.h"
 #include "WorldDataImport.h"
 #include "WorldDataSet.h"
@@ -24,6 +25,7 @@ struct ImportNotice {
 };
 
 ImportNotice ImportFileNotice(const ImportResult& result);
-ImportNotice WorldDataImportNotice(const WorldDataSet& set, const WorldDataImport& outcome);
+ImportNotice WorldDataImportNotice(const WorldDataSet& set,
+                                   const nav::Expected<WorldDataImport>& outcome);
 
 }  // namespace quillmap

@@ -218,7 +218,7 @@ ImportResult ImportRunways(ImportFile& file, const std::string& dataDirectory,
     }
     TablePack();
     CloseImportTable();
-    result.tableOpened = staged.PutInPlace();
+    result.tableOpened = staged.PutInPlace().Ok();
     return result;
 }
 

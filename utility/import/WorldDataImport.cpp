@@ -1,6 +1,7 @@
 #include "WorldDataImport.h"
 
 #include "CsvConversion.h"
+#include "WorldConversion.h"
 
 #include <filesystem>
 #include <random>
@@ -44,8 +45,9 @@ private:
     fs::path path_;
 };
 
-worlddata::ConversionResult Convert(const WorldDataSet& set, const std::string& output,
-                                    const worlddata::ConversionOptions& options)
+nav::Expected<worlddata::ConversionSummary> Convert(const WorldDataSet& set,
+                                                    const std::string& output,
+                                                    const worlddata::ConversionOptions& options)
 {
     if (set.format == WorldDataFormat::DatFiles)
         return worlddata::ConvertWorldData(set.apt, set.nav, output, options);
@@ -54,33 +56,29 @@ worlddata::ConversionResult Convert(const WorldDataSet& set, const std::string& 
 
 }  // namespace
 
-WorldDataImport ImportWorldData(const WorldDataSet& set, const std::string& dataDirectory)
+nav::Expected<WorldDataImport> ImportWorldData(const WorldDataSet& set,
+                                               const std::string& dataDirectory)
 {
     WorldDataImport outcome;
     StagingFolder staging;
-    if (!staging.Made()) {
-        outcome.error = "no folder for the converted files could be made in the temporary folder";
-        return outcome;
-    }
+    if (!staging.Made())
+        return nav::Fail("no folder for the converted files could be made in the temporary folder");
     worlddata::ConversionOptions options;
     options.problem = [&outcome](const std::string& message) {
         if (outcome.firstProblems.size() < ProblemsKept) outcome.firstProblems.push_back(message);
         ++outcome.problemCount;
     };
-    outcome.conversion = Convert(set, staging.Path().string(), options);
-    if (!outcome.conversion.succeeded) {
-        outcome.error = outcome.conversion.error;
-        return outcome;
-    }
+    nav::Expected<worlddata::ConversionSummary> converted =
+        Convert(set, staging.Path().string(), options);
+    if (!converted) return converted.Failed();
+    outcome.conversion = *converted;
     for (nav::ImportKind kind : set.TablesFilled()) {
         std::string path =
             (staging.Path() / (std::string(nav::ImportTableAlias(kind)) + nav::ImportFileExtension))
                 .string();
         ImportFile file(path.c_str());
-        if (ReadImportSignature(file) != kind) {
-            outcome.error = "cannot read the converted file " + path;
-            return outcome;
-        }
+        if (ReadImportSignature(file) != kind)
+            return nav::Fail("cannot read the converted file " + path);
         outcome.tables.push_back(ImportRecords(kind, file, dataDirectory));
         if (!outcome.tables.back().tableOpened) break;
     }

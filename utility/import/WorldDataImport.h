@@ -3,8 +3,9 @@
 // directory as any import file is (TableImport.h), and the folder removed.
 #pragma once
 
+#include "Conversion.h"
+#include "Result.h"
 #include "TableImport.h"
-#include "WorldConversion.h"
 #include "WorldDataSet.h"
 
 #include <string>
@@ -16,10 +17,7 @@ namespace quillmap {
 inline constexpr std::size_t ProblemsKept = 5;
 
 struct WorldDataImport {
-    // Why nothing was imported (the conversion failed, or its files could not be staged or
-    // read); empty when the import ran.
-    std::string error;
-    worlddata::ConversionResult conversion;
+    worlddata::ConversionSummary conversion;
     // The conversion's reports ("FILE:LINE: problem"): how many, and the first ProblemsKept.
     int problemCount = 0;
     std::vector<std::string> firstProblems;
@@ -27,6 +25,9 @@ struct WorldDataImport {
     std::vector<ImportResult> tables;
 };
 
-WorldDataImport ImportWorldData(const WorldDataSet& set, const std::string& dataDirectory);
+// Fails, with nothing imported, when the conversion failed or its files could not be staged
+// or read.
+nav::Expected<WorldDataImport> ImportWorldData(const WorldDataSet& set,
+                                               const std::string& dataDirectory);
 
 }  // namespace quillmap

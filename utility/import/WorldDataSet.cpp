@@ -1,6 +1,7 @@
 #include "WorldDataSet.h"
 
-#include <cctype>
+#include "AsciiText.h"
+
 #include <cstdio>
 #include <string_view>
 
@@ -34,8 +35,7 @@ std::size_t NameStart(const std::string& path)
 
 const FileNamed* FileOfName(const std::string& name)
 {
-    std::string lower;
-    for (char c : name) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string lower = nav::Lower(name);
     for (const FileNamed& file : FileNames) {
         if (lower == file.name || lower == std::string(file.name) + std::string(CompressedSuffix))
             return &file;

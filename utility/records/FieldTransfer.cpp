@@ -1,5 +1,6 @@
 #include "FieldTransfer.h"
 
+#include "FieldValues.h"
 #include "TableEngine.h"
 
 #include <cctype>
@@ -28,26 +29,18 @@ void ShowField(const EditorField& field, EditorForm& form)
 void WriteField(const EditorField& field, const EditorForm& form)
 {
     switch (field.kind) {
-    case FieldKind::Text: {
-        const std::string text = form.Text(field.control);
-        FieldReplace(field.name, SDE_TEXT, text.c_str());
+    case FieldKind::Text:
+        nav::ReplaceText(field.name, form.Text(field.control).c_str());
         break;
-    }
-    case FieldKind::Hemisphere: {
-        const std::int32_t index = form.Selection(field.control);
-        FieldReplace(field.name, SDE_INTEGER, &index);
+    case FieldKind::Hemisphere:
+        nav::ReplaceInteger(field.name, form.Selection(field.control));
         break;
-    }
-    case FieldKind::WholeNumber: {
-        const std::int32_t number = form.WholeNumber(field.control);
-        FieldReplace(field.name, SDE_INTEGER, &number);
+    case FieldKind::WholeNumber:
+        nav::ReplaceInteger(field.name, form.WholeNumber(field.control));
         break;
-    }
-    case FieldKind::Frequency: {
-        const double frequency = ParseFrequency(form.Text(field.control));
-        FieldReplace(field.name, SDE_DOUBLE, &frequency);
+    case FieldKind::Frequency:
+        nav::ReplaceDouble(field.name, ParseFrequency(form.Text(field.control)));
         break;
-    }
     }
 }
 

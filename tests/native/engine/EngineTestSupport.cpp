@@ -41,8 +41,8 @@ std::string EngineTest::CreateTableWith(const char* table,
                                         std::span<const nav::FieldDefinition> fields)
 {
     std::string path = TablePath(table);
-    std::string error;
-    EXPECT_TRUE(sde::CreateTable(path.c_str(), fields, &error)) << error;
+    const nav::Status created = sde::CreateTable(path.c_str(), fields);
+    EXPECT_TRUE(created.Ok()) << created.Message();
     return path;
 }
 

@@ -16,14 +16,14 @@ TEST_F(RoutePlanTest, ReplacingFileWritesThroughLinksAndFifos)
 {
     WriteFile(PathOf("target.gpx"), "old");
     std::filesystem::create_symlink(PathOf("target.gpx"), PathOf("link.gpx"));
-    ReplacingFile(PathOf("link.gpx"), "new").Commit();
+    ASSERT_TRUE(WriteReplacingFile(PathOf("link.gpx"), "new"));
     EXPECT_TRUE(std::filesystem::is_symlink(PathOf("link.gpx")));
     EXPECT_EQ(FileBytes(PathOf("target.gpx")), "new");
 
     ASSERT_EQ(mkfifo(PathOf("pipe").c_str(), 0600), 0);
     const int reader = open(PathOf("pipe").c_str(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(reader, 0);
-    ReplacingFile(PathOf("pipe"), "through the pipe").Commit();
+    ASSERT_TRUE(WriteReplacingFile(PathOf("pipe"), "through the pipe"));
     char received[64] = {};
     EXPECT_EQ(read(reader, received, sizeof received - 1), 16);
     close(reader);

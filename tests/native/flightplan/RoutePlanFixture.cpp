@@ -9,6 +9,7 @@
 #include "Coordinates.h"
 #include "NavigationTables.h"
 #include "TableEngine.h"
+#include "AsciiText.h"
 
 void RoutePlanTest::SetUp()
 {
@@ -55,7 +56,7 @@ std::vector<std::string> RoutePlanTest::UserNums()
         nav::TablePath(nav::PathForm::Rebuild, Directory().c_str(), nav::UsersAlias);
     EXPECT_GT(TableOpen(path.c_str(), nav::UsersAlias, SDE_READONLY, SDE_KIND_DBF), 0);
     for (RecordGoTop(); !RecordAtEof(); RecordSkip(1))
-        nums.push_back(flightplan::TrimmedRight(FieldGetString("NUM")));
+        nums.emplace_back(nav::WithoutPadding(FieldGetString("NUM")));
     TableCloseAll();
     return nums;
 }
@@ -66,7 +67,7 @@ std::string RoutePlanTest::ConfigField(const char* field)
         nav::TablePath(nav::PathForm::Rebuild, Directory().c_str(), nav::ConfigAlias);
     EXPECT_GT(TableOpen(path.c_str(), nav::ConfigAlias, SDE_READONLY, SDE_KIND_DBF), 0);
     RecordGoTop();
-    std::string value = flightplan::TrimmedRight(FieldGetString(field));
+    std::string value(nav::WithoutPadding(FieldGetString(field)));
     TableCloseAll();
     value.erase(0, value.find_first_not_of(' '));
     return value;

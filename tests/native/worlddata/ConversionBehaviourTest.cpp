@@ -38,7 +38,7 @@ TEST(Conversion, ProblemsByFileAndLineAndSkipsCountedByReason)
 {
     Converted converted;
     Convert(converted, "apt1100.dat", "nav810.dat");
-    ASSERT_TRUE(converted.result.succeeded);
+    ASSERT_TRUE(converted.result.Ok());
     std::string apt = Fixture("apt1100.dat");
     std::string nav = Fixture("nav810.dat");
     EXPECT_EQ(
@@ -51,7 +51,8 @@ TEST(Conversion, ProblemsByFileAndLineAndSkipsCountedByReason)
     EXPECT_TRUE(LineWhere(A, converted.airports, "ID", "LONGID").empty());
     EXPECT_TRUE(LineWhere(N, converted.navaids, "ID", "TOOLON").empty());
 
-    const worlddata::ConversionResult& result = converted.result;
+    ASSERT_TRUE(converted.result) << converted.result.Message();
+    const worlddata::ConversionSummary& result = *converted.result;
     EXPECT_EQ(result.airports, 3);
     EXPECT_EQ(result.runways, 3);
     EXPECT_EQ(result.navaids, 6);
@@ -76,14 +77,13 @@ TEST(Conversion, EitherFileOfThePairMayBeLeftOut)
     Convert(pair, "apt1100.dat", "nav1100.dat");
     Convert(airportsOnly, "apt1100.dat", "");
     Convert(navaidsOnly, "", "nav1100.dat");
-    ASSERT_TRUE(pair.result.succeeded && airportsOnly.result.succeeded &&
-                navaidsOnly.result.succeeded);
-    ASSERT_GT(pair.result.localizers, 0);
+    ASSERT_TRUE(pair.result.Ok() && airportsOnly.result.Ok() && navaidsOnly.result.Ok());
+    ASSERT_GT(pair.result->localizers, 0);
 
     // Without nav.dat the same airports and runways, no localizer among them.
     EXPECT_EQ(airportsOnly.airports, pair.airports);
     EXPECT_EQ(airportsOnly.runways.size(), pair.runways.size());
-    EXPECT_EQ(airportsOnly.result.localizers, 0);
+    EXPECT_EQ(airportsOnly.result->localizers, 0);
     for (const std::string& runway : airportsOnly.runways)
         EXPECT_EQ(Field(nav::ImportKind::Runways, runway, "NAV1"), "") << runway;
     EXPECT_TRUE(airportsOnly.navaids.empty());
@@ -95,7 +95,7 @@ TEST(Conversion, EitherFileOfThePairMayBeLeftOut)
     EXPECT_TRUE(navaidsOnly.runways.empty());
 
     Convert(neither, "", "");
-    EXPECT_FALSE(neither.result.succeeded);
+    EXPECT_FALSE(neither.result.Ok());
     EXPECT_TRUE(std::filesystem::is_empty(neither.output.path));
 }
 
@@ -105,8 +105,8 @@ TEST(Conversion, AFileThatCannotBeReadLeavesTheOutputAsItWas)
     std::ofstream(converted.output.path / "AIRPORTS.GPS") << "IMPORT A\nearlier\n\n";
     std::string missing = (converted.output.path / "missing.dat").string();
     Convert(converted, "apt1100.dat", missing);
-    EXPECT_FALSE(converted.result.succeeded);
-    EXPECT_EQ(converted.result.error, "cannot read " + missing + ": No such file or directory");
+    EXPECT_FALSE(converted.result.Ok());
+    EXPECT_EQ(converted.result.Message(), "cannot read " + missing + ": No such file or directory");
     std::vector<std::string> left;
     for (const auto& entry : std::filesystem::directory_iterator(converted.output.path))
         left.push_back(entry.path().filename().string());
@@ -124,14 +124,14 @@ TEST(Conversion, AFileThatCannotBeReadLeavesTheOutputAsItWas)
     std::ofstream(damaged.output.path / "nav.dat.gz", std::ios::binary)
         << compressed.substr(0, compressed.size() - 12);
     Convert(damaged, "apt1100.dat", (damaged.output.path / "nav.dat.gz").string());
-    EXPECT_FALSE(damaged.result.succeeded);
-    EXPECT_NE(damaged.result.error.find("nav.dat.gz"), std::string::npos);
+    EXPECT_FALSE(damaged.result.Ok());
+    EXPECT_NE(damaged.result.Message().find("nav.dat.gz"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(damaged.output.path / "NAVAIDS.GPS"));
     EXPECT_FALSE(std::filesystem::exists(damaged.output.path / "NAVAIDS.GPS.part"));
 
     Converted notNav;
     Convert(notNav, "nav810.dat", "nav1100.dat");
-    EXPECT_EQ(notNav.result.error,
+    EXPECT_EQ(notNav.result.Message(),
               Fixture("nav810.dat") +
                   ": apt.dat version 810 is not read (versions 850 to 1200 are)");
 }
@@ -150,7 +150,7 @@ TEST(Conversion, GzipInputGivesTheSameFiles)
     }
     Convert(compressed, (compressed.output.path / "apt1200.dat.gz").string(),
             (compressed.output.path / "nav1200.dat.gz").string());
-    ASSERT_TRUE(compressed.result.succeeded) << compressed.result.error;
+    ASSERT_TRUE(compressed.result.Ok()) << compressed.result.Message();
     EXPECT_EQ(compressed.airports, plain.airports);
     EXPECT_EQ(compressed.runways, plain.runways);
     EXPECT_EQ(compressed.navaids, plain.navaids);
@@ -165,7 +165,7 @@ TEST(Conversion, RegionAndIdentifierSelections)
     EXPECT_EQ(seattleArea.airports.size(), 3u);                           // KBFI, W55, WA09
     EXPECT_TRUE(LineWhere(N, seattleArea.navaids, "ID", "UBG").empty());  // 45.3 N
     EXPECT_FALSE(LineWhere(N, seattleArea.navaids, "ID", "SEA").empty());
-    EXPECT_EQ(seattleArea.result.skipped.at("navaid: outside the region"), 3);  // UBG, OLM, CBU
+    EXPECT_EQ(seattleArea.result->skipped.at("navaid: outside the region"), 3);  // UBG, OLM, CBU
 
     // West above east: the region spans the 180th meridian.
     options.region = worlddata::Region{-40.0, 150.0, -30.0, -170.0};
@@ -185,7 +185,7 @@ TEST(Conversion, RegionAndIdentifierSelections)
     EXPECT_EQ(chosen.runways.size(), 2u);
     ASSERT_EQ(chosen.navaids.size(), 1u);
     EXPECT_EQ(Field(N, chosen.navaids[0], "TYPE"), "DME");
-    EXPECT_EQ(chosen.result.skipped.at("airport: not in the identifier list"), 2);
+    EXPECT_EQ(chosen.result->skipped.at("airport: not in the identifier list"), 2);
 }
 
 TEST(Conversion, KeysStayTheSameFromOneEditionToTheNext)
@@ -194,7 +194,7 @@ TEST(Conversion, KeysStayTheSameFromOneEditionToTheNext)
     Convert(first, "apt_edition1.dat", "nav_edition1.dat");
     Converted second;
     Convert(second, "apt_edition2.dat", "nav_edition2.dat");
-    ASSERT_TRUE(first.result.succeeded && second.result.succeeded);
+    ASSERT_TRUE(first.result.Ok() && second.result.Ok());
 
     std::map<std::string, std::string> before = NumsById(A, first.airports);
     std::map<std::string, std::string> after = NumsById(A, second.airports);

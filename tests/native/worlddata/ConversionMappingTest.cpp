@@ -21,7 +21,7 @@ protected:
                                 {"apt1200.dat", "nav1200.dat"}}) {
             Converted converted;
             Convert(converted, apt, nav);
-            ASSERT_TRUE(converted.result.succeeded) << converted.result.error;
+            ASSERT_TRUE(converted.result.Ok()) << converted.result.Message();
             airports.insert(airports.end(), converted.airports.begin(), converted.airports.end());
             runways.insert(runways.end(), converted.runways.begin(), converted.runways.end());
             navaids.insert(navaids.end(), converted.navaids.begin(), converted.navaids.end());

@@ -53,7 +53,7 @@ void ConvertRows(Converted& converted, Inputs& inputs, const std::string& aptRow
 {
     Convert(converted, inputs.Write("apt.dat", DatHeader + aptRows + "99\n"),
             inputs.Write("nav.dat", DatHeader + navRows + "99\n"));
-    ASSERT_TRUE(converted.result.succeeded) << converted.result.error;
+    ASSERT_TRUE(converted.result.Ok()) << converted.result.Message();
 }
 
 // The lines of the input file `name` that the conversion reported, in the order reported.
@@ -137,7 +137,7 @@ TEST(ConversionRefusals, FrequenciesOutsideTheirBandAreMalformedRows)
               (std::vector<std::string>{"136.97", "118.00"}));
     EXPECT_EQ(Column(Navaids, converted.navaids, "FREQ"),
               (std::vector<std::string>{"100", "1799", "108.00", "117.95", "135.95"}));
-    EXPECT_EQ(converted.result.localizers, 0);  // the runways are not in the file
+    EXPECT_EQ(converted.result->localizers, 0);  // the runways are not in the file
 
     Converted csv;
     ConvertCsv(csv, inputs.Csv("KAAA,small_airport,Test Field,47.5,-122.3,100,US,US-WA\n", "",
@@ -149,7 +149,7 @@ TEST(ConversionRefusals, FrequenciesOutsideTheirBandAreMalformedRows)
                                "T1,NONE GIVEN,TACAN,,47.0,-122.0,0,US\n",
                                "KAAA,ATIS,-21474\nKAAA,TWR,-118.3\nKAAA,ATIS,nan\n"
                                "KAAA,TWR,1e300\nKAAA,ATIS,0.-1\nKAAA,TWR,118.3\n"));
-    ASSERT_TRUE(csv.result.succeeded) << csv.result.error;
+    ASSERT_TRUE(csv.result.Ok()) << csv.result.Message();
     EXPECT_EQ(ReportedLines(csv, "navaids.csv"), (std::vector<int>{2, 3, 4, 5}));
     EXPECT_EQ(ReportedLines(csv, "airport-frequencies.csv"), (std::vector<int>{2, 3, 4, 5, 6}));
     EXPECT_EQ(Column(Navaids, csv.navaids, "ID"), (std::vector<std::string>{"V3", "T1"}));
@@ -188,7 +188,7 @@ TEST(ConversionRefusals, RunwayLengthsOutOfRangeAreMalformedRows)
                                "KAAA,,ASP,0,0,16,47.5,-122.3,34,46.5,-122.3\n"
                                "KAAA,5000,ASP,0,0,09,,,27,,\n",
                                "", ""));
-    ASSERT_TRUE(csv.result.succeeded) << csv.result.error;
+    ASSERT_TRUE(csv.result.Ok()) << csv.result.Message();
     EXPECT_EQ(ReportedLines(csv, "runways.csv"), (std::vector<int>{2, 3, 4, 5}));
     EXPECT_EQ(Column(Runways, csv.runways, "RUNWAYS"), std::vector<std::string>{"09/27"});
 }
@@ -239,7 +239,7 @@ TEST(ConversionRefusals, IdentifiersWithBytesNotPrintableInWindows1252AreRefused
                                "V\x81R,UNDEFINED,VOR,113000,47.0,-122.0,0,US\n"
                                "OK1,FINE,VOR,113000,47.0,-122.0,0,US\n",
                                ""));
-    ASSERT_TRUE(csv.result.succeeded) << csv.result.error;
+    ASSERT_TRUE(csv.result.Ok()) << csv.result.Message();
     EXPECT_EQ(ReportedLines(csv, "airports.csv"), std::vector<int>{2});
     EXPECT_EQ(ReportedLines(csv, "runways.csv"), std::vector<int>{2});
     EXPECT_EQ(ReportedLines(csv, "navaids.csv"), std::vector<int>{2});
@@ -258,9 +258,9 @@ TEST(ConversionRefusals, ATargetThatCannotBeReplacedLeavesEveryOutputFileAsItWas
     std::ofstream(output / "RUNWAYS.GPS") << "IMPORT R\n\n\nearlier\n";
     std::filesystem::create_directory(output / "NAVAIDS.GPS");
     Convert(converted, "apt1100.dat", "nav810.dat");
-    EXPECT_FALSE(converted.result.succeeded);
-    EXPECT_NE(converted.result.error.find("NAVAIDS.GPS"), std::string::npos)
-        << converted.result.error;
+    EXPECT_FALSE(converted.result.Ok());
+    EXPECT_NE(converted.result.Message().find("NAVAIDS.GPS"), std::string::npos)
+        << converted.result.Message();
     EXPECT_EQ(converted.airports, std::vector<std::string>{"earlier"});
     EXPECT_EQ(converted.runways, std::vector<std::string>{"earlier"});
     EXPECT_TRUE(std::filesystem::is_directory(output / "NAVAIDS.GPS"));
@@ -277,7 +277,7 @@ TEST(ConversionRefusals, ATargetThatCannotBeReplacedLeavesEveryOutputFileAsItWas
         std::ofstream(folder / name) << "IMPORT " << name[0] << "\n\n\nearlier\n";
     std::filesystem::create_directories(folder / "NAVAIDS.GPS.old" / "taken");
     Convert(late, "apt1100.dat", "nav810.dat");
-    EXPECT_FALSE(late.result.succeeded);
+    EXPECT_FALSE(late.result.Ok());
     EXPECT_EQ(late.airports, std::vector<std::string>{"earlier"});
     EXPECT_EQ(late.runways, std::vector<std::string>{"earlier"});
     EXPECT_EQ(late.navaids, std::vector<std::string>{"earlier"});
@@ -295,9 +295,9 @@ TEST(ConversionRefusals, AFileWithoutItsClosingRowIsReportedAsPerhapsCutShort)
         inputs.Write("nav.dat", std::string(DatHeader) +
                                     "3 47.0 -122.0 0 11680 130 19.0 SEA ENRT K1 SEATTLE VOR\n");
     Convert(converted, apt, nav);
-    ASSERT_TRUE(converted.result.succeeded) << converted.result.error;
-    EXPECT_EQ(converted.result.airports, 1);
-    EXPECT_EQ(converted.result.navaids, 1);
+    ASSERT_TRUE(converted.result.Ok()) << converted.result.Message();
+    EXPECT_EQ(converted.result->airports, 1);
+    EXPECT_EQ(converted.result->navaids, 1);
     EXPECT_EQ(converted.problems, (std::vector<std::string>{
                                       nav + ": no closing \"99\" row: the file may be cut short",
                                       apt + ": no closing \"99\" row: the file may be cut short"}));

@@ -21,7 +21,7 @@ protected:
     {
         converted = new Converted;
         ConvertCsv(*converted, CsvFixtures());
-        ASSERT_TRUE(converted->result.succeeded) << converted->result.error;
+        ASSERT_TRUE(converted->result.Ok()) << converted->result.Message();
     }
     static void TearDownTestSuite() { delete converted; }
 
@@ -83,7 +83,7 @@ TEST_F(CsvConversion, AtisAndTowerAreTheFirstOfTheirKindWhenFrequenciesAreGiven)
 
     Converted without;
     ConvertCsv(without, CsvFixtures(false));
-    ASSERT_TRUE(without.result.succeeded);
+    ASSERT_TRUE(without.result.Ok());
     std::string seattle = LineWhere(Airports, without.airports, "ID", "KSEA");
     EXPECT_EQ(Field(Airports, seattle, "ATIS"), "0.00");
     EXPECT_EQ(Field(Airports, seattle, "TWR"), "0.00");
@@ -126,7 +126,8 @@ TEST_F(CsvConversion, NavaidColumns)
 
 TEST_F(CsvConversion, ProblemsByFileAndLineAndSkipsCountedByReason)
 {
-    const ConversionResult& result = converted->result;
+    ASSERT_TRUE(converted->result) << converted->result.Message();
+    const ConversionSummary& result = *converted->result;
     EXPECT_EQ(result.airports, 4);
     EXPECT_EQ(result.runways, 5);
     EXPECT_EQ(result.navaids, 7);
@@ -178,8 +179,8 @@ TEST(CsvConversionInput, ARowCutAtTheLimitIsReportedAsMalformed)
         << "KAAA,small_airport,\"Open quote" << std::string(70 * 1024, 'x') << "\n";
     Converted converted;
     ConvertCsv(converted, files);
-    ASSERT_TRUE(converted.result.succeeded) << converted.result.error;
-    EXPECT_EQ(converted.result.airports, 0);
+    ASSERT_TRUE(converted.result.Ok()) << converted.result.Message();
+    EXPECT_EQ(converted.result->airports, 0);
     std::vector<std::string> problems;  // of airports.csv, the other files have their own
     std::copy_if(converted.problems.begin(), converted.problems.end(), std::back_inserter(problems),
                  [&](const std::string& problem) { return problem.starts_with(files.airports); });
@@ -195,7 +196,7 @@ TEST(CsvConversionInput, FilesNotAtHandGiveImportFilesWithoutRecords)
     Converted whole, navaidsOnly, withoutAirports;
     ConvertCsv(whole, CsvFixtures());
     ConvertCsv(navaidsOnly, {"", "", Fixture("navaids.csv"), ""});
-    ASSERT_TRUE(whole.result.succeeded && navaidsOnly.result.succeeded);
+    ASSERT_TRUE(whole.result.Ok() && navaidsOnly.result.Ok());
     EXPECT_EQ(navaidsOnly.navaids, whole.navaids);
     EXPECT_TRUE(navaidsOnly.airports.empty());
     EXPECT_TRUE(navaidsOnly.runways.empty());
@@ -204,14 +205,14 @@ TEST(CsvConversionInput, FilesNotAtHandGiveImportFilesWithoutRecords)
     CsvWorldFiles files = CsvFixtures();
     files.airports.clear();
     ConvertCsv(withoutAirports, files);
-    ASSERT_TRUE(withoutAirports.result.succeeded);
+    ASSERT_TRUE(withoutAirports.result.Ok());
     EXPECT_TRUE(withoutAirports.runways.empty());
-    EXPECT_GE(withoutAirports.result.skipped["runway: of an airport not written"],
+    EXPECT_GE(withoutAirports.result->skipped["runway: of an airport not written"],
               static_cast<int>(whole.runways.size()));
 
     Converted neither;
     ConvertCsv(neither, {"", Fixture("runways.csv"), "", ""});
-    EXPECT_FALSE(neither.result.succeeded);
+    EXPECT_FALSE(neither.result.Ok());
     EXPECT_TRUE(std::filesystem::is_empty(neither.output.path));
 }
 
@@ -221,8 +222,8 @@ TEST(CsvConversionInput, AFileWithoutAColumnOrUnreadableWritesNothing)
     files.runways = Fixture("navaids.csv");
     Converted wrongColumns;
     ConvertCsv(wrongColumns, files);
-    EXPECT_FALSE(wrongColumns.result.succeeded);
-    EXPECT_EQ(wrongColumns.result.error,
+    EXPECT_FALSE(wrongColumns.result.Ok());
+    EXPECT_EQ(wrongColumns.result.Message(),
               Fixture("navaids.csv") + ": no column \"airport_ident\" in the header row");
     EXPECT_TRUE(std::filesystem::is_empty(wrongColumns.output.path));
 
@@ -230,8 +231,8 @@ TEST(CsvConversionInput, AFileWithoutAColumnOrUnreadableWritesNothing)
     files.frequencies = (wrongColumns.output.path / "missing.csv").string();
     Converted missing;
     ConvertCsv(missing, files);
-    EXPECT_FALSE(missing.result.succeeded);
-    EXPECT_EQ(missing.result.error,
+    EXPECT_FALSE(missing.result.Ok());
+    EXPECT_EQ(missing.result.Message(),
               "cannot read " + files.frequencies + ": No such file or directory");
     EXPECT_TRUE(std::filesystem::is_empty(missing.output.path));
 }

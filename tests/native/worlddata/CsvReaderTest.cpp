@@ -19,14 +19,16 @@ std::string WriteFile(const ScratchDirectory& scratch, const std::string& bytes)
 TEST(CsvReader, QuotedFieldsHoldQuotesCommasAndLineBreaks)
 {
     ScratchDirectory scratch;
-    DataFileReader file(WriteFile(scratch, "\xEF\xBB\xBFname,ident,note\r\n"
-                                           "\"Le \"\"Grand\"\" Champ, Nord\",LFAB,plain\r\n"
-                                           "\r\n"
-                                           "\"two\r\nlines\",\"\",\"a,b\"\n"
-                                           "short,5\" pad\n"));
+    DataFileReader file;
+    Open(file, WriteFile(scratch, "\xEF\xBB\xBFname,ident,note\r\n"
+                                  "\"Le \"\"Grand\"\" Champ, Nord\",LFAB,plain\r\n"
+                                  "\r\n"
+                                  "\"two\r\nlines\",\"\",\"a,b\"\n"
+                                  "short,5\" pad\n"));
     CsvReader reader(file);
     constexpr std::string_view Required[] = {"ident", "name"};
-    ASSERT_TRUE(reader.ReadHeader(Required)) << reader.Error();
+    const nav::Status header = reader.ReadHeader(Required);
+    ASSERT_TRUE(header) << header.Message();
 
     ASSERT_TRUE(reader.Next());
     EXPECT_EQ(reader.Line(), 2);
@@ -48,22 +50,24 @@ TEST(CsvReader, QuotedFieldsHoldQuotesCommasAndLineBreaks)
     EXPECT_EQ(reader.Field("ident"), "5\" pad");  // a quote inside an unquoted field
     EXPECT_EQ(reader.Field("note"), "");          // the row ends before it
     EXPECT_FALSE(reader.Next());
-    EXPECT_FALSE(file.Failed());
+    EXPECT_TRUE(file.ReadStatus());
 }
 
 TEST(CsvReader, AHeaderWithoutARequiredColumnIsRefusedByTheColumnsName)
 {
     ScratchDirectory scratch;
-    DataFileReader file(WriteFile(scratch, "ident,latitude_deg\nKSEA,47.4\n"));
+    const std::string path = WriteFile(scratch, "ident,latitude_deg\nKSEA,47.4\n");
+    DataFileReader file;
+    Open(file, path);
     CsvReader reader(file);
     constexpr std::string_view Required[] = {"ident", "longitude_deg"};
-    EXPECT_FALSE(reader.ReadHeader(Required));
-    EXPECT_EQ(reader.Error(), "no column \"longitude_deg\" in the header row");
+    EXPECT_EQ(reader.ReadHeader(Required).Message(),
+              path + ": no column \"longitude_deg\" in the header row");
 
-    DataFileReader empty(WriteFile(scratch, ""));
+    DataFileReader empty;
+    Open(empty, WriteFile(scratch, ""));
     CsvReader emptyReader(empty);
-    EXPECT_FALSE(emptyReader.ReadHeader({}));
-    EXPECT_EQ(emptyReader.Error(), "empty file, no header row");
+    EXPECT_EQ(emptyReader.ReadHeader({}).Message(), path + ": empty file, no header row");
 }
 
 TEST(CsvReader, AQuoteNeverClosedEndsItsRowAtTheLimit)
@@ -72,7 +76,8 @@ TEST(CsvReader, AQuoteNeverClosedEndsItsRowAtTheLimit)
     std::string line(1000, 'x');
     std::string bytes = "a,b\n1,\"" + line + "\n";
     for (int i = 0; i < 100; ++i) bytes += line + "\n";  // 100 kB, above the 64 KiB limit
-    DataFileReader file(WriteFile(scratch, bytes));
+    DataFileReader file;
+    Open(file, WriteFile(scratch, bytes));
     CsvReader reader(file);
     constexpr std::string_view Required[] = {"a", "b"};
     ASSERT_TRUE(reader.ReadHeader(Required));

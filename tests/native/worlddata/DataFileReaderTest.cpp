@@ -41,15 +41,16 @@ TEST(DataFileReader, GzipReadsLikeThePlainFile)
     std::string plain = Fixture("apt1100.dat");  // carriage returns before the line feeds
     WriteGzip(scratch.path / "apt.dat.gz", Bytes(plain));
 
-    DataFileReader plainReader(plain);
-    DataFileReader gzipReader((scratch.path / "apt.dat.gz").string());
+    DataFileReader plainReader, gzipReader;
+    Open(plainReader, plain);
+    Open(gzipReader, (scratch.path / "apt.dat.gz").string());
     std::vector<std::string> lines = AllLines(plainReader);
     EXPECT_EQ(AllLines(gzipReader), lines);
     ASSERT_GT(lines.size(), 3u);
     EXPECT_EQ(lines[0], "I");
     EXPECT_EQ(lines[2], "");
     EXPECT_EQ(lines[3], "1    433 0 0 KSEA Seattle Tacoma Intl");
-    EXPECT_FALSE(gzipReader.Failed());
+    EXPECT_TRUE(gzipReader.ReadStatus());
     EXPECT_EQ(gzipReader.LineNumber(), static_cast<int>(lines.size()));
     EXPECT_EQ(gzipReader.BytesRead(), gzipReader.Size());
 }
@@ -62,7 +63,8 @@ TEST(DataFileReader, LastLineWithoutLineFeedAndOverlongLinesCut)
     std::ofstream(scratch.path / "a.dat", std::ios::binary) << "one\n"
                                                             << longest << "\n"
                                                             << overlong << "\nlast";
-    DataFileReader reader((scratch.path / "a.dat").string());
+    DataFileReader reader;
+    Open(reader, (scratch.path / "a.dat").string());
     std::vector<std::string> expected{"one", longest,
                                       overlong.substr(0, worlddata::MaximumLineBytes), "last"};
     EXPECT_EQ(AllLines(reader), expected);
@@ -80,19 +82,22 @@ TEST(DataFileReader, DamagedGzipAndMissingFilesAreFailures)
     std::ofstream(scratch.path / "cut.gz", std::ios::binary)
         << compressed.substr(0, compressed.size() / 2);
 
-    DataFileReader cut((scratch.path / "cut.gz").string());
-    ASSERT_TRUE(cut.IsOpen());
+    const std::string cutPath = (scratch.path / "cut.gz").string();
+    DataFileReader cut;
+    ASSERT_TRUE(cut.Open(cutPath));
     std::vector<std::string> lines = AllLines(cut);
-    EXPECT_TRUE(cut.Failed());
-    EXPECT_FALSE(cut.Error().empty());
+    EXPECT_FALSE(cut.ReadStatus());
+    EXPECT_TRUE(cut.ReadStatus().Message().starts_with(cutPath + ": "))
+        << cut.ReadStatus().Message();
+    EXPECT_GT(cut.ReadStatus().Message().size(), cutPath.size() + 2);
     EXPECT_LT(lines.size(), 20000u);
 
-    DataFileReader missing((scratch.path / "missing.dat").string());
-    EXPECT_FALSE(missing.IsOpen());
-    EXPECT_EQ(missing.Error(), "No such file or directory");
-    DataFileReader directory(scratch.path.string());
-    EXPECT_FALSE(directory.IsOpen());
-    EXPECT_EQ(directory.Error(), "is a directory");
+    const std::string missingPath = (scratch.path / "missing.dat").string();
+    DataFileReader missing;
+    EXPECT_EQ(missing.Open(missingPath).Message(), missingPath + ": No such file or directory");
+    DataFileReader directory;
+    EXPECT_EQ(directory.Open(scratch.path.string()).Message(),
+              scratch.path.string() + ": is a directory");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "NavDatReader.h"
 #include "WorldDataTestSupport.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace {
@@ -24,9 +25,11 @@ struct Problems {
 template <typename Reader, typename Record>
 std::vector<Record> ReadAll(const std::string& path, Problems& problems, int& version)
 {
-    DataFileReader file(path.find('/') == std::string::npos ? Fixture(path.c_str()) : path);
+    DataFileReader file;
+    Open(file, path.find('/') == std::string::npos ? Fixture(path.c_str()) : path);
     Reader reader(file, problems.Sink());
-    EXPECT_TRUE(reader.ReadHeader()) << reader.Error();
+    const nav::Status header = reader.ReadHeader();
+    EXPECT_TRUE(header) << header.Message();
     version = reader.Version();
     std::vector<Record> records;
     for (Record record; reader.Next(record);) records.push_back(record);
@@ -138,10 +141,13 @@ TEST(AptDatReader, OtherVersionsAndOtherFilesAreRefused)
     ScratchDirectory scratch;
     auto refusal = [&scratch](const std::string& bytes) {
         std::ofstream(scratch.path / "apt.dat", std::ios::binary) << bytes;
-        DataFileReader file((scratch.path / "apt.dat").string());
+        const std::string path = (scratch.path / "apt.dat").string();
+        DataFileReader file;
+        Open(file, path);
         AptDatReader reader(file, [](int, const std::string&) {});
-        EXPECT_FALSE(reader.ReadHeader());
-        return reader.Error();
+        const std::string refusal = reader.ReadHeader().Message();
+        EXPECT_TRUE(refusal.starts_with(path + ": ")) << refusal;
+        return refusal.substr(std::min(refusal.size(), path.size() + 2));
     };
     EXPECT_EQ(refusal("I\n810 Version\n"),
               "apt.dat version 810 is not read (versions 850 to 1200 are)");

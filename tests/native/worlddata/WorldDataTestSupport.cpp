@@ -39,12 +39,18 @@ std::vector<std::string> RecordLines(const std::filesystem::path& file)
     return lines;
 }
 
+void Open(DataFileReader& file, const std::string& path)
+{
+    const nav::Status opened = file.Open(path);
+    ASSERT_TRUE(opened) << opened.Message();
+}
+
 namespace {
 
 // Runs `convert` into the scratch directory, collecting the problems and the lines written.
 void ConvertWith(Converted& converted, worlddata::ConversionOptions options,
-                 const std::function<ConversionResult(const std::string& output,
-                                                      const ConversionOptions& options)>& convert)
+                 const std::function<nav::Expected<ConversionSummary>(
+                     const std::string& output, const ConversionOptions& options)>& convert)
 {
     options.problem = [&converted](const std::string& message) {
         converted.problems.push_back(message);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CsvConversion.h"
+#include "DataFileReader.h"
 #include "ImportLayout.h"
 #include "WorldConversion.h"
 
@@ -26,10 +27,13 @@ std::vector<std::string> RecordLines(const std::filesystem::path& file);
 
 struct Converted {
     ScratchDirectory output;
-    worlddata::ConversionResult result;
+    nav::Expected<worlddata::ConversionSummary> result = nav::Fail("not converted");
     std::vector<std::string> problems;
     std::vector<std::string> airports, runways, navaids;
 };
+
+// Opens `path` for `file`, failing the test when it cannot.
+void Open(worlddata::DataFileReader& file, const std::string& path);
 
 // Converts APT and NAV (paths, fixture names, or empty for none) with `options`; problems
 // are collected.

@@ -47,7 +47,7 @@ protected:
         return (world_ / name).string();
     }
 
-    WorldDataImport Import(const std::string& chosen)
+    nav::Expected<WorldDataImport> Import(const std::string& chosen)
     {
         std::optional<WorldDataSet> found = WorldDataSetOf(chosen);
         EXPECT_TRUE(found) << chosen;
@@ -84,10 +84,10 @@ TEST_F(WorldDataImportTest, APairFillsTheTablesAndTheNoticeSaysWhatWasImportedAn
 {
     std::string apt = PutFixture("apt1100.dat", "apt.dat");
     PutFixture("nav1100.dat", "nav.dat");
-    WorldDataImport outcome = Import(apt);
-    ASSERT_EQ(outcome.error, "");
-    ASSERT_EQ(outcome.tables.size(), 3u);
-    const worlddata::ConversionResult& converted = outcome.conversion;
+    nav::Expected<WorldDataImport> outcome = Import(apt);
+    ASSERT_EQ(outcome.Message(), "");
+    ASSERT_EQ(outcome->tables.size(), 3u);
+    const worlddata::ConversionSummary& converted = outcome->conversion;
     EXPECT_EQ(RecordCount("AIRPORTS"), converted.airports);
     EXPECT_EQ(RecordCount("RUNWAYS"), converted.runways);
     EXPECT_EQ(RecordCount("NAVAIDS"), converted.navaids);
@@ -118,9 +118,9 @@ TEST_F(WorldDataImportTest, APairFillsTheTablesAndTheNoticeSaysWhatWasImportedAn
 TEST_F(WorldDataImportTest, WithoutNavDatTheNavaidsStayAndTheNoticeSaysWhyNoLocalizers)
 {
     std::string navaidsBefore = FileBytes(TablePath("NAVAIDS"));
-    WorldDataImport outcome = Import(PutFixture("apt1100.dat", "apt.dat"));
-    ASSERT_EQ(outcome.error, "");
-    EXPECT_EQ(outcome.tables.size(), 2u);
+    nav::Expected<WorldDataImport> outcome = Import(PutFixture("apt1100.dat", "apt.dat"));
+    ASSERT_EQ(outcome.Message(), "");
+    EXPECT_EQ(outcome->tables.size(), 2u);
     EXPECT_EQ(FileBytes(TablePath("NAVAIDS")), navaidsBefore);
     EXPECT_EQ(RunwayFields("KSEA____", "NAV1"), (std::vector<std::string>{"", ""}));
     ImportNotice notice = WorldDataImportNotice(set_, outcome);
@@ -134,12 +134,12 @@ TEST_F(WorldDataImportTest, TheCsvDataSetImportsByItsFileNames)
     for (const char* name :
          {"airports.csv", "runways.csv", "navaids.csv", "airport-frequencies.csv"})
         PutFixture(name, name);
-    WorldDataImport outcome = Import((world_ / "runways.csv").string());
-    ASSERT_EQ(outcome.error, "");
-    EXPECT_EQ(RecordCount("AIRPORTS"), outcome.conversion.airports);
-    EXPECT_EQ(RecordCount("RUNWAYS"), outcome.conversion.runways);
-    EXPECT_EQ(RecordCount("NAVAIDS"), outcome.conversion.navaids);
-    EXPECT_GT(outcome.conversion.runways, 0);
+    nav::Expected<WorldDataImport> outcome = Import((world_ / "runways.csv").string());
+    ASSERT_EQ(outcome.Message(), "");
+    EXPECT_EQ(RecordCount("AIRPORTS"), outcome->conversion.airports);
+    EXPECT_EQ(RecordCount("RUNWAYS"), outcome->conversion.runways);
+    EXPECT_EQ(RecordCount("NAVAIDS"), outcome->conversion.navaids);
+    EXPECT_GT(outcome->conversion.runways, 0);
     // The data set has no localizers to speak of.
     EXPECT_FALSE(Holds(WorldDataImportNotice(set_, outcome).text, "localizers"));
 }
@@ -149,8 +149,8 @@ TEST_F(WorldDataImportTest, ATableThatCannotBeOpenedStopsTheImportAndIsNamed)
     std::filesystem::remove(TablePath("RUNWAYS"));
     std::string apt = PutFixture("apt1100.dat", "apt.dat");
     PutFixture("nav1100.dat", "nav.dat");
-    WorldDataImport outcome = Import(apt);
-    ASSERT_EQ(outcome.tables.size(), 2u);
+    nav::Expected<WorldDataImport> outcome = Import(apt);
+    ASSERT_EQ(outcome->tables.size(), 2u);
     EXPECT_EQ(RecordCount("NAVAIDS"), 0);
     EXPECT_TRUE(StagingRemoved());
 
@@ -159,7 +159,7 @@ TEST_F(WorldDataImportTest, ATableThatCannotBeOpenedStopsTheImportAndIsNamed)
     EXPECT_EQ(notice.text.rfind("Cannot open the table " + TablePath("RUNWAYS") + ".", 0), 0u)
         << notice.text;
     EXPECT_TRUE(Holds(notice.text, "the import stopped there, after:\nAirports: " +
-                                       std::to_string(outcome.conversion.airports) + " added"))
+                                       std::to_string(outcome->conversion.airports) + " added"))
         << notice.text;
 }
 
@@ -171,8 +171,8 @@ TEST_F(WorldDataImportTest, TheNoticeShowsTheFirstProblemsAndCountsTheRest)
     for (int row = 0; row < 7; ++row) out << "3 47.0\n";  // short of every other field
     out << "99\n";
     out.close();
-    WorldDataImport outcome = Import(nav);
-    EXPECT_EQ(outcome.problemCount, 7);
+    nav::Expected<WorldDataImport> outcome = Import(nav);
+    EXPECT_EQ(outcome->problemCount, 7);
     std::string text = WorldDataImportNotice(set_, outcome).text;
     EXPECT_TRUE(Holds(text, "\n  7 malformed rows")) << text;
     EXPECT_TRUE(Holds(text, "\nProblems reported (7, the first 5):")) << text;
@@ -185,15 +185,15 @@ TEST_F(WorldDataImportTest, AConversionThatFailsImportsNothing)
 {
     std::string apt = (world_ / "apt.dat").string();
     std::ofstream(apt) << "not world data\n";
-    WorldDataImport outcome = Import(apt);
-    EXPECT_NE(outcome.error, "");
-    EXPECT_TRUE(outcome.tables.empty());
+    nav::Expected<WorldDataImport> outcome = Import(apt);
+    EXPECT_NE(outcome.Message(), "");
+    EXPECT_FALSE(outcome.Ok()) << "no table was imported";
     EXPECT_EQ(RecordCount("AIRPORTS"), 0);
     EXPECT_TRUE(StagingRemoved());
     ImportNotice notice = WorldDataImportNotice(set_, outcome);
     EXPECT_EQ(notice.kind, NoticeKind::Failed);
     EXPECT_EQ(notice.text,
-              "Cannot import the world data: " + outcome.error + ".\nNothing was imported.");
+              "Cannot import the world data: " + outcome.Message() + ".\nNothing was imported.");
 }
 
 }  // namespace

@@ -168,8 +168,8 @@ protected:
             LoadLibraryExA(GaugeModule().c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
         ASSERT_NE(module, nullptr);
         ASSERT_TRUE(BindRecordingDirectSound(module));
-        std::string error;
-        ASSERT_TRUE(host.Load(GaugeModule(), error)) << error;
+        const nav::Status loaded = host.Load(GaugeModule());
+        ASSERT_TRUE(loaded) << loaded.Message();
         FreeLibrary(module);
     }
 

@@ -58,8 +58,8 @@ protected:
 
     void Load(PanelHost& host)
     {
-        std::string error;
-        ASSERT_TRUE(host.Load(GaugeModule(), error)) << error;
+        const nav::Status loaded = host.Load(GaugeModule());
+        ASSERT_TRUE(loaded) << loaded.Message();
     }
 };
 
@@ -88,9 +88,9 @@ TEST_F(PanelHostTest, LoadingBindsTheTimersAndInstallsTheGauge)
 TEST_F(PanelHostTest, MissingModuleIsReported)
 {
     PanelHost host;
-    std::string error;
-    EXPECT_FALSE(host.Load("Z:\\no\\such\\gps.gau", error));
-    EXPECT_NE(error.find("cannot load"), std::string::npos);
+    const nav::Status loaded = host.Load("Z:\\no\\such\\gps.gau");
+    EXPECT_FALSE(loaded);
+    EXPECT_NE(loaded.Message().find("cannot load"), std::string::npos);
 }
 
 TEST_F(PanelHostTest, TheGaugeTimerRunsOnTheClockExactlyWhileSwitchedOn)
