@@ -4,13 +4,11 @@
 #include <cstdio>
 #include <exception>
 
-#include "PlanError.h"
-
 namespace navdb {
 
-RouteArguments SplitRouteArguments(const std::vector<std::string>& arguments,
-                                   const std::vector<std::string>& valued,
-                                   const std::vector<std::string>& flags)
+nav::Expected<RouteArguments> SplitRouteArguments(const std::vector<std::string>& arguments,
+                                                  const std::vector<std::string>& valued,
+                                                  const std::vector<std::string>& flags)
 {
     const auto knows = [](const std::vector<std::string>& names, const std::string& name) {
         return std::find(names.begin(), names.end(), name) != names.end();
@@ -23,9 +21,9 @@ RouteArguments SplitRouteArguments(const std::vector<std::string>& arguments,
         } else if (knows(flags, argument)) {
             split.options[argument] = "";
         } else if (!knows(valued, argument)) {
-            throw flightplan::PlanError("unknown option " + argument);
+            return nav::Fail("unknown option " + argument);
         } else if (i + 1 == arguments.size()) {
-            throw flightplan::PlanError(argument + " needs a value");
+            return nav::Fail(argument + " needs a value");
         } else {
             split.options[argument] = arguments[++i];
         }
@@ -33,14 +31,18 @@ RouteArguments SplitRouteArguments(const std::vector<std::string>& arguments,
     return split;
 }
 
-int RunRouteCommand(const char* command, const std::function<std::string()>& work)
+int RunRouteCommand(const char* command, const std::function<nav::Expected<std::string>()>& work)
 {
     try {
-        const std::string output = work();
-        std::fwrite(output.data(), 1, output.size(), stdout);
+        const nav::Expected<std::string> output = work();
+        if (!output) {
+            std::fprintf(stderr, "navdb route %s: %s\n", command, output.Message().c_str());
+            return 1;
+        }
+        std::fwrite(output->data(), 1, output->size(), stdout);
         return 0;
     } catch (const std::exception& error) {
-        // A PlanError, or what the system refused on the way (memory, the file system).
+        // What the system refused on the way (memory, the file system).
         std::fprintf(stderr, "navdb route %s: %s\n", command, error.what());
         return 1;
     }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "PlanError.h"
+#include "Result.h"
 
 namespace navdb {
 
@@ -18,13 +18,13 @@ struct RouteArguments {
 };
 
 // Splits `arguments` by the options the command knows: `valued` take the next argument,
-// `flags` none. Throws flightplan::PlanError for any other option or a missing value.
-RouteArguments SplitRouteArguments(const std::vector<std::string>& arguments,
-                                   const std::vector<std::string>& valued,
-                                   const std::vector<std::string>& flags);
+// `flags` none. Fails for any other option or a missing value.
+nav::Expected<RouteArguments> SplitRouteArguments(const std::vector<std::string>& arguments,
+                                                  const std::vector<std::string>& valued,
+                                                  const std::vector<std::string>& flags);
 
-// Runs `work` and prints what it returns; a flightplan::PlanError (or any other exception)
-// is printed after "navdb route COMMAND: " on standard error and gives exit status 1.
-int RunRouteCommand(const char* command, const std::function<std::string()>& work);
+// Runs `work` and prints what it returns; a failure (or an exception) is printed after
+// "navdb route COMMAND: " on standard error and gives exit status 1.
+int RunRouteCommand(const char* command, const std::function<nav::Expected<std::string>()>& work);
 
 }  // namespace navdb
