@@ -38,9 +38,9 @@ nav::Expected<std::string> ExportRoute(const std::vector<std::string>& arguments
     return std::string();
 }
 
-int RunRouteExport(const std::vector<std::string>& arguments)
+CommandResult RunRouteExport(const std::vector<std::string>& arguments)
 {
-    return RunRouteCommand("export", [&] { return ExportRoute(arguments); });
+    return PrintedOutput(ExportRoute(arguments));
 }
 
 const CommandRegistration

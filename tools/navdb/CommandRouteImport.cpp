@@ -24,9 +24,9 @@ nav::Expected<std::string> ImportRoute(const std::vector<std::string>& arguments
                                   split->positional[1], target);
 }
 
-int RunRouteImport(const std::vector<std::string>& arguments)
+CommandResult RunRouteImport(const std::vector<std::string>& arguments)
 {
-    return RunRouteCommand("import", [&] { return ImportRoute(arguments); });
+    return PrintedOutput(ImportRoute(arguments));
 }
 
 const CommandRegistration

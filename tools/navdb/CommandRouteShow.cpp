@@ -22,9 +22,9 @@ nav::Expected<std::string> ShowRoute(const std::vector<std::string>& arguments)
     return flightplan::ShowText(*listing);
 }
 
-int RunRouteShow(const std::vector<std::string>& arguments)
+CommandResult RunRouteShow(const std::vector<std::string>& arguments)
 {
-    return RunRouteCommand("show", [&] { return ShowRoute(arguments); });
+    return PrintedOutput(ShowRoute(arguments));
 }
 
 const CommandRegistration

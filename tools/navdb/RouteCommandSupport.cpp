@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <exception>
 
 namespace navdb {
 
@@ -31,21 +30,11 @@ nav::Expected<RouteArguments> SplitRouteArguments(const std::vector<std::string>
     return split;
 }
 
-int RunRouteCommand(const char* command, const std::function<nav::Expected<std::string>()>& work)
+CommandResult PrintedOutput(const nav::Expected<std::string>& output)
 {
-    try {
-        const nav::Expected<std::string> output = work();
-        if (!output) {
-            std::fprintf(stderr, "navdb route %s: %s\n", command, output.Message().c_str());
-            return 1;
-        }
-        std::fwrite(output->data(), 1, output->size(), stdout);
-        return 0;
-    } catch (const std::exception& error) {
-        // What the system refused on the way (memory, the file system).
-        std::fprintf(stderr, "navdb route %s: %s\n", command, error.what());
-        return 1;
-    }
+    if (!output) return output.Failed();
+    std::fwrite(output->data(), 1, output->size(), stdout);
+    return {};
 }
 
 }  // namespace navdb

@@ -1,12 +1,12 @@
-// What the three `navdb route` commands share: their options and their reply to refused
-// input (the message, exit status 1, nothing written).
+// What the three `navdb route` commands share: their options and how they end (their
+// output printed, or their failure handed to navdb with nothing written).
 #pragma once
 
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "NavdbCommand.h"
 #include "Result.h"
 
 namespace navdb {
@@ -23,8 +23,7 @@ nav::Expected<RouteArguments> SplitRouteArguments(const std::vector<std::string>
                                                   const std::vector<std::string>& valued,
                                                   const std::vector<std::string>& flags);
 
-// Runs `work` and prints what it returns; a failure (or an exception) is printed after
-// "navdb route COMMAND: " on standard error and gives exit status 1.
-int RunRouteCommand(const char* command, const std::function<nav::Expected<std::string>()>& work);
+// Prints the command's output on standard output; a failure is the command's, exit status 1.
+CommandResult PrintedOutput(const nav::Expected<std::string>& output);
 
 }  // namespace navdb
