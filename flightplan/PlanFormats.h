@@ -1,8 +1,9 @@
 // The flight plan files that `navdb route` writes and reads: GPX 1.1 routes, the XML flight
 // plan of panel and handheld GPS units (FPL), the XML flight plan of later desktop
 // simulators (PLN) and the INI one of the 2004 generation (read only), and CSV (written
-// only). Writers refuse a route with a slot that was not found; readers refuse a file that
-// holds no route. A refusal's message names the file, the line or the waypoint at fault.
+// only). Writers refuse a route that names a missing record or no waypoint (FPL also two
+// waypoints of one identifier); readers refuse a file that holds no route. A refusal's
+// message names the file, the line or the waypoint at fault.
 #pragma once
 
 #include <optional>
