@@ -9,9 +9,11 @@
 
 namespace flightplan {
 
-std::string WriteCsv(const RouteListing& listing)
+nav::Expected<std::string> WriteCsv(const RouteListing& listing)
 {
-    const std::vector<TableWaypoint> waypoints = RouteWaypoints(listing);
+    const nav::Expected<std::vector<TableWaypoint>> found = RouteWaypoints(listing);
+    if (!found) return found.Failed();
+    const std::vector<TableWaypoint>& waypoints = *found;
     std::string out = "SEQ,TABLE,NUM,ID,NAME,TYPE,LATITUDE,LONGITUDE,LEG_NM,COURSE,TOTAL_NM\r\n";
     double total = 0.0;
     for (std::size_t i = 0; i < waypoints.size(); ++i) {

@@ -5,21 +5,19 @@
 #include <cstring>
 #include <memory>
 
-#include "PlanError.h"
-
 namespace flightplan {
 
-std::string ReadFileBytes(const std::string& path)
+nav::Expected<std::string> ReadFileBytes(const std::string& path)
 {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
                                                                std::fclose);
-    if (!file) throw PlanError("cannot open " + path + ": " + std::strerror(errno));
+    if (!file) return nav::Fail("cannot open " + path + ": " + std::strerror(errno));
     std::string bytes;
     char buffer[65536];
     for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;)
         bytes.append(buffer, n);
     if (std::ferror(file.get()))
-        throw PlanError("cannot read " + path + ": " + std::strerror(errno));
+        return nav::Fail("cannot read " + path + ": " + std::strerror(errno));
     return bytes;
 }
 

@@ -3,10 +3,12 @@
 
 #include <string>
 
+#include "Result.h"
+
 namespace flightplan {
 
-// Throws PlanError naming the file and the reason when it cannot be opened or read (a
-// folder, a device that fails).
-std::string ReadFileBytes(const std::string& path);
+// Fails naming the file and the reason when it cannot be opened or read (a folder, a device
+// that fails).
+nav::Expected<std::string> ReadFileBytes(const std::string& path);
 
 }  // namespace flightplan

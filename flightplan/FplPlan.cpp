@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <map>
 
-#include "PlanError.h"
 #include "PlanFormats.h"
 #include "PlanText.h"
 
@@ -25,9 +24,11 @@ struct TableKey {
 
 }  // namespace
 
-std::string WriteFpl(const RouteListing& listing)
+nav::Expected<std::string> WriteFpl(const RouteListing& listing)
 {
-    const std::vector<TableWaypoint> waypoints = RouteWaypoints(listing);
+    const nav::Expected<std::vector<TableWaypoint>> found = RouteWaypoints(listing);
+    if (!found) return found.Failed();
+    const std::vector<TableWaypoint>& waypoints = *found;
     // The schema's alphabet: identifiers of letters and digits, unique in the table; route
     // name and comments of upper-case letters, digits, blanks and slashes, 25 at most. The
     // tables do not say whether COUNTRY is an ICAO region, so the country code stays empty.
@@ -43,10 +44,10 @@ std::string WriteFpl(const RouteListing& listing)
         auto [entry, added] = table.try_emplace(identifier, &w);
         const nav::WaypointRecord& first = entry->second->record;
         if (!added && (first.table != w.record.table || std::string(first.num) != w.record.num))
-            throw PlanError("FPL names waypoints by identifier, and this route has two waypoints " +
-                            identifier + " (" + TableName(first.table) + " NUM " + first.num +
-                            " and " + TableName(w.record.table) + " NUM " + w.record.num +
-                            "); export it as GPX or PLN");
+            return nav::Fail(
+                "FPL names waypoints by identifier, and this route has two waypoints " +
+                identifier + " (" + TableName(first.table) + " NUM " + first.num + " and " +
+                TableName(w.record.table) + " NUM " + w.record.num + "); export it as GPX or PLN");
         if (!added) continue;
         const Position p = PositionOf(w.record);
         const std::string comment = PlainUpperText(w.name, " /", MostCommentCharacters);
@@ -70,13 +71,13 @@ std::string WriteFpl(const RouteListing& listing)
     return out + "  </route>\n</flight-plan>\n";
 }
 
-Plan ReadFpl(const XmlElement& root, const std::string& source)
+nav::Expected<Plan> ReadFpl(const XmlElement& root, const std::string& source)
 {
     const XmlElement* table = root.Child("waypoint-table");
     const XmlElement* route = root.Child("route");
-    if (!route) throw PlanError(source + " holds no route (<route>)");
+    if (!route) return nav::Fail(source + " holds no route (<route>)");
     if (!table)
-        throw PlanError(Where(source, root.line) + ": <flight-plan> has no <waypoint-table>");
+        return nav::Fail(Where(source, root.line) + ": <flight-plan> has no <waypoint-table>");
 
     std::map<TableKey, PlanWaypoint> known;
     for (const XmlElement* entry : table->Children("waypoint")) {
@@ -87,10 +88,14 @@ Plan ReadFpl(const XmlElement& root, const std::string& source)
         // An airport or navaid may be named without its position; then the tables give it.
         if (entry->Child("lat") || entry->Child("lon")) {
             if (!entry->Child("lat") || !entry->Child("lon"))
-                throw PlanError(where + ": <waypoint> needs <lat> and <lon>");
-            waypoint.position =
-                Position{DegreesFromText(entry->ChildText("lat"), 90.0, "latitude", where),
-                         DegreesFromText(entry->ChildText("lon"), 180.0, "longitude", where)};
+                return nav::Fail(where + ": <waypoint> needs <lat> and <lon>");
+            const nav::Expected<double> latitude =
+                DegreesFromText(entry->ChildText("lat"), 90.0, "latitude", where);
+            if (!latitude) return latitude.Failed();
+            const nav::Expected<double> longitude =
+                DegreesFromText(entry->ChildText("lon"), 180.0, "longitude", where);
+            if (!longitude) return longitude.Failed();
+            waypoint.position = Position{*latitude, *longitude};
         }
         waypoint.name = entry->ChildText("comment");
         waypoint.line = entry->line;
@@ -111,13 +116,14 @@ Plan ReadFpl(const XmlElement& root, const std::string& source)
                 entry = known.end();
         }
         if (entry == known.end())
-            throw PlanError(Where(source, point->line) + ": route point " + key.identifier + " (" +
-                            point->ChildText("waypoint-type") + ") is not in the <waypoint-table>");
+            return nav::Fail(Where(source, point->line) + ": route point " + key.identifier + " (" +
+                             point->ChildText("waypoint-type") +
+                             ") is not in the <waypoint-table>");
         plan.waypoints.push_back(entry->second);
         plan.waypoints.back().line = point->line;
     }
     if (plan.waypoints.empty())
-        throw PlanError(Where(source, route->line) + ": the route has no <route-point>");
+        return nav::Fail(Where(source, route->line) + ": the route has no <route-point>");
     return plan;
 }
 

@@ -11,7 +11,6 @@
 #include <string_view>
 #include <vector>
 
-#include "PlanError.h"
 #include "PlanFormats.h"
 #include "PlanText.h"
 #include "AsciiText.h"
@@ -40,37 +39,42 @@ std::optional<WaypointKind> KindOfField(const std::string& field)
     return KindOfLetter(field[0]);
 }
 
-PlanWaypoint WaypointOfLine(const std::string& value, const std::string& where)
+nav::Expected<PlanWaypoint> WaypointOfLine(const std::string& value, const std::string& where)
 {
     const std::vector<std::string> fields = Fields(value);
     // The simulator's layout has the type fifth, the planning tools' second.
     std::size_t type = 4;
     if (fields.size() < type + 3 || !KindOfField(fields[type])) type = 1;
     if (fields.size() < type + 3 || !KindOfField(fields[type]))
-        throw PlanError(where + ": '" + value +
-                        "' is not IDENT, TYPE, LATITUDE, LONGITUDE with a type of A, V, N, I or U");
+        return nav::Fail(
+            where + ": '" + value +
+            "' is not IDENT, TYPE, LATITUDE, LONGITUDE with a type of A, V, N, I or U");
+    const nav::Expected<Position> position =
+        PositionFromAngles(fields[type + 1], fields[type + 2], where);
+    if (!position) return position.Failed();
     PlanWaypoint waypoint;
     waypoint.identifier = fields[type - 1];
     waypoint.kind = *KindOfField(fields[type]);
-    waypoint.position = Position{AngleFromText(fields[type + 1], true, where),
-                                 AngleFromText(fields[type + 2], false, where)};
+    waypoint.position = *position;
     return waypoint;
 }
 
 // departure_id or destination_id: the identifier, then the position where it is given.
-void SetEnd(PlanWaypoint& end, const std::string& value, const std::string& where)
+nav::Status SetEnd(PlanWaypoint& end, const std::string& value, const std::string& where)
 {
     const std::vector<std::string> fields = Fields(value);
     end.identifier = fields[0];
     end.kind = WaypointKind::Airport;
-    if (fields.size() >= 3)
-        end.position =
-            Position{AngleFromText(fields[1], true, where), AngleFromText(fields[2], false, where)};
+    if (fields.size() < 3) return {};
+    const nav::Expected<Position> position = PositionFromAngles(fields[1], fields[2], where);
+    if (!position) return position.Failed();
+    end.position = *position;
+    return {};
 }
 
 }  // namespace
 
-Plan ReadIniPln(std::string_view text, const std::string& source)
+nav::Expected<Plan> ReadIniPln(std::string_view text, const std::string& source)
 {
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     const std::string utf8 = IsUtf8(text) ? std::string(text) : Utf8FromTable(text);
@@ -94,10 +98,10 @@ Plan ReadIniPln(std::string_view text, const std::string& source)
         const std::string key =
             nav::Lower(nav::Trimmed(std::string_view(content).substr(0, equals)));
         const std::string value(nav::Trimmed(std::string_view(content).substr(equals + 1)));
-        if (key == "departure_id") {
-            SetEnd(departure, value, where);
-        } else if (key == "destination_id") {
-            SetEnd(destination, value, where);
+        if (key == "departure_id" || key == "destination_id") {
+            const nav::Status set =
+                SetEnd(key == "departure_id" ? departure : destination, value, where);
+            if (!set) return set.Failed();
         } else if (key == "departure_name") {
             departure.name = value;
         } else if (key == "destination_name") {
@@ -106,18 +110,19 @@ Plan ReadIniPln(std::string_view text, const std::string& source)
             const std::string number = key.substr(WaypointKey.size());
             if (number.empty() || number.size() > 4 ||
                 number.find_first_not_of("0123456789") != std::string::npos)
-                throw PlanError(where + ": " + key + " is not numbered like waypoint.0");
-            PlanWaypoint waypoint = WaypointOfLine(value, where);
-            waypoint.line = line + 1;
-            if (!numbered.emplace(std::stol(number), waypoint).second)
-                throw PlanError(where + ": " + key + " comes twice");
+                return nav::Fail(where + ": " + key + " is not numbered like waypoint.0");
+            nav::Expected<PlanWaypoint> waypoint = WaypointOfLine(value, where);
+            if (!waypoint) return waypoint.Failed();
+            waypoint->line = line + 1;
+            if (!numbered.emplace(std::stol(number), *waypoint).second)
+                return nav::Fail(where + ": " + key + " comes twice");
         }
     }
     Plan plan;
     for (const auto& [number, waypoint] : numbered) plan.waypoints.push_back(waypoint);
     AddPlanEnds(plan, departure, destination, source);
     if (plan.waypoints.empty())
-        throw PlanError(source + " holds no route: no waypoint.0 in its [flightplan] section");
+        return nav::Fail(source + " holds no route: no waypoint.0 in its [flightplan] section");
     return plan;
 }
 

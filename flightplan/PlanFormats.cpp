@@ -6,7 +6,6 @@
 #include <iterator>
 
 #include "FileBytes.h"
-#include "PlanError.h"
 #include "PlanText.h"
 #include "AsciiText.h"
 
@@ -66,7 +65,7 @@ std::optional<PlanFormat> FormatNamed(std::string_view name)
     return std::nullopt;
 }
 
-std::string WritePlan(PlanFormat format, const RouteListing& listing)
+nav::Expected<std::string> WritePlan(PlanFormat format, const RouteListing& listing)
 {
     switch (format) {
     case PlanFormat::Gpx:
@@ -81,20 +80,23 @@ std::string WritePlan(PlanFormat format, const RouteListing& listing)
     return WriteCsv(listing);
 }
 
-Plan ReadPlanFile(const std::string& path)
+nav::Expected<Plan> ReadPlanFile(const std::string& path)
 {
-    return ReadPlanText(ReadFileBytes(path), path);
+    const nav::Expected<std::string> bytes = ReadFileBytes(path);
+    if (!bytes) return bytes.Failed();
+    return ReadPlanText(*bytes, path);
 }
 
-Plan ReadPlanText(const std::string& bytes, const std::string& source)
+nav::Expected<Plan> ReadPlanText(const std::string& bytes, const std::string& source)
 {
     if (IsIniPlan(bytes)) return ReadIniPln(bytes, source);
-    const XmlElement root = ParseXml(bytes, source);
-    if (root.name == "gpx") return ReadGpx(root, source);
-    if (root.name == "flight-plan") return ReadFpl(root, source);
-    if (root.name == "SimBase.Document") return ReadPln(root, source);
-    throw PlanError(source + " is not a flight plan: its root element is <" + root.name +
-                    ">, not <gpx>, <flight-plan> or <SimBase.Document>");
+    const nav::Expected<XmlElement> root = ParseXml(bytes, source);
+    if (!root) return root.Failed();
+    if (root->name == "gpx") return ReadGpx(*root, source);
+    if (root->name == "flight-plan") return ReadFpl(*root, source);
+    if (root->name == "SimBase.Document") return ReadPln(*root, source);
+    return nav::Fail(source + " is not a flight plan: its root element is <" + root->name +
+                     ">, not <gpx>, <flight-plan> or <SimBase.Document>");
 }
 
 std::string DecimalDegrees(double degrees)
@@ -148,17 +150,17 @@ std::optional<double> PlainDecimal(std::string_view text)
     return negative ? -value : value;
 }
 
-double DegreesFromText(const std::string& text, double limit, const std::string& what,
-                       const std::string& where)
+nav::Expected<double> DegreesFromText(const std::string& text, double limit,
+                                      const std::string& what, const std::string& where)
 {
     const std::string value(nav::Trimmed(text));
     const std::optional<double> number = PlainDecimal(value);
-    if (!number) throw PlanError(where + ": " + what + " '" + value + "' is not a number");
+    if (!number) return nav::Fail(where + ": " + what + " '" + value + "' is not a number");
     const double degrees = *number;
     if (std::fabs(degrees) > limit)
-        throw PlanError(where + ": " + what + " " + value + " is out of range (-" +
-                        std::to_string(static_cast<int>(limit)) + " to " +
-                        std::to_string(static_cast<int>(limit)) + ")");
+        return nav::Fail(where + ": " + what + " " + value + " is out of range (-" +
+                         std::to_string(static_cast<int>(limit)) + " to " +
+                         std::to_string(static_cast<int>(limit)) + ")");
     return degrees;
 }
 

@@ -1,8 +1,9 @@
 // The flight plan files that `navdb route` writes and reads: GPX 1.1 routes, the XML flight
 // plan of panel and handheld GPS units (FPL), the XML flight plan of later desktop
 // simulators (PLN) and the INI one of the 2004 generation (read only), and CSV (written
-// only). Writers take a route whose every slot was found; readers refuse a file that holds
-// no route.
+// only). Writers refuse a route that names a missing record or no waypoint (FPL also two
+// waypoints of one identifier); readers refuse a file that holds no route. A refusal's
+// message names the file, the line or the waypoint at fault.
 #pragma once
 
 #include <optional>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "PlanWaypoints.h"
+#include "Result.h"
 #include "RouteListing.h"
 #include "XmlTree.h"
 
@@ -26,24 +28,24 @@ enum class PlanFormat {
 // "gpx", "fpl", "pln", "csv", any case.
 std::optional<PlanFormat> FormatNamed(std::string_view name);
 
-std::string WritePlan(PlanFormat format, const RouteListing& listing);
+nav::Expected<std::string> WritePlan(PlanFormat format, const RouteListing& listing);
 
 // Reads the plan file at `path`, whatever its name: its content tells the format (the root
 // element of XML, or a [flightplan] section).
-Plan ReadPlanFile(const std::string& path);
+nav::Expected<Plan> ReadPlanFile(const std::string& path);
 // The same for a file's bytes; `source` names the file in messages.
-Plan ReadPlanText(const std::string& bytes, const std::string& source);
+nav::Expected<Plan> ReadPlanText(const std::string& bytes, const std::string& source);
 
 // The writers and readers of each format.
-std::string WriteGpx(const RouteListing& listing);
-std::string WriteFpl(const RouteListing& listing);
-std::string WritePln(const RouteListing& listing);
-std::string WriteCsv(const RouteListing& listing);
+nav::Expected<std::string> WriteGpx(const RouteListing& listing);
+nav::Expected<std::string> WriteFpl(const RouteListing& listing);
+nav::Expected<std::string> WritePln(const RouteListing& listing);
+nav::Expected<std::string> WriteCsv(const RouteListing& listing);
 // The XML readers take the document's root, which ReadPlanText has chosen them by.
-Plan ReadGpx(const XmlElement& root, const std::string& source);
-Plan ReadFpl(const XmlElement& root, const std::string& source);
-Plan ReadPln(const XmlElement& root, const std::string& source);
-Plan ReadIniPln(std::string_view text, const std::string& source);
+nav::Expected<Plan> ReadGpx(const XmlElement& root, const std::string& source);
+nav::Expected<Plan> ReadFpl(const XmlElement& root, const std::string& source);
+nav::Expected<Plan> ReadPln(const XmlElement& root, const std::string& source);
+nav::Expected<Plan> ReadIniPln(std::string_view text, const std::string& source);
 
 // Shared by the formats.
 // Signed degrees with eight decimals (about a millimetre): a stored second comes back exactly.
@@ -60,14 +62,18 @@ std::optional<WaypointKind> KindOfLetter(char letter);
 // A plain decimal number: an optional sign, then digits with at most one decimal point and
 // nothing else (no exponent, no hexadecimal, no "inf" or "nan"); none for anything else.
 std::optional<double> PlainDecimal(std::string_view text);
-// A signed decimal number of a plan file in its range, or PlanError naming what and where.
-double DegreesFromText(const std::string& text, double limit, const std::string& what,
-                       const std::string& where);
+// A signed decimal number of a plan file in its range, or a failure naming what and where.
+nav::Expected<double> DegreesFromText(const std::string& text, double limit,
+                                      const std::string& what, const std::string& where);
 // One axis of a position as the desktop simulators write it: a hemisphere letter, then
 // degrees, minutes and seconds (those after the degrees may be missing) as plain unsigned
-// decimals with marks between them ("N47\u00B0 26' 51.00\"", "W122* 18.57'"); PlanError
+// decimals with marks between them ("N47\u00B0 26' 51.00\"", "W122* 18.57'"); a failure
 // naming `where` otherwise.
-double AngleFromText(const std::string& text, bool latitude, const std::string& where);
+nav::Expected<double> AngleFromText(const std::string& text, bool latitude,
+                                    const std::string& where);
+// The position of a latitude and a longitude in that form.
+nav::Expected<Position> PositionFromAngles(const std::string& latitude,
+                                           const std::string& longitude, const std::string& where);
 // The departure and the destination that a PLN file names beside its waypoints: each is
 // the first (last) waypoint when their identifiers agree, which then takes its name, and
 // is added there, with a note, when they do not. One without identifier is passed over.

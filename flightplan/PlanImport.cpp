@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "PlanError.h"
 #include "PlanFormats.h"
 #include "PlanResolution.h"
 #include "PlanText.h"
@@ -26,18 +25,21 @@ std::string ResolutionLine(int index, const Resolution& r)
 
 }  // namespace
 
-std::string ImportPlan(const std::string& directory, const std::string& planPath,
-                       const ImportTarget& target)
+nav::Expected<std::string> ImportPlan(const std::string& directory, const std::string& planPath,
+                                      const ImportTarget& target)
 {
-    const Plan plan = ReadPlanFile(planPath);
+    const nav::Expected<Plan> plan = ReadPlanFile(planPath);
+    if (!plan) return plan.Failed();
 
     WaypointTables tables(directory);
-    const ResolvedPlan resolved = ResolvePlan(plan, tables);
+    const nav::Expected<ResolvedPlan> found = ResolvePlan(*plan, tables);
+    if (!found) return found.Failed();
+    const ResolvedPlan& resolved = *found;
     std::vector<nav::WaypointRecord> records;
     for (const Resolution& r : resolved.waypoints) records.push_back(r.record);
 
     std::string report;
-    for (const std::string& note : plan.notes) report += note + "\n";
+    for (const std::string& note : plan->notes) report += note + "\n";
     report += planPath + ": " + std::to_string(records.size()) + " waypoint" +
               (records.size() == 1 ? "" : "s") + "\n";
     for (std::size_t i = 0; i < resolved.waypoints.size(); ++i)
@@ -45,17 +47,19 @@ std::string ImportPlan(const std::string& directory, const std::string& planPath
 
     // The route goes in place only after the new user waypoints it names are in USERS.
     if (target.routeFile.empty()) {
-        CheckConfig(directory);
-        tables.AppendUsers(resolved.newUsers);
-        WriteConfigRoute(directory, records);
+        if (nav::Status checked = CheckConfig(directory); !checked) return checked.Failed();
+        if (nav::Status added = tables.AppendUsers(resolved.newUsers); !added)
+            return added.Failed();
+        if (nav::Status written = WriteConfigRoute(directory, records); !written)
+            return written.Failed();
         report += "CONFIG: RTEMODE 1, NRTEWPT " + std::to_string(records.size()) +
                   ", ACTRTE 0, flying to " + Utf8FromTable(records.front().id) + "\n";
     } else {
         ReplacingFile file(target.routeFile);
-        if (nav::Status staged = file.Stage(RouteTextOf(records)); !staged)
-            throw PlanError(staged.Message());
-        tables.AppendUsers(resolved.newUsers);
-        if (nav::Status placed = file.Commit(); !placed) throw PlanError(placed.Message());
+        if (nav::Status staged = file.Stage(RouteTextOf(records)); !staged) return staged.Failed();
+        if (nav::Status added = tables.AppendUsers(resolved.newUsers); !added)
+            return added.Failed();
+        if (nav::Status placed = file.Commit(); !placed) return placed.Failed();
         report +=
             "wrote " + target.routeFile + " (" + std::to_string(nav::RouteTextLength) + " bytes)\n";
     }

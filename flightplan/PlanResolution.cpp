@@ -6,7 +6,6 @@
 
 #include "Coordinates.h"
 #include "NavigationTables.h"
-#include "PlanError.h"
 #include "PlanText.h"
 #include "RouteText.h"
 
@@ -64,18 +63,20 @@ public:
     {
     }
 
-    void Resolve(const PlanWaypoint& waypoint, int index)
+    nav::Status Resolve(const PlanWaypoint& waypoint, int index)
     {
         // The tables hold Windows-1252, as the unit shows it.
         const std::optional<std::string> tableText = PrintableTableText(waypoint.identifier);
         if (!tableText)
-            throw PlanError("waypoint " + std::to_string(index + 1) + " (" + waypoint.identifier +
-                            ") has an identifier that is not printable in Windows-1252, the " +
-                            "tables' code page");
+            return nav::Fail("waypoint " + std::to_string(index + 1) + " (" + waypoint.identifier +
+                             ") has an identifier that is not printable in Windows-1252, the " +
+                             "tables' code page");
         const std::string identifier = TableUpper(*tableText);
         // Longer identifiers are kept as their first six characters, as a new user waypoint.
         const std::string id = identifier.substr(0, IdWidth);
-        std::vector<TableWaypoint> candidates = Candidates(waypoint.kind, id);
+        nav::Expected<std::vector<TableWaypoint>> found = Candidates(waypoint.kind, id);
+        if (!found) return found.Failed();
+        std::vector<TableWaypoint>& candidates = *found;
         std::string note;
         if (waypoint.position) {
             std::erase_if(candidates, [&](const TableWaypoint& c) {
@@ -87,14 +88,15 @@ public:
             if (unknown_ == UnknownWaypoints::Listed) {
                 result_.notFound.push_back(
                     identifier.empty() ? "waypoint " + std::to_string(index + 1) : identifier);
-                return;
+                return {};
             }
             if (!waypoint.position)
-                throw PlanError("waypoint " + std::to_string(index + 1) + " (" + Label(waypoint) +
-                                ") is in no table, and the plan gives no position to add it with");
-            const TableWaypoint added = AddUser(waypoint, identifier, index, note);
-            Take(added, note);
-            return;
+                return nav::Fail("waypoint " + std::to_string(index + 1) + " (" + Label(waypoint) +
+                                 ") is in no table, and the plan gives no position to add it with");
+            const nav::Expected<TableWaypoint> added = AddUser(waypoint, identifier, index, note);
+            if (!added) return added.Failed();
+            Take(*added, note);
+            return {};
         }
         const TableWaypoint* taken = &candidates.front();
         if (candidates.size() > 1) {
@@ -118,15 +120,18 @@ public:
             }
         }
         Take(*taken, note);
+        return {};
     }
 
 private:
-    std::vector<TableWaypoint> Candidates(WaypointKind kind, const std::string& id)
+    nav::Expected<std::vector<TableWaypoint>> Candidates(WaypointKind kind, const std::string& id)
     {
         std::vector<TableWaypoint> found;
         for (int32_t table = nav::WaypointAirport; table <= nav::WaypointUser; ++table) {
             if (TableOfKind(kind) != nav::WaypointNone && TableOfKind(kind) != table) continue;
-            for (TableWaypoint& w : tables_.FindById(table, id)) found.push_back(std::move(w));
+            nav::Expected<std::vector<TableWaypoint>> records = tables_.FindById(table, id);
+            if (!records) return records.Failed();
+            for (TableWaypoint& w : *records) found.push_back(std::move(w));
             if (table != nav::WaypointUser) continue;
             for (const NewUserWaypoint& user : result_.newUsers)
                 if (user.id == id) found.push_back(PendingRecord(user));
@@ -141,12 +146,16 @@ private:
     }
 
     // `identifier` is the plan's, in the tables' code page and upper case.
-    TableWaypoint AddUser(const PlanWaypoint& waypoint, const std::string& identifier, int index,
-                          std::string& note)
+    nav::Expected<TableWaypoint> AddUser(const PlanWaypoint& waypoint,
+                                         const std::string& identifier, int index,
+                                         std::string& note)
     {
         const std::string id = identifier.substr(0, IdWidth);
+        const nav::Expected<std::string> num =
+            tables_.NextUserNum(static_cast<int>(result_.newUsers.size()));
+        if (!num) return num.Failed();
         NewUserWaypoint user;
-        user.num = tables_.NextUserNum(static_cast<int>(result_.newUsers.size()));
+        user.num = *num;
         char generated[IdWidth + 1];
         std::snprintf(generated, sizeof generated, "WPT%02d", index + 1);
         user.id = id.empty() ? generated : id;
@@ -181,16 +190,19 @@ private:
 
 }  // namespace
 
-ResolvedPlan ResolvePlan(const Plan& plan, WaypointTables& tables, UnknownWaypoints unknown)
+nav::Expected<ResolvedPlan> ResolvePlan(const Plan& plan, WaypointTables& tables,
+                                        UnknownWaypoints unknown)
 {
     const std::size_t count = plan.waypoints.size();
     if (count > static_cast<std::size_t>(nav::RouteCapacity))
-        throw PlanError("the plan has " + std::to_string(count) +
-                        " waypoints; a route holds at most " + std::to_string(nav::RouteCapacity));
+        return nav::Fail("the plan has " + std::to_string(count) +
+                         " waypoints; a route holds at most " + std::to_string(nav::RouteCapacity));
     ResolvedPlan result;
     Resolver resolver(tables, result, unknown);
     for (std::size_t i = 0; i < count; ++i)
-        resolver.Resolve(plan.waypoints[i], static_cast<int>(i));
+        if (nav::Status resolved = resolver.Resolve(plan.waypoints[i], static_cast<int>(i));
+            !resolved)
+            return resolved.Failed();
     return result;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "PlanWaypoints.h"
+#include "Result.h"
 #include "WaypointTables.h"
 
 namespace flightplan {
@@ -39,9 +40,10 @@ struct ResolvedPlan {
     std::vector<std::string> notFound;
 };
 
-// Throws PlanError, before any lookup, for a plan of more than 30 waypoints, and, when they
-// would be added to USERS, for a waypoint that no table holds and that gives no position.
-ResolvedPlan ResolvePlan(const Plan& plan, WaypointTables& tables,
-                         UnknownWaypoints unknown = UnknownWaypoints::AddToUsers);
+// Fails, before any lookup, for a plan of more than 30 waypoints; for a waypoint whose
+// identifier the tables' code page cannot hold; when they would be added to USERS, for a
+// waypoint that no table holds and that gives no position; and when a table does not open.
+nav::Expected<ResolvedPlan> ResolvePlan(const Plan& plan, WaypointTables& tables,
+                                        UnknownWaypoints unknown = UnknownWaypoints::AddToUsers);
 
 }  // namespace flightplan

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <vector>
 
-#include "PlanError.h"
 #include "PlanFormats.h"
 #include "PlanText.h"
 #include "AsciiText.h"
@@ -40,28 +39,31 @@ std::string WorldPosition(const TableWaypoint& w)
            AngleText(r.lon1 ? 'E' : 'W', r.lon2, r.lon3, r.lon4) + "," + altitude;
 }
 
-Position PositionFromText(const std::string& text, const std::string& where)
+nav::Expected<Position> PositionFromText(const std::string& text, const std::string& where)
 {
     const std::size_t comma = text.find(',');
     if (comma == std::string::npos)
-        throw PlanError(where + ": WorldPosition '" + std::string(nav::Trimmed(text)) +
-                        "' has no longitude");
+        return nav::Fail(where + ": WorldPosition '" + std::string(nav::Trimmed(text)) +
+                         "' has no longitude");
     const std::size_t end = text.find(',', comma + 1);
-    return {AngleFromText(text.substr(0, comma), true, where),
-            AngleFromText(text.substr(comma + 1, end == std::string::npos ? end : end - comma - 1),
-                          false, where)};
+    return PositionFromAngles(
+        text.substr(0, comma),
+        text.substr(comma + 1, end == std::string::npos ? end : end - comma - 1), where);
 }
 
 // The departure or destination ("Departure", "Destination") named by its ID, LLA and Name.
-PlanWaypoint PlanEnd(const XmlElement& flightPlan, const std::string& end,
-                     const std::string& source)
+nav::Expected<PlanWaypoint> PlanEnd(const XmlElement& flightPlan, const std::string& end,
+                                    const std::string& source)
 {
     PlanWaypoint waypoint;
     waypoint.identifier = flightPlan.ChildText(end + "ID");
     waypoint.kind = WaypointKind::Airport;
     const XmlElement* position = flightPlan.Child(end + "LLA");
     if (position) {
-        waypoint.position = PositionFromText(position->text, Where(source, position->line));
+        const nav::Expected<Position> at =
+            PositionFromText(position->text, Where(source, position->line));
+        if (!at) return at.Failed();
+        waypoint.position = *at;
         waypoint.line = position->line;
     }
     waypoint.name = flightPlan.ChildText(end + "Name");
@@ -81,17 +83,18 @@ int CruisingAltitude(const std::vector<TableWaypoint>& waypoints)
 
 }  // namespace
 
-double AngleFromText(const std::string& text, bool latitude, const std::string& where)
+nav::Expected<double> AngleFromText(const std::string& text, bool latitude,
+                                    const std::string& where)
 {
     const std::string value(nav::Trimmed(text));
     const char* positive = latitude ? "N" : "E";
     const char* negative = latitude ? "S" : "W";
     const std::string what = latitude ? "latitude" : "longitude";
     if (value.empty() || (value.compare(0, 1, positive) != 0 && value.compare(0, 1, negative) != 0))
-        throw PlanError(where + ": " + what + " '" + value + "' does not start with " + positive +
-                        " or " + negative);
-    const PlanError notAngle(where + ": " + what + " '" + value +
-                             "' is not degrees, minutes and seconds");
+        return nav::Fail(where + ": " + what + " '" + value + "' does not start with " + positive +
+                         " or " + negative);
+    const nav::Failure notAngle =
+        nav::Fail(where + ": " + what + " '" + value + "' is not degrees, minutes and seconds");
     double parts[3] = {0, 0, 0};
     int count = 0;
     for (std::size_t i = 1; i < value.size();) {
@@ -100,20 +103,32 @@ double AngleFromText(const std::string& text, bool latitude, const std::string& 
         const std::size_t end =
             std::min(value.find_first_not_of("0123456789.", start), value.size());
         const std::optional<double> number = PlainDecimal(value.substr(start, end - start));
-        if (!number || count == 3) throw notAngle;
+        if (!number || count == 3) return notAngle;
         parts[count++] = *number;
         i = end;
     }
-    if (count == 0 || parts[1] >= 60 || parts[2] >= 60) throw notAngle;
+    if (count == 0 || parts[1] >= 60 || parts[2] >= 60) return notAngle;
     const double degrees = parts[0] + parts[1] / 60.0 + parts[2] / 3600.0;
     if (degrees > (latitude ? 90.0 : 180.0))
-        throw PlanError(where + ": " + what + " '" + value + "' is out of range");
+        return nav::Fail(where + ": " + what + " '" + value + "' is out of range");
     return value[0] == *negative ? -degrees : degrees;
 }
 
-std::string WritePln(const RouteListing& listing)
+nav::Expected<Position> PositionFromAngles(const std::string& latitude,
+                                           const std::string& longitude, const std::string& where)
 {
-    const std::vector<TableWaypoint> waypoints = RouteWaypoints(listing);
+    const nav::Expected<double> north = AngleFromText(latitude, true, where);
+    if (!north) return north.Failed();
+    const nav::Expected<double> east = AngleFromText(longitude, false, where);
+    if (!east) return east.Failed();
+    return Position{*north, *east};
+}
+
+nav::Expected<std::string> WritePln(const RouteListing& listing)
+{
+    const nav::Expected<std::vector<TableWaypoint>> found = RouteWaypoints(listing);
+    if (!found) return found.Failed();
+    const std::vector<TableWaypoint>& waypoints = *found;
     const TableWaypoint& first = waypoints.front();
     const TableWaypoint& last = waypoints.back();
     const auto text = [](const std::string& table) { return XmlEscaped(Utf8FromTable(table)); };
@@ -146,10 +161,10 @@ std::string WritePln(const RouteListing& listing)
     return out + "    </FlightPlan.FlightPlan>\n</SimBase.Document>\n";
 }
 
-Plan ReadPln(const XmlElement& root, const std::string& source)
+nav::Expected<Plan> ReadPln(const XmlElement& root, const std::string& source)
 {
     const XmlElement* flightPlan = root.Child("FlightPlan.FlightPlan");
-    if (!flightPlan) throw PlanError(source + " holds no route (<FlightPlan.FlightPlan>)");
+    if (!flightPlan) return nav::Fail(source + " holds no route (<FlightPlan.FlightPlan>)");
     Plan plan;
     for (const XmlElement* point : flightPlan->Children("ATCWaypoint")) {
         const std::string where = Where(source, point->line);
@@ -160,15 +175,23 @@ Plan ReadPln(const XmlElement& root, const std::string& source)
             waypoint.identifier = nav::Trimmed(*point->Attribute("id"));
         waypoint.kind = KindFromWord(point->ChildText("ATCWaypointType"));
         // An airport or navaid may be named by its ICAO identifier alone.
-        if (point->Child("WorldPosition"))
-            waypoint.position = PositionFromText(point->ChildText("WorldPosition"), where);
+        if (point->Child("WorldPosition")) {
+            const nav::Expected<Position> at =
+                PositionFromText(point->ChildText("WorldPosition"), where);
+            if (!at) return at.Failed();
+            waypoint.position = *at;
+        }
         waypoint.line = point->line;
         plan.waypoints.push_back(std::move(waypoint));
     }
-    AddPlanEnds(plan, PlanEnd(*flightPlan, "Departure", source),
-                PlanEnd(*flightPlan, "Destination", source), source);
+    const nav::Expected<PlanWaypoint> departure = PlanEnd(*flightPlan, "Departure", source);
+    if (!departure) return departure.Failed();
+    const nav::Expected<PlanWaypoint> destination = PlanEnd(*flightPlan, "Destination", source);
+    if (!destination) return destination.Failed();
+    AddPlanEnds(plan, *departure, *destination, source);
     if (plan.waypoints.empty())
-        throw PlanError(Where(source, flightPlan->line) + ": the flight plan has no <ATCWaypoint>");
+        return nav::Fail(Where(source, flightPlan->line) +
+                         ": the flight plan has no <ATCWaypoint>");
     return plan;
 }
 

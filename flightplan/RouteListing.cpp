@@ -7,7 +7,6 @@
 #include "GaugeAngles.h"
 #include "GeomagneticModel.h"
 #include "GreatCircle.h"
-#include "PlanError.h"
 #include "PlanText.h"
 #include "AsciiText.h"
 
@@ -101,7 +100,7 @@ std::string LegText(const Leg& leg)
 
 }  // namespace
 
-RouteListing ListRoute(const StoredRoute& route, WaypointTables& tables)
+nav::Expected<RouteListing> ListRoute(const StoredRoute& route, WaypointTables& tables)
 {
     RouteListing listing{route, {}, {}, 0.0};
     int last = -1;
@@ -110,8 +109,12 @@ RouteListing ListRoute(const StoredRoute& route, WaypointTables& tables)
     const ListedSlot* previous = nullptr;
     for (int i = 0; i <= last; ++i) {
         ListedSlot slot{i, route.slots[i], std::nullopt};
-        if (slot.entry.table >= nav::WaypointAirport && slot.entry.table <= nav::WaypointUser)
-            slot.waypoint = tables.FindByNum(slot.entry.table, slot.entry.num);
+        if (slot.entry.table >= nav::WaypointAirport && slot.entry.table <= nav::WaypointUser) {
+            nav::Expected<std::optional<TableWaypoint>> found =
+                tables.FindByNum(slot.entry.table, slot.entry.num);
+            if (!found) return found.Failed();
+            slot.waypoint = std::move(*found);
+        }
         listing.slots.push_back(slot);
     }
     for (const ListedSlot& slot : listing.slots) {
@@ -125,21 +128,21 @@ RouteListing ListRoute(const StoredRoute& route, WaypointTables& tables)
     return listing;
 }
 
-std::vector<TableWaypoint> RouteWaypoints(const RouteListing& listing)
+nav::Expected<std::vector<TableWaypoint>> RouteWaypoints(const RouteListing& listing)
 {
     std::vector<TableWaypoint> waypoints;
     for (const ListedSlot& slot : listing.slots) {
         if (slot.entry.table <= 0) continue;
         if (!slot.waypoint)
-            throw PlanError("slot " + std::to_string(slot.slot + 1) + " names " +
-                            (slot.entry.table > nav::WaypointUser
-                                 ? "table " + std::to_string(slot.entry.table)
-                                 : std::string(TableName(slot.entry.table))) +
-                            " NUM " + std::string(nav::WithoutPadding(slot.entry.num)) +
-                            ", which is not there");
+            return nav::Fail("slot " + std::to_string(slot.slot + 1) + " names " +
+                             (slot.entry.table > nav::WaypointUser
+                                  ? "table " + std::to_string(slot.entry.table)
+                                  : std::string(TableName(slot.entry.table))) +
+                             " NUM " + std::string(nav::WithoutPadding(slot.entry.num)) +
+                             ", which is not there");
         waypoints.push_back(*slot.waypoint);
     }
-    if (waypoints.empty()) throw PlanError(listing.route.source + " holds no route");
+    if (waypoints.empty()) return nav::Fail(listing.route.source + " holds no route");
     return waypoints;
 }
 

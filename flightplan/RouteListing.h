@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "PlanWaypoints.h"
+#include "Result.h"
 #include "StoredRoute.h"
 #include "WaypointTables.h"
 
@@ -35,11 +36,12 @@ struct RouteListing {
     double totalDistance;
 };
 
-RouteListing ListRoute(const StoredRoute& route, WaypointTables& tables);
+// Fails when a table does not open.
+nav::Expected<RouteListing> ListRoute(const StoredRoute& route, WaypointTables& tables);
 
-// The waypoints of the listing in order, empty slots passed over; throws when a slot names
+// The waypoints of the listing in order, empty slots passed over; fails when a slot names
 // a record that its table lacks, or when there is no waypoint at all.
-std::vector<TableWaypoint> RouteWaypoints(const RouteListing& listing);
+nav::Expected<std::vector<TableWaypoint>> RouteWaypoints(const RouteListing& listing);
 
 // The listing as `navdb route show` prints it (UTF-8).
 std::string ShowText(const RouteListing& listing);

@@ -4,7 +4,6 @@
 
 #include "FileBytes.h"
 #include "NavigationTables.h"
-#include "PlanError.h"
 #include "TableEngine.h"
 #include "FieldValues.h"
 
@@ -17,38 +16,40 @@ std::string ConfigPath(const std::string& directory)
     return nav::TablePath(nav::PathForm::Rebuild, directory.c_str(), nav::ConfigAlias);
 }
 
-// Opens CONFIG on its record, or throws; the caller closes it.
-void OpenConfig(const std::string& directory, int mode)
+// Opens CONFIG on its record; the caller closes it.
+nav::Status OpenConfig(const std::string& directory, int mode)
 {
     const std::string path = ConfigPath(directory);
     TableCloseAll();
     if (!TableOpen(path.c_str(), nav::ConfigAlias, mode, SDE_KIND_DBF))
-        throw PlanError("cannot open " + path);
+        return nav::Fail("cannot open " + path);
     TableSetPassword(nav::TablePassword);
     RecordGoTop();
     if (RecordAtEof()) {
         TableCloseAll();
-        throw PlanError(path + " has no record");
+        return nav::Fail(path + " has no record");
     }
+    return {};
 }
 
 }  // namespace
 
-StoredRoute ReadRouteFile(const std::string& path)
+nav::Expected<StoredRoute> ReadRouteFile(const std::string& path)
 {
-    const std::string bytes = ReadFileBytes(path);
-    if (bytes.size() != nav::RouteTextLength)
-        throw PlanError(path + " is " + std::to_string(bytes.size()) +
-                        " bytes; a route file is exactly " + std::to_string(nav::RouteTextLength));
+    const nav::Expected<std::string> bytes = ReadFileBytes(path);
+    if (!bytes) return bytes.Failed();
+    if (bytes->size() != nav::RouteTextLength)
+        return nav::Fail(path + " is " + std::to_string(bytes->size()) +
+                         " bytes; a route file is exactly " + std::to_string(nav::RouteTextLength));
     StoredRoute route{path, {}, nav::RouteCapacity, false, 1, 0};
     for (int i = 0; i < nav::RouteCapacity; ++i)
-        nav::ParseRouteEntry(bytes.data() + i * nav::RouteEntryLength, route.slots[i]);
+        nav::ParseRouteEntry(bytes->data() + i * nav::RouteEntryLength, route.slots[i]);
     return route;
 }
 
-StoredRoute ReadConfigRoute(const std::string& directory)
+nav::Expected<StoredRoute> ReadConfigRoute(const std::string& directory)
 {
-    OpenConfig(directory, SDE_READONLY);
+    if (nav::Status opened = OpenConfig(directory, SDE_READONLY); !opened) return opened.Failed();
     StoredRoute route{ConfigPath(directory),    {}, 0, true, FieldGetInteger("RTEMODE"),
                       FieldGetInteger("ACTRTE")};
     if (route.routeMode)
@@ -71,16 +72,17 @@ std::string RouteTextOf(const std::vector<nav::WaypointRecord>& waypoints)
     return std::string(text, nav::RouteTextLength);
 }
 
-void CheckConfig(const std::string& directory)
+nav::Status CheckConfig(const std::string& directory)
 {
-    OpenConfig(directory, SDE_SHARED);
+    nav::Status opened = OpenConfig(directory, SDE_SHARED);
     TableCloseAll();
+    return opened;
 }
 
-void WriteConfigRoute(const std::string& directory,
-                      const std::vector<nav::WaypointRecord>& waypoints)
+nav::Status WriteConfigRoute(const std::string& directory,
+                             const std::vector<nav::WaypointRecord>& waypoints)
 {
-    OpenConfig(directory, SDE_SHARED);
+    if (nav::Status opened = OpenConfig(directory, SDE_SHARED); !opened) return opened;
     nav::ReplaceInteger("RTEMODE", 1);
     nav::ReplaceInteger("NRTEWPT", static_cast<int32_t>(waypoints.size()));
     nav::ReplaceInteger("ACTRTE", 0);
@@ -88,6 +90,7 @@ void WriteConfigRoute(const std::string& directory,
     nav::ReplaceInteger("LASTFILE", waypoints.front().table);
     nav::ReplaceText("LASTREC", waypoints.front().num);
     TableCloseAll();
+    return {};
 }
 
 }  // namespace flightplan

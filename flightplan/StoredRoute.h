@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Result.h"
 #include "RouteText.h"
 
 namespace flightplan {
@@ -20,23 +21,23 @@ struct StoredRoute {
 };
 
 // Reads a route file; refuses one that is not exactly 270 bytes.
-StoredRoute ReadRouteFile(const std::string& path);
+nav::Expected<StoredRoute> ReadRouteFile(const std::string& path);
 
 // Reads the route fields of CONFIG in the data directory (ending with a separator) as the
 // gauge's loader takes them: no slot at all without RTEMODE, else NRTEWPT slots, brought
-// into the 30.
-StoredRoute ReadConfigRoute(const std::string& directory);
+// into the 30. Fails when CONFIG does not open or holds no record.
+nav::Expected<StoredRoute> ReadConfigRoute(const std::string& directory);
 
 // The 270 characters of a route of up to 30 waypoints, filled from the first slot.
 std::string RouteTextOf(const std::vector<nav::WaypointRecord>& waypoints);
 
-// Makes sure CONFIG opens and holds its record; throws otherwise.
-void CheckConfig(const std::string& directory);
+// Makes sure CONFIG opens and holds its record.
+nav::Status CheckConfig(const std::string& directory);
 
 // Sets CONFIG's route to these waypoints as the gauge restores it: RTEMODE 1, NRTEWPT the
 // count, ACTRTE 0, RTEWPTS, and the first waypoint as the active one (LASTFILE, LASTREC),
 // which the gauge loads as the waypoint flown to.
-void WriteConfigRoute(const std::string& directory,
-                      const std::vector<nav::WaypointRecord>& waypoints);
+nav::Status WriteConfigRoute(const std::string& directory,
+                             const std::vector<nav::WaypointRecord>& waypoints);
 
 }  // namespace flightplan

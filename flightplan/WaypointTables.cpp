@@ -9,7 +9,6 @@
 #include "Coordinates.h"
 #include "GeomagneticModel.h"
 #include "NavigationTables.h"
-#include "PlanError.h"
 #include "TableEngine.h"
 #include "WaypointFields.h"
 #include "AsciiText.h"
@@ -53,13 +52,15 @@ WaypointTables::~WaypointTables()
     TableCloseAll();
 }
 
-void WaypointTables::Open(const char* table, int mode)
+nav::Status WaypointTables::Open(const char* table, int mode)
 {
     TableCloseAll();
     const std::string path = nav::TablePath(nav::PathForm::Rebuild, directory_.c_str(), table);
     const char* alias = alias_.empty() ? table : alias_.c_str();
-    if (!TableOpen(path.c_str(), alias, mode, SDE_KIND_DBF)) throw PlanError("cannot open " + path);
+    if (!TableOpen(path.c_str(), alias, mode, SDE_KIND_DBF))
+        return nav::Fail("cannot open " + path);
     TableSetPassword(nav::TablePassword);
+    return {};
 }
 
 TableWaypoint WaypointTables::ReadCurrent(int32_t table)
@@ -85,19 +86,22 @@ TableWaypoint WaypointTables::ReadCurrent(int32_t table)
     return waypoint;
 }
 
-std::optional<TableWaypoint> WaypointTables::FindByNum(int32_t table, const std::string& num)
+nav::Expected<std::optional<TableWaypoint>> WaypointTables::FindByNum(int32_t table,
+                                                                      const std::string& num)
 {
-    Open(TableName(table), SDE_READONLY);
+    if (nav::Status opened = Open(TableName(table), SDE_READONLY); !opened) return opened.Failed();
     OrderSet(TagOrder(nav::NumTag));
-    if (!RecordSeek(Padded(num, NumWidth).c_str()) || RecordAtEof()) return std::nullopt;
-    return ReadCurrent(table);
+    if (!RecordSeek(Padded(num, NumWidth).c_str()) || RecordAtEof())
+        return std::optional<TableWaypoint>();
+    return std::optional<TableWaypoint>(ReadCurrent(table));
 }
 
-std::vector<TableWaypoint> WaypointTables::FindById(int32_t table, const std::string& id)
+nav::Expected<std::vector<TableWaypoint>> WaypointTables::FindById(int32_t table,
+                                                                   const std::string& id)
 {
     std::vector<TableWaypoint> found;
     if (id.empty() || id.size() > IdWidth) return found;
-    Open(TableName(table), SDE_READONLY);
+    if (nav::Status opened = Open(TableName(table), SDE_READONLY); !opened) return opened.Failed();
     OrderSet(TagOrder(nav::IdTag));
     const std::string key = Padded(id, IdWidth);
     if (!RecordSeek(key.c_str())) return found;
@@ -106,9 +110,9 @@ std::vector<TableWaypoint> WaypointTables::FindById(int32_t table, const std::st
     return found;
 }
 
-std::string WaypointTables::NextUserNum(int reserved)
+nav::Expected<std::string> WaypointTables::NextUserNum(int reserved)
 {
-    Open(nav::UsersAlias, SDE_READONLY);
+    if (nav::Status opened = Open(nav::UsersAlias, SDE_READONLY); !opened) return opened.Failed();
     SetDeletedHidden(0);
     long long highest = 0;
     for (RecordGoTop(); !RecordAtEof(); RecordSkip(1)) {
@@ -118,16 +122,16 @@ std::string WaypointTables::NextUserNum(int reserved)
     SetDeletedHidden(1);
     const long long next = highest + 1 + reserved;
     if (next > LargestNum)
-        throw PlanError("USERS has no free 8-digit NUM above " + std::to_string(highest));
+        return nav::Fail("USERS has no free 8-digit NUM above " + std::to_string(highest));
     char text[24];
     std::snprintf(text, sizeof text, "%0*lld", NumWidth, next);
-    return text;
+    return std::string(text);
 }
 
-void WaypointTables::AppendUsers(const std::vector<NewUserWaypoint>& waypoints)
+nav::Status WaypointTables::AppendUsers(const std::vector<NewUserWaypoint>& waypoints)
 {
-    if (waypoints.empty()) return;
-    Open(nav::UsersAlias, SDE_SHARED);
+    if (waypoints.empty()) return {};
+    if (nav::Status opened = Open(nav::UsersAlias, SDE_SHARED); !opened) return opened;
     for (const NewUserWaypoint& waypoint : waypoints) {
         RecordAppendBlank();
         nav::ReplaceText("NUM", waypoint.num.c_str());
@@ -144,6 +148,7 @@ void WaypointTables::AppendUsers(const std::vector<NewUserWaypoint>& waypoints)
             nav::ReplaceInteger(NewUserFields[i], values[i]);
     }
     TableCloseAll();
+    return {};
 }
 
 }  // namespace flightplan

@@ -4,7 +4,6 @@
 
 #include <limits>
 
-#include "PlanError.h"
 #include "PlanText.h"
 #include "AsciiText.h"
 
@@ -114,12 +113,12 @@ const std::string* XmlElement::Attribute(std::string_view attributeName) const
     return nullptr;
 }
 
-XmlElement ParseXml(const std::string& bytes, const std::string& source)
+nav::Expected<XmlElement> ParseXml(const std::string& bytes, const std::string& source)
 {
     if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
-        throw PlanError(source + " is too large");
+        return nav::Fail(source + " is too large");
     TreeBuilder builder{XML_ParserCreateNS(nullptr, NamespaceSeparator), {}, {}};
-    if (!builder.parser) throw PlanError("out of memory reading " + source);
+    if (!builder.parser) return nav::Fail("out of memory reading " + source);
     XML_SetUserData(builder.parser, &builder);
     XML_SetElementHandler(builder.parser, TreeBuilder::OnStart, TreeBuilder::OnEnd);
     XML_SetCharacterDataHandler(builder.parser, TreeBuilder::OnText);
@@ -130,12 +129,12 @@ XmlElement ParseXml(const std::string& bytes, const std::string& source)
     const auto line = XML_GetCurrentLineNumber(builder.parser);
     XML_ParserFree(builder.parser);
     if (builder.tooDeep)
-        throw PlanError(source + " line " + std::to_string(line) +
-                        ": elements nested deeper than " + std::to_string(MaxElementDepth) +
-                        " levels");
+        return nav::Fail(source + " line " + std::to_string(line) +
+                         ": elements nested deeper than " + std::to_string(MaxElementDepth) +
+                         " levels");
     if (!parsed)
-        throw PlanError(source + " line " + std::to_string(line) + ": not well-formed XML (" +
-                        error + ")");
+        return nav::Fail(source + " line " + std::to_string(line) + ": not well-formed XML (" +
+                         error + ")");
     return std::move(builder.root);
 }
 

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "Result.h"
+
 namespace flightplan {
 
 // Plan files nest a few levels; a document nested deeper than this is refused.
@@ -37,8 +39,8 @@ struct XmlElement {
     const std::string* Attribute(std::string_view attributeName) const;
 };
 
-// The root element of a document; throws PlanError naming `source` and the line for
-// anything that is not well-formed XML or nests elements deeper than MaxElementDepth.
-XmlElement ParseXml(const std::string& bytes, const std::string& source);
+// The root element of a document; fails naming `source` and the line for anything that is
+// not well-formed XML or nests elements deeper than MaxElementDepth.
+nav::Expected<XmlElement> ParseXml(const std::string& bytes, const std::string& source);
 
 }  // namespace flightplan

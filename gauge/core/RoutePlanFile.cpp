@@ -1,7 +1,6 @@
 #include "RoutePlanFile.h"
 
 #include <algorithm>
-#include <exception>
 #include <iterator>
 #include <vector>
 
@@ -35,16 +34,15 @@ std::string ExtensionOf(const std::string& path)
 // Runs `work` on the flight-plan library's view of the gauge's waypoint tables, under the
 // gauge's alias, then gives the engine back to the gauge's lookups: every table closed (the
 // view's end) and soft seek on, which the view turns off. Returns the warning that `work`
-// returns, or what the library refused, or the system on its way; empty when all went well.
+// returns, or the message of what the library refused; empty when all went well.
 template <class Work>
 std::string WithPlanTables(const Work& work)
 {
     std::string warning;
-    try {
+    {
         flightplan::WaypointTables tables(GaugeDataDirectory(), nav::GaugeWaypointAlias);
-        warning = work(tables);
-    } catch (const std::exception& error) {
-        warning = error.what();
+        const nav::Expected<std::string> done = work(tables);
+        warning = done ? *done : done.Message();
     }
     SetSoftSeek(1);
     return warning;
@@ -75,19 +73,21 @@ std::string LoadPlanFile(const std::string& path, RouteSlots& slots)
 {
     RouteSlots found{};
     const std::string warning =
-        WithPlanTables([&](flightplan::WaypointTables& tables) -> std::string {
-            const flightplan::Plan plan = flightplan::ReadPlanFile(path);
-            if (plan.waypoints.size() > static_cast<std::size_t>(RouteCapacity))
-                return RouteLimitWarning;
-            const flightplan::ResolvedPlan resolved =
-                flightplan::ResolvePlan(plan, tables, flightplan::UnknownWaypoints::Listed);
-            if (!resolved.notFound.empty()) return NotFoundWarning(resolved.notFound);
-            for (std::size_t i = 0; i < resolved.waypoints.size(); ++i) {
-                const nav::WaypointRecord& record = resolved.waypoints[i].record;
+        WithPlanTables([&](flightplan::WaypointTables& tables) -> nav::Expected<std::string> {
+            const nav::Expected<flightplan::Plan> plan = flightplan::ReadPlanFile(path);
+            if (!plan) return plan.Failed();
+            if (plan->waypoints.size() > static_cast<std::size_t>(RouteCapacity))
+                return std::string(RouteLimitWarning);
+            const nav::Expected<flightplan::ResolvedPlan> resolved =
+                flightplan::ResolvePlan(*plan, tables, flightplan::UnknownWaypoints::Listed);
+            if (!resolved) return resolved.Failed();
+            if (!resolved->notFound.empty()) return NotFoundWarning(resolved->notFound);
+            for (std::size_t i = 0; i < resolved->waypoints.size(); ++i) {
+                const nav::WaypointRecord& record = resolved->waypoints[i].record;
                 found[i].table = record.table;
                 std::copy(std::begin(record.num), std::end(record.num), found[i].num);
             }
-            return {};
+            return std::string();
         });
     if (!warning.empty()) return warning;
     // The gauge's own lookups fill every slot as a route file's load does.
@@ -106,12 +106,18 @@ SavedRoute SavedRouteFor(const std::string& path, const RouteSlots& slots)
         saved.bytes.assign(text, nav::RouteTextLength);
         return saved;
     }
-    saved.warning = WithPlanTables([&](flightplan::WaypointTables& tables) {
-        flightplan::StoredRoute route{EditedRouteName, {}, RouteCapacity, false, 1, 0};
-        std::copy(std::begin(slots), std::end(slots), route.slots);
-        saved.bytes = flightplan::WritePlan(*format, flightplan::ListRoute(route, tables));
-        return std::string();
-    });
+    saved.warning =
+        WithPlanTables([&](flightplan::WaypointTables& tables) -> nav::Expected<std::string> {
+            flightplan::StoredRoute route{EditedRouteName, {}, RouteCapacity, false, 1, 0};
+            std::copy(std::begin(slots), std::end(slots), route.slots);
+            const nav::Expected<flightplan::RouteListing> listing =
+                flightplan::ListRoute(route, tables);
+            if (!listing) return listing.Failed();
+            nav::Expected<std::string> plan = flightplan::WritePlan(*format, *listing);
+            if (!plan) return plan.Failed();
+            saved.bytes = std::move(*plan);
+            return std::string();
+        });
     if (!saved.warning.empty()) saved.bytes.clear();
     return saved;
 }

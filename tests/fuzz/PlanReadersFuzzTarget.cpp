@@ -1,6 +1,5 @@
 #include "FuzzTargets.h"
 
-#include "PlanError.h"
 #include "PlanFormats.h"
 #include "StoredRoute.h"
 
@@ -36,16 +35,12 @@ int FuzzPlanReaders(const std::uint8_t* data, std::size_t size)
     std::fwrite(data, 1, size, file);
     std::fclose(file);
 
-    // A refusal is a PlanError; any other exception ends the run as a crash.
-    try {
-        CheckPlan(flightplan::ReadPlanFile(path));
-    } catch (const flightplan::PlanError&) {
-    }
-    try {
-        const flightplan::StoredRoute route = flightplan::ReadRouteFile(path);
-        for (const nav::WaypointRecord& slot : route.slots)
+    // A refusal is a returned failure; any exception ends the run as a crash.
+    if (const nav::Expected<flightplan::Plan> plan = flightplan::ReadPlanFile(path))
+        CheckPlan(*plan);
+    if (const nav::Expected<flightplan::StoredRoute> route = flightplan::ReadRouteFile(path)) {
+        for (const nav::WaypointRecord& slot : route->slots)
             if (slot.table < 0 || slot.table > 9 || slot.num[8] != '\0') std::abort();
-    } catch (const flightplan::PlanError&) {
     }
     return 0;
 }

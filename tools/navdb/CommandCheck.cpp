@@ -17,21 +17,18 @@ using quillmap::ImportFileCheckReport;
 using quillmap::ImportFileProblem;
 using quillmap::LineEndsName;
 
-int RunCheckCommand(const std::vector<std::string>& arguments)
+CommandResult RunCheckCommand(const std::vector<std::string>& arguments)
 {
     const std::string& fileName = arguments[0];
     ImportFile file(fileName.c_str());
-    if (!file.IsOpen()) {
-        std::fprintf(stderr, "navdb check: cannot open %s\n", fileName.c_str());
-        return 1;
-    }
+    if (!file.IsOpen()) return nav::Fail("cannot open " + fileName);
     ImportFileCheckReport report = CheckImportFile(file);
     for (const ImportFileProblem& problem : report.problems)
         std::printf("%s:%d: %s\n", fileName.c_str(), problem.line, problem.message.c_str());
     std::printf("%s: %d %s records, %zu problems, line ends %s\n", fileName.c_str(),
                 report.recordLines, NamesOfImportKind(report.kind).record, report.problems.size(),
                 LineEndsName(report));
-    return report.problems.empty() ? 0 : 1;
+    return report.problems.empty() ? CommandResult() : CommandResult::AlreadyReported();
 }
 
 const CommandRegistration

@@ -53,32 +53,26 @@ std::string RangeOf(const nav::FieldDefinition& field)
     return range;
 }
 
-bool ParseAssignment(const std::string& source, Assignment& assignment)
+nav::Status ParseAssignment(const std::string& source, Assignment& assignment)
 {
     std::size_t equals = source.find('=');
     const std::string name = source.substr(0, equals);
     const nav::FieldDefinition* field =
         equals == std::string::npos ? nullptr : nav::FindField(nav::ConfigTable, name.c_str());
-    if (!field) {
-        std::fprintf(stderr, "navdb config: '%s' is not FIELD=VALUE with a field of CONFIG\n",
-                     source.c_str());
-        return false;
-    }
+    if (!field) return nav::Fail("'" + source + "' is not FIELD=VALUE with a field of CONFIG");
     assignment = {field, source.substr(equals + 1), 0.0};
     const std::string& value = assignment.text;
     if (field->type == 'C') {
-        if (static_cast<int>(value.size()) <= field->width) return true;
-        std::fprintf(stderr, "navdb config: %s takes at most %d characters\n", field->name,
-                     field->width);
-        return false;
+        if (static_cast<int>(value.size()) <= field->width) return {};
+        return nav::Fail(std::string(field->name) + " takes at most " +
+                         std::to_string(field->width) + " characters");
     }
     if (!value.empty() && IsPlainNumber(value, field->decimals > 0)) {
         assignment.number = std::strtod(value.c_str(), nullptr);
-        if (Fits(*field, assignment.number)) return true;
+        if (Fits(*field, assignment.number)) return {};
     }
-    std::fprintf(stderr, "navdb config: %s takes %s, not '%s'\n", field->name,
-                 RangeOf(*field).c_str(), value.c_str());
-    return false;
+    return nav::Fail(std::string(field->name) + " takes " + RangeOf(*field) + ", not '" + value +
+                     "'");
 }
 
 void Write(const Assignment& assignment)
@@ -92,33 +86,30 @@ void Write(const Assignment& assignment)
         nav::ReplaceInteger(field.name, static_cast<int32_t>(assignment.number));
 }
 
-int RunConfig(const std::vector<std::string>& arguments)
+CommandResult RunConfig(const std::vector<std::string>& arguments)
 {
     std::vector<Assignment> assignments(arguments.size() - 1);
     for (std::size_t i = 1; i < arguments.size(); ++i)
-        if (!ParseAssignment(arguments[i], assignments[i - 1])) return 1;
+        if (nav::Status parsed = ParseAssignment(arguments[i], assignments[i - 1]); !parsed)
+            return parsed;
 
     std::string path = nav::TablePath(
         nav::PathForm::Rebuild, DirectoryWithSeparator(arguments[0]).c_str(), nav::ConfigAlias);
     if (!TableOpen(path.c_str(), nav::ConfigAlias, assignments.empty() ? SDE_READONLY : SDE_SHARED,
-                   SDE_KIND_DBF)) {
-        std::fprintf(stderr, "navdb config: cannot open %s\n", path.c_str());
-        return 1;
-    }
+                   SDE_KIND_DBF))
+        return nav::Fail("cannot open " + path);
     TableSetPassword(nav::TablePassword);
     RecordGoTop();
-    int status = 0;
     if (RecordAtEof()) {
-        std::fprintf(stderr, "navdb config: %s has no record\n", path.c_str());
-        status = 1;
-    } else {
-        for (const Assignment& assignment : assignments) Write(assignment);
-        for (const nav::FieldDefinition& field : nav::ConfigTable.fields)
-            std::printf("%s=%s\n", field.name,
-                        std::string(nav::Trimmed(FieldGetString(field.name))).c_str());
+        TableCloseAll();
+        return nav::Fail(path + " has no record");
     }
+    for (const Assignment& assignment : assignments) Write(assignment);
+    for (const nav::FieldDefinition& field : nav::ConfigTable.fields)
+        std::printf("%s=%s\n", field.name,
+                    std::string(nav::Trimmed(FieldGetString(field.name))).c_str());
     TableCloseAll();
-    return status;
+    return {};
 }
 
 const CommandRegistration registration(

@@ -30,21 +30,18 @@ std::optional<double> Degrees(const std::string& text, double limit)
     return value;
 }
 
-// The options from `first` on; false on anything it does not know. `frequencies`, where
+// The options from `first` on; fails on anything it does not know. `frequencies`, where
 // given, takes --frequencies FILE.
-bool ReadOptions(const std::vector<std::string>& arguments, std::size_t first,
-                 ConversionOptions& options, std::string* frequencies = nullptr)
+nav::Status ReadOptions(const std::vector<std::string>& arguments, std::size_t first,
+                        ConversionOptions& options, std::string* frequencies = nullptr)
 {
     for (std::size_t at = first; at < arguments.size(); ++at) {
         if (arguments[at] == "--region" && at + 4 < arguments.size()) {
             std::optional<double> values[4];
             for (int i = 0; i < 4; ++i)
                 values[i] = Degrees(arguments[at + 1 + i], i % 2 == 0 ? 90 : 180);
-            if (!values[0] || !values[1] || !values[2] || !values[3] || *values[0] > *values[2]) {
-                std::fprintf(stderr,
-                             "navdb convert: --region takes S W N E in degrees (S not above N)\n");
-                return false;
-            }
+            if (!values[0] || !values[1] || !values[2] || !values[3] || *values[0] > *values[2])
+                return nav::Fail("--region takes S W N E in degrees (S not above N)");
             options.region = worlddata::Region{*values[0], *values[1], *values[2], *values[3]};
             at += 4;
         } else if (arguments[at] == "--ident" && at + 1 < arguments.size()) {
@@ -52,20 +49,15 @@ bool ReadOptions(const std::vector<std::string>& arguments, std::size_t first,
             for (std::string ident; std::getline(list, ident, ',');)
                 if (!ident.empty()) options.idents.insert(nav::Upper(ident));
             // An empty list would keep everything, the opposite of what it asks for.
-            if (options.idents.empty()) {
-                std::fprintf(
-                    stderr, "navdb convert: --ident takes a comma-separated list of identifiers\n");
-                return false;
-            }
+            if (options.idents.empty())
+                return nav::Fail("--ident takes a comma-separated list of identifiers");
         } else if (frequencies && arguments[at] == "--frequencies" && at + 1 < arguments.size()) {
             *frequencies = arguments[++at];
         } else {
-            std::fprintf(stderr, "navdb convert: unknown or incomplete option %s\n",
-                         arguments[at].c_str());
-            return false;
+            return nav::Fail("unknown or incomplete option " + arguments[at]);
         }
     }
-    return true;
+    return {};
 }
 
 void PrintResult(const ConversionSummary& result)
@@ -87,7 +79,7 @@ void PrintResult(const ConversionSummary& result)
 
 // Runs `convert` with problems on standard error, then prints the counts. The progress
 // redraws one line of a terminal; a file or a pipe gets none, so that its lines stay whole.
-int RunConversion(
+CommandResult RunConversion(
     ConversionOptions& options,
     const std::function<nav::Expected<ConversionSummary>(const ConversionOptions&)>& convert)
 {
@@ -104,28 +96,27 @@ int RunConversion(
     };
     nav::Expected<ConversionSummary> result = convert(options);
     if (progressShown) std::fprintf(stderr, "\n");
-    if (!result) {
-        std::fprintf(stderr, "navdb convert: %s; nothing written\n", result.Message().c_str());
-        return 1;
-    }
+    if (!result) return nav::Fail(result.Message() + "; nothing written");
     PrintResult(*result);
-    return 0;
+    return {};
 }
 
-int RunConvertCommand(const std::vector<std::string>& arguments)
+CommandResult RunConvertCommand(const std::vector<std::string>& arguments)
 {
     ConversionOptions options;
-    if (!ReadOptions(arguments, 3, options)) return 2;
+    if (nav::Status read = ReadOptions(arguments, 3, options); !read)
+        return CommandResult::WrongUsage(read.Failed());
     return RunConversion(options, [&arguments](const ConversionOptions& given) {
         return worlddata::ConvertWorldData(arguments[0], arguments[1], arguments[2], given);
     });
 }
 
-int RunConvertCsvCommand(const std::vector<std::string>& arguments)
+CommandResult RunConvertCsvCommand(const std::vector<std::string>& arguments)
 {
     ConversionOptions options;
     worlddata::CsvWorldFiles files{arguments[0], arguments[1], arguments[2], {}};
-    if (!ReadOptions(arguments, 4, options, &files.frequencies)) return 2;
+    if (nav::Status read = ReadOptions(arguments, 4, options, &files.frequencies); !read)
+        return CommandResult::WrongUsage(read.Failed());
     return RunConversion(options, [&files, &arguments](const ConversionOptions& given) {
         return worlddata::ConvertCsvWorldData(files, arguments[3], given);
     });

@@ -16,15 +16,13 @@ namespace navdb {
 
 namespace {
 
-int RunDumpCommand(const std::vector<std::string>& arguments)
+CommandResult RunDumpCommand(const std::vector<std::string>& arguments)
 {
     std::string path = nav::TablePath(
         nav::PathForm::Rebuild, DirectoryWithSeparator(arguments[0]).c_str(), arguments[1].c_str());
     nav::StartTableEngine(nav::DeletedRecords::Shown);
-    if (!TableOpen(path.c_str(), arguments[1].c_str(), SDE_READONLY, SDE_KIND_DBF)) {
-        std::fprintf(stderr, "navdb dump: cannot open %s\n", path.c_str());
-        return 1;
-    }
+    if (!TableOpen(path.c_str(), arguments[1].c_str(), SDE_READONLY, SDE_KIND_DBF))
+        return nav::Fail("cannot open " + path);
     TableSetPassword(nav::TablePassword);
     std::vector<std::string> fields;
     for (int i = 0; i < sde::CurrentFieldCount(); ++i) fields.push_back(sde::CurrentFieldName(i));
@@ -39,7 +37,7 @@ int RunDumpCommand(const std::vector<std::string>& arguments)
         std::printf("\n");
     }
     TableCloseAll();
-    return 0;
+    return {};
 }
 
 const CommandRegistration registration(

@@ -49,25 +49,18 @@ void PrintResult(const std::string& fileName, const ImportResult& result, double
     std::printf(", %.3f s, %.0f records/s\n", seconds, seconds > 0 ? records / seconds : 0.0);
 }
 
-// Returns false when the file could not be imported.
-bool ImportOneFile(const std::string& directory, const std::string& fileName)
+// Fails when the file could not be imported.
+nav::Status ImportOneFile(const std::string& directory, const std::string& fileName)
 {
     ImportFile file(fileName.c_str());
-    if (!file.IsOpen()) {
-        std::fprintf(stderr, "navdb import: cannot open %s\n", fileName.c_str());
-        return false;
-    }
+    if (!file.IsOpen()) return nav::Fail("cannot open " + fileName);
     nav::ImportKind kind = ReadImportSignature(file);
-    if (kind == nav::ImportKind::NotImportFile) {
-        std::fprintf(
-            stderr, "navdb import: %s: not a GPS import file (line 1 does not begin with IMPORT)\n",
-            fileName.c_str());
-        return false;
-    }
+    if (kind == nav::ImportKind::NotImportFile)
+        return nav::Fail(fileName + ": not a GPS import file (line 1 does not begin with IMPORT)");
     if (kind == nav::ImportKind::Unrecognised) {
         std::printf("%s: the kind on line 1 is none of A, R, N: nothing imported\n",
                     fileName.c_str());
-        return true;
+        return {};
     }
 
     bool large = file.Size() > LargeFileBytes && isatty(STDERR_FILENO);
@@ -84,25 +77,22 @@ bool ImportOneFile(const std::string& directory, const std::string& fileName)
     double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (large) std::fprintf(stderr, "\r%s: %d lines, 100%%\n", fileName.c_str(), file.LinesRead());
-    if (!result.tableOpened) {
-        std::fprintf(stderr,
-                     "navdb import: %s: cannot open %s (missing, or in use by another program); "
-                     "nothing imported\n",
-                     fileName.c_str(), result.tableFile.c_str());
-        return false;
-    }
+    if (!result.tableOpened)
+        return nav::Fail(fileName + ": cannot open " + result.tableFile +
+                         " (missing, or in use by another program); nothing imported");
     PrintResult(fileName, result, seconds);
-    return true;
+    return {};
 }
 
-int RunImportCommand(const std::vector<std::string>& arguments)
+CommandResult RunImportCommand(const std::vector<std::string>& arguments)
 {
     nav::StartTableEngine(nav::DeletedRecords::Shown);
     std::string directory = DirectoryWithSeparator(arguments[0]);
-    bool allImported = true;
+    CommandResult result;
     for (std::size_t i = 1; i < arguments.size(); ++i)
-        allImported = ImportOneFile(directory, arguments[i]) && allImported;
-    return allImported ? 0 : 1;
+        if (nav::Status imported = ImportOneFile(directory, arguments[i]); !imported)
+            result.Add(imported.Failed());
+    return result;
 }
 
 const CommandRegistration

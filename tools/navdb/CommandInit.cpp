@@ -7,7 +7,6 @@
 #include "FieldValues.h"
 #include "TableEngine.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -30,35 +29,30 @@ void WriteConfigRecord()
     nav::ReplaceInteger("ACTRTE", RouteIndex);
 }
 
-bool CreateDeliveredTable(const std::string& directory, const nav::TableDefinition& table)
+nav::Status CreateDeliveredTable(const std::string& directory, const nav::TableDefinition& table)
 {
     std::string path = nav::TablePath(nav::PathForm::Rebuild, directory.c_str(), table.name);
-    const nav::Status created = sde::CreateTable(path.c_str(), table.fields);
-    if (!created) {
-        std::fprintf(stderr, "navdb init: %s\n", created.Message().c_str());
-        return false;
-    }
-    if (!TableOpen(path.c_str(), table.name, SDE_EXCLUSIVE, SDE_KIND_DBF)) {
-        std::fprintf(stderr, "navdb init: cannot open %s\n", path.c_str());
-        return false;
-    }
+    if (nav::Status created = sde::CreateTable(path.c_str(), table.fields); !created)
+        return created;
+    if (!TableOpen(path.c_str(), table.name, SDE_EXCLUSIVE, SDE_KIND_DBF))
+        return nav::Fail("cannot open " + path);
     TableSetPassword(nav::TablePassword);
     for (const nav::TagDefinition& tag : table.tags)
         IndexTagCreate(nullptr, tag.name, tag.expression, 0, 0, nullptr);
     if (&table == &nav::ConfigTable) WriteConfigRecord();
     TableFinishIndexing();
     TableCloseAll();
-    return true;
+    return {};
 }
 
-int RunInit(const std::vector<std::string>& arguments)
+CommandResult RunInit(const std::vector<std::string>& arguments)
 {
     std::error_code ignored;
     std::filesystem::create_directories(arguments[0], ignored);
     std::string directory = DirectoryWithSeparator(arguments[0]);
     for (const nav::TableDefinition* table : nav::DataDirectoryTables())
-        if (!CreateDeliveredTable(directory, *table)) return 1;
-    return 0;
+        if (nav::Status created = CreateDeliveredTable(directory, *table); !created) return created;
+    return {};
 }
 
 const CommandRegistration

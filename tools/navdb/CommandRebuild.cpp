@@ -14,23 +14,21 @@ namespace {
 using quillmap::RebuildNavigationTables;
 using quillmap::RebuildOutcome;
 
-int RunRebuildCommand(const std::vector<std::string>& arguments)
+CommandResult RunRebuildCommand(const std::vector<std::string>& arguments)
 {
     nav::StartTableEngine(nav::DeletedRecords::Shown);
-    bool allOpened = true;
+    CommandResult result;
     for (const RebuildOutcome& outcome :
          RebuildNavigationTables(DirectoryWithSeparator(arguments[0]))) {
         if (!outcome.opened) {
-            std::fprintf(stderr,
-                         "navdb rebuild: cannot open %s (missing, or in use by another program)\n",
-                         outcome.file.c_str());
-            allOpened = false;
+            result.Add(nav::Fail("cannot open " + outcome.file +
+                                 " (missing, or in use by another program)"));
             continue;
         }
         std::printf("%s: packed, tags %s\n", outcome.file.c_str(),
                     outcome.table->withNameTags ? "NUM, ID, NAME" : "NUM");
     }
-    return allOpened ? 0 : 1;
+    return result;
 }
 
 const CommandRegistration registration(

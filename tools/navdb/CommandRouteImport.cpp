@@ -1,7 +1,6 @@
 // navdb route import DIR PLAN.gpx|fpl|pln (--rte OUT.rte | --config): a flight plan file
 // as a route file, or as the route the unit flies from its first waypoint (CONFIG).
 #include "NavdbCommand.h"
-#include "PlanError.h"
 #include "PlanImport.h"
 #include "RouteCommandSupport.h"
 
@@ -9,21 +8,25 @@ namespace navdb {
 
 namespace {
 
-int RunRouteImport(const std::vector<std::string>& arguments)
+nav::Expected<std::string> ImportRoute(const std::vector<std::string>& arguments)
 {
-    return RunRouteCommand("import", [&] {
-        const RouteArguments split = SplitRouteArguments(arguments, {"--rte"}, {"--config"});
-        if (split.positional.size() != 2)
-            throw flightplan::PlanError("takes DIR and one plan file");
-        const auto rte = split.options.find("--rte");
-        const bool config = split.options.count("--config") != 0;
-        if ((rte == split.options.end()) == !config)
-            throw flightplan::PlanError("give either --rte OUT.rte or --config");
-        flightplan::ImportTarget target;
-        if (!config) target.routeFile = rte->second;
-        return flightplan::ImportPlan(DirectoryWithSeparator(split.positional[0]),
-                                      split.positional[1], target);
-    });
+    const nav::Expected<RouteArguments> split =
+        SplitRouteArguments(arguments, {"--rte"}, {"--config"});
+    if (!split) return split.Failed();
+    if (split->positional.size() != 2) return nav::Fail("takes DIR and one plan file");
+    const auto rte = split->options.find("--rte");
+    const bool config = split->options.count("--config") != 0;
+    if ((rte == split->options.end()) == !config)
+        return nav::Fail("give either --rte OUT.rte or --config");
+    flightplan::ImportTarget target;
+    if (!config) target.routeFile = rte->second;
+    return flightplan::ImportPlan(DirectoryWithSeparator(split->positional[0]),
+                                  split->positional[1], target);
+}
+
+CommandResult RunRouteImport(const std::vector<std::string>& arguments)
+{
+    return PrintedOutput(ImportRoute(arguments));
 }
 
 const CommandRegistration

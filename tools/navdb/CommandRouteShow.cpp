@@ -1,7 +1,6 @@
 // navdb route show DIR [FILE.rte]: the route in DIR's CONFIG, or in a route file, waypoint
 // by waypoint with the legs between them and the total distance.
 #include "NavdbCommand.h"
-#include "PlanError.h"
 #include "RouteCommandSupport.h"
 #include "RouteListing.h"
 
@@ -9,18 +8,23 @@ namespace navdb {
 
 namespace {
 
-int RunRouteShow(const std::vector<std::string>& arguments)
+nav::Expected<std::string> ShowRoute(const std::vector<std::string>& arguments)
 {
-    return RunRouteCommand("show", [&] {
-        if (arguments.size() > 2)
-            throw flightplan::PlanError("takes DIR and at most one route file");
-        const std::string directory = DirectoryWithSeparator(arguments[0]);
-        const flightplan::StoredRoute route = arguments.size() == 2
-                                                  ? flightplan::ReadRouteFile(arguments[1])
-                                                  : flightplan::ReadConfigRoute(directory);
-        flightplan::WaypointTables tables(directory);
-        return flightplan::ShowText(flightplan::ListRoute(route, tables));
-    });
+    if (arguments.size() > 2) return nav::Fail("takes DIR and at most one route file");
+    const std::string directory = DirectoryWithSeparator(arguments[0]);
+    const nav::Expected<flightplan::StoredRoute> route =
+        arguments.size() == 2 ? flightplan::ReadRouteFile(arguments[1])
+                              : flightplan::ReadConfigRoute(directory);
+    if (!route) return route.Failed();
+    flightplan::WaypointTables tables(directory);
+    const nav::Expected<flightplan::RouteListing> listing = flightplan::ListRoute(*route, tables);
+    if (!listing) return listing.Failed();
+    return flightplan::ShowText(*listing);
+}
+
+CommandResult RunRouteShow(const std::vector<std::string>& arguments)
+{
+    return PrintedOutput(ShowRoute(arguments));
 }
 
 const CommandRegistration

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <string>
 
 namespace navdb {
@@ -64,6 +65,28 @@ int CheckedStandardOutput(int status)
     return status == 0 ? 1 : status;
 }
 
+// Runs the command; what the system refuses on the way (memory, the file system) fails it
+// like any other failure.
+navdb::CommandResult Run(const navdb::Command& command, const std::vector<std::string>& arguments)
+{
+    try {
+        return command.run(arguments);
+    } catch (const std::exception& error) {
+        return nav::Fail(error.what());
+    }
+}
+
+// The one place where navdb reports a failure: each message after "navdb NAME: ", where
+// NAME leaves out the options of a name ("convert --csv" reports as "convert").
+int Reported(const navdb::Command& command, const navdb::CommandResult& result)
+{
+    const std::string name = command.name;
+    const std::string reportedName = name.substr(0, name.find(" -"));
+    for (const std::string& message : result.Messages())
+        std::fprintf(stderr, "navdb %s: %s\n", reportedName.c_str(), message.c_str());
+    return result.ExitStatus();
+}
+
 // How many words of the command line name `command` (1 or 2); 0 when they do not.
 int NameWordsMatched(const navdb::Command& command, int argc, char** argv)
 {
@@ -87,8 +110,9 @@ int main(int argc, char** argv)
         if (given < command.argumentCount ||
             (given > command.argumentCount && !command.moreArguments))
             return navdb::Usage();
-        return CheckedStandardOutput(
-            command.run(std::vector<std::string>(argv + 1 + words, argv + argc)));
+        const navdb::CommandResult result =
+            Run(command, std::vector<std::string>(argv + 1 + words, argv + argc));
+        return CheckedStandardOutput(Reported(command, result));
     }
     return navdb::Usage();
 }

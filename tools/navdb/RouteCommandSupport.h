@@ -1,13 +1,13 @@
-// What the three `navdb route` commands share: their options and their reply to refused
-// input (the message, exit status 1, nothing written).
+// What the three `navdb route` commands share: their options and how they end (their
+// output printed, or their failure handed to navdb with nothing written).
 #pragma once
 
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "PlanError.h"
+#include "NavdbCommand.h"
+#include "Result.h"
 
 namespace navdb {
 
@@ -18,13 +18,12 @@ struct RouteArguments {
 };
 
 // Splits `arguments` by the options the command knows: `valued` take the next argument,
-// `flags` none. Throws flightplan::PlanError for any other option or a missing value.
-RouteArguments SplitRouteArguments(const std::vector<std::string>& arguments,
-                                   const std::vector<std::string>& valued,
-                                   const std::vector<std::string>& flags);
+// `flags` none. Fails for any other option or a missing value.
+nav::Expected<RouteArguments> SplitRouteArguments(const std::vector<std::string>& arguments,
+                                                  const std::vector<std::string>& valued,
+                                                  const std::vector<std::string>& flags);
 
-// Runs `work` and prints what it returns; a flightplan::PlanError (or any other exception)
-// is printed after "navdb route COMMAND: " on standard error and gives exit status 1.
-int RunRouteCommand(const char* command, const std::function<std::string()>& work);
+// Prints the command's output on standard output; a failure is the command's, exit status 1.
+CommandResult PrintedOutput(const nav::Expected<std::string>& output);
 
 }  // namespace navdb

@@ -2,7 +2,6 @@
 // table holds, and the 30-waypoint limit.
 #include "RoutePlanFixture.h"
 
-#include "PlanError.h"
 #include "PlanFormats.h"
 #include "PlanImport.h"
 
@@ -31,12 +30,14 @@ protected:
         return text;
     }
 
-    // Imports a GPX route of these points into route.rte and returns the report.
-    std::string ImportGpx(const std::string& points)
+    // Imports a GPX route of these points into route.rte: the report, or the failure.
+    nav::Expected<std::string> TryImportGpx(const std::string& points)
     {
         WriteFile(PathOf("plan.gpx"), "<gpx><rte>\n" + points + "</rte></gpx>\n");
         return ImportPlan(Directory(), PathOf("plan.gpx"), {PathOf("route.rte")});
     }
+
+    std::string ImportGpx(const std::string& points) { return Succeeded(TryImportGpx(points)); }
 
     std::string Route() { return FileBytes(PathOf("route.rte")); }
 };
@@ -52,16 +53,13 @@ TEST_F(PlanResolution, FplCannotTellApartTwoNavaidsOfOneNameAndSaysSo)
 {
     WriteFile(PathOf("two.rte"), RouteText({"200000031", "200000090"}));
     WaypointTables tables(Directory());
-    const RouteListing listing = ListRoute(ReadRouteFile(PathOf("two.rte")), tables);
-    try {
-        WritePlan(PlanFormat::Fpl, listing);
-        FAIL() << "FPL would name both by SEA (VOR)";
-    } catch (const PlanError& error) {
-        EXPECT_NE(std::string(error.what()).find("export it as GPX or PLN"), std::string::npos)
-            << error.what();
-    }
-    WriteFile(PathOf("two.gpx"), WritePlan(PlanFormat::Gpx, listing));
-    ImportPlan(Directory(), PathOf("two.gpx"), {PathOf("route.rte")});
+    const RouteListing listing =
+        Succeeded(ListRoute(Succeeded(ReadRouteFile(PathOf("two.rte"))), tables));
+    const nav::Expected<std::string> fpl = WritePlan(PlanFormat::Fpl, listing);
+    ASSERT_FALSE(fpl) << "FPL would name both by SEA (VOR)";
+    EXPECT_NE(fpl.Message().find("export it as GPX or PLN"), std::string::npos) << fpl.Message();
+    WriteFile(PathOf("two.gpx"), Succeeded(WritePlan(PlanFormat::Gpx, listing)));
+    Succeeded(ImportPlan(Directory(), PathOf("two.gpx"), {PathOf("route.rte")}));
     EXPECT_EQ(Route(), FileBytes(PathOf("two.rte")));
 }
 
@@ -74,7 +72,8 @@ TEST_F(PlanResolution, WithoutPositionsTheRecordNearestThePreviousWaypointIsTake
         "<ATCWaypoint id=\"SEA\"><ATCWaypointType>VOR</ATCWaypointType></ATCWaypoint>"
         "</FlightPlan.FlightPlan></SimBase.Document>";
     WriteFile(PathOf("plan.pln"), pln);
-    const std::string report = ImportPlan(Directory(), PathOf("plan.pln"), {PathOf("route.rte")});
+    const std::string report =
+        Succeeded(ImportPlan(Directory(), PathOf("plan.pln"), {PathOf("route.rte")}));
     EXPECT_EQ(Route(), RouteText({"100000132", "200000031", "200000031"}));
     EXPECT_NE(report.find("took the nearest to the previous waypoint"), std::string::npos)
         << report;
@@ -108,13 +107,9 @@ TEST_F(PlanResolution, ThirtyOneWaypointsAreRefusedWithTheirCountAndNothingWritt
 {
     std::string points;
     for (int i = 0; i < 31; ++i) points += GpxPoint("NEW", 47.0 + i * 0.01, -122.0);
-    try {
-        ImportGpx(points);
-        FAIL() << "31 waypoints were taken";
-    } catch (const PlanError& error) {
-        EXPECT_NE(std::string(error.what()).find("31 waypoints"), std::string::npos)
-            << error.what();
-    }
+    const std::string refusal = TryImportGpx(points).Message();
+    EXPECT_NE(refusal.find("31 waypoints"), std::string::npos)
+        << (refusal.empty() ? "31 waypoints were taken" : refusal);
     EXPECT_FALSE(std::filesystem::exists(PathOf("route.rte")));
     EXPECT_TRUE(UserNums().empty());
 
@@ -130,7 +125,7 @@ TEST_F(PlanResolution, AWaypointWithoutPositionThatNoTableHoldsIsRefused)
               "<SimBase.Document><FlightPlan.FlightPlan><ATCWaypoint id=\"NOWHERE\">"
               "<ATCWaypointType>VOR</ATCWaypointType></ATCWaypoint></FlightPlan.FlightPlan>"
               "</SimBase.Document>");
-    EXPECT_THROW(ImportPlan(Directory(), PathOf("plan.pln"), {}), PlanError);
+    EXPECT_FALSE(ImportPlan(Directory(), PathOf("plan.pln"), {}));
     EXPECT_EQ(ConfigField("RTEMODE"), "0");
 }
 
@@ -138,20 +133,16 @@ TEST_F(PlanResolution, IdentifiersAreTextOfTheTablesCodePage)
 {
     ImportGpx(GpxPoint("Z\u00DCRICH", 47.46, 8.55));
     WaypointTables tables(Directory());
-    const std::vector<TableWaypoint> found = tables.FindById(nav::WaypointUser, "Z\xDCRICH");
+    const std::vector<TableWaypoint> found =
+        Succeeded(tables.FindById(nav::WaypointUser, "Z\xDCRICH"));
     ASSERT_EQ(found.size(), 1u) << "stored in Windows-1252, as the unit shows it";
     EXPECT_EQ(Route(), RouteText({"3" + std::string(found[0].record.num)}));
 
     for (const char* identifier : {"\u0416\u0423\u041A", "TAB\tID"}) {
-        try {
-            ImportGpx(GpxPoint(identifier, 55.6, 37.3));
-            ADD_FAILURE() << identifier << ": not text of the tables, yet taken";
-        } catch (const PlanError& error) {
-            EXPECT_NE(std::string(error.what()).find(identifier), std::string::npos)
-                << error.what();
-            EXPECT_NE(std::string(error.what()).find("Windows-1252"), std::string::npos)
-                << error.what();
-        }
+        const std::string refusal = TryImportGpx(GpxPoint(identifier, 55.6, 37.3)).Message();
+        ASSERT_FALSE(refusal.empty()) << identifier << ": not text of the tables, yet taken";
+        EXPECT_NE(refusal.find(identifier), std::string::npos) << refusal;
+        EXPECT_NE(refusal.find("Windows-1252"), std::string::npos) << refusal;
     }
     EXPECT_EQ(UserNums().size(), 1u);
 }

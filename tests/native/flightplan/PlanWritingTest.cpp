@@ -24,8 +24,9 @@ protected:
         WriteFile(PathOf("route.rte"),
                   RouteText({"100000108", "300000007", "200000031", "100000108"}));
         WaypointTables tables(Directory());
-        return ParseXml(WritePlan(format, ListRoute(ReadRouteFile(PathOf("route.rte")), tables)),
-                        "written");
+        const RouteListing listing =
+            Succeeded(ListRoute(Succeeded(ReadRouteFile(PathOf("route.rte"))), tables));
+        return Succeeded(ParseXml(Succeeded(WritePlan(format, listing)), "written"));
     }
 };
 

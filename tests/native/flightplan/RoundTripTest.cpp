@@ -34,7 +34,8 @@ protected:
     {
         WaypointTables tables(Directory());
         const std::string plan = PathOf(std::string("plan.") + GetParam().extension);
-        WriteFile(plan, WritePlan(GetParam().format, ListRoute(ReadRouteFile(route), tables)));
+        const RouteListing listing = Succeeded(ListRoute(Succeeded(ReadRouteFile(route)), tables));
+        WriteFile(plan, Succeeded(WritePlan(GetParam().format, listing)));
         return plan;
     }
 };
@@ -45,7 +46,7 @@ TEST_P(RoundTrip, RouteFileComesBackByteForByte)
     WriteFile(original, RouteText(SampleEntries));
     const std::string plan = Export(original);
 
-    ImportPlan(Directory(), plan, {PathOf("back.rte")});
+    Succeeded(ImportPlan(Directory(), plan, {PathOf("back.rte")}));
     EXPECT_EQ(FileBytes(PathOf("back.rte")), FileBytes(original));
     EXPECT_EQ(UserNums(), std::vector<std::string>{"00000007"}) << "no waypoint may be added";
 }
@@ -54,7 +55,7 @@ TEST_P(RoundTrip, NamesSurviveEscapingAndTheCodePage)
 {
     const std::string route = PathOf("user-first.rte");
     WriteFile(route, RouteText({"300000007", "100000126"}));
-    const Plan plan = ReadPlanFile(Export(route));
+    const Plan plan = Succeeded(ReadPlanFile(Export(route)));
     ASSERT_EQ(plan.waypoints.size(), 2u);
     // FPL comments take only upper-case letters, digits, blanks and slashes.
     EXPECT_EQ(plan.waypoints[0].name, GetParam().format == PlanFormat::Fpl
@@ -68,7 +69,7 @@ TEST_P(RoundTrip, ConfigRouteComesBackAsTheRouteTheUnitFlies)
     const std::string route = RouteText(SampleEntries);
     const std::string original = PathOf("original.rte");
     WriteFile(original, route);
-    ImportPlan(Directory(), Export(original), {});
+    Succeeded(ImportPlan(Directory(), Export(original), {}));
     EXPECT_EQ(ConfigField("RTEMODE"), "1");
     EXPECT_EQ(ConfigField("NRTEWPT"), "7");
     EXPECT_EQ(ConfigField("ACTRTE"), "0");

@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "PlanWaypoints.h"
+#include "Result.h"
 
 class RoutePlanTest : public ::testing::Test {
 protected:
@@ -32,6 +35,14 @@ protected:
 
 std::string FileBytes(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
+
+// The value of a result the test needs; a failure ends the test with its message.
+template <class T>
+T Succeeded(nav::Expected<T> result)
+{
+    if (!result) throw std::runtime_error(result.Message());
+    return std::move(*result);
+}
 
 // A route text of entries "1" + NUM, ... padded with blank entries to 270 characters.
 std::string RouteText(const std::vector<std::string>& entries);

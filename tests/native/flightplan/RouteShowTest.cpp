@@ -17,7 +17,7 @@ protected:
     {
         WriteFile(PathOf("route.rte"), RouteText(entries));
         WaypointTables tables(Directory());
-        return ListRoute(ReadRouteFile(PathOf("route.rte")), tables);
+        return Succeeded(ListRoute(Succeeded(ReadRouteFile(PathOf("route.rte"))), tables));
     }
 };
 
@@ -83,7 +83,8 @@ TEST_F(RouteShow, GapsAndLostRecordsAreShownAndLegsJoinTheWaypointsAround)
 TEST_F(RouteShow, ConfigWithoutRouteModeFliesNoRoute)
 {
     WaypointTables tables(Directory());
-    const std::string text = ShowText(ListRoute(ReadConfigRoute(Directory()), tables));
+    const std::string text =
+        ShowText(Succeeded(ListRoute(Succeeded(ReadConfigRoute(Directory())), tables)));
     EXPECT_NE(text.find("RTEMODE 0, no route is flown"), std::string::npos) << text;
     EXPECT_NE(text.find("total 0.0 NM"), std::string::npos) << text;
 }
