@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
 
 namespace flightplan {
 
@@ -14,8 +15,13 @@ nav::Expected<std::string> ReadFileBytes(const std::string& path)
     if (!file) return nav::Fail("cannot open " + path + ": " + std::strerror(errno));
     std::string bytes;
     char buffer[65536];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;)
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;) {
         bytes.append(buffer, n);
+        if (bytes.size() > LargestPlanFileBytes)
+            return nav::Fail(path + " is larger than " +
+                             std::to_string(LargestPlanFileBytes >> 20) +
+                             " MB: no flight plan or route file is");
+    }
     if (std::ferror(file.get()))
         return nav::Fail("cannot read " + path + ": " + std::strerror(errno));
     return bytes;

@@ -2,6 +2,9 @@
 // namespaces, CR LF line ends, comments) and the ones that must be refused.
 #include "RoutePlanFixture.h"
 
+#include <unistd.h>
+
+#include "FileBytes.h"
 #include "PlanFormats.h"
 #include "PlanImport.h"
 
@@ -201,6 +204,17 @@ TEST_F(PlanReading, RefusesElementsNestedDeeperThanAnyPlan)
     const std::string message = Refusal("deep.gpx", text + "</rte></gpx>");
     EXPECT_NE(message.find("deep.gpx line 1: elements nested deeper than"), std::string::npos)
         << message;
+}
+
+TEST_F(PlanReading, RefusesAFileLargerThanAnyPlanWithoutReadingItAll)
+{
+    const std::string endless = "/dev/zero";
+    EXPECT_NE(ReadPlanFile(endless).Message().find("/dev/zero is larger than 32 MB"),
+              std::string::npos);
+    const std::string sparse = PathOf("huge.gpx");
+    WriteFile(sparse, "");
+    ASSERT_EQ(truncate(sparse.c_str(), LargestPlanFileBytes + 1), 0);
+    EXPECT_NE(ReadPlanFile(sparse).Message().find("huge.gpx is larger than"), std::string::npos);
 }
 
 TEST_F(PlanReading, FormatComesFromTheContentNotTheName)
