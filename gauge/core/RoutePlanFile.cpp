@@ -1,6 +1,7 @@
 #include "RoutePlanFile.h"
 
 #include <algorithm>
+#include <exception>
 #include <iterator>
 #include <vector>
 
@@ -34,15 +35,19 @@ std::string ExtensionOf(const std::string& path)
 // Runs `work` on the flight-plan library's view of the gauge's waypoint tables, under the
 // gauge's alias, then gives the engine back to the gauge's lookups: every table closed (the
 // view's end) and soft seek on, which the view turns off. Returns the warning that `work`
-// returns, or the message of what the library refused; empty when all went well.
+// returns, or the message of what the library refused; empty when all went well. What the
+// system refuses on the way (memory for a large plan) becomes a warning too: the gauge runs
+// inside the simulator, which an exception leaving the dialog would end.
 template <class Work>
 std::string WithPlanTables(const Work& work)
 {
     std::string warning;
-    {
+    try {
         flightplan::WaypointTables tables(GaugeDataDirectory(), nav::GaugeWaypointAlias);
         const nav::Expected<std::string> done = work(tables);
         warning = done ? *done : done.Message();
+    } catch (const std::exception& error) {
+        warning = error.what();
     }
     SetSoftSeek(1);
     return warning;
